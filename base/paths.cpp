@@ -1,0 +1,37 @@
+#include "base/paths.h"
+
+#include <QStandardPaths>
+
+namespace kx {
+
+namespace {
+QString g_documents;
+QString g_server;
+const char kDefaultServer[] = "https://www.norva-audio.example";
+} // namespace
+
+QString documents_folder() {
+    if (!g_documents.isEmpty())
+        return g_documents;
+    const QString from_env = qEnvironmentVariable("KX_DOCUMENTS_DIR");
+    if (!from_env.isEmpty())
+        return from_env;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void set_documents_folder(const QString& folder) {
+    g_documents = folder;
+}
+
+QString update_server() {
+    if (!g_server.isEmpty())
+        return g_server;
+    const QString from_env = qEnvironmentVariable("KX_UPDATE_SERVER");
+    return from_env.isEmpty() ? QString::fromLatin1(kDefaultServer) : from_env;
+}
+
+void set_update_server(const QString& server) {
+    g_server = server;
+}
+
+} // namespace kx

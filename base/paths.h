@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace kx {
+
+// The user's Documents folder, where the settings and presets live. The environment variable
+// KX_DOCUMENTS_DIR (or set_documents_folder) redirects it, so tests never touch the real home.
+QString documents_folder();
+void set_documents_folder(const QString& folder);
+
+// Scheme and host of the maker's web server ("https://host[:port]"). KX_UPDATE_SERVER
+// (or set_update_server) redirects it, so tests talk to a local server.
+QString update_server();
+void set_update_server(const QString& server);
+
+} // namespace kx

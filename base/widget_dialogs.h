@@ -1,0 +1,27 @@
+#pragma once
+
+#include "base/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace kx {
+
+// The real dialogs, shown with QMessageBox and QFileDialog.
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void set_parent(QWidget* parent) { m_parent = parent; }
+
+    void message(const QString& text) override;
+    Answer confirm(const QString& text) override;
+    QString open_file(const QString& caption, const QString& filter,
+                      const QString& folder) override;
+    QString save_file(const QString& caption, const QString& filter,
+                      const QString& folder) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace kx

@@ -1,0 +1,91 @@
+#include "library/resource_store.h"
+
+#include "base/dialogs.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kx {
+
+QString format_resource_name(const QString& instring) {
+    QString out = instring;
+    out.replace(QLatin1Char(' '), QLatin1Char('_'));
+    out.replace(QLatin1Char('-'), QLatin1Char('_'));
+    out.replace(QLatin1Char('+'), QLatin1String("plus"));
+    out.replace(QLatin1Char('X'), QLatin1String("mult"));
+    return out;
+}
+
+QStringList split_resource_lines(const QByteArray& data) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = data.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const char c = data.at(i);
+        if (c == '\r' || c == '\n') {
+            lines << QString::fromLatin1(data.constData() + start, i - start);
+            if (c == '\r' && i + 1 < size && data.at(i + 1) == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < size)
+        lines << QString::fromLatin1(data.constData() + start, size - start);
+    return lines;
+}
+
+QString ascii_upper(const QString& text) {
+    QString out = text;
+    for (QChar& ch : out) {
+        const char16_t u = ch.unicode();
+        if (u >= u'a' && u <= u'z')
+            ch = QChar(char16_t(u - (u'a' - u'A')));
+    }
+    return out;
+}
+
+ResourceStore::ResourceStore(Dialogs& dialogs, const QString& root)
+    : m_dialogs(dialogs), m_root(root) {
+    const QDir dir(root);
+    const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString& entry : entries)
+        m_paths.insert(ascii_upper(entry), dir.filePath(entry));
+}
+
+std::optional<QByteArray> ResourceStore::raw(const QString& resource_name) const {
+    const auto it = m_paths.constFind(ascii_upper(resource_name));
+    if (it == m_paths.constEnd())
+        return std::nullopt;
+    QFile file(it.value());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool ResourceStore::contains(const QString& resource_name) const {
+    return m_paths.contains(ascii_upper(resource_name));
+}
+
+QStringList ResourceStore::names() const {
+    QStringList out = m_paths.keys();
+    out.sort();
+    return out;
+}
+
+QString ResourceStore::missing_text(const QString& resource_name) {
+    return QStringLiteral("Resource %1 not found").arg(resource_name);
+}
+
+bool ResourceStore::read_file_from_stream(const QString& resource_name) {
+    const auto data = raw(resource_name);
+    if (!data) {
+        m_dialogs.message(QLatin1String(kErrorLoadingResource) + missing_text(resource_name));
+        return false;
+    }
+    resource_text = split_resource_lines(*data);
+    return true;
+}
+
+} // namespace kx

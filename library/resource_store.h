@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kx {
+
+class Dialogs;
+
+inline constexpr char kErrorLoadingResource[] = "Error loading resource: ";
+
+// Turns an effect's display name into the base name of its resources: blanks and "-" become
+// "_", "+" becomes "plus", an upper-case "X" becomes "mult". Nothing else changes.
+QString format_resource_name(const QString& instring);
+
+// Splits a text resource into lines at CR LF, lone CR or lone LF; a final line break does
+// not make an empty last line. Bytes are taken as 8-bit characters.
+QStringList split_resource_lines(const QByteArray& data);
+
+// The read-only store of named resources compiled into the program (under ":/store/"), and
+// `resource_text`, the lines of the text resource loaded last.
+class ResourceStore {
+public:
+    // `root` is the folder that holds the resources, one file per resource named in upper case.
+    explicit ResourceStore(Dialogs& dialogs, const QString& root = QStringLiteral(":/store"));
+
+    // The bytes of a resource; names are compared without regard to ASCII letter case.
+    std::optional<QByteArray> raw(const QString& resource_name) const;
+    bool contains(const QString& resource_name) const;
+    // Every resource name of the store, in upper case, sorted.
+    QStringList names() const;
+    // The error text for a resource that does not exist; it names the resource.
+    static QString missing_text(const QString& resource_name);
+
+    // Loads a text resource into `resource_text`. A failure shows "Error loading resource: "
+    // with the error text and leaves `resource_text` as it was. Returns whether it loaded.
+    bool read_file_from_stream(const QString& resource_name);
+
+    QStringList resource_text;
+
+private:
+    Dialogs& m_dialogs;
+    QString m_root;
+    QHash<QString, QString> m_paths; // upper-case name -> file path
+};
+
+// Upper-cases ASCII letters only, leaving every other character as it is.
+QString ascii_upper(const QString& text);
+
+} // namespace kx

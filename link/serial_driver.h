@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace kx {
+
+// Driver statuses, numbered as the chip vendor's D2XX interface numbers them.
+enum FtStatus : int {
+    FT_OK = 0,
+    FT_INVALID_HANDLE = 1,
+    FT_DEVICE_NOT_FOUND = 2,
+    FT_DEVICE_NOT_OPENED = 3,
+    FT_IO_ERROR = 4,
+    FT_INSUFFICIENT_RESOURCES = 5,
+    FT_INVALID_PARAMETER = 6,
+    FT_INVALID_BAUD_RATE = 7,
+    FT_DEVICE_NOT_OPENED_FOR_ERASE = 8,
+    FT_DEVICE_NOT_OPENED_FOR_WRITE = 9,
+    FT_FAILED_TO_WRITE_DEVICE = 10,
+    FT_EEPROM_READ_FAILED = 11,
+    FT_EEPROM_WRITE_FAILED = 12,
+    FT_EEPROM_ERASE_FAILED = 13,
+    FT_EEPROM_NOT_PRESENT = 14,
+    FT_EEPROM_NOT_PROGRAMMED = 15,
+    FT_INVALID_ARGS = 16,
+    FT_OTHER_ERROR = 17,
+};
+
+// Purge masks of the D2XX interface.
+inline constexpr quint32 FT_PURGE_RX = 1;
+inline constexpr quint32 FT_PURGE_TX = 2;
+
+// Handle of an open chip; 0 means none.
+using FtHandle = quint32;
+
+// The driver calls behind D2XXUnit. Each returns a driver status (FT_OK on success).
+// Implementations know nothing of the pedal's messages nor of message boxes.
+class SerialDriver {
+public:
+    virtual ~SerialDriver() = default;
+
+    // Listing works without an open chip. Texts are written to `text` (at most 64 bytes,
+    // NUL-terminated when shorter, as the D2XX list buffers are).
+    virtual int device_count(quint32& count) = 0;
+    virtual int serial_number(quint32 index, QByteArray& text) = 0;
+    virtual int description(quint32 index, QByteArray& text) = 0;
+
+    virtual int open_by_serial(const QByteArray& serial, FtHandle& handle) = 0;
+    virtual int open_first(FtHandle& handle) = 0;
+    virtual int close(FtHandle handle) = 0;
+
+    virtual int queue_status(FtHandle handle, quint32& queued) = 0;
+    virtual int read(FtHandle handle, char* buffer, quint32 count, quint32& bytes_read) = 0;
+    virtual int write(FtHandle handle, const char* buffer, quint32 count,
+                      quint32& bytes_written) = 0;
+    virtual int purge(FtHandle handle, quint32 mask) = 0;
+    virtual int reset(FtHandle handle) = 0;
+    virtual int set_baud_rate(FtHandle handle, quint32 baud) = 0;
+    virtual int set_data_characteristics(FtHandle handle, quint8 word_length, quint8 stop_bits,
+                                         quint8 parity) = 0;
+    virtual int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) = 0;
+
+    // Not a D2XX call: blocks for at most `timeout_ms` or until received bytes may have
+    // arrived, so that a wait for the pedal need not spin a core.
+    virtual void wait_for_data(FtHandle handle, int timeout_ms) = 0;
+};
+
+} // namespace kx
