@@ -3,7 +3,7 @@
 # Packages the editor, its tests and its tools need.
 KX_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6serialport6-dev libgl-dev
     stm32flash openssl
 )
 
