@@ -1,0 +1,21 @@
+#include "library/firmware_image.h"
+
+namespace kx {
+
+std::optional<quint32> firmware_word(const QByteArray& image, int offset) {
+    if (offset < 0 || offset + 4 > image.size())
+        return std::nullopt;
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | quint8(image.at(offset + i));
+    return value;
+}
+
+std::optional<quint32> firmware_version_of(const QByteArray& flash_or_image) {
+    const QByteArray magic = flash_or_image.mid(kFirmwareVersionOffset, kFirmwareVersionMagicSize);
+    if (magic != QByteArray(kFirmwareVersionMagic, kFirmwareVersionMagicSize))
+        return std::nullopt;
+    return firmware_word(flash_or_image, kFirmwareVersionOffset + kFirmwareVersionMagicSize);
+}
+
+} // namespace kx
