@@ -1,6 +1,12 @@
+#include "base/log.h"
+#include "base/scripted_dialogs.h"
 #include "library/effect_image.h"
 #include "library/effect_image_builder.h"
+#include "library/parameter_addresses.h"
+#include "library/resource_store.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kx;
@@ -51,6 +57,8 @@ private slots:
     void reads_a_text_description();
     void converts_image_text_data();
     void converts_image_text();
+    void reads_parameter_addresses();
+    void refuses_addresses_it_cannot_read();
 };
 
 void TestEffectImage::builds_the_fixed_layout() {
@@ -360,6 +368,61 @@ void TestEffectImage::converts_image_text() {
     QCOMPARE(strict.has_value(), strict_error.isEmpty());
     if (strict)
         QCOMPARE(image_text(*strict), text.toUpper());
+}
+
+namespace {
+
+void write_resource(const QTemporaryDir& dir, const QString& name, const QByteArray& data) {
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+} // namespace
+
+void TestEffectImage::reads_parameter_addresses() {
+    QTemporaryDir dir;
+    const QString text = image_text(small_image());
+    write_resource(dir, QStringLiteral("THREE_PLUS_KNOB_MULT"), text.toLatin1() + "\r\n");
+    ScriptedDialogs dialogs;
+    ResourceStore store(dialogs, dir.path());
+    MemoryLog log;
+
+    const auto addresses = read_parameter_addresses(QStringLiteral("Three + Knob X"), store, log);
+    QVERIFY(addresses);
+    QStringList expected{QStringLiteral("0003"), QStringLiteral("0004"), QStringLiteral("0005")};
+    while (expected.size() < 16)
+        expected << QStringLiteral("0000");
+    QCOMPARE(*addresses, expected);
+
+    QStringList lines{QStringLiteral("resource name: Three_plus_Knob_mult"),
+                      QStringLiteral("content: ") + text, QStringLiteral("file content size: 544")};
+    for (const QString& address : expected)
+        lines << QStringLiteral("parameter address: ") + address;
+    QCOMPARE(log.lines, lines);
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void TestEffectImage::refuses_addresses_it_cannot_read() {
+    QTemporaryDir dir;
+    write_resource(dir, QStringLiteral("GOOD"), image_text(small_image()).toLatin1());
+    write_resource(dir, QStringLiteral("STUB"), "000220000300");
+    ScriptedDialogs dialogs;
+    ResourceStore store(dialogs, dir.path());
+    MemoryLog log;
+    QString error;
+
+    // A missing image must not hand out the addresses of the image loaded before it.
+    QVERIFY(read_parameter_addresses(QStringLiteral("Good"), store, log));
+    QVERIFY(!read_parameter_addresses(QStringLiteral("Gone"), store, log, &error));
+    QCOMPARE(error, QStringLiteral("The image of \"Gone\" could not be loaded."));
+    QCOMPARE(dialogs.messages.size(), 1);
+
+    log.lines.clear();
+    QVERIFY(!read_parameter_addresses(QStringLiteral("Stub"), store, log, &error));
+    QCOMPARE(error,
+             QStringLiteral("The image of \"Stub\" holds 6 bytes, too few for its address table."));
+    QCOMPARE(log.lines.last(), QStringLiteral("file content size: 6"));
 }
 
 QTEST_GUILESS_MAIN(TestEffectImage)

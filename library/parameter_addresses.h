@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kx {
+
+class Log;
+class ResourceStore;
+
+inline constexpr char kLogResourceName[] = "resource name: ";
+inline constexpr char kLogContent[] = "content: ";
+inline constexpr char kLogFileContentSize[] = "file content size: ";
+inline constexpr char kLogParameterAddress[] = "parameter address: ";
+
+// Reads the 16 entries of an effect's address table as four-digit texts, copied unchanged
+// into the parameter write messages. Loads the effect's image resource into `resource_text`
+// and logs the resource name, the image text, its byte count and every address.
+// std::nullopt (with the reason in *error) when the image cannot be loaded or is too short to
+// hold the table: the previous resource's lines would give some other effect's addresses.
+std::optional<QStringList> read_parameter_addresses(const QString& effect_name,
+                                                    ResourceStore& store, Log& log,
+                                                    QString* error = nullptr);
+
+// The four-digit address text of each of the 16 table slots of an image text, or std::nullopt
+// when the text is too short.
+std::optional<QStringList> address_texts(const QString& image_text);
+
+} // namespace kx
