@@ -1,0 +1,67 @@
+#pragma once
+
+#include "link/serial_driver.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+
+class QSerialPort;
+
+namespace kx {
+
+// Description under which a port given by path is listed, as a chip fresh from the factory.
+inline constexpr char kPortPathDescription[] = "FT230X Basic UART";
+// USB vendor of the chip maker.
+inline constexpr quint16 kFtdiVendorId = 0x0403;
+
+// The chips on QtSerialPort: every attached FTDI chip (by serial number and USB
+// description), then the ports given by path (e.g. a pseudo-terminal), whose serial number
+// is the port's file name. The list is taken anew by each device_count.
+class QtSerialDriver : public SerialDriver {
+public:
+    explicit QtSerialDriver(QStringList port_paths = {});
+    ~QtSerialDriver() override;
+
+    int device_count(quint32& count) override;
+    int serial_number(quint32 index, QByteArray& text) override;
+    int description(quint32 index, QByteArray& text) override;
+    int open_by_serial(const QByteArray& serial, FtHandle& handle) override;
+    int open_first(FtHandle& handle) override;
+    int close(FtHandle handle) override;
+    int queue_status(FtHandle handle, quint32& queued) override;
+    int read(FtHandle handle, char* buffer, quint32 count, quint32& bytes_read) override;
+    int write(FtHandle handle, const char* buffer, quint32 count, quint32& bytes_written) override;
+    int purge(FtHandle handle, quint32 mask) override;
+    int reset(FtHandle handle) override;
+    int set_baud_rate(FtHandle handle, quint32 baud) override;
+    int set_data_characteristics(FtHandle handle, quint8 word_length, quint8 stop_bits,
+                                 quint8 parity) override;
+    int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) override;
+    void wait_for_data(FtHandle handle, int timeout_ms) override;
+
+private:
+    struct Entry {
+        QByteArray serial;
+        QByteArray description;
+        QString port; // port name or path to open
+    };
+    struct Open {
+        std::unique_ptr<QSerialPort> port;
+        quint32 write_timeout_ms = 0; // 0: derived from the byte count
+    };
+
+    QList<Entry> list_entries() const;
+    int open_entry(const Entry& entry, FtHandle& handle);
+    Open* find(FtHandle handle);
+
+    QStringList m_port_paths;
+    QList<Entry> m_entries;
+    std::map<FtHandle, Open> m_open;
+    FtHandle m_next_handle = 1;
+};
+
+} // namespace kx
