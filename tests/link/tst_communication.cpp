@@ -1,0 +1,420 @@
+#include "base/clock.h"
+#include "base/log.h"
+#include "base/scripted_dialogs.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+#include "support/recording_connection_ui.h"
+#include "support/scripted_serial_driver.h"
+
+#include <QTimer>
+#include <QtTest>
+
+using namespace kx;
+using Control = ConnectionUi::Control;
+using Piece = ScriptedSerialDriver::Piece;
+
+namespace {
+
+struct Fixture {
+    InstantClock clock;
+    ScriptedSerialDriver driver{clock};
+    ScriptedDialogs dialogs;
+    MemoryLog log;
+    D2XXUnit d2xx{driver, dialogs, log};
+    RecordingConnectionUi ui;
+    Communication comm{d2xx, ui, dialogs, log, clock};
+
+    explicit Fixture(QList<ScriptedSerialDriver::Chip> chips = {{"KX0001", "FT230X Basic UART"}}) {
+        driver.chips = chips;
+        comm.list_devices();
+        comm.init_line_settings();
+    }
+    void connect() {
+        comm.menuConnectClick();
+        dialogs.messages.clear();
+        log.lines.clear();
+    }
+    QMap<Control, bool> states() const { return ui.enabled; }
+};
+
+// The lines of a value reply, each ended by CR LF.
+QByteArray value_lines(const QList<int>& values) {
+    QByteArray bytes;
+    for (const int v : values)
+        bytes += QByteArray::number(v) + "\r\n";
+    return bytes;
+}
+
+// Cuts a reply into USB packets of at most 62 bytes arriving as the chip would send them at
+// 115200 baud: a full packet when its last byte is in, the last one 16 ms after its first.
+QList<Piece> as_packets(const QByteArray& bytes, qint64 first_ms) {
+    QList<Piece> pieces;
+    const double byte_ms = 10.0 * 1000 / 115200;
+    for (qsizetype at = 0; at < bytes.size(); at += 62) {
+        const QByteArray packet = bytes.mid(at, 62);
+        const qint64 arrive = packet.size() == 62 ? first_ms + qint64((at + 62) * byte_ms)
+                                                  : first_ms + qint64(at * byte_ms) + 16;
+        pieces.append({arrive, packet});
+    }
+    return pieces;
+}
+
+void expect_state(const QMap<Control, bool>& states, const QList<Control>& on,
+                  const QList<Control>& off) {
+    for (const Control c : on)
+        QVERIFY2(states.value(c),
+                 qPrintable(QStringLiteral("control %1 should be enabled").arg(int(c))));
+    for (const Control c : off)
+        QVERIFY2(!states.value(c),
+                 qPrintable(QStringLiteral("control %1 should be disabled").arg(int(c))));
+}
+
+const QList<Control> kConnectedOn = {Control::menuDisconnect, Control::btnUpload,
+                                     Control::btnRequest, Control::btnOpenEffect};
+const QList<Control> kConnectedOff = {Control::menuScan, Control::menuConnect,
+                                      Control::menuFirmwareUpgradeMode,
+                                      Control::chkFirmwareUpgradeMode};
+const QList<Control> kNotConnectedOn = {Control::menuScan, Control::menuConnect};
+const QList<Control> kNotConnectedOff = {Control::menuDisconnect, Control::btnUpload,
+                                         Control::btnRequest,     Control::btnOpenEffect,
+                                         Control::btnAssign,      Control::btnStoreSettingsOnPedal};
+
+} // namespace
+
+class TestCommunication : public QObject {
+    Q_OBJECT
+private slots:
+    void list_devices_data();
+    void list_devices();
+    void connect_and_disconnect();
+    void failed_open_changes_nothing();
+    void failed_close_stays_connected();
+    void scan_data();
+    void scan();
+    void bootloader_check_data();
+    void bootloader_check();
+    void parse_values_data();
+    void parse_values();
+    void parse_values_logs_each_value();
+    void parameter_reply_in_packets_uses_only_its_bytes();
+    void information_reply_in_two_reads();
+    void silent_pedal_ends_at_time_limit();
+    void unfinished_reply_ends_after_quiet_gap();
+    void unplug_during_wait_is_reported_once();
+    void second_exchange_inside_wait_is_refused();
+};
+
+void TestCommunication::list_devices_data() {
+    QTest::addColumn<QList<ScriptedSerialDriver::Chip>>("chips");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("serial_menu");
+    QTest::addColumn<QString>("serial");
+    QTest::newRow("factory description named as the pedal")
+        << QList<ScriptedSerialDriver::Chip>{{"S", "FT230X Basic UART"}} << "Kestrel X"
+        << "Device Serial: S"
+        << "S";
+    QTest::newRow("other description shown as it is")
+        << QList<ScriptedSerialDriver::Chip>{{"S", "USB Serial"}} << "USB Serial"
+        << "Device Serial: S"
+        << "S";
+    QTest::newRow("two chips: serials run together, the last wins")
+        << QList<ScriptedSerialDriver::Chip>{{"A1", "FT230X Basic UART"}, {"B2", "Other"}}
+        << "Other"
+        << "Device Serial: A1B2"
+        << "B2";
+    QTest::newRow("no chip: nothing changes")
+        << QList<ScriptedSerialDriver::Chip>{} << "Device Name: "
+        << "Device Serial: "
+        << "";
+}
+
+void TestCommunication::list_devices() {
+    QFETCH(QList<ScriptedSerialDriver::Chip>, chips);
+    QFETCH(QString, name);
+    QFETCH(QString, serial_menu);
+    QFETCH(QString, serial);
+    Fixture f(chips);
+    QCOMPARE(f.ui.device_name, name);
+    QCOMPARE(f.ui.serial_menu, serial_menu);
+    QCOMPARE(f.comm.device_serial_number, serial);
+    QVERIFY(f.log.lines.isEmpty());
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestCommunication::connect_and_disconnect() {
+    Fixture f;
+    f.comm.menuConnectClick();
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
+    QCOMPARE(f.log.lines,
+             (QStringList{"serial number: KX0001", "FT_HANDLE: 0x00001234", "baud rate = 115200"}));
+    QCOMPARE(f.driver.baud, 115200u);
+    QCOMPARE(f.driver.word_length, quint8(8));
+    QCOMPARE(f.driver.stop_bits, quint8(0));
+    QCOMPARE(f.driver.parity, quint8(0));
+    expect_state(f.states(), kConnectedOn, kConnectedOff);
+    QVERIFY(f.dialogs.messages.isEmpty());
+
+    f.ui.parameters_visible = true;
+    f.ui.enabled[Control::btnAssign] = true;
+    f.comm.menuDisconnectClick();
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
+    expect_state(f.states(), kNotConnectedOn,
+                 kNotConnectedOff + QList<Control>{Control::menuFirmwareUpgradeMode,
+                                                   Control::menuStartFirmwareUpgrade});
+    QCOMPARE(f.ui.parameter_controls_calls, QList<bool>{false});
+    QCOMPARE(f.driver.open_handle, FtHandle(0));
+
+    // And again: the chip can be opened anew.
+    f.comm.menuConnectClick();
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X  connected"));
+    expect_state(f.states(), kConnectedOn, kConnectedOff);
+}
+
+void TestCommunication::failed_open_changes_nothing() {
+    Fixture f({{"KX0001", "FT230X Basic UART", FT_DEVICE_NOT_OPENED}});
+    f.comm.firmware_upgrade_mode = true;
+    const auto before = f.states();
+    f.comm.menuConnectClick();
+    QCOMPARE(f.states(), before);
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
+    QCOMPARE(f.dialogs.messages,
+             QStringList{"Open_USB_Device_By_Serial_Number - Device not opened..."});
+    QVERIFY2(f.driver.writes.isEmpty(), "no bootloader check without an open chip");
+}
+
+void TestCommunication::failed_close_stays_connected() {
+    Fixture f;
+    f.connect();
+    f.driver.close_status = FT_IO_ERROR;
+    const auto before = f.states();
+    f.comm.menuDisconnectClick();
+    QCOMPARE(f.states(), before);
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
+    QCOMPARE(f.dialogs.messages, QStringList{"FT_Close - General IO error..."});
+}
+
+void TestCommunication::scan_data() {
+    QTest::addColumn<QList<ScriptedSerialDriver::Chip>>("chips");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("one chip, description shown unchanged")
+        << QList<ScriptedSerialDriver::Chip>{{"KX77", "Kestrel X"}}
+        << QStringList{"FT device count: 1", "FT_Device_String: KX77"}
+        << QStringList{"Kestrel X found, click Connect"} << "Kestrel X";
+    QTest::newRow("factory description not renamed")
+        << QList<ScriptedSerialDriver::Chip>{{"KX77", "FT230X Basic UART"}}
+        << QStringList{"FT device count: 1", "FT_Device_String: KX77"}
+        << QStringList{"FT230X Basic UART found, click Connect"} << "FT230X Basic UART";
+    QTest::newRow("no chip") << QList<ScriptedSerialDriver::Chip>{}
+                             << QStringList{"FT device count: 0"} << QStringList{"No device found"}
+                             << "No device found";
+}
+
+void TestCommunication::scan() {
+    QFETCH(QList<ScriptedSerialDriver::Chip>, chips);
+    QFETCH(QStringList, log);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, name);
+    Fixture f(QList<ScriptedSerialDriver::Chip>{});
+    f.driver.chips = chips;
+    f.comm.menuScanClick();
+    QCOMPARE(f.log.lines, log);
+    QCOMPARE(f.dialogs.messages, messages);
+    QCOMPARE(f.ui.device_name, name);
+    QCOMPARE(f.ui.serial_menu, QStringLiteral("Device Serial: "));
+}
+
+void TestCommunication::bootloader_check_data() {
+    QTest::addColumn<QList<Piece>>("answer");
+    QTest::addColumn<QStringList>("log_tail");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("ready");
+    QTest::newRow("ack") << QList<Piece>{{3, "\x79"}}
+                         << QStringList{"num of bytes received: 1", "received Byte: 79"}
+                         << kTextBootloaderOk << true;
+    QTest::newRow("nack") << QList<Piece>{{3, "\x1F"}}
+                          << QStringList{"num of bytes received: 1", "received Byte: 1F"}
+                          << kTextBootloaderFailed << false;
+    QTest::newRow("first byte counts")
+        << QList<Piece>{{3, QByteArray("\x1F\x79")}}
+        << QStringList{"num of bytes received: 2", "received Byte: 1F"} << kTextBootloaderFailed
+        << false;
+    QTest::newRow("silent") << QList<Piece>{} << QStringList{"baud rate = 115200"}
+                            << "The pedal did not send its bootloader answer within 2 s." << false;
+}
+
+void TestCommunication::bootloader_check() {
+    QFETCH(QList<Piece>, answer);
+    QFETCH(QStringList, log_tail);
+    QFETCH(QString, message);
+    QFETCH(bool, ready);
+    Fixture f;
+    f.comm.firmware_upgrade_mode = true;
+    f.driver.replies = {answer};
+    f.comm.menuConnectClick();
+    QCOMPARE(f.driver.writes, QList<QByteArray>{"\x7F"});
+    QCOMPARE(f.log.lines.mid(f.log.lines.size() - log_tail.size()), log_tail);
+    QCOMPARE(f.dialogs.messages, QStringList{message});
+    QCOMPARE(f.ui.enabled[Control::menuStartFirmwareUpgrade], ready);
+    // Connected either way; in the bootloader the firmware's exchanges are off.
+    QCOMPARE(f.ui.enabled[Control::btnRequest], !ready);
+    QCOMPARE(f.ui.enabled[Control::btnUpload], !ready);
+    expect_state(f.states(), {Control::menuDisconnect, Control::btnOpenEffect}, kConnectedOff);
+}
+
+void TestCommunication::parse_values_data() {
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QByteArray>("values");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one to three digits")
+        << QByteArray("7\r\n255\r\n12\r\n") << 3 << QByteArray("\x07\xFF\x0C") << "";
+    QTest::newRow("kept to 8 bits") << QByteArray("300\r\n") << 1 << QByteArray("\x2C") << "";
+    QTest::newRow("four digits repeat the value before")
+        << QByteArray("9\r\n1234\r\n") << 2 << QByteArray("\x09\x09") << "";
+    QTest::newRow("four digits first give 0")
+        << QByteArray("1234\r\n5\r\n") << 2 << QByteArray("\x00\x05", 2) << "";
+    QTest::newRow("empty line repeats")
+        << QByteArray("17\r\n\r\n") << 2 << QByteArray("\x11\x11") << "";
+    QTest::newRow("unfinished last line ignored")
+        << QByteArray("1\r\n2\r\n3") << 2 << QByteArray("\x01\x02") << "";
+    QTest::newRow("letter is an error")
+        << QByteArray("7\r\n1K\r\n") << 2 << QByteArray("old")
+        << "The pedal's reply cannot be read: line 2 (\"1K\") is not a number.";
+    QTest::newRow("short reply is reported")
+        << QByteArray("7\r\n8\r\n") << 3 << QByteArray("old")
+        << "The pedal's reply is incomplete: it holds 2 values where 3 were expected.";
+    QTest::newRow("nothing at all") << QByteArray("\0\0\0", 3) << 0 << QByteArray("old")
+                                    << "The pedal's reply is incomplete: it holds 0 values "
+                                       "where 1 were expected.";
+}
+
+void TestCommunication::parse_values() {
+    QFETCH(QByteArray, reply);
+    QFETCH(int, expected);
+    QFETCH(QByteArray, values);
+    QFETCH(QString, message);
+    Fixture f;
+    f.comm.received_values = "old";
+    QCOMPARE(f.comm.parse_values(reply, expected), message.isEmpty());
+    QCOMPARE(f.comm.received_values, values);
+    QCOMPARE(f.dialogs.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+}
+
+void TestCommunication::parse_values_logs_each_value() {
+    Fixture f;
+    QVERIFY(f.comm.parse_values(QByteArray("7\r\n255\r\n12\r\n"), 3));
+    QCOMPARE(f.log.lines, (QStringList{"num of bytes received: 3", "receive array size: 3", "0: 07",
+                                       "1: FF", "2: 0C"}));
+}
+
+void TestCommunication::parameter_reply_in_packets_uses_only_its_bytes() {
+    Fixture f;
+    f.connect();
+    // Older, longer bytes stand in the receive buffer.
+    f.driver.queue_bytes(QByteArray(400, '9'));
+    f.d2xx.ReadFTDevice();
+    QList<int> expected;
+    for (int i = 0; i < 4 * 16 + 22; ++i)
+        expected << (i * 37) % 256;
+    const QByteArray reply = value_lines(expected);
+    QVERIFY(reply.size() > 3 * 62);
+    f.driver.replies = {as_packets(reply, 2)};
+    f.d2xx.send_bytes(QByteArray("\x02\x10"));
+    QVERIFY(f.comm.receive_values(parameter_reply(16)));
+    QCOMPARE(f.comm.received_values.size(), 86);
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(quint8(f.comm.received_values[i]), quint8(expected[i]));
+    QCOMPARE(f.driver.purges, (QList<quint32>{FT_PURGE_TX, FT_PURGE_RX}));
+    QVERIFY(f.dialogs.messages.isEmpty());
+    // Complete at its line count: no quiet gap waited for after the last packet.
+    QVERIFY2(f.clock.now_ms() <= as_packets(reply, 2).last().after_ms + kPollMs,
+             qPrintable(QString::number(f.clock.now_ms())));
+}
+
+void TestCommunication::information_reply_in_two_reads() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{5, "X\r\n5\r"}, {21, "\n3\r\n12\r\n"}}};
+    f.d2xx.send_bytes(QByteArray("\x05\x00", 2));
+    const auto text = f.comm.receive_text(information_reply());
+    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n12\r\n"));
+    QCOMPARE(f.log.lines, QStringList{"num of bytes received: 13"});
+}
+
+void TestCommunication::silent_pedal_ends_at_time_limit() {
+    Fixture f;
+    f.connect();
+    f.comm.received_values = "keep";
+    const auto before = f.states();
+    f.d2xx.send_bytes(QByteArray("\x02\x10"));
+    QVERIFY(!f.comm.receive_values(parameter_reply(16, 1500)));
+    QCOMPARE(f.dialogs.messages,
+             QStringList{"The pedal did not send its parameter state reply within 1.5 s."});
+    QCOMPARE(f.clock.now_ms(), 1500);
+    QCOMPARE(f.comm.received_values, QByteArray("keep"));
+    QCOMPARE(f.states(), before);
+    QVERIFY(f.log.lines.isEmpty());
+    // The wait sleeps on the driver between polls instead of spinning.
+    QVERIFY2(f.driver.waits <= 1500 / kPollMs + 1, qPrintable(QString::number(f.driver.waits)));
+    QVERIFY(!f.comm.waiting());
+}
+
+void TestCommunication::unfinished_reply_ends_after_quiet_gap() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{5, "X\r\n5\r\n3\r\n"}}};
+    f.d2xx.send_bytes(QByteArray("\x05\x00", 2));
+    const auto text = f.comm.receive_text(information_reply());
+    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n"));
+    QCOMPARE(f.clock.now_ms(), 5 + kQuietGapMs);
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestCommunication::unplug_during_wait_is_reported_once() {
+    Fixture f;
+    f.connect();
+    f.ui.parameters_visible = true;
+    f.driver.unplug_at_ms = 30;
+    f.driver.replies = {{{5, "1\r\n"}}}; // the pedal starts to answer, then is gone
+    f.d2xx.send_bytes(QByteArray("\x02\x10"));
+    f.comm.received_values = "keep";
+    f.comm.firmware_upgrade_mode = false;
+    QVERIFY(!f.comm.receive_values(parameter_reply(16, 5000)));
+    QCOMPARE(f.dialogs.messages, QStringList{"FT_GetQueueStatus - General IO error..."});
+    QCOMPARE(f.comm.received_values, QByteArray("keep"));
+    expect_state(f.states(), kNotConnectedOn, kNotConnectedOff);
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
+    QCOMPARE(f.ui.parameter_controls_calls, QList<bool>{false});
+    QCOMPARE(f.log.lines, QStringList{kLogLinkLost});
+    QCOMPARE(f.driver.closes, 1);
+    QVERIFY(!f.d2xx.device_open());
+}
+
+void TestCommunication::second_exchange_inside_wait_is_refused() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{40, "X\r\n5\r\n3\r\n12\r\n"}}};
+    f.d2xx.send_bytes(QByteArray("\x05\x00", 2));
+    // Handlers that a window event would run in the middle of the wait.
+    std::optional<QByteArray> nested{"untouched"};
+    QTimer::singleShot(0, [&] {
+        f.comm.menuDisconnectClick();
+        f.d2xx.send_bytes(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7));
+        nested = f.comm.receive_text(information_reply());
+    });
+    const auto text = f.comm.receive_text(information_reply());
+    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n12\r\n"));
+    QCOMPARE(nested, std::nullopt);
+    QCOMPARE(f.driver.writes.size(), 1);
+    expect_state(f.states(), kConnectedOn, kConnectedOff);
+    QCOMPARE(f.log.lines,
+             (QStringList{"pedal busy, refused: Disconnect", "pedal busy, refused: FT_Write",
+                          "pedal busy, refused: effect information reply",
+                          "num of bytes received: 13"}));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCommunication)
+#include "tst_communication.moc"
