@@ -1,0 +1,151 @@
+#include "base/clock.h"
+#include "base/log.h"
+#include "base/scripted_dialogs.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+#include "link/drivers/qt_serial_driver.h"
+#include "support/recording_connection_ui.h"
+
+#include <QFileInfo>
+#include <QTimer>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace kx;
+using Control = ConnectionUi::Control;
+
+namespace {
+
+// The far end of a pseudo-terminal, standing in for the pedal: the driver opens the other end
+// by its path, as it would with `--port`.
+class PtyPeer {
+public:
+    PtyPeer() {
+        m_fd = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0)
+            return;
+        path = QString::fromLocal8Bit(ptsname(m_fd));
+        fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+    }
+    ~PtyPeer() { hang_up(); }
+    bool ok() const { return !path.isEmpty(); }
+
+    // Everything the editor has written so far, after up to `timeout_ms` for the first byte.
+    QByteArray take(int timeout_ms = 500) {
+        QByteArray bytes;
+        pollfd p{m_fd, POLLIN, 0};
+        if (poll(&p, 1, timeout_ms) <= 0)
+            return bytes;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(m_fd, buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, n);
+        return bytes;
+    }
+    void send(const QByteArray& bytes) {
+        QVERIFY(::write(m_fd, bytes.constData(), bytes.size()) == bytes.size());
+    }
+    void hang_up() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+    QString path;
+
+private:
+    int m_fd = -1;
+};
+
+struct Fixture {
+    PtyPeer pedal;
+    QtSerialDriver driver{QStringList{pedal.path}};
+    ScriptedDialogs dialogs;
+    MemoryLog log;
+    RealClock clock;
+    D2XXUnit d2xx{driver, dialogs, log};
+    RecordingConnectionUi ui;
+    Communication comm{d2xx, ui, dialogs, log, clock};
+};
+
+} // namespace
+
+class TestQtSerialDriver : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void lists_port_after_usb_chips();
+    void exchange_through_port();
+    void each_write_leaves_at_once();
+    void hang_up_during_wait_leaves_not_connected();
+};
+
+void TestQtSerialDriver::init() {
+    if (!PtyPeer().ok())
+        QSKIP("no pseudo-terminals on this machine");
+}
+
+void TestQtSerialDriver::lists_port_after_usb_chips() {
+    Fixture f;
+    f.comm.list_devices();
+    QCOMPARE(f.comm.device_serial_number, QFileInfo(f.pedal.path).fileName());
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
+    QVERIFY(f.ui.serial_menu.endsWith(QFileInfo(f.pedal.path).fileName()));
+}
+
+void TestQtSerialDriver::exchange_through_port() {
+    Fixture f;
+    f.comm.list_devices();
+    f.comm.init_line_settings();
+    f.comm.menuConnectClick();
+    QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
+
+    QVERIFY(f.d2xx.send_bytes(QByteArray("\x05\x00", 2)));
+    QCOMPARE(f.pedal.take(), QByteArray("\x05\x00", 2));
+    // The answer comes in two pieces with a pause between them, as USB packets do.
+    QTimer::singleShot(5, [&] { f.pedal.send("X\r\n5\r"); });
+    QTimer::singleShot(25, [&] { f.pedal.send("\n3\r\n12\r\n"); });
+    const auto text = f.comm.receive_text(information_reply());
+    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n12\r\n"));
+
+    f.comm.menuDisconnectClick();
+    QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestQtSerialDriver::each_write_leaves_at_once() {
+    Fixture f;
+    f.comm.list_devices();
+    f.comm.init_line_settings();
+    f.comm.menuConnectClick();
+    // No return to the event loop between the writes: each byte must still be on its way.
+    for (const char byte : {'\x31', '\xCE'}) {
+        f.d2xx.send_buffer()[0] = byte;
+        QCOMPARE(f.d2xx.WriteFTDevice(1), 1u);
+        QCOMPARE(f.pedal.take(0), QByteArray(1, byte));
+    }
+}
+
+void TestQtSerialDriver::hang_up_during_wait_leaves_not_connected() {
+    Fixture f;
+    f.comm.list_devices();
+    f.comm.init_line_settings();
+    f.comm.menuConnectClick();
+    f.ui.parameters_visible = true;
+    QTimer::singleShot(30, [&] { f.pedal.hang_up(); });
+    QVERIFY(!f.comm.receive_values(parameter_reply(16, 3000)));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY2(f.dialogs.messages[0].startsWith(QLatin1String("FT_GetQueueStatus - ")),
+             qPrintable(f.dialogs.messages[0]));
+    QCOMPARE(f.ui.enabled[Control::menuConnect], true);
+    QCOMPARE(f.ui.enabled[Control::btnRequest], false);
+    QCOMPARE(f.ui.parameter_controls_calls, QList<bool>{false});
+    QVERIFY(!f.d2xx.device_open());
+}
+
+QTEST_GUILESS_MAIN(TestQtSerialDriver)
+#include "tst_qt_serial_driver.moc"
