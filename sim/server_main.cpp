@@ -1,0 +1,197 @@
+// kestrel-x-virtual-pedal: serves the virtual pedal on a pseudo-terminal, so that any serial
+// program (the editor with --port, stm32flash) can talk to it as to a real pedal.
+
+#include "sim/virtual_pedal.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The longest the loop sleeps with nothing to do; it wakes earlier for every delivery.
+constexpr qint64 kIdleWake_us = 500000;
+constexpr int kReadChunk = 4096;
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void request_stop(int) {
+    g_stop = 1;
+}
+
+qint64 now_us(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 start)
+        .count();
+}
+
+class ServerLog {
+public:
+    bool open(const QString& path) {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            return false;
+        m_stream.setDevice(&m_file);
+        return true;
+    }
+    void line(qint64 at_us, const QString& text) {
+        if (!m_file.isOpen())
+            return;
+        m_stream << QStringLiteral("%1.%2 %3\n")
+                        .arg(at_us / 1000000)
+                        .arg(at_us % 1000000, 6, 10, QLatin1Char('0'))
+                        .arg(text);
+        m_stream.flush();
+    }
+    void bytes(qint64 at_us, const char* direction, const QByteArray& bytes) {
+        line(at_us, QStringLiteral("%1 %2").arg(QLatin1String(direction),
+                                                QString::fromLatin1(bytes.toHex(' ').toUpper())));
+    }
+
+private:
+    QFile m_file;
+    QTextStream m_stream;
+};
+
+struct Pty {
+    int master = -1;
+    int slave = -1; // kept open so the master never sees a hang-up when a client closes
+    QByteArray path;
+};
+
+bool open_pty(Pty& pty, QString* error) {
+    pty.master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0) {
+        *error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(strerror(errno));
+        return false;
+    }
+    const char* name = ptsname(pty.master);
+    if (!name) {
+        *error = QStringLiteral("cannot name the pseudo-terminal: %1").arg(strerror(errno));
+        return false;
+    }
+    pty.path = name;
+    pty.slave = ::open(name, O_RDWR | O_NOCTTY);
+    termios raw{};
+    if (pty.slave < 0 || tcgetattr(pty.slave, &raw) != 0) {
+        *error = QStringLiteral("cannot open %1: %2").arg(name, strerror(errno));
+        return false;
+    }
+    cfmakeraw(&raw);
+    cfsetspeed(&raw, B115200);
+    tcsetattr(pty.slave, TCSANOW, &raw);
+    fcntl(pty.master, F_SETFL, fcntl(pty.master, F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kestrel-x-virtual-pedal"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Serves a virtual Kestrel X pedal on a pseudo-terminal and prints its "
+                       "path on the first line."));
+    parser.addHelpOption();
+    const QCommandLineOption bootloader(QStringLiteral("bootloader"),
+                                        QStringLiteral("Power up with the footswitch held: the "
+                                                       "microcontroller's bootloader answers."));
+    const QCommandLineOption instant(QStringLiteral("instant"),
+                                     QStringLiteral("No link timing: answers come at once."));
+    const QCommandLineOption log_file(QStringLiteral("log"),
+                                      QStringLiteral("Write bytes and messages to <file>."),
+                                      QStringLiteral("file"));
+    parser.addOptions({bootloader, instant, log_file});
+    parser.process(app);
+
+    ServerLog log;
+    if (parser.isSet(log_file) && !log.open(parser.value(log_file))) {
+        std::fprintf(stderr, "cannot write the log %s\n", qPrintable(parser.value(log_file)));
+        return 1;
+    }
+    Pty pty;
+    QString error;
+    if (!open_pty(pty, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+
+    // The signals are only let through while the loop sleeps, so a stop is never missed.
+    sigset_t blocked, during_wait;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    sigaddset(&blocked, SIGINT);
+    sigprocmask(SIG_BLOCK, &blocked, &during_wait);
+    sigdelset(&during_wait, SIGTERM);
+    sigdelset(&during_wait, SIGINT);
+    struct sigaction action {};
+    action.sa_handler = request_stop;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+
+    const auto start = std::chrono::steady_clock::now();
+    kx::sim::VirtualPedal pedal(parser.isSet(instant), parser.isSet(bootloader));
+    pedal.set_history_enabled(false);
+    pedal.set_note_sink([&log](qint64 at_us, const QString& text) { log.line(at_us, text); });
+    log.line(0, QStringLiteral("serving %1%2%3")
+                    .arg(QString::fromLatin1(pty.path),
+                         parser.isSet(bootloader) ? QStringLiteral(", bootloader") : QString(),
+                         parser.isSet(instant) ? QStringLiteral(", instant") : QString()));
+
+    std::printf("%s\n", pty.path.constData());
+    std::fflush(stdout);
+
+    QByteArray outgoing;
+    char chunk[kReadChunk];
+    while (!g_stop) {
+        const qint64 now = now_us(start);
+        const QByteArray delivered = pedal.take_deliverable(now);
+        if (!delivered.isEmpty()) {
+            log.bytes(now, "TX", delivered);
+            outgoing += delivered;
+        }
+        if (!outgoing.isEmpty()) {
+            const ssize_t written = ::write(pty.master, outgoing.constData(), outgoing.size());
+            if (written > 0)
+                outgoing.remove(0, written);
+        }
+
+        const std::optional<qint64> next = pedal.next_delivery_us();
+        const qint64 sleep_us =
+            std::clamp<qint64>(next ? *next - now : kIdleWake_us, 0, kIdleWake_us);
+        const timespec timeout{time_t(sleep_us / 1000000), long(sleep_us % 1000000) * 1000};
+        pollfd fd{pty.master, short(POLLIN | (outgoing.isEmpty() ? 0 : POLLOUT)), 0};
+        if (ppoll(&fd, 1, &timeout, &during_wait) <= 0)
+            continue;
+        if ((fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN)) {
+            usleep(10000); // cannot happen while the slave stays open; never spin if it does
+            continue;
+        }
+        if (fd.revents & POLLIN) {
+            const ssize_t count = ::read(pty.master, chunk, sizeof(chunk));
+            if (count > 0) {
+                const qint64 at = now_us(start);
+                const QByteArray bytes(chunk, count);
+                log.bytes(at, "RX", bytes);
+                pedal.host_bytes(bytes, at);
+            }
+        }
+    }
+    log.line(now_us(start), QStringLiteral("stopped"));
+    ::close(pty.slave);
+    ::close(pty.master);
+    return 0;
+}
