@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kx {
+
+// How the editor reaches the pedal, chosen on the command line. The pedal link builds its
+// drivers from this: the in-process virtual pedal and/or serial ports given by path.
+struct LinkOptions {
+    bool virtual_pedal = false;
+    QStringList ports;
+};
+
+struct CommandLine {
+    LinkOptions link;
+    bool show_help = false;
+};
+
+// Text printed for --help and after a wrong option.
+QString usage_text(const QString& program);
+
+// Parses the arguments after the program name (Qt's own options already removed). On a wrong
+// argument, returns nothing and puts a message naming it into *error.
+std::optional<CommandLine> parse_command_line(const QStringList& arguments, QString* error);
+
+} // namespace kx

@@ -1,0 +1,27 @@
+#include "app/EditorWindows.h"
+
+#include "app/AppContext.h"
+
+namespace kx {
+
+EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
+    formMain = std::make_unique<TformMain>(context);
+    formFirmwareUpgrade = std::make_unique<TformFirmwareUpgrade>();
+    formPrint = std::make_unique<TformPrint>();
+    context.log.set_target(formPrint.get());
+    formFXParameters = std::make_unique<TformFXParameters>();
+    formFXInfo = std::make_unique<TformFXInfo>();
+    formImpulseResponse = std::make_unique<TformImpulseResponse>();
+    formNewVersionMsg = std::make_unique<TformNewVersionMsg>(context);
+    formMain->set_other_windows({formFirmwareUpgrade.get(), formPrint.get(), formFXParameters.get(),
+                                 formFXInfo.get(), formImpulseResponse.get(),
+                                 formNewVersionMsg.get()});
+}
+
+EditorWindows::~EditorWindows() {
+    if (m_context.log.target() == formPrint.get())
+        m_context.log.set_target(nullptr);
+    // The members go in reverse order of creation, the main window last.
+}
+
+} // namespace kx

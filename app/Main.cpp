@@ -1,0 +1,451 @@
+#include "app/Main.h"
+
+#include "app/AppContext.h"
+#include "app/PrintConsole.h"
+#include "app/Settings.h"
+#include "base/dialogs.h"
+#include "firmware/FirmwareUpgrade.h"
+#include "params/FXParameters.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace kx {
+
+namespace {
+
+constexpr char kCaption[] = "Kestrel X Editor";
+constexpr int kClientWidth = 400;
+constexpr int kClientHeight = 396;
+constexpr int kVersionCheckDelay_ms = 1000;
+
+struct CategoryRow {
+    const char* caption;
+    const char* resource;
+    void (TformMain::*handler)();
+};
+
+// The category rows in display order; Open FX walks them in the same order.
+const CategoryRow kCategories[] = {
+    {"Gain", "gain", &TformMain::lstGainClick},
+    {"Modulation", "modulation", &TformMain::lstModulationClick},
+    {"Synthesis", "synthesis", &TformMain::lstSynthesisClick},
+    {"Filter", "filter", &TformMain::lstFilterClick},
+    {"Dynamic", "dynamic", &TformMain::lstDynamicClick},
+    {kImpulseResponseCategory, "impulse_response", &TformMain::lstIRClick},
+    {"Other", "other", &TformMain::lstOtherClick},
+};
+
+const char* const kHowToLines[] = {
+    "How to load an impulse response:",
+    "1) Select an IR load algorithm in Impulse Response category",
+    "2) Go to File and click Load IR, choose the desired WAV file",
+    "3) Click UPLOAD SELECTED EFFECT button",
+    "Works best with 48kHz sampling rate at a bitrate of 24 or 32 bit",
+};
+
+QString text(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* label = new QLabel(text(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QPushButton(text(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QMenu* make_menu(QWidget* parent, const char* name, const char* caption) {
+    auto* menu = new QMenu(text(caption), parent);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction* make_item(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(text(caption));
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+QString impulse_response_howto() {
+    QStringList lines;
+    for (const char* line : kHowToLines)
+        lines << text(line);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+TformMain::TformMain(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_context(context) {
+    setObjectName(QStringLiteral("formMain"));
+    setWindowTitle(text(kCaption));
+    setFixedSize(kClientWidth, kClientHeight);
+    move(37, 31);
+    build_controls();
+    build_menus();
+    FormCreate();
+}
+
+TformMain::~TformMain() = default;
+
+void TformMain::build_controls() {
+    lblDeviceName = make_label(this, "lblDeviceName", "Device Name: ", {8, 29, 174, 17});
+    lblSerialNumber = make_label(this, "lblSerialNumber", "Serial Number: ", {8, 47, 185, 17});
+    auto* half_transparent = new QGraphicsOpacityEffect(lblSerialNumber);
+    half_transparent->setOpacity(0.5);
+    lblSerialNumber->setGraphicsEffect(half_transparent);
+    lblFirmwareVersion =
+        make_label(this, "lblFirmwareVersion", "Firmware Version: ", {9, 64, 174, 20});
+    btnUpload = make_button(this, "btnUpload", "Upload Selected Effect", {7, 90, 174, 36});
+    lblStatus = make_label(this, "lblStatus", "Status: ", {7, 134, 174, 17});
+    btnOpenEffect = make_button(this, "btnOpenEffect", "Open FX", {9, 164, 174, 31});
+    btnRequest = make_button(this, "btnRequest", "Request", {8, 203, 80, 31});
+    btnAssign = make_button(this, "btnAssign", "Assign", {97, 203, 86, 31});
+    btnStoreSettingsOnPedal =
+        make_button(this, "btnStoreSettingsOnPedal", "Store Settings On Pedal", {8, 242, 175, 31});
+    btnGetFXInfo = make_button(this, "btnGetFXInfo", "?", {161, 281, 22, 22});
+    btnGetFXInfo->setCursor(Qt::WhatsThisCursor);
+    for (QPushButton* button : {btnUpload, btnOpenEffect, btnGetFXInfo})
+        button->setEnabled(false);
+
+    lstCategory = new QListWidget(this);
+    lstCategory->setObjectName(QStringLiteral("lstCategory"));
+    lstCategory->setGeometry(191, 28, 200, 137);
+    lstEffects = new QListWidget(this);
+    lstEffects->setObjectName(QStringLiteral("lstEffects"));
+    lstEffects->setGeometry(191, 173, 200, 211);
+    lstEffects->installEventFilter(this);
+    for (QListWidget* list : {lstCategory, lstEffects}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    connect(lstCategory, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = lstCategory->row(item);
+        if (row >= 0 && row < int(std::size(kCategories)))
+            (this->*kCategories[row].handler)();
+    });
+    connect(lstEffects, &QListWidget::itemClicked, this, &TformMain::effetto_cliccato);
+
+    // Controls the user never reaches.
+    chkFirmwareUpgradeMode = new QCheckBox(QStringLiteral("Firmware Upgrade Mode"), this);
+    chkFirmwareUpgradeMode->setObjectName(QStringLiteral("chkFirmwareUpgradeMode"));
+    chkFirmwareUpgradeMode->setGeometry(8, 310, 175, 17);
+    chkFirmwareUpgradeMode->hide();
+    btnUploadFile = make_button(this, "btnUploadFile", "Upload File", {8, 330, 175, 25});
+    chkLiveRequest = new QCheckBox(QStringLiteral("Live Request"), this);
+    chkLiveRequest->setObjectName(QStringLiteral("chkLiveRequest"));
+    chkLiveRequest->setGeometry(8, 360, 175, 17);
+
+    TimerCheckWebVersion.setObjectName(QStringLiteral("TimerCheckWebVersion"));
+    TimerCheckWebVersion.setInterval(kVersionCheckDelay_ms);
+    connect(&TimerCheckWebVersion, &QTimer::timeout, this,
+            &TformMain::checkmostrecentversiononwebsite);
+
+    auto* print_console_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
+    connect(print_console_key, &QShortcut::activated, this, &TformMain::FormKeyDown);
+}
+
+void TformMain::build_menus() {
+    MenuBar1 = new QMenuBar(this);
+    MenuBar1->setObjectName(QStringLiteral("MenuBar1"));
+    MenuBar1->setNativeMenuBar(false);
+    MenuBar1->setGeometry(0, 0, kClientWidth, 24);
+
+    menuFile = make_menu(this, "menuFile", "File");
+    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "Load Configuration");
+    menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "Save Configuration");
+    menuLoadIR = make_item(menuFile, "menuLoadIR", "Load IR");
+    menuLoadIR->setEnabled(false);
+
+    menuConnection = make_menu(this, "menuConnection", "Connection");
+    menuScan = make_item(menuConnection, "menuScan", "Scan");
+    menuConnect = make_item(menuConnection, "menuConnect", "Connect");
+    menuDisconnect = make_item(menuConnection, "menuDisconnect", "Disconnect");
+    menuDisconnect->setEnabled(false);
+
+    menuSettings = make_menu(this, "menuSettings", "Settings");
+    menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
+    menuLiveEnable->setVisible(false);
+    menuLook = make_menu(this, "menuLook", "Look");
+    menuSettings->addMenu(menuLook);
+    menuMIDI = make_menu(this, "menuMIDI", "MIDI");
+    menuSettings->addMenu(menuMIDI);
+    menuMIDIchannel = make_menu(this, "menuMIDIchannel", "Channel");
+    menuMIDI->addMenu(menuMIDIchannel);
+
+    menuFirmwareUpgrade = make_menu(this, "menuFirmwareUpgrade", "Firmware Upgrade");
+    menuFirmwareUpgradeMode =
+        make_item(menuFirmwareUpgrade, "menuFirmwareUpgradeMode", "Upgrade Mode");
+    menuFirmwareUpgradeMode->setCheckable(true);
+    menuStartFirmwareUpgrade =
+        make_item(menuFirmwareUpgrade, "menuStartFirmwareUpgrade", "Start Firmware Upgrade");
+    menuStartFirmwareUpgrade->setEnabled(false);
+
+    menuInfo = make_menu(this, "menuInfo", "Info");
+    menuQuickStart = make_item(menuInfo, "menuQuickStart", "Quick Start");
+    menuQuickStart->setVisible(false);
+    menuSupport = make_item(menuInfo, "menuSupport", "Support");
+    menuAppVersion = make_item(menuInfo, "menuAppVersion", "Version: ");
+    menuAppVersion->setEnabled(false);
+    menuNewAppVersion = make_item(menuInfo, "menuNewAppVersion", "New version available:");
+    menuNewAppVersion->setEnabled(false);
+    menuSerialNumber = make_item(menuInfo, "menuSerialNumber", "Device Serial: ");
+    menuUpdateNow = make_item(menuInfo, "menuUpdateNow", "Update Now");
+    menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update Message");
+    menuShowUpdateMsg->setCheckable(true);
+
+    for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+        MenuBar1->addMenu(menu);
+
+    connect(menuSupport, &QAction::triggered, this, &TformMain::menuSupportClick);
+    connect(menuShowUpdateMsg, &QAction::triggered, this, &TformMain::menuShowUpdateMsgClick);
+    connect(menuFirmwareUpgradeMode, &QAction::triggered, this,
+            &TformMain::menuFirmwareUpgradeModeClick);
+    connect(menuStartFirmwareUpgrade, &QAction::triggered, this,
+            &TformMain::menuStartFirmwareUpgradeClick);
+    connect(menuLook, &QMenu::triggered, this, &TformMain::menuLookClickItem);
+}
+
+void TformMain::FormCreate() {
+    list_devices();
+    init_line_settings();
+    m_context.firmware_upgrade_mode = false;
+    m_context.selection.effect_is_live = false;
+
+    for (QPushButton* button : {btnRequest, btnAssign, btnStoreSettingsOnPedal})
+        button->setEnabled(false);
+    btnUploadFile->hide();
+    btnUpload->setEnabled(false);
+    btnOpenEffect->setEnabled(false);
+    chkLiveRequest->hide();
+
+    create_categories();
+    menuShowUpdateMsg->setChecked(m_context.show_update_message);
+
+    NetHTTPRequest1 = prepare_version_request();
+    TimerCheckWebVersion.start();
+
+    own_version = get_app_version();
+    menuAppVersion->setText(menuAppVersion->text() + QLatin1Char(' ') + own_version);
+
+    create_folder(m_context.dialogs, QLatin1String(kMakerFolder));
+    create_subfolder(m_context.dialogs, QLatin1String(kMakerFolder), QLatin1String(kProductFolder));
+    read_update_message_setting(m_context.dialogs, m_context.show_update_message);
+    menuShowUpdateMsg->setChecked(m_context.show_update_message);
+
+    create_look_menu();
+    restore_look(m_context.dialogs, m_context.store);
+
+    create_midi_channel_menu();
+}
+
+void TformMain::set_other_windows(const OtherWindows& windows) {
+    m_windows = windows;
+    if (m_windows.formFXParameters)
+        connect(m_windows.formFXParameters, &TformFXParameters::closed, this,
+                &TformMain::fx_parameters_closed);
+}
+
+void TformMain::create_categories() {
+    for (const CategoryRow& row : kCategories)
+        lstCategory->addItem(text(row.caption));
+}
+
+void TformMain::create_look_menu() {
+    for (int k = 0; k < kLookMenuCount; ++k) {
+        QAction* item = menuLook->addAction(QString::number(k));
+        item->setObjectName(QStringLiteral("menuLook%1").arg(k));
+    }
+}
+
+void TformMain::create_midi_channel_menu() {
+    // The channel command itself belongs to the pedal link.
+    QAction* omni = menuMIDIchannel->addAction(QStringLiteral("OMNI"));
+    omni->setObjectName(QStringLiteral("menuMIDIchannelOMNI"));
+    for (int channel = 1; channel <= 16; ++channel) {
+        QAction* item = menuMIDIchannel->addAction(QString::number(channel));
+        item->setObjectName(QStringLiteral("menuMIDIchannel%1").arg(channel));
+    }
+}
+
+void TformMain::lstGainClick() {
+    category_click(0);
+}
+void TformMain::lstModulationClick() {
+    category_click(1);
+}
+void TformMain::lstSynthesisClick() {
+    category_click(2);
+}
+void TformMain::lstFilterClick() {
+    category_click(3);
+}
+void TformMain::lstDynamicClick() {
+    category_click(4);
+}
+void TformMain::lstIRClick() {
+    category_click(5);
+}
+void TformMain::lstOtherClick() {
+    category_click(6);
+}
+
+void TformMain::category_click(int row) {
+    const CategoryRow& category = kCategories[row];
+    lstEffects->clear();
+    m_context.store.read_file_from_stream(text(category.resource));
+    fill_effect_list();
+    m_context.selection.selected_category = text(category.caption);
+    if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))
+        m_context.dialogs.message(impulse_response_howto());
+}
+
+void TformMain::fill_effect_list() {
+    lstEffects->addItems(m_context.store.resource_text);
+    lstEffects->clearSelection();
+    lstEffects->setCurrentRow(-1);
+}
+
+void TformMain::effetto_cliccato(QListWidgetItem* Item) {
+    if (!Item)
+        return;
+    SelectionState& selection = m_context.selection;
+    // The click highlights its row (a Ctrl+click must not leave it unhighlighted).
+    lstEffects->setCurrentItem(Item, QItemSelectionModel::ClearAndSelect);
+    const int index = lstEffects->row(Item);
+    m_context.log.print_line(QLatin1String(kLogEffectIndex) + QString::number(index));
+    selection.selected_effect_name = Item->text();
+    m_context.log.print_line(QLatin1String(kLogSelectedEffect) + selection.selected_effect_name);
+    if (!selection.selected_effect_name.isEmpty())
+        btnGetFXInfo->setEnabled(true);
+
+    if (selection.selected_effect_name == selection.pedal_effect_name) {
+        selection.effect_is_live = true;
+        btnRequest->setEnabled(true);
+    } else {
+        selection.effect_is_live = false;
+        for (QPushButton* button : {btnRequest, btnAssign, btnStoreSettingsOnPedal})
+            button->setEnabled(false);
+    }
+
+    if (TformFXParameters* parameters = m_windows.formFXParameters) {
+        if (parameters->isVisible())
+            parameters->close();
+        const QRect frame = frameGeometry();
+        parameters->move(frame.x() + frame.width(), frame.y());
+        parameters->selected_effect_name = selection.selected_effect_name;
+        parameters->effect_is_live = selection.effect_is_live;
+        parameters->show();
+        parameters->setWindowTitle(selection.selected_effect_name);
+        parameters->setFixedHeight(
+            parameters_window_height(parameters->control_count(), parameters->readback_count()));
+    }
+
+    menuLoadIR->setEnabled(selection.selected_category == QLatin1String(kImpulseResponseCategory));
+}
+
+int TformMain::highlighted_effect_row() const {
+    const auto rows = lstEffects->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool TformMain::move_up_or_down(int key) {
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const int row = highlighted_effect_row();
+    if (key == Qt::Key_Up) {
+        m_context.log.print_line(QLatin1String(kLogArrowUp));
+        if (row > 0)
+            lstEffects->setCurrentRow(row - 1, QItemSelectionModel::ClearAndSelect);
+    } else {
+        m_context.log.print_line(QLatin1String(kLogArrowDown));
+        if (row < lstEffects->count() - 1)
+            lstEffects->setCurrentRow(row + 1, QItemSelectionModel::ClearAndSelect);
+    }
+    return true;
+}
+
+bool TformMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstEffects && event->type() == QEvent::KeyPress) {
+        auto* key_event = static_cast<QKeyEvent*>(event);
+        if (move_up_or_down(key_event->key()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TformMain::FormKeyDown() {
+    // Reached through the window's Ctrl+Shift+P shortcut, which consumes the key press.
+    if (m_windows.formPrint) {
+        m_windows.formPrint->show();
+        m_windows.formPrint->raise();
+    }
+}
+
+bool TformMain::identify_pedal_effect() {
+    const auto error =
+        kx::identify_pedal_effect(m_context.selection, m_context.store, m_context.log);
+    if (error) {
+        m_context.dialogs.message(*error);
+        return false;
+    }
+    btnRequest->setEnabled(true);
+    btnRequest->setFocus();
+    return true;
+}
+
+void TformMain::fx_parameters_closed() {
+    btnRequest->setEnabled(false);
+    btnAssign->setEnabled(false);
+}
+
+void TformMain::menuSupportClick() {
+    open_in_browser(m_context, maker_page(kContactPagePath));
+}
+
+void TformMain::menuLookClickItem(QAction* item) {
+    const int k = menuLook->actions().indexOf(item);
+    if (k >= 0)
+        choose_look(m_context.dialogs, m_context.store, k);
+}
+
+void TformMain::menuShowUpdateMsgClick() {
+    // The check mark has already toggled; the choice takes effect at the next start.
+    store_update_message_choice(m_context.dialogs, menuShowUpdateMsg->isChecked());
+}
+
+void TformMain::menuFirmwareUpgradeModeClick() {
+    m_context.firmware_upgrade_mode = menuFirmwareUpgradeMode->isChecked();
+}
+
+void TformMain::menuStartFirmwareUpgradeClick() {
+    if (m_windows.formFirmwareUpgrade)
+        m_windows.formFirmwareUpgrade->show();
+}
+
+void TformMain::checkmostrecentversiononwebsite() {
+    // One check per run.
+    TimerCheckWebVersion.stop();
+}
+
+} // namespace kx

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "app/NewVersionMsg.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace kx {
+
+class AppContext;
+class TformFirmwareUpgrade;
+class TformFXInfo;
+class TformFXParameters;
+class TformImpulseResponse;
+class TformPrint;
+
+// The windows created after the main window, which it shows, places and closes.
+struct OtherWindows {
+    TformFirmwareUpgrade* formFirmwareUpgrade = nullptr;
+    TformPrint* formPrint = nullptr;
+    TformFXParameters* formFXParameters = nullptr;
+    TformFXInfo* formFXInfo = nullptr;
+    TformImpulseResponse* formImpulseResponse = nullptr;
+    TformNewVersionMsg* formNewVersionMsg = nullptr;
+};
+
+inline constexpr char kImpulseResponseCategory[] = "Impulse Response";
+inline constexpr char kLogEffectIndex[] = "efx index :";
+inline constexpr char kLogSelectedEffect[] = "selected effect name: ";
+inline constexpr char kLogArrowUp[] = "arrow up pressed";
+inline constexpr char kLogArrowDown[] = "arrow down pressed";
+// The how-to message of the Impulse Response category, its lines joined by CR LF.
+QString impulse_response_howto();
+
+// The editor's home: the effect catalogue, the pedal buttons and the menus.
+class TformMain : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the window and runs its start-up sequence (FormCreate).
+    explicit TformMain(AppContext& context, QWidget* parent = nullptr);
+    ~TformMain() override;
+
+    // Called once the other windows exist (they are created after this one).
+    void set_other_windows(const OtherWindows& windows);
+
+    // Names the pedal's effect from `pedal_effect_number` and makes it the live selection;
+    // reports an unknown number. Returns whether it succeeded.
+    bool identify_pedal_effect();
+
+    // The highlighted row of lstEffects, or -1.
+    int highlighted_effect_row() const;
+
+    QMenuBar* MenuBar1;
+    QLabel* lblDeviceName;
+    QLabel* lblSerialNumber;
+    QLabel* lblFirmwareVersion;
+    QPushButton* btnUpload;
+    QLabel* lblStatus;
+    QPushButton* btnOpenEffect;
+    QPushButton* btnRequest;
+    QPushButton* btnAssign;
+    QPushButton* btnStoreSettingsOnPedal;
+    QPushButton* btnGetFXInfo;
+    QListWidget* lstCategory;
+    QListWidget* lstEffects;
+    QCheckBox* chkFirmwareUpgradeMode;
+    QPushButton* btnUploadFile;
+    QCheckBox* chkLiveRequest;
+    QTimer TimerCheckWebVersion;
+    VersionRequest NetHTTPRequest1;
+
+    QMenu* menuFile;
+    QAction* menuLoadConfiguration;
+    QAction* menuSaveConfiguration;
+    QAction* menuLoadIR;
+    QMenu* menuConnection;
+    QAction* menuScan;
+    QAction* menuConnect;
+    QAction* menuDisconnect;
+    QMenu* menuSettings;
+    QAction* menuLiveEnable;
+    QMenu* menuLook;
+    QMenu* menuMIDI;
+    QMenu* menuMIDIchannel;
+    QMenu* menuFirmwareUpgrade;
+    QAction* menuFirmwareUpgradeMode;
+    QAction* menuStartFirmwareUpgrade;
+    QMenu* menuInfo;
+    QAction* menuQuickStart;
+    QAction* menuSupport;
+    QAction* menuAppVersion;
+    QAction* menuNewAppVersion;
+    QAction* menuSerialNumber;
+    QAction* menuUpdateNow;
+    QAction* menuShowUpdateMsg;
+
+    QString own_version;
+
+public slots:
+    void lstGainClick();
+    void lstModulationClick();
+    void lstSynthesisClick();
+    void lstFilterClick();
+    void lstDynamicClick();
+    void lstIRClick();
+    void lstOtherClick();
+    void effetto_cliccato(QListWidgetItem* Item);
+    void menuSupportClick();
+    void menuLookClickItem(QAction* item);
+    void menuShowUpdateMsgClick();
+    void menuFirmwareUpgradeModeClick();
+    void menuStartFirmwareUpgradeClick();
+    void checkmostrecentversiononwebsite();
+    void FormKeyDown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build_controls();
+    void build_menus();
+    void FormCreate();
+    // The pedal link's part of the start-up; see MainLink.cpp.
+    void list_devices();
+    void init_line_settings();
+    void create_categories();
+    void create_look_menu();
+    void create_midi_channel_menu();
+    void category_click(int row);
+    void fill_effect_list();
+    bool move_up_or_down(int key);
+    void fx_parameters_closed();
+
+    AppContext& m_context;
+    OtherWindows m_windows;
+};
+
+} // namespace kx

@@ -1,0 +1,31 @@
+#include "app/Selection.h"
+
+#include "base/log.h"
+#include "library/resource_store.h"
+
+namespace kx {
+
+std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store,
+                                             Log& log) {
+    if (!store.read_file_from_stream(QStringLiteral("effect_list")))
+        return QStringLiteral("The effect list could not be read.");
+    const QStringList& lines = store.resource_text;
+    const int number = state.pedal_effect_number;
+    if (number < 0 || number >= lines.size())
+        return QStringLiteral("The pedal reports effect number %1, but the effect list only "
+                              "holds the numbers 0 to %2.")
+            .arg(number)
+            .arg(lines.size() - 1);
+
+    const QString& line = lines.at(number);
+    log.print_line(line);
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    const QString name = colon < 0 ? line : line.mid(colon + 1);
+    state.pedal_effect_name = name;
+    log.print_line(QLatin1String(kLogEffectFromList) + name);
+    state.selected_effect_name = name;
+    state.effect_is_live = true;
+    return std::nullopt;
+}
+
+} // namespace kx

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/EditorWindows.h"
+#include "base/clock.h"
+#include "base/paths.h"
+#include "base/scripted_dialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The editor with all its windows, over scripted dialogs, an instant clock and a temporary
+// Documents folder; web addresses are recorded instead of opened.
+struct EditorFixture {
+    QTemporaryDir documents;
+    kx::ScriptedDialogs dialogs;
+    kx::InstantClock clock;
+    std::unique_ptr<kx::AppContext> context;
+    std::unique_ptr<kx::EditorWindows> windows;
+    QList<QUrl> opened;
+
+    // Runs the start-up as the program does; the main window is shown.
+    void start() {
+        kx::set_documents_folder(documents.path());
+        context = std::make_unique<kx::AppContext>(dialogs, clock);
+        context->url_opener = [this](const QUrl& url) { opened << url; };
+        windows = std::make_unique<kx::EditorWindows>(*context);
+        windows->formMain->show();
+    }
+
+    // Ends the run and starts a new one on the same Documents folder.
+    void restart() {
+        stop();
+        start();
+    }
+
+    void stop() {
+        windows.reset();
+        context.reset();
+    }
+
+    kx::TformMain& main() { return *windows->formMain; }
+
+    QString path(const QString& relative) const { return documents.filePath(relative); }
+
+    QByteArray read(const QString& relative) const {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    void write(const QString& relative, const QByteArray& content) const {
+        QDir().mkpath(QFileInfo(path(relative)).path());
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+    QString resource(const QString& name) const {
+        return QString::fromUtf8(context->store.raw(name).value_or(QByteArray()));
+    }
+};
+
+inline const QString kLookFile = QStringLiteral("NORVA/style.txt");
+inline const QString kMessageFile =
+    QStringLiteral("NORVA/Kestrel X/ShowMessageVersionAtStartup.txt");
