@@ -162,7 +162,8 @@ bool Communication::connect_device() {
 
 void Communication::check_bootloader() {
     m_d2xx.send_buffer()[0] = kBootloaderSync;
-    m_d2xx.WriteFTDevice(1);
+    if (m_d2xx.WriteFTDevice(1) != 1)
+        return; // the write's failure has been shown; no answer can come
     const auto text = receive_text(bootloader_reply());
     if (!text)
         return;

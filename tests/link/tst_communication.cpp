@@ -230,18 +230,23 @@ void TestCommunication::bootloader_check_data() {
     QTest::addColumn<QStringList>("log_tail");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("ready");
+    QTest::addColumn<int>("write_status");
     QTest::newRow("ack") << QList<Piece>{{3, "\x79"}}
                          << QStringList{"num of bytes received: 1", "received Byte: 79"}
-                         << kTextBootloaderOk << true;
+                         << kTextBootloaderOk << true << 0;
     QTest::newRow("nack") << QList<Piece>{{3, "\x1F"}}
                           << QStringList{"num of bytes received: 1", "received Byte: 1F"}
-                          << kTextBootloaderFailed << false;
+                          << kTextBootloaderFailed << false << 0;
     QTest::newRow("first byte counts")
         << QList<Piece>{{3, QByteArray("\x1F\x79")}}
         << QStringList{"num of bytes received: 2", "received Byte: 1F"} << kTextBootloaderFailed
-        << false;
+        << false << 0;
     QTest::newRow("silent") << QList<Piece>{} << QStringList{"baud rate = 115200"}
-                            << "The pedal did not send its bootloader answer within 2 s." << false;
+                            << "The pedal did not send its bootloader answer within 2 s." << false
+                            << 0;
+    QTest::newRow("sync not sent")
+        << QList<Piece>{{3, "\x79"}} << QStringList{"baud rate = 115200"}
+        << "FT_Write - Failed to write..." << false << int(FT_FAILED_TO_WRITE_DEVICE);
 }
 
 void TestCommunication::bootloader_check() {
@@ -249,11 +254,13 @@ void TestCommunication::bootloader_check() {
     QFETCH(QStringList, log_tail);
     QFETCH(QString, message);
     QFETCH(bool, ready);
+    QFETCH(int, write_status);
     Fixture f;
     f.comm.firmware_upgrade_mode = true;
     f.driver.replies = {answer};
+    f.driver.write_status = write_status;
     f.comm.menuConnectClick();
-    QCOMPARE(f.driver.writes, QList<QByteArray>{"\x7F"});
+    QCOMPARE(f.driver.writes.size(), write_status == FT_OK ? 1 : 0);
     QCOMPARE(f.log.lines.mid(f.log.lines.size() - log_tail.size()), log_tail);
     QCOMPARE(f.dialogs.messages, QStringList{message});
     QCOMPARE(f.ui.enabled[Control::menuStartFirmwareUpgrade], ready);
