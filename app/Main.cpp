@@ -169,6 +169,8 @@ void TformMain::build_menus() {
     MenuBar1 = new QMenuBar(this);
     MenuBar1->setObjectName(QStringLiteral("MenuBar1"));
     MenuBar1->setNativeMenuBar(false);
+    // Without a layout the bar sizes itself to its parent's width; its height stays fixed.
+    MenuBar1->setFixedHeight(24);
     MenuBar1->setGeometry(0, 0, kClientWidth, 24);
 
     menuFile = make_menu(this, "menuFile", "File");

@@ -87,13 +87,6 @@ void TformPrint::CheckBox1Change() {
     auto_scroll = CheckBox1->isChecked();
 }
 
-void TformPrint::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // Lines printed while hidden could not be scrolled to (the view had no size yet).
-    if (auto_scroll)
-        scroll_to_end();
-}
-
 void TformPrint::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The border is sizeable: the log area follows the window.

@@ -33,7 +33,6 @@ public slots:
     void CheckBox1Change();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,0 +1,496 @@
+#include "editor_fixture.h"
+
+#include "app/Main.h"
+#include "app/NewVersionMsg.h"
+#include "app/PrintConsole.h"
+#include "base/paths.h"
+#include "kx_version.h"
+#include "params/FXParameters.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace kx;
+
+namespace {
+
+const QStringList kCategoryCaptions = {"Gain",    "Modulation",       "Synthesis", "Filter",
+                                       "Dynamic", "Impulse Response", "Other"};
+const QStringList kCategoryResources = {"GAIN",    "MODULATION",       "SYNTHESIS", "FILTER",
+                                        "DYNAMIC", "IMPULSE_RESPONSE", "OTHER"};
+constexpr int kImpulseResponseRow = 5;
+
+QStringList lines_of(const QString& text) {
+    return text.split(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void windows_are_created_in_order();
+    void startup_controls_data();
+    void startup_controls();
+    void startup_menus_data();
+    void startup_menus();
+    void startup_sequence_state();
+    void category_click_data();
+    void category_click();
+    void effect_click_data();
+    void effect_click();
+    void load_ir_follows_category_at_effect_click();
+    void arrow_keys_data();
+    void arrow_keys();
+    void print_console_key_data();
+    void print_console_key();
+    void support_opens_contact_page();
+    void identify_pedal_effect_data();
+    void identify_pedal_effect();
+
+private:
+    TformMain& main() { return f->main(); }
+    QStringList log_lines() const {
+        const QString text = f->windows->formPrint->Memo1->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    }
+    void click_category(int row);
+    void click_effect(int row);
+
+    EditorFixture* f = nullptr;
+};
+
+void TestMainWindow::init() {
+    f = new EditorFixture;
+    QVERIFY(f->documents.isValid());
+    f->start();
+    QVERIFY(QTest::qWaitForWindowExposed(&main()));
+}
+
+void TestMainWindow::cleanup() {
+    delete f;
+    f = nullptr;
+}
+
+void TestMainWindow::click_category(int row) {
+    QListWidget* list = main().lstCategory;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void TestMainWindow::click_effect(int row) {
+    QListWidget* list = main().lstEffects;
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void TestMainWindow::windows_are_created_in_order() {
+    EditorWindows& w = *f->windows;
+    const QList<QWidget*> windows = {w.formMain.get(),         w.formFirmwareUpgrade.get(),
+                                     w.formPrint.get(),        w.formFXParameters.get(),
+                                     w.formFXInfo.get(),       w.formImpulseResponse.get(),
+                                     w.formNewVersionMsg.get()};
+    const QStringList names = {"formMain",         "formFirmwareUpgrade", "formPrint",
+                               "formFXParameters", "formFXInfo",          "formImpulseResponse",
+                               "formNewVersionMsg"};
+    const QStringList captions = {
+        "Kestrel X Editor", "Firmware Upgrade", "Print Console", "FX Parameters", "Form1", "IR",
+        "New Version"};
+    for (int i = 0; i < windows.size(); ++i) {
+        QCOMPARE(windows.at(i)->objectName(), names.at(i));
+        QCOMPARE(windows.at(i)->windowTitle(), captions.at(i));
+        QCOMPARE(windows.at(i)->isVisible(), i == 0);
+    }
+    QCOMPARE(main().size(), QSize(400, 396));
+    QCOMPARE(main().minimumSize(), main().maximumSize());
+    QCOMPARE(w.formPrint->size(), QSize(490, 652));
+    QCOMPARE(w.formNewVersionMsg->size(), QSize(282, 146));
+    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(158, 143));
+    QCOMPARE(w.formFXInfo->size(), QSize(335, 480));
+    QCOMPARE(w.formFXParameters->width(), 373);
+    // The start-up runs before the console exists and writes nothing to it.
+    QCOMPARE(log_lines(), QStringList());
+}
+
+void TestMainWindow::startup_controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("shown");
+    auto row = [](const char* name, const char* caption, QRect geometry, bool enabled,
+                  bool shown = true) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << geometry
+                            << enabled << shown;
+    };
+    row("MenuBar1", "", {0, 0, 400, 24}, true);
+    row("lblDeviceName", "Device Name: ", {8, 29, 174, 17}, true);
+    row("lblSerialNumber", "Serial Number: ", {8, 47, 185, 17}, true);
+    row("lblFirmwareVersion", "Firmware Version: ", {9, 64, 174, 20}, true);
+    row("btnUpload", "Upload Selected Effect", {7, 90, 174, 36}, false);
+    row("lblStatus", "Status: ", {7, 134, 174, 17}, true);
+    row("btnOpenEffect", "Open FX", {9, 164, 174, 31}, false);
+    row("btnRequest", "Request", {8, 203, 80, 31}, false);
+    row("btnAssign", "Assign", {97, 203, 86, 31}, false);
+    row("btnStoreSettingsOnPedal", "Store Settings On Pedal", {8, 242, 175, 31}, false);
+    row("btnGetFXInfo", "?", {161, 281, 22, 22}, false);
+    row("lstCategory", "", {191, 28, 200, 137}, true);
+    row("lstEffects", "", {191, 173, 200, 211}, true);
+    row("chkFirmwareUpgradeMode", "Firmware Upgrade Mode", {}, true, false);
+    row("btnUploadFile", "Upload File", {}, true, false);
+    row("chkLiveRequest", "Live Request", {}, true, false);
+}
+
+void TestMainWindow::startup_controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, enabled);
+    QFETCH(bool, shown);
+    auto* widget = main().findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->isEnabled(), enabled);
+    QCOMPARE(widget->isVisible(), shown);
+    if (geometry.isValid())
+        QCOMPARE(widget->geometry(), geometry);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QCOMPARE(button->text(), caption);
+}
+
+void TestMainWindow::startup_menus_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("checkable");
+    auto row = [](const char* name, const char* menu, const QString& caption, bool enabled,
+                  bool shown = true, bool checkable = false) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(menu) << caption
+                            << enabled << shown << checkable;
+    };
+    row("menuLoadConfiguration", "menuFile", "Load Configuration", true);
+    row("menuSaveConfiguration", "menuFile", "Save Configuration", true);
+    row("menuLoadIR", "menuFile", "Load IR", false);
+    row("menuScan", "menuConnection", "Scan", true);
+    row("menuConnect", "menuConnection", "Connect", true);
+    row("menuDisconnect", "menuConnection", "Disconnect", false);
+    row("menuLiveEnable", "menuSettings", "Alive Parameters!", true, false);
+    row("menuLook", "menuSettings", "Look", true);
+    row("menuMIDI", "menuSettings", "MIDI", true);
+    row("menuMIDIchannel", "menuMIDI", "Channel", true);
+    row("menuFirmwareUpgradeMode", "menuFirmwareUpgrade", "Upgrade Mode", true, true, true);
+    row("menuStartFirmwareUpgrade", "menuFirmwareUpgrade", "Start Firmware Upgrade", false);
+    row("menuQuickStart", "menuInfo", "Quick Start", true, false);
+    row("menuSupport", "menuInfo", "Support", true);
+    row("menuAppVersion", "menuInfo", QStringLiteral("Version:  ") + KX_VERSION_TEXT, false);
+    row("menuNewAppVersion", "menuInfo", "New version available:", false);
+    row("menuSerialNumber", "menuInfo", "Device Serial: ", true);
+    row("menuUpdateNow", "menuInfo", "Update Now", true);
+    row("menuShowUpdateMsg", "menuInfo", "Show Update Message", true, true, true);
+}
+
+void TestMainWindow::startup_menus() {
+    QFETCH(QString, name);
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(bool, enabled);
+    QFETCH(bool, shown);
+    QFETCH(bool, checkable);
+    auto* action = main().findChild<QAction*>(name);
+    QVERIFY(action);
+    auto* parent = main().findChild<QMenu*>(menu);
+    QVERIFY(parent);
+    QVERIFY(parent->actions().contains(action));
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->isVisible(), shown);
+    if (shown) // a hidden item counts as disabled
+        QCOMPARE(action->isEnabled(), enabled);
+    QCOMPARE(action->isCheckable(), checkable);
+}
+
+void TestMainWindow::startup_sequence_state() {
+    QStringList bar;
+    for (QAction* action : main().MenuBar1->actions())
+        bar << action->text();
+    QCOMPARE(bar, (QStringList{"File", "Connection", "Settings", "Firmware Upgrade", "Info"}));
+
+    QStringList categories;
+    for (int i = 0; i < main().lstCategory->count(); ++i)
+        categories << main().lstCategory->item(i)->text();
+    QCOMPARE(categories, kCategoryCaptions);
+    QVERIFY(main().lstCategory->selectedItems().isEmpty());
+    QCOMPARE(main().lstEffects->count(), 0);
+
+    QStringList looks, channels;
+    for (QAction* action : main().menuLook->actions())
+        looks << action->text();
+    for (QAction* action : main().menuMIDIchannel->actions())
+        channels << action->text();
+    QCOMPARE(looks, (QStringList{"0", "1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(channels.size(), 17);
+    QCOMPARE(channels.first(), QStringLiteral("OMNI"));
+    QCOMPARE(channels.at(1), QStringLiteral("1"));
+    QCOMPARE(channels.last(), QStringLiteral("16"));
+
+    QVERIFY(main().menuShowUpdateMsg->isChecked());
+    QVERIFY(!main().menuFirmwareUpgradeMode->isChecked());
+    QVERIFY(!f->context->firmware_upgrade_mode);
+    QVERIFY(!f->context->selection.effect_is_live);
+
+    // The version check is armed once, one second after start-up.
+    QVERIFY(main().TimerCheckWebVersion.isActive());
+    QCOMPARE(main().TimerCheckWebVersion.interval(), 1000);
+    QCOMPARE(main().NetHTTPRequest1.method, QByteArray("GET"));
+    QCOMPARE(main().NetHTTPRequest1.url.toString(),
+             update_server() + QStringLiteral("/download/kestrelx/kestrel-x-version.php"));
+    main().checkmostrecentversiononwebsite();
+    QVERIFY(!main().TimerCheckWebVersion.isActive());
+}
+
+void TestMainWindow::category_click_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < kCategoryCaptions.size(); ++row)
+        QTest::newRow(qPrintable(kCategoryCaptions.at(row))) << row;
+}
+
+void TestMainWindow::category_click() {
+    QFETCH(int, row);
+    // An effect of another category is selected and its parameters window is open.
+    const int other = row == 0 ? 1 : 0;
+    click_category(other);
+    f->dialogs.messages.clear();
+    click_effect(0);
+    const SelectionState before = f->context->selection;
+    const bool load_ir = main().menuLoadIR->isEnabled();
+    QVERIFY(main().btnGetFXInfo->isEnabled());
+    QVERIFY(f->windows->formFXParameters->isVisible());
+
+    click_category(row);
+
+    const QStringList expected = f->context->store.resource_text;
+    QCOMPARE(expected, split_resource_lines(*f->context->store.raw(kCategoryResources.at(row))));
+    QStringList shown;
+    for (int i = 0; i < main().lstEffects->count(); ++i)
+        shown << main().lstEffects->item(i)->text();
+    QCOMPARE(shown, expected);
+    QVERIFY(main().lstEffects->selectedItems().isEmpty());
+
+    const SelectionState& after = f->context->selection;
+    QCOMPARE(after.selected_category, kCategoryCaptions.at(row));
+    QCOMPARE(after.selected_effect_name, before.selected_effect_name);
+    QCOMPARE(after.effect_is_live, before.effect_is_live);
+    QVERIFY(main().btnGetFXInfo->isEnabled());
+    QCOMPARE(main().menuLoadIR->isEnabled(), load_ir);
+    QVERIFY(f->windows->formFXParameters->isVisible());
+
+    if (row == kImpulseResponseRow) {
+        QCOMPARE(f->dialogs.messages.size(), 1);
+        QCOMPARE(lines_of(f->dialogs.messages.first()),
+                 (QStringList{"How to load an impulse response:",
+                              "1) Select an IR load algorithm in Impulse Response category",
+                              "2) Go to File and click Load IR, choose the desired WAV file",
+                              "3) Click UPLOAD SELECTED EFFECT button",
+                              "Works best with 48kHz sampling rate at a bitrate of 24 or 32 bit"}));
+    } else {
+        QCOMPARE(f->dialogs.messages, QStringList());
+    }
+}
+
+void TestMainWindow::effect_click_data() {
+    QTest::addColumn<QString>("pedal_effect");
+    QTest::addColumn<bool>("window_open");
+    QTest::addColumn<bool>("live");
+    QTest::addColumn<bool>("request");
+    // Gain's row 1 is clicked; the pedal's effect is set beforehand.
+    QTest::newRow("another effect") << "Ember Overdrive" << false << false << false;
+    QTest::newRow("the pedal's, window closed") << "Basalt Fuzz Box" << false << true << true;
+    QTest::newRow("the pedal's, window open") << "Basalt Fuzz Box" << true << true << false;
+    QTest::newRow("differs in letter case") << "Basalt fuzz box" << false << false << false;
+    QTest::newRow("nothing on the pedal") << "" << false << false << false;
+}
+
+void TestMainWindow::effect_click() {
+    QFETCH(QString, pedal_effect);
+    QFETCH(bool, window_open);
+    QFETCH(bool, live);
+    QFETCH(bool, request);
+    TformFXParameters& parameters = *f->windows->formFXParameters;
+    click_category(0);
+    QCOMPARE(main().lstEffects->item(1)->text(), QStringLiteral("Basalt Fuzz Box"));
+    if (window_open) {
+        click_effect(3);
+        QVERIFY(parameters.isVisible());
+    }
+    f->context->selection.pedal_effect_name = pedal_effect;
+    for (QPushButton* button :
+         {main().btnRequest, main().btnAssign, main().btnStoreSettingsOnPedal})
+        button->setEnabled(true);
+    f->windows->formPrint->btnClear->click();
+
+    click_effect(1);
+
+    const SelectionState& selection = f->context->selection;
+    QCOMPARE(log_lines(), (QStringList{"efx index :1", "selected effect name: Basalt Fuzz Box"}));
+    QCOMPARE(selection.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
+    QCOMPARE(selection.effect_is_live, live);
+    QCOMPARE(main().btnRequest->isEnabled(), request);
+    // Assign and Store need a request first; either the click or the window's closing
+    // disables them.
+    QCOMPARE(main().btnAssign->isEnabled(), live && !window_open);
+    QCOMPARE(main().btnStoreSettingsOnPedal->isEnabled(), live);
+    QVERIFY(main().btnGetFXInfo->isEnabled());
+    QVERIFY(!main().menuLoadIR->isEnabled());
+    QCOMPARE(main().highlighted_effect_row(), 1);
+
+    QVERIFY(parameters.isVisible());
+    QCOMPARE(parameters.windowTitle(), QStringLiteral("Basalt Fuzz Box"));
+    QCOMPARE(parameters.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
+    QCOMPARE(parameters.effect_is_live, live);
+    const QRect frame = main().frameGeometry();
+    QCOMPARE(parameters.pos(), QPoint(frame.x() + frame.width(), frame.y()));
+    QCOMPARE(parameters.height(),
+             parameters_window_height(parameters.control_count(), parameters.readback_count()));
+}
+
+void TestMainWindow::load_ir_follows_category_at_effect_click() {
+    click_category(kImpulseResponseRow);
+    QVERIFY(!main().menuLoadIR->isEnabled());
+    click_effect(0);
+    QVERIFY(main().menuLoadIR->isEnabled());
+    click_category(0);
+    QVERIFY(main().menuLoadIR->isEnabled());
+    click_effect(0);
+    QVERIFY(!main().menuLoadIR->isEnabled());
+}
+
+void TestMainWindow::arrow_keys_data() {
+    QTest::addColumn<int>("start"); // highlighted row, -1 for none
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("logged");
+    const int last = 12; // Gain holds 13 effects
+    QTest::newRow("down from no highlight") << -1 << int(Qt::Key_Down) << 0 << kLogArrowDown;
+    QTest::newRow("down in the middle") << 5 << int(Qt::Key_Down) << 6 << kLogArrowDown;
+    QTest::newRow("down stops at the last") << last << int(Qt::Key_Down) << last << kLogArrowDown;
+    QTest::newRow("up in the middle") << 5 << int(Qt::Key_Up) << 4 << kLogArrowUp;
+    QTest::newRow("up stops at the first") << 0 << int(Qt::Key_Up) << 0 << kLogArrowUp;
+    QTest::newRow("up with no highlight") << -1 << int(Qt::Key_Up) << -1 << kLogArrowUp;
+}
+
+void TestMainWindow::arrow_keys() {
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, end);
+    QFETCH(QString, logged);
+    click_category(0);
+    QCOMPARE(main().lstEffects->count(), 13);
+    click_effect(2);
+    main().lstEffects->setCurrentRow(start, QItemSelectionModel::ClearAndSelect);
+    if (start < 0)
+        main().lstEffects->clearSelection();
+    QCOMPARE(main().highlighted_effect_row(), start);
+    const SelectionState before = f->context->selection;
+    f->windows->formPrint->btnClear->click();
+
+    QTest::keyClick(main().lstEffects, Qt::Key(key));
+
+    QCOMPARE(main().highlighted_effect_row(), end);
+    QCOMPARE(log_lines(), QStringList{logged});
+    // Moving the highlight is not a click.
+    QCOMPARE(f->context->selection.selected_effect_name, before.selected_effect_name);
+}
+
+void TestMainWindow::print_console_key_data() {
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("Ctrl+Shift+P") << int(Qt::ControlModifier | Qt::ShiftModifier) << true;
+    QTest::newRow("P") << int(Qt::NoModifier) << false;
+    QTest::newRow("Ctrl+P") << int(Qt::ControlModifier) << false;
+    QTest::newRow("Shift+P") << int(Qt::ShiftModifier) << false;
+}
+
+void TestMainWindow::print_console_key() {
+    QFETCH(int, modifiers);
+    QFETCH(bool, shown);
+    TformPrint& console = *f->windows->formPrint;
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+    for (int round = 0; round < 2; ++round) { // the second time after closing the console
+        main().lstEffects->setFocus();
+        QTest::keyClick(main().lstEffects, Qt::Key_P, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(console.isVisible(), shown);
+        console.close();
+        main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+    }
+}
+
+void TestMainWindow::support_opens_contact_page() {
+    main().menuSupport->trigger();
+    QCOMPARE(f->opened, QList<QUrl>{QUrl(update_server() + QStringLiteral("/contact-us/"))});
+}
+
+void TestMainWindow::identify_pedal_effect_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("name"); // empty: the number is not in the catalogue
+    QTest::newRow("0 is empty") << 0 << "empty";
+    QTest::newRow("1") << 1 << "Chorus+Plate Reverb";
+    QTest::newRow("58, the last") << 58 << "*";
+    QTest::newRow("59, past the end") << 59 << "";
+    QTest::newRow("negative") << -1 << "";
+}
+
+void TestMainWindow::identify_pedal_effect() {
+    QFETCH(int, number);
+    QFETCH(QString, name);
+    const QStringList catalogue = split_resource_lines(*f->context->store.raw("EFFECT_LIST"));
+    QCOMPARE(catalogue.size(), 59);
+    if (name == QLatin1String("*"))
+        name = catalogue.at(58).section(QLatin1Char(':'), 1);
+    click_category(0);
+    click_effect(0);
+    f->windows->formPrint->btnClear->click();
+    SelectionState& selection = f->context->selection;
+    selection.pedal_effect_name = QStringLiteral("before");
+    selection.pedal_effect_number = number;
+    const SelectionState before = selection;
+
+    const bool ok = main().identify_pedal_effect();
+
+    QCOMPARE(ok, !name.isEmpty());
+    QCOMPARE(f->context->store.resource_text, catalogue);
+    if (ok) {
+        QCOMPARE(selection.pedal_effect_name, name);
+        QCOMPARE(selection.selected_effect_name, name);
+        QVERIFY(selection.effect_is_live);
+        QCOMPARE(log_lines(),
+                 (QStringList{catalogue.at(number), "effetto ottenuto dalla lista: " + name}));
+        QVERIFY(main().btnRequest->isEnabled());
+        QCOMPARE(main().focusWidget(), main().btnRequest);
+        QCOMPARE(f->dialogs.messages, QStringList());
+    } else {
+        QCOMPARE(f->dialogs.messages.size(), 1);
+        QVERIFY2(f->dialogs.messages.first().contains(QString::number(number)),
+                 qPrintable(f->dialogs.messages.first()));
+        QCOMPARE(selection.pedal_effect_name, before.pedal_effect_name);
+        QCOMPARE(selection.selected_effect_name, before.selected_effect_name);
+        QCOMPARE(selection.effect_is_live, before.effect_is_live);
+        QVERIFY(!main().btnRequest->isEnabled());
+        QCOMPARE(log_lines(), QStringList());
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
