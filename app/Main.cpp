@@ -408,7 +408,8 @@ bool TformMain::identify_pedal_effect() {
     const auto error =
         kx::identify_pedal_effect(m_context.selection, m_context.store, m_context.log);
     if (error) {
-        m_context.dialogs.message(*error);
+        if (!error->isEmpty())
+            m_context.dialogs.message(*error);
         return false;
     }
     btnRequest->setEnabled(true);

@@ -27,6 +27,8 @@ TformPrint::TformPrint(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kCaption));
     resize(kClientWidth, kClientHeight);
     move(1075, 0);
+    // Only the main window's closing ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     btnClear->setObjectName(QStringLiteral("btnClear"));
     btnClear->setGeometry(8, 8, 80, 26);

@@ -7,8 +7,9 @@ namespace kx {
 
 std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store,
                                              Log& log) {
+    // The store has already told the user why the catalogue could not be read.
     if (!store.read_file_from_stream(QStringLiteral("effect_list")))
-        return QStringLiteral("The effect list could not be read.");
+        return QString();
     const QStringList& lines = store.resource_text;
     const int number = state.pedal_effect_number;
     if (number < 0 || number >= lines.size())

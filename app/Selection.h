@@ -25,7 +25,8 @@ inline constexpr char kLogEffectFromList[] = "effetto ottenuto dalla lista: ";
 
 // Names `pedal_effect_number` from the catalogue and makes it the selected, live effect.
 // Returns an error text (naming the number) when the catalogue has no such line; then only
-// `resource_text` has changed (it holds the catalogue).
+// `resource_text` has changed (it holds the catalogue). The text is empty when the catalogue
+// itself could not be loaded, which the store has reported already.
 std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& log);
 
 } // namespace kx
