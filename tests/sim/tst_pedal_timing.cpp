@@ -1,0 +1,111 @@
+#include "sim/pedal_rig.h"
+
+#include <QtTest>
+
+using namespace kx;
+using namespace kx::sim;
+using namespace kx::sim::test;
+
+namespace {
+
+struct Packet {
+    qint64 at_us;
+    QByteArray bytes;
+};
+
+// Follows the pedal's own forecast from delivery to delivery, checking that nothing arrives
+// before the forecast time.
+QList<Packet> packets(VirtualPedal& pedal) {
+    QList<Packet> received;
+    while (const std::optional<qint64> next = pedal.next_delivery_us()) {
+        if (pedal.deliverable_count(*next - 1) != 0)
+            break;
+        const QByteArray bytes = pedal.take_deliverable(*next);
+        if (!bytes.isEmpty())
+            received.append({*next, bytes});
+    }
+    return received;
+}
+
+// A pedal with a 16-control effect whose words are 0x00400000: each control answers as the
+// lines 0, 64, 0, 0 (13 bytes); with the 22 assignment lines of 255 the reply is 318 bytes.
+VirtualPedal& sixteen_controls(PedalRig& rig) {
+    rig.pedal.set_instant(true);
+    rig.exchange(effect_image(3, 1, QList<quint32>(16, 0x00400000)));
+    rig.pedal.set_instant(false);
+    rig.pedal.clear_history();
+    return rig.pedal;
+}
+
+} // namespace
+
+class TestPedalTiming : public QObject {
+    Q_OBJECT
+private slots:
+    void short_reply_waits_for_the_latency_timer();
+    void long_reply_comes_in_full_packets();
+    void receive_purge_drops_what_the_chip_holds();
+    void instant_pedal_answers_at_once();
+};
+
+void TestPedalTiming::short_reply_waits_for_the_latency_timer() {
+    PedalRig rig(false);
+    rig.pedal.host_bytes(hex("05 00"), 0);
+    // 86.8 us a byte on the line: the request is in at 174 us and answered 1 ms later; the
+    // 21-byte reply starts reaching the chip at 1261 us and leaves with the timer, 16 ms on.
+    const QList<Packet> received = packets(rig.pedal);
+    QCOMPARE(received.size(), 1);
+    QCOMPARE(received[0].at_us, 17261);
+    QCOMPARE(received[0].bytes, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
+    QCOMPARE(rig.pedal.received().size(), 2);
+    QCOMPARE(rig.pedal.received()[0].at_us, 87);
+    QCOMPARE(rig.pedal.received()[1].at_us, 174);
+}
+
+void TestPedalTiming::long_reply_comes_in_full_packets() {
+    PedalRig rig(false);
+    VirtualPedal& pedal = sixteen_controls(rig);
+    const qint64 start_us = 10000000;
+    pedal.host_bytes(hex("02 10"), start_us);
+    const QList<Packet> received = packets(pedal);
+
+    QByteArray reply;
+    QList<int> sizes;
+    for (const Packet& packet : received) {
+        reply += packet.bytes;
+        sizes.append(int(packet.bytes.size()));
+    }
+    QList<int> expected;
+    for (int control = 0; control < 16; ++control)
+        expected << 0 << 64 << 0 << 0;
+    QCOMPARE(numbers(reply), expected + QList<int>(22, 255));
+    QCOMPARE(sizes, QList<int>({62, 62, 62, 62, 62, 8}));
+    // Answered 2 ms after the request is in (174 us); a full packet leaves with its 62nd byte,
+    // the 8 left over 16 ms after the first of them (byte 311) reached the chip.
+    QCOMPARE(received.first().at_us - start_us, 2174 + 5382);
+    QCOMPARE(received[1].at_us - received[0].at_us, 5382);
+    QCOMPARE(received.last().at_us - start_us, 2174 + 26997 + 16000);
+}
+
+void TestPedalTiming::receive_purge_drops_what_the_chip_holds() {
+    PedalRig rig(false);
+    VirtualPedal& pedal = sixteen_controls(rig);
+    pedal.host_bytes(hex("02 10"), 0);
+    QCOMPARE(pedal.take_deliverable(7556).size(), 62);
+    // By 7656 us the chip also holds byte 63; the purge drops it, later bytes still come.
+    pedal.purge_host_receive(7656);
+    QByteArray rest;
+    for (const Packet& packet : packets(pedal))
+        rest += packet.bytes;
+    QCOMPARE(rest.size(), 318 - 63);
+}
+
+void TestPedalTiming::instant_pedal_answers_at_once() {
+    PedalRig rig(true);
+    rig.pedal.host_bytes(hex("05 00 02 00"), 0);
+    QCOMPARE(rig.pedal.take_deliverable(0).size(), 21 + 22 * 5);
+    QCOMPARE(rig.pedal.next_delivery_us(), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestPedalTiming)
+#include "tst_pedal_timing.moc"

@@ -1,0 +1,118 @@
+#include <QFile>
+#include <QProcess>
+#include <QSerialPort>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
+
+// The server as a child process; stopped with SIGTERM when the test ends.
+struct Server {
+    QProcess process;
+    QString path;
+
+    bool start(const QStringList& arguments) {
+        if (!QFile::exists(kServer))
+            qFatal("%s is not built", qPrintable(kServer));
+        process.start(kServer, arguments);
+        if (!process.waitForStarted(5000))
+            return false;
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
+        }
+        path = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return path.startsWith(QLatin1Char('/'));
+    }
+    ~Server() {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(5000))
+                process.kill();
+        }
+    }
+};
+
+// Runs stm32flash with the pedal's line settings; returns its exit code, -1 if it hung.
+int stm32flash(const QString& program, const QStringList& arguments, const QString& port) {
+    QProcess flash;
+    flash.setProcessChannelMode(QProcess::MergedChannels);
+    flash.start(program, QStringList{"-b", "115200", "-m", "8n1"} + arguments + QStringList{port});
+    if (!flash.waitForFinished(120000)) {
+        flash.kill();
+        flash.waitForFinished();
+        return -1;
+    }
+    if (flash.exitCode() != 0)
+        qWarning().noquote() << flash.readAll();
+    return flash.exitCode();
+}
+
+} // namespace
+
+class TestVirtualPedalServer : public QObject {
+    Q_OBJECT
+private slots:
+    void firmware_answers_through_the_pty();
+    void stm32flash_writes_verifies_and_reads_back();
+};
+
+void TestVirtualPedalServer::firmware_answers_through_the_pty() {
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("pedal.log"));
+    Server server;
+    QVERIFY2(server.start({"--instant", "--log", log}), "the server printed no path");
+
+    QByteArray reply;
+    for (int attempt = 0; attempt < 2; ++attempt) { // a client may close and come back
+        QSerialPort port(server.path);
+        QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+        port.write("\x05\x00", 2);
+        port.waitForBytesWritten(1000);
+        reply.clear();
+        while (reply.size() < 21 && port.waitForReadyRead(2000))
+            reply += port.readAll();
+        QCOMPARE(reply, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
+    }
+
+    server.process.terminate();
+    QVERIFY(server.process.waitForFinished(5000));
+    QCOMPARE(server.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(server.process.exitCode(), 0);
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("RX 05 00"));
+    QVERIFY(text.contains("information request"));
+    QVERIFY(text.contains("TX 4B 65 73"));
+}
+
+void TestVirtualPedalServer::stm32flash_writes_verifies_and_reads_back() {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("stm32flash"));
+    if (program.isEmpty())
+        QSKIP("stm32flash is not installed");
+    QTemporaryDir dir;
+    QByteArray image(3000, '\0'); // not a multiple of the 256-byte frames
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char((i * 131 + i / 256) & 0xFF);
+    const QString written = dir.filePath(QStringLiteral("firmware.bin"));
+    const QString read_back = dir.filePath(QStringLiteral("read-back.bin"));
+    QFile file(written);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(image);
+    file.close();
+
+    Server server; // with the link's real timing
+    QVERIFY2(server.start({"--bootloader"}), "the server printed no path");
+    QCOMPARE(stm32flash(program, {"-w", written, "-v"}, server.path), 0);
+    // A second session starts with a new synchronisation byte, which the bootloader (already
+    // synchronised) takes as a command; stm32flash must recover from that as with real chips.
+    QCOMPARE(stm32flash(program, {"-S", "0x08000000:3000", "-r", read_back}, server.path), 0);
+    QFile result(read_back);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), image);
+}
+
+QTEST_GUILESS_MAIN(TestVirtualPedalServer)
+#include "tst_virtual_pedal_server.moc"
