@@ -9,10 +9,6 @@ qint64 SerialWire::end_of_byte(qint64 count) const {
     return m_burst_start_us + (count * kBitsPerByte * 1000000 + kBaudRate - 1) / kBaudRate;
 }
 
-qint64 SerialWire::free_at_us() const {
-    return m_instant ? 0 : end_of_byte(m_burst_bytes);
-}
-
 qint64 SerialWire::push(qint64 at_us) {
     if (m_instant)
         return at_us;

@@ -29,8 +29,6 @@ class SerialWire {
 public:
     // Time at which a byte handed over at `at_us` has been received at the far end.
     qint64 push(qint64 at_us);
-    // Time at which the line is idle again.
-    qint64 free_at_us() const;
     void set_instant(bool instant) { m_instant = instant; }
     // Forgets the bytes still being sent; the next byte may start once `idle_from_us` has come.
     void restart(qint64 idle_from_us) {
