@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/PedalLink.h"
 #include "app/Selection.h"
 #include "base/log.h"
 #include "library/resource_store.h"
@@ -46,8 +47,9 @@ public:
     ForwardingLog log;
     SelectionState selection;
     LinkOptions link_options;
+    // Made from link_options when the main window is created, unless set before (tests).
+    std::unique_ptr<PedalLink> link;
     bool show_update_message = true;
-    bool firmware_upgrade_mode = false;
     // Opens a web address with the desktop's default handler; tests record instead.
     std::function<void(const QUrl&)> url_opener;
 };

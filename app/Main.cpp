@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "base/dialogs.h"
 #include "firmware/FirmwareUpgrade.h"
+#include "link/Communication.h"
 #include "params/FXParameters.h"
 
 #include <QAction>
@@ -103,6 +104,7 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     move(37, 31);
     build_controls();
     build_menus();
+    attach_pedal_link();
     FormCreate();
 }
 
@@ -226,12 +228,15 @@ void TformMain::build_menus() {
     connect(menuStartFirmwareUpgrade, &QAction::triggered, this,
             &TformMain::menuStartFirmwareUpgradeClick);
     connect(menuLook, &QMenu::triggered, this, &TformMain::menuLookClickItem);
+    connect(menuScan, &QAction::triggered, this, &TformMain::menuScanClick);
+    connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
+    connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
 }
 
 void TformMain::FormCreate() {
     list_devices();
     init_line_settings();
-    m_context.firmware_upgrade_mode = false;
+    communication().firmware_upgrade_mode = false;
     m_context.selection.effect_is_live = false;
 
     for (QPushButton* button : {btnRequest, btnAssign, btnStoreSettingsOnPedal})
@@ -438,7 +443,7 @@ void TformMain::menuShowUpdateMsgClick() {
 }
 
 void TformMain::menuFirmwareUpgradeModeClick() {
-    m_context.firmware_upgrade_mode = menuFirmwareUpgradeMode->isChecked();
+    communication().firmware_upgrade_mode = menuFirmwareUpgradeMode->isChecked();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/NewVersionMsg.h"
+#include "link/connection_ui.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +18,7 @@ class QPushButton;
 namespace kx {
 
 class AppContext;
+class Communication;
 class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
@@ -42,7 +44,7 @@ inline constexpr char kLogArrowDown[] = "arrow down pressed";
 QString impulse_response_howto();
 
 // The editor's home: the effect catalogue, the pedal buttons and the menus.
-class TformMain : public QWidget {
+class TformMain : public QWidget, public ConnectionUi {
     Q_OBJECT
 public:
     // Builds the window and runs its start-up sequence (FormCreate).
@@ -58,6 +60,17 @@ public:
 
     // The highlighted row of lstEffects, or -1.
     int highlighted_effect_row() const;
+
+    // The pedal connection, which shows its state in this window.
+    Communication& communication();
+
+    // What the connection changes in this window.
+    QString device_name_text() const override;
+    void set_device_name_text(const QString& text) override;
+    void append_serial_number_text(const QString& text) override;
+    void set_control_enabled(Control control, bool enabled) override;
+    bool parameters_window_visible() const override;
+    void EnableDisableControls(bool enabled) override;
 
     QMenuBar* MenuBar1;
     QLabel* lblDeviceName;
@@ -115,6 +128,9 @@ public slots:
     void lstOtherClick();
     void effetto_cliccato(QListWidgetItem* Item);
     void menuSupportClick();
+    void menuScanClick();
+    void menuConnectClick();
+    void menuDisconnectClick();
     void menuLookClickItem(QAction* item);
     void menuShowUpdateMsgClick();
     void menuFirmwareUpgradeModeClick();
@@ -130,6 +146,7 @@ private:
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
+    void attach_pedal_link();
     void list_devices();
     void init_line_settings();
     void create_categories();

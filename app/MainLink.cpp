@@ -1,13 +1,104 @@
-// The main window's start-up steps that belong to the pedal link. The link module provides
-// them: listing the attached chips (serial numbers appended to menuSerialNumber, the device
-// name into lblDeviceName) and filling the line settings with their defaults. Until it is
-// wired in, no chip is listed and the defaults live in the link itself.
+// The main window's side of the pedal link: its start-up steps, the "Connection" menu, and the
+// controls the connection enables, disables and labels.
+#include "app/AppContext.h"
 #include "app/Main.h"
+#include "link/Communication.h"
+#include "params/FXParameters.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace kx {
 
-void TformMain::list_devices() {}
+void TformMain::attach_pedal_link() {
+    if (!m_context.link)
+        m_context.link = std::make_unique<PedalLink>(m_context.link_options);
+    m_context.link->attach(*this, m_context.dialogs, m_context.log, m_context.clock);
+}
 
-void TformMain::init_line_settings() {}
+Communication& TformMain::communication() {
+    return *m_context.link->communication;
+}
+
+void TformMain::list_devices() {
+    communication().list_devices();
+}
+
+void TformMain::init_line_settings() {
+    communication().init_line_settings();
+}
+
+void TformMain::menuScanClick() {
+    communication().menuScanClick();
+}
+
+void TformMain::menuConnectClick() {
+    communication().menuConnectClick();
+}
+
+void TformMain::menuDisconnectClick() {
+    communication().menuDisconnectClick();
+}
+
+QString TformMain::device_name_text() const {
+    return lblDeviceName->text();
+}
+
+void TformMain::set_device_name_text(const QString& text) {
+    lblDeviceName->setText(text);
+}
+
+void TformMain::append_serial_number_text(const QString& text) {
+    menuSerialNumber->setText(menuSerialNumber->text() + text);
+}
+
+void TformMain::set_control_enabled(Control control, bool enabled) {
+    switch (control) {
+    case Control::btnUpload:
+        btnUpload->setEnabled(enabled);
+        break;
+    case Control::btnRequest:
+        btnRequest->setEnabled(enabled);
+        break;
+    case Control::btnOpenEffect:
+        btnOpenEffect->setEnabled(enabled);
+        break;
+    case Control::btnAssign:
+        btnAssign->setEnabled(enabled);
+        break;
+    case Control::btnStoreSettingsOnPedal:
+        btnStoreSettingsOnPedal->setEnabled(enabled);
+        break;
+    case Control::menuScan:
+        menuScan->setEnabled(enabled);
+        break;
+    case Control::menuConnect:
+        menuConnect->setEnabled(enabled);
+        break;
+    case Control::menuDisconnect:
+        menuDisconnect->setEnabled(enabled);
+        break;
+    case Control::menuFirmwareUpgradeMode:
+        menuFirmwareUpgradeMode->setEnabled(enabled);
+        break;
+    case Control::chkFirmwareUpgradeMode:
+        chkFirmwareUpgradeMode->setEnabled(enabled);
+        break;
+    case Control::menuStartFirmwareUpgrade:
+        menuStartFirmwareUpgrade->setEnabled(enabled);
+        break;
+    }
+}
+
+bool TformMain::parameters_window_visible() const {
+    return m_windows.formFXParameters && m_windows.formFXParameters->isVisible();
+}
+
+void TformMain::EnableDisableControls(bool enabled) {
+    if (m_windows.formFXParameters)
+        m_windows.formFXParameters->EnableDisableControls(enabled);
+}
 
 } // namespace kx

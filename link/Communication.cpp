@@ -165,8 +165,11 @@ void Communication::check_bootloader() {
     if (m_d2xx.WriteFTDevice(1) != 1)
         return; // the write's failure has been shown; no answer can come
     const auto text = receive_text(bootloader_reply());
-    if (!text)
+    if (!text) {
+        // The wait has said what went wrong; the user still learns the check's outcome.
+        m_dialogs.message(latin1(kTextBootloaderFailed));
         return;
+    }
     m_log.print_line(latin1(kLogReceivedByte) + QString::fromLatin1(*text));
     if (*text == kTextBootloaderAck) {
         m_dialogs.message(latin1(kTextBootloaderOk));

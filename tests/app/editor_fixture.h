@@ -5,6 +5,7 @@
 #include "base/clock.h"
 #include "base/paths.h"
 #include "base/scripted_dialogs.h"
+#include "support/scripted_serial_driver.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,11 +14,17 @@
 #include <memory>
 
 // The editor with all its windows, over scripted dialogs, an instant clock and a temporary
-// Documents folder; web addresses are recorded instead of opened.
+// Documents folder; web addresses are recorded instead of opened. The pedal link runs over
+// `driver` (by default a scripted driver with no chip attached); tests that talk to a pedal in
+// real time set `driver` and `real_time` before start().
 struct EditorFixture {
     QTemporaryDir documents;
     kx::ScriptedDialogs dialogs;
     kx::InstantClock clock;
+    kx::RealClock real_clock;
+    bool real_time = false;
+    kx::ScriptedSerialDriver no_chip{clock};
+    kx::SerialDriver* driver = &no_chip;
     std::unique_ptr<kx::AppContext> context;
     std::unique_ptr<kx::EditorWindows> windows;
     QList<QUrl> opened;
@@ -25,7 +32,9 @@ struct EditorFixture {
     // Runs the start-up as the program does; the main window is shown.
     void start() {
         kx::set_documents_folder(documents.path());
-        context = std::make_unique<kx::AppContext>(dialogs, clock);
+        context = std::make_unique<kx::AppContext>(
+            dialogs, real_time ? static_cast<kx::Clock&>(real_clock) : clock);
+        context->link = std::make_unique<kx::PedalLink>(*driver);
         context->url_opener = [this](const QUrl& url) { opened << url; };
         windows = std::make_unique<kx::EditorWindows>(*context);
         windows->formMain->show();

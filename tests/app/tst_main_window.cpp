@@ -5,6 +5,7 @@
 #include "app/PrintConsole.h"
 #include "base/paths.h"
 #include "kx_version.h"
+#include "link/Communication.h"
 #include "params/FXParameters.h"
 
 #include <QAction>
@@ -246,7 +247,7 @@ void TestMainWindow::startup_sequence_state() {
 
     QVERIFY(main().menuShowUpdateMsg->isChecked());
     QVERIFY(!main().menuFirmwareUpgradeMode->isChecked());
-    QVERIFY(!f->context->firmware_upgrade_mode);
+    QVERIFY(!f->main().communication().firmware_upgrade_mode);
     QVERIFY(!f->context->selection.effect_is_live);
 
     // The version check is armed once, one second after start-up.

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+#include <memory>
+
+namespace kx {
+
+class Clock;
+class Communication;
+class CompositeSerialDriver;
+class ConnectionUi;
+class D2XXUnit;
+class Dialogs;
+class Log;
+class QtSerialDriver;
+class SerialDriver;
+class VirtualPedalDriver;
+
+// The pedal link's module state: the drivers chosen on the command line, the chip access with
+// its two buffers, and the connection. Created once at start-up; the chip access and the
+// connection come to life when the main window, which shows their effects, exists.
+class PedalLink {
+public:
+    // Lists, in this order, the in-process virtual pedal (with --virtual-pedal), the attached
+    // USB chips, and the ports given by path. Connect opens the chip listed last, so a real
+    // pedal wins over the virtual one.
+    explicit PedalLink(const LinkOptions& options);
+    // Over a driver that lives elsewhere (tests).
+    explicit PedalLink(SerialDriver& driver);
+    ~PedalLink();
+    PedalLink(const PedalLink&) = delete;
+    PedalLink& operator=(const PedalLink&) = delete;
+
+    void attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock);
+
+    SerialDriver& driver() { return *m_driver; }
+    // The in-process virtual pedal, when the options asked for one.
+    VirtualPedalDriver* virtual_pedal() { return m_virtual.get(); }
+
+    // Made by attach(); the destructor ends them before the drivers they use.
+    std::unique_ptr<D2XXUnit> d2xx;
+    std::unique_ptr<Communication> communication;
+
+private:
+    std::unique_ptr<VirtualPedalDriver> m_virtual;
+    std::unique_ptr<QtSerialDriver> m_serial;
+    std::unique_ptr<CompositeSerialDriver> m_composite;
+    SerialDriver* m_driver = nullptr;
+};
+
+} // namespace kx
