@@ -1,5 +1,7 @@
 #include "library/effect_image.h"
 
+#include "library/hex_text.h"
+
 #include <array>
 
 namespace kx {
@@ -336,17 +338,6 @@ private:
     }
 };
 
-int hex_digit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
-
 } // namespace
 
 int effect_image_overhead() {
@@ -375,25 +366,16 @@ std::optional<EffectImageInfo> parse_effect_image(const QByteArray& image, QStri
 }
 
 QString image_text(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex().toUpper());
+    return bytes_to_hex(bytes);
 }
 
 QByteArray image_bytes(QStringView text) {
-    QByteArray out;
-    out.reserve(text.size() / 2);
-    for (qsizetype i = 0; i + 1 < text.size(); i += 2) {
-        const int high = hex_digit(text[i]);
-        const int low = hex_digit(text[i + 1]);
-        if (high < 0 || low < 0)
-            break;
-        out.append(char((high << 4) | low));
-    }
-    return out;
+    return hex_to_byte_array(text);
 }
 
 std::optional<QByteArray> parse_image_text(QStringView text, QString* error) {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (hex_digit(text[i]) < 0) {
+        if (hex_nibble(text[i]) < 0) {
             if (error)
                 *error = QStringLiteral("character %1 (byte %2) is not a hexadecimal digit: %3")
                              .arg(i + 1)

@@ -4,7 +4,7 @@
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "link/D2XXUnit.h"
-#include "link/hex_text.h"
+#include "library/hex_text.h"
 #include "link/value_reply.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "base/dialogs.h"
 #include "base/log.h"
-#include "link/hex_text.h"
+#include "library/hex_text.h"
 
 #include <algorithm>
 #include <cstring>

@@ -10,6 +10,9 @@ namespace kx {
 // Binary data travels through the editor as upper-case hexadecimal text, two characters a
 // byte, high nibble first; it becomes bytes only when it is sent.
 
+// The value of one hexadecimal digit of either letter case, or -1.
+int hex_nibble(QChar c);
+
 // Converts at most `max_bytes` character pairs of `hex` into `out`. Both letter cases are
 // accepted; the conversion stops at the first pair that is not hexadecimal (or at a lone last
 // character). Returns the number of bytes written.

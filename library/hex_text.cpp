@@ -1,9 +1,8 @@
-#include "link/hex_text.h"
+#include "library/hex_text.h"
 
 namespace kx {
 
-namespace {
-int nibble(QChar c) {
+int hex_nibble(QChar c) {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -13,13 +12,12 @@ int nibble(QChar c) {
         return u - u'a' + 10;
     return -1;
 }
-} // namespace
 
 qsizetype hex_to_bytes(QStringView hex, char* out, qsizetype max_bytes) {
     qsizetype n = 0;
     while (n < max_bytes && 2 * n + 1 < hex.size()) {
-        const int high = nibble(hex[2 * n]);
-        const int low = nibble(hex[2 * n + 1]);
+        const int high = hex_nibble(hex[2 * n]);
+        const int low = hex_nibble(hex[2 * n + 1]);
         if (high < 0 || low < 0)
             break;
         out[n++] = static_cast<char>((high << 4) | low);
