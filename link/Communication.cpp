@@ -3,8 +3,8 @@
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
-#include "link/D2XXUnit.h"
 #include "library/hex_text.h"
+#include "link/D2XXUnit.h"
 #include "link/value_reply.h"
 
 #include <QCoreApplication>
