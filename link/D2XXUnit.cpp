@@ -109,11 +109,7 @@ int D2XXUnit::Open_USB_Device_By_Serial_Number(const QString& serial_number) {
     const QByteArray text = serial_number.toLatin1().left(kOpenSerialMaxChars);
     FtHandle handle = 0;
     const int status = m_driver.open_by_serial(text, handle);
-    if (status == FT_OK) {
-        device_handle = handle;
-        m_open = true;
-    }
-    return report(kLabelOpenBySerial, status);
+    return opened(kLabelOpenBySerial, status, handle);
 }
 
 int D2XXUnit::OpenFTDevice() {
@@ -121,11 +117,16 @@ int D2XXUnit::OpenFTDevice() {
         return kStatusRefused;
     FtHandle handle = 0;
     const int status = m_driver.open_first(handle);
+    return opened(kLabelOpen, status, handle);
+}
+
+int D2XXUnit::opened(const char* label, int status, FtHandle handle) {
+    // A failed open leaves the handle of an earlier open as it was.
     if (status == FT_OK) {
         device_handle = handle;
         m_open = true;
     }
-    return report(kLabelOpen, status);
+    return report(label, status);
 }
 
 int D2XXUnit::CloseFTDevice() {

@@ -135,6 +135,8 @@ public:
 
 private:
     int report(const char* label, int status);
+    // Takes the handle of a successful open, then reports as report() does.
+    int opened(const char* label, int status, FtHandle handle);
     bool refused(const char* label);
 
     SerialDriver& m_driver;
