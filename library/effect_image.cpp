@@ -257,6 +257,14 @@ private:
         int offset = kImageHeaderSize;
         if (!fixed_write(offset, kFirstCoreControl))
             return false;
+        if (offset + kNoOperationCount > size()) {
+            errors << QStringLiteral("the %1 no-operation messages from byte %2 run past the end "
+                                     "of the image, which holds %3 bytes")
+                          .arg(kNoOperationCount)
+                          .arg(offset)
+                          .arg(size());
+            return false;
+        }
         for (int i = 0; i < kNoOperationCount; ++i, ++offset) {
             if (u8(offset) != kMessageNoOperation)
                 errors << QStringLiteral("byte %1: expected no-operation message %2, found %3")

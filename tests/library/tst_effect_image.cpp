@@ -52,6 +52,8 @@ private slots:
     void keeps_controls_beyond_16_from_byte_49();
     void reports_each_violation_data();
     void reports_each_violation();
+    void refuses_images_cut_short_data();
+    void refuses_images_cut_short();
     void refuses_impossible_descriptions_data();
     void refuses_impossible_descriptions();
     void reads_a_text_description();
@@ -262,6 +264,42 @@ void TestEffectImage::reports_each_violation() {
     QStringList errors;
     QVERIFY(!parse_effect_image(image, &errors));
     QCOMPARE(errors, QStringList{expected});
+    QCOMPARE(validate_effect_image(image), errors);
+}
+
+void TestEffectImage::refuses_images_cut_short_data() {
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("expected");
+
+    // The bytes of the image must be the only bytes read: nothing is said about bytes it lacks.
+    const QString no_operations =
+        QStringLiteral("the 18 no-operation messages from byte 136 run past the end of the "
+                       "image, which holds %1 bytes");
+    QTest::newRow("136 zero bytes") << QByteArray(136, '\0') << no_operations.arg(136);
+    for (int size : {136, 145, 153}) {
+        QByteArray cut = small_image().left(size);
+        set_length(cut, size);
+        QTest::addRow("cut at %d", size) << cut << no_operations.arg(size);
+    }
+    QByteArray first_write = small_image().left(134);
+    set_length(first_write, 134);
+    QTest::newRow("cut inside the first write")
+        << first_write << QStringLiteral("write to register 0x081C runs past the end of the image");
+    QByteArray interface_write = small_image().left(160);
+    set_length(interface_write, 160);
+    QTest::newRow("cut inside the interface write")
+        << interface_write
+        << QStringLiteral("write to register 0x0800 runs past the end of the image");
+}
+
+void TestEffectImage::refuses_images_cut_short() {
+    QFETCH(QByteArray, image);
+    QFETCH(QString, expected);
+    QStringList errors;
+    QVERIFY(!parse_effect_image(image, &errors));
+    QVERIFY2(errors.contains(expected), qPrintable(errors.join('\n')));
+    QVERIFY2(errors.filter(QStringLiteral("no-operation message 0x03")).isEmpty(),
+             qPrintable(errors.join('\n')));
     QCOMPARE(validate_effect_image(image), errors);
 }
 

@@ -72,6 +72,7 @@ void TestPedalFirmware::upload_rejected_data() {
     QByteArray too_many_readbacks = effect_image(9, 1, {0x100});
     too_many_readbacks[123] = char(5);
     QTest::newRow("length below the header") << hex("00 00 03");
+    QTest::newRow("ends inside the no-operation messages") << hex("00 00 88") + QByteArray(133, 0);
     QTest::newRow("unknown boot message") << broken_stream;
     QTest::newRow("five readbacks") << too_many_readbacks;
 }
