@@ -3,7 +3,8 @@
 namespace kx {
 
 std::optional<quint32> firmware_word(const QByteArray& image, int offset) {
-    if (offset < 0 || offset + 4 > image.size())
+    // Subtracting from the size cannot overflow, as adding to an offset near INT_MAX would.
+    if (offset < 0 || image.size() - offset < 4)
         return std::nullopt;
     quint32 value = 0;
     for (int i = 3; i >= 0; --i)

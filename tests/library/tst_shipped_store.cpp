@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <limits>
+
 using namespace kx;
 
 namespace {
@@ -72,6 +74,8 @@ private slots:
     void firmware_image();
     void firmware_version_field_data();
     void firmware_version_field();
+    void firmware_word_stays_inside_data();
+    void firmware_word_stays_inside();
 
 private:
     ScriptedDialogs m_dialogs;
@@ -297,6 +301,32 @@ void TestShippedStore::firmware_version_field() {
     QCOMPARE(found.has_value(), version >= 0);
     if (found)
         QCOMPARE(int(*found), version);
+}
+
+void TestShippedStore::firmware_word_stays_inside_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<qint64>("word"); // -1: none
+    const QByteArray eight = QByteArray::fromHex("0001020304050607");
+    QTest::newRow("first word") << eight << 0 << qint64(0x03020100);
+    QTest::newRow("last word") << eight << 4 << qint64(0x07060504);
+    QTest::newRow("one byte short") << eight << 5 << qint64(-1);
+    QTest::newRow("negative") << eight << -1 << qint64(-1);
+    QTest::newRow("lowest int") << eight << std::numeric_limits<int>::min() << qint64(-1);
+    QTest::newRow("highest int") << eight << std::numeric_limits<int>::max() << qint64(-1);
+    // An offset whose end would wrap around past the highest int.
+    QTest::newRow("offset near the highest int")
+        << QByteArray(1, '\0') << std::numeric_limits<int>::max() - 1 << qint64(-1);
+}
+
+void TestShippedStore::firmware_word_stays_inside() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, offset);
+    QFETCH(qint64, word);
+    const auto found = firmware_word(bytes, offset);
+    QCOMPARE(found.has_value(), word >= 0);
+    if (found)
+        QCOMPARE(qint64(*found), word);
 }
 
 QTEST_GUILESS_MAIN(TestShippedStore)
