@@ -320,7 +320,7 @@ void TformMain::lstOtherClick() {
 void TformMain::category_click(int row) {
     const CategoryRow& category = kCategories[row];
     lstEffects->clear();
-    m_context.store.read_file_from_stream(text(category.resource));
+    m_context.store.load_resource_text(text(category.resource));
     fill_effect_list();
     m_context.selection.selected_category = text(category.caption);
     if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))

@@ -7,10 +7,11 @@ namespace kx {
 
 std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store,
                                              Log& log) {
-    // The store has already told the user why the catalogue could not be read.
-    if (!store.read_file_from_stream(QStringLiteral("effect_list")))
-        return QString();
-    const QStringList& lines = store.resource_text;
+    const Result<QStringList> catalogue =
+        store.read_file_from_stream(QStringLiteral("effect_list"));
+    if (!catalogue)
+        return catalogue.error();
+    const QStringList& lines = *catalogue;
     const int number = state.pedal_effect_number;
     if (number < 0 || number >= lines.size())
         return QStringLiteral("The pedal reports effect number %1, but the effect list only "

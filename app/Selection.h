@@ -24,9 +24,8 @@ struct SelectionState {
 inline constexpr char kLogEffectFromList[] = "effetto ottenuto dalla lista: ";
 
 // Names `pedal_effect_number` from the catalogue and makes it the selected, live effect.
-// Returns an error text (naming the number) when the catalogue has no such line; then only
-// `resource_text` has changed (it holds the catalogue). The text is empty when the catalogue
-// itself could not be loaded, which the store has reported already.
+// Returns an error text when the catalogue has no such line (it names the number) or cannot be
+// loaded (the store's "Error loading resource: " text); then nothing has changed.
 std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& log);
 
 } // namespace kx

@@ -25,12 +25,13 @@ std::optional<QStringList> read_parameter_addresses(const QString& effect_name,
                                                     QString* error) {
     const QString name = format_resource_name(effect_name);
     log.print_line(QLatin1String(kLogResourceName) + name);
-    if (!store.read_file_from_stream(name)) {
+    const Result<QStringList> lines = store.read_file_from_stream(name);
+    if (!lines) {
         if (error)
-            *error = QStringLiteral("The image of \"%1\" could not be loaded.").arg(effect_name);
+            *error = lines.error();
         return std::nullopt;
     }
-    const QString text = store.resource_text.value(0);
+    const QString text = lines->value(0);
     log.print_line(QLatin1String(kLogContent) + text);
     log.print_line(QLatin1String(kLogFileContentSize) + QString::number(text.size() / 2));
 

@@ -16,10 +16,10 @@ inline constexpr char kLogFileContentSize[] = "file content size: ";
 inline constexpr char kLogParameterAddress[] = "parameter address: ";
 
 // Reads the 16 entries of an effect's address table as four-digit texts, copied unchanged
-// into the parameter write messages. Loads the effect's image resource into `resource_text`
-// and logs the resource name, the image text, its byte count and every address.
-// std::nullopt (with the reason in *error) when the image cannot be loaded or is too short to
-// hold the table: the previous resource's lines would give some other effect's addresses.
+// into the parameter write messages. Loads the effect's image resource and logs the resource
+// name, the image text, its byte count and every address. std::nullopt (with the reason in
+// *error: the store's "Error loading resource: " text, or the image's size) when the image
+// cannot be loaded or is too short to hold the table.
 std::optional<QStringList> read_parameter_addresses(const QString& effect_name,
                                                     ResourceStore& store, Log& log,
                                                     QString* error = nullptr);

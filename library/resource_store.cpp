@@ -78,13 +78,20 @@ QString ResourceStore::missing_text(const QString& resource_name) {
     return QStringLiteral("Resource %1 not found").arg(resource_name);
 }
 
-bool ResourceStore::read_file_from_stream(const QString& resource_name) {
+Result<QStringList> ResourceStore::read_file_from_stream(const QString& resource_name) const {
     const auto data = raw(resource_name);
-    if (!data) {
-        m_dialogs.message(QLatin1String(kErrorLoadingResource) + missing_text(resource_name));
+    if (!data)
+        return Error{QLatin1String(kErrorLoadingResource) + missing_text(resource_name)};
+    return split_resource_lines(*data);
+}
+
+bool ResourceStore::load_resource_text(const QString& resource_name) {
+    Result<QStringList> lines = read_file_from_stream(resource_name);
+    if (!lines) {
+        m_dialogs.message(lines.error());
         return false;
     }
-    resource_text = split_resource_lines(*data);
+    resource_text = std::move(lines).value();
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -22,7 +24,7 @@ QString format_resource_name(const QString& instring);
 QStringList split_resource_lines(const QByteArray& data);
 
 // The read-only store of named resources compiled into the program (under ":/store/"), and
-// `resource_text`, the lines of the text resource loaded last.
+// `resource_text`, the lines of the category list loaded last.
 class ResourceStore {
 public:
     // `root` is the folder that holds the resources, one file per resource named in upper case.
@@ -36,10 +38,18 @@ public:
     // The error text for a resource that does not exist; it names the resource.
     static QString missing_text(const QString& resource_name);
 
-    // Loads a text resource into `resource_text`. A failure shows "Error loading resource: "
-    // with the error text and leaves `resource_text` as it was. Returns whether it loaded.
-    bool read_file_from_stream(const QString& resource_name);
+    // The lines of a text resource (split as split_resource_lines does). The error reads
+    // "Error loading resource: " followed by the reason, which names the resource; the caller
+    // shows it.
+    Result<QStringList> read_file_from_stream(const QString& resource_name) const;
 
+    // For the main window's effect list: loads a text resource into `resource_text`. A failure
+    // is shown in a message box and leaves `resource_text` as it was, so the list is filled
+    // with the lines it held. Returns whether it loaded.
+    bool load_resource_text(const QString& resource_name);
+
+    // The lines the main window's effect list shows. Other readers take the lines
+    // read_file_from_stream returns, so no reader sees another's text.
     QStringList resource_text;
 
 private:

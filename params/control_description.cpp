@@ -138,8 +138,7 @@ QStringList control_description_log_lines(const ControlDescription& d) {
 
 namespace {
 
-// The control count the effect's image declares, read without touching `resource_text`;
-// 0 when there is no readable image.
+// The control count the effect's image declares; 0 when there is no readable image.
 int image_control_count(const ResourceStore& store, const QString& resource_name) {
     const auto raw = store.raw(resource_name);
     if (!raw)
@@ -155,17 +154,18 @@ std::optional<ControlDescription> read_control_description(const QString& effect
                                                            ResourceStore& store, Log& log,
                                                            QString* error) {
     const QString resource = format_resource_name(effect_name);
-    if (!store.read_file_from_stream(resource + QLatin1String(kControlsSuffix))) {
+    const Result<QStringList> lines =
+        store.read_file_from_stream(resource + QLatin1String(kControlsSuffix));
+    if (!lines) {
         if (error)
-            *error = QString::fromLatin1(kRefused).arg(
-                effect_name, QStringLiteral("it is missing from the effect library"));
+            *error = lines.error();
         return std::nullopt;
     }
 
     const int in_image = image_control_count(store, resource);
     const int limit = in_image > kAssignableControls ? in_image : kAssignableControls;
     QString why;
-    auto d = parse_control_description(store.resource_text, effect_name, limit, &why);
+    auto d = parse_control_description(*lines, effect_name, limit, &why);
     if (d && d->control_count > kAssignableControls && d->control_count != in_image) {
         why = QString::fromLatin1(kRefused).arg(
             effect_name, QStringLiteral("it declares %1 controls, but its image declares %2")

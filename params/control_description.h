@@ -63,9 +63,10 @@ std::optional<ControlDescription> parse_control_description(const QStringList& l
 // The log lines of a parsed description: the counts, then the control and readback lines.
 QStringList control_description_log_lines(const ControlDescription& description);
 
-// Loads the description of an effect (its resource name followed by "_ctrls") into
-// `resource_text`, parses it and logs its lines. Controls beyond 16 are accepted only when the
-// effect's image declares that many controls.
+// Loads the description of an effect (its resource name followed by "_ctrls"), parses it and
+// logs its lines. Controls beyond 16 are accepted only when the effect's image declares that
+// many controls. A missing resource gives the store's "Error loading resource: " text in
+// *error.
 std::optional<ControlDescription> read_control_description(const QString& effect_name,
                                                            ResourceStore& store, Log& log,
                                                            QString* error = nullptr);

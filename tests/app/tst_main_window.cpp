@@ -467,11 +467,13 @@ void TestMainWindow::identify_pedal_effect() {
     selection.pedal_effect_name = QStringLiteral("before");
     selection.pedal_effect_number = number;
     const SelectionState before = selection;
+    const QStringList shown = f->context->store.resource_text;
 
     const bool ok = main().identify_pedal_effect();
 
     QCOMPARE(ok, !name.isEmpty());
-    QCOMPARE(f->context->store.resource_text, catalogue);
+    // The lookup reads the catalogue for itself: the list the window shows keeps its lines.
+    QCOMPARE(f->context->store.resource_text, shown);
     if (ok) {
         QCOMPARE(selection.pedal_effect_name, name);
         QCOMPARE(selection.selected_effect_name, name);

@@ -63,25 +63,36 @@ void TestResourceStore::split_lines() {
 void TestResourceStore::lookup_ignores_case() {
     ScriptedDialogs dialogs;
     ResourceStore store(dialogs);
-    QVERIFY(store.read_file_from_stream("effect_list"));
-    QCOMPARE(store.resource_text.size(), 59);
-    QCOMPARE(store.resource_text.first(), QString("0:empty"));
-    QVERIFY(store.resource_text.last().startsWith("3A:"));
-    QVERIFY(store.read_file_from_stream("Impulse_Response"));
-    QCOMPARE(store.resource_text.size(), 4);
+    const auto catalogue = store.read_file_from_stream("effect_list");
+    QVERIFY(catalogue);
+    QCOMPARE(catalogue->size(), 59);
+    QCOMPARE(catalogue->first(), QString("0:empty"));
+    QVERIFY(catalogue->last().startsWith("3A:"));
+    const auto category = store.read_file_from_stream("Impulse_Response");
+    QVERIFY(category);
+    QCOMPARE(category->size(), 4);
+    // Reading hands the lines to the caller alone: the effect list's text stays as it was.
+    QVERIFY(store.resource_text.isEmpty());
     QVERIFY(dialogs.messages.isEmpty());
 }
 
 void TestResourceStore::missing_resource_keeps_text() {
     ScriptedDialogs dialogs;
     ResourceStore store(dialogs);
-    QVERIFY(store.read_file_from_stream("gain"));
+    const QString expected =
+        QStringLiteral("Error loading resource: Resource no_such_thing_ctrls not found");
+    const auto missing = store.read_file_from_stream("no_such_thing_ctrls");
+    QVERIFY(!missing);
+    QCOMPARE(missing.error(), expected);
+    QVERIFY(dialogs.messages.isEmpty()); // the caller decides how to show it
+
+    // The effect list's loader shows the error and keeps the lines it held.
+    QVERIFY(store.load_resource_text("gain"));
     const QStringList before = store.resource_text;
-    QVERIFY(!store.read_file_from_stream("no_such_thing_ctrls"));
+    QCOMPARE(before, *store.read_file_from_stream("GAIN"));
+    QVERIFY(!store.load_resource_text("no_such_thing_ctrls"));
     QCOMPARE(store.resource_text, before);
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(dialogs.messages.first().startsWith("Error loading resource: "));
-    QVERIFY(dialogs.messages.first().contains("no_such_thing_ctrls"));
+    QCOMPARE(dialogs.messages, QStringList{expected});
 }
 
 QTEST_GUILESS_MAIN(TestResourceStore)
