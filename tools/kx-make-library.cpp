@@ -217,6 +217,62 @@ QString counts_digit(int value) {
     return QString::number(value, 16).toUpper();
 }
 
+// A counts digit is one hexadecimal character.
+constexpr int kMaxCountDigit = 15;
+constexpr int kMaxAddress = 0xFFFF;
+
+// What the directives may ask for before anything is generated: each count must fit its one
+// digit of the counts line (16 pots would read "10", a description of one pot and no more),
+// and the memories and addresses must fit the image, so that a typing slip cannot make the
+// tool allocate without end or wrap an address around.
+void check_limits(const EffectSource& s, Problems& problems) {
+    const QString where = s.file;
+    int counts[3] = {0, 0, 0};
+    for (const SourceControl& c : s.controls)
+        ++counts[int(c.kind)];
+    const char* kinds[3] = {"pots", "switches", "multi switches"};
+    for (int k = 0; k < 3; ++k) {
+        if (counts[k] > kMaxCountDigit)
+            problems.add(where, QStringLiteral("%1 %2: the counts line holds at most %3 of "
+                                               "each kind")
+                                    .arg(counts[k])
+                                    .arg(QLatin1String(kinds[k]))
+                                    .arg(kMaxCountDigit));
+    }
+    if (s.counts_characters != 3 && s.counts_characters != 4)
+        problems.add(where,
+                     QStringLiteral("counts-line is 3 or 4, not %1").arg(s.counts_characters));
+    if (s.counts_characters != 4 && !s.readbacks.isEmpty())
+        problems.add(where, QStringLiteral("readbacks need \"counts-line 4\": a three-character "
+                                           "counts line has none"));
+    if (s.readbacks.size() > kMaxCountDigit)
+        problems.add(where, QStringLiteral("%1 readbacks: the counts line holds at most %2")
+                                .arg(s.readbacks.size())
+                                .arg(kMaxCountDigit));
+    const bool memory_fits = s.parameter_words >= 0 && s.parameter_words <= kParameterMemoryWords;
+    if (!memory_fits)
+        problems.add(where, QStringLiteral("parameter-words %1 is outside 0..%2")
+                                .arg(s.parameter_words)
+                                .arg(kParameterMemoryWords));
+    if (s.instructions < 0 || s.instructions > kProgramMemoryInstructions)
+        problems.add(where, QStringLiteral("instructions %1 is outside 0..%2")
+                                .arg(s.instructions)
+                                .arg(kProgramMemoryInstructions));
+    for (int i = 0; i < s.controls.size(); ++i) {
+        const int address = s.controls.at(i).address;
+        if (address < 0 || address > kMaxAddress)
+            problems.add(where, QStringLiteral("control %1: address %2 is outside 0..%3")
+                                    .arg(i)
+                                    .arg(address)
+                                    .arg(kMaxAddress));
+    }
+    // Compared by subtraction: with the memory size in range it cannot overflow.
+    if (memory_fits && s.ir_first >= 0 &&
+        (s.ir_count < 0 || s.ir_count > s.parameter_words - s.ir_first))
+        problems.add(where, QStringLiteral("the coefficient region ends past the parameter "
+                                           "memory"));
+}
+
 QString control_text(const EffectSource& s) {
     int counts[3] = {0, 0, 0};
     for (const SourceControl& c : s.controls)
@@ -352,6 +408,9 @@ struct Outputs {
 std::optional<Outputs> make_effect(const EffectSource& s, int effect_number, Problems& problems) {
     const QString where = s.file;
     const int before = int(problems.list.size());
+    check_limits(s, problems);
+    if (problems.list.size() != before)
+        return std::nullopt;
 
     const QString ctrls = control_text(s);
     const int n = int(s.controls.size());
@@ -360,6 +419,16 @@ std::optional<Outputs> make_effect(const EffectSource& s, int effect_number, Pro
                                              qMax(n, kAssignableControls), &error);
     if (!d) {
         problems.add(where, error);
+        return std::nullopt;
+    }
+    // The description must say what the image will hold.
+    if (d->control_count != n || d->readback_count != s.readbacks.size()) {
+        problems.add(where, QStringLiteral("the control description reads back as %1 controls "
+                                           "and %2 readbacks, not %3 and %4")
+                                .arg(d->control_count)
+                                .arg(d->readback_count)
+                                .arg(n)
+                                .arg(s.readbacks.size()));
         return std::nullopt;
     }
     for (int i = 1; i < n; ++i) {
@@ -377,9 +446,6 @@ std::optional<Outputs> make_effect(const EffectSource& s, int effect_number, Pro
     for (int k = 0; k < s.instructions; ++k)
         image.program << stand_in.instruction();
     if (s.ir_first >= 0) {
-        if (s.ir_first + s.ir_count > s.parameter_words)
-            problems.add(where, QStringLiteral("the coefficient region ends past the parameter "
-                                               "memory"));
         for (int k = 0; k < s.ir_count && s.ir_first + k < image.parameter_memory.size(); ++k)
             image.parameter_memory[s.ir_first + k] =
                 k == 0 ? kRegionFirstWord : (k == s.ir_marker ? kRegionMarkerWord : 0);
