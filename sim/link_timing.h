@@ -58,6 +58,7 @@ public:
     // Drops the bytes that would only reach the chip after `at_us` (their sender lost power).
     void drop_arriving_after(qint64 at_us);
     void clear() { m_chip.clear(); }
+    qsizetype size() const { return qsizetype(m_chip.size()); }
     void set_instant(bool instant) { m_instant = instant; }
     bool empty() const { return m_chip.empty(); }
 

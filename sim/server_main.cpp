@@ -24,6 +24,11 @@ namespace {
 // The longest the loop sleeps with nothing to do; it wakes earlier for every delivery.
 constexpr qint64 kIdleWake_us = 500000;
 constexpr int kReadChunk = 4096;
+// While the client does not read, answers stay in the pedal, which bounds them; while the pedal
+// has this much still to receive, the client's writes wait in the terminal, as writes to a
+// real chip wait in its driver.
+constexpr qsizetype kMaxOutgoing = kReadChunk;
+constexpr qsizetype kMaxInputBacklog = 64 * 1024;
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -158,7 +163,8 @@ int main(int argc, char* argv[]) {
     char chunk[kReadChunk];
     while (!g_stop) {
         const qint64 now = now_us(start);
-        const QByteArray delivered = pedal.take_deliverable(now);
+        const QByteArray delivered =
+            pedal.take_deliverable(now, std::max<qsizetype>(0, kMaxOutgoing - outgoing.size()));
         if (!delivered.isEmpty()) {
             log.bytes(now, "TX", delivered);
             outgoing += delivered;
@@ -173,7 +179,9 @@ int main(int argc, char* argv[]) {
         const qint64 sleep_us =
             std::clamp<qint64>(next ? *next - now : kIdleWake_us, 0, kIdleWake_us);
         const timespec timeout{time_t(sleep_us / 1000000), long(sleep_us % 1000000) * 1000};
-        pollfd fd{pty.master, short(POLLIN | (outgoing.isEmpty() ? 0 : POLLOUT)), 0};
+        const bool take_input = pedal.unreceived_host_bytes() < kMaxInputBacklog;
+        pollfd fd{pty.master, short((take_input ? POLLIN : 0) | (outgoing.isEmpty() ? 0 : POLLOUT)),
+                  0};
         if (ppoll(&fd, 1, &timeout, &during_wait) <= 0)
             continue;
         if ((fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN)) {

@@ -11,6 +11,13 @@ namespace {
 // A byte has started on the line once less than a byte time is left before its arrival.
 constexpr qint64 kByteTime_us = (kBitsPerByte * 1000000 + kBaudRate - 1) / kBaudRate;
 
+// Dropping a block at a time keeps the cost of the bound small per byte.
+void record(QList<TimedByte>& history, const TimedByte& byte) {
+    if (history.size() >= kHistoryBytes)
+        history.remove(0, kHistoryBytes / 4);
+    history.append(byte);
+}
+
 } // namespace
 
 VirtualPedal::VirtualPedal(bool instant, bool start_in_bootloader)
@@ -81,7 +88,7 @@ void VirtualPedal::advance(qint64 now_us) {
         const TimedByte byte = m_input.front();
         m_input.pop_front();
         if (m_keep_history)
-            m_received.append(byte);
+            record(m_received, byte);
         if (byte.at_us < m_listening_from_us)
             continue; // still starting up
         replies.clear();
@@ -108,7 +115,7 @@ void VirtualPedal::advance(qint64 now_us) {
             break;
         m_host_queue.append(char(byte.value));
         if (m_keep_history)
-            m_sent.append(byte);
+            record(m_sent, byte);
     }
 }
 
@@ -121,8 +128,18 @@ void VirtualPedal::emit_reply(const PendingReply& reply) {
         return;
     }
     const QByteArray& bytes = m_garbage.isEmpty() ? reply.bytes : m_garbage;
-    for (char value : bytes)
-        m_usb.push({m_pedal_to_chip.push(reply.ready_us), quint8(value)});
+    const qsizetype room = std::max<qsizetype>(0, kMaxUnreadAnswerBytes - unread_answer_bytes());
+    const qsizetype kept = std::min(room, bytes.size());
+    for (qsizetype i = 0; i < kept; ++i)
+        m_usb.push({m_pedal_to_chip.push(reply.ready_us), quint8(bytes[i])});
+    if (kept < bytes.size()) {
+        m_lost_answer_bytes += bytes.size() - kept;
+        m_context.tell(reply.ready_us, QStringLiteral("%1 of %2 answer bytes lost: the host has "
+                                                      "not read %3 bytes")
+                                           .arg(bytes.size() - kept)
+                                           .arg(bytes.size())
+                                           .arg(kMaxUnreadAnswerBytes));
+    }
 }
 
 QByteArray VirtualPedal::take_deliverable(qint64 now_us, qsizetype max_bytes) {

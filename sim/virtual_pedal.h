@@ -25,6 +25,14 @@ enum class PedalMode {
 inline constexpr qint64 kFirmwareBoot_us = 50000;
 inline constexpr qint64 kBootloaderStart_us = 1000;
 
+// The pedal's answers that the host has not read, counting those still on the line and in the
+// chip, are held up to this many bytes: the host driver's buffer (the chip itself holds 512).
+// Bytes beyond it are lost, as on a real link whose reader has stopped reading.
+inline constexpr qsizetype kMaxUnreadAnswerBytes = 64 * 1024;
+// The inspection record keeps the most recent bytes each way, at most this many; the oldest
+// quarter is dropped when it is full.
+inline constexpr qsizetype kHistoryBytes = 256 * 1024;
+
 // The whole pedal as the host sees it through its USB serial chip, driven by explicit times in
 // microseconds that never go back. It has no threads and no event loop: the host hands it bytes
 // with the time they were written and asks what its chip has delivered by a given time.
@@ -39,6 +47,12 @@ public:
     // Takes up to `max_bytes` (all if negative) of what the chip has delivered by `now_us`.
     QByteArray take_deliverable(qint64 now_us, qsizetype max_bytes = -1);
     qsizetype deliverable_count(qint64 now_us);
+    // Answer bytes on their way to the host or waiting in its queue, at most
+    // kMaxUnreadAnswerBytes, and how many have been lost because the host did not read them.
+    qsizetype unread_answer_bytes() const { return m_usb.size() + m_host_queue.size(); }
+    qint64 lost_answer_bytes() const { return m_lost_answer_bytes; }
+    // Bytes written by the host that have not reached the pedal yet.
+    qsizetype unreceived_host_bytes() const { return qsizetype(m_input.size()); }
     // When the next USB packet arrives, or when the pedal will have read everything it was
     // sent and may answer (a waiting host sleeps until then); nullopt when nothing is coming.
     std::optional<qint64> next_delivery_us() const;
@@ -70,7 +84,8 @@ public:
     // What survives a power cycle; tests may seed it (then power-cycle).
     PedalStorage& storage() { return m_storage; }
 
-    // Every byte that reached the pedal and every byte delivered to the host, with times.
+    // The bytes that reached the pedal and the bytes delivered to the host, with times: all of
+    // them since the last clear_history(), or the most recent kHistoryBytes at least.
     const QList<TimedByte>& received() const { return m_received; }
     const QList<TimedByte>& sent() const { return m_sent; }
     void set_history_enabled(bool enabled) { m_keep_history = enabled; }
@@ -117,6 +132,8 @@ private:
     UsbPacketizer m_usb;
     std::deque<TimedByte> m_input; // on the line to the pedal, with arrival times
     QByteArray m_host_queue;       // delivered to the host, not yet read
+
+    qint64 m_lost_answer_bytes = 0;
 
     bool m_keep_history = true;
     QList<TimedByte> m_received;

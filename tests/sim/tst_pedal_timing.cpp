@@ -46,6 +46,9 @@ private slots:
     void long_reply_comes_in_full_packets();
     void receive_purge_drops_what_the_chip_holds();
     void instant_pedal_answers_at_once();
+    void unread_answers_are_bounded_data();
+    void unread_answers_are_bounded();
+    void history_keeps_the_recent_bytes();
 };
 
 void TestPedalTiming::short_reply_waits_for_the_latency_timer() {
@@ -105,6 +108,55 @@ void TestPedalTiming::instant_pedal_answers_at_once() {
     rig.pedal.host_bytes(hex("05 00 02 00"), 0);
     QCOMPARE(rig.pedal.take_deliverable(0).size(), 21 + 22 * 5);
     QCOMPARE(rig.pedal.next_delivery_us(), std::nullopt);
+}
+
+void TestPedalTiming::unread_answers_are_bounded_data() {
+    QTest::addColumn<bool>("instant");
+    QTest::newRow("instant") << true;
+    QTest::newRow("real timing") << false;
+}
+
+// A host that asks without reading must not make the pedal hold its answers without end: what
+// does not fit the host's buffer is lost, and the link works again once the host reads.
+void TestPedalTiming::unread_answers_are_bounded() {
+    QFETCH(bool, instant);
+    PedalRig rig(instant);
+    const QByteArray one_reply = rig.exchange(hex("02 FF"));
+    QVERIFY(2000 * one_reply.size() > 10 * kMaxUnreadAnswerBytes);
+
+    QByteArray requests;
+    for (int i = 0; i < 2000; ++i)
+        requests += hex("02 FF");
+    rig.pedal.host_bytes(requests, rig.now_us);
+    for (int step = 0; step < 20; ++step) {
+        rig.pass(1000000);
+        rig.pedal.advance(rig.now_us);
+        QVERIFY(rig.pedal.unread_answer_bytes() <= kMaxUnreadAnswerBytes);
+    }
+    QCOMPARE(rig.pedal.unreceived_host_bytes(), 0);
+    QVERIFY(rig.pedal.lost_answer_bytes() > 0);
+
+    const QByteArray unread = rig.pedal.take_deliverable(rig.now_us);
+    QCOMPARE(unread.size() + rig.pedal.lost_answer_bytes(), 2000 * one_reply.size());
+    QVERIFY(unread.startsWith(one_reply + one_reply));
+    QCOMPARE(rig.exchange(hex("02 FF")), one_reply);
+}
+
+void TestPedalTiming::history_keeps_the_recent_bytes() {
+    PedalRig rig(true);
+    // Releasing the bypass again and again: bytes in, nothing out.
+    QByteArray releases;
+    for (qsizetype i = 0; i < kHistoryBytes; ++i)
+        releases += hex("0D 01");
+    rig.pedal.host_bytes(releases, 0);
+    rig.pedal.host_bytes(hex("05 00"), 1);
+    const QList<TimedByte>& received = rig.pedal.received();
+    QVERIFY(received.size() <= kHistoryBytes);
+    QVERIFY(received.size() >= kHistoryBytes / 2);
+    QCOMPARE(received.last().value, quint8(0x00));
+    QCOMPARE(received.last().at_us, 1);
+    QCOMPARE(rig.pedal.take_deliverable(1), QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
+    QCOMPARE(rig.pedal.sent().size(), 21);
 }
 
 QTEST_GUILESS_MAIN(TestPedalTiming)
