@@ -30,7 +30,7 @@ PedalLink::~PedalLink() {
 
 void PedalLink::attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock) {
     communication.reset();
-    d2xx = std::make_unique<D2XXUnit>(*m_driver, dialogs, log);
+    d2xx = std::make_unique<D2XXUnit>(*m_driver, log);
     communication = std::make_unique<Communication>(*d2xx, ui, dialogs, log, clock);
 }
 

@@ -11,48 +11,54 @@ namespace kx {
 // words. The caller (a window, an operation, the command line) decides what the user sees.
 struct Error {
     QString message;
+    // Lets a caller tell kinds of failure apart where it must (0: no particular kind); each
+    // module that returns errors names its own codes.
+    int code = 0;
 };
 
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value) : m_value(std::move(value)) {}
-    Result(Error error) : m_error(std::move(error.message)) {}
+    Result(Error error) : m_error(std::move(error)) {}
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
 
-    // Only when ok().
-    const T& value() const& { return *m_value; }
-    T& value() & { return *m_value; }
-    T&& value() && { return std::move(*m_value); }
-    const T& operator*() const& { return *m_value; }
-    T& operator*() & { return *m_value; }
-    const T* operator->() const { return &*m_value; }
-    T* operator->() { return &*m_value; }
+    // Only when ok(); asking a failed result for its value ends the program rather than hand
+    // out garbage.
+    const T& value() const& { return m_value.value(); }
+    T& value() & { return m_value.value(); }
+    T&& value() && { return std::move(m_value.value()); }
+    const T& operator*() const& { return m_value.value(); }
+    T& operator*() & { return m_value.value(); }
+    const T* operator->() const { return &m_value.value(); }
+    T* operator->() { return &m_value.value(); }
 
     // Empty when ok().
-    const QString& error() const { return m_error; }
+    const QString& error() const { return m_error.message; }
+    int error_code() const { return m_error.code; }
+    const Error& failure() const { return m_error; }
 
 private:
     std::optional<T> m_value;
-    QString m_error;
+    Error m_error;
 };
 
 // A result with no value: done, or an error.
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Error error) : m_failed(true), m_error(std::move(error.message)) {}
+    Result(Error error) : m_failed(true), m_error(std::move(error)) {}
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
-    const QString& error() const { return m_error; }
+    const QString& error() const { return m_error.message; }
+    int error_code() const { return m_error.code; }
+    const Error& failure() const { return m_error; }
 
 private:
     bool m_failed = false;
-    QString m_error;
+    Error m_error;
 };
 
 using Status = Result<void>;

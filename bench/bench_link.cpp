@@ -38,7 +38,7 @@ struct Link {
     NullLog log;
     RealClock clock;
     NoWindow window;
-    D2XXUnit d2xx{driver, dialogs, log};
+    D2XXUnit d2xx{driver, log};
     Communication comm{d2xx, window, dialogs, log, clock};
 
     Link() {
@@ -64,8 +64,8 @@ void BM_InformationRequest(benchmark::State& state) {
     Link link;
     const qsizetype before = link.pedal_sent();
     for (auto _ : state) {
-        link.d2xx.send_bytes(QByteArray("\x05\x00", 2));
-        benchmark::DoNotOptimize(link.comm.receive_text(information_reply()));
+        benchmark::DoNotOptimize(
+            link.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()));
     }
     report(state, link, before, 2);
 }
@@ -74,8 +74,8 @@ void BM_ParameterRequest16(benchmark::State& state) {
     Link link;
     const qsizetype before = link.pedal_sent();
     for (auto _ : state) {
-        link.d2xx.send_bytes(QByteArray("\x02\x10"));
-        benchmark::DoNotOptimize(link.comm.receive_values(parameter_reply(16)));
+        benchmark::DoNotOptimize(
+            link.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16)));
     }
     report(state, link, before, 2);
 }

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace kx {
 
@@ -48,30 +49,73 @@ bool reply_complete(const ReplyRequest& request, const QByteArray& bytes) {
 } // namespace
 
 ReplyRequest information_reply(int timeout_ms) {
-    return {QStringLiteral("effect information reply"), 4, 0, timeout_ms};
+    return {QStringLiteral("effect information reply"), 4, 0, timeout_ms, true};
 }
 
 ReplyRequest parameter_reply(int control_count, int timeout_ms) {
-    return {QStringLiteral("parameter state reply"), 4 * control_count + 22, 0, timeout_ms};
+    return {QStringLiteral("parameter state reply"), 4 * control_count + 22, 0, timeout_ms, true};
 }
 
 ReplyRequest bootloader_reply(int timeout_ms) {
-    return {QStringLiteral("bootloader answer"), 0, 1, timeout_ms};
+    return {QStringLiteral("bootloader answer"), 0, 1, timeout_ms, false};
+}
+
+LinkClaim::LinkClaim(LinkClaim&& other) noexcept
+    : m_comm(std::exchange(other.m_comm, nullptr)), m_action(std::move(other.m_action)),
+      m_id(other.m_id) {}
+
+LinkClaim::~LinkClaim() {
+    if (m_comm && m_comm->m_claim_id == m_id)
+        m_comm->m_claim_id = 0;
 }
 
 Communication::Communication(D2XXUnit& d2xx, ConnectionUi& ui, Dialogs& dialogs, Log& log,
                              Clock& clock)
-    : m_d2xx(d2xx), m_ui(ui), m_dialogs(dialogs), m_log(log), m_clock(clock) {}
+    : m_d2xx(d2xx), m_ui(ui), m_dialogs(dialogs), m_log(log), m_clock(clock) {
+    m_d2xx.set_lost_handler([this](const QString& message) { link_lost(message); });
+}
+
+Communication::~Communication() {
+    m_d2xx.set_lost_handler({});
+}
 
 bool Communication::waiting() const {
     return m_d2xx.wait_running();
 }
 
-bool Communication::exchange_allowed(const QString& action) {
-    if (!waiting())
+bool Communication::connected() const {
+    return m_d2xx.device_open();
+}
+
+bool Communication::exchange_allowed(const QString& action, const LinkClaim* claim) {
+    const bool held_by_other = claimed() && (!claim || claim->m_id != m_claim_id);
+    if (!waiting() && !held_by_other)
         return true;
     m_log.print_line(latin1(kLogRefusedBusy) + action);
+    m_ui.show_status_text(QString::fromLatin1(kMessageBusy).arg(action));
     return false;
+}
+
+Result<LinkClaim> Communication::claim(const QString& action) {
+    if (!exchange_allowed(action))
+        return Error{QString::fromLatin1(kMessageBusy).arg(action), kLinkBusy};
+    m_claim_id = ++m_last_claim_id;
+    return LinkClaim(*this, action, m_claim_id);
+}
+
+void Communication::set_enabled(Control control, bool enabled) {
+    // Once the chip is gone no step may switch a pedal action back on: the lost-link state
+    // has the last word, whatever handler was running when it was found.
+    static const QList<Control> kPedalActions = {Control::btnUpload,
+                                                 Control::btnRequest,
+                                                 Control::btnOpenEffect,
+                                                 Control::btnAssign,
+                                                 Control::btnStoreSettingsOnPedal,
+                                                 Control::menuDisconnect,
+                                                 Control::menuStartFirmwareUpgrade};
+    if (enabled && !connected() && kPedalActions.contains(control))
+        return;
+    m_ui.set_control_enabled(control, enabled);
 }
 
 void Communication::init_line_settings() {
@@ -79,19 +123,23 @@ void Communication::init_line_settings() {
 }
 
 void Communication::list_devices() {
-    if (m_d2xx.GetFTDeviceCount() != FT_OK)
-        return;
+    // A failing call is reported and the listing goes on with what it has: an empty text, or
+    // the count of the last listing.
+    if (const Status count = m_d2xx.GetFTDeviceCount(); !count)
+        m_dialogs.message(count.error());
     for (quint32 i = 0; i < m_d2xx.device_count; ++i) {
-        QString serial;
-        if (m_d2xx.GetFTDeviceSerialNo(i, serial) == FT_OK) {
-            m_ui.append_serial_number_text(serial);
-            device_serial_number = serial;
-        }
-        QString description;
-        if (m_d2xx.GetFTDeviceDescription(i, description) == FT_OK)
-            m_ui.set_device_name_text(description == latin1(kTextFactoryDescription)
-                                          ? latin1(kTextPedalName)
-                                          : description);
+        const auto serial = m_d2xx.GetFTDeviceSerialNo(i);
+        if (!serial)
+            m_dialogs.message(serial.error());
+        const QString serial_text = serial ? *serial : QString();
+        m_ui.append_serial_number_text(serial_text);
+        device_serial_number = serial_text;
+        const auto description = m_d2xx.GetFTDeviceDescription(i);
+        if (!description)
+            m_dialogs.message(description.error());
+        const QString text = description ? *description : QString();
+        m_ui.set_device_name_text(text == latin1(kTextFactoryDescription) ? latin1(kTextPedalName)
+                                                                          : text);
     }
 }
 
@@ -100,10 +148,10 @@ void Communication::menuScanClick() {
 }
 
 void Communication::menuConnectClick() {
-    if (!connect_device())
+    if (!connect_device() || !connected())
         return;
-    m_ui.set_control_enabled(Control::menuFirmwareUpgradeMode, false);
-    m_ui.set_control_enabled(Control::btnOpenEffect, true);
+    set_enabled(Control::menuFirmwareUpgradeMode, false);
+    set_enabled(Control::btnOpenEffect, true);
 }
 
 void Communication::menuDisconnectClick() {
@@ -114,8 +162,9 @@ void Communication::scan_devices() {
     if (!exchange_allowed(QStringLiteral("Scan")))
         return;
     m_ui.set_device_name_text(latin1(kTextDeviceNameDefault));
-    const int status = m_d2xx.GetFTDeviceCount();
-    const quint32 count = status == FT_OK ? m_d2xx.device_count : 0;
+    if (const Status count = m_d2xx.GetFTDeviceCount(); !count)
+        m_dialogs.message(count.error());
+    const quint32 count = m_d2xx.device_count;
     m_log.print_line(latin1(kLogDeviceCount) + QString::number(count));
     if (count == 0) {
         m_dialogs.message(latin1(kTextNoDevice));
@@ -123,16 +172,18 @@ void Communication::scan_devices() {
         return;
     }
     for (quint32 i = 0; i < count; ++i) {
-        QString serial;
-        if (m_d2xx.GetFTDeviceSerialNo(i, serial) == FT_OK) {
-            m_log.print_line(latin1(kLogDeviceString) + serial);
-            device_serial_number = serial;
-        }
-        QString description;
-        if (m_d2xx.GetFTDeviceDescription(i, description) == FT_OK) {
-            m_ui.set_device_name_text(description);
-            m_dialogs.message(description + latin1(kTextFoundClickConnect));
-        }
+        const auto serial = m_d2xx.GetFTDeviceSerialNo(i);
+        if (!serial)
+            m_dialogs.message(serial.error());
+        const QString serial_text = serial ? *serial : QString();
+        m_log.print_line(latin1(kLogDeviceString) + serial_text);
+        device_serial_number = serial_text;
+        const auto description = m_d2xx.GetFTDeviceDescription(i);
+        if (!description)
+            m_dialogs.message(description.error());
+        const QString text = description ? *description : QString();
+        m_ui.set_device_name_text(text);
+        m_dialogs.message(text + latin1(kTextFoundClickConnect));
     }
 }
 
@@ -140,42 +191,50 @@ bool Communication::connect_device() {
     if (!exchange_allowed(QStringLiteral("Connect")))
         return false;
     m_log.print_line(latin1(kLogSerialNumber) + device_serial_number);
-    if (m_d2xx.Open_USB_Device_By_Serial_Number(device_serial_number) != FT_OK)
-        return false; // the open's failure has been shown; nothing else changes
+    if (const Status open = m_d2xx.Open_USB_Device_By_Serial_Number(device_serial_number); !open) {
+        m_dialogs.message(open.error());
+        return false; // nothing else changes
+    }
     m_ui.set_device_name_text(m_ui.device_name_text() + latin1(kTextConnectedSuffix));
-    m_d2xx.SetFTDeviceBaudRate();
-    m_d2xx.SetFTDeviceDataCharacteristics();
+    for (const Status& setting :
+         {m_d2xx.SetFTDeviceBaudRate(), m_d2xx.SetFTDeviceDataCharacteristics()})
+        if (!setting && setting.error_code() != kLinkLost)
+            m_dialogs.message(setting.error());
+    if (!connected())
+        return true; // lost while setting it up; that has been reported
     m_log.print_line(
         latin1(kLogHandle) +
         QStringLiteral("%1").arg(m_d2xx.device_handle, 8, 16, QLatin1Char('0')).toUpper());
     m_log.print_line(latin1(kLogBaudRate) + QString::number(m_d2xx.line_settings.baud_rate));
-    m_ui.set_control_enabled(Control::btnUpload, true);
-    m_ui.set_control_enabled(Control::btnRequest, true);
-    m_ui.set_control_enabled(Control::chkFirmwareUpgradeMode, false);
-    m_ui.set_control_enabled(Control::menuScan, false);
-    m_ui.set_control_enabled(Control::menuConnect, false);
-    m_ui.set_control_enabled(Control::menuDisconnect, true);
+    set_enabled(Control::btnUpload, true);
+    set_enabled(Control::btnRequest, true);
+    set_enabled(Control::chkFirmwareUpgradeMode, false);
+    set_enabled(Control::menuScan, false);
+    set_enabled(Control::menuConnect, false);
+    set_enabled(Control::menuDisconnect, true);
     if (firmware_upgrade_mode)
         check_bootloader();
     return true;
 }
 
 void Communication::check_bootloader() {
-    m_d2xx.send_buffer()[0] = kBootloaderSync;
-    if (m_d2xx.WriteFTDevice(1) != 1)
-        return; // the write's failure has been shown; no answer can come
-    const auto text = receive_text(bootloader_reply());
-    if (!text) {
-        // The wait has said what went wrong; the user still learns the check's outcome.
-        m_dialogs.message(latin1(kTextBootloaderFailed));
+    const auto reply = receive_text(QByteArrayView("\x7F", 1), bootloader_reply(kReplyTimeoutMs));
+    if (!reply) {
+        // A lost chip has been reported once already; anything else is said here, and the
+        // user still learns the check's outcome.
+        if (reply.error_code() != kLinkLost)
+            m_dialogs.message(reply.error());
+        if (connected())
+            m_dialogs.message(latin1(kTextBootloaderFailed));
         return;
     }
-    m_log.print_line(latin1(kLogReceivedByte) + QString::fromLatin1(*text));
-    if (*text == kTextBootloaderAck) {
+    const QString first = bytes_to_hex(reply->first(1));
+    m_log.print_line(latin1(kLogReceivedByte) + first);
+    if (first == latin1(kTextBootloaderAck)) {
         m_dialogs.message(latin1(kTextBootloaderOk));
-        m_ui.set_control_enabled(Control::menuStartFirmwareUpgrade, true);
-        m_ui.set_control_enabled(Control::btnRequest, false);
-        m_ui.set_control_enabled(Control::btnUpload, false);
+        set_enabled(Control::menuStartFirmwareUpgrade, true);
+        set_enabled(Control::btnRequest, false);
+        set_enabled(Control::btnUpload, false);
     } else {
         m_dialogs.message(latin1(kTextBootloaderFailed));
     }
@@ -184,8 +243,10 @@ void Communication::check_bootloader() {
 bool Communication::disconnect_device() {
     if (!exchange_allowed(QStringLiteral("Disconnect")))
         return false;
-    if (m_d2xx.CloseFTDevice() != FT_OK)
+    if (const Status close = m_d2xx.CloseFTDevice(); !close) {
+        m_dialogs.message(close.error());
         return false;
+    }
     enter_not_connected_state();
     return true;
 }
@@ -194,26 +255,94 @@ void Communication::enter_not_connected_state() {
     QString name = m_ui.device_name_text();
     name.remove(latin1(kTextConnected));
     m_ui.set_device_name_text(name);
-    m_ui.set_control_enabled(Control::menuScan, true);
-    m_ui.set_control_enabled(Control::menuConnect, true);
+    set_enabled(Control::menuScan, true);
+    set_enabled(Control::menuConnect, true);
     for (const Control control :
          {Control::menuDisconnect, Control::btnUpload, Control::btnOpenEffect, Control::btnRequest,
           Control::btnAssign, Control::btnStoreSettingsOnPedal})
-        m_ui.set_control_enabled(control, false);
+        set_enabled(control, false);
     if (m_ui.parameters_window_visible())
         m_ui.EnableDisableControls(false);
 }
 
-void Communication::link_lost() {
-    m_d2xx.forget_device();
+void Communication::link_lost(const QString& message) {
+    m_late_until_ms = -1;
     m_log.print_line(latin1(kLogLinkLost));
     enter_not_connected_state();
+    m_dialogs.message(message);
 }
 
-Reply Communication::collect_reply(const ReplyRequest& request) {
-    Reply reply;
-    if (!exchange_allowed(request.name))
-        return reply;
+void Communication::drop_late_reply() {
+    if (m_late_until_ms < 0)
+        return;
+    const qint64 until_ms = std::exchange(m_late_until_ms, -1);
+    // Whatever comes before the window closes, and until the link is quiet after it, belongs
+    // to the request that gave up; the receive purge that follows cannot catch bytes still on
+    // the wire.
+    ReplyRequest late{QStringLiteral("late reply"), 0, 0,
+                      static_cast<int>(std::max<qint64>(until_ms - m_clock.now_ms(), 0)), false};
+    if (late.timeout_ms == 0)
+        return;
+    const auto dropped = collect_reply(late);
+    if (dropped)
+        m_log.print_line(latin1(kLogLateReplyDropped) + QString::number(dropped->size()));
+    m_late_until_ms = -1;
+}
+
+Status Communication::write_pieces(quint32 count) {
+    const WaitMark mark(m_d2xx);
+    for (quint32 offset = 0; offset < count;) {
+        const quint32 piece = std::min(count - offset, kWritePieceBytes);
+        // The mark is lifted for the write itself: only what window events start is refused.
+        m_d2xx.set_wait_running(false);
+        const auto written = m_d2xx.WriteFTDevice(piece, offset);
+        m_d2xx.set_wait_running(true);
+        if (!written)
+            return written.failure();
+        offset += piece;
+        if (offset < count)
+            QCoreApplication::processEvents();
+    }
+    return {};
+}
+
+Status Communication::send_message(QByteArrayView message, const LinkClaim* claim) {
+    if (!exchange_allowed(QStringLiteral("FT_Write"), claim))
+        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("FT_Write")), kLinkBusy};
+    const auto count = m_d2xx.put_bytes(message);
+    if (!count)
+        return count.failure();
+    return write_pieces(*count);
+}
+
+Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRequest& reply,
+                                           const LinkClaim* claim) {
+    if (!exchange_allowed(reply.name, claim))
+        return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), kLinkBusy};
+    const auto count = m_d2xx.put_bytes(message);
+    if (!count)
+        return count.failure();
+    drop_late_reply();
+    // Nothing of an earlier exchange may be taken for this one's reply.
+    for (const Status& purge : {m_d2xx.PurgeFTDeviceRX(), m_d2xx.PurgeFTDeviceTX()})
+        if (!purge)
+            return purge.failure();
+    if (const Status written = write_pieces(*count); !written)
+        return written.failure();
+    return collect_reply(reply, claim);
+}
+
+Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
+                                                const LinkClaim* claim) {
+    if (!exchange_allowed(request.name, claim))
+        return Error{QString::fromLatin1(kMessageBusy).arg(request.name), kLinkBusy};
+    const qsizetype max_bytes =
+        request.expected_lines > 0
+            ? qsizetype(request.expected_lines) * kMaxReplyLineBytes
+            : (request.expected_bytes > 0 ? request.expected_bytes : qsizetype(kLinkBufferSize));
+    QByteArray bytes;
+    std::optional<Error> error;
+    bool complete = false;
     {
         const WaitMark mark(m_d2xx);
         const qint64 start_ms = m_clock.now_ms();
@@ -221,84 +350,99 @@ Reply Communication::collect_reply(const ReplyRequest& request) {
         for (;;) {
             // Window events run here; anything they try on the chip is refused meanwhile.
             QCoreApplication::processEvents();
-            if (m_d2xx.GetFTDeviceQueueStatus() != FT_OK) {
-                reply.end = ReplyEnd::LinkLost;
+            const auto queued = m_d2xx.GetFTDeviceQueueStatus();
+            if (!queued) {
+                error = queued.failure();
                 break;
             }
-            if (m_d2xx.queued_byte_count > 0) {
-                const quint32 n = m_d2xx.ReadFTDevice();
-                if (m_d2xx.last_read_status != FT_OK) {
-                    reply.end = ReplyEnd::LinkLost;
+            if (*queued > 0) {
+                const auto n = m_d2xx.ReadFTDevice();
+                if (!n) {
+                    error = n.failure();
                     break;
                 }
-                reply.bytes.append(m_d2xx.receive_buffer(), n);
+                bytes.append(m_d2xx.receive_buffer(), *n);
                 last_byte_ms = m_clock.now_ms();
-                if (reply_complete(request, reply.bytes)) {
-                    reply.end = ReplyEnd::Complete;
+                if (bytes.size() > max_bytes && (request.exact || request.expected_lines > 0)) {
+                    error = Error{QString::fromLatin1(kMessageOverlong).arg(request.name),
+                                  kLinkBadReply};
                     break;
+                }
+                if (!complete && reply_complete(request, bytes)) {
+                    complete = true;
+                    if (!request.exact)
+                        break;
                 }
             }
             const qint64 now_ms = m_clock.now_ms();
-            if (!reply.bytes.isEmpty() && now_ms - last_byte_ms >= kQuietGapMs) {
-                reply.end = ReplyEnd::Quiet;
+            const bool quiet = !bytes.isEmpty() && now_ms - last_byte_ms >= kQuietGapMs;
+            if (quiet)
                 break;
-            }
             const qint64 left_ms = request.timeout_ms - (now_ms - start_ms);
-            if (left_ms <= 0) {
-                reply.end = ReplyEnd::TimedOut;
+            if (left_ms <= 0 && !complete) {
+                error = Error{QString::fromLatin1(kMessageNoReply)
+                                  .arg(request.name, QString::number(request.timeout_ms / 1000.0)),
+                              kLinkTimedOut};
                 break;
             }
             const qint64 quiet_left_ms =
-                reply.bytes.isEmpty() ? left_ms : kQuietGapMs - (now_ms - last_byte_ms);
+                bytes.isEmpty() ? left_ms : kQuietGapMs - (now_ms - last_byte_ms);
             m_d2xx.driver().wait_for_data(
-                m_d2xx.device_handle, static_cast<int>(std::min<qint64>(
-                                          {kPollMs, left_ms, std::max<qint64>(quiet_left_ms, 1)})));
+                m_d2xx.device_handle,
+                static_cast<int>(std::min<qint64>(
+                    {kPollMs, std::max<qint64>(left_ms, 1), std::max<qint64>(quiet_left_ms, 1)})));
         }
+        if (!error && complete && request.exact &&
+            count_reply_lines(bytes) > request.expected_lines)
+            error = Error{QString::fromLatin1(kMessageOverlong).arg(request.name), kLinkBadReply};
+        if (!error && !complete && (request.expected_lines > 0 || request.expected_bytes > 0))
+            error =
+                Error{QString::fromLatin1(kMessageIncomplete).arg(request.name).arg(bytes.size()),
+                      kLinkBadReply};
     }
-    if (reply.end == ReplyEnd::LinkLost)
-        link_lost();
-    else if (reply.end == ReplyEnd::TimedOut)
-        m_dialogs.message(QString::fromLatin1(kMessageNoReply)
-                              .arg(request.name, QString::number(request.timeout_ms / 1000.0)));
+    if (error) {
+        // The rest of this reply, or all of it, may still come: keep it from the next request.
+        if (error->code == kLinkTimedOut || error->code == kLinkBadReply)
+            m_late_until_ms = m_clock.now_ms() + request.timeout_ms;
+        return *error;
+    }
+    return bytes;
+}
+
+Result<QByteArray> Communication::receive_text(QByteArrayView message, const ReplyRequest& request,
+                                               const LinkClaim* claim) {
+    auto reply = exchange(message, request, claim);
+    if (reply)
+        m_log.print_line(latin1(kLogBytesReceived) + QString::number(reply->size()));
     return reply;
 }
 
-std::optional<QByteArray> Communication::receive_text(const ReplyRequest& request) {
-    const Reply reply = collect_reply(request);
-    if (!reply.ok())
-        return std::nullopt;
-    m_log.print_line(latin1(kLogBytesReceived) + QString::number(reply.bytes.size()));
-    m_d2xx.PurgeFTDeviceRX();
-    if (firmware_upgrade_mode)
-        return bytes_to_hex(reply.bytes.first(1)).toLatin1();
-    return reply.bytes;
+Result<QByteArray> Communication::receive_values(QByteArrayView message,
+                                                 const ReplyRequest& request,
+                                                 const LinkClaim* claim) {
+    const auto reply = exchange(message, request, claim);
+    if (!reply)
+        return reply.failure();
+    return parse_values(*reply, request.expected_lines);
 }
 
-bool Communication::receive_values(const ReplyRequest& request) {
-    const Reply reply = collect_reply(request);
-    if (!reply.ok())
-        return false;
-    m_d2xx.PurgeFTDeviceTX();
-    const bool parsed = parse_values(reply.bytes, request.expected_lines);
-    m_d2xx.PurgeFTDeviceRX();
-    return parsed;
-}
-
-bool Communication::parse_values(const QByteArray& reply, int expected_count) {
+Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expected_count) {
     const ValueParse parse = parse_value_lines(reply);
-    if (parse.failed) {
-        m_dialogs.message(QString::fromLatin1(kMessageBadValue)
-                              .arg(parse.bad_line + 1)
-                              .arg(QString::fromLatin1(parse.bad_text)));
-        return false;
-    }
+    if (parse.failed)
+        return Error{QString::fromLatin1(kMessageBadValue)
+                         .arg(parse.bad_line + 1)
+                         .arg(QString::fromLatin1(parse.bad_text)),
+                     kLinkBadReply};
     m_log.print_line(latin1(kLogBytesReceived) + QString::number(parse.values.size()));
-    if (parse.values.isEmpty() || parse.values.size() < expected_count) {
-        m_dialogs.message(QString::fromLatin1(kMessageShortReply)
-                              .arg(parse.values.size())
-                              .arg(std::max(expected_count, 1)));
-        return false;
-    }
+    if (parse.values.isEmpty() || parse.values.size() < expected_count)
+        return Error{QString::fromLatin1(kMessageShortReply)
+                         .arg(parse.values.size())
+                         .arg(std::max(expected_count, 1)),
+                     kLinkBadReply};
+    if (expected_count > 0 && parse.values.size() > expected_count)
+        return Error{
+            QString::fromLatin1(kMessageLongReply).arg(parse.values.size()).arg(expected_count),
+            kLinkBadReply};
     received_values = parse.values;
     m_log.print_line(latin1(kLogArraySize) + QString::number(received_values.size()));
     for (qsizetype i = 0; i < received_values.size(); ++i)
@@ -306,7 +450,7 @@ bool Communication::parse_values(const QByteArray& reply, int expected_count) {
                              .arg(i)
                              .arg(static_cast<quint8>(received_values[i]), 2, 16, QLatin1Char('0'))
                              .toUpper());
-    return true;
+    return received_values;
 }
 
 } // namespace kx

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "base/result.h"
 #include "link/connection_ui.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -44,20 +46,39 @@ inline constexpr char kLogBytesReceived[] = "num of bytes received: ";
 inline constexpr char kLogArraySize[] = "receive array size: ";
 inline constexpr char kLogLinkLost[] = "connection lost: the chip was closed";
 
+inline constexpr char kLogLateReplyDropped[] = "late reply dropped, bytes: ";
+
 inline constexpr char kMessageNoReply[] = "The pedal did not send its %1 within %2 s.";
 inline constexpr char kMessageBadValue[] =
     "The pedal's reply cannot be read: line %1 (\"%2\") is not a number.";
 inline constexpr char kMessageShortReply[] =
     "The pedal's reply is incomplete: it holds %1 values where %2 were expected.";
+inline constexpr char kMessageLongReply[] =
+    "The pedal's reply does not fit: it holds %1 values where %2 were expected.";
+inline constexpr char kMessageIncomplete[] =
+    "The pedal's %1 is incomplete: it stopped after %2 bytes.";
+inline constexpr char kMessageOverlong[] = "The pedal's %1 is longer than it can be.";
+inline constexpr char kMessageLinkLost[] =
+    "The connection to the pedal was lost (%1). Plug it in again and choose Connect.";
+
+// The longest line a reply of the running firmware may hold, CR LF included: a reply that
+// runs past its lines times this is not the one asked for.
+inline constexpr int kMaxReplyLineBytes = 32;
+// Writes longer than this go out in pieces, with window events handled between them, so
+// that a long message (an effect image is most of a second of wire) does not freeze the
+// windows.
+inline constexpr quint32 kWritePieceBytes = 256;
 
 // What a wait for the pedal expects. A reply is complete at `expected_lines` lines or
-// `expected_bytes` bytes (0: not used), or once the link has been quiet for kQuietGapMs after
-// its last byte. `name` says in the time-limit message which reply did not come.
+// `expected_bytes` bytes; with neither, it ends once the link has been quiet for kQuietGapMs
+// after its last byte. `name` says in messages which reply it is. An `exact` reply is watched
+// for one quiet gap after it is complete: bytes after it mean it was not the reply asked for.
 struct ReplyRequest {
     QString name;
     int expected_lines = 0;
     int expected_bytes = 0;
     int timeout_ms = kReplyTimeoutMs;
+    bool exact = false;
 };
 
 // The four-line effect information reply.
@@ -67,26 +88,40 @@ ReplyRequest parameter_reply(int control_count, int timeout_ms = kReplyTimeoutMs
 // The first byte the bootloader sends (acknowledgement or refusal).
 ReplyRequest bootloader_reply(int timeout_ms = kReplyTimeoutMs);
 
-enum class ReplyEnd {
-    Complete, // expected lines or bytes arrived
-    Quiet,    // bytes arrived, then the link went quiet before the expected count
-    TimedOut, // nothing (or no end) within the time limit; the user has been told
-    LinkLost, // the chip failed during the wait; the editor is now not connected
-    Refused,  // another wait was running; nothing was read
+class Communication;
+
+// Held by work that takes several exchanges (an upload, the firmware upgrade): while it
+// lives, every exchange without it is refused, so no other pedal action can come between.
+class LinkClaim {
+public:
+    LinkClaim(LinkClaim&& other) noexcept;
+    LinkClaim& operator=(LinkClaim&&) = delete;
+    LinkClaim(const LinkClaim&) = delete;
+    ~LinkClaim();
+    const QString& action() const { return m_action; }
+
+private:
+    friend class Communication;
+    LinkClaim(Communication& comm, QString action, quint64 id)
+        : m_comm(&comm), m_action(std::move(action)), m_id(id) {}
+    Communication* m_comm;
+    QString m_action;
+    quint64 m_id;
 };
 
-struct Reply {
-    ReplyEnd end = ReplyEnd::Refused;
-    QByteArray bytes;
-    bool ok() const { return end == ReplyEnd::Complete || end == ReplyEnd::Quiet; }
-};
-
-// Discovery and connection of the pedal's chip, and the waits that collect its replies.
-// Runs on the window thread; a wait keeps window events flowing, and while it runs every
-// other exchange with the pedal is refused with a log line.
+// Discovery and connection of the pedal's chip, and the exchanges with it. Runs on the window
+// thread; a wait keeps window events flowing, and while it runs every other exchange with the
+// pedal is refused with a log line and a status text the user sees.
+//
+// The menu handlers and the connection steps show their messages; the exchanges return what
+// happened and leave it to their caller. A lost chip is reported once, here, whatever call
+// finds it, and the window goes to the not-connected state.
 class Communication {
 public:
     Communication(D2XXUnit& d2xx, ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock);
+    ~Communication();
+    Communication(const Communication&) = delete;
+    Communication& operator=(const Communication&) = delete;
 
     // Start-up: list the chips, then fill the line settings (115200 8N1).
     void list_devices();
@@ -99,43 +134,64 @@ public:
 
     void scan_devices();
     // Opens the chip of device_serial_number; in firmware-upgrade mode then checks the
-    // bootloader. True when the chip was opened.
+    // bootloader. True when the chip was opened (it may have been lost in the check since).
     bool connect_device();
     // Closes the chip; on success the window goes to the not-connected state.
     bool disconnect_device();
+    bool connected() const;
 
-    // Collects a reply. In firmware-upgrade mode the text is the reply's first byte as two
-    // hexadecimal digits. Empty when the wait failed (the user or the log has been told).
-    std::optional<QByteArray> receive_text(const ReplyRequest& request);
-    // Collects a parameter state reply and fills received_values; false when the wait failed
-    // or the reply could not be used (received_values is then unchanged).
-    bool receive_values(const ReplyRequest& request);
-    // Fills received_values from the reply's lines; `expected_count` values must be there
-    // (0: any non-empty count). Reports and keeps received_values on failure.
-    bool parse_values(const QByteArray& reply, int expected_count);
+    // ---- exchanges
+    // The one exchange primitive: drops what a late earlier reply may still bring, empties
+    // both queues, writes the message and collects its reply.
+    Result<QByteArray> exchange(QByteArrayView message, const ReplyRequest& reply,
+                                const LinkClaim* claim = nullptr);
+    // Writes a message that has no reply (parameter writes, a bootloader byte).
+    Status send_message(QByteArrayView message, const LinkClaim* claim = nullptr);
+    // Collects a reply to bytes already written.
+    Result<QByteArray> collect_reply(const ReplyRequest& request, const LinkClaim* claim = nullptr);
 
-    // The shared wait: collects the bytes of one reply in order.
-    Reply collect_reply(const ReplyRequest& request);
+    // A text reply (information, upload answer) to `message`, with its log line.
+    Result<QByteArray> receive_text(QByteArrayView message, const ReplyRequest& request,
+                                    const LinkClaim* claim = nullptr);
+    // A parameter state reply to `message`: fills received_values and returns them.
+    Result<QByteArray> receive_values(QByteArrayView message, const ReplyRequest& request,
+                                      const LinkClaim* claim = nullptr);
+    // Fills received_values from the reply's lines, which must give exactly `expected_count`
+    // values (0: any non-empty count). On failure received_values is unchanged.
+    Result<QByteArray> parse_values(const QByteArray& reply, int expected_count);
 
-    // False (with a log line naming `action`) while a wait for the pedal runs: callers check it
-    // before they start an exchange of their own.
-    bool exchange_allowed(const QString& action);
+    // Claims the link for work of several exchanges; an error when another claim or a wait
+    // runs (the user has been told).
+    Result<LinkClaim> claim(const QString& action);
+    // False, with a log line and a status text naming `action`, while a wait for the pedal or
+    // another claim runs: callers check it before they start an exchange of their own.
+    bool exchange_allowed(const QString& action, const LinkClaim* claim = nullptr);
     bool waiting() const;
+    bool claimed() const { return m_claim_id != 0; }
 
     QString device_serial_number;
     bool firmware_upgrade_mode = false;
     QByteArray received_values;
 
 private:
+    friend class LinkClaim;
     void check_bootloader();
     void enter_not_connected_state();
-    void link_lost();
+    void link_lost(const QString& message);
+    void set_enabled(ConnectionUi::Control control, bool enabled);
+    // Waits out a reply that may still come for an earlier request that gave up on it.
+    void drop_late_reply();
+    Status write_pieces(quint32 count);
 
     D2XXUnit& m_d2xx;
     ConnectionUi& m_ui;
     Dialogs& m_dialogs;
     Log& m_log;
     Clock& m_clock;
+    quint64 m_claim_id = 0; // of the claim that holds the link; 0: none
+    quint64 m_last_claim_id = 0;
+    // Until then a reply that came too late for its request may still arrive.
+    qint64 m_late_until_ms = -1;
 };
 
 } // namespace kx

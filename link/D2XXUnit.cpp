@@ -1,6 +1,5 @@
 #include "link/D2XXUnit.h"
 
-#include "base/dialogs.h"
 #include "base/log.h"
 #include "library/hex_text.h"
 
@@ -43,6 +42,21 @@ QString list_text(const QByteArray& buffer) {
     return QString::fromLatin1(buffer.constData(), end);
 }
 
+// Statuses with which a call on an open chip says the chip is no longer there to talk to.
+bool chip_gone(int status) {
+    switch (status) {
+    case FT_INVALID_HANDLE:
+    case FT_DEVICE_NOT_FOUND:
+    case FT_DEVICE_NOT_OPENED:
+    case FT_IO_ERROR:
+    case FT_DEVICE_NOT_OPENED_FOR_WRITE:
+    case FT_FAILED_TO_WRITE_DEVICE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QString status_text(int status) {
@@ -57,179 +71,215 @@ QString failure_message(const QString& label, int status) {
     return label + status_text(status);
 }
 
-D2XXUnit::D2XXUnit(SerialDriver& driver, Dialogs& dialogs, Log& log)
-    : m_driver(driver), m_dialogs(dialogs), m_log(log),
-      m_send(std::make_unique<char[]>(kLinkBufferSize)),
+D2XXUnit::D2XXUnit(SerialDriver& driver, Log& log)
+    : m_driver(driver), m_log(log), m_send(std::make_unique<char[]>(kLinkBufferSize)),
       m_receive(std::make_unique<char[]>(kLinkBufferSize)) {}
 
 D2XXUnit::~D2XXUnit() {
     forget_device();
 }
 
-int D2XXUnit::report(const char* label, int status) {
-    if (status != FT_OK && status != kStatusRefused)
-        m_dialogs.message(failure_message(QString::fromLatin1(label), status));
-    return status;
+Status D2XXUnit::check(const char* label, int status) {
+    last_status = status;
+    if (status == FT_OK)
+        return {};
+    return Error{failure_message(QString::fromLatin1(label), status), kLinkFailed};
 }
 
-bool D2XXUnit::refused(const char* label) {
-    if (!m_wait_running)
-        return false;
-    m_log.print_line(QString::fromLatin1(kLogRefusedBusy) + QString::fromLatin1(label));
-    return true;
+Status D2XXUnit::check_io(const char* label, int status) {
+    Status result = check(label, status);
+    if (result || !m_open || !chip_gone(status))
+        return result;
+    forget_device();
+    if (m_on_lost)
+        m_on_lost(result.error());
+    return Error{result.error(), kLinkLost};
 }
 
-int D2XXUnit::GetFTDeviceCount() {
+std::optional<Error> D2XXUnit::refused(const char* label, bool needs_open) {
+    const QString name = QString::fromLatin1(label);
+    if (m_wait_running) {
+        m_log.print_line(QString::fromLatin1(kLogRefusedBusy) + name);
+        return Error{QString::fromLatin1(kMessageBusy).arg(name), kLinkBusy};
+    }
+    if (needs_open && !m_open)
+        return Error{QString::fromLatin1(kMessageNotOpen).arg(name), kLinkNotOpen};
+    return std::nullopt;
+}
+
+Status D2XXUnit::GetFTDeviceCount() {
     quint32 count = 0;
     const int status = m_driver.device_count(count);
     if (status == FT_OK)
         device_count = count;
-    return report(kLabelGetFTDeviceCount, status);
+    return check(kLabelGetFTDeviceCount, status);
 }
 
-int D2XXUnit::GetFTDeviceSerialNo(quint32 index, QString& serial_number) {
+Result<QString> D2XXUnit::GetFTDeviceSerialNo(quint32 index) {
     QByteArray buffer;
-    const int status = m_driver.serial_number(index, buffer);
-    if (status == FT_OK)
-        serial_number = list_text(buffer);
-    return report(kLabelGetFTDeviceSerialNo, status);
+    const Status status = check(kLabelGetFTDeviceSerialNo, m_driver.serial_number(index, buffer));
+    if (!status)
+        return status.failure();
+    return list_text(buffer);
 }
 
-int D2XXUnit::GetFTDeviceDescription(quint32 index, QString& description) {
+Result<QString> D2XXUnit::GetFTDeviceDescription(quint32 index) {
     QByteArray buffer;
-    const int status = m_driver.description(index, buffer);
-    if (status == FT_OK)
-        description = list_text(buffer);
-    return report(kLabelGetFTDeviceDescription, status);
+    const Status status = check(kLabelGetFTDeviceDescription, m_driver.description(index, buffer));
+    if (!status)
+        return status.failure();
+    return list_text(buffer);
 }
 
-int D2XXUnit::Open_USB_Device_By_Serial_Number(const QString& serial_number) {
-    if (refused(kLabelOpenBySerial))
-        return kStatusRefused;
+Status D2XXUnit::Open_USB_Device_By_Serial_Number(const QString& serial_number) {
+    if (auto error = refused(kLabelOpenBySerial, false))
+        return *error;
     const QByteArray text = serial_number.toLatin1().left(kOpenSerialMaxChars);
     FtHandle handle = 0;
     const int status = m_driver.open_by_serial(text, handle);
     return opened(kLabelOpenBySerial, status, handle);
 }
 
-int D2XXUnit::OpenFTDevice() {
-    if (refused(kLabelOpen))
-        return kStatusRefused;
+Status D2XXUnit::OpenFTDevice() {
+    if (auto error = refused(kLabelOpen, false))
+        return *error;
     FtHandle handle = 0;
     const int status = m_driver.open_first(handle);
     return opened(kLabelOpen, status, handle);
 }
 
-int D2XXUnit::opened(const char* label, int status, FtHandle handle) {
+Status D2XXUnit::opened(const char* label, int status, FtHandle handle) {
     // A failed open leaves the handle of an earlier open as it was.
     if (status == FT_OK) {
+        // Opening again replaces the chip; the old one must not stay held.
+        forget_device();
         device_handle = handle;
         m_open = true;
     }
-    return report(label, status);
+    return check(label, status);
 }
 
-int D2XXUnit::CloseFTDevice() {
-    if (refused(kLabelClose))
-        return kStatusRefused;
+Status D2XXUnit::CloseFTDevice() {
+    if (auto error = refused(kLabelClose))
+        return *error;
     const int status = m_driver.close(device_handle);
     if (status == FT_OK)
         m_open = false;
-    return report(kLabelClose, status);
+    return check(kLabelClose, status);
 }
 
-quint32 D2XXUnit::ReadFTDevice() {
+Result<quint32> D2XXUnit::ReadFTDevice() {
+    // Reads are what a wait does, so they are never refused as busy.
+    if (!m_open)
+        return Error{QString::fromLatin1(kMessageNotOpen).arg(QLatin1String(kLabelRead)),
+                     kLinkNotOpen};
     quint32 queued = 0;
     if (m_driver.queue_status(device_handle, queued) != FT_OK)
         queued = 0;
     const quint32 count = std::min(queued, kLinkBufferSize);
     quint32 bytes_read = 0;
-    last_read_status = m_driver.read(device_handle, m_receive.get(), count, bytes_read);
-    report(kLabelRead, last_read_status);
+    const Status status =
+        check_io(kLabelRead, m_driver.read(device_handle, m_receive.get(), count, bytes_read));
+    if (!status)
+        return status.failure();
     return std::min(bytes_read, count);
 }
 
-quint32 D2XXUnit::WriteFTDevice(quint32 count) {
-    if (refused(kLabelWrite))
-        return 0;
-    count = std::min(count, kLinkBufferSize);
+Result<quint32> D2XXUnit::WriteFTDevice(quint32 count, quint32 offset) {
+    if (auto error = refused(kLabelWrite))
+        return *error;
+    offset = std::min(offset, kLinkBufferSize);
+    count = std::min(count, kLinkBufferSize - offset);
     quint32 bytes_written = 0;
-    report(kLabelWrite, m_driver.write(device_handle, m_send.get(), count, bytes_written));
+    const Status status = check_io(
+        kLabelWrite, m_driver.write(device_handle, m_send.get() + offset, count, bytes_written));
+    if (!status)
+        return status.failure();
+    if (bytes_written < count)
+        return Error{QString::fromLatin1(kMessageShortWrite).arg(bytes_written).arg(count),
+                     kLinkFailed};
     return bytes_written;
 }
 
-int D2XXUnit::ResetFTDevice() {
-    if (refused(kLabelReset))
-        return kStatusRefused;
-    return report(kLabelReset, m_driver.reset(device_handle));
+Status D2XXUnit::ResetFTDevice() {
+    if (auto error = refused(kLabelReset))
+        return *error;
+    return check_io(kLabelReset, m_driver.reset(device_handle));
 }
 
-int D2XXUnit::SetFTDeviceBaudRate() {
-    if (refused(kLabelSetBaudRate))
-        return kStatusRefused;
-    return report(kLabelSetBaudRate,
-                  m_driver.set_baud_rate(device_handle, line_settings.baud_rate));
+Status D2XXUnit::SetFTDeviceBaudRate() {
+    if (auto error = refused(kLabelSetBaudRate))
+        return *error;
+    return check_io(kLabelSetBaudRate,
+                    m_driver.set_baud_rate(device_handle, line_settings.baud_rate));
 }
 
-int D2XXUnit::SetFTDeviceDataCharacteristics() {
-    if (refused(kLabelSetDataCharacteristics))
-        return kStatusRefused;
-    return report(kLabelSetDataCharacteristics,
-                  m_driver.set_data_characteristics(device_handle, line_settings.word_length,
-                                                    line_settings.stop_bits, line_settings.parity));
+Status D2XXUnit::SetFTDeviceDataCharacteristics() {
+    if (auto error = refused(kLabelSetDataCharacteristics))
+        return *error;
+    return check_io(kLabelSetDataCharacteristics,
+                    m_driver.set_data_characteristics(device_handle, line_settings.word_length,
+                                                      line_settings.stop_bits,
+                                                      line_settings.parity));
 }
 
-int D2XXUnit::PurgeFTDeviceRX() {
-    if (refused(kLabelPurgeRX))
-        return kStatusRefused;
-    return report(kLabelPurgeRX, m_driver.purge(device_handle, FT_PURGE_RX));
+Status D2XXUnit::PurgeFTDeviceRX() {
+    if (auto error = refused(kLabelPurgeRX))
+        return *error;
+    return check_io(kLabelPurgeRX, m_driver.purge(device_handle, FT_PURGE_RX));
 }
 
-int D2XXUnit::PurgeFTDeviceTX() {
-    if (refused(kLabelPurgeTX))
-        return kStatusRefused;
-    return report(kLabelPurgeTX, m_driver.purge(device_handle, FT_PURGE_TX));
+Status D2XXUnit::PurgeFTDeviceTX() {
+    if (auto error = refused(kLabelPurgeTX))
+        return *error;
+    return check_io(kLabelPurgeTX, m_driver.purge(device_handle, FT_PURGE_TX));
 }
 
-int D2XXUnit::SetFTDeviceTimeouts(quint32 read_ms, quint32 write_ms) {
-    if (refused(kLabelSetTimeouts))
-        return kStatusRefused;
-    return report(kLabelSetTimeouts, m_driver.set_timeouts(device_handle, read_ms, write_ms));
+Status D2XXUnit::SetFTDeviceTimeouts(quint32 read_ms, quint32 write_ms) {
+    if (auto error = refused(kLabelSetTimeouts))
+        return *error;
+    return check_io(kLabelSetTimeouts, m_driver.set_timeouts(device_handle, read_ms, write_ms));
 }
 
-int D2XXUnit::GetFTDeviceQueueStatus() {
+Result<quint32> D2XXUnit::GetFTDeviceQueueStatus() {
+    // Asked during waits, so never refused as busy; but there must be a chip to ask.
+    if (!m_open)
+        return Error{QString::fromLatin1(kMessageNotOpen).arg(QLatin1String(kLabelGetQueueStatus)),
+                     kLinkNotOpen};
     quint32 queued = 0;
     const int status = m_driver.queue_status(device_handle, queued);
-    if (status == FT_OK)
-        queued_byte_count = queued;
-    return report(kLabelGetQueueStatus, status);
+    const Status checked = check_io(kLabelGetQueueStatus, status);
+    if (!checked)
+        return checked.failure();
+    queued_byte_count = queued;
+    return queued;
 }
 
-std::optional<quint32> D2XXUnit::put_hex(QStringView hex) {
+Result<quint32> D2XXUnit::put_hex(QStringView hex) {
     const qsizetype length = hex.size() / 2;
-    if (length > static_cast<qsizetype>(kLinkBufferSize)) {
-        m_dialogs.message(QString::fromLatin1(kMessageTooLong).arg(length).arg(kLinkBufferSize));
-        return std::nullopt;
-    }
+    if (length > static_cast<qsizetype>(kLinkBufferSize))
+        return Error{QString::fromLatin1(kMessageTooLong).arg(length).arg(kLinkBufferSize),
+                     kLinkFailed};
     return static_cast<quint32>(hex_to_bytes(hex, m_send.get(), length));
 }
 
-std::optional<quint32> D2XXUnit::put_bytes(QByteArrayView bytes) {
-    if (bytes.size() > static_cast<qsizetype>(kLinkBufferSize)) {
-        m_dialogs.message(
-            QString::fromLatin1(kMessageTooLong).arg(bytes.size()).arg(kLinkBufferSize));
-        return std::nullopt;
-    }
+Result<quint32> D2XXUnit::put_bytes(QByteArrayView bytes) {
+    if (bytes.size() > static_cast<qsizetype>(kLinkBufferSize))
+        return Error{QString::fromLatin1(kMessageTooLong).arg(bytes.size()).arg(kLinkBufferSize),
+                     kLinkFailed};
     if (!bytes.isEmpty())
         std::memcpy(m_send.get(), bytes.data(), static_cast<size_t>(bytes.size()));
     return static_cast<quint32>(bytes.size());
 }
 
-bool D2XXUnit::send_bytes(QByteArrayView bytes) {
+Status D2XXUnit::send_bytes(QByteArrayView bytes) {
     const auto count = put_bytes(bytes);
     if (!count)
-        return false;
-    return WriteFTDevice(*count) == *count;
+        return count.failure();
+    const auto written = WriteFTDevice(*count);
+    if (!written)
+        return written.failure();
+    return {};
 }
 
 void D2XXUnit::forget_device() {

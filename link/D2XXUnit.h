@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/result.h"
 #include "link/serial_driver.h"
 
 #include <QByteArray>
@@ -8,12 +9,12 @@
 #include <QStringView>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace kx {
 
-class Dialogs;
 class Log;
 
 // Size of the send and receive buffers: the largest message or read the link handles at once.
@@ -22,9 +23,6 @@ inline constexpr quint32 kLinkBufferSize = 65536;
 inline constexpr int kOpenSerialMaxChars = 49;
 // Size of the driver's list buffers for serial numbers and descriptions.
 inline constexpr int kListTextMaxChars = 64;
-
-// Returned (without a message box) by an operation refused because a wait for the pedal runs.
-inline constexpr int kStatusRefused = -1;
 
 inline constexpr char kLabelGetFTDeviceCount[] = "GetFTDeviceCount";
 inline constexpr char kLabelGetFTDeviceSerialNo[] = "GetFTDeviceSerialNo";
@@ -44,7 +42,11 @@ inline constexpr char kLabelGetQueueStatus[] = "FT_GetQueueStatus";
 
 inline constexpr char kMessageTooLong[] =
     "The message does not fit the send buffer and was not sent: %1 bytes, at most %2.";
+inline constexpr char kMessageShortWrite[] =
+    "The pedal's chip took only %1 of %2 bytes; the message was not sent whole.";
 inline constexpr char kLogRefusedBusy[] = "pedal busy, refused: ";
+inline constexpr char kMessageBusy[] = "%1 was not done: the editor is waiting for the pedal.";
+inline constexpr char kMessageNotOpen[] = "%1 was not done: the pedal is not connected.";
 
 // The text a failing driver status adds to its operation's label in the failure message.
 QString status_text(int status);
@@ -71,50 +73,72 @@ struct LineSettings {
     quint8 parity = 0;
 };
 
+// Codes of the link's errors (Error::code), so that callers can tell them apart.
+enum LinkErrorCode : int {
+    kLinkFailed = 1,   // a driver call failed; the chip is still open
+    kLinkLost = 2,     // the chip vanished; the editor is now not connected and has said so
+    kLinkBusy = 3,     // another exchange with the pedal runs; nothing was done
+    kLinkTimedOut = 4, // the pedal did not answer within the time limit
+    kLinkBadReply = 5, // the pedal's answer cannot be used
+    kLinkNotOpen = 6,  // no chip is open
+};
+
 // The USB serial chip access: the one open chip, its line settings and the two buffers that
-// every exchange with the pedal shares. Each operation calls the driver and shows a failing
-// status in a modal message, then returns as usual. Bytes are never cleared from the buffers:
-// a read lands at index 0 and leaves older bytes behind it.
+// every exchange with the pedal shares. Each operation calls the driver and returns what
+// happened; a failure's message is the operation's label followed by the status text. Bytes
+// are never cleared from the buffers: a read lands at index 0 and leaves older bytes behind.
+//
+// A read, write, purge or queue query that fails because the chip vanished closes the handle
+// and calls the lost-link handler once: the one place where the editor learns that the pedal
+// is gone.
 class D2XXUnit {
 public:
-    D2XXUnit(SerialDriver& driver, Dialogs& dialogs, Log& log);
+    D2XXUnit(SerialDriver& driver, Log& log);
     // Closes the chip if it is still open.
     ~D2XXUnit();
     D2XXUnit(const D2XXUnit&) = delete;
     D2XXUnit& operator=(const D2XXUnit&) = delete;
 
-    int GetFTDeviceCount();
+    // On success the device count is updated; on failure it keeps its previous value.
+    Status GetFTDeviceCount();
     // The texts are those before the first NUL of the list buffer, at most 64 characters.
-    int GetFTDeviceSerialNo(quint32 index, QString& serial_number);
-    int GetFTDeviceDescription(quint32 index, QString& description);
-    int Open_USB_Device_By_Serial_Number(const QString& serial_number);
-    int OpenFTDevice();
-    int CloseFTDevice();
+    Result<QString> GetFTDeviceSerialNo(quint32 index);
+    Result<QString> GetFTDeviceDescription(quint32 index);
+    Status Open_USB_Device_By_Serial_Number(const QString& serial_number);
+    Status OpenFTDevice();
+    Status CloseFTDevice();
     // Reads every queued byte (at most the buffer size) into the receive buffer from index 0;
-    // returns the count read. Never waits for more data.
-    quint32 ReadFTDevice();
-    // Sends bytes 0 to count-1 of the send buffer in one call; returns the count written.
-    quint32 WriteFTDevice(quint32 count);
-    int ResetFTDevice();
-    int SetFTDeviceBaudRate();
-    int SetFTDeviceDataCharacteristics();
-    int PurgeFTDeviceRX();
-    int PurgeFTDeviceTX();
-    int SetFTDeviceTimeouts(quint32 read_ms, quint32 write_ms);
-    int GetFTDeviceQueueStatus();
+    // the value is the count read. Never waits for more data.
+    Result<quint32> ReadFTDevice();
+    // Sends bytes offset to offset+count-1 of the send buffer in one driver call; the value is
+    // the count written. Writing fewer bytes than asked is a failure.
+    Result<quint32> WriteFTDevice(quint32 count, quint32 offset = 0);
+    Status ResetFTDevice();
+    Status SetFTDeviceBaudRate();
+    Status SetFTDeviceDataCharacteristics();
+    Status PurgeFTDeviceRX();
+    Status PurgeFTDeviceTX();
+    Status SetFTDeviceTimeouts(quint32 read_ms, quint32 write_ms);
+    // The value is the queued byte count, also kept in queued_byte_count.
+    Result<quint32> GetFTDeviceQueueStatus();
 
     // Builds a message in the send buffer from index 0. A message longer than the buffer is
-    // refused with a message before anything is written; the result is then empty. Otherwise
-    // the result is the number of bytes put in (hex conversion stops at the first pair that
-    // is not hexadecimal).
-    std::optional<quint32> put_hex(QStringView hex);
-    std::optional<quint32> put_bytes(QByteArrayView bytes);
-    // put_bytes then WriteFTDevice; returns whether every byte was handed to the driver.
-    bool send_bytes(QByteArrayView bytes);
+    // refused before anything is written. Otherwise the value is the number of bytes put in
+    // (hex conversion stops at the first pair that is not hexadecimal).
+    Result<quint32> put_hex(QStringView hex);
+    Result<quint32> put_bytes(QByteArrayView bytes);
+    // put_bytes then WriteFTDevice of the whole message.
+    Status send_bytes(QByteArrayView bytes);
 
     // Closes the chip without reporting a failure: for a chip that is already gone.
     void forget_device();
     bool device_open() const { return m_open; }
+
+    // Called once each time an open chip is found gone, after its handle was closed, with the
+    // failure message of the call that found it.
+    void set_lost_handler(std::function<void(const QString& message)> handler) {
+        m_on_lost = std::move(handler);
+    }
 
     // While set, every operation that would disturb the chip during a wait for the pedal
     // (open, close, write, purge, reset, settings) is refused with a log line.
@@ -129,23 +153,27 @@ public:
     quint32 device_count = 0;
     quint32 queued_byte_count = 0;
     LineSettings line_settings;
-    // Status of the last FT_Read; lets a wait tell a lost chip from an empty read.
-    int last_read_status = FT_OK;
+    // Driver status of the last call, for diagnostics and tests.
+    int last_status = FT_OK;
     QList<FT_Device_Info_Node> device_info_list;
 
 private:
-    int report(const char* label, int status);
-    // Takes the handle of a successful open, then reports as report() does.
-    int opened(const char* label, int status, FtHandle handle);
-    bool refused(const char* label);
+    Status check(const char* label, int status);
+    // As check(), for calls on the open chip: a status that means the chip is gone ends the
+    // connection.
+    Status check_io(const char* label, int status);
+    // Takes the handle of a successful open, then checks as check() does.
+    Status opened(const char* label, int status, FtHandle handle);
+    // An error when a wait for the pedal runs (logged), or when no chip is open.
+    std::optional<Error> refused(const char* label, bool needs_open = true);
 
     SerialDriver& m_driver;
-    Dialogs& m_dialogs;
     Log& m_log;
     std::unique_ptr<char[]> m_send;
     std::unique_ptr<char[]> m_receive;
     bool m_open = false;
     bool m_wait_running = false;
+    std::function<void(const QString&)> m_on_lost;
 };
 
 } // namespace kx

@@ -119,7 +119,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption log_file(QStringLiteral("log"),
                                       QStringLiteral("Write bytes and messages to <file>."),
                                       QStringLiteral("file"));
-    parser.addOptions({bootloader, instant, log_file});
+    const QCommandLineOption reply_delay(
+        QStringLiteral("reply-delay-ms"),
+        QStringLiteral("Answer every command <ms> milliseconds late (a slow pedal)."),
+        QStringLiteral("ms"));
+    parser.addOptions({bootloader, instant, log_file, reply_delay});
     parser.process(app);
 
     ServerLog log;
@@ -150,6 +154,8 @@ int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
     kx::sim::VirtualPedal pedal(parser.isSet(instant), parser.isSet(bootloader));
     pedal.set_history_enabled(false);
+    if (parser.isSet(reply_delay))
+        pedal.inject_extra_delay_us(parser.value(reply_delay).toLongLong() * 1000);
     pedal.set_note_sink([&log](qint64 at_us, const QString& text) { log.line(at_us, text); });
     log.line(0, QStringLiteral("serving %1%2%3")
                     .arg(QString::fromLatin1(pty.path),

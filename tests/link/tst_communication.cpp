@@ -20,7 +20,7 @@ struct Fixture {
     ScriptedSerialDriver driver{clock};
     ScriptedDialogs dialogs;
     MemoryLog log;
-    D2XXUnit d2xx{driver, dialogs, log};
+    D2XXUnit d2xx{driver, log};
     RecordingConnectionUi ui;
     Communication comm{d2xx, ui, dialogs, log, clock};
 
@@ -102,6 +102,13 @@ private slots:
     void unfinished_reply_ends_after_quiet_gap();
     void unplug_during_wait_is_reported_once();
     void second_exchange_inside_wait_is_refused();
+    void listing_goes_on_past_failing_calls();
+    void late_reply_is_never_taken_for_the_next();
+    void reply_that_does_not_fit_is_refused_data();
+    void reply_that_does_not_fit_is_refused();
+    void unplug_found_by_a_write_is_reported_once();
+    void claim_keeps_other_actions_out();
+    void long_message_leaves_in_pieces_between_events();
 };
 
 void TestCommunication::list_devices_data() {
@@ -248,7 +255,8 @@ void TestCommunication::bootloader_check_data() {
         << false << 0;
     QTest::newRow("sync not sent")
         << QList<Piece>{{3, "\x79"}} << QStringList{"baud rate = 115200"}
-        << QStringList{"FT_Write - Failed to write..."} << false << int(FT_FAILED_TO_WRITE_DEVICE);
+        << QStringList{"FT_Write - Insufficient resources...", kTextBootloaderFailed} << false
+        << int(FT_INSUFFICIENT_RESOURCES);
 }
 
 void TestCommunication::bootloader_check() {
@@ -294,6 +302,9 @@ void TestCommunication::parse_values_data() {
     QTest::newRow("short reply is reported")
         << QByteArray("7\r\n8\r\n") << 3 << QByteArray("old")
         << "The pedal's reply is incomplete: it holds 2 values where 3 were expected.";
+    QTest::newRow("more values than asked for")
+        << QByteArray("7\r\n8\r\n9\r\n") << 2 << QByteArray("old")
+        << "The pedal's reply does not fit: it holds 3 values where 2 were expected.";
     QTest::newRow("nothing at all") << QByteArray("\0\0\0", 3) << 0 << QByteArray("old")
                                     << "The pedal's reply is incomplete: it holds 0 values "
                                        "where 1 were expected.";
@@ -306,9 +317,11 @@ void TestCommunication::parse_values() {
     QFETCH(QString, message);
     Fixture f;
     f.comm.received_values = "old";
-    QCOMPARE(f.comm.parse_values(reply, expected), message.isEmpty());
+    const auto parsed = f.comm.parse_values(reply, expected);
+    QCOMPARE(parsed.ok(), message.isEmpty());
+    QCOMPARE(parsed.error(), message);
     QCOMPARE(f.comm.received_values, values);
-    QCOMPARE(f.dialogs.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestCommunication::parse_values_logs_each_value() {
@@ -323,22 +336,25 @@ void TestCommunication::parameter_reply_in_packets_uses_only_its_bytes() {
     f.connect();
     // Older, longer bytes stand in the receive buffer.
     f.driver.queue_bytes(QByteArray(400, '9'));
-    f.d2xx.ReadFTDevice();
+    QVERIFY(f.d2xx.ReadFTDevice());
     QList<int> expected;
     for (int i = 0; i < 4 * 16 + 22; ++i)
         expected << (i * 37) % 256;
     const QByteArray reply = value_lines(expected);
     QVERIFY(reply.size() > 3 * 62);
     f.driver.replies = {as_packets(reply, 2)};
-    f.d2xx.send_bytes(QByteArray("\x02\x10"));
-    QVERIFY(f.comm.receive_values(parameter_reply(16)));
+    const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16));
+    QVERIFY2(values, qPrintable(values.error()));
     QCOMPARE(f.comm.received_values.size(), 86);
+    QCOMPARE(*values, f.comm.received_values);
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(quint8(f.comm.received_values[i]), quint8(expected[i]));
-    QCOMPARE(f.driver.purges, (QList<quint32>{FT_PURGE_TX, FT_PURGE_RX}));
+    // Both queues are emptied before the request is written.
+    QCOMPARE(f.driver.purges, (QList<quint32>{FT_PURGE_RX, FT_PURGE_TX}));
+    QCOMPARE(f.driver.writes, QList<QByteArray>{"\x02\x10"});
     QVERIFY(f.dialogs.messages.isEmpty());
-    // Complete at its line count: no quiet gap waited for after the last packet.
-    QVERIFY2(f.clock.now_ms() <= as_packets(reply, 2).last().after_ms + kPollMs,
+    // Complete at its line count, then watched for one quiet gap only.
+    QVERIFY2(f.clock.now_ms() <= as_packets(reply, 2).last().after_ms + kQuietGapMs + kPollMs,
              qPrintable(QString::number(f.clock.now_ms())));
 }
 
@@ -346,9 +362,8 @@ void TestCommunication::information_reply_in_two_reads() {
     Fixture f;
     f.connect();
     f.driver.replies = {{{5, "X\r\n5\r"}, {21, "\n3\r\n12\r\n"}}};
-    f.d2xx.send_bytes(QByteArray("\x05\x00", 2));
-    const auto text = f.comm.receive_text(information_reply());
-    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n12\r\n"));
+    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
     QCOMPARE(f.log.lines, QStringList{"num of bytes received: 13"});
 }
 
@@ -357,10 +372,11 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     f.connect();
     f.comm.received_values = "keep";
     const auto before = f.states();
-    f.d2xx.send_bytes(QByteArray("\x02\x10"));
-    QVERIFY(!f.comm.receive_values(parameter_reply(16, 1500)));
-    QCOMPARE(f.dialogs.messages,
-             QStringList{"The pedal did not send its parameter state reply within 1.5 s."});
+    const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 1500));
+    QCOMPARE(values.error(),
+             QStringLiteral("The pedal did not send its parameter state reply within 1.5 s."));
+    QCOMPARE(values.error_code(), int(kLinkTimedOut));
+    QVERIFY2(f.dialogs.messages.isEmpty(), "the caller decides what the user sees");
     QCOMPARE(f.clock.now_ms(), 1500);
     QCOMPARE(f.comm.received_values, QByteArray("keep"));
     QCOMPARE(f.states(), before);
@@ -374,9 +390,10 @@ void TestCommunication::unfinished_reply_ends_after_quiet_gap() {
     Fixture f;
     f.connect();
     f.driver.replies = {{{5, "X\r\n5\r\n3\r\n"}}};
-    f.d2xx.send_bytes(QByteArray("\x05\x00", 2));
-    const auto text = f.comm.receive_text(information_reply());
-    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n"));
+    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    QCOMPARE(text.error(), QStringLiteral("The pedal's effect information reply is incomplete: it "
+                                          "stopped after 9 bytes."));
+    QCOMPARE(text.error_code(), int(kLinkBadReply));
     QCOMPARE(f.clock.now_ms(), 5 + kQuietGapMs);
     QVERIFY(f.dialogs.messages.isEmpty());
 }
@@ -387,10 +404,9 @@ void TestCommunication::unplug_during_wait_is_reported_once() {
     f.ui.parameters_visible = true;
     f.driver.unplug_at_ms = 30;
     f.driver.replies = {{{5, "1\r\n"}}}; // the pedal starts to answer, then is gone
-    f.d2xx.send_bytes(QByteArray("\x02\x10"));
     f.comm.received_values = "keep";
-    f.comm.firmware_upgrade_mode = false;
-    QVERIFY(!f.comm.receive_values(parameter_reply(16, 5000)));
+    const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 5000));
+    QCOMPARE(values.error_code(), int(kLinkLost));
     QCOMPARE(f.dialogs.messages, QStringList{"FT_GetQueueStatus - General IO error..."});
     QCOMPARE(f.comm.received_values, QByteArray("keep"));
     expect_state(f.states(), kNotConnectedOn, kNotConnectedOff);
@@ -405,24 +421,163 @@ void TestCommunication::second_exchange_inside_wait_is_refused() {
     Fixture f;
     f.connect();
     f.driver.replies = {{{40, "X\r\n5\r\n3\r\n12\r\n"}}};
-    f.d2xx.send_bytes(QByteArray("\x05\x00", 2));
     // Handlers that a window event would run in the middle of the wait.
-    std::optional<QByteArray> nested{"untouched"};
+    QString nested = "untouched";
     QTimer::singleShot(0, [&] {
         f.comm.menuDisconnectClick();
-        f.d2xx.send_bytes(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7));
-        nested = f.comm.receive_text(information_reply());
+        QVERIFY(!f.d2xx.send_bytes(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7)));
+        nested = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()).error();
     });
-    const auto text = f.comm.receive_text(information_reply());
-    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n12\r\n"));
-    QCOMPARE(nested, std::nullopt);
+    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
+    QCOMPARE(nested, QStringLiteral("effect information reply was not done: the editor is "
+                                    "waiting for the pedal."));
     QCOMPARE(f.driver.writes.size(), 1);
     expect_state(f.states(), kConnectedOn, kConnectedOff);
     QCOMPARE(f.log.lines,
              (QStringList{"pedal busy, refused: Disconnect", "pedal busy, refused: FT_Write",
                           "pedal busy, refused: effect information reply",
                           "num of bytes received: 13"}));
+    // The user reads why, without a box.
+    QCOMPARE(f.ui.status_texts,
+             (QStringList{"Disconnect was not done: the editor is waiting for the pedal.",
+                          "effect information reply was not done: the editor is waiting for "
+                          "the pedal."}));
     QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+// A failing listing call is reported, and the listing goes on with an empty text; a failed
+// count keeps the count of the last listing.
+void TestCommunication::listing_goes_on_past_failing_calls() {
+    Fixture f({{"A1", "FT230X Basic UART", FT_OK, FT_IO_ERROR},
+               {"B2", "Pedal", FT_OK, FT_OK, FT_DEVICE_NOT_FOUND}});
+    QCOMPARE(f.ui.serial_menu, QStringLiteral("Device Serial: B2"));
+    QCOMPARE(f.ui.device_name, QString());
+    QCOMPARE(f.comm.device_serial_number, QStringLiteral("B2"));
+    QCOMPARE(f.dialogs.messages, (QStringList{"GetFTDeviceSerialNo - General IO error...",
+                                              "GetFTDeviceDescription - Device not found..."}));
+    f.dialogs.messages.clear();
+    f.driver.count_status = FT_IO_ERROR;
+    f.comm.menuScanClick();
+    QCOMPARE(f.log.lines,
+             (QStringList{"FT device count: 2", "FT_Device_String: ", "FT_Device_String: B2"}));
+    QCOMPARE(f.dialogs.messages, (QStringList{"GetFTDeviceCount - General IO error...",
+                                              "GetFTDeviceSerialNo - General IO error...",
+                                              "FT230X Basic UART found, click Connect",
+                                              "GetFTDeviceDescription - Device not found...",
+                                              " found, click Connect"}));
+}
+
+// A reply that comes after its request gave up is dropped, not returned to the next request;
+// from then on every answer is the one asked for.
+void TestCommunication::late_reply_is_never_taken_for_the_next() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{600, "0\r\n1\r\n2\r\n3\r\n"}},
+                        {{5, "4\r\n5\r\n6\r\n7\r\n"}},
+                        {{5, "8\r\n9\r\n10\r\n11\r\n"}}};
+    const QByteArray request("\x05\x00", 2);
+    QCOMPARE(f.comm.receive_text(request, information_reply(400)).error_code(), int(kLinkTimedOut));
+    QCOMPARE(f.comm.receive_text(request, information_reply(400)).value(),
+             QByteArray("4\r\n5\r\n6\r\n7\r\n"));
+    QCOMPARE(f.comm.receive_text(request, information_reply(400)).value(),
+             QByteArray("8\r\n9\r\n10\r\n11\r\n"));
+    QVERIFY(f.log.lines.contains(QStringLiteral("late reply dropped, bytes: 12")));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestCommunication::reply_that_does_not_fit_is_refused_data() {
+    QTest::addColumn<QList<Piece>>("pieces");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("100 kB of one letter")
+        << QList<Piece>{{3, QByteArray(100000, 'A')}}
+        << "The pedal's effect information reply is longer than it can be.";
+    QTest::newRow("more lines than asked for")
+        << QList<Piece>{{3, "1\r\n2\r\n3\r\n4\r\n"}, {8, "5\r\n"}}
+        << "The pedal's effect information reply is longer than it can be.";
+    QTest::newRow("lines without end")
+        << QList<Piece>{{3, QByteArray(40, '7')}}
+        << "The pedal's effect information reply is incomplete: it stopped after 40 bytes.";
+}
+
+void TestCommunication::reply_that_does_not_fit_is_refused() {
+    QFETCH(QList<Piece>, pieces);
+    QFETCH(QString, message);
+    Fixture f;
+    f.connect();
+    f.driver.replies = {pieces, {{5, "4\r\n5\r\n6\r\n7\r\n"}}};
+    const QByteArray request("\x05\x00", 2);
+    const auto text = f.comm.receive_text(request, information_reply());
+    QCOMPARE(text.error(), message);
+    QCOMPARE(text.error_code(), int(kLinkBadReply));
+    // What is left of it never reaches the next request.
+    const auto next = f.comm.receive_text(request, information_reply());
+    QVERIFY2(next, qPrintable(next.error()));
+    QCOMPARE(*next, QByteArray("4\r\n5\r\n6\r\n7\r\n"));
+}
+
+// Knob turns write a message per step: after an unplug the first write ends the connection
+// with one message, and the next writes are refused quietly instead of failing again.
+void TestCommunication::unplug_found_by_a_write_is_reported_once() {
+    Fixture f;
+    f.connect();
+    f.ui.parameters_visible = true;
+    f.driver.unplug_at_ms = 0;
+    for (int step = 0; step < 5; ++step) {
+        const Status sent = f.comm.send_message(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7));
+        QCOMPARE(sent.error_code(), int(step == 0 ? kLinkLost : kLinkNotOpen));
+    }
+    QCOMPARE(f.dialogs.messages, QStringList{"FT_Write - General IO error..."});
+    QCOMPARE(f.log.lines, QStringList{kLogLinkLost});
+    expect_state(f.states(), kNotConnectedOn, kNotConnectedOff);
+    QCOMPARE(f.ui.parameter_controls_calls, QList<bool>{false});
+    QVERIFY(f.driver.writes.isEmpty());
+}
+
+// Work of several exchanges holds the link: nothing else gets in between, and the claim ends
+// with the work.
+void TestCommunication::claim_keeps_other_actions_out() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{3, "\x79"}}, {{3, "\x79"}}};
+    {
+        auto claim = f.comm.claim(QStringLiteral("Upload"));
+        QVERIFY(claim);
+        QVERIFY(!f.comm.claim(QStringLiteral("Firmware upgrade")));
+        QCOMPARE(f.comm.exchange(QByteArray("\x7F"), bootloader_reply()).error_code(),
+                 int(kLinkBusy));
+        f.comm.menuDisconnectClick();
+        QVERIFY(f.comm.connected());
+        QCOMPARE(f.comm.exchange(QByteArray("\x7F"), bootloader_reply(), &*claim).value(),
+                 QByteArray("\x79"));
+    }
+    QCOMPARE(f.ui.status_texts,
+             (QStringList{"Firmware upgrade was not done: the editor is waiting for the pedal.",
+                          "bootloader answer was not done: the editor is waiting for the pedal.",
+                          "Disconnect was not done: the editor is waiting for the pedal."}));
+    QVERIFY(f.comm.exchange(QByteArray("\x7F"), bootloader_reply()));
+    QCOMPARE(f.driver.writes.size(), 2);
+}
+
+void TestCommunication::long_message_leaves_in_pieces_between_events() {
+    Fixture f;
+    f.connect();
+    QByteArray image(9472, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char(i * 7);
+    int events = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++events;
+        // A handler that runs meanwhile may not write into the message.
+        QVERIFY(!f.comm.send_message(QByteArray("\x0D\x00", 2)));
+    });
+    ticker.start(0);
+    QVERIFY(f.comm.send_message(image));
+    ticker.stop();
+    QCOMPARE(f.driver.writes.join(), image);
+    QVERIFY(f.driver.writes.size() > 1);
+    QVERIFY2(events > 0, "window events are handled while a long message is written");
 }
 
 QTEST_GUILESS_MAIN(TestCommunication)

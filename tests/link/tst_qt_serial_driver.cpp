@@ -66,7 +66,7 @@ struct Fixture {
     ScriptedDialogs dialogs;
     MemoryLog log;
     RealClock clock;
-    D2XXUnit d2xx{driver, dialogs, log};
+    D2XXUnit d2xx{driver, log};
     RecordingConnectionUi ui;
     Communication comm{d2xx, ui, dialogs, log, clock};
 };
@@ -104,13 +104,12 @@ void TestQtSerialDriver::exchange_through_port() {
     QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
 
-    QVERIFY(f.d2xx.send_bytes(QByteArray("\x05\x00", 2)));
-    QCOMPARE(f.pedal.take(), QByteArray("\x05\x00", 2));
     // The answer comes in two pieces with a pause between them, as USB packets do.
     QTimer::singleShot(5, [&] { f.pedal.send("X\r\n5\r"); });
     QTimer::singleShot(25, [&] { f.pedal.send("\n3\r\n12\r\n"); });
-    const auto text = f.comm.receive_text(information_reply());
-    QCOMPARE(text, std::optional<QByteArray>("X\r\n5\r\n3\r\n12\r\n"));
+    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
+    QCOMPARE(f.pedal.take(), QByteArray("\x05\x00", 2));
 
     f.comm.menuDisconnectClick();
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
@@ -125,7 +124,7 @@ void TestQtSerialDriver::each_write_leaves_at_once() {
     // No return to the event loop between the writes: each byte must still be on its way.
     for (const char byte : {'\x31', '\xCE'}) {
         f.d2xx.send_buffer()[0] = byte;
-        QCOMPARE(f.d2xx.WriteFTDevice(1), 1u);
+        QCOMPARE(f.d2xx.WriteFTDevice(1).value(), 1u);
         QCOMPARE(f.pedal.take(0), QByteArray(1, byte));
     }
 }
@@ -137,7 +136,8 @@ void TestQtSerialDriver::hang_up_during_wait_leaves_not_connected() {
     f.comm.menuConnectClick();
     f.ui.parameters_visible = true;
     QTimer::singleShot(30, [&] { f.pedal.hang_up(); });
-    QVERIFY(!f.comm.receive_values(parameter_reply(16, 3000)));
+    QCOMPARE(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 3000)).error_code(),
+             int(kLinkLost));
     QCOMPARE(f.dialogs.messages.size(), 1);
     QVERIFY2(f.dialogs.messages[0].startsWith(QLatin1String("FT_GetQueueStatus - ")),
              qPrintable(f.dialogs.messages[0]));

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QStringList>
 
 namespace kx {
 
@@ -26,6 +27,7 @@ public:
     QMap<Control, bool> enabled;
     bool parameters_visible = false;
     QList<bool> parameter_controls_calls;
+    QStringList status_texts;
 
     QString device_name_text() const override { return device_name; }
     void set_device_name_text(const QString& text) override { device_name = text; }
@@ -33,6 +35,7 @@ public:
     void set_control_enabled(Control control, bool on) override { enabled[control] = on; }
     bool parameters_window_visible() const override { return parameters_visible; }
     void EnableDisableControls(bool on) override { parameter_controls_calls << on; }
+    void show_status_text(const QString& text) override { status_texts << text; }
 };
 
 } // namespace kx

@@ -29,6 +29,8 @@ int ScriptedSerialDriver::device_count(quint32& count) {
 int ScriptedSerialDriver::serial_number(quint32 index, QByteArray& text) {
     if (index >= static_cast<quint32>(chips.size()))
         return FT_DEVICE_NOT_FOUND;
+    if (chips[index].serial_status != FT_OK)
+        return chips[index].serial_status;
     text = chips[index].serial;
     return FT_OK;
 }
@@ -36,6 +38,8 @@ int ScriptedSerialDriver::serial_number(quint32 index, QByteArray& text) {
 int ScriptedSerialDriver::description(quint32 index, QByteArray& text) {
     if (index >= static_cast<quint32>(chips.size()))
         return FT_DEVICE_NOT_FOUND;
+    if (chips[index].description_status != FT_OK)
+        return chips[index].description_status;
     text = chips[index].description;
     return FT_OK;
 }

@@ -19,6 +19,8 @@ public:
         QByteArray serial;      // as the list buffer holds it
         QByteArray description; // as the list buffer holds it
         int open_status = FT_OK;
+        int serial_status = FT_OK;      // of the serial-number listing call
+        int description_status = FT_OK; // of the description listing call
     };
     // One piece of a reply: its bytes arrive `after_ms` after the write that asked for it.
     struct Piece {
