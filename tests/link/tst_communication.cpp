@@ -109,6 +109,7 @@ private slots:
     void unplug_found_by_a_write_is_reported_once();
     void claim_keeps_other_actions_out();
     void long_message_leaves_in_pieces_between_events();
+    void link_lost_during_connect_enables_nothing();
 };
 
 void TestCommunication::list_devices_data() {
@@ -578,6 +579,21 @@ void TestCommunication::long_message_leaves_in_pieces_between_events() {
     QCOMPARE(f.driver.writes.join(), image);
     QVERIFY(f.driver.writes.size() > 1);
     QVERIFY2(events > 0, "window events are handled while a long message is written");
+}
+
+// Upgrade mode, the pedal unplugged inside the bootloader wait: the lost link has the last
+// word, also over the Connect handler that was running, and over the next failed Connect.
+void TestCommunication::link_lost_during_connect_enables_nothing() {
+    Fixture f;
+    f.comm.firmware_upgrade_mode = true;
+    f.driver.unplug_at_ms = 1;
+    f.comm.menuConnectClick();
+    expect_state(f.states(), kNotConnectedOn, kNotConnectedOff);
+    QCOMPARE(f.ui.enabled[Control::menuStartFirmwareUpgrade], false);
+    QCOMPARE(f.dialogs.messages, QStringList{"FT_GetQueueStatus - General IO error..."});
+    f.driver.chips[0].open_status = FT_DEVICE_NOT_FOUND;
+    f.comm.menuConnectClick();
+    expect_state(f.states(), kNotConnectedOn, kNotConnectedOff);
 }
 
 QTEST_GUILESS_MAIN(TestCommunication)
