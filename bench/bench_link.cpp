@@ -27,6 +27,7 @@ public:
     void set_control_enabled(Control, bool) override {}
     bool parameters_window_visible() const override { return false; }
     void EnableDisableControls(bool) override {}
+    void show_status_text(const QString&) override {}
 
 private:
     QString m_name;

@@ -34,7 +34,7 @@ public:
     virtual bool parameters_window_visible() const = 0;
     virtual void EnableDisableControls(bool enabled) = 0;
     // A short text the user sees without a box: why a pedal action was not done.
-    virtual void show_status_text(const QString& text) { Q_UNUSED(text); } // TEMP
+    virtual void show_status_text(const QString& text) = 0;
 };
 
 } // namespace kx
