@@ -316,7 +316,8 @@ Status Communication::send_message(QByteArrayView message, const LinkClaim* clai
 }
 
 Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRequest& reply,
-                                           const LinkClaim* claim) {
+                                           const LinkClaim* claim,
+                                           const std::function<void()>& written) {
     if (!exchange_allowed(reply.name, claim))
         return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), kLinkBusy};
     const auto count = m_d2xx.put_bytes(message);
@@ -327,8 +328,10 @@ Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRe
     for (const Status& purge : {m_d2xx.PurgeFTDeviceRX(), m_d2xx.PurgeFTDeviceTX()})
         if (!purge)
             return purge.failure();
-    if (const Status written = write_pieces(*count); !written)
-        return written.failure();
+    if (const Status sent = write_pieces(*count); !sent)
+        return sent.failure();
+    if (written)
+        written();
     return collect_reply(reply, claim);
 }
 
@@ -395,7 +398,8 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
         if (!error && complete && request.exact &&
             count_reply_lines(bytes) > request.expected_lines)
             error = Error{QString::fromLatin1(kMessageOverlong).arg(request.name), kLinkBadReply};
-        if (!error && !complete && (request.expected_lines > 0 || request.expected_bytes > 0))
+        if (!error && !complete && !request.short_ok &&
+            (request.expected_lines > 0 || request.expected_bytes > 0))
             error =
                 Error{QString::fromLatin1(kMessageIncomplete).arg(request.name).arg(bytes.size()),
                       kLinkBadReply};

@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace kx {
@@ -79,6 +80,9 @@ struct ReplyRequest {
     int expected_bytes = 0;
     int timeout_ms = kReplyTimeoutMs;
     bool exact = false;
+    // Whether a reply that goes quiet before its count is returned as it is (the upload's
+    // answer is shown whatever its length).
+    bool short_ok = false;
 };
 
 // The four-line effect information reply.
@@ -143,8 +147,10 @@ public:
     // ---- exchanges
     // The one exchange primitive: drops what a late earlier reply may still bring, empties
     // both queues, writes the message and collects its reply.
+    // `written` runs once the message is out, before the wait (for progress and log lines).
     Result<QByteArray> exchange(QByteArrayView message, const ReplyRequest& reply,
-                                const LinkClaim* claim = nullptr);
+                                const LinkClaim* claim = nullptr,
+                                const std::function<void()>& written = {});
     // Writes a message that has no reply (parameter writes, a bootloader byte).
     Status send_message(QByteArrayView message, const LinkClaim* claim = nullptr);
     // Collects a reply to bytes already written.

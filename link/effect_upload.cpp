@@ -1,0 +1,80 @@
+#include "link/effect_upload.h"
+
+#include "base/clock.h"
+#include "base/log.h"
+#include "library/hex_text.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+
+namespace kx {
+
+namespace {
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+Result<QByteArray> upload_image_bytes(const QString& image_text, const QString& effect) {
+    const qsizetype length = image_text.size() / 2;
+    if (length == 0)
+        return Error{latin1(kMessageImageEmpty).arg(effect)};
+    if (length > static_cast<qsizetype>(kLinkBufferSize))
+        return Error{latin1(kMessageImageTooLong).arg(effect).arg(length).arg(kLinkBufferSize)};
+    QByteArray bytes(length, '\0');
+    const qsizetype converted = hex_to_bytes(image_text, bytes.data(), length);
+    if (converted < length)
+        return Error{latin1(kMessageImageNotHex).arg(effect).arg(2 * converted + 1)};
+    return bytes;
+}
+
+EffectUpload::EffectUpload(Communication& comm, Log& log, Clock& clock,
+                           std::function<Status()> enter_bypass)
+    : Operation(QStringLiteral("Upload")), m_comm(comm), m_log(log), m_clock(clock),
+      m_enter_bypass(std::move(enter_bypass)) {}
+
+void EffectUpload::set_image(const QString& image_text, const QString& effect_name) {
+    m_image_text = image_text;
+    m_effect_name = effect_name;
+}
+
+Status EffectUpload::run() {
+    m_answer.clear();
+    set_step(QStringLiteral("check the image"));
+    // Nothing goes out, the bypass included, for an image that cannot be sent.
+    const auto image = upload_image_bytes(m_image_text, m_effect_name);
+    if (!image)
+        return image.failure();
+    if (!m_comm.exchange_allowed(name()))
+        return Error{QString::fromLatin1(kMessageBusy).arg(name()), kLinkBusy};
+
+    set_step(QStringLiteral("bypass"));
+    if (const Status bypass = m_enter_bypass(); !bypass)
+        return bypass;
+    m_clock.sleep_ms(kBypassPauseMs);
+    set_progress(5);
+
+    auto claim = m_comm.claim(name());
+    if (!claim)
+        return claim.failure();
+    const auto n = image->size();
+    m_log.print_line(latin1(kLogSize) + QString::number(n));
+    m_log.print_line(latin1(kLogNumOfBytes) + QString::number(n));
+    set_step(QStringLiteral("write the image"));
+    ReplyRequest request{QStringLiteral("answer to the upload"), 0, kUploadAnswerBytes,
+                         kUploadAnswerTimeoutMs};
+    request.short_ok = true;
+    const auto reply = m_comm.exchange(*image, request, &*claim, [this] {
+        m_log.print_line(latin1(kLogWriteToDevice));
+        set_progress(90);
+        set_step(latin1(kTextUploading));
+    });
+    if (!reply)
+        return reply.failure();
+    m_answer = QString::fromLatin1(reply->left(kUploadAnswerBytes));
+    m_log.print_line(latin1(kLogReceived) + m_answer);
+    return {};
+}
+
+} // namespace kx
