@@ -120,11 +120,14 @@ void PedalFirmware::answer(qint64 at_us, qint64 work_us, const QByteArray& bytes
 }
 
 void PedalFirmware::execute(qint64 at_us, std::vector<PendingReply>& replies) {
-    const QByteArray message = m_message;
+    QByteArray message = m_message;
     m_message.clear();
     const int argument = message.size() > 1 ? quint8(message[1]) : 0;
     switch (quint8(message[0])) {
     case kImage:
+        // Exactly the image's bytes: the stored copy keeps no spare room, and a read past the
+        // image is a read past its block, which the address sanitizer reports.
+        message.squeeze();
         upload(message, at_us, replies);
         break;
     case kParameterWrite:
