@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "link/connection_ui.h"
+#include "link/serial_driver.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,7 +27,7 @@ inline constexpr int kQuietGapMs = 50;
 inline constexpr int kPollMs = 10;
 
 inline constexpr char kTextDeviceNameDefault[] = "Device Name";
-inline constexpr char kTextFactoryDescription[] = "FT230X Basic UART";
+inline constexpr const char* kTextFactoryDescription = kChipFactoryDescription;
 inline constexpr char kTextPedalName[] = "Kestrel X";
 inline constexpr char kTextNoDevice[] = "No device found";
 inline constexpr char kTextFoundClickConnect[] = " found, click Connect";

@@ -19,10 +19,6 @@ class Log;
 
 // Size of the send and receive buffers: the largest message or read the link handles at once.
 inline constexpr quint32 kLinkBufferSize = 65536;
-// The longest serial number the open call passes on; longer ones are cut.
-inline constexpr int kOpenSerialMaxChars = 49;
-// Size of the driver's list buffers for serial numbers and descriptions.
-inline constexpr int kListTextMaxChars = 64;
 
 inline constexpr char kLabelGetFTDeviceCount[] = "GetFTDeviceCount";
 inline constexpr char kLabelGetFTDeviceSerialNo[] = "GetFTDeviceSerialNo";

@@ -31,6 +31,13 @@ enum FtStatus : int {
 inline constexpr quint32 FT_PURGE_RX = 1;
 inline constexpr quint32 FT_PURGE_TX = 2;
 
+// The description the pedal's chip keeps from its maker's factory programming.
+inline constexpr char kChipFactoryDescription[] = "FT230X Basic UART";
+// The longest serial number the open call passes on; longer ones are cut.
+inline constexpr int kOpenSerialMaxChars = 49;
+// Size of the driver's list buffers for serial numbers and descriptions.
+inline constexpr int kListTextMaxChars = 64;
+
 // Handle of an open chip; 0 means none.
 using FtHandle = quint32;
 

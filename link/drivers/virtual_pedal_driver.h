@@ -9,7 +9,7 @@ namespace kx {
 
 // The chip of the in-process virtual pedal, as the driver lists it.
 inline constexpr char kVirtualPedalSerial[] = "KXV00001";
-inline constexpr char kVirtualPedalDescription[] = "FT230X Basic UART";
+inline constexpr const char* kVirtualPedalDescription = kChipFactoryDescription;
 
 // A serial driver with one chip attached: the virtual pedal, on the steady clock. Like the real
 // chip it opens at 9600 baud; only at 115200 8N1 do the pedal and the host understand each
