@@ -1,40 +1,60 @@
 #include "app/CommandLine.h"
 
+#include "kx_version.h"
+
 namespace kx {
+
+namespace {
+constexpr char kProgramName[] = "Kestrel X Editor";
+constexpr char kNeedsPath[] = "The option --port needs a port path.";
+} // namespace
 
 QString usage_text(const QString& program) {
     return QStringLiteral("Usage: %1 [--virtual-pedal] [--port PATH]...\n"
                           "  --virtual-pedal  attach the built-in virtual pedal\n"
                           "  --port PATH      also offer the serial port PATH (may be repeated)\n"
-                          "  --help           show this text\n")
+                          "  --help           show this text\n"
+                          "  --version        show the program's version\n")
         .arg(program);
+}
+
+QString version_text() {
+    return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName),
+                                         QLatin1String(KX_VERSION_TEXT));
 }
 
 std::optional<CommandLine> parse_command_line(const QStringList& arguments, QString* error) {
     CommandLine out;
+    QString first_error;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg == QLatin1String("--virtual-pedal")) {
             out.link.virtual_pedal = true;
         } else if (arg == QLatin1String("--port")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                *error = QStringLiteral("The option --port needs a port path.");
-                return std::nullopt;
+                if (first_error.isEmpty())
+                    first_error = QLatin1String(kNeedsPath);
+                ++i;
+                continue;
             }
             out.link.ports << arguments.at(++i);
         } else if (arg.startsWith(QLatin1String("--port="))) {
             const QString path = arg.mid(7);
-            if (path.isEmpty()) {
-                *error = QStringLiteral("The option --port needs a port path.");
-                return std::nullopt;
-            }
-            out.link.ports << path;
+            if (path.isEmpty() && first_error.isEmpty())
+                first_error = QLatin1String(kNeedsPath);
+            else if (!path.isEmpty())
+                out.link.ports << path;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             out.show_help = true;
-        } else {
-            *error = QStringLiteral("Unknown argument: %1").arg(arg);
-            return std::nullopt;
+        } else if (arg == QLatin1String("--version")) {
+            out.show_version = true;
+        } else if (first_error.isEmpty()) {
+            first_error = QStringLiteral("Unknown argument: %1").arg(arg);
         }
+    }
+    if (!first_error.isEmpty() && !out.show_help && !out.show_version) {
+        *error = first_error;
+        return std::nullopt;
     }
     return out;
 }

@@ -17,13 +17,18 @@ struct LinkOptions {
 struct CommandLine {
     LinkOptions link;
     bool show_help = false;
+    bool show_version = false;
 };
 
 // Text printed for --help and after a wrong option.
 QString usage_text(const QString& program);
 
-// Parses the arguments after the program name (Qt's own options already removed). On a wrong
-// argument, returns nothing and puts a message naming it into *error.
+// Text printed for --version: the program's name and version.
+QString version_text();
+
+// Parses the arguments after the program name. On a wrong argument, returns nothing and puts
+// a message naming it into *error. --help and --version win over wrong arguments, so that
+// they answer whatever else the line holds.
 std::optional<CommandLine> parse_command_line(const QStringList& arguments, QString* error);
 
 } // namespace kx

@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
+#include "kx_version.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 
 using namespace kx;
@@ -9,32 +12,52 @@ class TestCommandLine : public QObject {
 private slots:
     void parse_data();
     void parse();
+    void answers_without_display_data();
+    void answers_without_display();
 };
 
 void TestCommandLine::parse_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("virtual_pedal");
     QTest::addColumn<QStringList>("ports");
+    QTest::addColumn<QString>("shows"); // "help", "version" or empty
     QTest::addColumn<QString>("error"); // part of the message; empty when the line is valid
-    QTest::newRow("nothing") << QStringList{} << false << QStringList{} << "";
-    QTest::newRow("virtual pedal") << QStringList{"--virtual-pedal"} << true << QStringList{} << "";
+    QTest::newRow("nothing") << QStringList{} << false << QStringList{} << ""
+                             << "";
+    QTest::newRow("virtual pedal") << QStringList{"--virtual-pedal"} << true << QStringList{} << ""
+                                   << "";
     QTest::newRow("ports in order, with the pedal")
         << QStringList{"--port", "/dev/pts/3", "--virtual-pedal", "--port=/dev/ttyUSB0"} << true
-        << QStringList{"/dev/pts/3", "/dev/ttyUSB0"} << "";
-    QTest::newRow("port without path")
-        << QStringList{"--port"} << false << QStringList{} << "--port";
-    QTest::newRow("port with empty path")
-        << QStringList{"--port="} << false << QStringList{} << "--port";
-    QTest::newRow("unknown option")
-        << QStringList{"--virtual"} << false << QStringList{} << "--virtual";
+        << QStringList{"/dev/pts/3", "/dev/ttyUSB0"} << ""
+        << "";
+    QTest::newRow("port without path") << QStringList{"--port"} << false << QStringList{} << ""
+                                       << "--port";
+    QTest::newRow("port with empty path") << QStringList{"--port="} << false << QStringList{} << ""
+                                          << "--port";
+    QTest::newRow("unknown option") << QStringList{"--virtual"} << false << QStringList{} << ""
+                                    << "--virtual";
     QTest::newRow("stray argument")
-        << QStringList{"--virtual-pedal", "extra"} << false << QStringList{} << "extra";
+        << QStringList{"--virtual-pedal", "extra"} << false << QStringList{} << ""
+        << "extra";
+    QTest::newRow("help") << QStringList{"--help"} << false << QStringList{} << "help"
+                          << "";
+    QTest::newRow("short help") << QStringList{"-h"} << false << QStringList{} << "help"
+                                << "";
+    QTest::newRow("version") << QStringList{"--version"} << false << QStringList{} << "version"
+                             << "";
+    QTest::newRow("help wins over a wrong argument")
+        << QStringList{"--bogus", "--help"} << false << QStringList{} << "help"
+        << "";
+    QTest::newRow("a port path is no option")
+        << QStringList{"--port", "--help"} << false << QStringList{"--help"} << ""
+        << "";
 }
 
 void TestCommandLine::parse() {
     QFETCH(QStringList, arguments);
     QFETCH(bool, virtual_pedal);
     QFETCH(QStringList, ports);
+    QFETCH(QString, shows);
     QFETCH(QString, error);
     QString message;
     const auto parsed = parse_command_line(arguments, &message);
@@ -45,6 +68,35 @@ void TestCommandLine::parse() {
     }
     QCOMPARE(parsed->link.virtual_pedal, virtual_pedal);
     QCOMPARE(parsed->link.ports, ports);
+    QCOMPARE(parsed->show_help, shows == QLatin1String("help"));
+    QCOMPARE(parsed->show_version, shows == QLatin1String("version"));
+}
+
+void TestCommandLine::answers_without_display_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("output"); // the start of what it prints
+    QTest::newRow("--help") << "--help"
+                            << "Usage: ";
+    QTest::newRow("--version") << "--version"
+                               << QStringLiteral("Kestrel X Editor " KX_VERSION_TEXT);
+}
+
+void TestCommandLine::answers_without_display() {
+    QFETCH(QString, option);
+    QFETCH(QString, output);
+    const QString editor = QStringLiteral(KX_BINARY_DIR "/kestrel-x-editor");
+    QVERIFY2(QFileInfo(editor).isExecutable(), "build the target kestrel-x-editor first");
+    // A terminal without a display: no DISPLAY, no QT_QPA_PLATFORM, nothing else either.
+    QProcess process;
+    process.setProcessEnvironment(QProcessEnvironment());
+    process.start(editor, {option});
+    QVERIFY2(process.waitForFinished(10000), "the editor did not end");
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == 0, qPrintable(err));
+    QVERIFY2(out.startsWith(output), qPrintable(out));
+    QVERIFY2(err.isEmpty(), qPrintable(err));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -1,0 +1,66 @@
+#include "app/AppContext.h"
+#include "app/CommandLine.h"
+#include "app/EditorWindows.h"
+#include "base/clock.h"
+#include "base/widget_dialogs.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr char kApplicationName[] = "Kestrel X Editor";
+
+QStringList arguments_of(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// --help and --version answer on a terminal without a display, so they are handled before
+// the application (which needs one) exists. True when one of them was asked for.
+bool answered_without_display(const std::optional<kx::CommandLine>& command_line,
+                              const QString& program) {
+    if (!command_line)
+        return false;
+    if (command_line->show_help)
+        std::fputs(qPrintable(kx::usage_text(program)), stdout);
+    else if (command_line->show_version)
+        std::fputs(qPrintable(kx::version_text()), stdout);
+    return command_line->show_help || command_line->show_version;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const QString program = QString::fromLocal8Bit(argv[0]);
+    QString error;
+    // Qt's own options (-platform, ...) may make this first reading fail; the second one,
+    // after QApplication has taken them out of argv, decides.
+    if (answered_without_display(kx::parse_command_line(arguments_of(argc, argv), &error), program))
+        return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+
+    const auto command_line = kx::parse_command_line(arguments_of(argc, argv), &error);
+    if (!command_line) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(kx::usage_text(program)));
+        return 2;
+    }
+    if (answered_without_display(command_line, program))
+        return 0;
+
+    kx::RealClock clock;
+    kx::WidgetDialogs dialogs;
+    kx::AppContext context(dialogs, clock);
+    context.link_options = command_line->link;
+
+    kx::EditorWindows windows(context);
+    dialogs.set_parent(windows.formMain.get());
+    windows.formMain->show();
+    return app.exec();
+}
