@@ -1,5 +1,6 @@
 #include "app/PrintConsole.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,8 +15,8 @@ constexpr char kUp[] = "UP";
 constexpr char kScrollDown[] = "scrollDOWN";
 constexpr int kClientWidth = 490;
 constexpr int kClientHeight = 652;
-constexpr int kMemoMargin = 8;
-constexpr int kMemoTop = 42;
+constexpr int kMargin = 8;
+constexpr int kRowHeight = 26;
 } // namespace
 
 TformPrint::TformPrint(QWidget* parent)
@@ -25,24 +26,40 @@ TformPrint::TformPrint(QWidget* parent)
       Memo1(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("formPrint"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    resize(kClientWidth, kClientHeight);
-    move(1075, 0);
     // Only the main window's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     btnClear->setObjectName(QStringLiteral("btnClear"));
-    btnClear->setGeometry(8, 8, 80, 26);
     btnScrollTop->setObjectName(QStringLiteral("btnScrollTop"));
-    btnScrollTop->setGeometry(101, 8, 49, 26);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(158, 8, 89, 26);
     CheckBox1->setChecked(true);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(kMemoMargin, kMemoTop, 474, 602);
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFocusPolicy(Qt::ClickFocus);
+
+    // The controls keep their designed sizes (Clear 80, UP 49, scrollDOWN 89 wide, 26 high)
+    // as a minimum and grow when a look's font or padding needs more, so no caption is cut.
+    btnClear->setMinimumSize(80, kRowHeight);
+    btnScrollTop->setMinimumSize(49, kRowHeight);
+    CheckBox1->setMinimumSize(89, kRowHeight);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(btnClear);
+    row->addSpacing(13);
+    row->addWidget(btnScrollTop);
+    row->addSpacing(8);
+    row->addWidget(CheckBox1);
+    row->addStretch(1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    column->setSpacing(kMargin);
+    column->addLayout(row);
+    column->addWidget(Memo1, 1); // the border is sizeable: the log area follows the window
+
+    resize(kClientWidth, kClientHeight);
+    move(1075, 0);
 
     connect(btnClear, &QPushButton::clicked, this, &TformPrint::btnClearClick);
     connect(btnScrollTop, &QPushButton::clicked, this, &TformPrint::btnScrollTopClick);
@@ -87,13 +104,6 @@ void TformPrint::btnScrollTopClick() {
 
 void TformPrint::CheckBox1Change() {
     auto_scroll = CheckBox1->isChecked();
-}
-
-void TformPrint::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // The border is sizeable: the log area follows the window.
-    Memo1->setGeometry(kMemoMargin, kMemoTop, qMax(0, width() - 2 * kMemoMargin),
-                       qMax(0, height() - kMemoTop - kMemoMargin));
 }
 
 } // namespace kx

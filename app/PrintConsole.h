@@ -32,9 +32,6 @@ public slots:
     void btnScrollTopClick();
     void CheckBox1Change();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void FormCreate();
     void scroll_to_end();

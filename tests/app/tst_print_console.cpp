@@ -1,4 +1,7 @@
 #include "app/PrintConsole.h"
+#include "app/Settings.h"
+#include "base/scripted_dialogs.h"
+#include "library/resource_store.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -30,6 +33,8 @@ private slots:
     void clear_empties_the_log();
     void lines_written_while_hidden_are_kept();
     void text_can_be_selected_but_not_edited();
+    void captions_fit_in_every_look_data();
+    void captions_fit_in_every_look();
 };
 
 void TestPrintConsole::scrolling_data() {
@@ -131,6 +136,41 @@ void TestPrintConsole::text_can_be_selected_but_not_edited() {
     QCOMPARE(console.Memo1->toPlainText(), QStringLiteral("keep me"));
     QTest::keyClick(console.Memo1, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(console.Memo1->textCursor().selectedText(), QStringLiteral("keep me"));
+}
+
+void TestPrintConsole::captions_fit_in_every_look_data() {
+    QTest::addColumn<int>("look");
+    for (int look = 0; look <= 7; ++look)
+        QTest::addRow("look %d", look) << look;
+}
+
+void TestPrintConsole::captions_fit_in_every_look() {
+    QFETCH(int, look);
+    ScriptedDialogs dialogs;
+    const ResourceStore store(dialogs);
+    QVERIFY(apply_look(store, look));
+    TformPrint console;
+    console.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&console));
+
+    QWidget* const row[] = {console.btnClear, console.btnScrollTop, console.CheckBox1};
+    QRect previous;
+    for (QWidget* control : row) {
+        const QString name = control->objectName();
+        const QSize wanted = control->sizeHint();
+        QVERIFY2(control->width() >= wanted.width() && control->height() >= wanted.height(),
+                 qPrintable(QStringLiteral("%1 is %2x%3, its caption needs %4x%5")
+                                .arg(name)
+                                .arg(control->width())
+                                .arg(control->height())
+                                .arg(wanted.width())
+                                .arg(wanted.height())));
+        QVERIFY2(!control->geometry().intersects(previous), qPrintable(name + " overlaps"));
+        QVERIFY2(console.rect().contains(control->geometry()), qPrintable(name + " is outside"));
+        previous = control->geometry();
+    }
+    QVERIFY(console.Memo1->geometry().top() > console.CheckBox1->geometry().bottom());
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestPrintConsole)
