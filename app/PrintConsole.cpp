@@ -72,14 +72,21 @@ void TformPrint::FormCreate() {
 }
 
 void TformPrint::print_line(const QString& text) {
-    Memo1->appendPlainText(text);
-    if (auto_scroll)
+    if (auto_scroll) {
+        Memo1->appendPlainText(text);
         scroll_to_end();
+    } else {
+        append_keeping_view(text);
+    }
 }
 
 void TformPrint::append_line(const QString& text) {
-    // Appending would follow the end when the view is already there; this write must not
-    // move the view at all.
+    append_keeping_view(text);
+}
+
+void TformPrint::append_keeping_view(const QString& text) {
+    // Appending follows the end when the view is already there; this write must not move the
+    // view at all.
     QScrollBar* vertical = Memo1->verticalScrollBar();
     QScrollBar* horizontal = Memo1->horizontalScrollBar();
     const int v = vertical->value();

@@ -34,6 +34,7 @@ public slots:
 
 private:
     void FormCreate();
+    void append_keeping_view(const QString& text);
     void scroll_to_end();
 };
 

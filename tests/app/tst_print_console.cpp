@@ -48,6 +48,9 @@ void TestPrintConsole::scrolling_data() {
     QTest::newRow("print stays when unchecked") << false << "middle"
                                                 << "print"
                                                 << "unchanged";
+    QTest::newRow("print stays when unchecked, at the end") << false << "end"
+                                                            << "print"
+                                                            << "unchanged";
     QTest::newRow("append never moves, top") << true << "top"
                                              << "append"
                                              << "unchanged";
