@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/AppContext.h"
+#include "app/ElidingLabel.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
 #include "base/dialogs.h"
@@ -27,6 +28,7 @@ constexpr char kCaption[] = "Kestrel X Editor";
 constexpr int kClientWidth = 400;
 constexpr int kClientHeight = 396;
 constexpr int kVersionCheckDelay_ms = 1000;
+constexpr char kDeviceNameCaption[] = "Device Name: ";
 
 struct CategoryRow {
     const char* caption;
@@ -111,7 +113,11 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
 TformMain::~TformMain() = default;
 
 void TformMain::build_controls() {
-    lblDeviceName = make_label(this, "lblDeviceName", "Device Name: ", {8, 29, 174, 17});
+    lblDeviceName = new ElidingLabel(this);
+    lblDeviceName->setObjectName(QStringLiteral("lblDeviceName"));
+    lblDeviceName->setGeometry(8, 29, 174, 17);
+    m_device_name_text = text(kDeviceNameCaption);
+    lblDeviceName->set_text(m_device_name_text);
     lblSerialNumber = make_label(this, "lblSerialNumber", "Serial Number: ", {8, 47, 185, 17});
     auto* half_transparent = new QGraphicsOpacityEffect(lblSerialNumber);
     half_transparent->setOpacity(0.5);

@@ -19,6 +19,7 @@ namespace kx {
 
 class AppContext;
 class Communication;
+class ElidingLabel;
 class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
@@ -73,7 +74,8 @@ public:
     void EnableDisableControls(bool enabled) override;
 
     QMenuBar* MenuBar1;
-    QLabel* lblDeviceName;
+    // Shows its text with blanks run together; device_name_text() keeps the text as set.
+    ElidingLabel* lblDeviceName;
     QLabel* lblSerialNumber;
     QLabel* lblFirmwareVersion;
     QPushButton* btnUpload;
@@ -162,3 +164,4 @@ private:
 };
 
 } // namespace kx
+    QString m_device_name_text;

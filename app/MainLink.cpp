@@ -1,6 +1,7 @@
 // The main window's side of the pedal link: its start-up steps, the "Connection" menu, and the
 // controls the connection enables, disables and labels.
 #include "app/AppContext.h"
+#include "app/ElidingLabel.h"
 #include "app/Main.h"
 #include "link/Communication.h"
 #include "params/FXParameters.h"
@@ -43,11 +44,14 @@ void TformMain::menuDisconnectClick() {
 }
 
 QString TformMain::device_name_text() const {
-    return lblDeviceName->text();
+    return m_device_name_text;
 }
 
 void TformMain::set_device_name_text(const QString& text) {
-    lblDeviceName->setText(text);
+    // The connection edits the text it reads back here, and each reconnect leaves one more
+    // blank before "connected"; the label shows the words, not the blanks.
+    m_device_name_text = text;
+    lblDeviceName->set_text(text.simplified());
 }
 
 void TformMain::append_serial_number_text(const QString& text) {

@@ -2,6 +2,7 @@
 // the "Connection" menu and the bootloader check, as a user sees them.
 #include "editor_fixture.h"
 
+#include "app/ElidingLabel.h"
 #include "app/Main.h"
 #include "link/Communication.h"
 #include "link/drivers/virtual_pedal_driver.h"
@@ -53,6 +54,47 @@ const ControlStates kConnected{true, true, true, false, false, true, false, fals
 const ControlStates kNotConnectedAfter{false, false, false, true, true, false, false, false};
 const ControlStates kBootloader{false, false, true, false, false, true, false, true};
 
+// A pseudo-terminal standing for a pedal on a real port, given with --port.
+struct PtyPort {
+    PtyPort() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
+            path = QString::fromLocal8Bit(ptsname(master));
+    }
+    ~PtyPort() {
+        if (master >= 0)
+            ::close(master);
+    }
+    int master = -1;
+    QString path;
+};
+
+// The editor started as from the command line, with its drivers made from `options`.
+void start_with(EditorFixture& f, const LinkOptions& options) {
+    f.real_time = true;
+    kx::set_documents_folder(f.documents.path());
+    f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
+    f.context->link_options = options;
+    f.windows = std::make_unique<EditorWindows>(*f.context);
+    f.main().show();
+}
+
+// What the device label shows: its words, whole, or elided in the middle with the whole text as
+// tooltip; "connected" stays in view either way.
+void expect_label(TformMain& w, const QString& words, const char* situation) {
+    const QString where = QString::fromLatin1(situation);
+    QCOMPARE(w.lblDeviceName->text(), words);
+    const QString shown = w.lblDeviceName->displayed_text();
+    const int room = w.lblDeviceName->contentsRect().width();
+    QVERIFY2(w.lblDeviceName->fontMetrics().horizontalAdvance(shown) <= room,
+             qPrintable(where + ": \"" + shown + "\" is wider than the label"));
+    if (shown != words) {
+        QCOMPARE(w.lblDeviceName->toolTip(), words);
+        QVERIFY2(shown.endsWith(words.section(QLatin1Char(' '), -1)),
+                 qPrintable(where + ": \"" + shown + "\" lost its last word"));
+    }
+}
+
 } // namespace
 
 class TestMainLink : public QObject {
@@ -62,6 +104,7 @@ private slots:
     void bootloader_check_data();
     void bootloader_check();
     void real_port_is_listed_after_the_virtual_pedal();
+    void device_label_after_reconnects_through_a_port();
 };
 
 void TestMainLink::connect_disconnect_reconnect() {
@@ -76,20 +119,24 @@ void TestMainLink::connect_disconnect_reconnect() {
     QCOMPARE(w.menuSerialNumber->text(), QString("Device Serial: KXV00001"));
     expect(w, kNotConnectedAtStart, "start-up");
 
-    // The disconnect keeps the blank before "connected", so each round adds one.
+    // The disconnect keeps the blank before "connected", so each round adds one to the text;
+    // the label shows the words only.
     QString name = "Kestrel X";
-    for (int round = 0; round < 2; ++round) {
+    for (int round = 0; round < 5; ++round) {
         w.menuConnect->trigger();
         name += " connected";
-        QCOMPARE(w.lblDeviceName->text(), name);
+        QCOMPARE(w.device_name_text(), name);
+        expect_label(w, "Kestrel X connected", "connected");
         expect(w, kConnected, "connected");
         QCOMPARE(pedal.pedal().mode(), sim::PedalMode::Firmware);
 
         w.menuDisconnect->trigger();
         name.chop(int(strlen("connected")));
-        QCOMPARE(w.lblDeviceName->text(), name);
+        QCOMPARE(w.device_name_text(), name);
+        expect_label(w, "Kestrel X", "disconnected");
         expect(w, kNotConnectedAfter, "disconnected");
     }
+    QCOMPARE(w.device_name_text(), QString("Kestrel X     "));
     QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join(" | ")));
 }
 
@@ -126,19 +173,12 @@ void TestMainLink::bootloader_check() {
 }
 
 void TestMainLink::real_port_is_listed_after_the_virtual_pedal() {
-    // A pseudo-terminal stands for a pedal on a real port, given with --port.
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    QVERIFY(master >= 0);
-    QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
-    const QString port = QString::fromLocal8Bit(ptsname(master));
+    PtyPort pty;
+    QVERIFY(!pty.path.isEmpty());
+    const QString port = pty.path;
 
     EditorFixture f;
-    f.real_time = true;
-    f.documents.setAutoRemove(true);
-    kx::set_documents_folder(f.documents.path());
-    f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
-    f.context->link_options = {true, {port}};
-    f.windows = std::make_unique<EditorWindows>(*f.context);
+    start_with(f, {true, {port}});
     TformMain& w = f.main();
 
     QVERIFY(f.context->link->virtual_pedal());
@@ -150,7 +190,26 @@ void TestMainLink::real_port_is_listed_after_the_virtual_pedal() {
     QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join(" | ")));
     QVERIFY(w.lblDeviceName->text().endsWith(" connected"));
     f.stop();
-    ::close(master);
+}
+
+void TestMainLink::device_label_after_reconnects_through_a_port() {
+    PtyPort pty;
+    QVERIFY(!pty.path.isEmpty());
+    EditorFixture f;
+    start_with(f, {false, {pty.path}});
+    TformMain& w = f.main();
+
+    // Scan names the chip by its description, which is longer than "Kestrel X".
+    w.menuScan->trigger();
+    QCOMPARE(f.dialogs.messages, QStringList{"FT230X Basic UART found, click Connect"});
+    for (int round = 0; round < 5; ++round) {
+        w.menuConnect->trigger();
+        expect_label(w, "FT230X Basic UART connected", "connected");
+        w.menuDisconnect->trigger();
+        expect_label(w, "FT230X Basic UART", "disconnected");
+    }
+    QCOMPARE(w.device_name_text(), QString("FT230X Basic UART     "));
+    QCOMPARE(f.dialogs.messages.size(), 1);
 }
 
 QTEST_MAIN(TestMainLink)
