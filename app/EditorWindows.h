@@ -6,7 +6,7 @@
 #include "firmware/FirmwareUpgrade.h"
 #include "ir/ImpulseResponse.h"
 #include "library/FXInfo.h"
-#include "params/FXParameters.h"
+#include "params/ui/FXParameters.h"
 
 #include <memory>
 

@@ -7,7 +7,7 @@
 #include "base/dialogs.h"
 #include "firmware/FirmwareUpgrade.h"
 #include "link/Communication.h"
-#include "params/FXParameters.h"
+#include "params/ui/FXParameters.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "app/ElidingLabel.h"
 #include "app/Main.h"
 #include "link/Communication.h"
-#include "params/FXParameters.h"
+#include "params/ui/FXParameters.h"
 
 #include <QAction>
 #include <QCheckBox>

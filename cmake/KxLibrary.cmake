@@ -1,16 +1,31 @@
 # Each source folder is one static library made of every .cpp/.h in it (subfolders included),
 # so adding a file never means editing a build script. EXCLUDE lists files that belong to an
-# executable instead (a main()).
+# executable instead (a main()), and folders, written with a trailing "/", that build as a
+# library of their own (a module's ui/, which the command line does not link).
 function(kx_add_library name)
     cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPS" ${ARGN})
-    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     foreach(excluded IN LISTS ARG_EXCLUDE)
-        list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+        set(path ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+        if(excluded MATCHES "/$")
+            set(kept "")
+            foreach(file IN LISTS files)
+                string(FIND "${file}" "${path}" at)
+                if(NOT at EQUAL 0)
+                    list(APPEND kept ${file})
+                endif()
+            endforeach()
+            set(files ${kept})
+        else()
+            list(REMOVE_ITEM files ${path})
+        endif()
     endforeach()
+    set(sources ${files})
     list(FILTER sources INCLUDE REGEX "\\.cpp$")
     if(sources)
-        file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+        set(headers ${files})
+        list(FILTER headers INCLUDE REGEX "\\.h$")
         add_library(${name} STATIC ${sources} ${headers})
         # AUTOMOC's rule does not depend on the file list, so files that a re-glob adds to an
         # existing build would never be moc'ed: when the list changes, make that rule run again.

@@ -6,7 +6,7 @@
 #include "base/paths.h"
 #include "kx_version.h"
 #include "link/Communication.h"
-#include "params/FXParameters.h"
+#include "params/ui/FXParameters.h"
 
 #include <QAction>
 #include <QCheckBox>

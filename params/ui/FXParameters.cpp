@@ -1,4 +1,4 @@
-#include "params/FXParameters.h"
+#include "params/ui/FXParameters.h"
 
 #include <QCloseEvent>
 
