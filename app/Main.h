@@ -161,7 +161,7 @@ private:
 
     AppContext& m_context;
     OtherWindows m_windows;
+    QString m_device_name_text;
 };
 
 } // namespace kx
-    QString m_device_name_text;
