@@ -164,6 +164,18 @@ void TformMain::build_controls() {
     chkLiveRequest->setObjectName(QStringLiteral("chkLiveRequest"));
     chkLiveRequest->setGeometry(8, 360, 175, 17);
 
+    // The free space of the left column, under "?": room for two or three lines of text.
+    lblStatusLine = new QLabel(this);
+    lblStatusLine->setObjectName(QStringLiteral("lblStatusLine"));
+    lblStatusLine->setGeometry(8, 311, 175, 73);
+    lblStatusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblStatusLine->setWordWrap(true);
+    lblStatusLine->setAccessibleName(QStringLiteral("Status message"));
+    TimerStatusLine.setObjectName(QStringLiteral("TimerStatusLine"));
+    TimerStatusLine.setSingleShot(true);
+    TimerStatusLine.setInterval(kStatusTextShow_ms);
+    connect(&TimerStatusLine, &QTimer::timeout, this, [this] { show_status_text({}); });
+
     TimerCheckWebVersion.setObjectName(QStringLiteral("TimerCheckWebVersion"));
     TimerCheckWebVersion.setInterval(kVersionCheckDelay_ms);
     connect(&TimerCheckWebVersion, &QTimer::timeout, this,
@@ -270,6 +282,21 @@ void TformMain::FormCreate() {
     restore_look(m_context.dialogs, m_context.store);
 
     create_midi_channel_menu();
+}
+
+void TformMain::show_status_text(const QString& status) {
+    // Word wrap breaks only between words: a long path may also break after a slash or an
+    // underscore. The tooltip and screen readers get the text as it was given.
+    QString shown = status;
+    shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    shown.replace(QLatin1Char('_'), QStringLiteral("_\u200B"));
+    lblStatusLine->setText(shown);
+    lblStatusLine->setToolTip(status);
+    lblStatusLine->setAccessibleDescription(status);
+    if (status.isEmpty())
+        TimerStatusLine.stop();
+    else
+        TimerStatusLine.start();
 }
 
 void TformMain::set_other_windows(const OtherWindows& windows) {

@@ -41,6 +41,8 @@ inline constexpr char kLogEffectIndex[] = "efx index :";
 inline constexpr char kLogSelectedEffect[] = "selected effect name: ";
 inline constexpr char kLogArrowUp[] = "arrow up pressed";
 inline constexpr char kLogArrowDown[] = "arrow down pressed";
+// How long a status text stays in the main window.
+inline constexpr int kStatusTextShow_ms = 6000;
 // The how-to message of the Impulse Response category, its lines joined by CR LF.
 QString impulse_response_howto();
 
@@ -72,6 +74,9 @@ public:
     void set_control_enabled(Control control, bool enabled) override;
     bool parameters_window_visible() const override;
     void EnableDisableControls(bool enabled) override;
+    // Tells the user in a few words what just happened (an action refused while the pedal is
+    // busy, a port that is missing); the text goes after kStatusTextShow_ms.
+    void show_status_text(const QString& text) override;
 
     QMenuBar* MenuBar1;
     // Shows its text with blanks run together; device_name_text() keeps the text as set.
@@ -90,6 +95,9 @@ public:
     QCheckBox* chkFirmwareUpgradeMode;
     QPushButton* btnUploadFile;
     QCheckBox* chkLiveRequest;
+    // The status texts, under the pedal buttons.
+    QLabel* lblStatusLine;
+    QTimer TimerStatusLine;
     QTimer TimerCheckWebVersion;
     VersionRequest NetHTTPRequest1;
 

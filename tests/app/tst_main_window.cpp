@@ -56,6 +56,8 @@ private slots:
     void support_opens_contact_page();
     void identify_pedal_effect_data();
     void identify_pedal_effect();
+    void status_text_data();
+    void status_text();
 
 private:
     TformMain& main() { return f->main(); }
@@ -149,6 +151,7 @@ void TestMainWindow::startup_controls_data() {
     row("chkFirmwareUpgradeMode", "Firmware Upgrade Mode", {}, true, false);
     row("btnUploadFile", "Upload File", {}, true, false);
     row("chkLiveRequest", "Live Request", {}, true, false);
+    row("lblStatusLine", "", {8, 311, 175, 73}, true);
 }
 
 void TestMainWindow::startup_controls() {
@@ -493,6 +496,34 @@ void TestMainWindow::identify_pedal_effect() {
         QVERIFY(!main().btnRequest->isEnabled());
         QCOMPARE(log_lines(), QStringList());
     }
+}
+
+void TestMainWindow::status_text_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("refused while busy")
+        << "Busy: waiting for the pedal's reply; Disconnect was not done.";
+    QTest::newRow("missing port with a long path")
+        << "Port /dev/serial/by-id/usb-FTDI_FT230X_Basic_UART_DK0ABCDE-if00-port0 does not exist.";
+}
+
+void TestMainWindow::status_text() {
+    QFETCH(QString, text);
+    QLabel* line = main().lblStatusLine;
+    main().TimerStatusLine.setInterval(50);
+    // The pedal link reaches it through the connection's interface.
+    static_cast<ConnectionUi&>(main()).show_status_text(text);
+    // The label may hold break chances (zero-width spaces) after slashes.
+    QCOMPARE(line->text().remove(QChar(0x200B)), text);
+    QCOMPARE(line->toolTip(), text);
+    QCOMPARE(line->accessibleDescription(), text);
+    QVERIFY(line->isVisible());
+    // Wrapped into the label's room, nothing cut off at the side or the bottom.
+    QVERIFY2(line->heightForWidth(line->width()) <= line->height(),
+             qPrintable(QString::number(line->heightForWidth(line->width()))));
+    QVERIFY2(line->minimumSizeHint().width() <= line->width(),
+             qPrintable(QString::number(line->minimumSizeHint().width())));
+    // It goes after a while.
+    QTRY_COMPARE(line->text(), QString());
 }
 
 QTEST_MAIN(TestMainWindow)
