@@ -158,6 +158,8 @@ private:
     // The pedal link's part of the start-up; see MainLink.cpp.
     void attach_pedal_link();
     void list_devices();
+    // Says why ports given by path were not listed: in the log and in the status line.
+    void report_port_problems();
     void init_line_settings();
     void create_categories();
     void create_look_menu();

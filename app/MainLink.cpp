@@ -25,6 +25,15 @@ Communication& TformMain::communication() {
 
 void TformMain::list_devices() {
     communication().list_devices();
+    report_port_problems();
+}
+
+void TformMain::report_port_problems() {
+    const QStringList problems = m_context.link->take_port_problems();
+    for (const QString& problem : problems)
+        m_context.log.print_line(problem);
+    if (!problems.isEmpty())
+        show_status_text(problems.join(QLatin1Char(' ')));
 }
 
 void TformMain::init_line_settings() {
@@ -33,10 +42,12 @@ void TformMain::init_line_settings() {
 
 void TformMain::menuScanClick() {
     communication().menuScanClick();
+    report_port_problems();
 }
 
 void TformMain::menuConnectClick() {
     communication().menuConnectClick();
+    report_port_problems();
 }
 
 void TformMain::menuDisconnectClick() {

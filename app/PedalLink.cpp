@@ -28,6 +28,10 @@ PedalLink::~PedalLink() {
     d2xx.reset();
 }
 
+QStringList PedalLink::take_port_problems() {
+    return m_serial ? m_serial->take_problems() : QStringList();
+}
+
 void PedalLink::attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock) {
     communication.reset();
     d2xx = std::make_unique<D2XXUnit>(*m_driver, log);

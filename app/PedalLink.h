@@ -2,6 +2,8 @@
 
 #include "app/CommandLine.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace kx {
@@ -37,6 +39,9 @@ public:
     SerialDriver& driver() { return *m_driver; }
     // The in-process virtual pedal, when the options asked for one.
     VirtualPedalDriver* virtual_pedal() { return m_virtual.get(); }
+    // Why ports given with --port were left out of the listings since the last call (see
+    // QtSerialDriver::take_problems).
+    QStringList take_port_problems();
 
     // Made by attach(); the destructor ends them before the drivers they use.
     std::unique_ptr<D2XXUnit> d2xx;

@@ -1,11 +1,16 @@
 #include "link/drivers/qt_serial_driver.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace kx {
 
@@ -52,13 +57,29 @@ int settle_after_wait(QSerialPort& port) {
     return status_of(port.error());
 }
 
+// Empty when `path` is a character device (a serial port or a pseudo-terminal, also through a
+// link); otherwise why it cannot be one.
+QString port_path_problem(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return QString::fromLatin1(kPortMissing).arg(path);
+        return QString::fromLatin1(kPortUnreadable)
+            .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    }
+    if (!S_ISCHR(info.st_mode))
+        return QString::fromLatin1(kPortNotCharDevice).arg(path);
+    return {};
+}
+
 } // namespace
 
 QtSerialDriver::QtSerialDriver(QStringList port_paths) : m_port_paths(std::move(port_paths)) {}
 
 QtSerialDriver::~QtSerialDriver() = default;
 
-QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() const {
+QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() {
     QList<Entry> entries;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         if (!info.hasVendorIdentifier() || info.vendorIdentifier() != kFtdiVendorId)
@@ -66,9 +87,16 @@ QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() const {
         entries.append(
             {info.serialNumber().toLatin1(), info.description().toLatin1(), info.systemLocation()});
     }
-    for (const QString& path : m_port_paths)
+    m_problems.clear(); // only the newest listing counts
+    for (const QString& path : m_port_paths) {
+        const QString problem = port_path_problem(path);
+        if (!problem.isEmpty()) {
+            m_problems << problem;
+            continue;
+        }
         entries.append(
             {QFileInfo(path).fileName().toLatin1(), QByteArray(kPortPathDescription), path});
+    }
     return entries;
 }
 

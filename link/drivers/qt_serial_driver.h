@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 class QSerialPort;
 
@@ -17,10 +18,17 @@ namespace kx {
 inline constexpr char kPortPathDescription[] = "FT230X Basic UART";
 // USB vendor of the chip maker.
 inline constexpr quint16 kFtdiVendorId = 0x0403;
+// Why a port given by path is not listed; %1 is the path.
+inline constexpr char kPortMissing[] = "Port %1 does not exist.";
+inline constexpr char kPortNotCharDevice[] =
+    "Port %1 is not a serial port (not a character device).";
+inline constexpr char kPortUnreadable[] = "Port %1 cannot be examined: %2.";
 
 // The chips on QtSerialPort: every attached FTDI chip (by serial number and USB
 // description), then the ports given by path (e.g. a pseudo-terminal), whose serial number
-// is the port's file name. The list is taken anew by each device_count.
+// is the port's file name. The list is taken anew by each device_count and each open, and a
+// path is in it only while it is a character device: a pseudo-terminal that appears later is
+// found by the next listing, a path that does not exist never poses as a chip.
 class QtSerialDriver : public SerialDriver {
 public:
     explicit QtSerialDriver(QStringList port_paths = {});
@@ -43,6 +51,11 @@ public:
     int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) override;
     void wait_for_data(FtHandle handle, int timeout_ms) override;
 
+    // Why ports given by path were left out of the listings since the last call, one text
+    // each naming its path. The driver shows nothing itself; the window decides who reads
+    // these. Taking them clears them, so each listing is reported once.
+    QStringList take_problems() { return std::exchange(m_problems, {}); }
+
 private:
     struct Entry {
         QByteArray serial;
@@ -54,12 +67,14 @@ private:
         quint32 write_timeout_ms = 0; // 0: derived from the byte count
     };
 
-    QList<Entry> list_entries() const;
+    // Lists the ports; records in m_problems why a port given by path was left out.
+    QList<Entry> list_entries();
     int open_entry(const Entry& entry, FtHandle& handle);
     Open* find(FtHandle handle);
 
     QStringList m_port_paths;
     QList<Entry> m_entries;
+    QStringList m_problems;
     std::map<FtHandle, Open> m_open;
     FtHandle m_next_handle = 1;
 };

@@ -4,11 +4,13 @@
 
 #include "app/ElidingLabel.h"
 #include "app/Main.h"
+#include "app/PrintConsole.h"
 #include "link/Communication.h"
 #include "link/drivers/virtual_pedal_driver.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <fcntl.h>
@@ -105,6 +107,7 @@ private slots:
     void bootloader_check();
     void real_port_is_listed_after_the_virtual_pedal();
     void device_label_after_reconnects_through_a_port();
+    void missing_port_is_named_not_listed();
 };
 
 void TestMainLink::connect_disconnect_reconnect() {
@@ -210,6 +213,30 @@ void TestMainLink::device_label_after_reconnects_through_a_port() {
     }
     QCOMPARE(w.device_name_text(), QString("FT230X Basic UART     "));
     QCOMPARE(f.dialogs.messages.size(), 1);
+}
+
+void TestMainLink::missing_port_is_named_not_listed() {
+    QTemporaryDir folder;
+    const QString missing = folder.filePath("ttyMISSING");
+    EditorFixture f;
+    start_with(f, {false, {missing}});
+    TformMain& w = f.main();
+    const QString problem = QString("Port %1 does not exist.").arg(missing);
+
+    // Nothing poses as a pedal; the user reads which port is missing (the label may hold
+    // zero-width break chances after slashes).
+    QCOMPARE(w.lblDeviceName->text(), QString("Device Name: "));
+    QCOMPARE(w.menuSerialNumber->text(), QString("Device Serial: "));
+    QCOMPARE(w.lblStatusLine->text().remove(QChar(0x200B)), problem);
+    QVERIFY(w.lblStatusLine->isVisible());
+
+    // Each listing says it again, in the status line and the log.
+    w.show_status_text({});
+    w.menuScan->trigger();
+    QCOMPARE(f.dialogs.messages, QStringList{"No device found"});
+    QCOMPARE(w.lblStatusLine->text().remove(QChar(0x200B)), problem);
+    const QString log = f.windows->formPrint->Memo1->toPlainText();
+    QVERIFY2(log.contains(problem), qPrintable(log));
 }
 
 QTEST_MAIN(TestMainLink)

@@ -1,8 +1,15 @@
 #include "base/clock.h"
 #include "link/drivers/composite_serial_driver.h"
+#include "link/drivers/qt_serial_driver.h"
 #include "support/scripted_serial_driver.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 using namespace kx;
 
@@ -12,6 +19,7 @@ private slots:
     void lists_drivers_in_order();
     void routes_handles_to_their_driver();
     void same_serial_opens_the_chip_listed_last();
+    void each_listing_asks_every_driver_again();
 };
 
 namespace {
@@ -25,6 +33,21 @@ struct Fixture {
         usb.chips = {{"U1", "first"}, {"U2", "second"}};
     }
 };
+} // namespace
+
+namespace {
+QStringList listing(SerialDriver& driver) {
+    quint32 count = 0;
+    if (driver.device_count(count) != FT_OK)
+        return {"<listing failed>"};
+    QStringList listed;
+    for (quint32 i = 0; i < count; ++i) {
+        QByteArray serial;
+        driver.serial_number(i, serial);
+        listed << QString::fromLatin1(serial);
+    }
+    return listed;
+}
 } // namespace
 
 void TestCompositeSerialDriver::lists_drivers_in_order() {
@@ -71,6 +94,36 @@ void TestCompositeSerialDriver::same_serial_opens_the_chip_listed_last() {
     QCOMPARE(f.driver.open_by_serial("U1", handle), int(FT_OK));
     QVERIFY(f.usb.open_handle != 0);
     QCOMPARE(f.virtual_pedal.open_handle, FtHandle(0));
+}
+
+void TestCompositeSerialDriver::each_listing_asks_every_driver_again() {
+    // The virtual pedal, then a port given by path whose pseudo-terminal comes and goes.
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        QSKIP("no pseudo-terminals on this machine");
+    QTemporaryDir folder;
+    const QString path = folder.filePath("pedal");
+    InstantClock clock;
+    ScriptedSerialDriver virtual_pedal{clock};
+    virtual_pedal.chips = {{"V1", "virtual"}};
+    QtSerialDriver ports{QStringList{path}};
+    quint32 usb_chips = 0;
+    QtSerialDriver().device_count(usb_chips);
+    if (usb_chips != 0)
+        QSKIP("USB serial chips are attached; their listing would mix in");
+    CompositeSerialDriver driver{{&virtual_pedal, &ports}};
+
+    QCOMPARE(listing(driver), QStringList{"V1"});
+    QVERIFY(QFile::link(QString::fromLocal8Bit(ptsname(master)), path));
+    QCOMPARE(listing(driver), (QStringList{"V1", "pedal"}));
+    FtHandle handle = 0;
+    QCOMPARE(driver.open_by_serial("pedal", handle), int(FT_OK));
+    QCOMPARE(driver.close(handle), int(FT_OK));
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(listing(driver), QStringList{"V1"});
+    QByteArray text;
+    QCOMPARE(driver.serial_number(1, text), int(FT_DEVICE_NOT_FOUND));
+    ::close(master);
 }
 
 QTEST_GUILESS_MAIN(TestCompositeSerialDriver)

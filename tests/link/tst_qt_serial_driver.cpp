@@ -6,7 +6,9 @@
 #include "link/drivers/qt_serial_driver.h"
 #include "support/recording_connection_ui.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -61,8 +63,12 @@ private:
 };
 
 struct Fixture {
+    // The driver is given the pedal's path, or `port` when it is not empty.
+    explicit Fixture(const QString& port = {})
+        : driver{QStringList{port.isEmpty() ? pedal.path : port}} {}
+
     PtyPeer pedal;
-    QtSerialDriver driver{QStringList{pedal.path}};
+    QtSerialDriver driver;
     ScriptedDialogs dialogs;
     MemoryLog log;
     RealClock clock;
@@ -71,6 +77,23 @@ struct Fixture {
     Communication comm{d2xx, ui, dialogs, log, clock};
 };
 
+// The ports a driver lists beyond the attached USB chips, as "serial/description".
+QStringList listed_ports(QtSerialDriver& driver) {
+    quint32 usb_chips = 0;
+    QtSerialDriver().device_count(usb_chips);
+    quint32 count = 0;
+    if (driver.device_count(count) != FT_OK)
+        return {"<listing failed>"};
+    QStringList listed;
+    for (quint32 i = usb_chips; i < count; ++i) {
+        QByteArray serial, description;
+        driver.serial_number(i, serial);
+        driver.description(i, description);
+        listed << QString::fromLatin1(serial + "/" + description);
+    }
+    return listed;
+}
+
 } // namespace
 
 class TestQtSerialDriver : public QObject {
@@ -78,6 +101,9 @@ class TestQtSerialDriver : public QObject {
 private slots:
     void init();
     void lists_port_after_usb_chips();
+    void lists_a_path_only_as_a_character_device_data();
+    void lists_a_path_only_as_a_character_device();
+    void finds_a_port_that_appears_later();
     void exchange_through_port();
     void each_write_leaves_at_once();
     void hang_up_during_wait_leaves_not_connected();
@@ -94,6 +120,84 @@ void TestQtSerialDriver::lists_port_after_usb_chips() {
     QCOMPARE(f.comm.device_serial_number, QFileInfo(f.pedal.path).fileName());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
     QVERIFY(f.ui.serial_menu.endsWith(QFileInfo(f.pedal.path).fileName()));
+}
+
+void TestQtSerialDriver::lists_a_path_only_as_a_character_device_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("problem"); // with %1 for the path; empty: listed
+    QTest::newRow("missing") << "missing"
+                             << "Port %1 does not exist.";
+    QTest::newRow("under a file") << "under a file"
+                                  << "Port %1 does not exist.";
+    QTest::newRow("regular file") << "file"
+                                  << "Port %1 is not a serial port (not a character device).";
+    QTest::newRow("folder") << "folder"
+                            << "Port %1 is not a serial port (not a character device).";
+    QTest::newRow("pseudo-terminal") << "pty"
+                                     << "";
+    QTest::newRow("link to a pseudo-terminal") << "link"
+                                               << "";
+}
+
+void TestQtSerialDriver::lists_a_path_only_as_a_character_device() {
+    QFETCH(QString, kind);
+    QFETCH(QString, problem);
+    QTemporaryDir folder;
+    PtyPeer pty;
+    QString path = folder.filePath("port");
+    if (kind == "under a file" || kind == "file") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == "under a file")
+            path += "/port";
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == "pty") {
+        path = pty.path;
+    } else if (kind == "link") {
+        QVERIFY(QFile::link(pty.path, path));
+    }
+
+    QtSerialDriver driver{QStringList{path}};
+    const QStringList listed = listed_ports(driver);
+    const QStringList problems = driver.take_problems();
+    if (problem.isEmpty()) {
+        QCOMPARE(listed, QStringList{QFileInfo(path).fileName() + "/FT230X Basic UART"});
+        QCOMPARE(problems, QStringList{});
+        QCOMPARE(driver.take_problems(), QStringList{});
+    } else {
+        QCOMPARE(listed, QStringList{});
+        QCOMPARE(problems, QStringList{problem.arg(path)});
+        // Handed out once per listing; the open looks again and finds the same.
+        QCOMPARE(driver.take_problems(), QStringList{});
+        FtHandle handle = 0;
+        QCOMPARE(driver.open_by_serial(QFileInfo(path).fileName().toLatin1(), handle),
+                 int(FT_DEVICE_NOT_FOUND));
+        QCOMPARE(driver.take_problems(), QStringList{problem.arg(path)});
+    }
+}
+
+void TestQtSerialDriver::finds_a_port_that_appears_later() {
+    // The editor is started with a path whose pseudo-terminal is made afterwards.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("pedal");
+    Fixture f(path);
+
+    const QString label = f.ui.device_name;
+    f.comm.list_devices();
+    QCOMPARE(f.ui.device_name, label);
+    QCOMPARE(f.driver.take_problems(), QStringList{"Port " + path + " does not exist."});
+
+    QVERIFY(QFile::link(f.pedal.path, path));
+    f.comm.init_line_settings();
+    f.comm.menuScanClick();
+    QCOMPARE(f.dialogs.messages, QStringList{"FT230X Basic UART found, click Connect"});
+    QCOMPARE(f.comm.device_serial_number, QString("pedal"));
+    f.comm.menuConnectClick();
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.ui.device_name, QString("FT230X Basic UART connected"));
+    QVERIFY(f.d2xx.device_open());
+    QCOMPARE(f.driver.take_problems(), QStringList{});
 }
 
 void TestQtSerialDriver::exchange_through_port() {
