@@ -76,6 +76,7 @@ QPushButton* make_button(QWidget* parent, const char* name, const char* caption,
 QMenu* make_menu(QWidget* parent, const char* name, const char* caption) {
     auto* menu = new QMenu(text(caption), parent);
     menu->setObjectName(QLatin1String(name));
+    menu->setAccessibleName(text(caption)); // a popup has no name of its own
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
 }
@@ -133,15 +134,19 @@ void TformMain::build_controls() {
         make_button(this, "btnStoreSettingsOnPedal", "Store Settings On Pedal", {8, 242, 175, 31});
     btnGetFXInfo = make_button(this, "btnGetFXInfo", "?", {161, 281, 22, 22});
     btnGetFXInfo->setCursor(Qt::WhatsThisCursor);
+    // Buttons and labels are named by their captions; these have none, or only a sign.
+    btnGetFXInfo->setAccessibleName(QStringLiteral("Effect information"));
     for (QPushButton* button : {btnUpload, btnOpenEffect, btnGetFXInfo})
         button->setEnabled(false);
 
     lstCategory = new QListWidget(this);
     lstCategory->setObjectName(QStringLiteral("lstCategory"));
     lstCategory->setGeometry(191, 28, 200, 137);
+    lstCategory->setAccessibleName(QStringLiteral("Effect categories"));
     lstEffects = new QListWidget(this);
     lstEffects->setObjectName(QStringLiteral("lstEffects"));
     lstEffects->setGeometry(191, 173, 200, 211);
+    lstEffects->setAccessibleName(QStringLiteral("Effects"));
     lstEffects->installEventFilter(this);
     for (QListWidget* list : {lstCategory, lstEffects}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -188,6 +193,7 @@ void TformMain::build_controls() {
 void TformMain::build_menus() {
     MenuBar1 = new QMenuBar(this);
     MenuBar1->setObjectName(QStringLiteral("MenuBar1"));
+    MenuBar1->setAccessibleName(QStringLiteral("Menu bar"));
     MenuBar1->setNativeMenuBar(false);
     // Without a layout the bar sizes itself to its parent's width; its height stays fixed.
     MenuBar1->setFixedHeight(24);

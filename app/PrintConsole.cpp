@@ -34,6 +34,8 @@ TformPrint::TformPrint(QWidget* parent)
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    // The buttons and the check box are named by their captions; the log area has none.
+    Memo1->setAccessibleName(QStringLiteral("Log"));
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);

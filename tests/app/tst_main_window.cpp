@@ -8,6 +8,7 @@
 #include "link/Communication.h"
 #include "params/ui/FXParameters.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -58,6 +59,7 @@ private slots:
     void identify_pedal_effect();
     void status_text_data();
     void status_text();
+    void every_control_has_an_accessible_name();
 
 private:
     TformMain& main() { return f->main(); }
@@ -524,6 +526,19 @@ void TestMainWindow::status_text() {
              qPrintable(QString::number(line->minimumSizeHint().width())));
     // It goes after a while.
     QTRY_COMPARE(line->text(), QString());
+}
+
+void TestMainWindow::every_control_has_an_accessible_name() {
+    // Screen readers and test drivers find controls by their accessible names; Qt's own inner
+    // widgets (viewports, scroll bars) are named "qt_...".
+    for (QWidget* widget : main().findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(accessible && !accessible->text(QAccessible::Name).trimmed().isEmpty(),
+                 qPrintable(name + " has no accessible name"));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,6 +3,7 @@
 #include "base/scripted_dialogs.h"
 #include "library/resource_store.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,6 +36,7 @@ private slots:
     void text_can_be_selected_but_not_edited();
     void captions_fit_in_every_look_data();
     void captions_fit_in_every_look();
+    void log_area_is_named();
 };
 
 void TestPrintConsole::scrolling_data() {
@@ -174,6 +176,16 @@ void TestPrintConsole::captions_fit_in_every_look() {
     }
     QVERIFY(console.Memo1->geometry().top() > console.CheckBox1->geometry().bottom());
     qApp->setStyleSheet(QString());
+}
+
+void TestPrintConsole::log_area_is_named() {
+    // Screen readers and test drivers find the controls by their accessible names.
+    TformPrint console;
+    for (QWidget* control : console.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                 qPrintable(control->objectName() + " has no accessible name"));
+    }
 }
 
 QTEST_MAIN(TestPrintConsole)
