@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 kx_install_missing
 kx_build
-exec ./build/kestrel-x-editor --virtual-pedal "$@"
+exec "${KX_BUILD_DIR:-build}/kestrel-x-editor" --virtual-pedal "$@"

@@ -1,31 +1,55 @@
-# Shared by run.sh and test.sh: installs the Debian packages that are missing, then builds.
+# shellcheck shell=bash
+# Shared by run.sh, test.sh and bench.sh: installs the Debian packages that are missing, then
+# builds.
 
-# Packages the editor, its tests and its tools need.
+# Packages the editor, its tests and its tools need, by their real Debian names: a virtual
+# package (one that another only "provides") is never reported installed, so asking for one
+# would run the package manager every time.
 KX_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6serialport6-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-serialport-dev libgl-dev
     stm32flash openssl
 )
 
+# ---- Extra packages -------------------------------------------------------------------------
+# Tools that only some scripts or build options need go here, e.g. a compiler for the fuzz
+# targets. Listed packages are installed, when missing, by every script.
+KX_EXTRA_PACKAGES=(
+)
+# ---------------------------------------------------------------------------------------------
+
+# True when the package is installed (not merely known, or removed with its configuration
+# left behind).
+kx_installed() {
+    dpkg-query -W -f='${db:Status-Status}\n' "$1" 2>/dev/null | grep -qx installed
+}
+
+# Installs those of KX_PACKAGES, KX_EXTRA_PACKAGES and the arguments that are missing; runs no
+# package manager when nothing is.
 kx_install_missing() {
     local missing=()
     local pkg
-    for pkg in "${KX_PACKAGES[@]}" "$@"; do
-        dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+    for pkg in "${KX_PACKAGES[@]}" "${KX_EXTRA_PACKAGES[@]}" "$@"; do
+        kx_installed "$pkg" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 }
 
+# Builds in KX_BUILD_DIR (default build). Arguments are CMake options (-D...): given, they
+# configure the build again so that they reach an existing build too; without them, a build
+# is configured only once.
 kx_build() {
     local dir=${KX_BUILD_DIR:-build}
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    elif [ $# -gt 0 ]; then
+        cmake -S . -B "$dir" "$@"
     fi
     cmake --build "$dir" --parallel "$(nproc)"
 }
