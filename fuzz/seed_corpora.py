@@ -1,0 +1,121 @@
+#!/usr/bin/env python3
+"""Writes starting inputs for every fuzz target into OUT/<name>/, from the shipped store in
+resources/ and from the messages the editor sends. They are raw material: run-fuzzers.sh
+--merge reduces them, with what fuzzing found, to the small kept corpus in fuzz/corpus/.
+
+    seed_corpora.py OUT
+"""
+
+import pathlib
+import struct
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+RESOURCES = ROOT / "resources"
+CATEGORIES = {"GAIN", "MODULATION", "SYNTHESIS", "FILTER", "DYNAMIC", "IMPULSE_RESPONSE", "OTHER"}
+
+
+def images():
+    """The raw bytes of every effect image in the store, smallest first."""
+    found = []
+    for path in RESOURCES.iterdir():
+        name = path.name
+        if (name.endswith(("_CTRLS", "_INFO")) or name.startswith(("STYLE_", "FIRMWARE_"))
+                or name in CATEGORIES or name == "EFFECT_LIST"):
+            continue
+        text = path.read_bytes().splitlines()[0]
+        found.append((len(text), name, bytes.fromhex(text.decode("ascii"))))
+    return [(name, data) for _, name, data in sorted(found)]
+
+
+def address_frame(address):
+    frame = struct.pack(">I", address)
+    check = 0
+    for b in frame:
+        check ^= b
+    return frame + bytes([check])
+
+
+def checked(data):
+    check = 0
+    for b in data:
+        check ^= b
+    return data + bytes([check])
+
+
+def bootloader_sessions():
+    sync = b"\x7f"
+    get = b"\x00\xff" + b"\x01\xfe" + b"\x02\xfd"
+    read = b"\x11\xee" + address_frame(0x08000000) + b"\xff\x00"
+    read_ram = b"\x11\xee" + address_frame(0x20000200) + b"\x0f\xf0"
+    erase_all = b"\x43\xbc" + b"\xff\x00"
+    erase_pages = b"\x43\xbc" + checked(b"\x01\x00\x01")
+    block = bytes(range(16))
+    write = b"\x31\xce" + address_frame(0x08000000) + checked(bytes([len(block) - 1]) + block)
+    go = b"\x21\xde" + address_frame(0x08000000)
+    return {
+        "get": sync + get,
+        "read": sync + read + read_ram,
+        "erase-write-read-go": sync + erase_all + write + read + go + b"\x05\x00",
+        "erase-pages": sync + erase_pages + write,
+        "bad-complement": sync + b"\x11\x11" + b"\x43\xbc\x05",
+    }
+
+
+def pedal_sessions(image):
+    assignments = b"\x04" + bytes(range(16)) + b"\x00\x01\x02\x03" + b"\x10\x11"
+    return {
+        "information": b"\x05\x00",
+        "parameters": b"\x02\x10",
+        "settings": b"\x07\x05\x0d\x00\x0d\x01\x03\x10",
+        "write-and-read": b"\x01\x00\x03\x00\x40\x00\x00" + b"\x02\x04",
+        "assign": assignments + b"\x02\x02",
+        "upload": image + b"\x05\x00\x02\x04\x03\x04",
+        "unknown-command": b"\x09\x01\x02\x05\x00",
+    }
+
+
+def value_replies():
+    values = b"".join(b"%d\r\n" % v for v in [0, 64, 0, 0] * 4 + [255] * 22)
+    return {
+        "parameters": values,
+        "information": b"Kestrel X\r\n7\r\n2\r\n12\r\n",
+        "long-lines": b"1234\r\n\r\n12\r\n",
+        "bad-digit": b"12\r\n1:\r\n",
+        "unfinished": b"12\r\n34",
+    }
+
+
+def main():
+    out = pathlib.Path(sys.argv[1])
+    seeds = {}
+    all_images = images()
+    seeds["effect_image"] = {name: data for name, data in all_images[:6]}
+    firmware = (RESOURCES / "FIRMWARE_1").read_bytes()
+    seeds["firmware_image"] = {
+        "vector-table": struct.pack("<i", 4) + firmware[:0x200],
+        "version-field": struct.pack("<i", 0x144) + firmware[:0x200],
+        "past-the-end": struct.pack("<i", 0x1FE) + firmware[:0x200],
+    }
+    seeds["control_description"] = {
+        p.name: p.read_bytes() for p in sorted(RESOURCES.glob("*_CTRLS"))
+    }
+    small = all_images[0][1]
+    seeds["hex_text"] = {
+        "image": small[:64].hex().upper().encode(),
+        "mixed-case": b"00a0Ff7e",
+        "bad-pair": b"0102G30405",
+        "odd": b"01020",
+    }
+    seeds["pedal_commands"] = pedal_sessions(small)
+    seeds["stm32_bootloader"] = bootloader_sessions()
+    seeds["value_reply"] = value_replies()
+    for target, files in seeds.items():
+        folder = out / target
+        folder.mkdir(parents=True, exist_ok=True)
+        for name, data in files.items():
+            (folder / name).write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
