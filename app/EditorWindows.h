@@ -3,7 +3,7 @@
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
 #include "app/PrintConsole.h"
-#include "firmware/FirmwareUpgrade.h"
+#include "firmware/ui/FirmwareUpgrade.h"
 #include "ir/ImpulseResponse.h"
 #include "library/FXInfo.h"
 #include "params/ui/FXParameters.h"

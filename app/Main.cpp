@@ -5,7 +5,7 @@
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
 #include "base/dialogs.h"
-#include "firmware/FirmwareUpgrade.h"
+#include "firmware/ui/FirmwareUpgrade.h"
 #include "link/Communication.h"
 #include "params/ui/FXParameters.h"
 

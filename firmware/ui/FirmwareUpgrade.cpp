@@ -1,4 +1,4 @@
-#include "firmware/FirmwareUpgrade.h"
+#include "firmware/ui/FirmwareUpgrade.h"
 
 namespace kx {
 
