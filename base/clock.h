@@ -12,6 +12,8 @@ public:
     virtual ~Clock() = default;
     // Blocks the calling thread for the given time (the UI does not process events).
     virtual void sleep_ms(int ms) = 0;
+    // As sleep_ms, for pauses shorter than a millisecond (one byte's time on the serial line).
+    virtual void sleep_us(qint64 us) = 0;
     // Monotonic milliseconds, for time limits.
     virtual qint64 now_ms() const = 0;
 };
@@ -20,6 +22,8 @@ class RealClock : public Clock {
 public:
     RealClock() { m_timer.start(); }
     void sleep_ms(int ms) override;
+    // Precise to a few microseconds: a plain sleep would often take twice as long.
+    void sleep_us(qint64 us) override;
     qint64 now_ms() const override { return m_timer.elapsed(); }
 
 private:
@@ -30,17 +34,24 @@ private:
 class InstantClock : public Clock {
 public:
     void sleep_ms(int ms) override {
-        m_now += ms;
+        m_now_us += qint64(ms) * 1000;
         ++sleeps;
         slept_ms += ms;
     }
-    qint64 now_ms() const override { return m_now; }
+    void sleep_us(qint64 us) override {
+        m_now_us += us;
+        slept_us += us;
+    }
+    qint64 now_ms() const override { return m_now_us / 1000; }
 
+    // Of sleep_ms only.
     int sleeps = 0;
     qint64 slept_ms = 0;
+    // Of sleep_us only.
+    qint64 slept_us = 0;
 
 private:
-    qint64 m_now = 0;
+    qint64 m_now_us = 0;
 };
 
 } // namespace kx
