@@ -1,0 +1,99 @@
+#pragma once
+
+#include "base/result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace kx {
+
+class BootloaderPort;
+class Clock;
+class Log;
+
+inline constexpr char kLogStartErase[] = "Start Erase Command";
+inline constexpr char kLogSendWriteCommand[] = "SEND WRITE COMMAND";
+inline constexpr char kLogSendAddress[] = "SEND ADDRESS + CHECKSUM";
+inline constexpr char kLogAddress[] = "Address: ";
+inline constexpr char kLogAddressChecksum[] = "address checksum: ";
+inline constexpr char kLogSendData[] = "SEND N BYTE + DATA + CHECKSUM";
+inline constexpr char kLogNByte[] = "N_byte: ";
+inline constexpr char kLogChunkSize[] = "chunk size: ";
+inline constexpr char kLogDataChecksum[] = "data checksum: ";
+inline constexpr char kLogSendGo[] = "SEND GO COMMAND";
+inline constexpr char kLogSendRead[] = "SEND READ COMMAND";
+inline constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
+inline constexpr char kLogResynchronise[] = "RESYNCHRONISE";
+inline constexpr char kLogAnswerBytes[] = "num of bytes received: ";
+inline constexpr char kLogAnswerReceived[] = "received: ";
+inline constexpr char kLogAck[] = "ACK";
+inline constexpr char kLogNotAck[] = "NOT ACK";
+
+// Codes of the bootloader's errors (Error::code), beside the link's own codes, which pass
+// through unchanged.
+enum BootloaderErrorCode : int {
+    kBootloaderRefused = 20,     // NACK
+    kBootloaderUnexpected = 21,  // another byte where an acknowledgement belonged
+    kBootloaderReadRefused = 22, // NACK to Read Memory: the flash cannot be verified
+    kBootloaderMismatch = 23,    // the flash does not hold what was written
+    kBootloaderUnasked = 24,     // bytes arrived that nothing asked for
+};
+
+// Time limits of the bootloader's answers: a global erase of the whole flash takes seconds on
+// some parts, one block write well under a second.
+struct BootloaderTimeouts {
+    int reply_ms = 1000;
+    int mass_erase_ms = 35000;
+    int block_write_ms = 1000;
+    // For each filler byte while resynchronising.
+    int resync_ms = 100;
+};
+
+// The commands of the microcontroller's serial bootloader, each byte in a write of its own
+// with the pauses the bootloader was found to need, and the log lines of each step. Every
+// command stops at the first answer that is not an acknowledgement: the error says what was
+// refused and how; link errors keep their codes.
+class BootloaderProtocol {
+public:
+    BootloaderProtocol(BootloaderPort& port, Log& log, Clock& clock,
+                       const BootloaderTimeouts& timeouts = {});
+
+    // One answer byte, logged; anything but ACK is an error naming `what`.
+    Status wait_for_ack(const QString& what, int timeout_ms);
+    // Write Memory with its address frame, both acknowledged.
+    Status send_write_address(quint32 address);
+    // Erase Memory, global erase.
+    Status erase_flash();
+    // The data frame of one chunk (1 to 256 bytes) after send_write_address.
+    Status write_data(const QByteArray& data);
+    // Read Memory of `expected.size()` bytes at `address`, compared with `expected`.
+    Status read_back(quint32 address, const QByteArray& expected);
+    // Write Memory of the record at its address.
+    Status write_record(const QByteArray& record);
+    // Go to the image's start address.
+    Status go_to_application();
+    // Brings a bootloader that an earlier attempt left inside a command back to waiting for a
+    // command: filler bytes complete whatever frame it expects, and its answer (ACK or NACK)
+    // marks the end; a bootloader that lost its synchronisation answers the sync byte.
+    Status resynchronise();
+    // Fails when bytes arrived that no request asked for: a bootloader that answers twice
+    // could otherwise make a later refusal look like an acknowledgement.
+    Status expect_nothing_unasked();
+    // Waits `quiet_ms` and fails if anything arrives.
+    Status expect_quiet(int quiet_ms);
+
+    quint32 target_address = 0;
+
+private:
+    Status send(quint8 byte);
+    Status send_paced(const QByteArray& bytes, int pause_after_ms);
+    Status send_wire_paced(const QByteArray& bytes);
+    Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what);
+
+    BootloaderPort& m_port;
+    Log& m_log;
+    Clock& m_clock;
+    BootloaderTimeouts m_timeouts;
+};
+
+} // namespace kx
