@@ -1,19 +1,84 @@
 #include "params/ui/FXParameters.h"
 
+#include "base/clock.h"
+#include "base/dialogs.h"
+#include "base/log.h"
+#include "library/hex_text.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+#include "params/control_addresses.h"
+
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QSlider>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kx {
 
 namespace {
+
 constexpr char kCaption[] = "FX Parameters";
 constexpr int kClientWidth = 373;
-constexpr int kRowHeight = 25;
 constexpr int kExtraRows = 4;
-constexpr int kMargin = 10;
+constexpr int kPotPause_ms = 1;
+constexpr int kAssignHold_ms = 100;
+
+// The window's layout: row r at y = 25r + 10, widgets 20 high; controls in rows 0..N-1, then
+// bypass, preset and the readbacks. Columns: the row's label, its slider, toggle or list, a
+// line, the assignment box. The lists and boxes are as wide as the looks' padding and arrow
+// need to show their longest option ("Octave+Fifth", "GREEN") whole in 373 pixels.
+constexpr int kRowPitch = 25;
+constexpr int kTop = 10;
+constexpr int kWidgetHeight = 20;
+constexpr int kLabelX = 10;
+constexpr int kLabelWidth = 140;
+constexpr int kMultiLabelWidth = kLabelWidth;
+constexpr int kEditX = kLabelX + kLabelWidth;
+constexpr int kEditWidth = 120;
+// A switch row shows its toggle where the other rows begin their slider or list, and the state
+// text after it, so that a long state text ("Chorus->Plate") is read whole and covers neither
+// the toggle nor the row's label.
+constexpr int kToggleX = kEditX;
+constexpr int kToggleWidth = 24;
+constexpr int kStateLabelX = kToggleX + kToggleWidth + 4;
+constexpr int kStateLabelWidth = kEditX + kEditWidth - kStateLabelX;
+constexpr int kSeparatorX = kEditX + kEditWidth + 6;
+constexpr double kSeparatorPerControl = 24.5;
+constexpr int kBoxX = kSeparatorX + 6;
+constexpr int kBoxWidth = 86;
+
+constexpr char kMessageReplyMissing[] =
+    "The pedal's reply is incomplete: it holds %1 of the %2 values expected. Not received, and "
+    "left as they were: %3.";
+
+int row_y(int row) {
+    return kRowPitch * row + kTop;
+}
+
+// The on/off toggle of a switch row: a check box with no text of its own (the state label
+// beside it says the state), which answers a click anywhere in its 40 pixels, not only on the
+// small indicator.
+class Toggle : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
 } // namespace
 
 int parameters_window_height(int control_count, int readback_count) {
-    return (control_count + readback_count + kExtraRows) * kRowHeight + kMargin;
+    return (control_count + readback_count + kExtraRows) * kRowPitch + kTop;
 }
 
 TformFXParameters::TformFXParameters(QWidget* parent)
@@ -21,15 +86,22 @@ TformFXParameters::TformFXParameters(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint) {
     setObjectName(QStringLiteral("formFXParameters"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(latin1(kCaption));
+    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kClientWidth, parameters_window_height(0, 0));
 }
 
-void TformFXParameters::EnableDisableControls(bool AEnable) {
-    const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* widget : widgets)
-        widget->setEnabled(AEnable);
+TformFXParameters::~TformFXParameters() = default;
+
+void TformFXParameters::attach(Communication& comm, ConnectionUi& main_window, ResourceStore& store,
+                               Dialogs& dialogs, Log& log, Clock& clock) {
+    m_comm = &comm;
+    m_main = &main_window;
+    m_store = &store;
+    m_dialogs = &dialogs;
+    m_log = &log;
+    m_clock = &clock;
 }
 
 void TformFXParameters::showEvent(QShowEvent* event) {
@@ -45,19 +117,482 @@ void TformFXParameters::closeEvent(QCloseEvent* event) {
 }
 
 void TformFXParameters::OnShow() {
-    // The rows come from the selected effect's control description; until they are built
-    // the window holds no rows.
-    m_control_count = 0;
-    m_readback_count = 0;
+    clear_rows();
+    if (!build_rows()) {
+        clear_rows();
+        m_description = ControlDescription();
+    }
+    setFixedHeight(parameters_window_height(control_count(), readback_count()));
 }
 
 void TformFXParameters::OnClose() {
+    clear_rows();
+    m_description = ControlDescription();
+    emit closed();
+}
+
+void TformFXParameters::clear_rows() {
+    const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* widget : widgets) {
+        // A widget going away must not run a handler on the half-dismantled rows.
+        widget->blockSignals(true);
+        delete widget;
+    }
+    for (auto* table : {&m_row_labels, &m_state_labels, &m_readback_labels})
+        table->clear();
+    for (auto* table : {&m_lists, &m_boxes, &m_readback_boxes})
+        table->clear();
+    m_sliders.clear();
+    m_toggles.clear();
+    m_addresses.clear();
+    m_option_counts.clear();
+    m_bypass_label = m_preset_label = nullptr;
+    m_bypass_box = m_preset_box = nullptr;
+    m_separator = nullptr;
+}
+
+QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint,
+                                         const QString& accessible_row) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(kLabelX, row_y(row), kLabelWidth, kWidgetHeight);
+    label->setToolTip(hint);
+    label->setAccessibleName(accessible_row + QStringLiteral(" label"));
+    label->show();
+    return label;
+}
+
+QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString& object_name,
+                                      const QString& accessible_row) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(object_name);
+    box->setAccessibleName(accessible_row + QStringLiteral(" assignment"));
+    box->addItems(assignment_box_items(kind));
+    box->setCurrentIndex(-1);
+    box->setGeometry(kBoxX, row_y(row), kBoxWidth, kWidgetHeight);
+    box->setEnabled(effect_is_live);
+    box->show();
+    return box;
+}
+
+bool TformFXParameters::build_rows() {
+    if (!m_store || !m_log || !m_dialogs)
+        return false;
+    QString error;
+    auto description = read_control_description(selected_effect_name, *m_store, *m_log, &error);
+    if (!description) {
+        m_dialogs->message(error);
+        return false;
+    }
+    const auto address_texts = read_control_addresses(
+        selected_effect_name, description->control_count, *m_store, *m_log, &error);
+    if (!address_texts) {
+        m_dialogs->message(error);
+        return false;
+    }
+    QList<quint16> addresses;
+    for (int i = 0; i < description->control_count; ++i) {
+        const auto address = parse_address_text(address_texts->at(i));
+        if (!address) {
+            m_dialogs->message(
+                QStringLiteral("The image of \"%1\" holds \"%2\" as the address of control %3, "
+                               "which is not a parameter address.")
+                    .arg(selected_effect_name, address_texts->at(i))
+                    .arg(i));
+            return false;
+        }
+        addresses << *address;
+    }
+    m_description = *description;
+    m_addresses = addresses;
+
+    const int n = m_description.control_count;
+    const int r = m_description.readback_count;
+    m_row_labels.fill(nullptr, n);
+    m_sliders.fill(nullptr, n);
+    m_toggles.fill(nullptr, n);
+    m_state_labels.fill(nullptr, n);
+    m_lists.fill(nullptr, n);
+    m_option_counts.fill(0, n);
+    const bool live = effect_is_live;
+
+    for (int i = 0; i < n; ++i) {
+        const ControlEntry& entry = m_description.controls.at(i);
+        switch (entry.kind) {
+        case ControlKind::Pot: {
+            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line, entry.label);
+            auto* slider = new QSlider(Qt::Horizontal, this);
+            slider->setObjectName(QStringLiteral("sldPot%1").arg(i));
+            slider->setAccessibleName(entry.label + QStringLiteral(" slider"));
+            slider->setRange(0, kMaxControlValue);
+            slider->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
+            slider->setEnabled(live);
+            slider->show();
+            connect(slider, &QSlider::valueChanged, this, [this, i] { PotParameterChange(i); });
+            m_sliders[i] = slider;
+            break;
+        }
+        case ControlKind::Switch: {
+            auto* toggle = new Toggle(this);
+            toggle->setObjectName(QStringLiteral("chkSwitch%1").arg(i));
+            toggle->setAccessibleName(entry.label + QStringLiteral(" switch"));
+            toggle->setGeometry(kToggleX, row_y(i), kToggleWidth, kWidgetHeight);
+            toggle->setEnabled(live);
+            connect(toggle, &QCheckBox::clicked, this, [this, i] { SwitchParameterClick(i); });
+            m_toggles[i] = toggle;
+            m_row_labels[i] = add_row_label(i, entry.label, QString(), entry.label);
+            m_log->print_line(entry.state0_text);
+            m_log->print_line(entry.state1_text);
+            auto* state = new QLabel(entry.state0_text, this);
+            state->setObjectName(QStringLiteral("lblSwitchState%1").arg(i));
+            state->setAccessibleName(entry.label + QStringLiteral(" state"));
+            state->setGeometry(kStateLabelX, row_y(i), kStateLabelWidth, kWidgetHeight);
+            state->show();
+            toggle->show();
+            m_state_labels[i] = state;
+            break;
+        }
+        case ControlKind::MultiSwitch: {
+            auto* list = new QComboBox(this);
+            list->setObjectName(QStringLiteral("cmbMultiSwitch%1").arg(i));
+            list->setAccessibleName(entry.label + QStringLiteral(" options"));
+            list->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
+            list->setEnabled(live);
+            QLabel* label = add_row_label(i, entry.label, QString(), entry.label);
+            label->setWordWrap(true);
+            label->resize(kMultiLabelWidth,
+                          std::max(kWidgetHeight, label->heightForWidth(kMultiLabelWidth)));
+            m_row_labels[i] = label;
+            m_log->print_line(entry.raw_line.mid(entry.label.size() + 1));
+            for (const QString& option : entry.options) {
+                m_log->print_line(option);
+                list->addItem(option);
+            }
+            list->setCurrentIndex(-1);
+            m_option_counts[i] = int(entry.options.size());
+            connect(list, &QComboBox::currentIndexChanged, this,
+                    [this, i] { MultiSwitchOnChange(i); });
+            list->show();
+            m_lists[i] = list;
+            break;
+        }
+        }
+        if (m_row_labels[i])
+            m_row_labels[i]->setObjectName(QStringLiteral("lblControl%1").arg(i));
+    }
+
+    // Controls beyond the message's 16 slots cannot be assigned: their rows have no box.
+    for (int i = 0; i < std::min(n, kAssignableControls); ++i) {
+        QComboBox* box = add_box(i, AssignmentBox::Control, QStringLiteral("boxAssign%1").arg(i),
+                                 m_description.controls.at(i).label);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, i] { boxAssignOnChange(i); });
+        m_boxes << box;
+    }
+
+    m_separator = new QFrame(this);
+    m_separator->setObjectName(QStringLiteral("lnSeparator"));
+    m_separator->setAccessibleName(QStringLiteral("Assignment separator"));
+    m_separator->setFrameShape(QFrame::VLine);
+    m_separator->setGeometry(kSeparatorX, kTop, 1, int(std::lround(kSeparatorPerControl * n)));
+    m_separator->show();
+
+    m_bypass_label = add_row_label(n, latin1(kCaptionBypassToggle), latin1(kCaptionBypassToggle),
+                                   QStringLiteral("Bypass"));
+    m_bypass_label->setObjectName(QStringLiteral("lblBypass"));
+    m_bypass_box = add_box(n, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignBypass"),
+                           QStringLiteral("Bypass"));
+    connect(m_bypass_box, &QComboBox::currentIndexChanged, this,
+            &TformFXParameters::boxAssignBypassOnChange);
+    m_preset_label = add_row_label(n + 1, latin1(kCaptionPresetChange),
+                                   latin1(kCaptionPresetChange), QStringLiteral("Preset"));
+    m_preset_label->setObjectName(QStringLiteral("lblPreset"));
+    m_preset_box = add_box(n + 1, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignPreset"),
+                           QStringLiteral("Preset"));
+    connect(m_preset_box, &QComboBox::currentIndexChanged, this,
+            &TformFXParameters::boxAssignPresetOnChange);
+
+    for (int j = 0; j < r; ++j) {
+        const QString& line = m_description.readbacks.at(j);
+        QLabel* label = add_row_label(n + 2 + j, line, line, line);
+        label->setObjectName(QStringLiteral("lblReadback%1").arg(j));
+        m_readback_labels << label;
+        QComboBox* box = add_box(n + 2 + j, AssignmentBox::Readback,
+                                 QStringLiteral("boxAssignRdbcks%1").arg(j), line);
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this, j] { boxAssignRdbcksOnChange(j); });
+        m_readback_boxes << box;
+    }
+    return true;
+}
+
+void TformFXParameters::EnableDisableControls(bool AEnable) {
     const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : widgets)
-        delete widget;
-    m_control_count = 0;
-    m_readback_count = 0;
-    emit closed();
+        widget->setEnabled(AEnable);
+}
+
+// ---- values
+
+void TformFXParameters::update_FXParameters(QByteArrayView received_values) {
+    const int n = control_count();
+    if (m_log)
+        m_log->print_line(QString::number(received_values.size()));
+    const ParameterReply reply = decode_parameter_reply(received_values, n, readback_count());
+    m_state.values.resize(n);
+    QList<bool> known(n, false);
+    for (int i = 0; i < n; ++i) {
+        if (const auto value = reply.values.at(i)) {
+            m_state.values[i] = *value;
+            known[i] = true;
+        }
+    }
+    show_values(known);
+    if (!reply.complete())
+        report_incomplete(reply);
+}
+
+void TformFXParameters::setItems() {
+    show_values(QList<bool>(control_count(), true));
+}
+
+void TformFXParameters::show_values(const QList<bool>& known) {
+    // A preset may carry more or fewer values than the open effect has controls.
+    const int shown = std::min<int>(control_count(), int(m_state.values.size()));
+    for (int i = 0; i < shown; ++i) {
+        if (!known.value(i))
+            continue;
+        const int value = m_state.values.at(i);
+        if (QSlider* slider = m_sliders.value(i)) {
+            slider->setValue(std::clamp(value, 0, kMaxControlValue));
+        } else if (QCheckBox* toggle = m_toggles.value(i)) {
+            const SwitchState state = switch_state_from_value(value);
+            if (state != SwitchState::Unchanged)
+                toggle->setChecked(state == SwitchState::On);
+            refresh_state_label(i);
+        } else if (QComboBox* list = m_lists.value(i)) {
+            list->setCurrentIndex(multi_switch_option_from_value(value, m_option_counts.at(i)));
+        }
+    }
+    set_main_button(ConnectionUi::Control::btnRequest, true);
+}
+
+void TformFXParameters::refresh_state_label(int i) {
+    const ControlEntry& entry = m_description.controls.at(i);
+    m_state_labels.at(i)->setText(m_toggles.at(i)->isChecked() ? entry.state1_text
+                                                               : entry.state0_text);
+}
+
+void TformFXParameters::receive_assignments_from_device(QByteArrayView received_values) {
+    const int n = control_count();
+    const ParameterReply reply = decode_parameter_reply(received_values, n, readback_count());
+    // Slots the reply holds start unassigned; those a short reply lacks keep their codes.
+    for (int i = 0; i < kAssignableControls; ++i)
+        if (i >= reply.control_codes.size() || reply.control_codes.at(i))
+            m_state.control_assignments[i] = kUnassignedCode;
+    for (int j = 0; j < kMaxReadbackCount; ++j)
+        if (j >= reply.readback_codes.size() || reply.readback_codes.at(j))
+            m_state.readback_assignments[j] = kUnassignedCode;
+
+    for (int i = 0; i < int(reply.control_codes.size()); ++i) {
+        const auto code = reply.control_codes.at(i);
+        if (!code)
+            continue;
+        if (QComboBox* box = m_boxes.value(i))
+            box->setCurrentIndex(assignment_box_item(AssignmentBox::Control, *code));
+        m_state.control_assignments[i] = *code;
+    }
+    if (reply.bypass_code && m_bypass_box)
+        select_box_item(m_bypass_box,
+                        assignment_box_item(AssignmentBox::BypassOrPreset, *reply.bypass_code),
+                        &TformFXParameters::boxAssignBypassOnChange);
+    if (reply.preset_code && m_preset_box)
+        select_box_item(m_preset_box,
+                        assignment_box_item(AssignmentBox::BypassOrPreset, *reply.preset_code),
+                        &TformFXParameters::boxAssignPresetOnChange);
+    for (int j = 0; j < int(reply.readback_codes.size()); ++j) {
+        const auto code = reply.readback_codes.at(j);
+        if (!code)
+            continue;
+        if (QComboBox* box = m_readback_boxes.value(j))
+            box->setCurrentIndex(assignment_box_item(AssignmentBox::Readback, *code));
+        m_state.readback_assignments[j] = *code;
+    }
+}
+
+void TformFXParameters::select_box_item(QComboBox* box, int item,
+                                        void (TformFXParameters::*handler)()) {
+    // The stored code must follow the box even when the reply repeats what it shows.
+    if (box->currentIndex() == item)
+        (this->*handler)();
+    else
+        box->setCurrentIndex(item);
+}
+
+void TformFXParameters::report_incomplete(const ParameterReply& reply) {
+    QStringList missing;
+    for (int i : reply.missing_values())
+        missing << m_description.controls.at(i).label;
+    for (int i : reply.missing_control_codes())
+        missing << m_description.controls.at(i).label + QStringLiteral(" assignment");
+    if (!reply.bypass_code)
+        missing << QStringLiteral("Bypass assignment");
+    if (!reply.preset_code)
+        missing << QStringLiteral("Preset assignment");
+    for (int j : reply.missing_readback_codes())
+        missing << m_description.readbacks.at(j) + QStringLiteral(" assignment");
+    if (m_dialogs)
+        m_dialogs->message(QString::fromLatin1(kMessageReplyMissing)
+                               .arg(reply.received_count)
+                               .arg(reply.expected_count)
+                               .arg(missing.join(QStringLiteral(", "))));
+}
+
+// ---- messages
+
+Status TformFXParameters::send_parameter(ControlKind kind, int i, int value) {
+    if (!m_comm)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    // Another effect's addresses would overwrite the running effect's parameters.
+    if (!effect_is_live)
+        return {};
+    const QByteArray message = parameter_write_message(m_addresses.at(i), value);
+    m_log->print_line(parameter_log_line(kind, i, message));
+    const Status status = m_comm->send_message(message);
+    report(status);
+    return status;
+}
+
+Status TformFXParameters::send_pot(int i) {
+    QSlider* slider = m_sliders.value(i);
+    if (!slider)
+        return Error{QStringLiteral("Control %1 is not a pot.").arg(i)};
+    const Status status = send_parameter(ControlKind::Pot, i, pot_value(slider->value()));
+    if (status && m_clock && effect_is_live)
+        m_clock->sleep_ms(kPotPause_ms);
+    return status;
+}
+
+Status TformFXParameters::send_switch(int i) {
+    QCheckBox* toggle = m_toggles.value(i);
+    if (!toggle)
+        return Error{QStringLiteral("Control %1 is not a switch.").arg(i)};
+    return send_parameter(ControlKind::Switch, i, switch_value(toggle->isChecked()));
+}
+
+Status TformFXParameters::send_multiswitch(int i) {
+    QComboBox* list = m_lists.value(i);
+    if (!list)
+        return Error{QStringLiteral("Control %1 is not a multi switch.").arg(i)};
+    if (list->currentIndex() < 0)
+        return {}; // no option chosen: nothing to send
+    return send_parameter(ControlKind::MultiSwitch, i,
+                          multi_switch_value(list->currentIndex(), m_option_counts.at(i)));
+}
+
+Status TformFXParameters::enter_bypass(const LinkClaim* claim) {
+    if (!m_comm)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    return m_comm->send_message(bypass_message(), claim);
+}
+
+Status TformFXParameters::assign_to_pedal() {
+    if (!m_comm || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    AssignmentCodes codes;
+    for (int i = 0; i < int(m_boxes.size()); ++i) {
+        const quint8 code = assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+        m_state.control_assignments[i] = code;
+        codes.controls << code;
+    }
+    for (int j = 0; j < int(m_readback_boxes.size()); ++j) {
+        const quint8 code =
+            assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
+        m_state.readback_assignments[j] = code;
+        codes.readbacks << code;
+    }
+    codes.bypass = m_state.bypass_assignment;
+    codes.preset = m_state.preset_assignment;
+    const QByteArray message = assignment_message(codes);
+    m_log->print_line(bytes_to_hex(message));
+
+    if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
+        return {};
+    const Status status = m_comm->send_message(message);
+    report(status);
+    if (status) {
+        set_main_button(ConnectionUi::Control::btnAssign, false);
+        m_clock->sleep_ms(kAssignHold_ms);
+        set_main_button(ConnectionUi::Control::btnAssign, true);
+    }
+    return status;
+}
+
+void TformFXParameters::report(const Status& status) {
+    if (status)
+        return;
+    switch (status.error_code()) {
+    case kLinkBusy: // the link has shown its status text
+    case kLinkLost: // the link has reported it once
+        return;
+    case kLinkNotOpen:
+        if (m_main)
+            m_main->show_status_text(status.error());
+        return;
+    default:
+        if (m_dialogs)
+            m_dialogs->message(status.error());
+    }
+}
+
+void TformFXParameters::set_main_button(ConnectionUi::Control control, bool enabled) {
+    if (!m_main)
+        return;
+    // Once the chip is gone, nothing here may switch a pedal action back on.
+    if (enabled && (!m_comm || !m_comm->connected()))
+        return;
+    m_main->set_control_enabled(control, enabled);
+}
+
+// ---- handlers
+
+void TformFXParameters::PotParameterChange(int i) {
+    if (live_mode)
+        return;
+    (void)send_pot(i);
+}
+
+void TformFXParameters::SwitchParameterClick(int i) {
+    if (live_mode)
+        return;
+    (void)send_switch(i);
+    refresh_state_label(i);
+}
+
+void TformFXParameters::MultiSwitchOnChange(int i) {
+    (void)send_multiswitch(i);
+}
+
+void TformFXParameters::boxAssignOnChange(int i) {
+    m_state.control_assignments[i] =
+        assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+}
+
+void TformFXParameters::boxAssignRdbcksOnChange(int j) {
+    const quint8 code =
+        assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
+    m_state.readback_assignments[j] = code;
+    m_log->print_line(code_text(code));
+}
+
+void TformFXParameters::boxAssignBypassOnChange() {
+    m_state.bypass_assignment =
+        assignment_code(AssignmentBox::BypassOrPreset, m_bypass_box->currentIndex());
+    m_log->print_line(latin1(kLogBypassAssignment) + code_text(m_state.bypass_assignment));
+}
+
+void TformFXParameters::boxAssignPresetOnChange() {
+    m_state.preset_assignment =
+        assignment_code(AssignmentBox::BypassOrPreset, m_preset_box->currentIndex());
+    m_log->print_line(latin1(kLogPresetAssignment) + code_text(m_state.preset_assignment));
 }
 
 } // namespace kx
