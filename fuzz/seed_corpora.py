@@ -86,6 +86,19 @@ def value_replies():
     }
 
 
+def parameter_replies():
+    """Parameter state replies as decoded: N, R, then one value a byte."""
+    words = bytes.fromhex("00400000" "007FE000" "FFFFE000" "00001FFF" "00800000")
+    codes = bytes(range(16)) + b"\x09\xff" + b"\x02\xff\x00\x03"
+    return {
+        "five-controls": bytes([5, 2]) + words + codes,
+        "sixteen-controls": bytes([16, 4]) + words * 3 + words[:4] + codes,
+        "twenty-four-controls": bytes([24, 0]) + words * 4 + words[:16] + codes,
+        "cut-in-a-word": bytes([5, 2]) + words[:10],
+        "cut-in-the-codes": bytes([5, 2]) + words + codes[:17],
+    }
+
+
 def main():
     out = pathlib.Path(sys.argv[1])
     seeds = {}
@@ -110,6 +123,7 @@ def main():
     seeds["pedal_commands"] = pedal_sessions(small)
     seeds["stm32_bootloader"] = bootloader_sessions()
     seeds["value_reply"] = value_replies()
+    seeds["parameter_reply"] = parameter_replies()
     for target, files in seeds.items():
         folder = out / target
         folder.mkdir(parents=True, exist_ok=True)
