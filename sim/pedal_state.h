@@ -59,6 +59,8 @@ struct PedalContext {
     qint64 extra_delay_us = 0;
     // The k-th acknowledgement of the bootloader from now on becomes a NACK (0: none).
     int nack_countdown = 0;
+    // A flash byte that keeps its erased value whatever is written to it (-1: none).
+    qint64 dead_flash_cell = -1;
     // "What the pedal understood", for logs; may be empty.
     std::function<void(qint64 at_us, const QString& text)> note;
 

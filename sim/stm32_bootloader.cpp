@@ -239,6 +239,9 @@ void Stm32Bootloader::step(qint64 at_us, std::vector<PendingReply>& replies) {
         if (!ack(at_us, work_us, {}, replies))
             return;
         std::copy_n(reinterpret_cast<const quint8*>(m_frame.constData()) + 1, count, target);
+        const qint64 dead = m_context.dead_flash_cell;
+        if (to_flash && dead >= qint64(m_address) && dead < qint64(m_address) + count)
+            target[dead - m_address] = kErasedByte;
         m_context.tell(at_us,
                        QStringLiteral("wrote %1 bytes at %2").arg(count).arg(hex32(m_address)));
         expect(Phase::Command, 2);

@@ -206,6 +206,7 @@ void VirtualPedal::clear_faults() {
     m_context.nack_countdown = 0;
     m_unplug_countdown = 0;
     m_context.extra_delay_us = 0;
+    m_context.dead_flash_cell = -1;
 }
 
 void VirtualPedal::unplug(qint64 at_us) {

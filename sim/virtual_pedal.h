@@ -106,6 +106,9 @@ public:
     void inject_unplug_at_byte(qint64 k) { m_unplug_countdown = k; }
     // Every answer leaves this much later.
     void inject_extra_delay_us(qint64 delay_us) { m_context.extra_delay_us = delay_us; }
+    // The flash byte at `address` does not take what is written to it; the write is still
+    // acknowledged, as a worn cell's would be.
+    void inject_dead_flash_cell(quint32 address) { m_context.dead_flash_cell = address; }
     void clear_faults();
 
     // ---- the cable
