@@ -7,6 +7,8 @@
 #include "base/dialogs.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "link/Communication.h"
+#include "link/effect_upload.h"
+#include "link/pedal_commands.h"
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
@@ -158,6 +160,12 @@ void TformMain::build_controls() {
             (this->*kCategories[row].handler)();
     });
     connect(lstEffects, &QListWidget::itemClicked, this, &TformMain::effetto_cliccato);
+    connect(btnUpload, &QPushButton::clicked, this, &TformMain::btnUploadClick);
+    connect(btnOpenEffect, &QPushButton::clicked, this, &TformMain::btnOpenEffectClick);
+    connect(btnRequest, &QPushButton::clicked, this, &TformMain::btnRequestClick);
+    connect(btnAssign, &QPushButton::clicked, this, &TformMain::btnAssignClick);
+    connect(btnStoreSettingsOnPedal, &QPushButton::clicked, this,
+            &TformMain::btnStoreSettingsOnPedalClick);
 
     // Controls the user never reaches.
     chkFirmwareUpgradeMode = new QCheckBox(QStringLiteral("Firmware Upgrade Mode"), this);
@@ -307,9 +315,12 @@ void TformMain::show_status_text(const QString& status) {
 
 void TformMain::set_other_windows(const OtherWindows& windows) {
     m_windows = windows;
-    if (m_windows.formFXParameters)
+    if (m_windows.formFXParameters) {
         connect(m_windows.formFXParameters, &TformFXParameters::closed, this,
                 &TformMain::fx_parameters_closed);
+        m_windows.formFXParameters->attach(communication(), *this, m_context.store,
+                                           m_context.dialogs, m_context.log, m_context.clock);
+    }
 }
 
 void TformMain::create_categories() {
@@ -325,13 +336,19 @@ void TformMain::create_look_menu() {
 }
 
 void TformMain::create_midi_channel_menu() {
-    // The channel command itself belongs to the pedal link.
-    QAction* omni = menuMIDIchannel->addAction(QStringLiteral("OMNI"));
-    omni->setObjectName(QStringLiteral("menuMIDIchannelOMNI"));
-    for (int channel = 1; channel <= 16; ++channel) {
-        QAction* item = menuMIDIchannel->addAction(QString::number(channel));
-        item->setObjectName(QStringLiteral("menuMIDIchannel%1").arg(channel));
+    for (const QString& caption : midi_channel_items()) {
+        QAction* item = menuMIDIchannel->addAction(caption);
+        item->setObjectName(QStringLiteral("menuMIDIchannel") + caption);
     }
+    connect(menuMIDIchannel, &QMenu::triggered, this, &TformMain::menuMIDIchannelsClickItem);
+}
+
+int category_count() {
+    return static_cast<int>(std::size(kCategories));
+}
+
+QString category_resource(int row) {
+    return QString::fromLatin1(kCategories[row].resource);
 }
 
 void TformMain::lstGainClick() {
@@ -394,20 +411,25 @@ void TformMain::effetto_cliccato(QListWidgetItem* Item) {
             button->setEnabled(false);
     }
 
-    if (TformFXParameters* parameters = m_windows.formFXParameters) {
-        if (parameters->isVisible())
-            parameters->close();
-        const QRect frame = frameGeometry();
-        parameters->move(frame.x() + frame.width(), frame.y());
-        parameters->selected_effect_name = selection.selected_effect_name;
-        parameters->effect_is_live = selection.effect_is_live;
-        parameters->show();
-        parameters->setWindowTitle(selection.selected_effect_name);
-        parameters->setFixedHeight(
-            parameters_window_height(parameters->control_count(), parameters->readback_count()));
-    }
+    show_parameters_window(selection.selected_effect_name);
 
     menuLoadIR->setEnabled(selection.selected_category == QLatin1String(kImpulseResponseCategory));
+}
+
+void TformMain::show_parameters_window(const QString& caption) {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters)
+        return;
+    if (parameters->isVisible())
+        parameters->close();
+    const QRect frame = frameGeometry();
+    parameters->move(frame.x() + frame.width(), frame.y());
+    parameters->selected_effect_name = m_context.selection.selected_effect_name;
+    parameters->effect_is_live = m_context.selection.effect_is_live;
+    parameters->show();
+    parameters->setWindowTitle(caption);
+    parameters->setFixedHeight(
+        parameters_window_height(parameters->control_count(), parameters->readback_count()));
 }
 
 int TformMain::highlighted_effect_row() const {

@@ -1,7 +1,13 @@
 #pragma once
 
 #include "app/NewVersionMsg.h"
+#include "base/result.h"
 #include "link/connection_ui.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
 
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +25,7 @@ namespace kx {
 
 class AppContext;
 class Communication;
+class EffectUpload;
 class ElidingLabel;
 class TformFirmwareUpgrade;
 class TformFXInfo;
@@ -41,6 +48,17 @@ inline constexpr char kLogEffectIndex[] = "efx index :";
 inline constexpr char kLogSelectedEffect[] = "selected effect name: ";
 inline constexpr char kLogArrowUp[] = "arrow up pressed";
 inline constexpr char kLogArrowDown[] = "arrow down pressed";
+inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
+inline constexpr char kMessageNoEffectSelected[] =
+    "Choose an effect in the list first, then upload it.";
+// Pause after the store message, while the pedal writes its flash.
+inline constexpr int kStoreSettingsPauseMs = 100;
+
+// The category rows, in display order: how many, and the resource that lists each one's
+// effects.
+int category_count();
+QString category_resource(int row);
+
 // How long a status text stays in the main window.
 inline constexpr int kStatusTextShow_ms = 6000;
 // The how-to message of the Impulse Response category, its lines joined by CR LF.
@@ -147,6 +165,12 @@ public slots:
     void menuStartFirmwareUpgradeClick();
     void checkmostrecentversiononwebsite();
     void FormKeyDown();
+    void btnUploadClick();
+    void btnOpenEffectClick();
+    void btnRequestClick();
+    void btnAssignClick();
+    void btnStoreSettingsOnPedalClick();
+    void menuMIDIchannelsClickItem(QAction* item);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -168,10 +192,19 @@ private:
     void fill_effect_list();
     bool move_up_or_down(int key);
     void fx_parameters_closed();
+    // Closes the parameters window if it is open, places it beside this one, shows it for the
+    // selected effect under `caption` and sizes it to the effect's rows.
+    void show_parameters_window(const QString& caption);
+    void request_parameters();
+    // The row of the pedal's effect in a category list, if it is there.
+    std::optional<int> find_effect_in_list(const QStringList& lines) const;
+    // Shows a pedal action's failure, unless the link has already told the user.
+    void report_pedal_error(const Error& error);
 
     AppContext& m_context;
     OtherWindows m_windows;
     QString m_device_name_text;
+    std::unique_ptr<EffectUpload> m_upload;
 };
 
 } // namespace kx
