@@ -22,6 +22,8 @@ constexpr qint64 kByteWireTimeUs = 87;
 constexpr int kResyncFillers = 6;
 constexpr quint8 kFiller = 0x00;
 constexpr quint8 kSync = 0x7F;
+// More than a stopped attempt can have left on its way.
+constexpr int kLateAnswerBytes = 1024;
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -284,6 +286,14 @@ Status BootloaderProtocol::go_to_application() {
 
 Status BootloaderProtocol::resynchronise() {
     m_log.print_line(latin1(kLogResynchronise));
+    // An answer the stopped attempt gave up on may still come; taken for a filler's answer it
+    // would end the resynchronisation too early.
+    const auto late =
+        m_port.receive(kLateAnswerBytes, m_timeouts.reply_ms, QStringLiteral("a late answer"));
+    if (!late && late.error_code() != kLinkTimedOut)
+        return late.failure();
+    if (late)
+        m_log.print_line(latin1(kLogLateAnswer) + QString::number(late->size()));
     const QString what = QStringLiteral("the resynchronisation");
     for (int i = 0; i <= kResyncFillers; ++i) {
         // The last try is the sync byte, for a bootloader that restarted meanwhile.

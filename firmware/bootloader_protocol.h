@@ -24,6 +24,7 @@ inline constexpr char kLogSendGo[] = "SEND GO COMMAND";
 inline constexpr char kLogSendRead[] = "SEND READ COMMAND";
 inline constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
 inline constexpr char kLogResynchronise[] = "RESYNCHRONISE";
+inline constexpr char kLogLateAnswer[] = "late answer dropped, bytes: ";
 inline constexpr char kLogAnswerBytes[] = "num of bytes received: ";
 inline constexpr char kLogAnswerReceived[] = "received: ";
 inline constexpr char kLogAck[] = "ACK";

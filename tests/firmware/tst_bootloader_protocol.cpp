@@ -308,6 +308,8 @@ void TestBootloaderProtocol::resynchronise() {
     QFETCH(int, code);
     QFETCH(QStringList, sent);
     Script script;
+    // A late answer of the stopped attempt comes first; it must not count as a filler's.
+    script.answers.append({hex("79")});
     script.answers.append(QList<Script::Answer>(silent_fillers, {{}, kLinkTimedOut}));
     if (!answer.isEmpty())
         script.answers.append({answer});
@@ -315,8 +317,8 @@ void TestBootloaderProtocol::resynchronise() {
     BootloaderProtocol protocol(script, log, script);
     QCOMPARE(protocol.resynchronise().error_code(), code);
     QCOMPARE(script.events.filter(QRegularExpression("^W")), sent);
-    QVERIFY(script.events.filter(QRegularExpression("^R")).size() == sent.size());
-    QVERIFY(script.events.filter(QRegularExpression("^R1/100$")).size() == sent.size());
+    QCOMPARE(script.events.filter(QRegularExpression("^R")),
+             QStringList{"R1024/1000"} + QStringList(sent.size(), "R1/100"));
 }
 
 QTEST_GUILESS_MAIN(TestBootloaderProtocol)

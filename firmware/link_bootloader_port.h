@@ -1,0 +1,26 @@
+#pragma once
+
+#include "firmware/bootloader_port.h"
+
+namespace kx {
+
+class Communication;
+class LinkClaim;
+
+// The bootloader's bytes over the pedal's link, under the claim of the running upgrade, so no
+// other pedal action comes between them.
+class LinkBootloaderPort : public BootloaderPort {
+public:
+    LinkBootloaderPort(Communication& comm, const LinkClaim& claim);
+
+    Status begin() override;
+    Status send_byte(quint8 byte) override;
+    Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what) override;
+    Result<QByteArray> take_unasked() override;
+
+private:
+    Communication& m_comm;
+    const LinkClaim& m_claim;
+};
+
+} // namespace kx

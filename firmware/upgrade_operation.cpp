@@ -1,0 +1,43 @@
+#include "firmware/upgrade_operation.h"
+
+#include "firmware/link_bootloader_port.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+
+#include <algorithm>
+
+namespace kx {
+
+FirmwareUpgradeOperation::FirmwareUpgradeOperation(Communication& comm, Log& log, Clock& clock)
+    : Operation(QStringLiteral("Firmware upgrade")), m_comm(comm), m_log(log), m_clock(clock) {}
+
+Status FirmwareUpgradeOperation::run() {
+    m_place = {};
+    // Nothing goes out for an image that cannot be written whole.
+    if (const Status fits = check_firmware_fits(m_image); !fits)
+        return fits;
+    auto claim = m_comm.claim(name());
+    if (!claim)
+        return claim.failure();
+    LinkBootloaderPort port(m_comm, *claim);
+    UpgradeSequence sequence(port, m_log, m_clock, m_timeouts);
+    sequence.on_place = [this](const UpgradePlace& place) {
+        m_place = place;
+        set_step(place.step);
+        if (place.step == QLatin1String(kStepWriteImage)) {
+            emit chunk_progress(place.chunk, place.chunk_count);
+            set_progress(5 + 90 * place.chunk / std::max(place.chunk_count, 1));
+        }
+    };
+    const Status result = sequence.run(m_image, m_stopped_midway);
+    m_place = sequence.place();
+    if (!result) {
+        m_stopped_midway = m_place.step != QLatin1String(kStepSplit);
+        return Error{upgrade_failure_message(m_place, result.failure()), result.error_code()};
+    }
+    m_stopped_midway = false;
+    emit chunk_progress(m_place.chunk_count, m_place.chunk_count);
+    return {};
+}
+
+} // namespace kx

@@ -1,0 +1,128 @@
+#include "firmware/upgrade_sequence.h"
+
+#include "base/clock.h"
+#include "base/log.h"
+#include "firmware/bootloader_frames.h"
+#include "firmware/bootloader_port.h"
+#include "firmware/loaded_firmware.h"
+#include "link/D2XXUnit.h"
+
+namespace kx {
+
+namespace {
+
+// After the last acknowledgement nothing more may come: a bootloader that answers twice would
+// otherwise have had its refusal of Go taken for the earlier answer's twin.
+constexpr int kQuietAfterGoMs = 50;
+
+QString hex_address(quint32 address) {
+    return QStringLiteral("0x") + address_text(address);
+}
+
+} // namespace
+
+QString describe_place(const UpgradePlace& place) {
+    const QString step = place.step;
+    const auto chunk = [&](const char* verb) {
+        return QStringLiteral("%1 chunk %2 of %3 at %4")
+            .arg(QLatin1String(verb))
+            .arg(place.chunk + 1)
+            .arg(place.chunk_count)
+            .arg(hex_address(place.address));
+    };
+    if (step == QLatin1String(kStepWriteImage))
+        return chunk("writing");
+    if (step == QLatin1String(kStepReadBack))
+        return chunk("reading back");
+    if (step == QLatin1String(kStepErase))
+        return QStringLiteral("erasing the flash");
+    if (step == QLatin1String(kStepWriteRecord))
+        return QStringLiteral("writing the firmware record at %1").arg(hex_address(place.address));
+    if (step == QLatin1String(kStepGo))
+        return QStringLiteral("starting the new firmware at %1").arg(hex_address(place.address));
+    if (step == QLatin1String(kStepResynchronise))
+        return QStringLiteral("bringing the bootloader back to a known state");
+    return QStringLiteral("preparing the firmware image");
+}
+
+QString upgrade_failure_message(const UpgradePlace& place, const Error& error) {
+    const QString where = describe_place(place);
+    if (error.code == kLinkLost)
+        return QStringLiteral("The firmware upgrade stopped while %1: the connection to the pedal "
+                              "was lost. The new firmware was not started. Power the pedal up "
+                              "with its footswitch held, choose Connect, then press Upgrade "
+                              "Firmware to start again.")
+            .arg(where);
+    if (error.code == kLinkBusy || place.step.isEmpty() || place.step == QLatin1String(kStepSplit))
+        return error.message; // nothing was sent
+    return QStringLiteral("The firmware upgrade stopped while %1: %2. The new firmware was not "
+                          "started; the pedal stays in its bootloader. Press Upgrade Firmware to "
+                          "start again.")
+        .arg(where, error.message);
+}
+
+UpgradeSequence::UpgradeSequence(BootloaderPort& port, Log& log, Clock& clock,
+                                 const BootloaderTimeouts& timeouts)
+    : m_port(port), m_log(log), m_clock(clock), m_protocol(port, log, clock, timeouts) {}
+
+void UpgradeSequence::enter(const char* step, int chunk, quint32 address) {
+    m_place.step = QString::fromLatin1(step);
+    m_place.chunk = chunk;
+    m_place.address = address;
+    if (on_place)
+        on_place(m_place);
+}
+
+Status UpgradeSequence::run(const LoadedFirmware& image, bool resynchronise) {
+    m_place = {};
+    enter(kStepSplit, -1, kImageAddress);
+    if (const Status fits = check_firmware_fits(image); !fits)
+        return fits;
+    const FirmwareChunks chunks = split_into_chunks(image.bytes, image.hex);
+    for (const QString& line : chunk_log_lines(chunks))
+        m_log.print_line(line);
+    m_place.chunk_count = chunks.count();
+    const QByteArray record = firmware_record(image.number).value_or(QByteArray());
+
+    if (const Status begun = m_port.begin(); !begun)
+        return begun;
+    if (resynchronise) {
+        enter(kStepResynchronise, -1, 0);
+        if (const Status synced = m_protocol.resynchronise(); !synced)
+            return synced;
+    }
+
+    enter(kStepErase, -1, kImageAddress);
+    if (const Status erased = m_protocol.erase_flash(); !erased)
+        return erased;
+
+    m_log.print_line(QString::fromLatin1(kLogStartWrite));
+    m_log.print_line(QString());
+    m_protocol.target_address = kImageAddress;
+    for (int k = 0; k < chunks.count(); ++k) {
+        const quint32 address = m_protocol.target_address;
+        const QByteArray& chunk = chunks.bytes[k];
+        enter(kStepWriteImage, k, address);
+        if (const Status written = m_protocol.send_write_address(address); !written)
+            return written;
+        if (const Status written = m_protocol.write_data(chunk); !written)
+            return written;
+        enter(kStepReadBack, k, address);
+        if (const Status same = m_protocol.read_back(address, chunk); !same)
+            return same;
+        m_protocol.target_address = address + quint32(chunk.size());
+        m_log.print_line(QString());
+    }
+
+    enter(kStepWriteRecord, -1, kRecordAddress);
+    if (const Status recorded = m_protocol.write_record(record); !recorded)
+        return recorded;
+    m_clock.sleep_ms(kBeforeGoPauseMs);
+
+    enter(kStepGo, -1, kImageAddress);
+    if (const Status started = m_protocol.go_to_application(); !started)
+        return started;
+    return m_protocol.expect_quiet(kQuietAfterGoMs);
+}
+
+} // namespace kx
