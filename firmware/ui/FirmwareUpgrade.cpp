@@ -1,16 +1,152 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 
+#include "base/dialogs.h"
+#include "base/log.h"
+#include "firmware/loaded_firmware.h"
+#include "link/Communication.h"
+
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+
 namespace kx {
 
 namespace {
+
 constexpr char kCaption[] = "Firmware Upgrade";
+constexpr char kTextUpgradeFirmware[] = "Upgrade Firmware";
+constexpr char kTextChooseFirmware[] = "Choose firmware";
+
+// The firmware images the editor carries: the item's text names the resource.
+struct FirmwareItem {
+    const char* object_name;
+    const char* text;
+};
+constexpr FirmwareItem kFirmwareItems[] = {{"itmFirmware1", "Firmware_1"}};
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
 }
 
-TformFirmwareUpgrade::TformFirmwareUpgrade(QWidget* parent) : QWidget(parent, Qt::Window) {
+// What the bar says in each step; chunks show their number instead.
+QString step_text(const QString& step) {
+    if (step == QLatin1String(kStepResynchronise))
+        return QStringLiteral("Resynchronising…");
+    if (step == QLatin1String(kStepErase))
+        return QStringLiteral("Erasing…");
+    if (step == QLatin1String(kStepWriteRecord))
+        return QStringLiteral("Writing record…");
+    if (step == QLatin1String(kStepGo))
+        return QStringLiteral("Starting…");
+    return {};
+}
+
+} // namespace
+
+TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), cmbFirmwareChoose(new QComboBox(this)),
+      btnUpgradeFirmware(new QPushButton(this)), ProgressBar1(new QProgressBar(this)),
+      m_context(context), m_operation(context.communication, context.log, context.clock) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(latin1(kCaption));
+    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(158, 143);
+
+    cmbFirmwareChoose->setObjectName(QStringLiteral("cmbFirmwareChoose"));
+    cmbFirmwareChoose->setAccessibleName(QStringLiteral("Firmware"));
+    cmbFirmwareChoose->setGeometry(8, 8, 142, 32);
+    for (const FirmwareItem& item : kFirmwareItems)
+        cmbFirmwareChoose->addItem(latin1(item.text), latin1(item.object_name));
+    // No firmware is chosen until the user picks one.
+    cmbFirmwareChoose->setPlaceholderText(latin1(kTextChooseFirmware));
+    cmbFirmwareChoose->setCurrentIndex(-1);
+
+    btnUpgradeFirmware->setObjectName(QStringLiteral("btnUpgradeFirmware"));
+    btnUpgradeFirmware->setAccessibleName(latin1(kTextUpgradeFirmware));
+    btnUpgradeFirmware->setGeometry(8, 48, 142, 33);
+    btnUpgradeFirmware->setText(latin1(kTextUpgradeFirmware));
+
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Upgrade progress"));
+    ProgressBar1->setGeometry(8, 94, 142, 35);
+    ProgressBar1->setOrientation(Qt::Horizontal);
+    ProgressBar1->setAlignment(Qt::AlignCenter);
+    ProgressBar1->setValue(0);
+
+    connect(cmbFirmwareChoose, &QComboBox::currentIndexChanged, this,
+            &TformFirmwareUpgrade::FirmwareSelect);
+    connect(btnUpgradeFirmware, &QPushButton::clicked, this,
+            &TformFirmwareUpgrade::btnUpgradeFirmwareClick);
+    connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
+    connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
+            &TformFirmwareUpgrade::show_chunk);
+}
+
+void TformFirmwareUpgrade::FirmwareSelect() {
+    if (cmbFirmwareChoose->currentIndex() < 0)
+        return;
+    m_image_name = cmbFirmwareChoose->currentText();
+    m_firmware_number = firmware_number(m_image_name).value_or(0);
+    m_context.log.print_line(latin1(kLogFirmwareVersionChosen) +
+                             QString::number(m_firmware_number));
+    m_context.log.print_line(m_image_name);
+}
+
+void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
+    if (m_operation.running())
+        return;
+    if (cmbFirmwareChoose->currentIndex() < 0) {
+        m_context.dialogs.message(latin1(kMessageNoFirmwareChosen));
+        return;
+    }
+    auto image = load_firmware_image(m_context.store, m_image_name);
+    if (!image) {
+        m_context.dialogs.message(image.error());
+        return;
+    }
+    m_context.log.print_line(latin1(kLogFirmwareNumBytes) + QString::number(image->bytes.size()));
+    m_operation.set_image(std::move(*image));
+
+    set_running(true);
+    const Status result = m_operation.start();
+    set_running(false);
+    if (!result) {
+        const int chunk = m_operation.place().chunk;
+        ProgressBar1->setFormat(chunk < 0 ? QStringLiteral("Upgrade failed")
+                                          : QStringLiteral("Chunk %1 failed").arg(chunk + 1));
+        m_context.dialogs.message(result.error());
+        return;
+    }
+    ProgressBar1->setFormat(QStringLiteral("Done"));
+    m_context.dialogs.message(latin1(kTextUpgradeComplete));
+    // One upgrade a run: the pedal now runs its new firmware, no longer the bootloader.
+    btnUpgradeFirmware->setEnabled(false);
+    hide();
+    m_context.communication.firmware_upgrade_mode = false;
+    emit firmware_upgraded();
+}
+
+void TformFirmwareUpgrade::set_running(bool running) {
+    btnUpgradeFirmware->setEnabled(!running);
+    cmbFirmwareChoose->setEnabled(!running);
+    if (running) {
+        ProgressBar1->setRange(0, 1);
+        ProgressBar1->setValue(0);
+    }
+}
+
+void TformFirmwareUpgrade::show_step(const QString& step) {
+    const QString text = step_text(step);
+    if (!text.isEmpty())
+        ProgressBar1->setFormat(text);
+}
+
+void TformFirmwareUpgrade::show_chunk(int position, int maximum) {
+    ProgressBar1->setMaximum(maximum);
+    ProgressBar1->setValue(position);
+    if (position < maximum)
+        ProgressBar1->setFormat(QStringLiteral("Chunk %1 of %2").arg(position + 1).arg(maximum));
 }
 
 } // namespace kx

@@ -1,14 +1,64 @@
 #pragma once
 
+#include "firmware/upgrade_operation.h"
+
 #include <QWidget>
+
+class QComboBox;
+class QProgressBar;
+class QPushButton;
 
 namespace kx {
 
-// The firmware upgrade window, shown from the main window's "Start Firmware Upgrade".
+class Clock;
+class Communication;
+class Dialogs;
+class Log;
+class ResourceStore;
+
+inline constexpr char kTextUpgradeComplete[] = "Firmware Upgrade Complete, device will now restart";
+inline constexpr char kLogFirmwareVersionChosen[] = "Firmware Version: ";
+
+// What the firmware window works with, handed over once when it is created.
+struct FirmwareUpgradeContext {
+    Communication& communication;
+    Log& log;
+    Dialogs& dialogs;
+    Clock& clock;
+    const ResourceStore& store;
+};
+
+// The firmware upgrade window, shown from the main window's "Start Firmware Upgrade": choose a
+// firmware, start the upgrade and watch it. It stays usable for another try until an upgrade
+// has succeeded; then it hides, turns upgrade mode off and says so with firmware_upgraded().
 class TformFirmwareUpgrade : public QWidget {
     Q_OBJECT
 public:
-    explicit TformFirmwareUpgrade(QWidget* parent = nullptr);
+    explicit TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent = nullptr);
+
+    QComboBox* cmbFirmwareChoose;
+    QPushButton* btnUpgradeFirmware;
+    QProgressBar* ProgressBar1;
+
+    void FirmwareSelect();
+    void btnUpgradeFirmwareClick();
+
+    FirmwareUpgradeOperation& operation() { return m_operation; }
+
+signals:
+    // The new firmware was written, read back, recorded and started; upgrade mode is off. The
+    // main window unticks "Upgrade Mode" and enables its pedal actions again.
+    void firmware_upgraded();
+
+private:
+    void show_step(const QString& step);
+    void show_chunk(int position, int maximum);
+    void set_running(bool running);
+
+    FirmwareUpgradeContext m_context;
+    FirmwareUpgradeOperation m_operation;
+    QString m_image_name;
+    int m_firmware_number = 0;
 };
 
 } // namespace kx
