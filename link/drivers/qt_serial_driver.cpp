@@ -16,9 +16,6 @@ namespace kx {
 
 namespace {
 
-constexpr qsizetype kListTextBytes = 64;
-// Serial numbers reach the open call cut to this length.
-constexpr qsizetype kOpenSerialChars = 49;
 // Extra time a write may take beyond twice its wire time before it counts as failed.
 constexpr qint64 kWriteSlackMs = 1000;
 
@@ -47,7 +44,7 @@ int status_of(QSerialPort::SerialPortError error) {
 
 // A list text as the driver's 64-byte list buffer holds it.
 QByteArray list_buffer(const QByteArray& text) {
-    return text.left(kListTextBytes);
+    return text.left(kListTextMaxChars);
 }
 
 // A wait that simply ran out is no failure of the port; anything else stays reported.
@@ -125,7 +122,7 @@ int QtSerialDriver::open_by_serial(const QByteArray& serial, FtHandle& handle) {
     const QList<Entry> entries = list_entries();
     // The last entry wins, as the editor takes the last chip listed.
     for (auto it = entries.crbegin(); it != entries.crend(); ++it)
-        if (!serial.isEmpty() && (it->serial == serial || (serial.size() == kOpenSerialChars &&
+        if (!serial.isEmpty() && (it->serial == serial || (serial.size() == kOpenSerialMaxChars &&
                                                            it->serial.startsWith(serial))))
             return open_entry(*it, handle);
     return FT_DEVICE_NOT_FOUND;

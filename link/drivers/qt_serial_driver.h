@@ -15,7 +15,7 @@ class QSerialPort;
 namespace kx {
 
 // Description under which a port given by path is listed, as a chip fresh from the factory.
-inline constexpr char kPortPathDescription[] = "FT230X Basic UART";
+inline constexpr const char* kPortPathDescription = kChipFactoryDescription;
 // USB vendor of the chip maker.
 inline constexpr quint16 kFtdiVendorId = 0x0403;
 // Why a port given by path is not listed; %1 is the path.
