@@ -84,7 +84,11 @@ void TformMain::btnUploadClick() {
         for (int i = 0; i < held.size(); ++i)
             held[i]->setEnabled(enabled_before[i]);
     if (result) {
-        lblStatus->setText(m_upload->answer());
+        // The answer ends its line with CR LF; a one-line label shows the words only.
+        QString shown = m_upload->answer();
+        while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+            shown.chop(1);
+        lblStatus->setText(shown);
         return;
     }
     lblStatus->setText(status_before);

@@ -105,6 +105,13 @@ struct LogTap : public Log {
     }
 };
 
+// With KX_SHOT_DIR set, keeps a picture of a window for a person to look at.
+void keep_picture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("KX_SHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 QString word_hex(int value) {
     return QStringLiteral("%1").arg(quint32(value) * 8192u, 8, 16, QLatin1Char('0')).toUpper();
 }
@@ -145,7 +152,7 @@ void TestMainPedal::upload_open_request_edit() {
     // Upload: confirmed, the pedal's answer under the button.
     w.btnUpload->click();
     QCOMPARE(rig.f.dialogs.confirmations, QStringList{"Upload the selected effect?"});
-    QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete\r\n"));
+    QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     QVERIFY(w.btnUpload->isEnabled());
     QVERIFY(tap.lines.contains(QStringLiteral("resource name: Tape_Loom_Delay")));
     QVERIFY(tap.lines.contains(QStringLiteral("write to device")));
@@ -219,6 +226,9 @@ void TestMainPedal::upload_open_request_edit() {
         QVERIFY(pedal->stored_settings().count(0x1F) == 1);
     }
 
+    keep_picture(w, QStringLiteral("main-") + transport);
+    keep_picture(parameters, QStringLiteral("parameters-tape-loom-") + transport);
+
     // The pedal's state, read back, is what the window shows.
     const bool toggled = toggles[0]->isChecked();
     sliders[0]->setValue(3);
@@ -240,12 +250,13 @@ void TestMainPedal::effect_with_24_controls() {
     rig.click_category(QStringLiteral("Synthesis"));
     rig.click_effect(QStringLiteral("Arpeggio Synth"));
     w.btnUpload->click();
-    QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete\r\n"));
+    QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     w.btnOpenEffect->click();
     w.btnRequest->click();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     TformFXParameters& parameters = rig.parameters();
     QCOMPARE(parameters.control_count(), 24);
+    keep_picture(parameters, QStringLiteral("parameters-arpeggio"));
     const QList<QCheckBox*> toggles = parameters.findChildren<QCheckBox*>();
     QCOMPARE(toggles.size(), 12);
     int boxes = 0;

@@ -1,0 +1,134 @@
+// The effect upload and a slider move against the virtual pedal with its real link timing.
+// Goals: the largest catalogue image (9,472 bytes) within 1.05 times its wire time plus the
+// pedal's answer; a slider's message on the wire within one byte time of the write call.
+#include "base/clock.h"
+#include "base/log.h"
+#include "base/scripted_dialogs.h"
+#include "library/resource_store.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+#include "link/drivers/virtual_pedal_driver.h"
+#include "link/effect_upload.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+using namespace kx;
+
+namespace {
+
+constexpr double kByteMs = 10.0 * 1000.0 / 115200.0;
+
+class NoWindow : public ConnectionUi {
+public:
+    QString device_name_text() const override { return m_name; }
+    void set_device_name_text(const QString& text) override { m_name = text; }
+    void append_serial_number_text(const QString&) override {}
+    void set_control_enabled(Control, bool) override {}
+    bool parameters_window_visible() const override { return false; }
+    void EnableDisableControls(bool) override {}
+    void show_status_text(const QString&) override {}
+
+private:
+    QString m_name;
+};
+
+struct Link {
+    VirtualPedalDriver driver;
+    ScriptedDialogs dialogs;
+    NullLog log;
+    RealClock clock;
+    NoWindow window;
+    D2XXUnit d2xx{driver, log};
+    Communication comm{d2xx, window, dialogs, log, clock};
+
+    Link() {
+        comm.list_devices();
+        comm.init_line_settings();
+        comm.menuConnectClick();
+    }
+};
+
+QByteArray largest_image() {
+    ScriptedDialogs dialogs;
+    ResourceStore store(dialogs);
+    const auto lines = store.read_file_from_stream(QStringLiteral("Basic_IR_Loader"));
+    if (!lines)
+        return {};
+    return upload_image_bytes(lines->value(0), QStringLiteral("Basic IR Loader")).value();
+}
+
+// The image and its answer: the upload without its fixed pause after the bypass message.
+void BM_UploadImage9472(benchmark::State& state) {
+    Link link;
+    const QByteArray image = largest_image();
+    ReplyRequest answer{QStringLiteral("answer to the upload"), 0, kUploadAnswerBytes,
+                        kUploadAnswerTimeoutMs};
+    for (auto _ : state) {
+        const auto reply = link.comm.exchange(image, answer);
+        if (!reply)
+            state.SkipWithError(reply.error().toLocal8Bit().constData());
+    }
+    const double wire_ms = double(image.size() + kUploadAnswerBytes) * kByteMs;
+    state.counters["image_bytes"] = double(image.size());
+    state.counters["wire_ms"] = wire_ms;
+    state.counters["goal_ms"] = 1.05 * double(image.size()) * kByteMs +
+                                double(kUploadAnswerBytes) * kByteMs + 16.0 /* latency timer */;
+}
+
+// The whole operation as the user starts it, its 400 ms pause after the bypass included.
+void BM_UploadOperation9472(benchmark::State& state) {
+    Link link;
+    const QString text = QString::fromLatin1(largest_image().toHex().toUpper());
+    EffectUpload upload(link.comm, link.log, link.clock,
+                        [&] { return link.comm.send_message(QByteArray("\x0D\x00", 2)); });
+    upload.set_image(text, QStringLiteral("Basic IR Loader"));
+    for (auto _ : state) {
+        if (const Status result = upload.start(); !result)
+            state.SkipWithError(result.error().toLocal8Bit().constData());
+    }
+    state.counters["fixed_pause_ms"] = kBypassPauseMs;
+}
+
+// From the write call to the last byte of a parameter write reaching the pedal.
+void BM_SliderMoveToLastByte(benchmark::State& state) {
+    Link link;
+    sim::VirtualPedal& pedal = link.driver.pedal();
+    const QByteArray message("\x01\x00\x03\x00\x40\x00\x00", 7);
+    double last_byte_after_call_us = 0;
+    for (auto _ : state) {
+        pedal.clear_history();
+        const qint64 start_us = VirtualPedalDriver::now_us();
+        if (const Status sent = link.comm.send_message(message); !sent)
+            state.SkipWithError(sent.error().toLocal8Bit().constData());
+        const qint64 returned_us = VirtualPedalDriver::now_us();
+        state.PauseTiming();
+        // The pedal runs only when asked: let the message reach it, then read its times.
+        while (pedal.received().size() < message.size())
+            pedal.advance(VirtualPedalDriver::now_us());
+        last_byte_after_call_us += double(pedal.received().last().at_us - returned_us);
+        benchmark::DoNotOptimize(start_us);
+        state.ResumeTiming();
+    }
+    state.counters["last_byte_after_call_us"] =
+        last_byte_after_call_us / double(std::max<int64_t>(state.iterations(), 1));
+    state.counters["wire_us"] = double(message.size()) * kByteMs * 1000.0;
+    state.counters["byte_us"] = kByteMs * 1000.0;
+}
+
+} // namespace
+
+BENCHMARK(BM_UploadImage9472)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_UploadOperation9472)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SliderMoveToLastByte)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(1.0);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
