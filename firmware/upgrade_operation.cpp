@@ -16,6 +16,8 @@ Status FirmwareUpgradeOperation::run() {
     // Nothing goes out for an image that cannot be written whole.
     if (const Status fits = check_firmware_fits(m_image); !fits)
         return fits;
+    if (!m_comm.connected())
+        return Error{QString::fromLatin1(kMessageUpgradeNotConnected), kLinkNotOpen};
     auto claim = m_comm.claim(name());
     if (!claim)
         return claim.failure();
@@ -32,7 +34,9 @@ Status FirmwareUpgradeOperation::run() {
     const Status result = sequence.run(m_image, m_stopped_midway);
     m_place = sequence.place();
     if (!result) {
-        m_stopped_midway = m_place.step != QLatin1String(kStepSplit);
+        // Only an attempt that got to send may have left the bootloader inside a command.
+        m_stopped_midway = m_stopped_midway ||
+                           (!m_place.step.isEmpty() && m_place.step != QLatin1String(kStepSplit));
         return Error{upgrade_failure_message(m_place, result.failure()), result.error_code()};
     }
     m_stopped_midway = false;

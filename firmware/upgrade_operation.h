@@ -12,6 +12,10 @@ class Clock;
 class Communication;
 class Log;
 
+inline constexpr char kMessageUpgradeNotConnected[] =
+    "The firmware upgrade was not started: the pedal is not connected. Connect to its bootloader "
+    "first (Upgrade Mode stays on). Nothing was sent.";
+
 // The firmware upgrade as an operation: it holds the link for its whole length, so no other
 // pedal action comes between its bytes, and its result is the first failure or a verified,
 // started firmware. Started again after a failure, it begins from the erase.

@@ -230,10 +230,11 @@ void TestFirmwareUpgrade::unplug_names_the_step_and_leaves_the_editor_not_connec
 }
 
 void TestFirmwareUpgrade::refused_before_anything_is_sent_data() {
-    QTest::addColumn<int>("size"); // -1: no firmware chosen in the window
+    QTest::addColumn<int>("size"); // -1: no firmware chosen in the window; -2: not connected
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("message");
     QTest::newRow("no firmware chosen") << -1 << 1 << kMessageNoFirmwareChosen;
+    QTest::newRow("not connected") << -2 << 1 << kMessageUpgradeNotConnected;
     QTest::newRow("reaches the record's page")
         << int(kMaxImageBytes) + 1 << 1 << "its 130049 bytes would reach the firmware record";
     QTest::newRow("more than 512 chunks") << 513 * 256 << 1 << "more than 512 chunks";
@@ -245,9 +246,12 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent() {
     QFETCH(int, number);
     QFETCH(QString, message);
     UpgradeRig rig(UpgradeRig::Transport::Instant);
-    rig.connect_to_bootloader();
+    if (size != -2)
+        rig.connect_to_bootloader();
     QString error;
     if (size < 0) {
+        if (size == -2)
+            rig.choose_firmware_1();
         rig.form->btnUpgradeFirmwareClick();
         error = rig.dialogs.messages.value(0);
     } else {
