@@ -62,6 +62,24 @@ def bootloader_sessions():
     }
 
 
+def bootloader_answers():
+    """Answers to the upgrade of fuzz_bootloader_answers.cpp's two-chunk image."""
+    image = bytes(i * 37 % 256 for i in range(300))
+    ack, nack = b"\x79", b"\x1f"
+    chunks = [image[at:at + 256] for at in range(0, len(image), 256)]
+    right = ack * 2 + b"".join(ack * 6 + chunk for chunk in chunks) + ack * 5
+    changed = bytearray(right)
+    changed[2 + 6 + 10] ^= 0xFF  # a byte of the first chunk reads back changed
+    return {
+        "right": right,
+        "erase-refused": ack + nack,
+        "data-refused": ack * 4 + nack,
+        "read-back-differs": bytes(changed),
+        "stops-before-go": right[:-2],
+        "answers-after-go": right + ack,
+    }
+
+
 def pedal_sessions(image):
     assignments = b"\x04" + bytes(range(16)) + b"\x00\x01\x02\x03" + b"\x10\x11"
     return {
@@ -122,6 +140,7 @@ def main():
     }
     seeds["pedal_commands"] = pedal_sessions(small)
     seeds["stm32_bootloader"] = bootloader_sessions()
+    seeds["bootloader_answers"] = bootloader_answers()
     seeds["value_reply"] = value_replies()
     seeds["parameter_reply"] = parameter_replies()
     for target, files in seeds.items():
