@@ -272,7 +272,7 @@ void Communication::link_lost(const QString& message) {
     m_dialogs.message(message);
 }
 
-void Communication::drop_late_reply() {
+void Communication::drop_late_reply(const LinkClaim* claim) {
     if (m_late_until_ms < 0)
         return;
     const qint64 until_ms = std::exchange(m_late_until_ms, -1);
@@ -283,7 +283,7 @@ void Communication::drop_late_reply() {
                       static_cast<int>(std::max<qint64>(until_ms - m_clock.now_ms(), 0)), false};
     if (late.timeout_ms == 0)
         return;
-    const auto dropped = collect_reply(late);
+    const auto dropped = collect_reply(late, claim);
     if (dropped)
         m_log.print_line(latin1(kLogLateReplyDropped) + QString::number(dropped->size()));
     m_late_until_ms = -1;
@@ -323,7 +323,7 @@ Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRe
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
         return count.failure();
-    drop_late_reply();
+    drop_late_reply(claim);
     // Nothing of an earlier exchange may be taken for this one's reply.
     for (const Status& purge : {m_d2xx.PurgeFTDeviceRX(), m_d2xx.PurgeFTDeviceTX()})
         if (!purge)

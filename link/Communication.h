@@ -187,7 +187,7 @@ private:
     void link_lost(const QString& message);
     void set_enabled(ConnectionUi::Control control, bool enabled);
     // Waits out a reply that may still come for an earlier request that gave up on it.
-    void drop_late_reply();
+    void drop_late_reply(const LinkClaim* claim);
     Status write_pieces(quint32 count);
 
     D2XXUnit& m_d2xx;

@@ -110,6 +110,7 @@ private slots:
     void claim_keeps_other_actions_out();
     void long_message_leaves_in_pieces_between_events();
     void link_lost_during_connect_enables_nothing();
+    void late_reply_is_dropped_inside_a_claim();
 };
 
 void TestCommunication::list_devices_data() {
@@ -594,6 +595,23 @@ void TestCommunication::link_lost_during_connect_enables_nothing() {
     f.driver.chips[0].open_status = FT_DEVICE_NOT_FOUND;
     f.comm.menuConnectClick();
     expect_state(f.states(), kNotConnectedOn, kNotConnectedOff);
+}
+
+// Work that holds the link (an upload after an earlier time-out) drops the late reply too,
+// instead of being refused by its own claim.
+void TestCommunication::late_reply_is_dropped_inside_a_claim() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{600, "0\r\n1\r\n2\r\n3\r\n"}}, {{5, "4\r\n5\r\n6\r\n7\r\n"}}};
+    const QByteArray request("\x05\x00", 2);
+    QCOMPARE(f.comm.receive_text(request, information_reply(400)).error_code(),
+             int(kLinkTimedOut));
+    auto claim = f.comm.claim(QStringLiteral("Upload"));
+    QVERIFY(claim);
+    const auto text = f.comm.exchange(request, information_reply(400), &*claim);
+    QVERIFY2(text, qPrintable(text.error()));
+    QCOMPARE(*text, QByteArray("4\r\n5\r\n6\r\n7\r\n"));
+    QVERIFY(f.ui.status_texts.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommunication)
