@@ -12,7 +12,7 @@ namespace {
 
 // After each command and frame byte, so the bootloader has taken one before the next comes.
 constexpr int kBytePauseMs = 1;
-// Before each awaited acknowledgement, and before those of Go, which the part gives longer.
+// Before each awaited acknowledgement; those of Go are given longer.
 constexpr int kAnswerPauseMs = 20;
 constexpr int kGoAnswerPauseMs = 100;
 // After each data byte: one byte's time on the line at 115200 baud, 8N1 (86.8 us).
