@@ -9,12 +9,14 @@ KX_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-serialport-dev libgl-dev
     stm32flash openssl
+    libsndfile1-dev libsoxr-dev
 )
 
 # ---- Extra packages -------------------------------------------------------------------------
 # Tools that only some scripts or build options need go here, e.g. a compiler for the fuzz
 # targets. Listed packages are installed, when missing, by every script.
 KX_EXTRA_PACKAGES=(
+    sox # makes the impulse response tests' WAV files (tests/fixtures/ir/make_fixtures.sh)
 )
 # ---------------------------------------------------------------------------------------------
 

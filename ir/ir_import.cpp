@@ -1,0 +1,212 @@
+#include "ir/ir_import.h"
+
+#include "base/log.h"
+#include "ir/ir_analysis.h"
+#include "ir/ir_coefficients.h"
+#include "ir/ir_samples.h"
+#include "ir/ir_targets.h"
+#include "ir/resample.h"
+#include "ir/wav_reader.h"
+#include "library/hex_text.h"
+#include "library/resource_store.h"
+
+#include <algorithm>
+
+namespace kx {
+
+namespace {
+
+constexpr char kLineBreak[] = "\r\n";
+constexpr char kLogLeftOut[] = " [... %1 more characters not shown]";
+// Room kept for that note in a shortened line.
+constexpr int kLeftOutNoteChars = 64;
+
+constexpr char kSummaryName[] = "Name: ";
+constexpr char kSummarySize[] = "Size: ";
+constexpr char kSummarySampleRate[] = "Sample rate: ";
+constexpr char kSummaryBits[] = "Bits per sample: ";
+constexpr char kSummaryChannels[] = "Channels: %1 (the first channel is loaded)";
+constexpr char kSummaryResampled[] = "Resampled from %1 Hz to %2 Hz";
+constexpr char kSummaryNotResampled[] = "Not resampled: the pedal plays these samples at %1 Hz";
+constexpr char kSummaryClipped[] = "Clipped: %1 samples beyond full scale";
+constexpr char kQuestionResample[] =
+    "The pedal plays impulse responses at %1 Hz, this file is sampled at %2 Hz. Resample it "
+    "to %1 Hz first?";
+constexpr char kEnergyLine[] =
+    "The loaded %1 samples (%2 ms at %3 kHz) hold %4 % of the file's energy.";
+constexpr char kEnergySilent[] =
+    "The loaded %1 samples (%2 ms at %3 kHz) are silent, like the whole file.";
+
+constexpr char kMessageNoTable[] = "%1 has no coefficient table to load an impulse response into.";
+constexpr char kMessageTooShort[] =
+    "The file holds %1 samples%2, but %3 needs %4. Choose a longer impulse response.";
+constexpr char kMessageAtPedalRate[] = " at %1 Hz";
+
+// Points of the magnitude response, log-spaced over the audible band.
+constexpr int kResponsePoints = 400;
+constexpr double kResponseFrom_hz = 20.0;
+constexpr double kResponseTo_hz = 20000.0;
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QString left_out_note(qsizetype characters) {
+    return latin1(kLogLeftOut).arg(characters);
+}
+
+QStringList header_log_lines(const WavChunks& chunks, QByteArrayView file) {
+    return {
+        latin1(kLogId) + QString::fromLatin1(chunks.riff_id),
+        latin1(kLogChunkSize) + QString::number(chunks.riff_size),
+        latin1(kLogSubchunkId) + chunk_id_text(chunks.first_chunk_id),
+        latin1(kLogSubchunkSize) + QString::number(chunks.fmt_size),
+        latin1(kLogAudioFormat) + QString::number(chunks.audio_format),
+        latin1(kLogChannels) + QString::number(chunks.channels),
+        latin1(kLogSampleRate) + QString::number(chunks.sample_rate),
+        latin1(kLogByteRate) + QString::number(chunks.byte_rate),
+        latin1(kLogBlockAlign) + QString::number(chunks.block_align),
+        latin1(kLogBitsPerSample) + QString::number(chunks.bits_per_sample),
+        latin1(kLogDataSize) + QString::number(chunks.data_size),
+        hex_log_line(latin1(kLogAudioData), file.sliced(chunks.data_offset, chunks.data_size)),
+    };
+}
+
+// The summary's first lines: the file as it is.
+QStringList file_summary(const IrImportRequest& request, const WavFile& wav) {
+    QStringList lines{
+        latin1(kSummaryTitle),
+        latin1(kSummaryName) + request.file_name,
+        latin1(kSummarySize) + QString::number(request.file_bytes.size()),
+        latin1(kSummarySampleRate) + QString::number(wav.chunks.sample_rate),
+        latin1(kSummaryBits) + QString::number(wav.chunks.bits_per_sample),
+    };
+    // Alternate coefficients from left and right would be another response altogether.
+    if (wav.channels > 1)
+        lines << latin1(kSummaryChannels).arg(wav.channels);
+    return lines;
+}
+
+Error too_short(qsizetype available, bool at_pedal_rate, const QString& effect, int needed) {
+    return Error{
+        latin1(kMessageTooShort)
+            .arg(available)
+            .arg(at_pedal_rate ? latin1(kMessageAtPedalRate).arg(kPedalSampleRate_hz) : QString())
+            .arg(effect)
+            .arg(needed)};
+}
+
+QString energy_line(const WavFile& wav, const IrSamples& samples, int word_count) {
+    const QString milliseconds = QString::number(1000.0 * word_count / kPedalSampleRate_hz, 'f', 1);
+    const QString kilohertz = QString::number(kPedalSampleRate_hz / 1000);
+    if (!(wav.energy > 0.0))
+        return latin1(kEnergySilent).arg(word_count).arg(milliseconds, kilohertz);
+    const double share = energy(wav.first_channel, 0, samples.source_frames) / wav.energy;
+    return latin1(kEnergyLine)
+        .arg(word_count)
+        .arg(milliseconds, kilohertz, QString::number(100.0 * std::min(share, 1.0), 'f', 1));
+}
+
+IrPicture picture_of(const IrSamples& samples, int word_count) {
+    IrPicture picture;
+    picture.file_start = samples.shown;
+    picture.loaded_count = word_count;
+    picture.frequencies_hz =
+        log_spaced_frequencies(kResponseFrom_hz, kResponseTo_hz, kResponsePoints);
+    picture.response_db = magnitude_response_db(samples.shown.first(word_count),
+                                                kPedalSampleRate_hz, picture.frequencies_hz);
+    return picture;
+}
+
+} // namespace
+
+QString shorten_log_line(const QString& line) {
+    if (line.size() <= kMaxLogLineChars)
+        return line;
+    const qsizetype kept = kMaxLogLineChars - kLeftOutNoteChars;
+    return line.left(kept) + left_out_note(line.size() - kept);
+}
+
+QString hex_log_line(const QString& prefix, QByteArrayView bytes) {
+    if (prefix.size() + 2 * bytes.size() <= kMaxLogLineChars)
+        return prefix + bytes_to_hex(bytes);
+    const qsizetype kept_bytes =
+        std::max<qsizetype>(0, kMaxLogLineChars - kLeftOutNoteChars - prefix.size()) / 2;
+    return prefix + bytes_to_hex(bytes.first(kept_bytes)) +
+           left_out_note(2 * (bytes.size() - kept_bytes));
+}
+
+Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& store, Log& log,
+                           const ResampleQuestion& resample_to_pedal_rate) {
+    const QByteArray& bytes = request.file_bytes;
+    log.print_line(QString::number(bytes.size()));
+    log.print_line(hex_log_line(QString(), bytes));
+
+    const auto chunks = read_wav_chunks(bytes);
+    if (!chunks)
+        return chunks.failure();
+    for (const QString& line : header_log_lines(*chunks, bytes))
+        log.print_line(line);
+    const auto wav = read_wav(bytes);
+    if (!wav)
+        return wav.failure();
+
+    const auto target = ir_target_for(request.effect_name);
+    if (!target)
+        return Error{latin1(kMessageNoTable).arg(request.effect_name)};
+    const int n = target->word_count;
+
+    QStringList summary = file_summary(request, *wav);
+    bool resample = false;
+    if (wav->sample_rate != kPedalSampleRate_hz && !can_resample(wav->sample_rate)) {
+        summary << latin1(kSummaryNotResampled).arg(kPedalSampleRate_hz);
+    } else if (wav->sample_rate != kPedalSampleRate_hz) {
+        // Neither answer can help a file too short either way.
+        const qsizetype as_is = wav->first_channel.size();
+        const qsizetype resampled = resampled_length(as_is, wav->sample_rate, kPedalSampleRate_hz);
+        if (std::max(as_is, resampled) < n)
+            return too_short(as_is, false, request.effect_name, n);
+        const QString question =
+            summary.join(latin1(kLineBreak)) + latin1(kLineBreak) + latin1(kLineBreak) +
+            latin1(kQuestionResample).arg(kPedalSampleRate_hz).arg(wav->sample_rate);
+        resample = resample_to_pedal_rate(question);
+        summary << (resample
+                        ? latin1(kSummaryResampled).arg(wav->sample_rate).arg(kPedalSampleRate_hz)
+                        : latin1(kSummaryNotResampled).arg(kPedalSampleRate_hz));
+    }
+
+    const auto samples = load_ir_samples(*wav, n, resample);
+    if (!samples)
+        return samples.failure();
+    if (samples->available < n)
+        return too_short(samples->available, samples->resampled, request.effect_name, n);
+    if (samples->clipped > 0)
+        summary << latin1(kSummaryClipped).arg(samples->clipped);
+
+    const QString sample_text = ir_sample_text(samples->values, samples->bits);
+    log.print_line(shorten_log_line(latin1(kLogIrData) + sample_text));
+    const auto words = convert_ir_samples(sample_text, samples->bits, n);
+    if (!words)
+        return words.failure();
+    for (int i = 0; i < n; ++i)
+        log.print_line(words->mid(qsizetype(i) * kCoefficientWordChars, kCoefficientWordChars));
+    log.print_line(shorten_log_line(latin1(kLogIrWords) + *words));
+
+    // A fresh copy each time, so that importing twice does not stack.
+    const auto lines = store.read_file_from_stream(format_resource_name(request.effect_name));
+    if (!lines)
+        return lines.failure();
+    auto image = patch_ir_image(lines->value(0), *target, *words);
+    if (!image)
+        return image.failure();
+    log.print_line(shorten_log_line(*image));
+
+    IrImport import;
+    import.image = std::move(*image);
+    import.summary = summary.join(latin1(kLineBreak));
+    import.energy_line = energy_line(*wav, *samples, n);
+    import.picture = picture_of(*samples, n);
+    return import;
+}
+
+} // namespace kx

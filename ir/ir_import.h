@@ -1,0 +1,81 @@
+#pragma once
+
+#include "base/result.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace kx {
+
+class Log;
+class ResourceStore;
+
+// The import's log line prefixes, in the order written.
+inline constexpr char kLogId[] = "ID: ";
+inline constexpr char kLogChunkSize[] = "chunk size: ";
+inline constexpr char kLogSubchunkId[] = "Subchunk ID: ";
+inline constexpr char kLogSubchunkSize[] = "Subchink size: ";
+inline constexpr char kLogAudioFormat[] = "Audio format: ";
+inline constexpr char kLogChannels[] = "Num_of_channels: ";
+inline constexpr char kLogSampleRate[] = "Sample_Rate: ";
+inline constexpr char kLogByteRate[] = "Byte_Rate: ";
+inline constexpr char kLogBlockAlign[] = "Block align: ";
+inline constexpr char kLogBitsPerSample[] = "Bits_per_sample: ";
+inline constexpr char kLogDataSize[] = "subchunk2size: ";
+inline constexpr char kLogAudioData[] = "Audio data: ";
+inline constexpr char kLogIrData[] = "irdata: ";
+inline constexpr char kLogIrWords[] = "irdata swapped endianess: ";
+
+inline constexpr char kWavFileFilter[] = "Wave Files (*.wav)";
+inline constexpr char kSummaryTitle[] = "Selected file data:";
+
+// Longest log line, in characters: a whole file as hex text would freeze the console.
+inline constexpr int kMaxLogLineChars = 64 * 1024;
+
+// `line` itself when it fits kMaxLogLineChars; otherwise its start and a note of how many
+// characters were left out, together no longer than the limit.
+QString shorten_log_line(const QString& line);
+// prefix + the hex text of `bytes`, shortened as shorten_log_line() would, without building
+// the text that is left out.
+QString hex_log_line(const QString& prefix, QByteArrayView bytes);
+
+// What the window shows of an import: the start of the file and the loaded part, both at the
+// pedal's rate, and the loaded part's magnitude response.
+struct IrPicture {
+    QList<double> file_start; // full scale 1.0; the first loaded_count are the coefficients
+    int loaded_count = 0;     // N
+    QList<double> frequencies_hz;
+    QList<double> response_db; // at frequencies_hz
+};
+
+struct IrImportRequest {
+    QString file_name; // shown in the summary
+    QByteArray file_bytes;
+    QString effect_name; // `selected_effect_name`
+};
+
+struct IrImport {
+    QString image;       // the new `ir_image`
+    QString summary;     // the summary's lines, joined by CR LF
+    QString energy_line; // what share of the file's energy the loaded part holds
+    IrPicture picture;
+};
+
+// Asked when the file's rate is not the pedal's, with the summary and the question; true
+// resamples the file to the pedal's rate, false keeps its samples as they are.
+using ResampleQuestion = std::function<bool(const QString& question)>;
+
+// The import from the file's bytes on (its length is the first line it logs): reads the WAV
+// file, takes the first channel, resamples it if the user wants, converts the first N samples
+// into the coefficient words of `effect_name` and writes them into a fresh copy of that
+// effect's image from `store`. Every step logs its lines to `log` before the next runs, so a
+// refusal leaves the lines written up to it. A refusal says why in the user's words.
+Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& store, Log& log,
+                           const ResampleQuestion& resample_to_pedal_rate);
+
+} // namespace kx

@@ -1,0 +1,88 @@
+#include "ir/ir_samples.h"
+
+#include "ir/resample.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+
+constexpr double kFullScale24 = 8388608.0; // 2^23
+constexpr qint32 kMax24 = (1 << 23) - 1;
+constexpr qint32 kMin24 = -(1 << 23);
+// Input samples resampled beyond those the start needs: many times the resampling filter's
+// reach, so the cut end does not touch the start.
+constexpr qsizetype kResampleMargin = 8192;
+
+// Rounds to 24 bits; counts a sample beyond full scale in *clipped.
+qint32 to_24_bits(double sample, int* clipped) {
+    const double scaled = std::nearbyint(sample * kFullScale24);
+    if (scaled > kMax24 || scaled < kMin24) {
+        ++*clipped;
+        return scaled > 0 ? kMax24 : kMin24;
+    }
+    return qint32(scaled);
+}
+
+} // namespace
+
+Result<IrSamples> load_ir_samples(const WavFile& wav, int word_count, bool resample) {
+    IrSamples loaded;
+    loaded.resampled = resample && wav.sample_rate != kPedalSampleRate_hz;
+    QList<double> resampled;
+    bool cut = false;
+    if (loaded.resampled) {
+        // Only the start is used: resample what it needs, with a margin that keeps the end of
+        // the input far from it.
+        const double ratio = double(wav.sample_rate) / kPedalSampleRate_hz;
+        const qsizetype input =
+            std::min<qsizetype>(wav.first_channel.size(),
+                                qsizetype(std::ceil(2.0 * word_count * ratio)) + kResampleMargin);
+        cut = input < wav.first_channel.size();
+        auto result =
+            resample_samples(wav.first_channel.first(input), wav.sample_rate, kPedalSampleRate_hz);
+        if (!result)
+            return result.failure();
+        resampled = std::move(*result);
+    }
+    const QList<double>& source = loaded.resampled ? resampled : wav.first_channel;
+    // A cut input leaves far more than the start; its whole length counts.
+    loaded.available =
+        cut ? resampled_length(wav.first_channel.size(), wav.sample_rate, kPedalSampleRate_hz)
+            : source.size();
+    const qsizetype count = std::min<qsizetype>(word_count, source.size());
+    loaded.source_frames =
+        loaded.resampled
+            ? std::min<qsizetype>(resampled_length(count, kPedalSampleRate_hz, wav.sample_rate),
+                                  wav.first_channel.size())
+            : count;
+
+    // Integer samples, as read, are n / 2^31 exactly.
+    const bool exact = !loaded.resampled && wav.integer_bits != 0;
+    loaded.bits = exact && wav.integer_bits == 32 ? 32 : 24;
+    loaded.values.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        if (exact) {
+            const qint32 whole = qint32(std::ldexp(source[i], 31));
+            loaded.values << (loaded.bits == 32 ? whole : whole >> 8);
+        } else {
+            loaded.values << to_24_bits(source[i], &loaded.clipped);
+        }
+    }
+
+    const qsizetype shown = std::min<qsizetype>(2 * qsizetype(word_count), source.size());
+    loaded.shown.reserve(shown);
+    for (qsizetype i = 0; i < shown; ++i) {
+        if (i < count) {
+            const qint32 value = loaded.bits == 32 ? loaded.values[i] >> 8 : loaded.values[i];
+            loaded.shown << double(value) / kFullScale24;
+        } else {
+            loaded.shown << source[i];
+        }
+    }
+    return loaded;
+}
+
+} // namespace kx

@@ -1,0 +1,109 @@
+#include "ir/wav_chunks.h"
+
+#include <QString>
+
+namespace kx {
+
+namespace {
+
+constexpr char kMessageNotWav[] =
+    "This is not a WAV file: it does not begin with a RIFF header of type \"WAVE\".";
+constexpr char kMessageRiffPastEnd[] =
+    "The WAV file is cut short: its header announces %1 bytes, but the file has %2.";
+constexpr char kMessageChunkPastEnd[] =
+    "The WAV file is cut short: its \"%1\" chunk at byte %2 announces %3 bytes, but only %4 "
+    "follow.";
+constexpr char kMessageNoFmt[] =
+    "The WAV file has no \"fmt \" chunk, so the format of its samples is unknown.";
+constexpr char kMessageShortFmt[] =
+    "The WAV file's \"fmt \" chunk has %1 bytes, fewer than the 16 of a sample format.";
+constexpr char kMessageNoData[] = "The WAV file has no \"data\" chunk: it holds no samples.";
+
+constexpr qsizetype kRiffHeaderSize = 12; // "RIFF", size, "WAVE"
+constexpr qsizetype kChunkHeaderSize = 8; // identifier, size
+constexpr quint32 kMinFmtSize = 16;
+
+quint32 le32(QByteArrayView bytes, qsizetype at) {
+    const auto b = [&](qsizetype i) { return quint32(quint8(bytes[at + i])); };
+    return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
+}
+
+quint16 le16(QByteArrayView bytes, qsizetype at) {
+    return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8);
+}
+
+} // namespace
+
+QString chunk_id_text(QByteArrayView id) {
+    QString text;
+    for (char c : id)
+        text += (c >= 0x20 && c < 0x7F) ? QChar::fromLatin1(c) : QLatin1Char('?');
+    return text;
+}
+
+// RIFF/WAVE layout (little-endian):
+//
+//   offset  size  content
+//        0     4  "RIFF"
+//        4     4  RIFF size: the bytes after this field
+//        8     4  "WAVE"
+//       12        chunks: 4-byte identifier, 4-byte size, that many bytes, a pad byte if odd
+//
+// "fmt " chunk: audio format (2), channels (2), sample rate (4), byte rate (4), block align
+// (2), bits per sample (2), then optional extension bytes.
+Result<WavChunks> read_wav_chunks(QByteArrayView file) {
+    const qsizetype size = file.size();
+    if (size < kRiffHeaderSize || file.first(4) != QByteArrayView("RIFF") ||
+        file.sliced(8, 4) != QByteArrayView("WAVE"))
+        return Error{QString::fromLatin1(kMessageNotWav)};
+
+    WavChunks chunks;
+    chunks.riff_id = file.first(4).toByteArray();
+    chunks.riff_size = le32(file, 4);
+    // A missing pad byte after an odd last chunk is common and harmless.
+    const qint64 riff_end = qint64(kChunkHeaderSize) + chunks.riff_size;
+    if (riff_end > size + 1)
+        return Error{QString::fromLatin1(kMessageRiffPastEnd).arg(riff_end).arg(size)};
+    if (size >= kRiffHeaderSize + 4)
+        chunks.first_chunk_id = file.sliced(kRiffHeaderSize, 4).toByteArray();
+
+    bool have_fmt = false;
+    bool have_data = false;
+    const qint64 end = qMin<qint64>(riff_end, size);
+    qint64 at = kRiffHeaderSize;
+    while (at + kChunkHeaderSize <= end) {
+        const QByteArrayView id = file.sliced(at, 4);
+        const quint32 chunk_size = le32(file, at + 4);
+        const qint64 body = at + kChunkHeaderSize;
+        if (body + chunk_size > size)
+            return Error{QString::fromLatin1(kMessageChunkPastEnd)
+                             .arg(chunk_id_text(id))
+                             .arg(at)
+                             .arg(chunk_size)
+                             .arg(size - body)};
+        if (id == QByteArrayView("fmt ") && !have_fmt) {
+            have_fmt = true;
+            chunks.fmt_size = chunk_size;
+            if (chunk_size < kMinFmtSize)
+                return Error{QString::fromLatin1(kMessageShortFmt).arg(chunk_size)};
+            chunks.audio_format = le16(file, body);
+            chunks.channels = le16(file, body + 2);
+            chunks.sample_rate = le32(file, body + 4);
+            chunks.byte_rate = le32(file, body + 8);
+            chunks.block_align = le16(file, body + 12);
+            chunks.bits_per_sample = le16(file, body + 14);
+        } else if (id == QByteArrayView("data") && !have_data) {
+            have_data = true;
+            chunks.data_offset = body;
+            chunks.data_size = chunk_size;
+        }
+        at = body + chunk_size + (chunk_size & 1);
+    }
+    if (!have_fmt)
+        return Error{QString::fromLatin1(kMessageNoFmt)};
+    if (!have_data)
+        return Error{QString::fromLatin1(kMessageNoData)};
+    return chunks;
+}
+
+} // namespace kx

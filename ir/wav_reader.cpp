@@ -1,0 +1,140 @@
+#include "ir/wav_reader.h"
+
+#include <sndfile.h>
+
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace kx {
+
+namespace {
+
+constexpr char kMessageUnreadable[] = "The WAV file's samples cannot be read: %1";
+constexpr char kMessageNoFrames[] = "The WAV file holds no samples.";
+
+// Frames decoded per call.
+constexpr sf_count_t kBlockFrames = 4096;
+// Float samples far beyond full scale would make the energy infinite; the import clamps them to
+// full scale anyway.
+constexpr double kFloatGuard = 1.0e6;
+
+// libsndfile's view of a file in memory.
+struct MemoryFile {
+    QByteArrayView bytes;
+    sf_count_t position = 0;
+};
+
+sf_count_t memory_length(void* user) {
+    return static_cast<MemoryFile*>(user)->bytes.size();
+}
+
+sf_count_t memory_seek(sf_count_t offset, int whence, void* user) {
+    auto* file = static_cast<MemoryFile*>(user);
+    sf_count_t base = 0;
+    if (whence == SEEK_CUR)
+        base = file->position;
+    else if (whence == SEEK_END)
+        base = file->bytes.size();
+    const sf_count_t target = base + offset;
+    if (target < 0 || target > file->bytes.size())
+        return -1;
+    file->position = target;
+    return target;
+}
+
+sf_count_t memory_read(void* out, sf_count_t count, void* user) {
+    auto* file = static_cast<MemoryFile*>(user);
+    const sf_count_t n = std::clamp<sf_count_t>(file->bytes.size() - file->position, 0, count);
+    if (n > 0)
+        std::memcpy(out, file->bytes.data() + file->position, size_t(n));
+    file->position += n;
+    return n;
+}
+
+sf_count_t memory_write(const void*, sf_count_t, void*) {
+    return 0;
+}
+
+sf_count_t memory_tell(void* user) {
+    return static_cast<MemoryFile*>(user)->position;
+}
+
+int integer_bits_of(int format) {
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_FLOAT:
+    case SF_FORMAT_DOUBLE:
+        return 0;
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+        return 8;
+    case SF_FORMAT_PCM_24:
+        return 24;
+    case SF_FORMAT_PCM_32:
+        return 32;
+    default:
+        return 16;
+    }
+}
+
+struct SndfileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+} // namespace
+
+Result<WavFile> read_wav(QByteArrayView bytes) {
+    auto chunks = read_wav_chunks(bytes);
+    if (!chunks)
+        return chunks.failure();
+
+    MemoryFile memory{bytes};
+    SF_VIRTUAL_IO io{memory_length, memory_seek, memory_read, memory_write, memory_tell};
+    SF_INFO info{};
+    std::unique_ptr<SNDFILE, SndfileCloser> sndfile(sf_open_virtual(&io, SFM_READ, &info, &memory));
+    if (!sndfile)
+        return Error{QString::fromLatin1(kMessageUnreadable)
+                         .arg(QString::fromLocal8Bit(sf_strerror(nullptr)))};
+    if (info.frames <= 0 || info.channels <= 0)
+        return Error{QString::fromLatin1(kMessageNoFrames)};
+
+    WavFile wav;
+    wav.chunks = std::move(*chunks);
+    wav.channels = info.channels;
+    wav.sample_rate = info.samplerate;
+    wav.integer_bits = integer_bits_of(info.format);
+    wav.first_channel.reserve(qsizetype(std::min<sf_count_t>(info.frames, kMaxKeptFrames)));
+
+    const auto take = [&wav](double sample) {
+        wav.energy += sample * sample;
+        if (wav.first_channel.size() < kMaxKeptFrames)
+            wav.first_channel << sample;
+        ++wav.frames;
+    };
+    const size_t block = size_t(kBlockFrames) * size_t(info.channels);
+    if (wav.integer_bits != 0) {
+        // Integer samples come left-aligned to 32 bits, so n / 2^31 is exact in a double.
+        std::vector<int> frames(block);
+        sf_count_t got = 0;
+        while ((got = sf_readf_int(sndfile.get(), frames.data(), kBlockFrames)) > 0)
+            for (sf_count_t f = 0; f < got; ++f)
+                take(std::ldexp(double(frames[size_t(f) * size_t(info.channels)]), -31));
+    } else {
+        std::vector<double> frames(block);
+        sf_count_t got = 0;
+        while ((got = sf_readf_double(sndfile.get(), frames.data(), kBlockFrames)) > 0)
+            for (sf_count_t f = 0; f < got; ++f) {
+                const double sample = frames[size_t(f) * size_t(info.channels)];
+                take(std::isnan(sample) ? 0.0 : std::clamp(sample, -kFloatGuard, kFloatGuard));
+            }
+    }
+    if (wav.frames == 0)
+        return Error{QString::fromLatin1(kMessageNoFrames)};
+    return wav;
+}
+
+} // namespace kx
