@@ -4,7 +4,7 @@
 #include "app/NewVersionMsg.h"
 #include "app/PrintConsole.h"
 #include "firmware/ui/FirmwareUpgrade.h"
-#include "ir/ImpulseResponse.h"
+#include "ir/ui/ImpulseResponse.h"
 #include "library/FXInfo.h"
 #include "params/ui/FXParameters.h"
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace kx {
+
+class Dialogs;
+class IrResponseView;
+class IrWaveformView;
+struct IrImport;
+
+inline constexpr char kOpenWavCaption[] = "Load IR";
+
+// The impulse response window: it asks for the WAV file to import and, once an import is
+// done, shows what goes to the pedal, in words and as a picture.
+class TformImpulseResponse : public QWidget {
+    Q_OBJECT
+public:
+    explicit TformImpulseResponse(QWidget* parent = nullptr);
+
+    // OpenDialog1: the WAV file to import, or an empty text when the user cancels. It opens in
+    // the folder of the file chosen last.
+    QString OpenDialog1Execute(Dialogs& dialogs);
+
+    // Shows the summary of an import with its picture and brings the window to the front.
+    void show_import(const IrImport& import);
+
+    QLabel* lblSummary;
+    QLabel* lblEnergy;
+    IrWaveformView* imgWaveform;
+    IrResponseView* imgResponse;
+    QPushButton* btnOK;
+
+private:
+    QString m_folder;
+};
+
+} // namespace kx
