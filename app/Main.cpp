@@ -263,6 +263,7 @@ void TformMain::build_menus() {
     connect(menuScan, &QAction::triggered, this, &TformMain::menuScanClick);
     connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
     connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
+    connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
 }
 
 void TformMain::FormCreate() {

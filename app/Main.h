@@ -163,6 +163,7 @@ public slots:
     void menuShowUpdateMsgClick();
     void menuFirmwareUpgradeModeClick();
     void menuStartFirmwareUpgradeClick();
+    void menuLoadIRClick();
     void checkmostrecentversiononwebsite();
     void FormKeyDown();
     void btnUploadClick();
