@@ -322,6 +322,9 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
         m_windows.formFXParameters->attach(communication(), *this, m_context.store,
                                            m_context.dialogs, m_context.log, m_context.clock);
     }
+    if (m_windows.formFirmwareUpgrade)
+        connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
+                &TformMain::firmware_upgraded);
 }
 
 void TformMain::create_categories() {
@@ -482,6 +485,12 @@ bool TformMain::identify_pedal_effect() {
     btnRequest->setEnabled(true);
     btnRequest->setFocus();
     return true;
+}
+
+void TformMain::firmware_upgraded() {
+    menuFirmwareUpgradeMode->setChecked(false); // and it stays disabled
+    btnRequest->setEnabled(true);
+    btnUpload->setEnabled(true);
 }
 
 void TformMain::fx_parameters_closed() {

@@ -193,6 +193,8 @@ private:
     void fill_effect_list();
     bool move_up_or_down(int key);
     void fx_parameters_closed();
+    // The new firmware runs; the firmware window has already turned upgrade mode off.
+    void firmware_upgraded();
     // Closes the parameters window if it is open, places it beside this one, shows it for the
     // selected effect under `caption` and sizes it to the effect's rows.
     void show_parameters_window(const QString& caption);
