@@ -51,6 +51,8 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     layout->addWidget(imgWaveform, 4);
     layout->addWidget(imgResponse, 5);
     layout->addLayout(buttons);
+    // Room for the plots to show detail; the layout would settle for less.
+    resize(680, 680);
 }
 
 QString TformImpulseResponse::OpenDialog1Execute(Dialogs& dialogs) {
