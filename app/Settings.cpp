@@ -2,6 +2,7 @@
 
 #include "base/dialogs.h"
 #include "base/paths.h"
+#include "base/save_file.h"
 #include "library/resource_store.h"
 
 #include <QApplication>
@@ -74,13 +75,11 @@ bool create_subfolder(Dialogs& dialogs, const QString& name, const QString& subf
 }
 
 bool write_setting(Dialogs& dialogs, const QString& path, const QString& word) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(word.toUtf8()) < 0 || !file.flush()) {
-        const QString reason =
-            path.isEmpty() ? QLatin1String(kNoDocumentsFolder) : file.errorString();
+    const Status written = path.isEmpty() ? Status(Error{QLatin1String(kNoDocumentsFolder)})
+                                          : save_file_atomically(path, word.toUtf8());
+    if (!written) {
         dialogs.message(QLatin1String(kErrorSavingFile) + QDir::toNativeSeparators(path) +
-                        QStringLiteral(": ") + reason);
+                        QStringLiteral(": ") + written.error());
         return false;
     }
     return true;

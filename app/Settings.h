@@ -30,8 +30,8 @@ QString update_message_file_path();
 bool create_folder(Dialogs& dialogs, const QString& name);
 bool create_subfolder(Dialogs& dialogs, const QString& name, const QString& subfolder);
 
-// Writes one word, UTF-8 without byte-order mark or line break, replacing the content.
-// A failure is reported with "Error saving file: ".
+// Writes one word, UTF-8 without byte-order mark or line break, replacing the content as a
+// whole: a failed write leaves the old word. A failure is reported with "Error saving file: ".
 bool write_setting(Dialogs& dialogs, const QString& path, const QString& word);
 
 // Creates the start-up message file with "YES" when missing; otherwise "YES" or "NO", exactly,
