@@ -5,7 +5,7 @@
 #include "app/PrintConsole.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "ir/ui/ImpulseResponse.h"
-#include "library/FXInfo.h"
+#include "library/ui/FXInfo.h"
 #include "params/ui/FXParameters.h"
 
 #include <memory>
