@@ -253,6 +253,10 @@ void TformMain::build_menus() {
     for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
         MenuBar1->addMenu(menu);
 
+    connect(menuLoadConfiguration, &QAction::triggered, this,
+            &TformMain::menuLoadConfigurationClick);
+    connect(menuSaveConfiguration, &QAction::triggered, this,
+            &TformMain::menuSaveConfigurationClick);
     connect(menuSupport, &QAction::triggered, this, &TformMain::menuSupportClick);
     connect(menuShowUpdateMsg, &QAction::triggered, this, &TformMain::menuShowUpdateMsgClick);
     connect(menuFirmwareUpgradeMode, &QAction::triggered, this,

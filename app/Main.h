@@ -165,6 +165,8 @@ public slots:
     void menuStartFirmwareUpgradeClick();
     void menuLoadIRClick();
     void checkmostrecentversiononwebsite();
+    void menuLoadConfigurationClick();
+    void menuSaveConfigurationClick();
     void FormKeyDown();
     void btnUploadClick();
     void btnOpenEffectClick();
@@ -203,6 +205,9 @@ private:
     std::optional<int> find_effect_in_list(const QStringList& lines) const;
     // Shows a pedal action's failure, unless the link has already told the user.
     void report_pedal_error(const Error& error);
+    // Preset files; see MainPresets.cpp.
+    void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
+    std::optional<QStringList> LoadTextWithDialog(QString& path);
 
     AppContext& m_context;
     OtherWindows m_windows;

@@ -1,0 +1,171 @@
+// The File menu's preset files: Save Configuration writes the open effect's values and
+// assignments, Load Configuration gives the values back to the parameters window.
+#include "app/AppContext.h"
+#include "app/Main.h"
+#include "app/Settings.h"
+#include "base/dialogs.h"
+#include "base/paths.h"
+#include "library/resource_store.h"
+#include "params/preset_file.h"
+#include "params/ui/FXParameters.h"
+
+#include <QDir>
+
+namespace kx {
+
+namespace {
+
+constexpr char kSaveTitle[] = "Save Preset File";
+constexpr char kOpenTitle[] = "Open Preset File";
+constexpr char kPresetFilter[] = "Preset files (*.txt)";
+constexpr char kPresetFolder[] = "Preset";
+constexpr char kFileSaved[] = "File saved successfully: ";
+constexpr char kFileLoaded[] = "File loaded successfully: ";
+constexpr char kNothingToSave[] =
+    "There is no open effect to save: click Open FX, then Request, and save again.";
+constexpr char kNothingToLoadInto[] =
+    "There is no open effect to load the preset into: click Open FX, or an effect in the "
+    "list, and load again.";
+constexpr char kValuesNotRead[] =
+    "The values of \"%1\" have not been read yet: click Request, or load a preset, and save "
+    "again.";
+constexpr char kCountDiffers[] =
+    "This preset holds %1 controls, but the open effect \"%2\" has %3: it was not loaded.";
+constexpr char kOtherEffect[] =
+    "This preset was saved for %1, not for the open effect \"%2\". Load its values into "
+    "\"%2\"?";
+constexpr char kEffectList[] = "effect_list";
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QString product_folder() {
+    return latin1(kMakerFolder) + QLatin1Char('/') + latin1(kProductFolder);
+}
+
+QString preset_folder() {
+    return QDir(documents_folder())
+        .filePath(product_folder() + QLatin1Char('/') + latin1(kPresetFolder));
+}
+
+// The effect names of the catalogue, by effect number ("n:name" lines).
+QStringList catalogue_names(ResourceStore& store) {
+    QStringList names;
+    const Result<QStringList> lines = store.read_file_from_stream(latin1(kEffectList));
+    if (!lines)
+        return names;
+    for (const QString& line : *lines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        names << (colon < 0 ? line : line.mid(colon + 1));
+    }
+    return names;
+}
+
+QString effect_description(const QStringList& names, int number) {
+    if (number >= 0 && number < names.size())
+        return QStringLiteral("effect %1 \"%2\"").arg(number).arg(names.at(number));
+    return QStringLiteral("effect %1, which the effect list does not hold").arg(number);
+}
+
+} // namespace
+
+void TformMain::menuSaveConfigurationClick() {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
+        m_context.dialogs.message(latin1(kNothingToSave));
+        return;
+    }
+    const SelectionState& selection = m_context.selection;
+    const auto preset = preset_from_state(
+        selection.pedal_effect_number, selection.pedal_effect_version, parameters->state(),
+        parameters->control_count(), parameters->readback_count());
+    if (!preset) {
+        m_context.dialogs.message(latin1(kValuesNotRead).arg(parameters->selected_effect_name));
+        return;
+    }
+    const Result<QString> text = preset_text(*preset);
+    if (!text) {
+        m_context.dialogs.message(latin1(kErrorSavingFile) + text.error());
+        return;
+    }
+    SaveTextWithDialog(*text, selection.selected_effect_name);
+}
+
+void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile) {
+    if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
+        return;
+    // A path in the folder argument proposes the file name.
+    QString path = m_context.dialogs.save_file(latin1(kSaveTitle), latin1(kPresetFilter),
+                                               QDir(preset_folder()).filePath(NameOfFile));
+    if (path.isEmpty())
+        return;
+    path = with_preset_extension(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (const Status written = write_preset_file(path, TextContent); !written) {
+        m_context.dialogs.message(latin1(kErrorSavingFile) + shown + QStringLiteral(": ") +
+                                  written.error());
+        return;
+    }
+    m_context.dialogs.message(latin1(kFileSaved) + shown);
+}
+
+std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
+    if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
+        return std::nullopt;
+    path = m_context.dialogs.open_file(latin1(kOpenTitle), latin1(kPresetFilter), preset_folder());
+    if (path.isEmpty())
+        return std::nullopt;
+    const Result<QStringList> lines = read_preset_file(path);
+    if (!lines) {
+        m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
+                                  QStringLiteral(": ") + lines.error());
+        return std::nullopt;
+    }
+    return *lines;
+}
+
+void TformMain::menuLoadConfigurationClick() {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
+        m_context.dialogs.message(latin1(kNothingToLoadInto));
+        return;
+    }
+    QString path;
+    const auto lines = LoadTextWithDialog(path);
+    if (!lines)
+        return;
+    m_context.log.print_line(joined_preset_text(*lines));
+
+    // Nothing changes until the whole file has been read and accepted.
+    const Result<Preset> preset = parse_preset(*lines);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!preset) {
+        m_context.dialogs.message(latin1(kErrorLoadingFile) + shown + QStringLiteral(": ") +
+                                  preset.error());
+        return;
+    }
+    const QString& open_effect = parameters->selected_effect_name;
+    const int control_count = parameters->control_count();
+    if (preset->control_count() != control_count) {
+        m_context.dialogs.message(
+            latin1(kCountDiffers).arg(preset->control_count()).arg(open_effect).arg(control_count));
+        return;
+    }
+    const QStringList names = catalogue_names(m_context.store);
+    const qsizetype open_number = names.indexOf(open_effect);
+    if (open_number >= 0 && open_number != preset->effect_number &&
+        m_context.dialogs.confirm(latin1(kOtherEffect)
+                                      .arg(effect_description(names, preset->effect_number),
+                                           open_effect)) == Dialogs::Answer::No)
+        return;
+
+    SelectionState& selection = m_context.selection;
+    selection.pedal_effect_number = preset->effect_number;
+    selection.pedal_effect_version = preset->effect_version;
+    parameters->state().values = preset->values;
+    parameters->setItems();
+    m_context.dialogs.message(latin1(kFileLoaded) + shown);
+}
+
+} // namespace kx

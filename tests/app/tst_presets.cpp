@@ -1,0 +1,528 @@
+// Save Configuration and Load Configuration through the main window's File menu, over scripted
+// dialogs; and once end to end against the in-process virtual pedal with real timing.
+#include "editor_fixture.h"
+
+#include "app/Main.h"
+#include "app/NewVersionMsg.h"
+#include "link/drivers/virtual_pedal_driver.h"
+#include "params/preset_file.h"
+#include "params/ui/FXParameters.h"
+#include "support/write_failure.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+
+using namespace kx;
+
+namespace {
+
+const QString kPresetDir = QStringLiteral("NORVA/Kestrel X/Preset");
+const QByteArray kMark("\xEF\xBB\xBF");
+
+// Everything the parameters window shows, in creation order: slider positions, toggle states
+// and the selections of the option lists and assignment boxes.
+QStringList shown(TformFXParameters& window) {
+    QStringList out;
+    for (QSlider* slider : window.findChildren<QSlider*>())
+        out << QStringLiteral("slider %1").arg(slider->value());
+    for (QCheckBox* toggle : window.findChildren<QCheckBox*>())
+        out << QStringLiteral("toggle %1").arg(toggle->isChecked());
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        out << box->accessibleName() + QStringLiteral(" %1").arg(box->currentIndex());
+    return out;
+}
+
+// A value for each control that its kind can show: pots anywhere in 0..1023, switches 0 or
+// 1, option lists the first value of an option. `shift` gives a second, different set.
+QList<int> values_for(const ControlDescription& description, int shift) {
+    QList<int> values;
+    for (int i = 0; i < description.control_count; ++i) {
+        const ControlEntry& entry = description.controls.at(i);
+        switch (entry.kind) {
+        case ControlKind::Pot:
+            values << (i * 131 + 7 + shift * 500) % 1024;
+            break;
+        case ControlKind::Switch:
+            values << (i + shift) % 2;
+            break;
+        case ControlKind::MultiSwitch: {
+            const int k = int(entry.options.size());
+            values << ((i + shift) % k) * (1024 / k);
+            break;
+        }
+        }
+    }
+    return values;
+}
+
+QByteArray read_file(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void write_file(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray preset_bytes(int number, int version, const QList<int>& values, int readbacks = 0) {
+    Preset preset;
+    preset.effect_number = number;
+    preset.effect_version = version;
+    preset.values = values;
+    preset.readback_assignments = QList<quint8>(readbacks, 0xFF);
+    return preset_file_bytes(*preset_text(preset));
+}
+
+// Mirrors the log console's lines.
+struct LogTap : public Log {
+    Log* next = nullptr;
+    QStringList lines;
+    void print_line(const QString& text) override {
+        lines << text;
+        if (next)
+            next->print_line(text);
+    }
+    void append_line(const QString& text) override {
+        lines << text;
+        if (next)
+            next->append_line(text);
+    }
+};
+
+} // namespace
+
+class TestPresets : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void save_is_refused_without_values_data();
+    void save_is_refused_without_values();
+    void save_writes_the_open_effect_data();
+    void save_writes_the_open_effect();
+    void failed_write_keeps_the_old_file_data();
+    void failed_write_keeps_the_old_file();
+    void round_trip_through_the_window_data();
+    void round_trip_through_the_window();
+    void load_is_refused_and_changes_nothing_data();
+    void load_is_refused_and_changes_nothing();
+    void preset_of_another_effect_asks_first_data();
+    void preset_of_another_effect_asks_first();
+    void end_to_end_with_the_pedal();
+
+private:
+    TformMain& main() { return f->main(); }
+    TformFXParameters& parameters() { return *f->windows->formFXParameters; }
+    void open_effect(const QString& category, const QString& name);
+    QString preset_path(const QString& name) const { return f->path(kPresetDir + '/' + name); }
+
+    EditorFixture* f = nullptr;
+};
+
+void TestPresets::init() {
+    f = new EditorFixture;
+    f->start();
+}
+
+void TestPresets::cleanup() {
+    delete f;
+    f = nullptr;
+}
+
+// Opens the effect's parameters window by clicking it in the lists.
+void TestPresets::open_effect(const QString& category, const QString& name) {
+    const auto categories = main().lstCategory->findItems(category, Qt::MatchExactly);
+    QCOMPARE(categories.size(), 1);
+    emit main().lstCategory->itemClicked(categories.first());
+    const auto effects = main().lstEffects->findItems(name, Qt::MatchExactly);
+    QCOMPARE(effects.size(), 1);
+    emit main().lstEffects->itemClicked(effects.first());
+    QVERIFY(parameters().isVisible());
+    f->dialogs.messages.clear();
+}
+
+void TestPresets::save_is_refused_without_values_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("message");
+    const QString no_effect = QStringLiteral("There is no open effect to save");
+    const QString no_values =
+        QStringLiteral("The values of \"Tape Loom Delay\" have not been read");
+    QTest::newRow("no window yet") << "none" << no_effect;
+    QTest::newRow("window closed") << "closed" << no_effect;
+    QTest::newRow("no values read") << "empty" << no_values;
+    QTest::newRow("fewer values than controls") << "short" << no_values;
+}
+
+// Nothing is asked and nothing is written.
+void TestPresets::save_is_refused_without_values() {
+    QFETCH(QString, situation);
+    QFETCH(QString, message);
+    if (situation != QLatin1String("none"))
+        open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    if (situation == QLatin1String("closed")) {
+        parameters().state().values = QList<int>(8, 1);
+        parameters().close();
+    } else if (situation == QLatin1String("short")) {
+        parameters().state().values = QList<int>(7, 1);
+    }
+    const QString path = preset_path(QStringLiteral("refused.txt"));
+    f->dialogs.files << path;
+
+    main().menuSaveConfiguration->trigger();
+
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    QVERIFY2(f->dialogs.messages.first().startsWith(message), qPrintable(f->dialogs.messages[0]));
+    QCOMPARE(f->dialogs.files, QStringList{path}); // no file dialog was shown
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestPresets::save_writes_the_open_effect_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("bare name") << "Fuzz"
+                               << "Fuzz.txt";
+    QTest::newRow("ends in .txt") << "Fuzz.txt"
+                                  << "Fuzz.txt";
+    QTest::newRow("ends in .TXT") << "Fuzz.TXT"
+                                  << "Fuzz.TXT.txt";
+    QTest::newRow("cancelled") << ""
+                               << "";
+}
+
+// Effect number and version of the pedal's last answer, the window's values list (not the
+// sliders) and its assignments; the preset folder is made when missing.
+void TestPresets::save_writes_the_open_effect() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    open_effect(QStringLiteral("Gain"), QStringLiteral("Basalt Fuzz Box"));
+    QCOMPARE(parameters().control_count(), 4);
+    QCOMPARE(parameters().readback_count(), 0);
+    f->context->selection.pedal_effect_number = 3;
+    f->context->selection.pedal_effect_version = 2;
+    parameters().state().values = {512, 1023, 1, 0};
+    parameters().state().control_assignments[1] = 8;
+    parameters().findChildren<QSlider*>().first()->setValue(5); // an edit, not a value read
+    QVERIFY(!QFileInfo::exists(f->path(kPresetDir)));
+    if (!chosen.isEmpty())
+        f->dialogs.files << preset_path(chosen);
+
+    main().menuSaveConfiguration->trigger();
+
+    QVERIFY(QFileInfo(f->path(kPresetDir)).isDir());
+    if (written.isEmpty()) {
+        QCOMPARE(f->dialogs.messages, QStringList());
+        QCOMPARE(QDir(f->path(kPresetDir)).entryList(QDir::Files), QStringList());
+        return;
+    }
+    const QString path = preset_path(written);
+    QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File saved successfully: ") + path});
+    QCOMPARE(read_file(path), kMark + "0003\r02\r04\r00000200\r000003FF\r00000001\r00000000\r"
+                                      "FF\r08\rFF\rFF\r");
+    QCOMPARE(QDir(f->path(kPresetDir)).entryList(QDir::Files), QStringList{written});
+}
+
+void TestPresets::failed_write_keeps_the_old_file_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("preset") << "preset";
+    QTest::newRow("start-up message setting") << "setting";
+}
+
+// A disk that fills up halfway through the write: the user reads why, the old file is whole.
+void TestPresets::failed_write_keeps_the_old_file() {
+    QFETCH(QString, file);
+    QString path;
+    QByteArray old_bytes;
+    if (file == QLatin1String("preset")) {
+        open_effect(QStringLiteral("Synthesis"), QStringLiteral("Arpeggio Synth"));
+        parameters().state().values = QList<int>(24, 300);
+        QDir().mkpath(f->path(kPresetDir));
+        path = preset_path(QStringLiteral("old.txt"));
+        old_bytes = preset_bytes(10, 1, QList<int>(24, 7));
+        write_file(path, old_bytes);
+        f->dialogs.files << path;
+        FileSizeLimit limit(100);
+        QVERIFY(limit.ok());
+        main().menuSaveConfiguration->trigger();
+    } else {
+        path = f->path(kMessageFile);
+        old_bytes = f->read(kMessageFile);
+        QCOMPARE(old_bytes, QByteArray("YES"));
+        FileSizeLimit limit(1);
+        QVERIFY(limit.ok());
+        f->windows->formNewVersionMsg->CheckBox1->setChecked(true);
+    }
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    const QString prefix = QStringLiteral("Error saving file: ") + path + QStringLiteral(": ");
+    QVERIFY2(f->dialogs.messages.first().startsWith(prefix) &&
+                 f->dialogs.messages.first().size() > prefix.size(),
+             qPrintable(f->dialogs.messages.first()));
+    QCOMPARE(read_file(path), old_bytes);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(path).fileName()});
+}
+
+void TestPresets::round_trip_through_the_window_data() {
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("effect");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QByteArray>("line_end");
+    QTest::newRow("pots and a switch") << "Gain"
+                                       << "Basalt Fuzz Box" << 3 << QByteArray("\r");
+    QTest::newRow("every kind and a readback") << "Modulation"
+                                               << "Tape Loom Delay" << 0x1F << QByteArray("\r");
+    QTest::newRow("every kind, edited to LF") << "Modulation"
+                                              << "Tape Loom Delay" << 0x1F << QByteArray("\n");
+    QTest::newRow("every kind, edited to CR LF") << "Modulation"
+                                                 << "Tape Loom Delay" << 0x1F << QByteArray("\r\n");
+    QTest::newRow("24 controls") << "Synthesis"
+                                 << "Arpeggio Synth" << 0x0A << QByteArray("\r\n");
+}
+
+// Save, change the values and an assignment, load: the values come back, the assignment stays
+// as changed, and the open effect is still the same.
+void TestPresets::round_trip_through_the_window() {
+    QFETCH(QString, category);
+    QFETCH(QString, effect);
+    QFETCH(int, number);
+    QFETCH(QByteArray, line_end);
+    open_effect(category, effect);
+    TformFXParameters& window = parameters();
+    SelectionState& selection = f->context->selection;
+    selection.pedal_effect_number = number;
+    selection.pedal_effect_version = 4;
+    const QList<int> saved = values_for(window.description(), 0);
+    window.state().values = saved;
+    window.setItems();
+    const QStringList saved_view = shown(window);
+    const QString path = preset_path(QStringLiteral("round.txt"));
+    f->dialogs.files << path;
+    main().menuSaveConfiguration->trigger();
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    QByteArray bytes = read_file(path);
+    write_file(path, bytes.replace("\r", line_end));
+
+    window.state().values = values_for(window.description(), 1);
+    window.setItems();
+    QVERIFY(shown(window) != saved_view);
+    QComboBox* first_box = nullptr;
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        if (!first_box && box->accessibleName().endsWith(QLatin1String(" assignment")))
+            first_box = box;
+    QVERIFY(first_box);
+    const int box_row = int(saved_view.indexOf(
+        first_box->accessibleName() + QStringLiteral(" %1").arg(first_box->currentIndex())));
+    QVERIFY(box_row >= 0);
+    first_box->setCurrentIndex(3);
+    const auto assignments = window.state().control_assignments;
+    selection.pedal_effect_version = 9;
+    f->dialogs.messages.clear();
+    f->dialogs.files << path;
+    LogTap tap;
+    tap.next = f->context->log.target();
+    f->context->log.set_target(&tap);
+
+    main().menuLoadConfiguration->trigger();
+
+    f->context->log.set_target(tap.next);
+    QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
+    QCOMPARE(f->dialogs.confirmations, QStringList());
+    QCOMPARE(window.state().values, saved);
+    QCOMPARE(selection.pedal_effect_number, number);
+    QCOMPARE(selection.pedal_effect_version, 4);
+    QCOMPARE(selection.selected_effect_name, effect);
+    QCOMPARE(window.control_count(), int(saved.size()));
+    QCOMPARE(window.state().control_assignments, assignments);
+    QStringList expected_view = saved_view;
+    expected_view[box_row] = first_box->accessibleName() + QStringLiteral(" 3");
+    QCOMPARE(shown(window), expected_view);
+    // The log holds the file's text, each line ended by CR LF.
+    QCOMPARE(tap.lines.first().left(10),
+             QStringLiteral("%1\r\n04\r\n").arg(number, 4, 16, QLatin1Char('0')).toUpper());
+    QCOMPARE(tap.lines.first().count(QStringLiteral("\r\n")),
+             3 + 2 * saved.size() + window.readback_count());
+}
+
+void TestPresets::load_is_refused_and_changes_nothing_data() {
+    QTest::addColumn<QByteArray>("bytes"); // empty: the file is not there
+    QTest::addColumn<QString>("message");  // empty: no message
+    const QByteArray head = kMark + "001F\r01\r08\r";
+    const QByteArray values = QByteArray("00000100\r").repeated(8);
+    const QByteArray assignments = QByteArray("FF\r").repeated(9);
+    const QString error = QStringLiteral("Error loading file: %1: ");
+    QTest::newRow("cancelled") << QByteArray("-") << QString();
+    QTest::newRow("missing") << QByteArray() << error;
+    QTest::newRow("not hexadecimal") << head + "00000100\r0000010X\r" + values.mid(18) + assignments
+                                     << error + "line 5 holds \"0000010X\"";
+    QTest::newRow("widths changed")
+        << kMark + "1F\r1\r8\r" + values + assignments << error + "line 1 holds \"1F\"";
+    QTest::newRow("short") << head + values.left(45) << error + "the file ends after line 8";
+    QTest::newRow("foreign") << QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) << error;
+    QTest::newRow("over-long") << head + values + assignments.repeated(2000) << error;
+    QTest::newRow("fewer controls")
+        << preset_bytes(0x1F, 1, {1, 2, 3})
+        << "This preset holds 3 controls, but the open effect \"Tape Loom Delay\" has 8";
+    QTest::newRow("more controls")
+        << preset_bytes(0x1F, 1, QList<int>(9, 5), 4)
+        << "This preset holds 9 controls, but the open effect \"Tape Loom Delay\" has 8";
+}
+
+// The values list, the effect number and version and every widget stay as they were.
+void TestPresets::load_is_refused_and_changes_nothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    const QList<int> before = values_for(parameters().description(), 0);
+    parameters().state().values = before;
+    parameters().setItems();
+    const QStringList view = shown(parameters());
+    f->context->selection.pedal_effect_number = 0x1F;
+    f->context->selection.pedal_effect_version = 6;
+    QDir().mkpath(f->path(kPresetDir));
+    const QString path = preset_path(QStringLiteral("bad.txt"));
+    if (bytes != "-") {
+        if (!bytes.isEmpty())
+            write_file(path, bytes);
+        f->dialogs.files << path;
+    }
+
+    main().menuLoadConfiguration->trigger();
+
+    if (message.isEmpty()) {
+        QCOMPARE(f->dialogs.messages, QStringList());
+    } else {
+        QCOMPARE(f->dialogs.messages.size(), 1);
+        const QString expected =
+            message.contains(QLatin1String("%1")) ? message.arg(path) : message;
+        QVERIFY2(f->dialogs.messages.first().startsWith(expected),
+                 qPrintable(f->dialogs.messages.first()));
+    }
+    QCOMPARE(f->dialogs.confirmations, QStringList());
+    QCOMPARE(parameters().state().values, before);
+    QCOMPARE(shown(parameters()), view);
+    QCOMPARE(f->context->selection.pedal_effect_number, 0x1F);
+    QCOMPARE(f->context->selection.pedal_effect_version, 6);
+    QCOMPARE(parameters().control_count(), 8);
+}
+
+void TestPresets::preset_of_another_effect_asks_first_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("No") << int(Dialogs::Answer::No) << false;
+    QTest::newRow("Yes") << int(Dialogs::Answer::Yes) << true;
+    QTest::newRow("box closed") << int(Dialogs::Answer::Closed) << true;
+}
+
+// A preset of Ember Overdrive (effect 15) has as many controls as Basalt Fuzz Box: its values
+// land on the open effect's controls only when the user agrees; the open effect stays.
+void TestPresets::preset_of_another_effect_asks_first() {
+    QFETCH(int, answer);
+    QFETCH(bool, loads);
+    open_effect(QStringLiteral("Gain"), QStringLiteral("Basalt Fuzz Box"));
+    const QList<int> before = {1, 2, 3, 0};
+    const QList<int> other = {700, 600, 500, 1};
+    parameters().state().values = before;
+    f->context->selection.pedal_effect_number = 3;
+    QDir().mkpath(f->path(kPresetDir));
+    const QString path = preset_path(QStringLiteral("ember.txt"));
+    write_file(path, preset_bytes(0x0F, 5, other));
+    f->dialogs.files << path;
+    f->dialogs.answers << Dialogs::Answer(answer);
+
+    main().menuLoadConfiguration->trigger();
+
+    QCOMPARE(f->dialogs.confirmations,
+             QStringList{"This preset was saved for effect 15 \"Ember Overdrive\", not for the "
+                         "open effect \"Basalt Fuzz Box\". Load its values into \"Basalt Fuzz "
+                         "Box\"?"});
+    QCOMPARE(parameters().state().values, loads ? other : before);
+    QCOMPARE(f->context->selection.pedal_effect_number, loads ? 0x0F : 3);
+    QCOMPARE(f->context->selection.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
+    QCOMPARE(parameters().findChildren<QSlider*>().first()->value(), loads ? 700 : 0);
+    QCOMPARE(f->dialogs.messages.size(), loads ? 1 : 0);
+}
+
+// Open FX, Request, Save; move the controls on the pedal; Load puts the pedal and the window
+// back, and a new Request reads the saved values from the pedal.
+void TestPresets::end_to_end_with_the_pedal() {
+    delete f;
+    f = new EditorFixture;
+    f->real_time = true;
+    set_documents_folder(f->documents.path());
+    f->context = std::make_unique<AppContext>(f->dialogs, f->real_clock);
+    f->context->link_options.virtual_pedal = true;
+    f->windows = std::make_unique<EditorWindows>(*f->context);
+    main().show();
+    VirtualPedalDriver* driver = f->context->link->virtual_pedal();
+    QVERIFY(driver);
+    sim::VirtualPedal& pedal = driver->pedal();
+    const auto settle = [&] {
+        QTest::qWait(30);
+        pedal.advance(VirtualPedalDriver::now_us());
+    };
+
+    main().menuConnect->trigger();
+    open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    main().btnUpload->click();
+    main().btnOpenEffect->click();
+    main().btnRequest->click();
+    QCOMPARE(f->dialogs.messages, QStringList());
+    TformFXParameters& window = parameters();
+    QVERIFY(window.findChildren<QSlider*>().first()->isEnabled());
+    const QList<int> saved = window.state().values;
+    QCOMPARE(saved.size(), 8);
+    const QStringList saved_view = shown(window);
+
+    const QString path = preset_path(QStringLiteral("Tape Loom Delay.txt"));
+    f->dialogs.files << preset_path(QStringLiteral("Tape Loom Delay"));
+    main().menuSaveConfiguration->trigger();
+    QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File saved successfully: ") + path});
+    const auto lines = read_preset_file(path);
+    QVERIFY(lines.ok());
+    const auto preset = parse_preset(*lines);
+    QVERIFY2(preset.ok(), qPrintable(preset.error()));
+    QCOMPARE(preset->effect_number, 0x1F);
+    QCOMPARE(preset->effect_version, f->context->selection.pedal_effect_version);
+    QCOMPARE(preset->values, saved);
+
+    // Every control moves: each edit reaches the pedal.
+    for (QSlider* slider : window.findChildren<QSlider*>())
+        slider->setValue(1023 - slider->value());
+    for (QCheckBox* toggle : window.findChildren<QCheckBox*>())
+        toggle->click();
+    for (QComboBox* list : window.findChildren<QComboBox*>())
+        if (!list->accessibleName().endsWith(QLatin1String(" assignment")))
+            list->setCurrentIndex((list->currentIndex() + 1) % list->count());
+    settle();
+    const auto& effect = pedal.effect();
+    QVERIFY(pedal.parameter_word(effect.address_of(0)) != quint32(saved[0]) * 8192u);
+
+    f->dialogs.messages.clear();
+    f->dialogs.files << path;
+    main().menuLoadConfiguration->trigger();
+    QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
+    settle();
+    QCOMPARE(shown(window), saved_view);
+    for (int i = 0; i < window.description().pot_count; ++i)
+        QCOMPARE(pedal.parameter_word(effect.address_of(i)), quint32(saved[i]) * 8192u);
+
+    // The switch was set back by the program, which sends nothing: reading the pedal again
+    // shows what it holds now.
+    main().btnRequest->click();
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    const QList<int> read_back = window.state().values;
+    for (int i = 0; i < window.description().pot_count; ++i)
+        QCOMPARE(read_back[i], saved[i]);
+    const int last = window.control_count() - 1;
+    const int options = int(window.description().controls.at(last).options.size());
+    QCOMPARE(multi_switch_option_from_value(read_back[last], options),
+             multi_switch_option_from_value(saved[last], options));
+}
+
+QTEST_MAIN(TestPresets)
+#include "tst_presets.moc"
