@@ -166,6 +166,7 @@ void TformMain::build_controls() {
     connect(btnAssign, &QPushButton::clicked, this, &TformMain::btnAssignClick);
     connect(btnStoreSettingsOnPedal, &QPushButton::clicked, this,
             &TformMain::btnStoreSettingsOnPedalClick);
+    connect(btnGetFXInfo, &QPushButton::clicked, this, &TformMain::btnGetFXInfoClick);
 
     // Controls the user never reaches.
     chkFirmwareUpgradeMode = new QCheckBox(QStringLiteral("Firmware Upgrade Mode"), this);

@@ -167,6 +167,7 @@ public slots:
     void checkmostrecentversiononwebsite();
     void menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
+    void btnGetFXInfoClick();
     void FormKeyDown();
     void btnUploadClick();
     void btnOpenEffectClick();
