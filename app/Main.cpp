@@ -259,6 +259,7 @@ void TformMain::build_menus() {
     connect(menuSaveConfiguration, &QAction::triggered, this,
             &TformMain::menuSaveConfigurationClick);
     connect(menuSupport, &QAction::triggered, this, &TformMain::menuSupportClick);
+    connect(menuUpdateNow, &QAction::triggered, this, &TformMain::menuUpdateNowClick);
     connect(menuShowUpdateMsg, &QAction::triggered, this, &TformMain::menuShowUpdateMsgClick);
     connect(menuFirmwareUpgradeMode, &QAction::triggered, this,
             &TformMain::menuFirmwareUpgradeModeClick);
@@ -525,11 +526,6 @@ void TformMain::menuFirmwareUpgradeModeClick() {
 void TformMain::menuStartFirmwareUpgradeClick() {
     if (m_windows.formFirmwareUpgrade)
         m_windows.formFirmwareUpgrade->show();
-}
-
-void TformMain::checkmostrecentversiononwebsite() {
-    // One check per run.
-    TimerCheckWebVersion.stop();
 }
 
 } // namespace kx

@@ -145,6 +145,8 @@ public:
     QAction* menuShowUpdateMsg;
 
     QString own_version;
+    // The server's version from the last check that got one; empty until then.
+    QString web_version;
 
 public slots:
     void lstGainClick();
@@ -165,6 +167,8 @@ public slots:
     void menuStartFirmwareUpgradeClick();
     void menuLoadIRClick();
     void checkmostrecentversiononwebsite();
+    void WebRequestCompleted(const kx::VersionReply& AResponse);
+    void menuUpdateNowClick();
     void menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
     void btnGetFXInfoClick();
@@ -214,6 +218,7 @@ private:
     OtherWindows m_windows;
     QString m_device_name_text;
     std::unique_ptr<EffectUpload> m_upload;
+    VersionClient* m_version_client = nullptr; // made by the first check
 };
 
 } // namespace kx

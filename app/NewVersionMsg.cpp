@@ -2,12 +2,19 @@
 
 #include "app/AppContext.h"
 #include "app/Settings.h"
+#include "base/dialogs.h"
 #include "base/paths.h"
 #include "kx_version.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
+
 #include <QPushButton>
+#include <algorithm>
 
 namespace kx {
 
@@ -18,6 +25,17 @@ constexpr char kUpdateNow[] = "Update Now";
 constexpr char kWhatsNew[] = "What's New?";
 constexpr char kDontShowAgain[] = "Don't Show This Message Again";
 constexpr char kGet[] = "GET";
+constexpr int kClientWidth = 282;
+constexpr int kClientHeight = 146;
+constexpr int kMargin = 4;
+const QRect kLabelGeometry(8, 0, 269, 38);
+const QRect kLaunchGeometry(89, 56, 93, 28);
+const QRect kWhatsNewGeometry(89, 89, 93, 28);
+const QRect kCheckBoxGeometry(30, 125, 215, 19);
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
 } // namespace
 
 QString get_app_version() {
@@ -37,40 +55,117 @@ VersionRequest prepare_version_request() {
     return {QByteArray(kGet), maker_page(kVersionPagePath)};
 }
 
+QString update_package_path() {
+    const QString temp = QDir::tempPath();
+    const QString resolved = QFileInfo(temp).canonicalFilePath();
+    return QDir(resolved.isEmpty() ? temp : resolved).filePath(latin1(kUpdatePackageName));
+}
+
+Status launch_updater(const QString& updater, const QString& package, const QString& editor) {
+    QProcess process;
+    process.setProgram(updater);
+    process.setArguments({package, editor});
+    if (!process.startDetached())
+        return Error{QDir::toNativeSeparators(updater) + QStringLiteral(": ") +
+                     process.errorString()};
+    return {};
+}
+
 TformNewVersionMsg::TformNewVersionMsg(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       Label1(new QLabel(this)), btnLaunchUpdate(new QPushButton(this)),
-      btnSeeWhatsNew(new QPushButton(this)), CheckBox1(new QCheckBox(this)), m_context(context) {
+      btnSeeWhatsNew(new QPushButton(this)), CheckBox1(new QCheckBox(this)),
+      updater_folder(QCoreApplication::applicationDirPath()),
+      editor_path(QCoreApplication::applicationFilePath()),
+      end_editor([] { QCoreApplication::quit(); }), m_context(context) {
     setObjectName(QStringLiteral("formNewVersionMsg"));
-    setWindowTitle(QString::fromLatin1(kCaption));
-    setFixedSize(282, 146);
+    setWindowTitle(latin1(kCaption));
+    setFixedSize(kClientWidth, kClientHeight);
     move(450, 25);
     setAttribute(Qt::WA_QuitOnClose, false);
 
     const QFont font(QStringLiteral("Arial"), 11);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 0, 269, 38);
+    Label1->setGeometry(kLabelGeometry);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     Label1->setFont(font);
-    Label1->setText(QString::fromLatin1(kMessage));
+    Label1->setText(latin1(kMessage));
     btnLaunchUpdate->setObjectName(QStringLiteral("btnLaunchUpdate"));
-    btnLaunchUpdate->setGeometry(89, 56, 93, 28);
+    btnLaunchUpdate->setGeometry(kLaunchGeometry);
     btnLaunchUpdate->setFont(font);
-    btnLaunchUpdate->setText(QString::fromLatin1(kUpdateNow));
+    btnLaunchUpdate->setText(latin1(kUpdateNow));
     btnSeeWhatsNew->setObjectName(QStringLiteral("btnSeeWhatsNew"));
-    btnSeeWhatsNew->setGeometry(89, 89, 93, 28);
+    btnSeeWhatsNew->setGeometry(kWhatsNewGeometry);
     btnSeeWhatsNew->setFont(font);
-    btnSeeWhatsNew->setText(QString::fromLatin1(kWhatsNew));
+    btnSeeWhatsNew->setText(latin1(kWhatsNew));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(30, 125, 215, 19);
+    CheckBox1->setGeometry(kCheckBoxGeometry);
     CheckBox1->setFont(font);
-    CheckBox1->setText(QString::fromLatin1(kDontShowAgain));
+    CheckBox1->setText(latin1(kDontShowAgain));
 
+    connect(btnLaunchUpdate, &QPushButton::clicked, this,
+            &TformNewVersionMsg::btnLaunchUpdateClick);
     connect(btnSeeWhatsNew, &QPushButton::clicked, this, &TformNewVersionMsg::btnSeeWhatsNewClick);
     connect(CheckBox1, &QCheckBox::toggled, this, &TformNewVersionMsg::CheckBox1Change);
+}
+
+void TformNewVersionMsg::showEvent(QShowEvent* event) {
+    fit_to_text();
+    QWidget::showEvent(event);
+}
+
+void TformNewVersionMsg::fit_to_text() {
+    ensurePolished();
+    // The designed pixels suit the designer's Arial; another font may need more.
+    const int label_height =
+        std::max(kLabelGeometry.height(), Label1->heightForWidth(kLabelGeometry.width()));
+    const int shift = label_height - kLabelGeometry.height();
+    int width = kClientWidth;
+    for (QWidget* control :
+         {static_cast<QWidget*>(btnLaunchUpdate), static_cast<QWidget*>(btnSeeWhatsNew),
+          static_cast<QWidget*>(CheckBox1)})
+        width = std::max(width, control->sizeHint().width() + 2 * kMargin);
+    const int grown = (width - kClientWidth) / 2;
+    setFixedSize(width, kClientHeight + shift);
+    Label1->setGeometry(kLabelGeometry.translated(grown, 0).adjusted(0, 0, 0, shift));
+    const auto place = [&](QWidget* control, const QRect& designed) {
+        const QSize hint = control->sizeHint();
+        QRect rect = designed.translated(grown, shift);
+        rect.setWidth(std::max(designed.width(), hint.width()));
+        rect.setHeight(std::max(designed.height(), hint.height()));
+        rect.moveCenter(QPoint(designed.center().x() + grown, rect.center().y()));
+        rect.moveLeft(std::clamp(rect.left(), kMargin, width - kMargin - rect.width()));
+        control->setGeometry(rect);
+    };
+    place(btnLaunchUpdate, kLaunchGeometry);
+    place(btnSeeWhatsNew, kWhatsNewGeometry);
+    place(CheckBox1, kCheckBoxGeometry);
+}
+
+void TformNewVersionMsg::btnLaunchUpdateClick() {
+    // An editor installed from a package has no updater beside it: its updates come the
+    // way it came.
+    const QString updater = QDir(updater_folder).filePath(latin1(kUpdaterProgram));
+    if (!QFileInfo(updater).isFile()) {
+        open_in_browser(m_context, maker_page(kWhatsNewPagePath));
+        m_context.dialogs.message(latin1(kUpdateThroughPackages));
+        return;
+    }
+    if (m_context.dialogs.confirm(latin1(kConfirmUpdate)) == Dialogs::Answer::No)
+        return;
+    const QString package = update_package_path();
+    const Status started = launch_updater(updater, package, editor_path);
+    if (!started) {
+        // The editor stays: nothing has replaced it.
+        m_context.dialogs.message(latin1(kFailedToLaunchUpdater) + started.error());
+        return;
+    }
+    m_context.log.print_line(latin1(kLogUpdaterStarted) + QDir::toNativeSeparators(updater));
+    if (end_editor)
+        end_editor();
 }
 
 void TformNewVersionMsg::btnSeeWhatsNewClick() {

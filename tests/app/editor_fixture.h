@@ -72,6 +72,10 @@ struct EditorFixture {
     }
 };
 
+// Test programs never reach the maker's server: the version check is off unless a test points
+// it at a server of its own (set_update_server).
+inline const bool kVersionCheckOff = qputenv("KX_UPDATE_SERVER", "off");
+
 inline const QString kLookFile = QStringLiteral("NORVA/style.txt");
 inline const QString kMessageFile =
     QStringLiteral("NORVA/Kestrel X/ShowMessageVersionAtStartup.txt");
