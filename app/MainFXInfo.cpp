@@ -2,8 +2,8 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
-#include "library/ui/FXInfo.h"
 #include "library/fx_info_page.h"
+#include "library/ui/FXInfo.h"
 #include "params/ui/FXParameters.h"
 
 #include <QCoreApplication>
