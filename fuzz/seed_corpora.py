@@ -117,6 +117,12 @@ def parameter_replies():
     }
 
 
+def wavs():
+    """The impulse response tests' WAV files, made by sox and by hand."""
+    folder = ROOT / "tests" / "fixtures" / "ir"
+    return {p.name: p.read_bytes() for p in sorted(folder.glob("*.wav"))}
+
+
 def main():
     out = pathlib.Path(sys.argv[1])
     seeds = {}
@@ -143,6 +149,7 @@ def main():
     seeds["bootloader_answers"] = bootloader_answers()
     seeds["value_reply"] = value_replies()
     seeds["parameter_reply"] = parameter_replies()
+    seeds["wav"] = wavs()
     for target, files in seeds.items():
         folder = out / target
         folder.mkdir(parents=True, exist_ok=True)
