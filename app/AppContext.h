@@ -2,9 +2,9 @@
 
 #include "app/CommandLine.h"
 #include "app/PedalLink.h"
-#include "app/Selection.h"
 #include "base/log.h"
 #include "library/resource_store.h"
+#include "library/selection.h"
 
 #include <QUrl>
 

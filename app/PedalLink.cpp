@@ -2,22 +2,13 @@
 
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
-#include "link/drivers/composite_serial_driver.h"
-#include "link/drivers/qt_serial_driver.h"
-#include "link/drivers/virtual_pedal_driver.h"
+#include "link/pedal_drivers.h"
 
 namespace kx {
 
-PedalLink::PedalLink(const LinkOptions& options) {
-    QList<SerialDriver*> drivers;
-    if (options.virtual_pedal) {
-        m_virtual = std::make_unique<VirtualPedalDriver>();
-        drivers << m_virtual.get();
-    }
-    m_serial = std::make_unique<QtSerialDriver>(options.ports);
-    drivers << m_serial.get();
-    m_composite = std::make_unique<CompositeSerialDriver>(drivers);
-    m_driver = m_composite.get();
+PedalLink::PedalLink(const LinkOptions& options)
+    : m_drivers(std::make_unique<PedalDrivers>(options.virtual_pedal, options.ports)) {
+    m_driver = &m_drivers->driver();
 }
 
 PedalLink::PedalLink(SerialDriver& driver) : m_driver(&driver) {}
@@ -28,8 +19,12 @@ PedalLink::~PedalLink() {
     d2xx.reset();
 }
 
+VirtualPedalDriver* PedalLink::virtual_pedal() {
+    return m_drivers ? m_drivers->virtual_pedal() : nullptr;
+}
+
 QStringList PedalLink::take_port_problems() {
-    return m_serial ? m_serial->take_problems() : QStringList();
+    return m_drivers ? m_drivers->take_port_problems() : QStringList();
 }
 
 void PedalLink::attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock) {

@@ -10,12 +10,11 @@ namespace kx {
 
 class Clock;
 class Communication;
-class CompositeSerialDriver;
 class ConnectionUi;
 class D2XXUnit;
 class Dialogs;
 class Log;
-class QtSerialDriver;
+class PedalDrivers;
 class SerialDriver;
 class VirtualPedalDriver;
 
@@ -38,7 +37,7 @@ public:
 
     SerialDriver& driver() { return *m_driver; }
     // The in-process virtual pedal, when the options asked for one.
-    VirtualPedalDriver* virtual_pedal() { return m_virtual.get(); }
+    VirtualPedalDriver* virtual_pedal();
     // Why ports given with --port were left out of the listings since the last call (see
     // QtSerialDriver::take_problems).
     QStringList take_port_problems();
@@ -48,9 +47,7 @@ public:
     std::unique_ptr<Communication> communication;
 
 private:
-    std::unique_ptr<VirtualPedalDriver> m_virtual;
-    std::unique_ptr<QtSerialDriver> m_serial;
-    std::unique_ptr<CompositeSerialDriver> m_composite;
+    std::unique_ptr<PedalDrivers> m_drivers;
     SerialDriver* m_driver = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "app/Selection.h"
+#include "library/selection.h"
 
 #include "base/log.h"
 #include "library/resource_store.h"
