@@ -5,6 +5,7 @@
 #include "base/clock.h"
 #include "base/log.h"
 #include "base/scripted_dialogs.h"
+#include "bench/bench_rig.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
 #include "library/resource_store.h"
@@ -26,21 +27,8 @@ using namespace kx;
 
 namespace {
 
-constexpr double kByteMs = 10.0 * 1000.0 / 115200.0;
-
-class NoWindow : public ConnectionUi {
-public:
-    QString device_name_text() const override { return m_name; }
-    void set_device_name_text(const QString& text) override { m_name = text; }
-    void append_serial_number_text(const QString&) override {}
-    void set_control_enabled(Control, bool) override {}
-    bool parameters_window_visible() const override { return false; }
-    void EnableDisableControls(bool) override {}
-    void show_status_text(const QString&) override {}
-
-private:
-    QString m_name;
-};
+using bench::kByteMs;
+using bench::NoWindow;
 
 // A fresh pedal in its bootloader, served on a pseudo-terminal.
 class ServedPedal {

@@ -4,6 +4,7 @@
 #include "base/clock.h"
 #include "base/log.h"
 #include "base/scripted_dialogs.h"
+#include "bench/bench_rig.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/virtual_pedal_driver.h"
@@ -16,22 +17,9 @@ using namespace kx;
 
 namespace {
 
-constexpr double kByteMs = 10.0 * 1000.0 / 115200.0;
+using bench::kByteMs;
+using bench::NoWindow;
 constexpr double kLatencyMs = 16.0;
-
-class NoWindow : public ConnectionUi {
-public:
-    QString device_name_text() const override { return m_name; }
-    void set_device_name_text(const QString& text) override { m_name = text; }
-    void append_serial_number_text(const QString&) override {}
-    void set_control_enabled(Control, bool) override {}
-    bool parameters_window_visible() const override { return false; }
-    void EnableDisableControls(bool) override {}
-    void show_status_text(const QString&) override {}
-
-private:
-    QString m_name;
-};
 
 struct Link {
     VirtualPedalDriver driver;
