@@ -1,0 +1,181 @@
+// The commands over the effect library: the catalogue and the upload of an effect (with an
+// impulse response imported into it).
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/session.h"
+#include "ir/ir_import.h"
+#include "library/categories.h"
+#include "link/Communication.h"
+#include "link/effect_upload.h"
+#include "params/parameter_messages.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace kx::cli {
+
+namespace {
+
+// The words the firmware uses when it does not take an image.
+constexpr char kRejectedWord[] = "reject";
+
+struct CatalogueCategory {
+    QString caption;
+    QStringList effects;
+};
+
+Result<QList<CatalogueCategory>> read_catalogue(ResourceStore& store) {
+    QList<CatalogueCategory> out;
+    for (const EffectCategory& category : kEffectCategories) {
+        const auto lines = store.read_file_from_stream(QLatin1String(category.resource));
+        if (!lines)
+            return lines.failure();
+        out.append({QLatin1String(category.caption), *lines});
+    }
+    return out;
+}
+
+bool same_category(const EffectCategory& category, const QString& text) {
+    return text.compare(QLatin1String(category.caption), Qt::CaseInsensitive) == 0 ||
+           text.compare(QLatin1String(category.resource), Qt::CaseInsensitive) == 0;
+}
+
+QStringList category_captions() {
+    QStringList captions;
+    for (const EffectCategory& category : kEffectCategories)
+        captions << QLatin1String(category.caption);
+    return captions;
+}
+
+} // namespace
+
+int command_effects(Session& session, const QStringList& arguments) {
+    const auto catalogue = read_catalogue(session.store());
+    if (!catalogue) {
+        print_error(catalogue.error());
+        return kExitFailed;
+    }
+    const QString wanted = arguments.value(0);
+    QList<CatalogueCategory> shown;
+    for (int i = 0; i < catalogue->size(); ++i)
+        if (wanted.isEmpty() || same_category(kEffectCategories[i], wanted))
+            shown << catalogue->at(i);
+    if (shown.isEmpty()) {
+        print_error(QStringLiteral("There is no category \"%1\" (there are: %2).")
+                        .arg(wanted, category_captions().join(QStringLiteral(", "))));
+        return kExitUsage;
+    }
+    if (session.options().json) {
+        QJsonObject json;
+        for (const CatalogueCategory& category : shown)
+            json.insert(category.caption, QJsonArray::fromStringList(category.effects));
+        print_out(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)));
+        return kExitOk;
+    }
+    QString text;
+    for (const CatalogueCategory& category : shown) {
+        if (!wanted.isEmpty()) {
+            text += category.effects.join(QLatin1Char('\n')) + QLatin1Char('\n');
+            continue;
+        }
+        text += category.caption + QLatin1Char('\n');
+        for (const QString& effect : category.effects)
+            text += QStringLiteral("  ") + effect + QLatin1Char('\n');
+    }
+    print_out(text);
+    return kExitOk;
+}
+
+int command_upload(Session& session, const QStringList& arguments, const QString& ir_file) {
+    const auto catalogue = read_catalogue(session.store());
+    if (!catalogue) {
+        print_error(catalogue.error());
+        return kExitFailed;
+    }
+    // The effect's exact name first, as the editor compares names; then regardless of case.
+    QString effect_name;
+    QString category_caption;
+    for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (const CatalogueCategory& category : *catalogue)
+            for (const QString& name : category.effects)
+                if (effect_name.isEmpty() && name.compare(arguments.at(0), sensitivity) == 0) {
+                    effect_name = name;
+                    category_caption = category.caption;
+                }
+    }
+    if (effect_name.isEmpty()) {
+        print_error(QStringLiteral("There is no effect \"%1\" in the catalogue (see '%2 effects').")
+                        .arg(arguments.at(0), QLatin1String(kProgram)));
+        return kExitUsage;
+    }
+    const bool impulse_response = category_caption == QLatin1String(kEffectCategories[5].caption);
+
+    QString image_text;
+    if (impulse_response) {
+        if (ir_file.isEmpty()) {
+            print_error(QStringLiteral("%1 is an impulse response effect: give its WAV file with "
+                                       "--ir FILE.wav.")
+                            .arg(effect_name));
+            return kExitUsage;
+        }
+        QFile file(ir_file);
+        if (!file.open(QIODevice::ReadOnly)) {
+            print_error(
+                QStringLiteral("Error loading file: %1: %2").arg(ir_file, file.errorString()));
+            return kExitUsage;
+        }
+        IrImportRequest request{QFileInfo(ir_file).fileName(), file.readAll(), effect_name};
+        // A script gets the editor's recommended answer: the file is brought to the pedal's rate.
+        const auto imported =
+            import_ir(request, session.store(), session.log(), [](const QString&) { return true; });
+        if (!imported) {
+            print_error(imported.error());
+            return kExitUsage;
+        }
+        image_text = imported->image;
+        if (!imported->energy_line.isEmpty())
+            session.log().print_line(imported->energy_line);
+    } else {
+        if (!ir_file.isEmpty()) {
+            print_error(QStringLiteral("--ir is for impulse response effects; %1 is not one.")
+                            .arg(effect_name));
+            return kExitUsage;
+        }
+        const QString name = format_resource_name(effect_name);
+        session.log().print_line(QLatin1String(kLogResourceName) + name);
+        const auto lines = session.store().read_file_from_stream(name);
+        if (!lines) {
+            print_error(lines.error());
+            return kExitFailed;
+        }
+        image_text = lines->value(0);
+    }
+    // Checked before anything goes to the pedal, the connection included.
+    if (const auto image = upload_image_bytes(image_text, effect_name); !image) {
+        print_error(image.error());
+        return kExitFailed;
+    }
+
+    if (const int status = session.connect(); status != kExitOk)
+        return status;
+    Communication& comm = session.comm();
+    EffectUpload upload(comm, session.log(), session.clock(),
+                        [&comm]() { return comm.send_message(bypass_message()); });
+    upload.set_image(image_text, effect_name);
+    Status result;
+    {
+        ProgressDisplay progress(upload);
+        result = upload.start();
+    }
+    if (!result)
+        return session.fail(result.failure());
+    const QString answer = upload.answer().trimmed();
+    print_out(answer + QLatin1Char('\n'));
+    return answer.contains(QLatin1String(kRejectedWord), Qt::CaseInsensitive) ? kExitFailed
+                                                                              : kExitOk;
+}
+
+} // namespace kx::cli
