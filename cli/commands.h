@@ -20,5 +20,7 @@ int command_store(Session& session);
 int command_midi(Session& session, const QStringList& arguments);
 int command_upload(Session& session, const QStringList& arguments, const QString& ir_file);
 int command_preset(Session& session, const QStringList& arguments);
+int command_firmware(Session& session, const QStringList& arguments);
+int command_diagnose(Session& session);
 
 } // namespace kx::cli

@@ -159,8 +159,8 @@ const QList<CommandHelp>& commands() {
          QStringLiteral("upgrade [FILE]"),
          QStringLiteral("Write new firmware through the bootloader and verify it."),
          QStringLiteral("The pedal must be in its bootloader (powered up with the footswitch "
-                        "held). FILE is a firmware image in hexadecimal text; without it, the "
-                        "firmware the editor carries."),
+                        "held). FILE is a binary firmware image; without it, the firmware the "
+                        "editor carries. The written firmware is read back and checked."),
          {},
          1,
          2},

@@ -106,8 +106,9 @@ int run(const QStringList& arguments) {
         return command_upload(session, args, parser.value(QStringLiteral("ir")));
     if (name == QLatin1String("preset"))
         return command_preset(session, args);
-    print_error(QStringLiteral("%1 is not available yet.").arg(name));
-    return kExitFailed;
+    if (name == QLatin1String("firmware"))
+        return command_firmware(session, args);
+    return command_diagnose(session);
 }
 
 } // namespace kx::cli

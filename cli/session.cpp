@@ -60,6 +60,10 @@ int Session::connect(bool bootloader) {
     return kExitOk;
 }
 
+bool Session::bootloader_answered() const {
+    return m_comm->connected() && m_dialogs.messages.contains(QLatin1String(kTextBootloaderOk));
+}
+
 Result<RunningEffect> Session::running_effect(bool with_description) {
     const auto reply = m_comm->receive_text(effect_information_message(), information_reply());
     if (!reply)

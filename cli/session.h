@@ -57,6 +57,8 @@ public:
     // Lists the chips and opens the chosen one at the pedal's line settings. kExitOk, or the
     // exit code after the reason has been printed.
     int connect(bool bootloader = false);
+    // After connect(true): whether the bootloader acknowledged the check.
+    bool bootloader_answered() const;
     // Says why ports given by path were not listed (busy, missing).
     void report_port_problems();
 

@@ -25,6 +25,7 @@ void print_error(const QString& text) {
 }
 
 void TerminalDialogs::message(const QString& text) {
+    messages << text;
     print_error(text);
 }
 
@@ -58,7 +59,8 @@ ProgressDisplay::~ProgressDisplay() {
 }
 
 void ProgressDisplay::show(int percent) {
-    if (percent == m_shown)
+    // A log gets a line every ten percent; a terminal's bar moves with every one.
+    if (percent == m_shown || (!m_terminal && percent / 10 == m_shown / 10 && percent < 100))
         return;
     m_shown = percent;
     if (m_terminal) {

@@ -29,6 +29,9 @@ public:
     Answer confirm(const QString& text) override;
     QString open_file(const QString&, const QString&, const QString&) override { return {}; }
     QString save_file(const QString&, const QString&, const QString&) override { return {}; }
+
+    // Every message shown, for the commands that act on one (the bootloader check's outcome).
+    QStringList messages;
 };
 
 // The editor's log lines, on standard error with --verbose.

@@ -1,5 +1,8 @@
 // kestrel-x run as a program: its output, its exit status and what the pedal holds after it,
 // against the virtual pedal in process (--virtual-pedal) and served on a pseudo-terminal.
+#include "base/scripted_dialogs.h"
+#include "library/firmware_image.h"
+#include "library/resource_store.h"
 #include "params/preset_file.h"
 
 #include <QFile>
@@ -67,6 +70,11 @@ private slots:
     void preset_save_and_load_round_trip();
     void preset_files_refused_data();
     void preset_files_refused();
+    void firmware_upgrade_in_the_bootloader();
+    void firmware_refused_data();
+    void firmware_refused();
+    void diagnose_data();
+    void diagnose();
 
 private:
     // The served pedal's state as `get --json` reads it.
@@ -398,6 +406,84 @@ void TestCli::preset_files_refused() {
     QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
     QVERIFY2(run.err.contains(error), qPrintable(describe(run)));
     QCOMPARE(pedal_state(), before);
+}
+
+void TestCli::firmware_upgrade_in_the_bootloader() {
+    QProcess server;
+    server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--bootloader")});
+    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
+    const QStringList port{QStringLiteral("--port"),
+                           QString::fromLocal8Bit(server.readLine()).trimmed()};
+    const Run upgrade = run_cli(QStringList{"firmware", "upgrade"} + port);
+    QVERIFY2(upgrade.exit_code == 0, qPrintable(describe(upgrade)));
+    QCOMPARE(upgrade.out,
+             QStringLiteral("Firmware upgrade complete: the pedal now runs Firmware_1.\n"));
+    // Not a terminal: a percentage a line, ending at 100.
+    QVERIFY2(upgrade.err.contains(QLatin1String("\n50%\n")) &&
+                 upgrade.err.endsWith(QLatin1String("\n100%\n")),
+             qPrintable(upgrade.err));
+    // The new firmware runs and says its version.
+    const Run info = run_cli(QStringList{"info", "--json"} + port);
+    QCOMPARE(info.exit_code, 0);
+    const QJsonObject json = QJsonDocument::fromJson(info.out.toUtf8()).object();
+    kx::ScriptedDialogs dialogs;
+    const kx::ResourceStore store(dialogs);
+    const auto version =
+        kx::firmware_version_of(store.raw(QStringLiteral("FIRMWARE_1")).value_or(""));
+    QVERIFY(version);
+    QCOMPARE(json.value(QLatin1String("firmware_version")).toInt(), int(*version));
+    server.terminate();
+    server.waitForFinished(5000);
+}
+
+void TestCli::firmware_refused_data() {
+    QTest::addColumn<QByteArray>("file"); // "-": no file argument, empty: a missing file
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing file") << QByteArray() << 2 << "Error loading file";
+    QTest::newRow("empty file") << QByteArray("\0", 0) << 2 << "is empty";
+    QTest::newRow("too large") << QByteArray(130 * 1024, '\xFF') << 2 << "cannot be written";
+    // The served pedal runs its firmware, not the bootloader.
+    QTest::newRow("not in the bootloader") << QByteArray("-") << 3 << "not in its bootloader";
+}
+
+void TestCli::firmware_refused() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, exit_code);
+    QFETCH(QString, error);
+    QStringList arguments{QStringLiteral("firmware"), QStringLiteral("upgrade")};
+    if (file != "-") {
+        const QString path = m_dir.filePath(QStringLiteral("firmware.bin"));
+        QFile::remove(path);
+        if (!file.isNull()) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file);
+        }
+        arguments << path;
+    }
+    const Run run = run_cli(arguments + QStringList{QStringLiteral("--port"), m_port});
+    QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
+    QVERIFY2(run.err.contains(error), qPrintable(describe(run)));
+    QVERIFY2(run.out.isEmpty(), qPrintable(describe(run)));
+}
+
+void TestCli::diagnose_data() {
+    QTest::addColumn<bool>("served");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("served pedal") << true << 0 << "A pedal is ready to connect.";
+    QTest::newRow("missing port") << false << 3 << "/nonexistent/tty";
+}
+
+void TestCli::diagnose() {
+    QFETCH(bool, served);
+    QFETCH(int, exit_code);
+    QFETCH(QString, output);
+    const Run run = run_cli({QStringLiteral("diagnose"), QStringLiteral("--port"),
+                             served ? m_port : QStringLiteral("/nonexistent/tty")});
+    QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
+    QVERIFY2(run.out.contains(output), qPrintable(describe(run)));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
