@@ -84,11 +84,9 @@ int command_list(Session& session) {
 }
 
 int command_info(Session& session) {
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect(false);
+    const auto effect = session.connect_to_effect(false);
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     const EffectInfo& info = effect->info;
     if (session.options().json) {
         print_out(json_text(QJsonObject{
@@ -109,11 +107,9 @@ int command_info(Session& session) {
 }
 
 int command_get(Session& session) {
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect();
+    const auto effect = session.connect_to_effect();
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     const auto state = request_state(session, *effect);
     if (!state)
         return session.fail(state.failure());
@@ -186,11 +182,9 @@ int command_set(Session& session, const QStringList& arguments) {
         return usage(QStringLiteral("%1 is out of range: a value is 0 to %2.")
                          .arg(value_text)
                          .arg(kMaxControlValue));
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect();
+    const auto effect = session.connect_to_effect();
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     const auto index = find_control(effect->description, control_text);
     if (!index)
         return usage(index.error());
@@ -223,11 +217,9 @@ int command_set(Session& session, const QStringList& arguments) {
 int command_assign(Session& session, const QStringList& arguments) {
     const QString& target = arguments.at(0);
     const QString& knob = arguments.at(1);
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect();
+    const auto effect = session.connect_to_effect();
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     const ControlDescription& description = effect->description;
 
     // Which slot the name picks, and the box its knob is chosen from.
@@ -295,11 +287,9 @@ int command_assign(Session& session, const QStringList& arguments) {
 }
 
 int command_store(Session& session) {
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect();
+    const auto effect = session.connect_to_effect();
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     const QByteArray message = store_settings_message(effect->description.control_count);
     session.log().print_line(QLatin1String(kLogStoreSettings) + message_hex(message));
     if (const int status = send_and_settle(session, message); status != kExitOk)

@@ -71,11 +71,9 @@ int load(Session& session, const QString& path) {
         print_error(QStringLiteral("%1: %2").arg(path, preset.error()));
         return kExitUsage;
     }
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect();
+    const auto effect = session.connect_to_effect();
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     if (preset->effect_number != effect->info.pedal_effect_number) {
         print_error(QStringLiteral("The preset is for effect %1, but the pedal runs effect %2 "
                                    "\"%3\": upload that effect first.")
@@ -129,11 +127,9 @@ int command_preset(Session& session, const QStringList& arguments) {
         print_error(QStringLiteral("preset takes save or load, not \"%1\".").arg(action));
         return kExitUsage;
     }
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    const auto effect = session.running_effect();
+    const auto effect = session.connect_to_effect();
     if (!effect)
-        return session.fail(effect.failure());
+        return effect.error_code();
     return save(session, *effect, path);
 }
 

@@ -92,6 +92,15 @@ Result<RunningEffect> Session::running_effect(bool with_description) {
     return effect;
 }
 
+Result<RunningEffect> Session::connect_to_effect(bool with_description) {
+    if (const int status = connect(); status != kExitOk)
+        return Error{QString(), status};
+    auto effect = running_effect(with_description);
+    if (!effect)
+        return Error{effect.error(), fail(effect.failure())};
+    return effect;
+}
+
 int Session::fail(const Error& error) {
     // The link has already said that the chip went away.
     if (error.code != kLinkLost)

@@ -65,6 +65,10 @@ public:
     // Asks the pedal what it runs and, when asked, reads that effect's control description.
     Result<RunningEffect> running_effect(bool with_description = true);
 
+    // connect() then running_effect(); on failure the reason has been printed and the error's
+    // code is the exit code.
+    Result<RunningEffect> connect_to_effect(bool with_description = true);
+
     // Prints a failed exchange's error (unless the link has reported it) and returns the exit
     // code it means.
     int fail(const Error& error);
