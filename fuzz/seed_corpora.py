@@ -123,6 +123,32 @@ def wavs():
     return {p.name: p.read_bytes() for p in sorted(folder.glob("*.wav"))}
 
 
+def presets():
+    """Preset files as Save writes them, with their line ends changed, and broken ones."""
+    example = (ROOT / "tests" / "fixtures" / "presets" / "example.txt").read_bytes()
+    lines = [b"000A", b"01", b"18"] + [b"%08X" % (i * 97 % 1024) for i in range(24)] + [b"FF"] * 24
+    saved = b"\xef\xbb\xbf" + b"".join(line + b"\r" for line in lines)
+    return {
+        "example": example,
+        "24-controls-lf": saved.replace(b"\r", b"\n"),
+        "24-controls-crlf": saved.replace(b"\r", b"\r\n"),
+        "lower-case": example.lower(),
+        "wrong-width": example.replace(b"00000200", b"0200"),
+        "short": example[:20],
+    }
+
+
+def version_bodies():
+    """Bodies of the maker's version page, good and bad."""
+    return {
+        "plain": b"1.1",
+        "line-break": b"1.0.1\r\n",
+        "page": b"<html>1.1</html>",
+        "blank-first": b" 1.1",
+        "dots": b"...",
+    }
+
+
 def main():
     out = pathlib.Path(sys.argv[1])
     seeds = {}
@@ -150,6 +176,8 @@ def main():
     seeds["value_reply"] = value_replies()
     seeds["parameter_reply"] = parameter_replies()
     seeds["wav"] = wavs()
+    seeds["preset_file"] = presets()
+    seeds["version_body"] = version_bodies()
     for target, files in seeds.items():
         folder = out / target
         folder.mkdir(parents=True, exist_ok=True)
