@@ -38,7 +38,10 @@ void TformMain::WebRequestCompleted(const VersionReply& AResponse) {
     if (!result.error.isEmpty()) {
         // The menu keeps its texts; the check is not repeated in this run.
         m_context.log.print_line(QLatin1String(kLogVersionCheck) + result.error);
-        m_context.dialogs.message(result.error);
+        if (result.unreachable)
+            show_status_text(result.error);
+        else
+            m_context.dialogs.message(result.error);
         return;
     }
     web_version = result.web_version;

@@ -35,6 +35,7 @@ VersionCheckResult evaluate_version_reply(const VersionReply& reply, const QStri
     if (!reply.network_error.isEmpty()) {
         result.error =
             error_text(QStringLiteral("the version check failed: ") + reply.network_error);
+        result.unreachable = true;
         return result;
     }
     if (reply.status != kStatusOk) {

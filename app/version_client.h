@@ -36,6 +36,9 @@ struct VersionReply {
 // version and whether it is newer than the editor's own.
 struct VersionCheckResult {
     QString error; // the message for the user; empty on success
+    // The server was not reached (no network, a refused certificate, no answer in time):
+    // usual on a computer that is offline, so the user is told without a box to close.
+    bool unreachable = false;
     QString web_version;
     bool newer = false;
 };

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -194,9 +195,11 @@ void TestVersionCheck::checks_against_a_server_data() {
     QTest::addColumn<QByteArray>("headers");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("show_message");
-    QTest::addColumn<QString>("menu");  // menuNewAppVersion afterwards
-    QTest::addColumn<bool>("update");   // menuUpdateNow enabled afterwards
-    QTest::addColumn<QString>("error"); // the start of the message box's text, or empty
+    QTest::addColumn<QString>("menu"); // menuNewAppVersion afterwards
+    QTest::addColumn<bool>("update");  // menuUpdateNow enabled afterwards
+    // The start of the error's text, or empty. A server that was not reached is told in the
+    // main window's status line; an answer that is not a version, in a message box.
+    QTest::addColumn<QString>("error");
     const QString unchanged = QStringLiteral("New version available:");
     const QString failed = QStringLiteral("Error: the version check failed: ");
     const QString none = QStringLiteral("No update available");
@@ -286,10 +289,10 @@ void TestVersionCheck::checks_against_a_server() {
     QTimer ticking;
     connect(&ticking, &QTimer::timeout, this, [&] { ++ticks; });
     ticking.start(10);
-    QTRY_VERIFY_WITH_TIMEOUT(!f->dialogs.messages.isEmpty() ||
-                                 w.menuNewAppVersion->text() !=
-                                     QLatin1String("New version available:"),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !f->dialogs.messages.isEmpty() || !w.lblStatusLine->toolTip().isEmpty() ||
+            w.menuNewAppVersion->text() != QLatin1String("New version available:"),
+        5000);
     if (server == QLatin1String("trusted"))
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
     QTest::qWait(50); // nothing more arrives
@@ -298,13 +301,21 @@ void TestVersionCheck::checks_against_a_server() {
     QCOMPARE(w.menuUpdateNow->isEnabled(), update);
     QCOMPARE(f->windows->formNewVersionMsg->isVisible(),
              show_message && menu.startsWith(QLatin1String("New version available: ")));
-    if (error.isEmpty()) {
+    const bool unreachable = error.startsWith(QLatin1String("Error: the version check failed"));
+    if (error.isEmpty() || unreachable) {
         QCOMPARE(f->dialogs.messages, QStringList());
     } else {
         QCOMPARE(f->dialogs.messages.size(), 1);
         QVERIFY2(f->dialogs.messages.first().startsWith(error),
                  qPrintable(f->dialogs.messages.first()));
     }
+    if (unreachable)
+        QVERIFY2(w.lblStatusLine->toolTip().startsWith(error),
+                 qPrintable(w.lblStatusLine->toolTip()));
+    else
+        QCOMPARE(w.lblStatusLine->toolTip(), QString());
+    if (QTest::currentDataTag() == QLatin1String("untrusted certificate"))
+        keep_picture(w, QStringLiteral("main-version-check-failed"));
     if (QTest::currentDataTag() == QLatin1String("newer")) {
         keep_picture(*f->windows->formNewVersionMsg, QStringLiteral("new-version"));
         w.menuInfo->popup(w.mapToGlobal(QPoint(0, 0)));
