@@ -117,6 +117,12 @@ void TformFXParameters::closeEvent(QCloseEvent* event) {
 }
 
 void TformFXParameters::OnShow() {
+    // Values read for one effect mean nothing for another: a preset saved from them would carry
+    // the wrong effect's settings under this one's number.
+    if (selected_effect_name != m_values_effect) {
+        m_state.values.clear();
+        m_values_effect = selected_effect_name;
+    }
     clear_rows();
     if (!build_rows()) {
         clear_rows();

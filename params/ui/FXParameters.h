@@ -137,6 +137,8 @@ private:
     Clock* m_clock = nullptr;
 
     FXParametersState m_state;
+    // The effect whose window the values list was last kept for.
+    QString m_values_effect;
     ControlDescription m_description;
     QList<quint16> m_addresses; // control index order
     QList<int> m_option_counts; // K of each multi switch, by control index (0 otherwise)

@@ -157,6 +157,8 @@ void TestPresets::save_is_refused_without_values_data() {
     QTest::newRow("window closed") << "closed" << no_effect;
     QTest::newRow("no values read") << "empty" << no_values;
     QTest::newRow("fewer values than controls") << "short" << no_values;
+    QTest::newRow("values of the effect opened before")
+        << "other effect" << QStringLiteral("The values of \"Rotary Cabin\" have not been read");
 }
 
 // Nothing is asked and nothing is written.
@@ -165,6 +167,11 @@ void TestPresets::save_is_refused_without_values() {
     QFETCH(QString, message);
     if (situation != QLatin1String("none"))
         open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    if (situation == QLatin1String("other effect")) {
+        // Rotary Cabin has as many controls as Tape Loom Delay, whose values these are.
+        parameters().state().values = QList<int>(8, 1);
+        open_effect(QStringLiteral("Modulation"), QStringLiteral("Rotary Cabin"));
+    }
     if (situation == QLatin1String("closed")) {
         parameters().state().values = QList<int>(8, 1);
         parameters().close();
