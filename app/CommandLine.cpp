@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
 #include "kx_version.h"
+#include "link/doctor/diagnosis.h"
+
+#include <cstdio>
 
 namespace kx {
 
@@ -10,9 +13,11 @@ constexpr char kNeedsPath[] = "The option --port needs a port path.";
 } // namespace
 
 QString usage_text(const QString& program) {
-    return QStringLiteral("Usage: %1 [--virtual-pedal] [--port PATH]...\n"
+    return QStringLiteral("Usage: %1 [--virtual-pedal] [--port PATH]... [--diagnose]\n"
                           "  --virtual-pedal  attach the built-in virtual pedal\n"
                           "  --port PATH      also offer the serial port PATH (may be repeated)\n"
+                          "  --diagnose       check whether a pedal can be connected, say what\n"
+                          "                   to do if not, and exit (0: a pedal is ready)\n"
                           "  --help           show this text\n"
                           "  --version        show the program's version\n")
         .arg(program);
@@ -21,6 +26,15 @@ QString usage_text(const QString& program) {
 QString version_text() {
     return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName),
                                          QLatin1String(KX_VERSION_TEXT));
+}
+
+int print_diagnosis(const LinkOptions& link) {
+    doctor::DoctorSources sources = doctor::system_sources();
+    sources.ports = link.ports;
+    sources.virtual_pedal = link.virtual_pedal;
+    const doctor::Diagnosis diagnosis = doctor::diagnose(sources);
+    std::fputs(doctor::report_text(diagnosis).toLocal8Bit().constData(), stdout);
+    return diagnosis.ready ? 0 : 1;
 }
 
 std::optional<CommandLine> parse_command_line(const QStringList& arguments, QString* error) {
@@ -48,6 +62,8 @@ std::optional<CommandLine> parse_command_line(const QStringList& arguments, QStr
             out.show_help = true;
         } else if (arg == QLatin1String("--version")) {
             out.show_version = true;
+        } else if (arg == QLatin1String("--diagnose")) {
+            out.diagnose = true;
         } else if (first_error.isEmpty()) {
             first_error = QStringLiteral("Unknown argument: %1").arg(arg);
         }

@@ -18,6 +18,8 @@ struct CommandLine {
     LinkOptions link;
     bool show_help = false;
     bool show_version = false;
+    // Print the connection doctor's report and exit: 0 when a pedal is ready to connect.
+    bool diagnose = false;
 };
 
 // Text printed for --help and after a wrong option.
@@ -25,6 +27,10 @@ QString usage_text(const QString& program);
 
 // Text printed for --version: the program's name and version.
 QString version_text();
+
+// Prints the connection doctor's report for the ports and pedal of `link` on standard output;
+// returns the exit status: 0 when a pedal is ready to connect, 1 otherwise.
+int print_diagnosis(const LinkOptions& link);
 
 // Parses the arguments after the program name. On a wrong argument, returns nothing and puts
 // a message naming it into *error. --help and --version win over wrong arguments, so that

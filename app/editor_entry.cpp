@@ -19,17 +19,21 @@ QStringList arguments_of(int argc, char* argv[]) {
     return arguments;
 }
 
-// --help and --version answer on a terminal without a display, so they are handled before
-// the application (which needs one) exists. True when one of them was asked for.
-bool answered_without_display(const std::optional<kx::CommandLine>& command_line,
-                              const QString& program) {
+// --help, --version and --diagnose answer on a terminal without a display, so they are handled
+// before the application (which needs one) exists. The exit status when one was asked for.
+std::optional<int> answered_without_display(const std::optional<kx::CommandLine>& command_line,
+                                            const QString& program) {
     if (!command_line)
-        return false;
+        return std::nullopt;
     if (command_line->show_help)
         std::fputs(qPrintable(kx::usage_text(program)), stdout);
     else if (command_line->show_version)
         std::fputs(qPrintable(kx::version_text()), stdout);
-    return command_line->show_help || command_line->show_version;
+    else if (command_line->diagnose)
+        return kx::print_diagnosis(command_line->link);
+    else
+        return std::nullopt;
+    return 0;
 }
 
 } // namespace
@@ -39,8 +43,9 @@ int main(int argc, char* argv[]) {
     QString error;
     // Qt's own options (-platform, ...) may make this first reading fail; the second one,
     // after QApplication has taken them out of argv, decides.
-    if (answered_without_display(kx::parse_command_line(arguments_of(argc, argv), &error), program))
-        return 0;
+    if (const auto status = answered_without_display(
+            kx::parse_command_line(arguments_of(argc, argv), &error), program))
+        return *status;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
@@ -51,8 +56,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(kx::usage_text(program)));
         return 2;
     }
-    if (answered_without_display(command_line, program))
-        return 0;
+    if (const auto status = answered_without_display(command_line, program))
+        return *status;
 
     kx::RealClock clock;
     kx::WidgetDialogs dialogs;

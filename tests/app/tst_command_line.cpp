@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kx;
@@ -14,6 +15,8 @@ private slots:
     void parse();
     void answers_without_display_data();
     void answers_without_display();
+    void diagnose_exits_by_readiness_data();
+    void diagnose_exits_by_readiness();
 };
 
 void TestCommandLine::parse_data() {
@@ -97,6 +100,45 @@ void TestCommandLine::answers_without_display() {
     QVERIFY2(process.exitCode() == 0, qPrintable(err));
     QVERIFY2(out.startsWith(output), qPrintable(out));
     QVERIFY2(err.isEmpty(), qPrintable(err));
+}
+
+void TestCommandLine::diagnose_exits_by_readiness_data() {
+    QTest::addColumn<QString>("sys"); // fixture tree of the system's devices
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("output"); // part of what it prints
+    QTest::newRow("no pedal") << "none" << QStringList{"--diagnose"} << 1 << "No FTDI USB chip";
+    QTest::newRow("chip without driver")
+        << "unbound" << QStringList{"--diagnose"} << 1 << "sudo modprobe ftdi_sio";
+    QTest::newRow("virtual pedal") << "none" << QStringList{"--virtual-pedal", "--diagnose"} << 0
+                                   << "A pedal is ready to connect.";
+    QTest::newRow("missing port") << "none"
+                                  << QStringList{"--diagnose", "--port", "/dev/kx-no-such-port"}
+                                  << 1 << "/dev/kx-no-such-port does not exist";
+}
+
+void TestCommandLine::diagnose_exits_by_readiness() {
+    QFETCH(QString, sys);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exit_code);
+    QFETCH(QString, output);
+    const QString trees = QStringLiteral(KX_FIXTURES_DIR "/doctor/");
+    QTemporaryDir root;
+    QVERIFY(QFile::link(trees + "sys/" + sys, root.filePath("sys")));
+    QVERIFY(QFile::link(trees + "proc/quiet", root.filePath("proc")));
+    QVERIFY(QFile::link(trees + "etc", root.filePath("etc")));
+    // A terminal without a display, the system's trees replaced by the fixtures.
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("KX_DIAGNOSE_ROOT"), root.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KX_BINARY_DIR "/kestrel-x-editor"), arguments);
+    QVERIFY2(process.waitForFinished(10000), "the editor did not end");
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == exit_code, qPrintable(out));
+    QVERIFY2(out.contains(output), qPrintable(out));
+    QVERIFY2(process.readAllStandardError().isEmpty(), qPrintable(out));
 }
 
 QTEST_MAIN(TestCommandLine)
