@@ -1,9 +1,15 @@
 #include "app/PrintConsole.h"
 
+#include "app/Settings.h"
+#include "base/paths.h"
+#include "base/widget_dialogs.h"
+
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 
 namespace kx {
@@ -13,17 +19,24 @@ constexpr char kCaption[] = "Print Console";
 constexpr char kClear[] = "Clear";
 constexpr char kUp[] = "UP";
 constexpr char kScrollDown[] = "scrollDOWN";
+constexpr char kSave[] = "Save\u2026";
+constexpr char kSaveCaption[] = "Save the log";
+constexpr char kSaveFilter[] = "Text files (*.txt);;All files (*)";
+constexpr char kSaveName[] = "kestrel-x-log.txt";
 constexpr int kClientWidth = 490;
 constexpr int kClientHeight = 652;
 constexpr int kMargin = 8;
 constexpr int kRowHeight = 26;
 } // namespace
 
-TformPrint::TformPrint(QWidget* parent)
+TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), btnClear(new QPushButton(QString::fromLatin1(kClear), this)),
       btnScrollTop(new QPushButton(QString::fromLatin1(kUp), this)),
+      btnSaveLog(new QPushButton(QString::fromUtf8(kSave), this)),
       CheckBox1(new QCheckBox(QString::fromLatin1(kScrollDown), this)),
-      Memo1(new QPlainTextEdit(this)) {
+      Memo1(new QPlainTextEdit(this)),
+      m_own_dialogs(dialogs ? nullptr : std::make_unique<WidgetDialogs>(this)),
+      m_dialogs(dialogs ? *dialogs : *m_own_dialogs) {
     setObjectName(QStringLiteral("formPrint"));
     setWindowTitle(QString::fromLatin1(kCaption));
     // Only the main window's closing ends the program.
@@ -31,6 +44,8 @@ TformPrint::TformPrint(QWidget* parent)
 
     btnClear->setObjectName(QStringLiteral("btnClear"));
     btnScrollTop->setObjectName(QStringLiteral("btnScrollTop"));
+    btnSaveLog->setObjectName(QStringLiteral("btnSaveLog"));
+    btnSaveLog->setAccessibleName(QStringLiteral("Save the log to a file"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -39,7 +54,9 @@ TformPrint::TformPrint(QWidget* parent)
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFocusPolicy(Qt::ClickFocus);
+    // Reachable with Tab so that the keyboard can select and copy; Tab also leaves it.
+    Memo1->setFocusPolicy(Qt::StrongFocus);
+    Memo1->setTabChangesFocus(true);
 
     // The controls keep their designed sizes (Clear 80, UP 49, scrollDOWN 89 wide, 26 high)
     // as a minimum and grow when a look's font or padding needs more, so no caption is cut.
@@ -54,6 +71,7 @@ TformPrint::TformPrint(QWidget* parent)
     row->addSpacing(8);
     row->addWidget(CheckBox1);
     row->addStretch(1);
+    row->addWidget(btnSaveLog);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     column->setSpacing(kMargin);
@@ -63,11 +81,20 @@ TformPrint::TformPrint(QWidget* parent)
     resize(kClientWidth, kClientHeight);
     move(1075, 0);
 
+    // Tab follows the row from left to right, then the log.
+    setTabOrder(btnClear, btnScrollTop);
+    setTabOrder(btnScrollTop, CheckBox1);
+    setTabOrder(CheckBox1, btnSaveLog);
+    setTabOrder(btnSaveLog, Memo1);
+
     connect(btnClear, &QPushButton::clicked, this, &TformPrint::btnClearClick);
     connect(btnScrollTop, &QPushButton::clicked, this, &TformPrint::btnScrollTopClick);
     connect(CheckBox1, &QCheckBox::toggled, this, &TformPrint::CheckBox1Change);
+    connect(btnSaveLog, &QPushButton::clicked, this, &TformPrint::btnSaveLogClick);
     FormCreate();
 }
+
+TformPrint::~TformPrint() = default;
 
 void TformPrint::FormCreate() {
     auto_scroll = true;
@@ -113,6 +140,21 @@ void TformPrint::btnScrollTopClick() {
 
 void TformPrint::CheckBox1Change() {
     auto_scroll = CheckBox1->isChecked();
+}
+
+void TformPrint::btnSaveLogClick() {
+    const QString path =
+        m_dialogs.save_file(QString::fromLatin1(kSaveCaption), QString::fromLatin1(kSaveFilter),
+                            QDir(documents_folder()).filePath(QString::fromLatin1(kSaveName)));
+    if (path.isEmpty())
+        return;
+    // Through a temporary file: a failed write leaves an older log of that name as it was.
+    QSaveFile file(path);
+    QByteArray text = Memo1->toPlainText().toUtf8();
+    if (!text.isEmpty())
+        text += '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        m_dialogs.message(QString::fromLatin1(kErrorSavingFile) + file.errorString());
 }
 
 } // namespace kx

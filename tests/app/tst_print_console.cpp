@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kx;
@@ -37,6 +38,8 @@ private slots:
     void captions_fit_in_every_look_data();
     void captions_fit_in_every_look();
     void log_area_is_named();
+    void save_log_data();
+    void save_log();
 };
 
 void TestPrintConsole::scrolling_data() {
@@ -186,6 +189,48 @@ void TestPrintConsole::log_area_is_named() {
         QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
                  qPrintable(control->objectName() + " has no accessible name"));
     }
+}
+
+void TestPrintConsole::save_log_data() {
+    QTest::addColumn<QString>("file"); // in a temporary folder; empty: the dialog is cancelled
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("saved, replacing an older log")
+        << "old.txt" << QByteArray("first\nsecond \xc3\xa9\n") << "";
+    QTest::newRow("cancelled") << "" << QByteArray("older log\n") << "";
+    QTest::newRow("folder missing") << "missing/log.txt" << QByteArray() << "Error saving file: ";
+}
+
+void TestPrintConsole::save_log() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    {
+        QFile old(dir.filePath(QStringLiteral("old.txt")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("older log\n");
+    }
+    ScriptedDialogs dialogs;
+    TformPrint console(&dialogs);
+    console.print_line(QStringLiteral("first"));
+    console.append_line(QStringLiteral("second \u00e9"));
+    dialogs.files << (file.isEmpty() ? QString() : dir.filePath(file));
+    console.btnSaveLog->click();
+
+    QFile written(file.isEmpty() ? dir.filePath(QStringLiteral("old.txt")) : dir.filePath(file));
+    if (saved.isEmpty()) {
+        QVERIFY(!written.exists());
+    } else {
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), saved);
+    }
+    QCOMPARE(dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(dialogs.messages.first().startsWith(message),
+                 qPrintable(dialogs.messages.first()));
+    // No temporary file is left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
 }
 
 QTEST_MAIN(TestPrintConsole)
