@@ -219,6 +219,9 @@ void TformMain::build_menus() {
     menuConnect = make_item(menuConnection, "menuConnect", "Connect");
     menuDisconnect = make_item(menuConnection, "menuDisconnect", "Disconnect");
     menuDisconnect->setEnabled(false);
+    menuConnection->addSeparator();
+    menuDiagnose = make_item(menuConnection, "menuDiagnose", "Diagnose");
+    menuDiagnose->setText(QStringLiteral("Diagnose\u2026"));
 
     menuSettings = make_menu(this, "menuSettings", "Settings");
     menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
@@ -269,6 +272,9 @@ void TformMain::build_menus() {
     connect(menuScan, &QAction::triggered, this, &TformMain::menuScanClick);
     connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
     connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
+    connect(menuDiagnose, &QAction::triggered, this, &TformMain::menuDiagnoseClick);
+    // After the connect's own handler, which it follows in the order of connection.
+    connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
 }
 

@@ -127,6 +127,7 @@ public:
     QAction* menuScan;
     QAction* menuConnect;
     QAction* menuDisconnect;
+    QAction* menuDiagnose;
     QMenu* menuSettings;
     QAction* menuLiveEnable;
     QMenu* menuLook;
@@ -161,6 +162,8 @@ public slots:
     void menuScanClick();
     void menuConnectClick();
     void menuDisconnectClick();
+    // The connection doctor; see MainDoctor.cpp.
+    void menuDiagnoseClick();
     void menuLookClickItem(QAction* item);
     void menuShowUpdateMsgClick();
     void menuFirmwareUpgradeModeClick();
@@ -192,6 +195,8 @@ private:
     void list_devices();
     // Says why ports given by path were not listed: in the log and in the status line.
     void report_port_problems();
+    // Opens the connection doctor when a connect has just failed for a reason it finds.
+    void diagnose_failed_connect();
     void init_line_settings();
     void create_categories();
     void create_look_menu();

@@ -1,0 +1,216 @@
+#include "app/ConnectionDoctor.h"
+
+#include "base/dialogs.h"
+#include "link/doctor/access_rule.h"
+
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTextBrowser>
+
+namespace kx {
+
+namespace {
+
+constexpr char kCaption[] = "Connection Doctor";
+constexpr char kCommandCaption[] = "Command for a terminal:";
+constexpr char kAllowAccess[] = "&Allow access\u2026";
+constexpr char kAccessGiven[] =
+    "The rule is installed. If the pedal is still refused, unplug it and plug it in again, then "
+    "choose Connect.";
+constexpr char kAccessNotGiven[] =
+    "The rule was not installed (the administrator's password was not given, or the command "
+    "failed). You can run the command shown in a terminal instead.";
+constexpr char kNoRunner[] =
+    "pkexec, which asks for the administrator's password, is not installed: run the command in "
+    "a terminal instead.";
+constexpr int kWidth = 680;
+constexpr int kHeight = 500;
+
+QString html(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString severity_word(doctor::Severity severity) {
+    switch (severity) {
+    case doctor::Severity::Ok:
+        return QStringLiteral("Ready");
+    case doctor::Severity::Note:
+        return QStringLiteral("Note");
+    case doctor::Severity::Problem:
+        break;
+    }
+    return QStringLiteral("Problem");
+}
+
+// Runs the program through QProcess, which the window owns until it ends.
+void run_with_pkexec(QObject* owner, const QString& program, const QStringList& arguments,
+                     std::function<void(int)> done) {
+    auto* process = new QProcess(owner);
+    QObject::connect(process, &QProcess::finished, owner, [process, done](int exit_code) {
+        process->deleteLater();
+        done(exit_code);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, owner,
+                     [process, done](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         process->deleteLater();
+                         done(-1);
+                     });
+    process->start(program, arguments);
+}
+
+} // namespace
+
+ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), lblSummary(new QLabel(this)),
+      memoFindings(new QTextBrowser(this)),
+      lblCommand(new QLabel(QString::fromLatin1(kCommandCaption), this)),
+      edtCommand(new QLineEdit(this)), btnCopyCommand(new QPushButton(tr("&Copy command"), this)),
+      btnAllowAccess(new QPushButton(QString::fromUtf8(kAllowAccess), this)),
+      btnDiagnose(new QPushButton(tr("&Diagnose again"), this)),
+      btnClose(new QPushButton(tr("Close"), this)), m_sources(std::move(sources)),
+      m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("formConnectionDoctor"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = lblSummary->font();
+    bold.setBold(true);
+    lblSummary->setFont(bold);
+    lblSummary->setAccessibleName(QStringLiteral("Summary"));
+    memoFindings->setObjectName(QStringLiteral("memoFindings"));
+    memoFindings->setAccessibleName(QStringLiteral("Findings"));
+    memoFindings->setOpenLinks(false);
+    // Tab leaves the findings for the buttons instead of moving inside the text.
+    memoFindings->setTabChangesFocus(true);
+    lblCommand->setObjectName(QStringLiteral("lblCommand"));
+    lblCommand->setBuddy(edtCommand);
+    edtCommand->setObjectName(QStringLiteral("edtCommand"));
+    edtCommand->setReadOnly(true);
+    edtCommand->setAccessibleName(QStringLiteral("Command for a terminal"));
+    btnCopyCommand->setObjectName(QStringLiteral("btnCopyCommand"));
+    btnCopyCommand->setAccessibleName(QStringLiteral("Copy command"));
+    btnAllowAccess->setObjectName(QStringLiteral("btnAllowAccess"));
+    btnAllowAccess->setAccessibleName(QStringLiteral("Allow access"));
+    btnAllowAccess->setAccessibleDescription(
+        QStringLiteral("Installs the editor's udev rule with the administrator's password"));
+    btnDiagnose->setObjectName(QStringLiteral("btnDiagnose"));
+    btnDiagnose->setAccessibleName(QStringLiteral("Diagnose again"));
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setAccessibleName(QStringLiteral("Close"));
+
+    auto* command_row = new QHBoxLayout;
+    command_row->addWidget(lblCommand);
+    command_row->addWidget(edtCommand, 1);
+    command_row->addWidget(btnCopyCommand);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnAllowAccess);
+    buttons->addStretch(1);
+    buttons->addWidget(btnDiagnose);
+    buttons->addWidget(btnClose);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(lblSummary);
+    column->addWidget(memoFindings, 1);
+    column->addLayout(command_row);
+    column->addLayout(buttons);
+    setTabOrder(memoFindings, edtCommand);
+    setTabOrder(edtCommand, btnCopyCommand);
+    setTabOrder(btnCopyCommand, btnAllowAccess);
+    setTabOrder(btnAllowAccess, btnDiagnose);
+    setTabOrder(btnDiagnose, btnClose);
+    resize(kWidth, kHeight);
+
+    connect(btnDiagnose, &QPushButton::clicked, this, &ConnectionDoctor::btnDiagnoseClick);
+    connect(btnCopyCommand, &QPushButton::clicked, this, &ConnectionDoctor::btnCopyCommandClick);
+    connect(btnAllowAccess, &QPushButton::clicked, this, &ConnectionDoctor::btnAllowAccessClick);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    const bool have_pkexec =
+        !QStandardPaths::findExecutable(doctor::rule_install_program()).isEmpty();
+    set_privileged_runner(
+        [this](const QString& program, const QStringList& arguments,
+               std::function<void(int)> done) {
+            run_with_pkexec(this, program, arguments, std::move(done));
+        },
+        have_pkexec);
+}
+
+void ConnectionDoctor::set_privileged_runner(PrivilegedRunner runner, bool available) {
+    m_runner = std::move(runner);
+    m_runner_available = available;
+    show_diagnosis();
+}
+
+void ConnectionDoctor::diagnose() {
+    m_diagnosis = doctor::diagnose(m_sources());
+    show_diagnosis();
+}
+
+void ConnectionDoctor::show_diagnosis() {
+    lblSummary->setText(m_diagnosis.summary());
+    QString text;
+    QString command;
+    for (const doctor::Finding& finding : m_diagnosis.findings) {
+        text +=
+            QStringLiteral("<p><b>%1: %2</b><br>%3")
+                .arg(severity_word(finding.severity), html(finding.subject), html(finding.text));
+        if (!finding.advice.isEmpty())
+            text += QStringLiteral("<br><i>What to do:</i> %1").arg(html(finding.advice));
+        if (!finding.command.isEmpty())
+            text += QStringLiteral("<br><code>%1</code>").arg(html(finding.command));
+        text += QStringLiteral("</p>");
+        if (command.isEmpty() && finding.severity == doctor::Severity::Problem)
+            command = finding.command;
+    }
+    memoFindings->setHtml(text);
+    // The rule's command first: it is what allows access for good.
+    if (m_diagnosis.rule_would_help)
+        command = doctor::rule_install_command();
+    edtCommand->setText(command);
+    edtCommand->setCursorPosition(0);
+    for (QWidget* widget : {static_cast<QWidget*>(lblCommand), static_cast<QWidget*>(edtCommand),
+                            static_cast<QWidget*>(btnCopyCommand)})
+        widget->setVisible(!command.isEmpty());
+    btnAllowAccess->setVisible(m_diagnosis.rule_would_help);
+    btnAllowAccess->setEnabled(m_runner_available && !m_running);
+    btnAllowAccess->setToolTip(m_runner_available ? QString() : QString::fromLatin1(kNoRunner));
+}
+
+void ConnectionDoctor::btnDiagnoseClick() {
+    diagnose();
+}
+
+void ConnectionDoctor::btnCopyCommandClick() {
+    QGuiApplication::clipboard()->setText(edtCommand->text());
+}
+
+void ConnectionDoctor::btnAllowAccessClick() {
+    if (!m_runner_available || m_running)
+        return;
+    m_running = true;
+    btnAllowAccess->setEnabled(false);
+    m_runner(doctor::rule_install_program(), doctor::rule_install_arguments(),
+             [this](int exit_code) { access_attempt_done(exit_code); });
+}
+
+void ConnectionDoctor::access_attempt_done(int exit_code) {
+    m_running = false;
+    m_dialogs.message(QString::fromLatin1(exit_code == 0 ? kAccessGiven : kAccessNotGiven));
+    diagnose();
+}
+
+} // namespace kx
