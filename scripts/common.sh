@@ -17,6 +17,9 @@ KX_PACKAGES=(
 # targets. Listed packages are installed, when missing, by every script.
 KX_EXTRA_PACKAGES=(
     sox # makes the impulse response tests' WAV files (tests/fixtures/ir/make_fixtures.sh)
+    # The package checks (packaging/check-package.sh, a CTest test): CPack's dependency
+    # lookup (dpkg-shlibdeps, file) and Debian's validators.
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 # ---------------------------------------------------------------------------------------------
 

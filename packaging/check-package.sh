@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, makes the Debian package, and checks both with
+# Debian's tools: desktop-file-validate, appstreamcli, dpkg-deb and lintian. Exits 77 (skipped)
+# when those tools are missing; ./test.sh installs them.
+# Arguments: the build folder, the AppStream id, the udev rule folder relative to the prefix.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+app_id=$2
+rules_dir=$3
+
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps lintian cpack; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+echo "== cmake --install into a temporary prefix"
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
+    cat "$work/install.log"
+    fail "cmake --install"
+}
+expected=(
+    bin/kestrel-x-editor
+    bin/kestrel-x-virtual-pedal
+    "share/applications/$app_id.desktop"
+    "share/icons/hicolor/scalable/apps/$app_id.svg"
+    "share/metainfo/$app_id.metainfo.xml"
+    "$rules_dir/60-kestrel-x-editor.rules"
+    share/man/man1/kestrel-x-editor.1.gz
+    share/doc/kestrel-x-editor/copyright
+)
+for file in "${expected[@]}"; do
+    [ -f "$prefix/$file" ] || fail "not installed: $file"
+done
+echo "installed: ${expected[*]}"
+"$prefix/bin/kestrel-x-editor" --version | grep -q "Kestrel X Editor" || fail "--version"
+
+echo "== desktop-file-validate"
+desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+echo "== appstreamcli validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
+
+echo "== the udev rule"
+rule=$prefix/$rules_dir/60-kestrel-x-editor.rules
+grep -v '^#' "$rule" | grep -q 'ATTRS{idVendor}=="0403", ATTRS{idProduct}=="6015"' ||
+    fail "the rule does not match USB 0403:6015"
+grep -v '^#' "$rule" | grep -q 'TAG+="uaccess"' || fail "the rule does not tag uaccess"
+if grep -v '^#' "$rule" | grep -Eq 'MODE="?0?[0-7]{2}[2367]'; then
+    fail "the rule makes a node world-writable"
+fi
+if grep -v '^#' "$rule" | grep -v 'idVendor}=="0403", ATTRS{idProduct}=="6015"' | grep -q .; then
+    fail "the rule has a line for other devices"
+fi
+
+echo "== cpack -G DEB"
+(cd "$work" && cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" \
+    >"$work/cpack.log" 2>&1) || {
+    cat "$work/cpack.log"
+    fail "cpack"
+}
+deb=$(find "$work/package" -maxdepth 1 -name '*.deb' | head -n 1)
+[ -n "$deb" ] || fail "cpack made no .deb"
+
+echo "== dpkg-deb --info"
+dpkg-deb --info "$deb" | tee "$work/info.txt"
+for dependency in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins; do
+    grep -E '^ Depends:' "$work/info.txt" | grep -q "$dependency" ||
+        fail "the package does not depend on $dependency"
+done
+
+echo "== dpkg-deb --contents"
+dpkg-deb --contents "$deb" | tee "$work/contents.txt"
+for file in "${expected[@]}"; do
+    grep -q " \./usr/$file\$" "$work/contents.txt" || fail "not in the package: /usr/$file"
+done
+# Nothing in the package is writable by others.
+if awk '{print $1}' "$work/contents.txt" | grep -q '^[^l].......w'; then
+    fail "the package holds a world-writable file"
+fi
+
+echo "== lintian"
+lintian --fail-on error --display-info --tag-display-limit 0 "$deb"
+echo "package checks passed: $(basename "$deb")"
