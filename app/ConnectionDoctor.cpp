@@ -6,12 +6,10 @@
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 
@@ -71,8 +69,7 @@ void run_with_pkexec(QObject* owner, const QString& program, const QStringList& 
 } // namespace
 
 ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), lblSummary(new QLabel(this)),
-      memoFindings(new QTextBrowser(this)),
+    : QDialog(parent), lblSummary(new QLabel(this)), memoFindings(new QTextBrowser(this)),
       lblCommand(new QLabel(QString::fromLatin1(kCommandCaption), this)),
       edtCommand(new QLineEdit(this)), btnCopyCommand(new QPushButton(tr("&Copy command"), this)),
       btnAllowAccess(new QPushButton(QString::fromUtf8(kAllowAccess), this)),
@@ -136,8 +133,6 @@ ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWi
     connect(btnCopyCommand, &QPushButton::clicked, this, &ConnectionDoctor::btnCopyCommandClick);
     connect(btnAllowAccess, &QPushButton::clicked, this, &ConnectionDoctor::btnAllowAccessClick);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     const bool have_pkexec =
         !QStandardPaths::findExecutable(doctor::rule_install_program()).isEmpty();

@@ -2,7 +2,7 @@
 
 #include "link/doctor/diagnosis.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <functional>
 
@@ -17,8 +17,9 @@ class Dialogs;
 
 // The connection doctor's window: what the editor sees of the pedal's chip and ports, in plain
 // words, each with what to do; the one command that allows access, to copy or to run with
-// administrator rights.
-class ConnectionDoctor : public QWidget {
+// administrator rights. A dialog that does not block, so that every look dresses it as one and
+// Escape closes it.
+class ConnectionDoctor : public QDialog {
     Q_OBJECT
 public:
     // Where to read the system from, asked anew by each diagnosis.

@@ -344,9 +344,9 @@ private:
 
         const bool in_session = me.groups.contains(facts.group);
         const bool listed = m_accounts.lists_member(facts.group, me.name);
-        const QString join = QStringLiteral("join the group %1 (the command below), then log out "
-                                            "and log in again")
-                                 .arg(group);
+        const QString join = QStringLiteral("join the group %1 (%2), then log out and log in "
+                                            "again")
+                                 .arg(group, join_group_command(group, me.name));
         if (in_session && group_rw) {
             finding.text += QStringLiteral(" You are a member of %1, yet the system refuses it "
                                            "(an access list or a security module).")
