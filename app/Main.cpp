@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "base/dialogs.h"
 #include "firmware/ui/FirmwareUpgrade.h"
+#include "library/categories.h"
 #include "link/Communication.h"
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
@@ -32,22 +33,16 @@ constexpr int kClientHeight = 396;
 constexpr int kVersionCheckDelay_ms = 1000;
 constexpr char kDeviceNameCaption[] = "Device Name: ";
 
-struct CategoryRow {
-    const char* caption;
-    const char* resource;
-    void (TformMain::*handler)();
+// The category rows are the library's categories, in its order (Open FX walks them in the same
+// order); each row has its click handler.
+const auto& kCategories = kEffectCategories;
+constexpr void (TformMain::*kCategoryHandlers[])() = {
+    &TformMain::lstGainClick,   &TformMain::lstModulationClick, &TformMain::lstSynthesisClick,
+    &TformMain::lstFilterClick, &TformMain::lstDynamicClick,    &TformMain::lstIRClick,
+    &TformMain::lstOtherClick,
 };
-
-// The category rows in display order; Open FX walks them in the same order.
-const CategoryRow kCategories[] = {
-    {"Gain", "gain", &TformMain::lstGainClick},
-    {"Modulation", "modulation", &TformMain::lstModulationClick},
-    {"Synthesis", "synthesis", &TformMain::lstSynthesisClick},
-    {"Filter", "filter", &TformMain::lstFilterClick},
-    {"Dynamic", "dynamic", &TformMain::lstDynamicClick},
-    {kImpulseResponseCategory, "impulse_response", &TformMain::lstIRClick},
-    {"Other", "other", &TformMain::lstOtherClick},
-};
+static_assert(std::size(kCategoryHandlers) == std::size(kEffectCategories),
+              "a click handler for every category");
 
 const char* const kHowToLines[] = {
     "How to load an impulse response:",
@@ -157,7 +152,7 @@ void TformMain::build_controls() {
     connect(lstCategory, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = lstCategory->row(item);
         if (row >= 0 && row < int(std::size(kCategories)))
-            (this->*kCategories[row].handler)();
+            (this->*kCategoryHandlers[row])();
     });
     connect(lstEffects, &QListWidget::itemClicked, this, &TformMain::effetto_cliccato);
     connect(btnUpload, &QPushButton::clicked, this, &TformMain::btnUploadClick);
@@ -340,7 +335,7 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
 }
 
 void TformMain::create_categories() {
-    for (const CategoryRow& row : kCategories)
+    for (const EffectCategory& row : kCategories)
         lstCategory->addItem(text(row.caption));
 }
 
@@ -390,7 +385,7 @@ void TformMain::lstOtherClick() {
 }
 
 void TformMain::category_click(int row) {
-    const CategoryRow& category = kCategories[row];
+    const EffectCategory& category = kCategories[row];
     lstEffects->clear();
     m_context.store.load_resource_text(text(category.resource));
     fill_effect_list();
