@@ -18,25 +18,8 @@ using namespace kx;
 namespace {
 
 using bench::kByteMs;
-using bench::NoWindow;
+using bench::Link;
 constexpr double kLatencyMs = 16.0;
-
-struct Link {
-    VirtualPedalDriver driver;
-    ScriptedDialogs dialogs;
-    NullLog log;
-    RealClock clock;
-    NoWindow window;
-    D2XXUnit d2xx{driver, log};
-    Communication comm{d2xx, window, dialogs, log, clock};
-
-    Link() {
-        comm.list_devices();
-        comm.init_line_settings();
-        comm.menuConnectClick();
-    }
-    qsizetype pedal_sent() { return driver.pedal().sent().size(); }
-};
 
 void report(benchmark::State& state, Link& link, qsizetype sent_before, int request_bytes) {
     const double reply_bytes =

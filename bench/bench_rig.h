@@ -1,8 +1,14 @@
 #pragma once
 
-// What the benchmarks share: a connection with no window to show its state, and the line's
-// byte time.
+// What the benchmarks share: a connection with no window to show its state, the link to the
+// virtual pedal, and the line's byte time.
+#include "base/clock.h"
+#include "base/log.h"
+#include "base/scripted_dialogs.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
 #include "link/connection_ui.h"
+#include "link/drivers/virtual_pedal_driver.h"
 
 #include <QString>
 
@@ -23,6 +29,24 @@ public:
 
 private:
     QString m_name;
+};
+
+// The editor's link to the in-process virtual pedal with its real timing, connected.
+struct Link {
+    VirtualPedalDriver driver;
+    ScriptedDialogs dialogs;
+    NullLog log;
+    RealClock clock;
+    NoWindow window;
+    D2XXUnit d2xx{driver, log};
+    Communication comm{d2xx, window, dialogs, log, clock};
+
+    Link() {
+        comm.list_devices();
+        comm.init_line_settings();
+        comm.menuConnectClick();
+    }
+    qsizetype pedal_sent() { return driver.pedal().sent().size(); }
 };
 
 } // namespace kx::bench

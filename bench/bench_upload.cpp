@@ -23,23 +23,7 @@ using namespace kx;
 namespace {
 
 using bench::kByteMs;
-using bench::NoWindow;
-
-struct Link {
-    VirtualPedalDriver driver;
-    ScriptedDialogs dialogs;
-    NullLog log;
-    RealClock clock;
-    NoWindow window;
-    D2XXUnit d2xx{driver, log};
-    Communication comm{d2xx, window, dialogs, log, clock};
-
-    Link() {
-        comm.list_devices();
-        comm.init_line_settings();
-        comm.menuConnectClick();
-    }
-};
+using bench::Link;
 
 QByteArray largest_image() {
     ScriptedDialogs dialogs;

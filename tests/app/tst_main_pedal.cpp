@@ -3,6 +3,7 @@
 // control, assign and store. The pedal is reached in-process, and served on a pseudo-terminal
 // by its own program through --port.
 #include "editor_fixture.h"
+#include "support/log_tap.h"
 
 #include "app/Main.h"
 #include "link/Communication.h"
@@ -87,22 +88,6 @@ struct Rig {
     EditorFixture f;
     QProcess server;
     bool ok = false;
-};
-
-// Mirrors the log console's lines, so a test can read what the editor wrote.
-struct LogTap : public Log {
-    Log* next = nullptr;
-    QStringList lines;
-    void print_line(const QString& text) override {
-        lines << text;
-        if (next)
-            next->print_line(text);
-    }
-    void append_line(const QString& text) override {
-        lines << text;
-        if (next)
-            next->append_line(text);
-    }
 };
 
 // With KX_SHOT_DIR set, keeps a picture of a window for a person to look at.

@@ -1,6 +1,7 @@
 // Save Configuration and Load Configuration through the main window's File menu, over scripted
 // dialogs; and once end to end against the in-process virtual pedal with real timing.
 #include "editor_fixture.h"
+#include "support/log_tap.h"
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
@@ -78,22 +79,6 @@ QByteArray preset_bytes(int number, int version, const QList<int>& values, int r
     preset.readback_assignments = QList<quint8>(readbacks, 0xFF);
     return preset_file_bytes(*preset_text(preset));
 }
-
-// Mirrors the log console's lines.
-struct LogTap : public Log {
-    Log* next = nullptr;
-    QStringList lines;
-    void print_line(const QString& text) override {
-        lines << text;
-        if (next)
-            next->print_line(text);
-    }
-    void append_line(const QString& text) override {
-        lines << text;
-        if (next)
-            next->append_line(text);
-    }
-};
 
 } // namespace
 
