@@ -86,7 +86,7 @@ int command_list(Session& session) {
 int command_info(Session& session) {
     const auto effect = session.connect_to_effect(false);
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     const EffectInfo& info = effect->info;
     if (session.options().json) {
         print_out(json_text(QJsonObject{
@@ -109,7 +109,7 @@ int command_info(Session& session) {
 int command_get(Session& session) {
     const auto effect = session.connect_to_effect();
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     const auto state = request_state(session, *effect);
     if (!state)
         return session.fail(state.failure());
@@ -184,7 +184,7 @@ int command_set(Session& session, const QStringList& arguments) {
                          .arg(kMaxControlValue));
     const auto effect = session.connect_to_effect();
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     const auto index = find_control(effect->description, control_text);
     if (!index)
         return usage(index.error());
@@ -219,7 +219,7 @@ int command_assign(Session& session, const QStringList& arguments) {
     const QString& knob = arguments.at(1);
     const auto effect = session.connect_to_effect();
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     const ControlDescription& description = effect->description;
 
     // Which slot the name picks, and the box its knob is chosen from.
@@ -256,7 +256,7 @@ int command_assign(Session& session, const QStringList& arguments) {
         return session.fail(Error{QString::fromLatin1(kMessageShortReply)
                                       .arg(state->received_count)
                                       .arg(state->expected_count),
-                                  kLinkBadReply});
+                                  ErrorKind::BadReply});
     AssignmentCodes codes;
     for (const auto& c : state->control_codes)
         codes.controls << c.value_or(kUnassignedCode);
@@ -289,7 +289,7 @@ int command_assign(Session& session, const QStringList& arguments) {
 int command_store(Session& session) {
     const auto effect = session.connect_to_effect();
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     const QByteArray message = store_settings_message(effect->description.control_count);
     session.log().print_line(QLatin1String(kLogStoreSettings) + message_hex(message));
     if (const int status = send_and_settle(session, message); status != kExitOk)

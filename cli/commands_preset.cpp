@@ -32,7 +32,7 @@ int save(Session& session, const RunningEffect& effect, const QString& path) {
         return session.fail(Error{QString::fromLatin1(kMessageShortReply)
                                       .arg(reply.received_count)
                                       .arg(reply.expected_count),
-                                  kLinkBadReply});
+                                  ErrorKind::BadReply});
     FXParametersState state;
     for (const auto& value : reply.values)
         state.values << value.value_or(0);
@@ -73,7 +73,7 @@ int load(Session& session, const QString& path) {
     }
     const auto effect = session.connect_to_effect();
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     if (preset->effect_number != effect->info.pedal_effect_number) {
         print_error(QStringLiteral("The preset is for effect %1, but the pedal runs effect %2 "
                                    "\"%3\": upload that effect first.")
@@ -129,7 +129,7 @@ int command_preset(Session& session, const QStringList& arguments) {
     }
     const auto effect = session.connect_to_effect();
     if (!effect)
-        return effect.error_code();
+        return exit_code(effect.error_kind());
     return save(session, *effect, path);
 }
 

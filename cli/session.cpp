@@ -70,14 +70,14 @@ Result<RunningEffect> Session::running_effect(bool with_description) {
         return reply.failure();
     const auto info = parse_effect_info(*reply);
     if (!info)
-        return Error{info.error(), kLinkBadReply};
+        return Error{info.error(), ErrorKind::BadReply};
     for (const QString& line : effect_info_log_lines(*info))
         m_log.print_line(line);
     m_selection.pedal_effect_number = info->pedal_effect_number;
     m_selection.pedal_effect_version = info->pedal_effect_version;
     m_selection.pedal_firmware_version = info->pedal_firmware_version;
     if (const auto error = identify_pedal_effect(m_selection, m_store, m_log))
-        return Error{*error, kLinkBadReply};
+        return Error{*error, ErrorKind::BadReply};
 
     RunningEffect effect;
     effect.info = *info;
@@ -87,25 +87,27 @@ Result<RunningEffect> Session::running_effect(bool with_description) {
     QString error;
     const auto description = read_control_description(effect.name, m_store, m_log, &error);
     if (!description)
-        return Error{error, kLinkBadReply};
+        return Error{error, ErrorKind::BadReply};
     effect.description = *description;
     return effect;
 }
 
 Result<RunningEffect> Session::connect_to_effect(bool with_description) {
     if (const int status = connect(); status != kExitOk)
-        return Error{QString(), status};
+        return Error{QString(), ErrorKind::NoPedal};
     auto effect = running_effect(with_description);
-    if (!effect)
-        return Error{effect.error(), fail(effect.failure())};
+    if (!effect) {
+        (void)fail(effect.failure());
+        return effect.failure();
+    }
     return effect;
 }
 
 int Session::fail(const Error& error) {
     // The link has already said that the chip went away.
-    if (error.code != kLinkLost)
+    if (error.kind != ErrorKind::LinkLost)
         print_error(error.message);
-    return error.code == kLinkLost || error.code == kLinkNotOpen ? kExitNoPedal : kExitFailed;
+    return exit_code(error.kind);
 }
 
 } // namespace kx::cli
