@@ -332,6 +332,9 @@ void PedalSession::set_preset_assignment(quint8 code) {
 Status PedalSession::assign() {
     if (const Status ready = require_effect(); !ready)
         return ready;
+    // Codes never read would go out as unassigned and clear the pedal's assignments.
+    if (!m_values_known)
+        return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
     AssignmentCodes codes;
     const int n = std::min(m_effect.control_count(), kAssignableControls);
     for (int i = 0; i < n; ++i)

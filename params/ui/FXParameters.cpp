@@ -130,7 +130,14 @@ void TformFXParameters::refresh_live() {
         show_assignments();
     }
     if (live != was || !live)
-        EnableDisableControls(live);
+        set_editors_enabled(live);
+}
+
+void TformFXParameters::set_editors_enabled(bool enabled) {
+    // The labels stay readable; only what would send to the pedal follows the live state.
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget))
+            widget->setEnabled(enabled);
 }
 
 void TformFXParameters::session_value_changed(int i, int value, ValueOrigin origin) {
@@ -166,8 +173,10 @@ void TformFXParameters::OnShow() {
     setFixedHeight(parameters_window_height(control_count(), readback_count()));
     m_live = effect_is_live();
     setItems();
-    show_assignments();
-    EnableDisableControls(m_live);
+    // A preview's boxes show only what was chosen in them.
+    if (m_live)
+        show_assignments();
+    set_editors_enabled(m_live);
 }
 
 void TformFXParameters::OnClose() {

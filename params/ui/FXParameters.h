@@ -69,6 +69,8 @@ public:
     const FXParametersState& state() const;
     // A preview's values (from a preset), shown without sending anything.
     void set_preview_values(const QList<int>& values);
+    // The preview's values and assignments (those of an effect that is not live).
+    FXParametersState& preview_state() { return m_state; }
 
     // Shows the values list in the widgets, without running their handlers.
     void setItems();
@@ -108,6 +110,8 @@ private:
     void refresh_state_label(int i);
     // Follows the session: live or not, and values that came from a reply or a preset.
     void refresh_live();
+    // Sliders, toggles, lists and boxes on or off; labels and the line stay as they are.
+    void set_editors_enabled(bool enabled);
     void session_value_changed(int i, int value, ValueOrigin origin);
     // Tells the user about a send that failed, unless the link already has.
     void report(const Status& status);

@@ -235,6 +235,7 @@ void TestMainPedal::effect_with_24_controls() {
     rig.click_category(QStringLiteral("Synthesis"));
     rig.click_effect(QStringLiteral("Arpeggio Synth"));
     w.btnUpload->click();
+    QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     w.btnOpenEffect->click();
     w.btnRequest->click();

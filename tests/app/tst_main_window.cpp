@@ -194,7 +194,7 @@ void TestMainWindow::startup_menus_data() {
     row("menuDisconnect", "menuConnection", "Disconnect", false);
     row("menuLiveEnable", "menuSettings", "Alive Parameters!", true, false);
     row("menuLook", "menuSettings", "Look", true);
-    row("menuMIDI", "menuSettings", "MIDI", true);
+    row("menuMIDI", "menuSettings", "MIDI", false); // needs the pedal's firmware
     row("menuMIDIchannel", "menuMIDI", "Channel", true);
     row("menuFirmwareUpgradeMode", "menuFirmwareUpgrade", "Upgrade Mode", true, true, true);
     row("menuStartFirmwareUpgrade", "menuFirmwareUpgrade", "Start Firmware Upgrade", false);

@@ -237,7 +237,8 @@ void TestBootloaderProtocol::read_back_compares_every_byte() {
     const Status same = protocol.read_back(0x08000400, hex("10 20 30"));
     QCOMPARE(same.error_kind(), code);
     QCOMPARE(same.error(), message);
-    QCOMPARE(log.lines.contains(QStringLiteral("read back matches, bytes: 3")), code == 0);
+    QCOMPARE(log.lines.contains(QStringLiteral("read back matches, bytes: 3")),
+             code == ErrorKind::None);
 }
 
 void TestBootloaderProtocol::unasked_bytes_stop_a_command_before_it_sends() {

@@ -161,9 +161,9 @@ void TestCommunication::connect_and_disconnect() {
 void TestCommunication::failed_open_changes_nothing() {
     Fixture f({{"KX0001", "FT230X Basic UART", FT_DEVICE_NOT_OPENED}});
     f.comm.firmware_upgrade_mode = true;
-    const auto before = f.states();
+    const auto before = f.state();
     f.comm.menuConnectClick();
-    QCOMPARE(f.states(), before);
+    QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
     QCOMPARE(f.dialogs.messages,
              QStringList{"Open_USB_Device_By_Serial_Number - Device not opened..."});
@@ -174,9 +174,9 @@ void TestCommunication::failed_close_stays_connected() {
     Fixture f;
     f.connect();
     f.driver.close_status = FT_IO_ERROR;
-    const auto before = f.states();
+    const auto before = f.state();
     f.comm.menuDisconnectClick();
-    QCOMPARE(f.states(), before);
+    QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
     QCOMPARE(f.dialogs.messages, QStringList{"FT_Close - General IO error..."});
 }
@@ -350,7 +350,7 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     Fixture f;
     f.connect();
     f.comm.received_values = "keep";
-    const auto before = f.states();
+    const auto before = f.state();
     const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 1500));
     QCOMPARE(values.error(),
              QStringLiteral("The pedal did not send its parameter state reply within 1.5 s."));
@@ -358,7 +358,7 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     QVERIFY2(f.dialogs.messages.isEmpty(), "the caller decides what the user sees");
     QCOMPARE(f.clock.now_ms(), 1500);
     QCOMPARE(f.comm.received_values, QByteArray("keep"));
-    QCOMPARE(f.states(), before);
+    QCOMPARE(f.state(), before);
     QVERIFY(f.log.lines.isEmpty());
     // The wait sleeps on the driver between polls instead of spinning.
     QVERIFY2(f.driver.waits <= 1500 / kPollMs + 1, qPrintable(QString::number(f.driver.waits)));
