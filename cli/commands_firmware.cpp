@@ -32,7 +32,7 @@ constexpr char kNeedsYes[] =
 constexpr char kNotInBootloader[] =
     "The pedal is not in its bootloader: power it up with the footswitch held, then run the "
     "upgrade again. Nothing was written.";
-constexpr char kDeclined[] = "Nothing was written: the upgrade was not confirmed.";
+constexpr char kDeclined[] = "Nothing was sent: the upgrade was not confirmed.";
 // The part the pedal's bootloader reports.
 constexpr quint16 kPedalChipId = 0x0410;
 constexpr char kPedalChipName[] = "STM32F10xxx medium-density";
@@ -123,9 +123,26 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
     if (const Status fits = check_firmware_fits(*image); !fits)
         return usage_error(path.isEmpty() ? fits.error()
                                           : QStringLiteral("%1: %2").arg(path, fits.error()));
-    // Not even the bootloader check goes out before it is known that the user may be asked.
-    if (!yes && !interactive())
-        return usage_error(QLatin1String(kNeedsYes));
+    const QString name = image->name;
+    const qsizetype bytes = image->bytes.size();
+    const int chunks = int((bytes + kChunkBytes - 1) / kChunkBytes);
+    const quint32 last_address = kImageAddress + quint32(bytes) - 1;
+    const QString plan =
+        QStringLiteral("%1: %2 bytes in %3 chunks to %4-%5, and the firmware record to %6-%7.\n")
+            .arg(name)
+            .arg(bytes)
+            .arg(chunks)
+            .arg(address_hex(kImageAddress), address_hex(last_address), address_hex(kRecordAddress),
+                 address_hex(kRecordAddress + kRecordBytes - 1));
+    // Asked before anything goes out, even the bootloader check: a bootloader, once
+    // synchronised, does not answer the check again until it is powered up anew.
+    if (!yes) {
+        if (!interactive())
+            return usage_error(QLatin1String(kNeedsYes));
+        std::fputs(plan.toLocal8Bit().constData(), stderr);
+        if (!ask_yes(QStringLiteral("Erase the pedal's flash and write %1?").arg(name)))
+            return failed_error(QLatin1String(kDeclined));
+    }
 
     if (const int status = session.connect(true); status != kExitOk)
         return status;
@@ -134,31 +151,14 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
     const auto identity = identify(session);
     if (!identity)
         return session.fail(identity.failure());
-
-    const QString name = image->name;
-    const qsizetype bytes = image->bytes.size();
-    const int chunks = int((bytes + kChunkBytes - 1) / kChunkBytes);
-    const quint32 last_address = kImageAddress + quint32(bytes) - 1;
     const QString chip = identity->product_id == kPedalChipId
                              ? QStringLiteral(" (%1)").arg(QLatin1String(kPedalChipName))
                              : QString();
-    const QString report =
-        QStringLiteral("Bootloader version %1, chip ID %2%3.\n"
-                       "%4: %5 bytes in %6 chunks to %7-%8, and the firmware record to %9-%10.\n")
-            .arg(bootloader_version_text(identity->version), product_id_text(identity->product_id),
-                 chip, name)
-            .arg(bytes)
-            .arg(chunks)
-            .arg(address_hex(kImageAddress), address_hex(last_address), address_hex(kRecordAddress),
-                 address_hex(kRecordAddress + kRecordBytes - 1));
     if (!session.options().json)
-        print_out(report);
-    if (!yes) {
-        if (session.options().json)
-            std::fputs(report.toLocal8Bit().constData(), stderr);
-        if (!ask_yes(QStringLiteral("Erase the pedal's flash and write %1?").arg(name)))
-            return failed_error(QLatin1String(kDeclined));
-    }
+        print_out(QStringLiteral("Bootloader version %1, chip ID %2%3.\n")
+                      .arg(bootloader_version_text(identity->version),
+                           product_id_text(identity->product_id), chip) +
+                  plan);
 
     session.log().print_line(QLatin1String(kLogFirmwareNumBytes) + QString::number(bytes));
     FirmwareUpgradeOperation upgrade(session.comm(), session.log(), session.clock());
@@ -211,7 +211,10 @@ int command_diagnose(Session& session) {
     } else {
         print_out(doctor::report_text(diagnosis));
     }
-    return diagnosis.ready ? kExitOk : kExitNoPedal;
+    if (diagnosis.ready)
+        return kExitOk;
+    // A script reading only errors learns it too.
+    return json_errors() ? no_pedal_error(diagnosis.summary()) : kExitNoPedal;
 }
 
 } // namespace kx::cli

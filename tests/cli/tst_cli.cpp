@@ -741,8 +741,8 @@ void TestCli::firmware_upgrade_in_the_bootloader() {
     server.waitForFinished(5000);
 }
 
-// On a terminal the upgrade shows what it found and asks; "n" writes nothing. script(1) gives
-// kestrel-x a terminal.
+// On a terminal the upgrade says what it will write and asks first; "n" sends nothing at all.
+// script(1) gives kestrel-x a terminal.
 void TestCli::firmware_asks_on_a_terminal() {
     const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
     if (script.isEmpty())
@@ -758,7 +758,6 @@ void TestCli::firmware_asks_on_a_terminal() {
                            QStringLiteral("'%1' firmware upgrade --port '%2'").arg(kProgram, port),
                            QStringLiteral("/dev/null")});
     QVERIFY(process.waitForStarted(5000));
-    // The question comes after the bootloader's answers.
     QString seen;
     QElapsedTimer timer;
     timer.start();
@@ -766,22 +765,20 @@ void TestCli::firmware_asks_on_a_terminal() {
         process.waitForReadyRead(500);
         seen += QString::fromLocal8Bit(process.readAll());
     }
-    QVERIFY2(seen.contains(QLatin1String("chip ID 0x0410")), qPrintable(seen));
-    QVERIFY2(seen.contains(QLatin1String("0x08000000-0x08008C1B")), qPrintable(seen));
+    QVERIFY2(seen.contains(QLatin1String("Firmware_1: 35868 bytes in 141 chunks to "
+                                         "0x08000000-0x08008C1B")),
+             qPrintable(seen));
     process.write("n\n");
     QVERIFY(process.waitForFinished(20000));
     seen += QString::fromLocal8Bit(process.readAll());
     QVERIFY2(process.exitCode() == 1, qPrintable(seen));
-    QVERIFY2(seen.contains(QLatin1String("Nothing was written")), qPrintable(seen));
+    QVERIFY2(seen.contains(QLatin1String("Nothing was sent")), qPrintable(seen));
     server.terminate();
     server.waitForFinished(5000);
-    // Only the check, Get and Get ID went out: no erase (43 BC).
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray received = file.readAll();
-    QVERIFY2(received.contains(" RX 7F") && !received.contains("43 BC") &&
-                 !received.contains("RX 43"),
-             received.constData());
+    QVERIFY2(!received.contains(" RX "), received.constData());
 }
 
 void TestCli::firmware_refused_data() {
