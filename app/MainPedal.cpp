@@ -8,6 +8,7 @@
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_messages.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
@@ -30,7 +31,11 @@ void TformMain::report_pedal_error(const Error& error) {
     // A lost chip has been reported once by the link, and a refusal shows in the status line.
     if (error.kind == ErrorKind::LinkLost || error.kind == ErrorKind::Busy)
         return;
-    m_context.dialogs.message(error.message);
+    // The user reads what happened and what to do; the log keeps the detail as it came.
+    if (error.kind == ErrorKind::DriverFailed || error.kind == ErrorKind::TimedOut ||
+        error.kind == ErrorKind::BadReply)
+        m_context.log.print_line(error.message);
+    m_context.dialogs.message(session::user_message(error));
 }
 
 void TformMain::btnUploadClick() {

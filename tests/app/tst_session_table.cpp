@@ -15,6 +15,7 @@
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/preset_file.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_messages.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ enum class Action {
     BootloaderCommands,         // 6
     ListBeyondItsOptions,       // 7
     DisconnectAfterFailedCheck, // 8
+    OpenSilentPedal,            // 9, the editor's part
 };
 
 QByteArray image_of(ResourceStore& store, const QString& effect) {
@@ -575,6 +577,19 @@ void TestSessionTable::states_x_actions() {
         rig.settle(10);
         w.menuConnect->trigger();
         QCOMPARE(session.link_state(), LinkState::Firmware);
+        return;
+    }
+    case Action::OpenSilentPedal: {
+        rig.pedal().inject_silence(true);
+        w.btnOpenEffect->click();
+        QCOMPARE(rig.wire().toHex(), wire.toLatin1());
+        QCOMPARE(rig.f.dialogs.messages.size(), 1);
+        // What to do first, the link's own words as the detail; the log keeps them too.
+        const QString& shown = rig.f.dialogs.messages[0];
+        QVERIFY2(shown.startsWith(message + QStringLiteral(" (The pedal did not send its ")),
+                 qPrintable(shown));
+        QVERIFY(rig.tap.lines.filter(QStringLiteral("The pedal did not send its")).size() == 1);
+        QVERIFY(!rig.parameters().isVisible());
         return;
     }
     default:
