@@ -51,7 +51,7 @@ awk -F'\t' -v OFS='' '
             line = ""
             for (i = 1; i <= 6; i++) {
                 text = r == 0 ? head[i] : cell[r, i]
-                line = line sprintf("%-" w[i] "s", text) (i < 6 ? "  " : "")
+                line = line (i < 6 ? sprintf("%-" w[i] "s  ", text) : text)
             }
             print line
         }
