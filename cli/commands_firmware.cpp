@@ -30,6 +30,19 @@ Result<LoadedFirmware> firmware_from_file(const QString& path) {
                           bytes_to_hex(bytes)};
 }
 
+// A stopped upgrade names what to run next: this program has no buttons.
+UpgradeAdvice command_line_advice() {
+    UpgradeAdvice advice;
+    advice.start_again = QStringLiteral("Run kestrel-x firmware upgrade again to start over.");
+    advice.reconnect = QStringLiteral("Power the pedal up with its footswitch held, then run "
+                                      "kestrel-x firmware upgrade again to start over.");
+    advice.check_started =
+        QStringLiteral("Run kestrel-x info to find out: if it names the pedal's firmware "
+                       "version, the new firmware runs; if the pedal does not answer, it is still "
+                       "in its bootloader, and kestrel-x firmware upgrade starts over.");
+    return advice;
+}
+
 } // namespace
 
 int command_firmware(Session& session, const QStringList& arguments) {
@@ -62,6 +75,7 @@ int command_firmware(Session& session, const QStringList& arguments) {
     const QString name = image->name;
     FirmwareUpgradeOperation upgrade(session.comm(), session.log(), session.clock());
     upgrade.set_image(std::move(*image));
+    upgrade.set_advice(command_line_advice());
     Status result;
     {
         ProgressDisplay progress(upgrade);

@@ -18,7 +18,8 @@ namespace {
 
 constexpr char kSave[] = "save";
 constexpr char kLoad[] = "load";
-constexpr int kSettleMs = 100;
+// The longest the preset's messages may take to leave for the pedal before the port closes.
+constexpr int kSentLimitMs = 1000;
 
 int save(Session& session, const RunningEffect& effect, const QString& path) {
     const ControlDescription& description = effect.description;
@@ -111,7 +112,8 @@ int load(Session& session, const QString& path) {
         if (const Status sent = session.comm().send_message(message); !sent)
             return session.fail(sent.failure());
     }
-    session.clock().sleep_ms(kSettleMs);
+    if (const Status out = session.comm().wait_until_sent(kSentLimitMs); !out)
+        return session.fail(out.failure());
     print_out(QStringLiteral("loaded %1 into %2\n").arg(path, effect->name));
     return kExitOk;
 }
