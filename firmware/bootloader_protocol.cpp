@@ -6,6 +6,7 @@
 #include "firmware/bootloader_port.h"
 #include "link/D2XXUnit.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace kx {
@@ -53,6 +54,28 @@ Result<QByteArray> BootloaderProtocol::receive(int bytes, int timeout_ms, const 
                          .arg(what, seconds(timeout_ms)),
                      kLinkTimedOut};
     return reply;
+}
+
+Result<QByteArray> BootloaderProtocol::receive_whole(int bytes, int timeout_ms,
+                                                     const QString& what) {
+    // A pause inside a long answer (a busy host, a slow chip) ends one wait early; the rest
+    // is waited for within the same limit. Only a refusal stands alone.
+    const qint64 deadline_ms = m_clock.now_ms() + timeout_ms;
+    QByteArray answer;
+    while (answer.size() < bytes) {
+        const int left_ms = int(std::max<qint64>(deadline_ms - m_clock.now_ms(), 0));
+        const auto piece =
+            receive(bytes - int(answer.size()), answer.isEmpty() ? timeout_ms : left_ms, what);
+        if (!piece) {
+            if (piece.error_code() == kLinkTimedOut && !answer.isEmpty())
+                break;
+            return piece.failure();
+        }
+        answer += *piece;
+        if (classify_answer(answer) == BootloaderAnswer::Nack || left_ms == 0)
+            break;
+    }
+    return answer;
 }
 
 Status BootloaderProtocol::wait_for_ack(const QString& what, int timeout_ms) {
@@ -188,7 +211,7 @@ Status BootloaderProtocol::read_back(quint32 address, const QByteArray& expected
         return sent;
     // The acknowledgement of the count, then the flash contents.
     const int wanted = int(expected.size()) + 1;
-    const auto reply = receive(wanted, m_timeouts.reply_ms, QStringLiteral("the read count"));
+    const auto reply = receive_whole(wanted, m_timeouts.reply_ms, QStringLiteral("the read count"));
     if (!reply)
         return reply.failure();
     m_log.print_line(latin1(kLogAnswerBytes) + QString::number(reply->size()));
@@ -259,7 +282,7 @@ Result<quint16> BootloaderProtocol::get_id() {
         return sent.failure();
     const QString what = QStringLiteral("Get ID");
     // ACK, N = 1, two ID bytes, ACK for every part with a two-byte ID.
-    auto reply = receive(5, m_timeouts.reply_ms, what);
+    auto reply = receive_whole(5, m_timeouts.reply_ms, what);
     if (!reply)
         return reply.failure();
     QByteArray bytes = *reply;

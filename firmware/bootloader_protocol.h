@@ -98,6 +98,8 @@ public:
 private:
     Status send(QByteArrayView bytes);
     Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what);
+    // As receive(), for an answer of a known length: it goes on past a pause inside it.
+    Result<QByteArray> receive_whole(int bytes, int timeout_ms, const QString& what);
     // Sends filler bytes one at a time until the bootloader refuses a frame; false when it
     // never does.
     Result<bool> fill_until_refused();

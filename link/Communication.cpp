@@ -361,9 +361,9 @@ Result<quint8> Communication::set_latency_timer(quint8 ms, const LinkClaim* clai
     return *before;
 }
 
-void Communication::pause_ms(int ms) {
+void Communication::pause_ms(int ms, Clock* clock) {
     const WaitMark mark(m_d2xx);
-    m_clock.pause_ms(ms);
+    (clock ? *clock : m_clock).pause_ms(ms);
 }
 
 Status Communication::write_pieces(quint32 count) {

@@ -73,8 +73,9 @@ inline constexpr char kMessageLinkLost[] =
 inline constexpr int kMaxReplyLineBytes = 32;
 // Writes longer than this go out in pieces, with window events handled between them, so
 // that a long message (an effect image is most of a second of wire) does not freeze the
-// windows.
-inline constexpr quint32 kWritePieceBytes = 256;
+// windows. The bootloader's longest frame (N - 1, 256 data bytes, checksum) still goes out
+// in one write.
+inline constexpr quint32 kWritePieceBytes = 258;
 
 // What a wait for the pedal expects. A reply is complete at `expected_lines` lines or
 // `expected_bytes` bytes; with neither, it ends once the link has been quiet for kQuietGapMs
@@ -164,8 +165,9 @@ public:
     // Collects a reply to bytes already written.
     Result<QByteArray> collect_reply(const ReplyRequest& request, const LinkClaim* claim = nullptr);
     // A fixed pause between messages that keeps window events flowing; pedal actions they try
-    // meanwhile are refused, as during a wait for a reply.
-    void pause_ms(int ms);
+    // meanwhile are refused, as during a wait for a reply. It runs on `clock` when given (the
+    // caller's own), else on the link's.
+    void pause_ms(int ms, Clock* clock = nullptr);
     // Blocks until the bytes written have left for the chip, at most `timeout_ms`: for a
     // program that ends right after a message.
     Status wait_until_sent(int timeout_ms);

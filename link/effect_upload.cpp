@@ -54,7 +54,7 @@ Status EffectUpload::run() {
     set_step(QStringLiteral("bypass"));
     if (const Status bypass = m_enter_bypass(); !bypass)
         return bypass;
-    m_comm.pause_ms(kBypassPauseMs);
+    m_comm.pause_ms(kBypassPauseMs, &m_clock);
     set_progress(5);
 
     auto claim = m_comm.claim(name());

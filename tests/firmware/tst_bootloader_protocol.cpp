@@ -326,9 +326,12 @@ void TestBootloaderProtocol::resynchronise_data() {
     QTest::newRow("answers garbage")
         << QList<Script::Answer>(13, {hex("C3")}) << int(kBootloaderUnexpected)
         << fillers(12) + QStringList{"W7F", "R1/100"};
+    // A short answer is waited out to its limit before it counts as wrong.
     QTest::newRow("Get ID never right")
-        << answers({{nack, {hex("79 01 04")}, nack, {hex("55")}, nack, nack}})
-        << int(kBootloaderUnexpected) << filler + probe + filler + probe + filler + probe;
+        << answers({{nack, {hex("79 01 04")}, silent, nack, {hex("55")}, silent, nack, nack}})
+        << int(kBootloaderUnexpected)
+        << filler + probe + QStringList{"R2/1000"} + filler + probe + QStringList{"R4/1000"} +
+               filler + probe;
 }
 
 void TestBootloaderProtocol::resynchronise() {

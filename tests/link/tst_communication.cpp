@@ -591,6 +591,10 @@ void TestCommunication::long_message_leaves_in_pieces_between_events() {
     QCOMPARE(f.driver.writes.join(), image);
     QVERIFY(f.driver.writes.size() > 1);
     QVERIFY2(events > 0, "window events are handled while a long message is written");
+    // A bootloader data frame is one write.
+    f.driver.writes.clear();
+    QVERIFY(f.comm.send_message(QByteArray(258, '\x5A')));
+    QCOMPARE(f.driver.writes, QList<QByteArray>{QByteArray(258, '\x5A')});
 }
 
 // Upgrade mode, the pedal unplugged inside the bootloader wait: the lost link has the last
