@@ -278,30 +278,16 @@ Status BootloaderProtocol::go_to_application() {
 
 Result<quint16> BootloaderProtocol::get_id() {
     m_log.print_line(latin1(kLogSendGetId));
-    if (const Status sent = send(command_frame(kGetId)); !sent)
-        return sent.failure();
-    const QString what = QStringLiteral("Get ID");
-    // ACK, N = 1, two ID bytes, ACK for every part with a two-byte ID.
-    auto reply = receive_whole(5, m_timeouts.reply_ms, what);
-    if (!reply)
-        return reply.failure();
-    QByteArray bytes = *reply;
-    m_log.print_line(latin1(kLogAnswerReceived) + QString::fromLatin1(bytes.toHex(' ').toUpper()));
-    const auto wrong = [&] {
-        return Error{QStringLiteral("the bootloader answered Get ID with %1")
-                         .arg(QString::fromLatin1(bytes.left(8).toHex(' ').toUpper())),
-                     kBootloaderUnexpected};
-    };
-    if (bytes.size() < 5 || classify_answer(bytes) != BootloaderAnswer::Ack)
-        return wrong();
-    const int id_bytes = quint8(bytes[1]) + 1;
-    if (id_bytes != 2)
-        return wrong();
-    if (quint8(bytes[4]) != kBootloaderAck)
-        return wrong();
-    const quint16 id = quint16((quint8(bytes[2]) << 8) | quint8(bytes[3]));
-    m_log.print_line(latin1(kLogProductId) + QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')));
-    return id;
+    const auto id = counted_answer(kGetId, QStringLiteral("the Get ID command"));
+    if (!id)
+        return id.failure();
+    if (id->size() != 2)
+        return Error{
+            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
+            kBootloaderUnexpected};
+    const quint16 product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
+    m_log.print_line(latin1(kLogProductId) + product_id_text(product_id));
+    return product_id;
 }
 
 Result<bool> BootloaderProtocol::fill_until_refused() {
@@ -364,13 +350,91 @@ Status BootloaderProtocol::resynchronise() {
         const auto id = get_id();
         if (id)
             return {};
-        if (id.error_code() != kBootloaderUnexpected && id.error_code() != kLinkTimedOut)
+        // A refused or spoiled answer only says that this round did not end clean.
+        const int code = id.error_code();
+        if (code != kLinkTimedOut && code != kBootloaderRefused && code != kBootloaderUnexpected &&
+            code != kBootloaderUnasked)
             return id.failure();
         last = id.failure();
     }
     return Error{QStringLiteral("the bootloader could not be brought back to a known state (%1)")
                      .arg(last ? last->message : QString()),
                  kBootloaderUnexpected};
+}
+
+QString bootloader_version_text(quint8 version) {
+    return QStringLiteral("%1.%2").arg(version >> 4).arg(version & 0x0F);
+}
+
+QString product_id_text(quint16 product_id) {
+    return QStringLiteral("0x") +
+           QString::number(product_id, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+Result<QByteArray> BootloaderProtocol::counted_answer(quint8 command, const QString& what) {
+    if (const Status quiet = expect_nothing_unasked(); !quiet)
+        return quiet.failure();
+    if (const Status sent = send(command_frame(command)); !sent)
+        return sent.failure();
+    // ACK and the count first; the rest may come in the same read.
+    const auto head = receive(2, m_timeouts.reply_ms, what);
+    if (!head)
+        return head.failure();
+    m_log.print_line(latin1(kLogAnswerReceived) + answer_text(*head));
+    switch (classify_answer(*head)) {
+    case BootloaderAnswer::Ack:
+        break;
+    case BootloaderAnswer::Nack:
+        return Error{QStringLiteral("the bootloader refused %1 (NACK)").arg(what),
+                     kBootloaderRefused};
+    default:
+        return Error{QStringLiteral("the bootloader answered %1 with the byte %2 instead of an "
+                                    "acknowledgement")
+                         .arg(what, answer_text(*head)),
+                     kBootloaderUnexpected};
+    }
+    if (head->size() < 2)
+        return Error{QStringLiteral("the bootloader stopped answering %1 after its "
+                                    "acknowledgement")
+                         .arg(what),
+                     kBootloaderUnexpected};
+    const int count = quint8(head->at(1)) + 1;
+    QByteArray body = head->sliced(2);
+    while (body.size() < count + 1) {
+        const auto more = receive(int(count + 1 - body.size()), m_timeouts.reply_ms, what);
+        if (!more)
+            return more.failure();
+        if (more->isEmpty())
+            break;
+        body += *more;
+    }
+    if (body.size() != count + 1 || quint8(body.back()) != kBootloaderAck)
+        return Error{QStringLiteral("the bootloader's answer to %1 is not %2 bytes and an "
+                                    "acknowledgement")
+                         .arg(what)
+                         .arg(count),
+                     body.size() > count + 1 ? kBootloaderUnasked : kBootloaderUnexpected};
+    return body.first(count);
+}
+
+Result<BootloaderIdentity> BootloaderProtocol::identify() {
+    BootloaderIdentity identity;
+    m_log.print_line(latin1(kLogSendGet));
+    const auto get = counted_answer(kGet, QStringLiteral("the Get command"));
+    if (!get)
+        return get.failure();
+    identity.version = quint8(get->front());
+    identity.commands = get->sliced(1);
+    m_log.print_line(latin1(kLogSendGetId));
+    const auto id = counted_answer(kGetId, QStringLiteral("the Get ID command"));
+    if (!id)
+        return id.failure();
+    if (id->size() != 2)
+        return Error{
+            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
+            kBootloaderUnexpected};
+    identity.product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
+    return identity;
 }
 
 } // namespace kx

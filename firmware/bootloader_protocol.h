@@ -24,13 +24,14 @@ inline constexpr char kLogSendGo[] = "SEND GO COMMAND";
 inline constexpr char kLogSendRead[] = "SEND READ COMMAND";
 inline constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
 inline constexpr char kLogResynchronise[] = "RESYNCHRONISE";
-inline constexpr char kLogSendGetId[] = "SEND GET ID";
 inline constexpr char kLogProductId[] = "product ID: ";
 inline constexpr char kLogLateAnswer[] = "late answer dropped, bytes: ";
 inline constexpr char kLogAnswerBytes[] = "num of bytes received: ";
 inline constexpr char kLogAnswerReceived[] = "received: ";
 inline constexpr char kLogAck[] = "ACK";
 inline constexpr char kLogNotAck[] = "NOT ACK";
+inline constexpr char kLogSendGet[] = "SEND GET COMMAND";
+inline constexpr char kLogSendGetId[] = "SEND GET ID COMMAND";
 
 // Codes of the bootloader's errors (Error::code), beside the link's own codes, which pass
 // through unchanged.
@@ -52,8 +53,16 @@ struct BootloaderTimeouts {
     int resync_ms = 100;
 };
 
-// The answer to Get ID: ACK, N, the N + 1 bytes of the product ID, ACK.
-inline constexpr quint8 kGetId = 0x02;
+// What the bootloader says of itself: its version (0x22 is 2.2), the command codes it takes
+// and the chip's product ID (0x0410 for an STM32F10xxx medium-density part).
+struct BootloaderIdentity {
+    quint8 version = 0;
+    QByteArray commands;
+    quint16 product_id = 0;
+};
+// "2.2", "0x0410".
+QString bootloader_version_text(quint8 version);
+QString product_id_text(quint16 product_id);
 
 // The commands of the microcontroller's serial bootloader and the log lines of each step. Each
 // command pair and each frame goes out whole in one write, and each answer is taken as soon as
@@ -92,6 +101,8 @@ public:
     Status expect_nothing_unasked();
     // Waits `quiet_ms` and fails if anything arrives.
     Status expect_quiet(int quiet_ms);
+    // Get, then Get ID: asks only, writes nothing.
+    Result<BootloaderIdentity> identify();
 
     quint32 target_address = 0;
 
@@ -103,6 +114,8 @@ private:
     // Sends filler bytes one at a time until the bootloader refuses a frame; false when it
     // never does.
     Result<bool> fill_until_refused();
+    // A command whose answer is ACK, a count byte N, N + 1 bytes and ACK: those N + 1 bytes.
+    Result<QByteArray> counted_answer(quint8 command, const QString& what);
 
     BootloaderPort& m_port;
     Log& m_log;

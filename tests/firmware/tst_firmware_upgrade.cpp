@@ -351,7 +351,7 @@ void TestFirmwareUpgrade::retry_after_a_stop_inside_write_or_read_memory() {
     rig.form->btnUpgradeFirmwareClick();
     expect_upgraded(rig, firmware_1());
     QVERIFY(rig.log.lines.contains(QLatin1String(kLogResynchronise)));
-    QVERIFY(rig.log.lines.contains(QStringLiteral("product ID: 0410")));
+    QVERIFY(rig.log.lines.contains(QStringLiteral("product ID: 0x0410")));
 }
 
 // Once Go's address has gone out the pedal may run the new firmware, whatever its answer: the
