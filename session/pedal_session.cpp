@@ -278,7 +278,7 @@ Status PedalSession::write_control(int index, int value, ValueOrigin origin) {
     m_state.values[index] = value;
     emit value_changed(index, value, origin);
     if (kind == ControlKind::Pot)
-        m_clock.sleep_ms(kPotPauseMs);
+        m_comm.pause_ms(kPotPauseMs, &m_clock);
     return {};
 }
 
@@ -348,7 +348,7 @@ Status PedalSession::assign() {
     const BusyMark busy([this](bool on) { set_busy(on); });
     if (const Status sent = m_comm.send_message(message); !sent)
         return sent;
-    m_clock.sleep_ms(kSettlePauseMs);
+    m_comm.pause_ms(kSettlePauseMs, &m_clock);
     return {};
 }
 
@@ -360,7 +360,7 @@ Status PedalSession::store() {
     const BusyMark busy([this](bool on) { set_busy(on); });
     if (const Status sent = m_comm.send_message(message); !sent)
         return sent;
-    m_clock.sleep_ms(kSettlePauseMs);
+    m_comm.pause_ms(kSettlePauseMs, &m_clock);
     return {};
 }
 
@@ -378,7 +378,7 @@ Status PedalSession::set_midi_channel(int channel) {
     const BusyMark busy([this](bool on) { set_busy(on); });
     if (const Status sent = m_comm.send_message(*message); !sent)
         return sent;
-    m_clock.sleep_ms(kSettlePauseMs);
+    m_comm.pause_ms(kSettlePauseMs, &m_clock);
     return {};
 }
 
