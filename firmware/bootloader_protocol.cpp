@@ -353,7 +353,7 @@ Status BootloaderProtocol::resynchronise() {
         if (id)
             return {};
         // A refused or spoiled answer only says that this round did not end clean.
-        const int code = id.error_kind();
+        const ErrorKind code = id.error_kind();
         if (code != ErrorKind::TimedOut && code != ErrorKind::BootloaderRefused &&
             code != ErrorKind::BootloaderUnexpected && code != ErrorKind::BootloaderUnasked)
             return id.failure();

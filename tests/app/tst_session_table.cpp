@@ -110,8 +110,10 @@ struct Rig {
         }
         if (setup != Setup::NotConnected)
             w().menuConnect->trigger();
-        if (setup == Setup::EffectOpened || setup == Setup::Live || setup == Setup::Preview)
+        if (setup == Setup::EffectOpened || setup == Setup::Live || setup == Setup::Preview) {
             w().btnOpenEffect->click();
+            QVERIFY2(session().effect_known(), qPrintable(messages()));
+        }
         if (setup == Setup::Live || setup == Setup::Preview)
             w().btnRequest->click();
         if (setup == Setup::Preview) {

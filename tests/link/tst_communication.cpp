@@ -65,6 +65,8 @@ QList<Piece> as_packets(const QByteArray& bytes, qint64 first_ms) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(kx::ErrorKind)
+
 class TestCommunication : public QObject {
     Q_OBJECT
 private slots:
@@ -608,7 +610,7 @@ void TestCommunication::late_reply_is_dropped_inside_a_claim() {
 void TestCommunication::late_reply_in_bursts_is_dropped_whole_data() {
     QTest::addColumn<QList<Piece>>("first");
     QTest::addColumn<int>("timeout_ms");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ErrorKind>("code");
     QTest::addColumn<int>("dropped");
     QTest::newRow("late answer in two bursts")
         << QList<Piece>{{600, "X\r\n"}, {700, "255\r\n3\r\n12\r\n"}} << 400 << ErrorKind::TimedOut
@@ -621,7 +623,7 @@ void TestCommunication::late_reply_in_bursts_is_dropped_whole_data() {
 void TestCommunication::late_reply_in_bursts_is_dropped_whole() {
     QFETCH(QList<Piece>, first);
     QFETCH(int, timeout_ms);
-    QFETCH(int, code);
+    QFETCH(ErrorKind, code);
     QFETCH(int, dropped);
     Fixture f;
     f.connect();
