@@ -10,9 +10,11 @@
 #include "link/Communication.h"
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
@@ -97,7 +99,7 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_context(context) {
+      m_context(context), m_memory(&context.log) {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(text(kCaption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -221,6 +223,8 @@ void TformMain::build_menus() {
     menuSettings = make_menu(this, "menuSettings", "Settings");
     menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
     menuLiveEnable->setVisible(false);
+    menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap", "Assignment Map");
+    menuAssignmentMap->setText(QStringLiteral("Assignment Map\u2026"));
     menuLook = make_menu(this, "menuLook", "Look");
     menuSettings->addMenu(menuLook);
     menuMIDI = make_menu(this, "menuMIDI", "MIDI");
@@ -271,6 +275,7 @@ void TformMain::build_menus() {
     // After the connect's own handler, which it follows in the order of connection.
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
+    connect(menuAssignmentMap, &QAction::triggered, this, &TformMain::menuAssignmentMapClick);
 }
 
 void TformMain::FormCreate() {
@@ -304,6 +309,7 @@ void TformMain::FormCreate() {
     restore_look(m_context.dialogs, m_context.store);
 
     create_midi_channel_menu();
+    restore_memory();
 }
 
 void TformMain::show_status_text(const QString& status) {
@@ -332,6 +338,7 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
+    restore_other_places();
 }
 
 void TformMain::create_categories() {
@@ -347,9 +354,14 @@ void TformMain::create_look_menu() {
 }
 
 void TformMain::create_midi_channel_menu() {
+    // One channel at a time: the checked item is the channel last set on the pedal.
+    auto* channels = new QActionGroup(menuMIDIchannel);
+    channels->setExclusive(true);
     for (const QString& caption : midi_channel_items()) {
         QAction* item = menuMIDIchannel->addAction(caption);
         item->setObjectName(QStringLiteral("menuMIDIchannel") + caption);
+        item->setCheckable(true);
+        channels->addAction(item);
     }
     connect(menuMIDIchannel, &QMenu::triggered, this, &TformMain::menuMIDIchannelsClickItem);
 }
@@ -390,6 +402,7 @@ void TformMain::category_click(int row) {
     m_context.store.load_resource_text(text(category.resource));
     fill_effect_list();
     m_context.selection.selected_category = text(category.caption);
+    m_memory.set_value(memory_key::kCategory, m_context.selection.selected_category);
     if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))
         m_context.dialogs.message(impulse_response_howto());
 }
@@ -410,6 +423,7 @@ void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     m_context.log.print_line(QLatin1String(kLogEffectIndex) + QString::number(index));
     selection.selected_effect_name = Item->text();
     m_context.log.print_line(QLatin1String(kLogSelectedEffect) + selection.selected_effect_name);
+    m_memory.set_value(memory_key::kEffect, selection.selected_effect_name);
     if (!selection.selected_effect_name.isEmpty())
         btnGetFXInfo->setEnabled(true);
 
@@ -522,6 +536,16 @@ void TformMain::menuShowUpdateMsgClick() {
 
 void TformMain::menuFirmwareUpgradeModeClick() {
     communication().firmware_upgrade_mode = menuFirmwareUpgradeMode->isChecked();
+}
+
+void TformMain::menuAssignmentMapClick() {
+    TformAssignmentMap* map = m_windows.formAssignmentMap;
+    if (!map)
+        return;
+    map->refresh();
+    map->show();
+    map->raise();
+    map->activateWindow();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorMemory.h"
 #include "app/NewVersionMsg.h"
 #include "base/result.h"
 #include "link/connection_ui.h"
@@ -31,6 +32,7 @@ class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
 class TformImpulseResponse;
+class TformAssignmentMap;
 class TformPrint;
 
 // The windows created after the main window, which it shows, places and closes.
@@ -41,6 +43,7 @@ struct OtherWindows {
     TformFXInfo* formFXInfo = nullptr;
     TformImpulseResponse* formImpulseResponse = nullptr;
     TformNewVersionMsg* formNewVersionMsg = nullptr;
+    TformAssignmentMap* formAssignmentMap = nullptr;
 };
 
 inline constexpr char kImpulseResponseCategory[] = "Impulse Response";
@@ -130,6 +133,7 @@ public:
     QAction* menuDiagnose;
     QMenu* menuSettings;
     QAction* menuLiveEnable;
+    QAction* menuAssignmentMap;
     QMenu* menuLook;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
@@ -182,12 +186,20 @@ public slots:
     void btnAssignClick();
     void btnStoreSettingsOnPedalClick();
     void menuMIDIchannelsClickItem(QAction* item);
+    void menuAssignmentMapClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build_controls();
+    // What the last run left: see MainMemory.cpp.
+    void restore_memory();
+    void restore_selection();
+    void restore_other_places();
+    void remember_places();
+    void check_midi_channel(const QString& caption);
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
@@ -224,6 +236,7 @@ private:
     QString m_device_name_text;
     std::unique_ptr<EffectUpload> m_upload;
     VersionClient* m_version_client = nullptr; // made by the first check
+    EditorMemory m_memory;
 };
 
 } // namespace kx

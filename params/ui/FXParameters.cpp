@@ -3,10 +3,14 @@
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "library/fx_info_page.h"
 #include "library/hex_text.h"
+#include "library/resource_store.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "params/control_addresses.h"
+#include "params/pedal_controls.h"
+#include "params/ui/PotSlider.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <cmath>
@@ -23,17 +28,18 @@ namespace kx {
 namespace {
 
 constexpr char kCaption[] = "FX Parameters";
-constexpr int kClientWidth = 373;
 constexpr int kExtraRows = 4;
 constexpr int kPotPause_ms = 1;
 constexpr int kAssignHold_ms = 100;
 
-// The window's layout: row r at y = 25r + 10, widgets 20 high; controls in rows 0..N-1, then
-// bypass, preset and the readbacks. Columns: the row's label, its slider, toggle or list, a
-// line, the assignment box. The lists and boxes are as wide as the looks' padding and arrow
-// need to show their longest option ("Octave+Fifth", "GREEN") whole in 373 pixels.
+// The window's layout: a row of column headings, then row r at y = 25r + 35, widgets 20 high;
+// controls in rows 0..N-1, then bypass, preset and the readbacks. Columns: the row's label, its
+// slider, toggle or list, a pot's value, a line, the assignment box. The lists and boxes are as
+// wide as the looks' padding and arrow need to show their longest option ("Octave+Fifth",
+// "GREEN") whole.
 constexpr int kRowPitch = 25;
-constexpr int kTop = 10;
+constexpr int kHeadingTop = 10;
+constexpr int kTop = kHeadingTop + kRowPitch;
 constexpr int kWidgetHeight = 20;
 constexpr int kLabelX = 10;
 constexpr int kLabelWidth = 140;
@@ -47,10 +53,16 @@ constexpr int kToggleX = kEditX;
 constexpr int kToggleWidth = 24;
 constexpr int kStateLabelX = kToggleX + kToggleWidth + 4;
 constexpr int kStateLabelWidth = kEditX + kEditWidth - kStateLabelX;
-constexpr int kSeparatorX = kEditX + kEditWidth + 6;
+// A pot's value as a number, to read and to type: four digits and the arrows.
+constexpr int kValueX = kEditX + kEditWidth + 4;
+constexpr int kValueWidth = 60;
+constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
+constexpr int kClientWidth = kBoxX + kBoxWidth + 5;
+constexpr char kHeadingValue[] = "Value";
+constexpr char kHeadingPedalControl[] = "Pedal control";
 
 constexpr char kMessageReplyMissing[] =
     "The pedal's reply is incomplete: it holds %1 of the %2 values expected. Not received, and "
@@ -81,6 +93,10 @@ int parameters_window_height(int control_count, int readback_count) {
     return (control_count + readback_count + kExtraRows) * kRowPitch + kTop;
 }
 
+int parameters_window_width() {
+    return kClientWidth;
+}
+
 TformFXParameters::TformFXParameters(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -89,7 +105,7 @@ TformFXParameters::TformFXParameters(QWidget* parent)
     setWindowTitle(latin1(kCaption));
     setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kClientWidth, parameters_window_height(0, 0));
+    setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
 }
 
 TformFXParameters::~TformFXParameters() = default;
@@ -129,12 +145,14 @@ void TformFXParameters::OnShow() {
         m_description = ControlDescription();
     }
     setFixedHeight(parameters_window_height(control_count(), readback_count()));
+    emit assignments_changed();
 }
 
 void TformFXParameters::OnClose() {
     clear_rows();
     m_description = ControlDescription();
     emit closed();
+    emit assignments_changed();
 }
 
 void TformFXParameters::clear_rows() {
@@ -149,6 +167,7 @@ void TformFXParameters::clear_rows() {
     for (auto* table : {&m_lists, &m_boxes, &m_readback_boxes})
         table->clear();
     m_sliders.clear();
+    m_values.clear();
     m_toggles.clear();
     m_addresses.clear();
     m_option_counts.clear();
@@ -167,12 +186,68 @@ QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QSt
     return label;
 }
 
+QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlider* slider) {
+    auto* value = new QSpinBox(this);
+    value->setObjectName(QStringLiteral("spnPot%1").arg(row));
+    value->setAccessibleName(label + QStringLiteral(" value"));
+    value->setRange(0, kMaxControlValue);
+    // A typed value goes out once, when it is complete (Enter or leaving the box), not digit by
+    // digit; the arrows and Page Up/Down step at once.
+    value->setKeyboardTracking(false);
+    value->setAlignment(Qt::AlignRight);
+    value->setGeometry(kValueX, row_y(row), kValueWidth, kWidgetHeight);
+    value->setEnabled(slider->isEnabled());
+    value->setValue(slider->value());
+    // The slider sends; the box only follows it and moves it.
+    connect(slider, &QSlider::valueChanged, value, [value](int v) {
+        const QSignalBlocker quiet(value);
+        value->setValue(v);
+    });
+    connect(value, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+    value->show();
+    return value;
+}
+
+void TformFXParameters::add_headings() {
+    const auto heading = [this](const char* text, const char* name, int x, int width) {
+        auto* label = new QLabel(latin1(text), this);
+        label->setObjectName(QLatin1String(name));
+        label->setAccessibleName(latin1(text));
+        label->setGeometry(x, kHeadingTop, width, kWidgetHeight);
+        label->show();
+    };
+    heading(kHeadingValue, "lblValueHeading", kValueX, kValueWidth);
+    heading(kHeadingPedalControl, "lblPedalControlHeading", kBoxX, kClientWidth - kBoxX);
+}
+
+void TformFXParameters::add_footswitch_hints() {
+    const auto page = m_store->read_file_from_stream(info_resource_name(selected_effect_name));
+    const QString action = page ? footswitch_action_hint(info_page_text(*page)) : QString();
+    if (action.isEmpty())
+        return;
+    QList<QComboBox*> boxes = m_boxes;
+    boxes << m_bypass_box << m_preset_box;
+    for (QComboBox* box : boxes) {
+        for (int item = 0; item < box->count(); ++item) {
+            const QString text = box->itemText(item);
+            if (text == QLatin1String("FS") || text == QLatin1String("FL"))
+                box->setItemData(item,
+                                 box->itemData(item, Qt::ToolTipRole).toString() +
+                                     QLatin1Char(' ') + action,
+                                 Qt::ToolTipRole);
+        }
+    }
+}
+
 QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString& object_name,
                                       const QString& accessible_row) {
     auto* box = new QComboBox(this);
     box->setObjectName(object_name);
     box->setAccessibleName(accessible_row + QStringLiteral(" assignment"));
-    box->addItems(assignment_box_items(kind));
+    const QStringList items = assignment_box_items(kind);
+    box->addItems(items);
+    for (int item = 0; item < items.size(); ++item)
+        box->setItemData(item, assignment_item_hint(kind, item), Qt::ToolTipRole);
     box->setCurrentIndex(-1);
     box->setGeometry(kBoxX, row_y(row), kBoxWidth, kWidgetHeight);
     box->setEnabled(effect_is_live);
@@ -215,6 +290,7 @@ bool TformFXParameters::build_rows() {
     const int r = m_description.readback_count;
     m_row_labels.fill(nullptr, n);
     m_sliders.fill(nullptr, n);
+    m_values.fill(nullptr, n);
     m_toggles.fill(nullptr, n);
     m_state_labels.fill(nullptr, n);
     m_lists.fill(nullptr, n);
@@ -226,7 +302,7 @@ bool TformFXParameters::build_rows() {
         switch (entry.kind) {
         case ControlKind::Pot: {
             m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line, entry.label);
-            auto* slider = new QSlider(Qt::Horizontal, this);
+            auto* slider = new PotSlider(this);
             slider->setObjectName(QStringLiteral("sldPot%1").arg(i));
             slider->setAccessibleName(entry.label + QStringLiteral(" slider"));
             slider->setRange(0, kMaxControlValue);
@@ -235,6 +311,7 @@ bool TformFXParameters::build_rows() {
             slider->show();
             connect(slider, &QSlider::valueChanged, this, [this, i] { PotParameterChange(i); });
             m_sliders[i] = slider;
+            m_values[i] = add_value_box(i, entry.label, slider);
             break;
         }
         case ControlKind::Switch: {
@@ -327,6 +404,8 @@ bool TformFXParameters::build_rows() {
                 [this, j] { boxAssignRdbcksOnChange(j); });
         m_readback_boxes << box;
     }
+    add_headings();
+    add_footswitch_hints();
     return true;
 }
 
@@ -334,6 +413,7 @@ void TformFXParameters::EnableDisableControls(bool AEnable) {
     const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : widgets)
         widget->setEnabled(AEnable);
+    emit assignments_changed();
 }
 
 // ---- values
@@ -422,6 +502,7 @@ void TformFXParameters::receive_assignments_from_device(QByteArrayView received_
             box->setCurrentIndex(assignment_box_item(AssignmentBox::Readback, *code));
         m_state.readback_assignments[j] = *code;
     }
+    emit assignments_changed();
 }
 
 void TformFXParameters::select_box_item(QComboBox* box, int item,
@@ -500,9 +581,7 @@ Status TformFXParameters::enter_bypass(const LinkClaim* claim) {
     return m_comm->send_message(bypass_message(), claim);
 }
 
-Status TformFXParameters::assign_to_pedal() {
-    if (!m_comm || !m_dialogs)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
+QByteArray TformFXParameters::assignment_message_from_boxes() {
     AssignmentCodes codes;
     for (int i = 0; i < int(m_boxes.size()); ++i) {
         const quint8 code = assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
@@ -519,9 +598,49 @@ Status TformFXParameters::assign_to_pedal() {
     codes.preset = m_state.preset_assignment;
     const QByteArray message = assignment_message(codes);
     m_log->print_line(bytes_to_hex(message));
+    return message;
+}
 
+Status TformFXParameters::assign_to_pedal() {
+    if (!m_comm || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    const QByteArray message = assignment_message_from_boxes();
     if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
         return {};
+    return send_assignment(message);
+}
+
+bool TformFXParameters::assignments_editable() const {
+    return effect_is_live && m_bypass_box && m_bypass_box->isEnabled();
+}
+
+Status TformFXParameters::apply_assignments(const FXParametersState& codes) {
+    if (!m_comm || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    if (!assignments_editable())
+        return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
+                                    "effect and its settings have been read.")};
+    {
+        // One announcement for the whole change, after the boxes have all been set.
+        const QSignalBlocker quiet(this);
+        for (int i = 0; i < int(m_boxes.size()); ++i)
+            m_boxes.at(i)->setCurrentIndex(
+                assignment_box_item(AssignmentBox::Control, codes.control_assignments.at(i)));
+        for (int j = 0; j < int(m_readback_boxes.size()); ++j)
+            m_readback_boxes.at(j)->setCurrentIndex(
+                assignment_box_item(AssignmentBox::Readback, codes.readback_assignments.at(j)));
+        select_box_item(m_bypass_box,
+                        assignment_box_item(AssignmentBox::BypassOrPreset, codes.bypass_assignment),
+                        &TformFXParameters::boxAssignBypassOnChange);
+        select_box_item(m_preset_box,
+                        assignment_box_item(AssignmentBox::BypassOrPreset, codes.preset_assignment),
+                        &TformFXParameters::boxAssignPresetOnChange);
+    }
+    emit assignments_changed();
+    return send_assignment(assignment_message_from_boxes());
+}
+
+Status TformFXParameters::send_assignment(const QByteArray& message) {
     const Status status = m_comm->send_message(message);
     report(status);
     if (status) {
@@ -580,6 +699,7 @@ void TformFXParameters::MultiSwitchOnChange(int i) {
 void TformFXParameters::boxAssignOnChange(int i) {
     m_state.control_assignments[i] =
         assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignRdbcksOnChange(int j) {
@@ -587,18 +707,21 @@ void TformFXParameters::boxAssignRdbcksOnChange(int j) {
         assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
     m_state.readback_assignments[j] = code;
     m_log->print_line(code_text(code));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignBypassOnChange() {
     m_state.bypass_assignment =
         assignment_code(AssignmentBox::BypassOrPreset, m_bypass_box->currentIndex());
     m_log->print_line(latin1(kLogBypassAssignment) + code_text(m_state.bypass_assignment));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignPresetOnChange() {
     m_state.preset_assignment =
         assignment_code(AssignmentBox::BypassOrPreset, m_preset_box->currentIndex());
     m_log->print_line(latin1(kLogPresetAssignment) + code_text(m_state.preset_assignment));
+    emit assignments_changed();
 }
 
 } // namespace kx

@@ -16,6 +16,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QSlider;
+class QSpinBox;
 
 namespace kx {
 
@@ -33,6 +34,8 @@ inline constexpr char kCaptionPresetChange[] = "Preset Change";
 // Client height of the parameters window for an effect with `control_count` controls and
 // `readback_count` readbacks: one 25-pixel row each, plus bypass, preset and margins.
 int parameters_window_height(int control_count, int readback_count);
+// Its client width, the same for every effect.
+int parameters_window_width();
 
 // The effect parameters window. The main window sets the selected effect and whether it runs
 // on the pedal, then places and shows it; showing builds one row per control from the effect's
@@ -86,6 +89,12 @@ public:
     // "Assign parameters?" and sends it, then holds the main window's Assign button disabled
     // for 100 ms. The answer No sends nothing (and is no error). Failures are shown here.
     Status assign_to_pedal();
+    // Whether the assignment boxes can be changed now: an effect is open, it runs on the pedal
+    // and the window's widgets are enabled.
+    bool assignments_editable() const;
+    // Sets the boxes to `codes` (the assignment map's change) and sends the assignment message
+    // at once, without asking: the change itself was the user's answer. Failures are shown here.
+    Status apply_assignments(const FXParametersState& codes);
 
     // The parameter writes of one control, from its widget's current state. Nothing is sent
     // while the window shows an effect that does not run on the pedal.
@@ -96,6 +105,9 @@ public:
 signals:
     // The window was closed: the main window disables the buttons that need it open.
     void closed();
+    // The rows or the assignment codes changed (an effect opened or closed, a box changed, a
+    // reply was shown, the widgets were enabled or disabled).
+    void assignments_changed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,6 +120,10 @@ private:
     void clear_rows();
     QLabel* add_row_label(int row, const QString& text, const QString& hint,
                           const QString& accessible_row);
+    QSpinBox* add_value_box(int row, const QString& label, QSlider* slider);
+    void add_headings();
+    // The footswitch items' tooltips say what the effect's information page says it does.
+    void add_footswitch_hints();
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
                        const QString& accessible_row);
     void show_values(const QList<bool>& known);
@@ -119,6 +135,9 @@ private:
     // Runs a box's handler once for `item`, even when the box already shows it.
     void select_box_item(QComboBox* box, int item, void (TformFXParameters::*handler)());
     void set_main_button(ConnectionUi::Control control, bool enabled);
+    // The boxes' codes, stored as the assignments, in the assignment message.
+    QByteArray assignment_message_from_boxes();
+    Status send_assignment(const QByteArray& message);
 
     // Handlers; each knows its control by the index it was connected with.
     void PotParameterChange(int i);
@@ -147,6 +166,7 @@ private:
     // readback index.
     QList<QLabel*> m_row_labels;
     QList<QSlider*> m_sliders;
+    QList<QSpinBox*> m_values; // a pot's value box, beside its slider
     QList<QCheckBox*> m_toggles;
     QList<QLabel*> m_state_labels;
     QList<QComboBox*> m_lists;

@@ -119,9 +119,12 @@ void TestMainWindow::windows_are_created_in_order() {
     QCOMPARE(main().minimumSize(), main().maximumSize());
     QCOMPARE(w.formPrint->size(), QSize(490, 652));
     QCOMPARE(w.formNewVersionMsg->size(), QSize(282, 146));
-    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(158, 143));
+    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(250, 214));
     QCOMPARE(w.formFXInfo->size(), QSize(335, 480));
-    QCOMPARE(w.formFXParameters->width(), 373);
+    QCOMPARE(w.formFXParameters->width(), parameters_window_width());
+    // The assignment map comes after the seven, hidden until Settings > Assignment Map.
+    QCOMPARE(w.formAssignmentMap->windowTitle(), "Assignment Map");
+    QVERIFY(!w.formAssignmentMap->isVisible());
     // The start-up runs before the console exists and writes nothing to it.
     QCOMPARE(log_lines(), QStringList());
 }
