@@ -1,6 +1,7 @@
 // The main window's "Load IR": imports a WAV file into the selected impulse response effect's
 // image, which the upload then sends.
 #include "app/AppContext.h"
+#include "app/EditorMemory.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
 #include "ir/ir_import.h"
@@ -19,9 +20,11 @@ void TformMain::menuLoadIRClick() {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
         return;
+    form->set_folder(m_memory.folder(memory_key::kWavFolder, form->folder()));
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
+    m_memory.set_folder_of(memory_key::kWavFolder, path);
     const QString file_name = QFileInfo(path).fileName();
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);

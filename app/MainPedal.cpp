@@ -206,8 +206,12 @@ void TformMain::menuMIDIchannelsClickItem(QAction* item) {
         return;
     }
     m_context.log.print_line(message_hex(*message));
-    if (const Status sent = communication().send_message(*message); !sent)
+    if (const Status sent = communication().send_message(*message); !sent) {
         report_pedal_error(sent.failure());
+        return;
+    }
+    check_midi_channel(caption);
+    m_memory.set_value(memory_key::kMidiChannel, caption);
 }
 
 } // namespace kx
