@@ -160,7 +160,9 @@ void TformAssignmentMap::choose(int row) {
                                                   effect(), m_parameters.state());
     // The parameters window sends, tells the user about a failure and announces the new codes,
     // which refresh this map.
-    (void)m_parameters.apply_assignments(codes);
+    const PedalControl& control = pedal_controls().at(row);
+    (void)m_parameters.apply_assignments(codes, control.name + QStringLiteral(": ") +
+                                                    r.choice->currentText());
     refresh();
 }
 

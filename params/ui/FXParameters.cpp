@@ -10,6 +10,7 @@
 #include "link/D2XXUnit.h"
 #include "params/control_addresses.h"
 #include "params/pedal_controls.h"
+#include "params/ui/ParameterEdits.h"
 #include "params/ui/PotSlider.h"
 
 #include <QCheckBox>
@@ -87,6 +88,18 @@ QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
+// While it lives, widget changes are the program's own, not the user's edits.
+class ProgramChange {
+public:
+    explicit ProgramChange(int& depth) : m_depth(depth) { ++m_depth; }
+    ~ProgramChange() { --m_depth; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 int parameters_window_height(int control_count, int readback_count) {
@@ -106,6 +119,9 @@ TformFXParameters::TformFXParameters(QWidget* parent)
     setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
+    m_undo.setObjectName(QStringLiteral("undoParameters"));
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit unstored_changed(!clean); });
 }
 
 TformFXParameters::~TformFXParameters() = default;
@@ -140,10 +156,16 @@ void TformFXParameters::OnShow() {
         m_values_effect = selected_effect_name;
     }
     clear_rows();
+    // The steps name rows that are rebuilt now; the main window has asked about unstored edits.
+    m_undo.clear();
     if (!build_rows()) {
         clear_rows();
         m_description = ControlDescription();
     }
+    m_settings.clear();
+    for (int i = 0; i < control_count(); ++i)
+        m_settings << setting_of(i);
+    m_codes_shown = m_state;
     setFixedHeight(parameters_window_height(control_count(), readback_count()));
     emit assignments_changed();
 }
@@ -310,6 +332,9 @@ bool TformFXParameters::build_rows() {
             slider->setEnabled(live);
             slider->show();
             connect(slider, &QSlider::valueChanged, this, [this, i] { PotParameterChange(i); });
+            // One drag is one undo step, however many values it sent.
+            connect(slider, &QSlider::sliderPressed, this, [this] { m_drag = ++m_drag_count; });
+            connect(slider, &QSlider::sliderReleased, this, [this] { m_drag = 0; });
             m_sliders[i] = slider;
             m_values[i] = add_value_box(i, entry.label, slider);
             break;
@@ -441,6 +466,7 @@ void TformFXParameters::setItems() {
 }
 
 void TformFXParameters::show_values(const QList<bool>& known) {
+    const ProgramChange filling(m_program_change);
     // A preset may carry more or fewer values than the open effect has controls.
     const int shown = std::min<int>(control_count(), int(m_state.values.size()));
     for (int i = 0; i < shown; ++i) {
@@ -468,6 +494,7 @@ void TformFXParameters::refresh_state_label(int i) {
 }
 
 void TformFXParameters::receive_assignments_from_device(QByteArrayView received_values) {
+    const ProgramChange filling(m_program_change);
     const int n = control_count();
     const ParameterReply reply = decode_parameter_reply(received_values, n, readback_count());
     // Slots the reply holds start unassigned; those a short reply lacks keep their codes.
@@ -502,6 +529,7 @@ void TformFXParameters::receive_assignments_from_device(QByteArrayView received_
             box->setCurrentIndex(assignment_box_item(AssignmentBox::Readback, *code));
         m_state.readback_assignments[j] = *code;
     }
+    m_codes_shown = m_state;
     emit assignments_changed();
 }
 
@@ -614,12 +642,8 @@ bool TformFXParameters::assignments_editable() const {
     return effect_is_live && m_bypass_box && m_bypass_box->isEnabled();
 }
 
-Status TformFXParameters::apply_assignments(const FXParametersState& codes) {
-    if (!m_comm || !m_dialogs)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
-    if (!assignments_editable())
-        return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
-                                    "effect and its settings have been read.")};
+void TformFXParameters::show_codes(const FXParametersState& codes) {
+    const ProgramChange setting(m_program_change);
     {
         // One announcement for the whole change, after the boxes have all been set.
         const QSignalBlocker quiet(this);
@@ -629,19 +653,118 @@ Status TformFXParameters::apply_assignments(const FXParametersState& codes) {
         for (int j = 0; j < int(m_readback_boxes.size()); ++j)
             m_readback_boxes.at(j)->setCurrentIndex(
                 assignment_box_item(AssignmentBox::Readback, codes.readback_assignments.at(j)));
-        select_box_item(m_bypass_box,
-                        assignment_box_item(AssignmentBox::BypassOrPreset, codes.bypass_assignment),
-                        &TformFXParameters::boxAssignBypassOnChange);
-        select_box_item(m_preset_box,
-                        assignment_box_item(AssignmentBox::BypassOrPreset, codes.preset_assignment),
-                        &TformFXParameters::boxAssignPresetOnChange);
+        if (m_bypass_box)
+            select_box_item(
+                m_bypass_box,
+                assignment_box_item(AssignmentBox::BypassOrPreset, codes.bypass_assignment),
+                &TformFXParameters::boxAssignBypassOnChange);
+        if (m_preset_box)
+            select_box_item(
+                m_preset_box,
+                assignment_box_item(AssignmentBox::BypassOrPreset, codes.preset_assignment),
+                &TformFXParameters::boxAssignPresetOnChange);
     }
+    m_codes_shown = m_state;
     emit assignments_changed();
+}
+
+Status TformFXParameters::apply_assignments(const FXParametersState& codes,
+                                            const QString& edit_text) {
+    if (!m_comm || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    if (!assignments_editable())
+        return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
+                                    "effect and its settings have been read.")};
+    const FXParametersState before = m_codes_shown;
+    show_codes(codes);
+    m_undo.push(
+        new AssignmentEdit(*this, before, m_state, true,
+                           edit_text.isEmpty() ? QStringLiteral("assignments") : edit_text));
     return send_assignment(assignment_message_from_boxes());
+}
+
+void TformFXParameters::replay_assignments(const FXParametersState& codes, bool send) {
+    if (!m_bypass_box)
+        return;
+    show_codes(codes);
+    if (send && m_comm)
+        (void)send_assignment(assignment_message_from_boxes());
+}
+
+int TformFXParameters::setting_of(int i) const {
+    if (const QSlider* slider = m_sliders.value(i))
+        return slider->value();
+    if (const QCheckBox* toggle = m_toggles.value(i))
+        return toggle->isChecked() ? 1 : 0;
+    if (const QComboBox* list = m_lists.value(i))
+        return list->currentIndex();
+    return -1;
+}
+
+QString TformFXParameters::edit_text(int i, int setting) const {
+    const ControlEntry& entry = m_description.controls.at(i);
+    switch (entry.kind) {
+    case ControlKind::Pot:
+        return entry.label + QLatin1Char(' ') + QString::number(setting);
+    case ControlKind::Switch:
+        return entry.label + QLatin1Char(' ') + (setting ? entry.state1_text : entry.state0_text);
+    case ControlKind::MultiSwitch:
+        return entry.label + QLatin1Char(' ') + entry.options.value(setting);
+    }
+    return entry.label;
+}
+
+void TformFXParameters::replay_setting(int i, int setting) {
+    if (i < 0 || i >= int(m_settings.size()))
+        return;
+    const ProgramChange replaying(m_program_change);
+    if (QSlider* slider = m_sliders.value(i)) {
+        slider->setValue(setting); // its handler sends
+    } else if (QCheckBox* toggle = m_toggles.value(i)) {
+        // A toggle set by the program sends nothing of itself: send as its click does.
+        toggle->setChecked(setting != 0);
+        SwitchParameterClick(i);
+    } else if (QComboBox* list = m_lists.value(i)) {
+        list->setCurrentIndex(setting);
+    }
+    m_settings[i] = setting_of(i);
+}
+
+void TformFXParameters::record_setting(int i, int drag) {
+    if (i < 0 || i >= int(m_settings.size()))
+        return;
+    const int before = m_settings.at(i);
+    const int after = setting_of(i);
+    m_settings[i] = after;
+    if (m_program_change > 0 || before == after)
+        return;
+    m_undo.push(new ControlEdit(*this, i, before, after, drag, edit_text(i, after)));
+}
+
+QString TformFXParameters::assignment_text(const QString& what, AssignmentBox box, int item) const {
+    const quint8 code = assignment_code(box, item);
+    if (code == kUnassignedCode)
+        return what + QStringLiteral(" unassigned");
+    const AssignmentBox list =
+        box == AssignmentBox::Readback ? AssignmentBox::Readback : AssignmentBox::Control;
+    for (const PedalControl& control : pedal_controls())
+        if (control.box == list && control.code == code)
+            return what + QStringLiteral(" on ") + control.name;
+    return what;
+}
+
+void TformFXParameters::record_assignments(const QString& text) {
+    const FXParametersState before = m_codes_shown;
+    m_codes_shown = m_state;
+    if (m_program_change > 0)
+        return;
+    m_undo.push(new AssignmentEdit(*this, before, m_state, false, text));
 }
 
 Status TformFXParameters::send_assignment(const QByteArray& message) {
     const Status status = m_comm->send_message(message);
+    if (status)
+        emit assignments_sent();
     report(status);
     if (status) {
         set_main_button(ConnectionUi::Control::btnAssign, false);
@@ -683,6 +806,8 @@ void TformFXParameters::PotParameterChange(int i) {
     if (live_mode)
         return;
     (void)send_pot(i);
+    const QSlider* slider = m_sliders.at(i);
+    record_setting(i, slider->isSliderDown() ? m_drag : 0);
 }
 
 void TformFXParameters::SwitchParameterClick(int i) {
@@ -690,15 +815,19 @@ void TformFXParameters::SwitchParameterClick(int i) {
         return;
     (void)send_switch(i);
     refresh_state_label(i);
+    record_setting(i, 0);
 }
 
 void TformFXParameters::MultiSwitchOnChange(int i) {
     (void)send_multiswitch(i);
+    record_setting(i, 0);
 }
 
 void TformFXParameters::boxAssignOnChange(int i) {
     m_state.control_assignments[i] =
         assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+    record_assignments(assignment_text(m_description.controls.at(i).label, AssignmentBox::Control,
+                                       m_boxes.at(i)->currentIndex()));
     emit assignments_changed();
 }
 
@@ -707,6 +836,8 @@ void TformFXParameters::boxAssignRdbcksOnChange(int j) {
         assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
     m_state.readback_assignments[j] = code;
     m_log->print_line(code_text(code));
+    record_assignments(assignment_text(m_description.readbacks.at(j), AssignmentBox::Readback,
+                                       m_readback_boxes.at(j)->currentIndex()));
     emit assignments_changed();
 }
 
@@ -714,6 +845,8 @@ void TformFXParameters::boxAssignBypassOnChange() {
     m_state.bypass_assignment =
         assignment_code(AssignmentBox::BypassOrPreset, m_bypass_box->currentIndex());
     m_log->print_line(latin1(kLogBypassAssignment) + code_text(m_state.bypass_assignment));
+    record_assignments(assignment_text(QStringLiteral("Bypass"), AssignmentBox::BypassOrPreset,
+                                       m_bypass_box->currentIndex()));
     emit assignments_changed();
 }
 
@@ -721,6 +854,9 @@ void TformFXParameters::boxAssignPresetOnChange() {
     m_state.preset_assignment =
         assignment_code(AssignmentBox::BypassOrPreset, m_preset_box->currentIndex());
     m_log->print_line(latin1(kLogPresetAssignment) + code_text(m_state.preset_assignment));
+    record_assignments(assignment_text(QStringLiteral("Preset change"),
+                                       AssignmentBox::BypassOrPreset,
+                                       m_preset_box->currentIndex()));
     emit assignments_changed();
 }
 

@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QUndoStack>
 #include <QWidget>
 
 class QCheckBox;
@@ -94,7 +95,20 @@ public:
     bool assignments_editable() const;
     // Sets the boxes to `codes` (the assignment map's change) and sends the assignment message
     // at once, without asking: the change itself was the user's answer. Failures are shown here.
-    Status apply_assignments(const FXParametersState& codes);
+    Status apply_assignments(const FXParametersState& codes, const QString& edit_text = {});
+
+    // The user's edits of values and assignments, undoable; values that a reply or a preset
+    // fills in are not edits. Showing an effect starts an empty stack.
+    QUndoStack& undo_stack() { return m_undo; }
+    // Edits neither stored on the pedal nor saved in a preset since (undoing back to that point
+    // leaves none).
+    bool has_unstored_edits() const { return !m_undo.isClean(); }
+    // The pedal stored the settings, or a preset file holds them.
+    void mark_stored() { m_undo.setClean(); }
+    // What an undo or redo does: sets control `i` to a setting (a pot's position, a switch's
+    // 0 or 1, a list's option) or the boxes to `codes`, and sends as an edit does.
+    void replay_setting(int i, int setting);
+    void replay_assignments(const FXParametersState& codes, bool send);
 
     // The parameter writes of one control, from its widget's current state. Nothing is sent
     // while the window shows an effect that does not run on the pedal.
@@ -108,6 +122,10 @@ signals:
     // The rows or the assignment codes changed (an effect opened or closed, a box changed, a
     // reply was shown, the widgets were enabled or disabled).
     void assignments_changed();
+    // Edits became unstored, or stored (or discarded) again.
+    void unstored_changed(bool unstored);
+    // The pedal was sent the assignment message (Assign, the map, an undo of a map change).
+    void assignments_sent();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -137,6 +155,14 @@ private:
     void set_main_button(ConnectionUi::Control control, bool enabled);
     // The boxes' codes, stored as the assignments, in the assignment message.
     QByteArray assignment_message_from_boxes();
+    // The boxes set to `codes`, each through its handler (as a reply sets them).
+    void show_codes(const FXParametersState& codes);
+    // A control's setting as its widget shows it, and as an edit's name tells it ("Fuzz 640").
+    int setting_of(int i) const;
+    QString edit_text(int i, int setting) const;
+    void record_setting(int i, int drag);
+    void record_assignments(const QString& text);
+    QString assignment_text(const QString& what, AssignmentBox box, int item) const;
     Status send_assignment(const QByteArray& message);
 
     // Handlers; each knows its control by the index it was connected with.
@@ -156,6 +182,14 @@ private:
     Clock* m_clock = nullptr;
 
     FXParametersState m_state;
+    QUndoStack m_undo;
+    // What the widgets showed before the edit now being made: the undo step's "before".
+    QList<int> m_settings;
+    FXParametersState m_codes_shown;
+    // Above 0 while the program itself sets widgets: no undo step is made.
+    int m_program_change = 0;
+    int m_drag = 0; // the slider drag in progress, 0 for none
+    int m_drag_count = 0;
     // The effect whose window the values list was last kept for.
     QString m_values_effect;
     ControlDescription m_description;
