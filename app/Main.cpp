@@ -211,6 +211,9 @@ void TformMain::build_menus() {
     menuLoadIR = make_item(menuFile, "menuLoadIR", "Load IR");
     menuLoadIR->setEnabled(false);
 
+    // Undo and Redo come with the parameters window's undo stack (create_edit_actions).
+    menuEdit = make_menu(this, "menuEdit", "Edit");
+
     menuConnection = make_menu(this, "menuConnection", "Connection");
     menuScan = make_item(menuConnection, "menuScan", "Scan");
     menuConnect = make_item(menuConnection, "menuConnect", "Connect");
@@ -253,7 +256,8 @@ void TformMain::build_menus() {
     menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update Message");
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+    for (QMenu* menu :
+         {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
         MenuBar1->addMenu(menu);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,
@@ -334,6 +338,7 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
                 &TformMain::fx_parameters_closed);
         m_windows.formFXParameters->attach(communication(), *this, m_context.store,
                                            m_context.dialogs, m_context.log, m_context.clock);
+        create_edit_actions();
     }
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
@@ -416,6 +421,15 @@ void TformMain::fill_effect_list() {
 void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!Item)
         return;
+    // The click rebuilds the parameters window: its unstored edits are asked about first, and
+    // Cancel leaves the list as it was.
+    if (!keep_or_let_go_of_edits()) {
+        const auto shown =
+            lstEffects->findItems(m_context.selection.selected_effect_name, Qt::MatchExactly);
+        lstEffects->setCurrentItem(shown.isEmpty() ? nullptr : shown.first(),
+                                   QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     SelectionState& selection = m_context.selection;
     // The click highlights its row (a Ctrl+click must not leave it unhighlighted).
     lstEffects->setCurrentItem(Item, QItemSelectionModel::ClearAndSelect);

@@ -54,6 +54,13 @@ inline constexpr char kLogArrowDown[] = "arrow down pressed";
 inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
 inline constexpr char kMessageNoEffectSelected[] =
     "Choose an effect in the list first, then upload it.";
+// What the status line says after a write to the pedal.
+inline constexpr char kStatusStored[] = "Settings stored on the pedal";
+inline constexpr char kStatusStoreFailed[] = "The settings were not stored: ";
+inline constexpr char kStatusAssigned[] = "Assignments sent to the pedal";
+inline constexpr char kStatusAssignFailed[] = "The assignments were not sent: ";
+inline constexpr char kStatusMidiSet[] = "MIDI channel set to %1";
+inline constexpr char kStatusMidiFailed[] = "The MIDI channel was not set to %1: ";
 // Pause after the store message, while the pedal writes its flash.
 inline constexpr int kStoreSettingsPauseMs = 100;
 
@@ -126,6 +133,9 @@ public:
     QAction* menuLoadConfiguration;
     QAction* menuSaveConfiguration;
     QAction* menuLoadIR;
+    QMenu* menuEdit;
+    QAction* menuUndo = nullptr; // made with the parameters window's undo stack
+    QAction* menuRedo = nullptr;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
@@ -200,6 +210,13 @@ private:
     void restore_other_places();
     void remember_places();
     void check_midi_channel(const QString& caption);
+    // Unstored edits; see MainEdits.cpp.
+    void create_edit_actions();
+    // Asks what to do with unstored edits before they would be lost; false: stay as we are.
+    bool keep_or_let_go_of_edits();
+    void show_unstored(bool unstored);
+    // Store Settings On Pedal; whether the pedal took the settings.
+    bool store_settings();
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.

@@ -11,7 +11,6 @@
 #include "params/ui/AssignmentMap.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QMenu>
 
@@ -78,11 +77,6 @@ void TformMain::remember_places() {
 void TformMain::check_midi_channel(const QString& caption) {
     for (QAction* item : menuMIDIchannel->actions())
         item->setChecked(item->text() == caption);
-}
-
-void TformMain::closeEvent(QCloseEvent* event) {
-    remember_places();
-    QWidget::closeEvent(event);
 }
 
 } // namespace kx

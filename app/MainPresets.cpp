@@ -110,6 +110,8 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
                                   written.error());
         return;
     }
+    if (m_windows.formFXParameters)
+        m_windows.formFXParameters->mark_stored();
     m_context.dialogs.message(latin1(kFileSaved) + shown);
 }
 
