@@ -192,10 +192,13 @@ void TestMainWindow::startup_menus_data() {
     row("menuLoadConfiguration", "menuFile", "Load Configuration", true);
     row("menuSaveConfiguration", "menuFile", "Save Configuration", true);
     row("menuLoadIR", "menuFile", "Load IR", false);
+    row("menuUndo", "menuEdit", "Undo", false);
+    row("menuRedo", "menuEdit", "Redo", false);
     row("menuScan", "menuConnection", "Scan", true);
     row("menuConnect", "menuConnection", "Connect", true);
     row("menuDisconnect", "menuConnection", "Disconnect", false);
     row("menuLiveEnable", "menuSettings", "Alive Parameters!", true, false);
+    row("menuAssignmentMap", "menuSettings", "Assignment Map\u2026", true);
     row("menuLook", "menuSettings", "Look", true);
     row("menuMIDI", "menuSettings", "MIDI", true);
     row("menuMIDIchannel", "menuMIDI", "Channel", true);
@@ -233,7 +236,8 @@ void TestMainWindow::startup_sequence_state() {
     QStringList bar;
     for (QAction* action : main().MenuBar1->actions())
         bar << action->text();
-    QCOMPARE(bar, (QStringList{"File", "Connection", "Settings", "Firmware Upgrade", "Info"}));
+    QCOMPARE(bar, (QStringList{"File", "Edit", "Connection", "Settings", "Firmware Upgrade",
+                               "Info"}));
 
     QStringList categories;
     for (int i = 0; i < main().lstCategory->count(); ++i)
