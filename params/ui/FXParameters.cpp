@@ -54,9 +54,11 @@ constexpr int kToggleX = kEditX;
 constexpr int kToggleWidth = 24;
 constexpr int kStateLabelX = kToggleX + kToggleWidth + 4;
 constexpr int kStateLabelWidth = kEditX + kEditWidth - kStateLabelX;
-// A pot's value as a number, to read and to type: four digits and the arrows.
+// A pot's value as a number, to read and to type: four digits. The arrow keys, Page Up/Down
+// and the wheel step it; the slider beside it is the mouse's way, so it shows no buttons
+// (which the looks would not draw).
 constexpr int kValueX = kEditX + kEditWidth + 4;
-constexpr int kValueWidth = 60;
+constexpr int kValueWidth = 48;
 constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
@@ -217,6 +219,7 @@ QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlide
     // digit; the arrows and Page Up/Down step at once.
     value->setKeyboardTracking(false);
     value->setAlignment(Qt::AlignRight);
+    value->setButtonSymbols(QAbstractSpinBox::NoButtons);
     value->setGeometry(kValueX, row_y(row), kValueWidth, kWidgetHeight);
     value->setEnabled(slider->isEnabled());
     value->setValue(slider->value());

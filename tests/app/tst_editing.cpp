@@ -83,6 +83,13 @@ struct Rig {
     bool ok = false;
 };
 
+// With KX_SHOT_DIR set, keeps a picture of a window for a person to look at.
+void keep_picture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("KX_SHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 void type_value(QSpinBox* box, int value) {
     box->setFocus();
     box->selectAll();
@@ -218,6 +225,8 @@ void TestEditing::assignment_map_against_the_pedal() {
              qPrintable(map.warning(0)->text()));
     QCOMPARE(map.choice_box(10)->currentText(), "Bypass on and off"); // the remote
     QCOMPARE(map.choice_box(1)->currentText(), "Nothing");
+    keep_picture(parameters, QStringLiteral("parameters-window"));
+    keep_picture(map, QStringLiteral("assignment-map"));
 
     // Knob 2 takes the second control: the same 23-byte message as the boxes and Assign.
     rig.tap.lines.clear();

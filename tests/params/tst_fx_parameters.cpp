@@ -146,13 +146,6 @@ QByteArray write_of(quint16 address, quint32 word) {
     return out + word_bytes(word);
 }
 
-// With KX_SHOT_DIR set, keeps a picture of a window for a person to look at.
-void keep_picture(QWidget& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("KX_SHOT_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
 } // namespace
 
 class TestFXParameters : public QObject {
@@ -718,9 +711,6 @@ void TestFXParameters::assignment_map_shows_the_pedal_and_assigns() {
     QCOMPARE(map.choice_box(row("RED"))->currentText(), "LFO Inverted");
     QCOMPARE(map.choice_box(row("SX"))->currentText(), "Nothing");
     QVERIFY(map.choice_box(row("KI"))->isEnabled());
-    keep_picture(rig.window, QStringLiteral("parameters-window"));
-    map.show();
-    keep_picture(map, QStringLiteral("assignment-map"));
 
     // Knob 2 takes Depth: the share ends, and the pedal gets the message Assign would send.
     rig.forget();
