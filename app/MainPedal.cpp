@@ -208,7 +208,7 @@ bool TformMain::store_settings() {
         show_status_text(latin1(kStatusStoreFailed) + sent.error());
         return false;
     }
-    m_context.clock.sleep_ms(kStoreSettingsPauseMs);
+    communication().pause_ms(kStoreSettingsPauseMs, &m_context.clock);
     if (parameters)
         parameters->mark_stored();
     show_status_text(latin1(kStatusStored));
