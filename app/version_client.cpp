@@ -88,13 +88,25 @@ bool VersionClient::send(const VersionRequest& request) {
     network_request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(kUserAgent));
     m_abort_reason.clear();
     m_reply = m_manager->sendCustomRequest(network_request, request.method);
-    connect(m_reply, &QNetworkReply::finished, this, &VersionClient::reply_finished);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > kMaxVersionBodyBytes && m_reply) {
+    // The network layer stops taking bytes from the server once one more than the limit is
+    // held, so a long answer is never buffered: it is given up as soon as it is seen.
+    m_reply->setReadBufferSize(kMaxVersionBodyBytes + 1);
+    const auto give_up_when_too_long = [this](qint64 bytes) {
+        if (bytes > kMaxVersionBodyBytes && m_reply && m_abort_reason.isEmpty()) {
             m_abort_reason = too_long();
             m_reply->abort();
         }
+    };
+    connect(m_reply, &QNetworkReply::finished, this, &VersionClient::reply_finished);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this, give_up_when_too_long] {
+        give_up_when_too_long(
+            m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() : 0);
     });
+    connect(m_reply, &QNetworkReply::readyRead, this, [this, give_up_when_too_long] {
+        give_up_when_too_long(m_reply ? m_reply->bytesAvailable() : 0);
+    });
+    connect(m_reply, &QNetworkReply::downloadProgress, this,
+            [give_up_when_too_long](qint64 received, qint64) { give_up_when_too_long(received); });
     m_timer.start(timeout_ms);
     return true;
 }

@@ -1,4 +1,5 @@
 // The firmware upgrade and the connection doctor from the command line.
+#include "base/outside_file.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
@@ -8,7 +9,6 @@
 #include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace kx::cli {
@@ -22,12 +22,11 @@ constexpr int kBuiltInFirmwareNumber = 1;
 constexpr char kUpgradeDone[] = "Firmware upgrade complete: the pedal now runs %1.";
 
 Result<LoadedFirmware> firmware_from_file(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("Error loading file: %1: %2").arg(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, bytes,
-                          bytes_to_hex(bytes)};
+    const auto bytes = read_outside_file(path, kFirmwareFileFormat);
+    if (!bytes)
+        return Error{QStringLiteral("Error loading file: ") + bytes.error()};
+    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, *bytes,
+                          bytes_to_hex(*bytes)};
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "link/effect_upload.h"
 #include "params/parameter_messages.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -121,13 +120,12 @@ int command_upload(Session& session, const QStringList& arguments, const QString
                             .arg(effect_name));
             return kExitUsage;
         }
-        QFile file(ir_file);
-        if (!file.open(QIODevice::ReadOnly)) {
-            print_error(
-                QStringLiteral("Error loading file: %1: %2").arg(ir_file, file.errorString()));
+        const auto file = OutsideFile::open(ir_file, kWavFileFormat);
+        if (!file) {
+            print_error(QStringLiteral("Error loading file: ") + file.error());
             return kExitUsage;
         }
-        IrImportRequest request{QFileInfo(ir_file).fileName(), file.readAll(), effect_name};
+        IrImportRequest request{QFileInfo(ir_file).fileName(), **file, effect_name};
         // A script gets the editor's recommended answer: the file is brought to the pedal's rate.
         const auto imported =
             import_ir(request, session.store(), session.log(), [](const QString&) { return true; });

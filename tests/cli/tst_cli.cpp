@@ -4,6 +4,7 @@
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
 #include "params/preset_file.h"
+#include "support/hostile_files.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -73,6 +74,8 @@ private slots:
     void firmware_upgrade_in_the_bootloader();
     void firmware_refused_data();
     void firmware_refused();
+    void hostile_files_are_refused_data();
+    void hostile_files_are_refused();
     void diagnose_data();
     void diagnose();
 
@@ -442,7 +445,10 @@ void TestCli::firmware_refused_data() {
     QTest::addColumn<QString>("error");
     QTest::newRow("missing file") << QByteArray() << 2 << "Error loading file";
     QTest::newRow("empty file") << QByteArray("\0", 0) << 2 << "is empty";
-    QTest::newRow("too large") << QByteArray(130 * 1024, '\xFF') << 2 << "cannot be written";
+    QTest::newRow("too large") << QByteArray(127 * 1024 + 1, '\xFF') << 2 << "cannot be written";
+    QTest::newRow("larger than the flash")
+        << QByteArray(128 * 1024 + 1, '\xFF') << 2
+        << "it is 131073 bytes long, but a firmware image is at most 131072 bytes";
     // The served pedal runs its firmware, not the bootloader.
     QTest::newRow("not in the bootloader") << QByteArray("-") << 3 << "not in its bootloader";
 }
@@ -484,6 +490,60 @@ void TestCli::diagnose() {
                              served ? m_port : QStringLiteral("/nonexistent/tty")});
     QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
     QVERIFY2(run.out.contains(output), qPrintable(describe(run)));
+}
+
+void TestCli::hostile_files_are_refused_data() {
+    QTest::addColumn<QStringList>("command"); // FILE stands for the hostile file
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("refusal");
+    const QList<QPair<const char*, QStringList>> commands{
+        {"preset load", {"preset", "load", "FILE"}},
+        {"firmware upgrade", {"firmware", "upgrade", "FILE"}},
+        {"upload --ir", {"upload", "Basic IR Loader", "--ir", "FILE"}},
+    };
+    for (const auto& [name, command] : commands)
+        for (const hostile_files::Kind& kind : hostile_files::kKinds) {
+            // A huge file may be within what a WAV file can be, but its first bytes are not one.
+            const bool wav_sized =
+                command.contains("--ir") && QByteArray(kind.name).contains("sparse");
+            QTest::addRow("%s, %s", name, kind.name)
+                << command << QString::fromLatin1(kind.name)
+                << (wav_sized ? QStringLiteral("not a WAV file")
+                              : QString::fromLatin1(kind.refusal));
+        }
+}
+
+// Each file the command line reads, given a pipe, a device, a folder or a huge file: refused
+// before the pedal is reached, with the reason, at once and in little memory.
+void TestCli::hostile_files_are_refused() {
+    QFETCH(QStringList, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    const QString path = m_dir.filePath(QStringLiteral("hostile"));
+    QVERIFY(hostile_files::make(kind, path));
+    command.replace(command.indexOf(QStringLiteral("FILE")), path);
+    QProcess process;
+    process.start(kProgram, command + QStringList{QStringLiteral("--port"), m_port});
+    QVERIFY(process.waitForStarted(5000));
+    const bool finished = process.waitForFinished(5000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    QVERIFY2(finished, "kestrel-x did not refuse the file within 5 s");
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == 2, qPrintable(err));
+    QVERIFY2(err.contains(refusal), qPrintable(err));
+    if (!refusal.contains(QLatin1String("WAV")))
+        QVERIFY2(err.contains(QStringLiteral("Error loading file: ") + path + QStringLiteral(": ")),
+                 qPrintable(err));
+    // The most any finished child has held: every earlier run is far below the bound.
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    QVERIFY2(qint64(children.ru_maxrss) * 1024 < hostile_files::kMemoryBound,
+             qPrintable(QString::number(children.ru_maxrss)));
+    QDir(path).removeRecursively();
+    QFile::remove(path);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
