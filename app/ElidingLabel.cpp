@@ -1,4 +1,5 @@
 #include "app/ElidingLabel.h"
+
 #include "base/plain_text.h"
 
 #include <QEvent>

@@ -1,11 +1,11 @@
 #include "app/Main.h"
-#include "base/plain_text.h"
 
 #include "app/AppContext.h"
 #include "app/ElidingLabel.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
 #include "base/dialogs.h"
+#include "base/plain_text.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"

@@ -1,9 +1,9 @@
 #include "params/ui/FXParameters.h"
-#include "base/plain_text.h"
 
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/plain_text.h"
 #include "library/hex_text.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
