@@ -125,8 +125,7 @@ std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
     m_memory.set_folder_of(memory_key::kPresetFolder, path);
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
-        m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
-                                  QStringLiteral(": ") + lines.error());
+        m_context.dialogs.message(latin1(kErrorLoadingFile) + lines.error());
         return std::nullopt;
     }
     return *lines;

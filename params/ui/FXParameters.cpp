@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/plain_text.h"
 #include "library/fx_info_page.h"
 #include "library/hex_text.h"
 #include "library/resource_store.h"
@@ -203,8 +204,9 @@ void TformFXParameters::clear_rows() {
 QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint,
                                          const QString& accessible_row) {
     auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(kLabelX, row_y(row), kLabelWidth, kWidgetHeight);
-    label->setToolTip(hint);
+    label->setToolTip(plain_tooltip(hint));
     label->setAccessibleName(accessible_row + QStringLiteral(" label"));
     label->show();
     return label;
@@ -354,6 +356,7 @@ bool TformFXParameters::build_rows() {
             m_log->print_line(entry.state0_text);
             m_log->print_line(entry.state1_text);
             auto* state = new QLabel(entry.state0_text, this);
+            state->setTextFormat(Qt::PlainText);
             state->setObjectName(QStringLiteral("lblSwitchState%1").arg(i));
             state->setAccessibleName(entry.label + QStringLiteral(" state"));
             state->setGeometry(kStateLabelX, row_y(i), kStateLabelWidth, kWidgetHeight);
