@@ -56,11 +56,14 @@ struct Rig {
 
     // Connect, upload, Open FX and Request, as a user does.
     void open_and_request() {
+        opened = false;
         TformMain& w = f.main();
         w.menuConnect->trigger();
         const auto category = w.lstCategory->findItems("Modulation", Qt::MatchExactly);
+        QVERIFY(!category.isEmpty());
         emit w.lstCategory->itemClicked(category.first());
         const auto effect = w.lstEffects->findItems(kEffect, Qt::MatchExactly);
+        QVERIFY2(!effect.isEmpty(), "the effect list does not hold Tape Loom Delay");
         emit w.lstEffects->itemClicked(effect.first());
         w.btnUpload->click();
         w.btnOpenEffect->click();
@@ -68,6 +71,7 @@ struct Rig {
         QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
         QVERIFY(time()->isEnabled());
         tap.lines.clear();
+        opened = true;
     }
 
     TformMain& w() { return f.main(); }
@@ -75,12 +79,13 @@ struct Rig {
     QSlider* time() { return parameters().findChild<QSlider*>("sldPot0"); }
     QSpinBox* time_value() { return parameters().findChild<QSpinBox*>("spnPot0"); }
     QStringList sent_pots() const { return tap.lines.filter("data sent pot 0: "); }
-    QString status() { return f.main().lblStatusLine->toolTip(); }
+    QString status() { return f.main().lblStatusLine->accessibleDescription(); }
 
     EditorFixture f;
     QProcess server;
     LogTap tap;
     bool ok = false;
+    bool opened = false;
 };
 
 // With KX_SHOT_DIR set, keeps a picture of a window for a person to look at.
@@ -113,6 +118,7 @@ void TestEditing::typed_values_undo_and_redo() {
     Rig rig;
     QVERIFY2(rig.ok, "the served pedal did not name its port");
     rig.open_and_request();
+    QVERIFY(rig.opened);
     TformMain& w = rig.w();
     const int read = rig.time()->value();
     QCOMPARE(rig.time_value()->value(), read);
@@ -172,6 +178,7 @@ void TestEditing::unstored_edits_are_asked_about() {
     Rig rig;
     QVERIFY2(rig.ok, "the served pedal did not name its port");
     rig.open_and_request();
+    QVERIFY(rig.opened);
     TformMain& w = rig.w();
     // Closing with nothing unstored asks nothing.
     QVERIFY(rig.f.dialogs.questions.isEmpty());
@@ -202,6 +209,7 @@ void TestEditing::assignment_map_against_the_pedal() {
     Rig rig;
     QVERIFY2(rig.ok, "the served pedal did not name its port");
     rig.open_and_request();
+    QVERIFY(rig.opened);
     TformMain& w = rig.w();
     TformFXParameters& parameters = rig.parameters();
     // The pedal is given Time and Feedback on knob 1 and bypass on the remote, then read back.
@@ -260,6 +268,7 @@ void TestEditing::writes_leave_status_lines() {
     Rig rig;
     QVERIFY2(rig.ok, "the served pedal did not name its port");
     rig.open_and_request();
+    QVERIFY(rig.opened);
     TformMain& w = rig.w();
     type_value(rig.time_value(), 500);
     w.btnStoreSettingsOnPedal->click();
