@@ -5,14 +5,17 @@
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
 #include "base/dialogs.h"
+#include "base/plain_text.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"
 #include "link/pedal_commands.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
@@ -58,6 +61,8 @@ QString text(const char* latin1) {
 
 QLabel* make_label(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* label = new QLabel(text(caption), parent);
+    // The pedal's answers and the system's messages are shown here: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     return label;
@@ -97,7 +102,7 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_context(context) {
+      m_context(context), m_memory(&context.log) {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(text(kCaption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -176,6 +181,7 @@ void TformMain::build_controls() {
     // The free space of the left column, under "?": room for two or three lines of text.
     lblStatusLine = new QLabel(this);
     lblStatusLine->setObjectName(QStringLiteral("lblStatusLine"));
+    lblStatusLine->setTextFormat(Qt::PlainText);
     lblStatusLine->setGeometry(8, 311, 175, 73);
     lblStatusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblStatusLine->setWordWrap(true);
@@ -209,6 +215,9 @@ void TformMain::build_menus() {
     menuLoadIR = make_item(menuFile, "menuLoadIR", "Load IR");
     menuLoadIR->setEnabled(false);
 
+    // Undo and Redo come with the parameters window's undo stack (create_edit_actions).
+    menuEdit = make_menu(this, "menuEdit", "Edit");
+
     menuConnection = make_menu(this, "menuConnection", "Connection");
     menuScan = make_item(menuConnection, "menuScan", "Scan");
     menuConnect = make_item(menuConnection, "menuConnect", "Connect");
@@ -221,6 +230,8 @@ void TformMain::build_menus() {
     menuSettings = make_menu(this, "menuSettings", "Settings");
     menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
     menuLiveEnable->setVisible(false);
+    menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap", "Assignment Map");
+    menuAssignmentMap->setText(QStringLiteral("Assignment Map\u2026"));
     menuLook = make_menu(this, "menuLook", "Look");
     menuSettings->addMenu(menuLook);
     menuMIDI = make_menu(this, "menuMIDI", "MIDI");
@@ -249,7 +260,8 @@ void TformMain::build_menus() {
     menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update Message");
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+    for (QMenu* menu :
+         {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
         MenuBar1->addMenu(menu);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,
@@ -271,6 +283,7 @@ void TformMain::build_menus() {
     // After the connect's own handler, which it follows in the order of connection.
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
+    connect(menuAssignmentMap, &QAction::triggered, this, &TformMain::menuAssignmentMapClick);
 }
 
 void TformMain::FormCreate() {
@@ -300,6 +313,7 @@ void TformMain::FormCreate() {
     restore_look(m_context.dialogs, m_context.store);
 
     create_midi_channel_menu();
+    restore_memory();
 }
 
 void TformMain::show_status_text(const QString& status) {
@@ -309,7 +323,7 @@ void TformMain::show_status_text(const QString& status) {
     shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     shown.replace(QLatin1Char('_'), QStringLiteral("_\u200B"));
     lblStatusLine->setText(shown);
-    lblStatusLine->setToolTip(status);
+    lblStatusLine->setToolTip(plain_tooltip(status));
     lblStatusLine->setAccessibleDescription(status);
     if (status.isEmpty())
         TimerStatusLine.stop();
@@ -322,10 +336,12 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
     if (m_windows.formFXParameters) {
         m_windows.formFXParameters->attach(session(), *this, m_context.store, m_context.dialogs,
                                            m_context.log, m_context.clock);
+        create_edit_actions();
     }
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
+    restore_other_places();
 }
 
 void TformMain::create_categories() {
@@ -341,9 +357,14 @@ void TformMain::create_look_menu() {
 }
 
 void TformMain::create_midi_channel_menu() {
+    // One channel at a time: the checked item is the channel last set on the pedal.
+    auto* channels = new QActionGroup(menuMIDIchannel);
+    channels->setExclusive(true);
     for (const QString& caption : midi_channel_items()) {
         QAction* item = menuMIDIchannel->addAction(caption);
         item->setObjectName(QStringLiteral("menuMIDIchannel") + caption);
+        item->setCheckable(true);
+        channels->addAction(item);
     }
     connect(menuMIDIchannel, &QMenu::triggered, this, &TformMain::menuMIDIchannelsClickItem);
 }
@@ -384,6 +405,7 @@ void TformMain::category_click(int row) {
     m_context.store.load_resource_text(text(category.resource));
     fill_effect_list();
     m_context.selection.selected_category = text(category.caption);
+    m_memory.set_value(memory_key::kCategory, m_context.selection.selected_category);
     if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))
         m_context.dialogs.message(impulse_response_howto());
 }
@@ -397,6 +419,15 @@ void TformMain::fill_effect_list() {
 void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!Item)
         return;
+    // The click rebuilds the parameters window: its unstored edits are asked about first, and
+    // Cancel leaves the list as it was.
+    if (!keep_or_let_go_of_edits()) {
+        const auto shown =
+            lstEffects->findItems(m_context.selection.selected_effect_name, Qt::MatchExactly);
+        lstEffects->setCurrentItem(shown.isEmpty() ? nullptr : shown.first(),
+                                   QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     SelectionState& selection = m_context.selection;
     // The click highlights its row (a Ctrl+click must not leave it unhighlighted).
     lstEffects->setCurrentItem(Item, QItemSelectionModel::ClearAndSelect);
@@ -404,6 +435,7 @@ void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     m_context.log.print_line(QLatin1String(kLogEffectIndex) + QString::number(index));
     selection.selected_effect_name = Item->text();
     m_context.log.print_line(QLatin1String(kLogSelectedEffect) + selection.selected_effect_name);
+    m_memory.set_value(memory_key::kEffect, selection.selected_effect_name);
     if (!selection.selected_effect_name.isEmpty())
         btnGetFXInfo->setEnabled(true);
 
@@ -492,6 +524,16 @@ void TformMain::menuFirmwareUpgradeModeClick() {
     if (const Status set = session().set_upgrade_mode(menuFirmwareUpgradeMode->isChecked()); !set)
         show_status_text(set.error());
     refresh_controls();
+}
+
+void TformMain::menuAssignmentMapClick() {
+    TformAssignmentMap* map = m_windows.formAssignmentMap;
+    if (!map)
+        return;
+    map->refresh();
+    map->show();
+    map->raise();
+    map->activateWindow();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorMemory.h"
 #include "app/NewVersionMsg.h"
 #include "base/result.h"
 #include "link/connection_ui.h"
@@ -31,6 +32,7 @@ class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
 class TformImpulseResponse;
+class TformAssignmentMap;
 class TformPrint;
 
 // The windows created after the main window, which it shows, places and closes.
@@ -41,6 +43,7 @@ struct OtherWindows {
     TformFXInfo* formFXInfo = nullptr;
     TformImpulseResponse* formImpulseResponse = nullptr;
     TformNewVersionMsg* formNewVersionMsg = nullptr;
+    TformAssignmentMap* formAssignmentMap = nullptr;
 };
 
 inline constexpr char kImpulseResponseCategory[] = "Impulse Response";
@@ -51,6 +54,13 @@ inline constexpr char kLogArrowDown[] = "arrow down pressed";
 inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
 inline constexpr char kMessageNoEffectSelected[] =
     "Choose an effect in the list first, then upload it.";
+// What the status line says after a write to the pedal.
+inline constexpr char kStatusStored[] = "Settings stored on the pedal";
+inline constexpr char kStatusStoreFailed[] = "The settings were not stored: ";
+inline constexpr char kStatusAssigned[] = "Assignments sent to the pedal";
+inline constexpr char kStatusAssignFailed[] = "The assignments were not sent: ";
+inline constexpr char kStatusMidiSet[] = "MIDI channel set to %1";
+inline constexpr char kStatusMidiFailed[] = "The MIDI channel was not set to %1: ";
 
 // The category rows, in display order: how many, and the resource that lists each one's
 // effects.
@@ -118,6 +128,9 @@ public:
     QAction* menuLoadConfiguration;
     QAction* menuSaveConfiguration;
     QAction* menuLoadIR;
+    QMenu* menuEdit;
+    QAction* menuUndo = nullptr; // made with the parameters window's undo stack
+    QAction* menuRedo = nullptr;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
@@ -125,6 +138,7 @@ public:
     QAction* menuDiagnose;
     QMenu* menuSettings;
     QAction* menuLiveEnable;
+    QAction* menuAssignmentMap;
     QMenu* menuLook;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
@@ -177,12 +191,27 @@ public slots:
     void btnAssignClick();
     void btnStoreSettingsOnPedalClick();
     void menuMIDIchannelsClickItem(QAction* item);
+    void menuAssignmentMapClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build_controls();
+    // What the last run left: see MainMemory.cpp.
+    void restore_memory();
+    void restore_selection();
+    void restore_other_places();
+    void remember_places();
+    void check_midi_channel(const QString& caption);
+    // Unstored edits; see MainEdits.cpp.
+    void create_edit_actions();
+    // Asks what to do with unstored edits before they would be lost; false: stay as we are.
+    bool keep_or_let_go_of_edits();
+    void show_unstored(bool unstored);
+    // Store Settings On Pedal; whether the pedal took the settings.
+    bool store_settings();
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
@@ -221,6 +250,7 @@ private:
     QString m_device_name_text;
     bool m_upload_watched = false;
     VersionClient* m_version_client = nullptr; // made by the first check
+    EditorMemory m_memory;
 };
 
 } // namespace kx

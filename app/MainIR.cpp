@@ -1,13 +1,14 @@
 // The main window's "Load IR": imports a WAV file into the selected impulse response effect's
 // image, which the upload then sends.
 #include "app/AppContext.h"
+#include "app/EditorMemory.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ImpulseResponse.h"
 #include "session/pedal_session.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace kx {
@@ -20,21 +21,21 @@ void TformMain::menuLoadIRClick() {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
         return;
+    form->set_folder(m_memory.folder(memory_key::kWavFolder, form->folder()));
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
+    m_memory.set_folder_of(memory_key::kWavFolder, path);
     const QString file_name = QFileInfo(path).fileName();
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.errorString());
+    const auto file = OutsideFile::open(path, kWavFileFormat);
+    if (!file) {
+        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.error());
         return;
     }
-    const IrImportRequest request{file_name, file.readAll(),
-                                  m_context.selection.selected_effect_name};
-    file.close();
+    const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name};
 
     Dialogs& dialogs = m_context.dialogs;
     const auto imported =

@@ -25,6 +25,9 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
 
+    // The summary names the file, which may be called anything.
+    lblSummary->setTextFormat(Qt::PlainText);
+    lblEnergy->setTextFormat(Qt::PlainText);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setAccessibleName(QStringLiteral("Imported file"));
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);

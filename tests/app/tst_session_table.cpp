@@ -102,7 +102,8 @@ struct Rig {
         if (setup != Setup::NotConnected && setup != Setup::NewPedal) {
             pedal().storage().effect_image = image_of(f.context->store, kTape);
             pedal().power_cycle(VirtualPedalDriver::now_us(), setup == Setup::Bootloader);
-            settle(10); // the bootloader starts after power-on
+            // Bytes sent before the firmware or the bootloader has started are not heard.
+            settle(int(sim::kFirmwareBoot_us / 1000) + 10);
         }
         if (setup == Setup::Bootloader || setup == Setup::BootloaderSilent) {
             w().menuFirmwareUpgradeMode->trigger();
