@@ -70,6 +70,27 @@ private:
     QTextStream m_stream;
 };
 
+// A player's line on standard input: "turn <control> <value>" turns or presses the pedal's
+// own control (0..11: KI..KV, B1..B3, FS, FL, RMT, EXP) to 0..1023, as a hand on the pedal
+// would. The answer goes to standard output, one line.
+QByteArray player_command(kx::sim::VirtualPedal& pedal, const QByteArray& line, qint64 at_us) {
+    const QList<QByteArray> words = line.simplified().split(' ');
+    if (words.value(0) == "turn" && words.size() == 3) {
+        bool code_ok = false;
+        bool value_ok = false;
+        const int code = words[1].toInt(&code_ok);
+        const int value = words[2].toInt(&value_ok);
+        const int followed = code_ok && value_ok ? pedal.turn_control(code, value, at_us) : -1;
+        if (followed >= 0)
+            return QByteArray("turned ") + words[1] + " to " + words[2] + ": " +
+                   QByteArray::number(followed) + " controls follow\n";
+        return "turn needs a control 0..11 and a value 0..1023\n";
+    }
+    if (line.trimmed().isEmpty())
+        return {};
+    return "unknown command; try: turn <control 0..11> <value 0..1023>\n";
+}
+
 struct Pty {
     int master = -1;
     int slave = -1; // kept open so the master never sees a hang-up when a client closes
@@ -109,7 +130,9 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Serves a virtual Kestrel X pedal on a pseudo-terminal and prints its "
-                       "path on the first line."));
+                       "path on the first line.\nA line \"turn <control> <value>\" on standard "
+                       "input turns the pedal's own control (0..11: KI..KV, B1..B3, FS, FL, "
+                       "RMT, EXP) to 0..1023; the effect controls assigned to it follow."));
     parser.addHelpOption();
     const QCommandLineOption bootloader(QStringLiteral("bootloader"),
                                         QStringLiteral("Power up with the footswitch held: the "
@@ -166,6 +189,8 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     QByteArray outgoing;
+    QByteArray player_input;
+    bool player_open = true; // until standard input ends
     char chunk[kReadChunk];
     while (!g_stop) {
         const qint64 now = now_us(start);
@@ -186,10 +211,32 @@ int main(int argc, char* argv[]) {
             std::clamp<qint64>(next ? *next - now : kIdleWake_us, 0, kIdleWake_us);
         const timespec timeout{time_t(sleep_us / 1000000), long(sleep_us % 1000000) * 1000};
         const bool take_input = pedal.unreceived_host_bytes() < kMaxInputBacklog;
-        pollfd fd{pty.master, short((take_input ? POLLIN : 0) | (outgoing.isEmpty() ? 0 : POLLOUT)),
-                  0};
-        if (ppoll(&fd, 1, &timeout, &during_wait) <= 0)
+        pollfd fds[2] = {
+            {pty.master, short((take_input ? POLLIN : 0) | (outgoing.isEmpty() ? 0 : POLLOUT)), 0},
+            {STDIN_FILENO, POLLIN, 0}};
+        if (ppoll(fds, player_open ? 2 : 1, &timeout, &during_wait) <= 0)
             continue;
+        if (player_open && fds[1].revents) {
+            const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof(chunk));
+            if (count <= 0) {
+                player_open = false;
+            } else {
+                player_input.append(chunk, count);
+                for (qsizetype end; (end = player_input.indexOf('\n')) >= 0;) {
+                    const QByteArray line = player_input.left(end);
+                    player_input.remove(0, end + 1);
+                    log.line(
+                        now_us(start),
+                        QStringLiteral("player: %1").arg(QString::fromLocal8Bit(line.trimmed())));
+                    const QByteArray answer = player_command(pedal, line, now_us(start));
+                    std::fwrite(answer.constData(), 1, answer.size(), stdout);
+                    std::fflush(stdout);
+                }
+                if (player_input.size() > kReadChunk) // no line end in sight: not a player
+                    player_input.clear();
+            }
+        }
+        pollfd& fd = fds[0];
         if ((fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN)) {
             usleep(10000); // cannot happen while the slave stays open; never spin if it does
             continue;
