@@ -206,6 +206,8 @@ void TformMain::build_menus() {
     menuFile = make_menu(this, "menuFile", "File");
     menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "Load Configuration");
     menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "Save Configuration");
+    menuPresetLibrary = make_item(menuFile, "menuPresetLibrary", "Preset Library");
+    menuPresetLibrary->setText(QStringLiteral("Preset Library\u2026"));
     menuLoadIR = make_item(menuFile, "menuLoadIR", "Load IR");
     menuLoadIR->setEnabled(false);
 
@@ -256,6 +258,7 @@ void TformMain::build_menus() {
             &TformMain::menuLoadConfigurationClick);
     connect(menuSaveConfiguration, &QAction::triggered, this,
             &TformMain::menuSaveConfigurationClick);
+    connect(menuPresetLibrary, &QAction::triggered, this, &TformMain::menuPresetLibraryClick);
     connect(menuSupport, &QAction::triggered, this, &TformMain::menuSupportClick);
     connect(menuUpdateNow, &QAction::triggered, this, &TformMain::menuUpdateNowClick);
     connect(menuShowUpdateMsg, &QAction::triggered, this, &TformMain::menuShowUpdateMsgClick);

@@ -122,6 +122,7 @@ public:
     QMenu* menuFile;
     QAction* menuLoadConfiguration;
     QAction* menuSaveConfiguration;
+    QAction* menuPresetLibrary;
     QAction* menuLoadIR;
     QMenu* menuConnection;
     QAction* menuScan;
@@ -174,6 +175,7 @@ public slots:
     void menuUpdateNowClick();
     void menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
+    void menuPresetLibraryClick();
     void btnGetFXInfoClick();
     void FormKeyDown();
     void btnUploadClick();
@@ -218,6 +220,12 @@ private:
     // Preset files; see MainPresets.cpp.
     void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
     std::optional<QStringList> LoadTextWithDialog(QString& path);
+    // Loads a preset file into the open effect, as Load Configuration does after its dialog.
+    bool load_preset_file(const QString& path);
+    bool preset_target_open();
+    bool apply_preset(const QString& path, const QStringList& lines);
+    // A preset was loaded or saved: it goes first in the library's recent list.
+    void preset_used(const QString& path);
 
     AppContext& m_context;
     OtherWindows m_windows;
