@@ -1,6 +1,7 @@
 #include "sim/pedal_firmware.h"
 
 #include "library/effect_image.h"
+#include "sim/player_command.h"
 
 #include <algorithm>
 
@@ -283,10 +284,8 @@ void PedalFirmware::write_parameter(quint16 address, quint32 word, qint64 at_us)
 }
 
 int PedalFirmware::turn_control(int code, int value, qint64 at_us) {
-    constexpr int kPedalControlCodes = 12; // KI..KV, B1..B3, FS, FL, RMT, EXP
-    constexpr int kMaxValue = 1023;
     constexpr quint32 kValueStep = 8192; // the value word of value v is v * 8192
-    if (code < 0 || code >= kPedalControlCodes || value < 0 || value > kMaxValue)
+    if (code < 0 || code >= kPedalControlCodes || value < 0 || value > kMaxControlValue)
         return -1;
     int followed = 0;
     const int controls = std::min(m_effect.control_count, kAssignableControls);

@@ -1,6 +1,7 @@
 // kestrel-x-virtual-pedal: serves the virtual pedal on a pseudo-terminal, so that any serial
 // program (the editor with --port, stm32flash) can talk to it as to a real pedal.
 
+#include "sim/player_command.h"
 #include "sim/virtual_pedal.h"
 
 #include <QCommandLineParser>
@@ -70,25 +71,25 @@ private:
     QTextStream m_stream;
 };
 
-// A player's line on standard input: "turn <control> <value>" turns or presses the pedal's
-// own control (0..11: KI..KV, B1..B3, FS, FL, RMT, EXP) to 0..1023, as a hand on the pedal
-// would. The answer goes to standard output, one line.
+// A player's line on standard input (see player_command.h) turns the pedal's own control as
+// a hand on the pedal would. The answer goes to standard output, one line.
 QByteArray player_command(kx::sim::VirtualPedal& pedal, const QByteArray& line, qint64 at_us) {
-    const QList<QByteArray> words = line.simplified().split(' ');
-    if (words.value(0) == "turn" && words.size() == 3) {
-        bool code_ok = false;
-        bool value_ok = false;
-        const int code = words[1].toInt(&code_ok);
-        const int value = words[2].toInt(&value_ok);
-        const int followed = code_ok && value_ok ? pedal.turn_control(code, value, at_us) : -1;
-        if (followed >= 0)
-            return QByteArray("turned ") + words[1] + " to " + words[2] + ": " +
-                   QByteArray::number(followed) + " controls follow\n";
-        return "turn needs a control 0..11 and a value 0..1023\n";
-    }
-    if (line.trimmed().isEmpty())
+    using kx::sim::PlayerCommand;
+    const PlayerCommand command = kx::sim::parse_player_line(line);
+    switch (command.kind) {
+    case PlayerCommand::Kind::Blank:
         return {};
-    return "unknown command; try: turn <control 0..11> <value 0..1023>\n";
+    case PlayerCommand::Kind::Invalid:
+        return command.error + '\n';
+    case PlayerCommand::Kind::Turn:
+        break;
+    }
+    const int followed = pedal.turn_control(command.code, command.value, at_us);
+    return QStringLiteral("turned %1 to %2: %3 controls follow\n")
+        .arg(command.code)
+        .arg(command.value)
+        .arg(followed)
+        .toLatin1();
 }
 
 struct Pty {
