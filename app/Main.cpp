@@ -106,6 +106,8 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     build_menus();
     attach_pedal_link();
     FormCreate();
+    attach_pedal_watcher();
+    setAcceptDrops(true);
 }
 
 TformMain::~TformMain() = default;
@@ -219,6 +221,10 @@ void TformMain::build_menus() {
     menuConnection->addSeparator();
     menuDiagnose = make_item(menuConnection, "menuDiagnose", "Diagnose");
     menuDiagnose->setText(QStringLiteral("Diagnose\u2026"));
+    menuConnectAutomatically =
+        make_item(menuConnection, "menuConnectAutomatically", "Connect Automatically");
+    menuConnectAutomatically->setCheckable(true);
+    menuConnectAutomatically->setChecked(true);
 
     menuSettings = make_menu(this, "menuSettings", "Settings");
     menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
@@ -271,6 +277,8 @@ void TformMain::build_menus() {
     connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
     connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
     connect(menuDiagnose, &QAction::triggered, this, &TformMain::menuDiagnoseClick);
+    connect(menuConnectAutomatically, &QAction::triggered, this,
+            &TformMain::menuConnectAutomaticallyClick);
     // After the connect's own handler, which it follows in the order of connection.
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);

@@ -14,6 +14,8 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -32,6 +34,7 @@ class TformFXInfo;
 class TformFXParameters;
 class TformImpulseResponse;
 class TformPrint;
+struct PresentPedal;
 
 // The windows created after the main window, which it shows, places and closes.
 struct OtherWindows {
@@ -129,6 +132,7 @@ public:
     QAction* menuConnect;
     QAction* menuDisconnect;
     QAction* menuDiagnose;
+    QAction* menuConnectAutomatically;
     QMenu* menuSettings;
     QAction* menuLiveEnable;
     QMenu* menuLook;
@@ -165,6 +169,8 @@ public slots:
     void menuDisconnectClick();
     // The connection doctor; see MainDoctor.cpp.
     void menuDiagnoseClick();
+    // Hot-plug; see MainHotplug.cpp.
+    void menuConnectAutomaticallyClick();
     void menuLookClickItem(QAction* item);
     void menuShowUpdateMsgClick();
     void menuFirmwareUpgradeModeClick();
@@ -187,6 +193,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Dropped files; see MainDrop.cpp.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void build_controls();
@@ -194,6 +203,16 @@ private:
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
     void attach_pedal_link();
+    // Starts watching for the pedal being plugged in and out, once the window is up.
+    void attach_pedal_watcher();
+    void pedal_arrived(const PresentPedal& pedal);
+    void pedal_left(const PresentPedal& pedal);
+    // Connects when "Connect Automatically" is on, exactly one pedal is present, nothing is
+    // connected and the user has not disconnected by hand.
+    void connect_automatically();
+    // A preset loads, a WAV starts the impulse response import.
+    void drop_file(const QStringList& paths);
+    void import_ir_file(const QString& path);
     void list_devices();
     // Says why ports given by path were not listed: in the log and in the status line.
     void report_port_problems();
@@ -231,6 +250,8 @@ private:
     OtherWindows m_windows;
     QString m_device_name_text;
     std::unique_ptr<EffectUpload> m_upload;
+    // Disconnect chosen in the menu: no connect by itself until Connect is chosen again.
+    bool m_disconnected_by_hand = false;
     VersionClient* m_version_client = nullptr; // made by the first check
 };
 

@@ -55,8 +55,16 @@ void PedalWatcher::start() {
     }
     connect(m_source.get(), &PlugSource::added, this, &PedalWatcher::chip_added);
     connect(m_source.get(), &PlugSource::removed, this, &PedalWatcher::chip_removed);
+    // All of the first list is in before anyone hears of it, so that a listener asking how
+    // many pedals there are gets the whole answer.
+    QList<PresentPedal> first;
     for (const PlugDevice& device : devices)
-        chip_added(device);
+        if (is_pedal_chip(device) && !m_chips.contains(device.key)) {
+            first << PresentPedal{device.serial, device.devnode};
+            m_chips.insert(device.key, first.last());
+        }
+    for (const PresentPedal& pedal : first)
+        emit arrived(pedal);
 
     if (!m_port_paths.isEmpty()) {
         QStringList folders;
@@ -81,18 +89,24 @@ QList<PresentPedal> PedalWatcher::present() const {
 }
 
 void PedalWatcher::check_paths() {
+    // The list is brought up to date first, then told, as at start().
+    QList<PresentPedal> came;
+    QList<PresentPedal> went;
     for (const QString& path : m_port_paths) {
         const bool there = is_port(path);
         if (there == m_paths.contains(path))
             continue;
         if (there) {
-            const PresentPedal pedal{QFileInfo(path).fileName().toLatin1(), path};
-            m_paths.insert(path, pedal);
-            emit arrived(pedal);
+            came << PresentPedal{QFileInfo(path).fileName().toLatin1(), path};
+            m_paths.insert(path, came.last());
         } else {
-            emit left(m_paths.take(path));
+            went << m_paths.take(path);
         }
     }
+    for (const PresentPedal& pedal : went)
+        emit left(pedal);
+    for (const PresentPedal& pedal : came)
+        emit arrived(pedal);
 }
 
 void PedalWatcher::chip_added(const PlugDevice& device) {
