@@ -18,7 +18,6 @@ namespace kx {
 namespace {
 
 constexpr char kConnectAutomaticallyFile[] = "ConnectAutomatically.txt";
-constexpr char kLogWatching[] = "watching for the pedal: ";
 constexpr char kLogPlugged[] = "pedal plugged in: ";
 constexpr char kLogUnplugged[] = "pedal unplugged: ";
 constexpr char kLogConnectingByItself[] = "connecting by itself to ";
@@ -59,8 +58,8 @@ void TformMain::attach_pedal_watcher() {
     connect(watcher, &PedalWatcher::left, this, &TformMain::pedal_left);
     // Watching starts once the window is up: start-up does not wait for udev.
     QTimer::singleShot(0, this, [this, watcher] {
+        // Nothing is logged here: the start-up writes nothing to the console.
         watcher->start();
-        m_context.log.print_line(QLatin1String(kLogWatching) + watcher->source_name());
         connect_automatically();
     });
 }
