@@ -109,6 +109,8 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     build_menus();
     attach_pedal_link();
     FormCreate();
+    attach_pedal_watcher();
+    setAcceptDrops(true);
 }
 
 TformMain::~TformMain() = default;
@@ -210,6 +212,8 @@ void TformMain::build_menus() {
     menuFile = make_menu(this, "menuFile", "File");
     menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "Load Configuration");
     menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "Save Configuration");
+    menuPresetLibrary = make_item(menuFile, "menuPresetLibrary", "Preset Library");
+    menuPresetLibrary->setText(QStringLiteral("Preset Library\u2026"));
     menuLoadIR = make_item(menuFile, "menuLoadIR", "Load IR");
     menuLoadIR->setEnabled(false);
 
@@ -221,6 +225,10 @@ void TformMain::build_menus() {
     menuConnection->addSeparator();
     menuDiagnose = make_item(menuConnection, "menuDiagnose", "Diagnose");
     menuDiagnose->setText(QStringLiteral("Diagnose\u2026"));
+    menuConnectAutomatically =
+        make_item(menuConnection, "menuConnectAutomatically", "Connect Automatically");
+    menuConnectAutomatically->setCheckable(true);
+    menuConnectAutomatically->setChecked(true);
 
     menuSettings = make_menu(this, "menuSettings", "Settings");
     menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
@@ -260,6 +268,7 @@ void TformMain::build_menus() {
             &TformMain::menuLoadConfigurationClick);
     connect(menuSaveConfiguration, &QAction::triggered, this,
             &TformMain::menuSaveConfigurationClick);
+    connect(menuPresetLibrary, &QAction::triggered, this, &TformMain::menuPresetLibraryClick);
     connect(menuSupport, &QAction::triggered, this, &TformMain::menuSupportClick);
     connect(menuUpdateNow, &QAction::triggered, this, &TformMain::menuUpdateNowClick);
     connect(menuShowUpdateMsg, &QAction::triggered, this, &TformMain::menuShowUpdateMsgClick);
@@ -272,6 +281,8 @@ void TformMain::build_menus() {
     connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
     connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
     connect(menuDiagnose, &QAction::triggered, this, &TformMain::menuDiagnoseClick);
+    connect(menuConnectAutomatically, &QAction::triggered, this,
+            &TformMain::menuConnectAutomaticallyClick);
     // After the connect's own handler, which it follows in the order of connection.
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);

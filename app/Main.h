@@ -14,6 +14,8 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -32,6 +34,7 @@ class TformFXInfo;
 class TformFXParameters;
 class TformImpulseResponse;
 class TformPrint;
+struct PresentPedal;
 
 // The windows created after the main window, which it shows, places and closes.
 struct OtherWindows {
@@ -122,12 +125,14 @@ public:
     QMenu* menuFile;
     QAction* menuLoadConfiguration;
     QAction* menuSaveConfiguration;
+    QAction* menuPresetLibrary;
     QAction* menuLoadIR;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
     QAction* menuDisconnect;
     QAction* menuDiagnose;
+    QAction* menuConnectAutomatically;
     QMenu* menuSettings;
     QAction* menuLiveEnable;
     QMenu* menuLook;
@@ -164,6 +169,8 @@ public slots:
     void menuDisconnectClick();
     // The connection doctor; see MainDoctor.cpp.
     void menuDiagnoseClick();
+    // Hot-plug; see MainHotplug.cpp.
+    void menuConnectAutomaticallyClick();
     void menuLookClickItem(QAction* item);
     void menuShowUpdateMsgClick();
     void menuFirmwareUpgradeModeClick();
@@ -174,6 +181,7 @@ public slots:
     void menuUpdateNowClick();
     void menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
+    void menuPresetLibraryClick();
     void btnGetFXInfoClick();
     void FormKeyDown();
     void btnUploadClick();
@@ -185,6 +193,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Dropped files; see MainDrop.cpp.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void build_controls();
@@ -192,6 +203,16 @@ private:
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
     void attach_pedal_link();
+    // Starts watching for the pedal being plugged in and out, once the window is up.
+    void attach_pedal_watcher();
+    void pedal_arrived(const PresentPedal& pedal);
+    void pedal_left(const PresentPedal& pedal);
+    // Connects when "Connect Automatically" is on, exactly one pedal is present, nothing is
+    // connected and the user has not disconnected by hand.
+    void connect_automatically();
+    // A preset loads, a WAV starts the impulse response import.
+    void drop_file(const QStringList& paths);
+    void import_ir_file(const QString& path);
     void list_devices();
     // Says why ports given by path were not listed: in the log and in the status line.
     void report_port_problems();
@@ -218,11 +239,19 @@ private:
     // Preset files; see MainPresets.cpp.
     void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
     std::optional<QStringList> LoadTextWithDialog(QString& path);
+    // Loads a preset file into the open effect, as Load Configuration does after its dialog.
+    bool load_preset_file(const QString& path);
+    bool preset_target_open();
+    bool apply_preset(const QString& path, const QStringList& lines);
+    // A preset was loaded or saved: it goes first in the library's recent list.
+    void preset_used(const QString& path);
 
     AppContext& m_context;
     OtherWindows m_windows;
     QString m_device_name_text;
     std::unique_ptr<EffectUpload> m_upload;
+    // Disconnect chosen in the menu: no connect by itself until Connect is chosen again.
+    bool m_disconnected_by_hand = false;
     VersionClient* m_version_client = nullptr; // made by the first check
 };
 

@@ -22,6 +22,13 @@ void TformMain::menuLoadIRClick() {
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
+    import_ir_file(path);
+}
+
+void TformMain::import_ir_file(const QString& path) {
+    TformImpulseResponse* form = m_windows.formImpulseResponse;
+    if (!form)
+        return;
     const QString file_name = QFileInfo(path).fileName();
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);

@@ -46,11 +46,13 @@ void TformMain::menuScanClick() {
 }
 
 void TformMain::menuConnectClick() {
+    m_disconnected_by_hand = false;
     communication().menuConnectClick();
     report_port_problems();
 }
 
 void TformMain::menuDisconnectClick() {
+    m_disconnected_by_hand = true;
     communication().menuDisconnectClick();
 }
 
