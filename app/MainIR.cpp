@@ -19,6 +19,7 @@ void TformMain::menuLoadIRClick() {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
         return;
+    form->show_howto(); // beside the file dialog: which files, and what comes next
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
