@@ -242,17 +242,19 @@ void TformMain::build_menus() {
     menuConnection->addSeparator();
     menuDiagnose = make_item(menuConnection, "menuDiagnose", "Dia&gnose\u2026");
 
-    menuPedal = make_menu(this, "menuPedal", "&Pedal");
-    menuUpload = make_item(menuPedal, "menuUpload", "&Upload Selected Effect",
+    // The pedal buttons, in the menu the pedal is reached through: a sixth menu would not fit
+    // the window's width.
+    menuConnection->addSeparator();
+    menuUpload = make_item(menuConnection, "menuUpload", "&Upload Selected Effect",
                            QKeySequence(Qt::CTRL | Qt::Key_U));
-    menuOpenEffect = make_item(menuPedal, "menuOpenEffect", "&Open FX");
-    menuRequest = make_item(menuPedal, "menuRequest", "&Request", QKeySequence(Qt::Key_F5));
-    menuAssign = make_item(menuPedal, "menuAssign", "&Assign");
+    menuOpenEffect = make_item(menuConnection, "menuOpenEffect", "&Open FX");
+    menuRequest = make_item(menuConnection, "menuRequest", "&Request", QKeySequence(Qt::Key_F5));
+    menuAssign = make_item(menuConnection, "menuAssign", "&Assign");
     menuStoreSettingsOnPedal =
-        make_item(menuPedal, "menuStoreSettingsOnPedal", "&Store Settings On Pedal");
-    menuPedal->addSeparator();
+        make_item(menuConnection, "menuStoreSettingsOnPedal", "S&tore Settings On Pedal");
+    menuConnection->addSeparator();
     menuSwitchWindow =
-        make_item(menuPedal, "menuSwitchWindow", "Switch &Window", QKeySequence(Qt::Key_F6));
+        make_item(menuConnection, "menuSwitchWindow", "Switch &Window", QKeySequence(Qt::Key_F6));
     const std::pair<QAction*, QPushButton*> pedal_items[] = {
         {menuUpload, btnUpload},
         {menuOpenEffect, btnOpenEffect},
@@ -297,8 +299,7 @@ void TformMain::build_menus() {
     menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update &Message");
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu :
-         {menuFile, menuConnection, menuPedal, menuSettings, menuFirmwareUpgrade, menuInfo})
+    for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
         MenuBar1->addMenu(menu);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,

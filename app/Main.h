@@ -132,8 +132,8 @@ public:
     QAction* menuConnect;
     QAction* menuDisconnect;
     QAction* menuDiagnose;
-    // The pedal buttons as menu items, with their shortcuts; each follows its button's state.
-    QMenu* menuPedal;
+    // The pedal buttons as items of the Connection menu, with their shortcuts; each follows its
+    // button's state.
     QAction* menuUpload;
     QAction* menuOpenEffect;
     QAction* menuRequest;

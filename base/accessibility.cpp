@@ -1,6 +1,7 @@
 #include "base/accessibility.h"
 
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -24,6 +25,20 @@ namespace {
 // The labels a combo box has besides its buddy label.
 constexpr char kLabelsProperty[] = "kx_labels";
 using LabelList = QList<QPointer<QLabel>>;
+
+using Relations = QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>;
+
+// `found`, and the labels that add_label_relation gave `widget`.
+Relations with_extra_labels(Relations found, QWidget* widget, QAccessible::Relation match) {
+    if (!(match & QAccessible::Label))
+        return found;
+    const auto labels = widget->property(kLabelsProperty).value<LabelList>();
+    for (const QPointer<QLabel>& label : labels)
+        if (QAccessibleInterface* iface =
+                label ? QAccessible::queryAccessibleInterface(label.data()) : nullptr)
+            found.append({iface, QAccessible::Label});
+    return found;
+}
 
 // A combo box as Qt presents it elsewhere, except for its name: the accessible name, else the
 // text of the label whose buddy it is. Its current item is its value, and its popup list its
@@ -57,17 +72,8 @@ public:
     QStringList actionNames() const override {
         return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
     }
-    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override {
-        auto found = QAccessibleWidget::relations(match);
-        if (match & QAccessible::Label) {
-            const auto labels = box()->property(kLabelsProperty).value<LabelList>();
-            for (const QPointer<QLabel>& label : labels)
-                if (QAccessibleInterface* iface =
-                        label ? QAccessible::queryAccessibleInterface(label.data()) : nullptr)
-                    found.append({iface, QAccessible::Label});
-        }
-        return found;
+    Relations relations(QAccessible::Relation match) const override {
+        return with_extra_labels(QAccessibleWidget::relations(match), box(), match);
     }
     void doAction(const QString& action) override {
         if (action != showMenuAction() && action != pressAction())
@@ -82,9 +88,53 @@ private:
     QComboBox* box() const { return static_cast<QComboBox*>(object()); }
 };
 
-QAccessibleInterface* combo_box_factory(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String("QComboBox") && object && object->isWidgetType())
+// A spin box with its value and steps, as Qt presents it, that can also have labels besides
+// its buddy label (a row's slider has that).
+class AccessibleSpinBox : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleSpinBox(QAbstractSpinBox* box)
+        : QAccessibleWidget(box, QAccessible::SpinBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+    }
+    Relations relations(QAccessible::Relation match) const override {
+        return with_extra_labels(QAccessibleWidget::relations(match), box(), match);
+    }
+    QStringList actionNames() const override {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == increaseAction())
+            box()->stepUp();
+        else if (action == decreaseAction())
+            box()->stepDown();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+    QVariant currentValue() const override { return number("value"); }
+    void setCurrentValue(const QVariant& value) override { box()->setProperty("value", value); }
+    QVariant maximumValue() const override { return number("maximum"); }
+    QVariant minimumValue() const override { return number("minimum"); }
+    QVariant minimumStepSize() const override { return number("singleStep"); }
+
+private:
+    QAbstractSpinBox* box() const { return static_cast<QAbstractSpinBox*>(object()); }
+    QVariant number(const char* property) const { return box()->property(property); }
+};
+
+QAccessibleInterface* widget_factory(const QString& class_name, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (class_name == QLatin1String("QComboBox"))
         return new AccessibleComboBox(static_cast<QComboBox*>(object));
+    if (class_name == QLatin1String("QSpinBox") || class_name == QLatin1String("QDoubleSpinBox"))
+        return new AccessibleSpinBox(static_cast<QAbstractSpinBox*>(object));
     return nullptr;
 }
 
@@ -123,7 +173,7 @@ void install_accessibility() {
     if (installed)
         return;
     installed = true;
-    QAccessible::installFactory(combo_box_factory);
+    QAccessible::installFactory(widget_factory);
 }
 
 void link_label(QLabel* label, QWidget* field) {
@@ -133,11 +183,11 @@ void link_label(QLabel* label, QWidget* field) {
     label->setBuddy(field);
 }
 
-void add_label_relation(QLabel* label, QComboBox* box) {
-    auto labels = box->property(kLabelsProperty).value<LabelList>();
+void add_label_relation(QLabel* label, QWidget* field) {
+    auto labels = field->property(kLabelsProperty).value<LabelList>();
     if (!labels.contains(label))
         labels.append(QPointer<QLabel>(label));
-    box->setProperty(kLabelsProperty, QVariant::fromValue(labels));
+    field->setProperty(kLabelsProperty, QVariant::fromValue(labels));
 }
 
 void set_reading_order(QWidget* window) {
@@ -221,6 +271,9 @@ void fit_design_to_text(QWidget* window) {
         } else if (auto* label = qobject_cast<QLabel*>(child)) {
             if (!label->wordWrap() && !label->inherits("kx::ElidingLabel") && !label->buddy())
                 texts << label->text();
+        } else if (auto* bar = qobject_cast<QMenuBar*>(child)) {
+            // Every menu's title on the bar, none behind an overflow arrow.
+            factor = std::max(factor, double(bar->sizeHint().width()) / designed.width());
         } else if (auto* box = qobject_cast<QComboBox*>(child)) {
             for (int i = 0; i < box->count(); ++i)
                 texts << box->itemText(i);

@@ -1,6 +1,5 @@
 #pragma once
 
-class QComboBox;
 class QLabel;
 class QWidget;
 
@@ -10,8 +9,9 @@ namespace kx {
 
 // Makes combo boxes name themselves by their accessible name or their label, as other widgets
 // do: Qt on Linux names a combo box by its current item, so a column of boxes reads "--, --,
-// --". The current item stays the box's value. Call once the application exists; calling it
-// again does nothing.
+// --". The current item stays the box's value. Combo boxes and spin boxes also take the
+// labels of add_label_relation. Call once the application exists; calling it again does
+// nothing.
 void install_accessibility();
 
 // Makes `label` the label of `field`: a screen reader names the field by the label's text and
@@ -19,9 +19,9 @@ void install_accessibility();
 // field. An ampersand in the label's text stays a shown ampersand.
 void link_label(QLabel* label, QWidget* field);
 
-// Makes `label` a label of `box` as well, for a screen reader only: a label has one buddy, and
-// a row's label also names the row's assignment box.
-void add_label_relation(QLabel* label, QComboBox* box);
+// Makes `label` a label of `field` (a combo box or a spin box) as well, for a screen reader
+// only: a label has one buddy, and a row's label also names the row's other widgets.
+void add_label_relation(QLabel* label, QWidget* field);
 
 // Orders Tab through the focusable children of `window` as they read: row by row from the
 // top, left to right within a row (a row is a run of widgets whose heights overlap).

@@ -5,6 +5,7 @@
 
 #include "app/Main.h"
 #include "app/PrintConsole.h"
+#include "kx_version.h"
 #include "link/Communication.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/ui/FXParameters.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -128,6 +130,32 @@ struct TreeCheck {
             faults << QStringLiteral("%1: named \"%2\", titled \"%3\"")
                           .arg(where, root->text(QAccessible::Name), window->windowTitle());
         children(root, where);
+        tab_order(window);
+    }
+
+    // Tab never goes back up, unless to the top of a column further right.
+    void tab_order(QWidget* window) {
+        QList<QWidget*> stops;
+        QWidget* widget = window;
+        for (int i = 0; i < 1000; ++i) {
+            widget = widget->nextInFocusChain();
+            if (widget == window)
+                break;
+            if (widget->window() == window && widget->isEnabled() && widget->isVisibleTo(window) &&
+                (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+                stops << widget;
+        }
+        const auto rect = [window](QWidget* w) {
+            return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+        };
+        for (int i = 1; i < int(stops.size()); ++i) {
+            const QRect from = rect(stops[i - 1]);
+            const QRect to = rect(stops[i]);
+            if (to.bottom() < from.top() && to.left() < from.right())
+                faults << QStringLiteral("%1: Tab goes back up from %2 to %3")
+                              .arg(window->objectName(), stops[i - 1]->objectName(),
+                                   stops[i]->objectName());
+        }
     }
 
     void children(QAccessibleInterface* iface, const QString& path) {
@@ -296,6 +324,7 @@ private slots:
     void lists_act_on_return_space_and_double_click();
     void windows_open_inside_the_screen();
     void captions_fit_a_larger_desktop_font();
+    void a_dock_knows_the_windows();
 };
 
 void TestAccessibility::initTestCase() {
@@ -337,6 +366,9 @@ void TestAccessibility::main_job_by_keyboard_alone() {
     TformMain& w = rig.w();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
+    // Every menu is on the bar, none behind an overflow arrow.
+    const QRect last = w.MenuBar1->actionGeometry(w.MenuBar1->actions().last());
+    QVERIFY(!last.isEmpty() && last.right() < w.MenuBar1->width());
 
     press(Qt::Key_C, Qt::AltModifier); // Connection
     QVERIFY(QApplication::activePopupWidget());
@@ -365,7 +397,7 @@ void TestAccessibility::main_job_by_keyboard_alone() {
     QCOMPARE(rig.pedal().running_effect(), 0x1F);
 
     keep_keyboard_in(&w);
-    press(Qt::Key_P, Qt::AltModifier); // Pedal
+    press(Qt::Key_C, Qt::AltModifier); // Connection
     press(Qt::Key_O);                  // Open FX
     keep_keyboard_in(&w);
     QCOMPARE(QApplication::focusWidget(), w.btnRequest);
@@ -391,8 +423,8 @@ void TestAccessibility::main_job_by_keyboard_alone() {
 
     press(Qt::Key_F6); // back, and store
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    press(Qt::Key_P, Qt::AltModifier);
-    press(Qt::Key_S); // Store Settings On Pedal
+    press(Qt::Key_C, Qt::AltModifier);
+    press(Qt::Key_T); // Store Settings On Pedal
     rig.settle();
     QCOMPARE(rig.pedal().stored_settings().count(0x1F), std::size_t(1));
 }
@@ -486,10 +518,32 @@ void TestAccessibility::captions_fit_a_larger_desktop_font() {
         }
     }
     const QSize main_size = f.main().size();
+    QMenuBar* bar = f.main().MenuBar1;
+    const QRect last = bar->actionGeometry(bar->actions().last());
+    if (last.isEmpty() || last.right() >= bar->width())
+        cut << QStringLiteral("the menu bar's last menu");
     f.stop();
     QApplication::setFont(before);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     QVERIFY(main_size.width() > 400);
+}
+
+// The windows carry the editor's icon, and the installed desktop file names that icon and the
+// window class the editor's windows have (the program's file name).
+void TestAccessibility::a_dock_knows_the_windows() {
+    EditorFixture f;
+    f.start();
+    const QIcon icon = f.main().windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.actualSize(QSize(256, 256)), QSize(256, 256));
+    QFile file(QStringLiteral(KX_SOURCE_DIR "/packaging/kestrel-x-editor.desktop"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QMap<QString, QString> entry;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+        if (line.contains(QLatin1Char('=')))
+            entry[line.section(QLatin1Char('='), 0, 0)] = line.section(QLatin1Char('='), 1);
+    QCOMPARE(entry.value(QStringLiteral("Icon")), QStringLiteral(KX_APP_ID));
+    QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), entry.value(QStringLiteral("Exec")));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -193,12 +193,12 @@ void TestMainWindow::startup_menus_data() {
     row("menuScan", "menuConnection", "&Scan", true);
     row("menuConnect", "menuConnection", "&Connect", true);
     row("menuDisconnect", "menuConnection", "&Disconnect", false);
-    row("menuUpload", "menuPedal", "&Upload Selected Effect", false);
-    row("menuOpenEffect", "menuPedal", "&Open FX", false);
-    row("menuRequest", "menuPedal", "&Request", false);
-    row("menuAssign", "menuPedal", "&Assign", false);
-    row("menuStoreSettingsOnPedal", "menuPedal", "&Store Settings On Pedal", false);
-    row("menuSwitchWindow", "menuPedal", "Switch &Window", true);
+    row("menuUpload", "menuConnection", "&Upload Selected Effect", false);
+    row("menuOpenEffect", "menuConnection", "&Open FX", false);
+    row("menuRequest", "menuConnection", "&Request", false);
+    row("menuAssign", "menuConnection", "&Assign", false);
+    row("menuStoreSettingsOnPedal", "menuConnection", "S&tore Settings On Pedal", false);
+    row("menuSwitchWindow", "menuConnection", "Switch &Window", true);
     row("menuLook", "menuSettings", "&Look", true);
     row("menuMIDI", "menuSettings", "&MIDI", true);
     row("menuMIDIchannel", "menuMIDI", "&Channel", true);
@@ -237,8 +237,7 @@ void TestMainWindow::startup_sequence_state() {
     QStringList bar;
     for (QAction* action : main().MenuBar1->actions())
         bar << action->text();
-    QCOMPARE(bar, (QStringList{"&File", "&Connection", "&Pedal", "&Settings", "F&irmware Upgrade",
-                               "I&nfo"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Connection", "&Settings", "F&irmware Upgrade", "I&nfo"}));
 
     QStringList categories;
     for (int i = 0; i < main().lstCategory->count(); ++i)

@@ -5,6 +5,7 @@
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
+#include "app/PrintConsole.h"
 #include "app/version_client.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
