@@ -14,13 +14,13 @@ int command_list(Session& session);
 int command_info(Session& session);
 int command_effects(Session& session, const QStringList& arguments);
 int command_get(Session& session);
-int command_set(Session& session, const QStringList& arguments);
+int command_set(Session& session, const QStringList& arguments, bool raw);
 int command_assign(Session& session, const QStringList& arguments);
 int command_store(Session& session);
 int command_midi(Session& session, const QStringList& arguments);
 int command_upload(Session& session, const QStringList& arguments, const QString& ir_file);
 int command_preset(Session& session, const QStringList& arguments);
-int command_firmware(Session& session, const QStringList& arguments);
+int command_firmware(Session& session, const QStringList& arguments, bool yes);
 int command_diagnose(Session& session);
 
 } // namespace kx::cli

@@ -11,8 +11,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace kx::cli {
@@ -43,6 +43,22 @@ bool same_category(const EffectCategory& category, const QString& text) {
            text.compare(QLatin1String(category.resource), Qt::CaseInsensitive) == 0;
 }
 
+// Effect numbers by name, from the catalogue's line order.
+QHash<QString, int> effect_numbers(ResourceStore& store) {
+    QHash<QString, int> numbers;
+    const auto lines = store.read_file_from_stream(QLatin1String(kEffectListResource));
+    if (!lines)
+        return numbers;
+    for (int i = 0; i < lines->size(); ++i)
+        numbers.insert(lines->at(i).section(QLatin1Char(':'), 1), i);
+    return numbers;
+}
+
+QJsonValue number_json(const QHash<QString, int>& numbers, const QString& name) {
+    const auto found = numbers.constFind(name);
+    return found == numbers.constEnd() ? QJsonValue() : QJsonValue(*found);
+}
+
 QStringList category_captions() {
     QStringList captions;
     for (const EffectCategory& category : kEffectCategories)
@@ -54,25 +70,26 @@ QStringList category_captions() {
 
 int command_effects(Session& session, const QStringList& arguments) {
     const auto catalogue = read_catalogue(session.store());
-    if (!catalogue) {
-        print_error(catalogue.error());
-        return kExitFailed;
-    }
+    if (!catalogue)
+        return session.fail(catalogue.failure());
     const QString wanted = arguments.value(0);
     QList<CatalogueCategory> shown;
     for (int i = 0; i < catalogue->size(); ++i)
         if (wanted.isEmpty() || same_category(kEffectCategories[i], wanted))
             shown << catalogue->at(i);
-    if (shown.isEmpty()) {
-        print_error(QStringLiteral("There is no category \"%1\" (there are: %2).")
-                        .arg(wanted, category_captions().join(QStringLiteral(", "))));
-        return kExitUsage;
-    }
+    if (shown.isEmpty())
+        return usage_error(QStringLiteral("There is no category \"%1\" (there are: %2).")
+                               .arg(wanted, category_captions().join(QStringLiteral(", "))));
     if (session.options().json) {
-        QJsonObject json;
+        // An array keeps the editor's order, which an object's keys would not.
+        const QHash<QString, int> numbers = effect_numbers(session.store());
+        QJsonArray json;
         for (const CatalogueCategory& category : shown)
-            json.insert(category.caption, QJsonArray::fromStringList(category.effects));
-        print_out(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)));
+            for (const QString& effect : category.effects)
+                json.append(QJsonObject{{QStringLiteral("number"), number_json(numbers, effect)},
+                                        {QStringLiteral("name"), effect},
+                                        {QStringLiteral("category"), category.caption}});
+        print_json(json);
         return kExitOk;
     }
     QString text;
@@ -91,10 +108,8 @@ int command_effects(Session& session, const QStringList& arguments) {
 
 int command_upload(Session& session, const QStringList& arguments, const QString& ir_file) {
     const auto catalogue = read_catalogue(session.store());
-    if (!catalogue) {
-        print_error(catalogue.error());
-        return kExitFailed;
-    }
+    if (!catalogue)
+        return session.fail(catalogue.failure());
     // The effect's exact name first, as the editor compares names; then regardless of case.
     QString effect_name;
     QString category_caption;
@@ -106,58 +121,46 @@ int command_upload(Session& session, const QStringList& arguments, const QString
                     category_caption = category.caption;
                 }
     }
-    if (effect_name.isEmpty()) {
-        print_error(QStringLiteral("There is no effect \"%1\" in the catalogue (see '%2 effects').")
-                        .arg(arguments.at(0), QLatin1String(kProgram)));
-        return kExitUsage;
-    }
+    if (effect_name.isEmpty())
+        return usage_error(
+            QStringLiteral("There is no effect \"%1\" in the catalogue (see '%2 effects').")
+                .arg(arguments.at(0), QLatin1String(kProgram)));
     const bool impulse_response = category_caption == QLatin1String(kEffectCategories[5].caption);
 
     QString image_text;
     if (impulse_response) {
-        if (ir_file.isEmpty()) {
-            print_error(QStringLiteral("%1 is an impulse response effect: give its WAV file with "
-                                       "--ir FILE.wav.")
-                            .arg(effect_name));
-            return kExitUsage;
-        }
+        if (ir_file.isEmpty())
+            return usage_error(QStringLiteral("%1 is an impulse response effect: give its WAV "
+                                              "file with --ir FILE.wav.")
+                                   .arg(effect_name));
         QFile file(ir_file);
-        if (!file.open(QIODevice::ReadOnly)) {
-            print_error(
+        if (!file.open(QIODevice::ReadOnly))
+            return usage_error(
                 QStringLiteral("Error loading file: %1: %2").arg(ir_file, file.errorString()));
-            return kExitUsage;
-        }
         IrImportRequest request{QFileInfo(ir_file).fileName(), file.readAll(), effect_name};
         // A script gets the editor's recommended answer: the file is brought to the pedal's rate.
         const auto imported =
             import_ir(request, session.store(), session.log(), [](const QString&) { return true; });
-        if (!imported) {
-            print_error(imported.error());
-            return kExitUsage;
-        }
+        if (!imported)
+            return usage_error(QStringLiteral("%1: %2").arg(ir_file, imported.error()));
         image_text = imported->image;
         if (!imported->energy_line.isEmpty())
             session.log().print_line(imported->energy_line);
     } else {
-        if (!ir_file.isEmpty()) {
-            print_error(QStringLiteral("--ir is for impulse response effects; %1 is not one.")
-                            .arg(effect_name));
-            return kExitUsage;
-        }
+        if (!ir_file.isEmpty())
+            return usage_error(
+                QStringLiteral("--ir is for impulse response effects; %1 is not one.")
+                    .arg(effect_name));
         const QString name = format_resource_name(effect_name);
         session.log().print_line(QLatin1String(kLogResourceName) + name);
         const auto lines = session.store().read_file_from_stream(name);
-        if (!lines) {
-            print_error(lines.error());
-            return kExitFailed;
-        }
+        if (!lines)
+            return session.fail(lines.failure());
         image_text = lines->value(0);
     }
     // Checked before anything goes to the pedal, the connection included.
-    if (const auto image = upload_image_bytes(image_text, effect_name); !image) {
-        print_error(image.error());
-        return kExitFailed;
-    }
+    if (const auto image = upload_image_bytes(image_text, effect_name); !image)
+        return failed_error(image.error());
 
     if (const int status = session.connect(); status != kExitOk)
         return status;
@@ -173,9 +176,17 @@ int command_upload(Session& session, const QStringList& arguments, const QString
     if (!result)
         return session.fail(result.failure());
     const QString answer = upload.answer().trimmed();
-    print_out(answer + QLatin1Char('\n'));
-    return answer.contains(QLatin1String(kRejectedWord), Qt::CaseInsensitive) ? kExitFailed
-                                                                              : kExitOk;
+    if (session.options().json)
+        print_json(QJsonObject{{QStringLiteral("effect"), effect_name},
+                               {QStringLiteral("effect_number"),
+                                number_json(effect_numbers(session.store()), effect_name)},
+                               {QStringLiteral("answer"), answer}});
+    else
+        print_out(answer + QLatin1Char('\n'));
+    if (answer.contains(QLatin1String(kRejectedWord), Qt::CaseInsensitive))
+        return failed_error(
+            QStringLiteral("The pedal did not take %1: %2").arg(effect_name, answer));
+    return kExitOk;
 }
 
 } // namespace kx::cli

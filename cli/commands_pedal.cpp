@@ -10,7 +10,6 @@
 #include "params/parameter_messages.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace kx::cli {
@@ -21,17 +20,8 @@ namespace {
 // pedal takes this long to act on a store.
 constexpr int kSettleMs = 100;
 
-QString json_text(const QJsonObject& object) {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
-}
-
-QString json_text(const QJsonArray& array) {
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
-}
-
 int usage(const QString& message) {
-    print_error(message);
-    return kExitUsage;
+    return usage_error(message);
 }
 
 // The parameter state of the running effect, decoded.
@@ -55,14 +45,16 @@ QString optional_code_text(AssignmentBox box, const std::optional<quint8>& code)
     return code ? assignment_text(box, *code) : QStringLiteral("?");
 }
 
+QJsonValue optional_code_json(AssignmentBox box, const std::optional<quint8>& code) {
+    return code ? QJsonValue(assignment_text(box, *code)) : QJsonValue();
+}
+
 } // namespace
 
 int command_list(Session& session) {
     D2XXUnit& d2xx = session.d2xx();
-    if (const Status count = d2xx.GetFTDeviceCount(); !count) {
-        print_error(count.error());
-        return kExitFailed;
-    }
+    if (const Status count = d2xx.GetFTDeviceCount(); !count)
+        return session.fail(count.failure());
     session.report_port_problems();
     QJsonArray json;
     QString text;
@@ -75,11 +67,10 @@ int command_list(Session& session) {
                                 {QStringLiteral("description"), description}});
         text += serial + QLatin1Char('\t') + description + QLatin1Char('\n');
     }
-    session.options().json ? print_out(json_text(json)) : print_out(text);
-    if (d2xx.device_count == 0) {
-        print_error(QString::fromLatin1(kTextNoDevice));
-        return kExitNoPedal;
-    }
+    session.options().json ? print_json(QJsonObject{{QStringLiteral("devices"), json}})
+                           : print_out(text);
+    if (d2xx.device_count == 0)
+        return no_pedal_error(QString::fromLatin1(kTextNoDevice));
     return kExitOk;
 }
 
@@ -89,12 +80,12 @@ int command_info(Session& session) {
         return effect.error_code();
     const EffectInfo& info = effect->info;
     if (session.options().json) {
-        print_out(json_text(QJsonObject{
+        print_json(QJsonObject{
             {QStringLiteral("effect_number"), info.pedal_effect_number},
             {QStringLiteral("effect"), effect->name},
             {QStringLiteral("effect_version"), info.pedal_effect_version},
             {QStringLiteral("firmware_version"), info.pedal_firmware_version},
-        }));
+        });
     } else {
         print_out(QStringLiteral("effect number: %1\neffect: %2\neffect version: %3\n"
                                  "firmware version: %4\n")
@@ -124,19 +115,16 @@ int command_get(Session& session) {
         const QString meaning = value ? value_meaning(control, *value) : QStringLiteral("?");
         const std::optional<quint8> code =
             i < state->control_codes.size() ? state->control_codes.at(i) : std::nullopt;
-        const QString assigned = ControlDescription::assignable(i)
-                                     ? optional_code_text(AssignmentBox::Control, code)
-                                     : QStringLiteral("-");
-        QJsonObject entry{{QStringLiteral("index"), i},
-                          {QStringLiteral("name"), control.label},
-                          {QStringLiteral("kind"), kind_name(control.kind)},
-                          {QStringLiteral("value"), value ? QJsonValue(*value) : QJsonValue()},
-                          {QStringLiteral("assignment"), assigned}};
-        if (control.kind != ControlKind::Pot)
-            entry.insert(QStringLiteral("text"), meaning);
-        controls.append(entry);
+        const bool assignable = ControlDescription::assignable(i);
+        const QString assigned =
+            assignable ? optional_code_text(AssignmentBox::Control, code) : QStringLiteral("-");
+        controls.append(control_json(i, control, value,
+                                     assignable ? optional_code_json(AssignmentBox::Control, code)
+                                                : QJsonValue()));
         text += QStringLiteral("%1 %2 = %3").arg(i, 2).arg(control.label, meaning);
-        if (control.kind != ControlKind::Pot && value)
+        if (const auto option = value ? option_number(control, *value) : std::nullopt)
+            text += QStringLiteral(" (option %1, %2)").arg(*option).arg(*value);
+        else if (control.kind != ControlKind::Pot && value)
             text += QStringLiteral(" (%1)").arg(*value);
         text += QStringLiteral("  [%1]\n").arg(assigned);
     }
@@ -144,9 +132,11 @@ int command_get(Session& session) {
     for (int j = 0; j < description.readback_count; ++j) {
         const QString assigned =
             optional_code_text(AssignmentBox::Readback, state->readback_codes.value(j));
-        readbacks.append(QJsonObject{{QStringLiteral("index"), j},
-                                     {QStringLiteral("name"), description.readbacks.value(j)},
-                                     {QStringLiteral("assignment"), assigned}});
+        readbacks.append(QJsonObject{
+            {QStringLiteral("index"), j},
+            {QStringLiteral("name"), description.readbacks.value(j)},
+            {QStringLiteral("assignment"),
+             optional_code_json(AssignmentBox::Readback, state->readback_codes.value(j))}});
         text += QStringLiteral("readback %1  [%2]\n").arg(description.readbacks.value(j), assigned);
     }
     const QString bypass = optional_code_text(AssignmentBox::BypassOrPreset, state->bypass_code);
@@ -154,28 +144,29 @@ int command_get(Session& session) {
     text += QStringLiteral("bypass  [%1]\npreset  [%2]\n").arg(bypass, preset);
 
     if (session.options().json) {
-        print_out(json_text(QJsonObject{
+        print_json(QJsonObject{
             {QStringLiteral("effect"), effect->name},
             {QStringLiteral("effect_number"), effect->info.pedal_effect_number},
             {QStringLiteral("effect_version"), effect->info.pedal_effect_version},
             {QStringLiteral("controls"), controls},
             {QStringLiteral("readbacks"), readbacks},
-            {QStringLiteral("bypass"), bypass},
-            {QStringLiteral("preset"), preset},
-        }));
+            {QStringLiteral("bypass"),
+             optional_code_json(AssignmentBox::BypassOrPreset, state->bypass_code)},
+            {QStringLiteral("preset"),
+             optional_code_json(AssignmentBox::BypassOrPreset, state->preset_code)},
+        });
     } else {
         print_out(text);
     }
-    if (!state->complete()) {
-        print_error(QString::fromLatin1(kMessageShortReply)
-                        .arg(state->received_count)
-                        .arg(state->expected_count));
-        return kExitFailed;
-    }
+    if (!state->complete())
+        return session.fail(Error{QString::fromLatin1(kMessageShortReply)
+                                      .arg(state->received_count)
+                                      .arg(state->expected_count),
+                                  kLinkBadReply});
     return kExitOk;
 }
 
-int command_set(Session& session, const QStringList& arguments) {
+int command_set(Session& session, const QStringList& arguments, bool raw) {
     const QString& control_text = arguments.at(0);
     const QString& value_text = arguments.at(1);
     if (!value_text_in_range(value_text))
@@ -189,28 +180,29 @@ int command_set(Session& session, const QStringList& arguments) {
     if (!index)
         return usage(index.error());
     const ControlEntry& control = effect->description.controls.at(*index);
-    const auto value = parse_control_value(control, value_text);
+    const auto value = parse_control_value(control, value_text, raw);
     if (!value)
         return usage(value.error());
 
     QString error;
     const auto addresses = read_control_addresses(effect->name, effect->description.control_count,
                                                   session.store(), session.log(), &error);
-    if (!addresses) {
-        print_error(error);
-        return kExitFailed;
-    }
+    if (!addresses)
+        return failed_error(error);
     const auto address = parse_address_text(addresses->value(*index));
-    if (!address) {
-        print_error(QStringLiteral("The image of %1 holds no address for %2.")
-                        .arg(effect->name, control.label));
-        return kExitFailed;
-    }
+    if (!address)
+        return failed_error(QStringLiteral("The image of %1 holds no address for %2.")
+                                .arg(effect->name, control.label));
     const QByteArray message = parameter_write_message(*address, *value);
     session.log().print_line(parameter_log_line(control.kind, *index, message));
     if (const int status = send_and_settle(session, message); status != kExitOk)
         return status;
-    print_out(QStringLiteral("%1 = %2\n").arg(control.label, value_meaning(control, *value)));
+    if (session.options().json)
+        print_json(QJsonObject{
+            {QStringLiteral("effect"), effect->name},
+            {QStringLiteral("control"), control_json(*index, control, *value, QJsonValue())}});
+    else
+        print_out(QStringLiteral("%1 = %2\n").arg(control.label, value_meaning(control, *value)));
     return kExitOk;
 }
 
@@ -282,7 +274,19 @@ int command_assign(Session& session, const QStringList& arguments) {
     session.log().print_line(message_hex(message));
     if (const int status = send_and_settle(session, message); status != kExitOk)
         return status;
-    print_out(QStringLiteral("%1 -> %2\n").arg(target, assignment_text(box, *code)));
+    if (session.options().json) {
+        const char* slot_names[] = {"control", "readback", "bypass", "preset"};
+        const QString name = slot == Slot::Control    ? description.controls.at(index).label
+                             : slot == Slot::Readback ? description.readbacks.value(index)
+                                                      : QLatin1String(slot_names[int(slot)]);
+        print_json(QJsonObject{{QStringLiteral("effect"), effect->name},
+                               {QStringLiteral("slot"), QLatin1String(slot_names[int(slot)])},
+                               {QStringLiteral("name"), name},
+                               {QStringLiteral("index"), index < 0 ? QJsonValue() : index},
+                               {QStringLiteral("assignment"), assignment_text(box, *code)}});
+    } else {
+        print_out(QStringLiteral("%1 -> %2\n").arg(target, assignment_text(box, *code)));
+    }
     return kExitOk;
 }
 
@@ -294,7 +298,12 @@ int command_store(Session& session) {
     session.log().print_line(QLatin1String(kLogStoreSettings) + message_hex(message));
     if (const int status = send_and_settle(session, message); status != kExitOk)
         return status;
-    print_out(QStringLiteral("stored %1\n").arg(effect->name));
+    if (session.options().json)
+        print_json(QJsonObject{{QStringLiteral("effect"), effect->name},
+                               {QStringLiteral("effect_number"), effect->info.pedal_effect_number},
+                               {QStringLiteral("stored"), true}});
+    else
+        print_out(QStringLiteral("stored %1\n").arg(effect->name));
     return kExitOk;
 }
 
@@ -311,7 +320,13 @@ int command_midi(Session& session, const QStringList& arguments) {
     session.log().print_line(message_hex(*message));
     if (const int status = send_and_settle(session, *message); status != kExitOk)
         return status;
-    print_out(QStringLiteral("MIDI channel %1\n").arg(caption));
+    if (session.options().json) {
+        const bool omni = caption == QLatin1String(kTextMidiOmni);
+        print_json(QJsonObject{{QStringLiteral("channel"), omni ? QJsonValue() : caption.toInt()},
+                               {QStringLiteral("omni"), omni}});
+    } else {
+        print_out(QStringLiteral("MIDI channel %1\n").arg(caption));
+    }
     return kExitOk;
 }
 

@@ -10,6 +10,8 @@
 #include "params/parameters_state.h"
 #include "params/preset_file.h"
 
+#include <QJsonObject>
+
 #include <algorithm>
 
 namespace kx::cli {
@@ -19,6 +21,19 @@ namespace {
 constexpr char kSave[] = "save";
 constexpr char kLoad[] = "load";
 constexpr int kSettleMs = 100;
+
+void print_done(Session& session, const QString& action, const QString& path,
+                const RunningEffect& effect) {
+    if (session.options().json)
+        print_json(QJsonObject{{QStringLiteral("action"), action},
+                               {QStringLiteral("file"), path},
+                               {QStringLiteral("effect"), effect.name},
+                               {QStringLiteral("effect_number"), effect.info.pedal_effect_number}});
+    else if (action == QLatin1String(kSave))
+        print_out(QStringLiteral("saved %1 to %2\n").arg(effect.name, path));
+    else
+        print_out(QStringLiteral("loaded %1 into %2\n").arg(path, effect.name));
+}
 
 int save(Session& session, const RunningEffect& effect, const QString& path) {
     const ControlDescription& description = effect.description;
@@ -51,60 +66,48 @@ int save(Session& session, const RunningEffect& effect, const QString& path) {
     const auto text = preset_text(*preset);
     if (!text)
         return session.fail(text.failure());
-    if (const Status written = write_preset_file(path, *text); !written) {
-        print_error(QStringLiteral("Error saving file: ") + written.error());
-        return kExitFailed;
-    }
-    print_out(QStringLiteral("saved %1 to %2\n").arg(effect.name, path));
+    if (const Status written = write_preset_file(path, *text); !written)
+        return failed_error(QStringLiteral("Error saving file: %1: %2").arg(path, written.error()));
+    print_done(session, QLatin1String(kSave), path, effect);
     return kExitOk;
 }
 
 int load(Session& session, const QString& path) {
     // The file is read and checked before the pedal is reached.
     const auto lines = read_preset_file(path);
-    if (!lines) {
-        print_error(QStringLiteral("Error loading file: ") + lines.error());
-        return kExitUsage;
-    }
+    if (!lines)
+        return usage_error(QStringLiteral("Error loading file: %1: %2").arg(path, lines.error()));
     const auto preset = parse_preset(*lines);
-    if (!preset) {
-        print_error(QStringLiteral("%1: %2").arg(path, preset.error()));
-        return kExitUsage;
-    }
+    if (!preset)
+        return usage_error(QStringLiteral("%1: %2").arg(path, preset.error()));
     const auto effect = session.connect_to_effect();
     if (!effect)
         return effect.error_code();
-    if (preset->effect_number != effect->info.pedal_effect_number) {
-        print_error(QStringLiteral("The preset is for effect %1, but the pedal runs effect %2 "
-                                   "\"%3\": upload that effect first.")
-                        .arg(preset->effect_number)
-                        .arg(effect->info.pedal_effect_number)
-                        .arg(effect->name));
-        return kExitFailed;
-    }
+    if (preset->effect_number != effect->info.pedal_effect_number)
+        return failed_error(QStringLiteral("%1 is a preset for effect %2, but the pedal runs "
+                                           "effect %3 \"%4\": upload that effect first.")
+                                .arg(path)
+                                .arg(preset->effect_number)
+                                .arg(effect->info.pedal_effect_number)
+                                .arg(effect->name));
     const ControlDescription& description = effect->description;
-    if (preset->control_count() != description.control_count) {
-        print_error(QStringLiteral("The preset holds %1 controls, but %2 has %3.")
-                        .arg(preset->control_count())
-                        .arg(effect->name)
-                        .arg(description.control_count));
-        return kExitFailed;
-    }
+    if (preset->control_count() != description.control_count)
+        return failed_error(QStringLiteral("%1 holds %2 controls, but %3 has %4.")
+                                .arg(path)
+                                .arg(preset->control_count())
+                                .arg(effect->name)
+                                .arg(description.control_count));
     QString error;
     const auto addresses = read_control_addresses(effect->name, description.control_count,
                                                   session.store(), session.log(), &error);
-    if (!addresses) {
-        print_error(error);
-        return kExitFailed;
-    }
+    if (!addresses)
+        return failed_error(error);
     for (int i = 0; i < preset->control_count(); ++i) {
         const auto address = parse_address_text(addresses->value(i));
-        if (!address) {
-            print_error(QStringLiteral("The image of %1 holds no address for control %2.")
-                            .arg(effect->name)
-                            .arg(i));
-            return kExitFailed;
-        }
+        if (!address)
+            return failed_error(QStringLiteral("The image of %1 holds no address for control %2.")
+                                    .arg(effect->name)
+                                    .arg(i));
         const int value = std::clamp(preset->values.at(i), 0, kMaxControlValue);
         const QByteArray message = parameter_write_message(*address, value);
         session.log().print_line(parameter_log_line(description.controls.at(i).kind, i, message));
@@ -112,7 +115,7 @@ int load(Session& session, const QString& path) {
             return session.fail(sent.failure());
     }
     session.clock().sleep_ms(kSettleMs);
-    print_out(QStringLiteral("loaded %1 into %2\n").arg(path, effect->name));
+    print_done(session, QLatin1String(kLoad), path, *effect);
     return kExitOk;
 }
 
@@ -123,10 +126,8 @@ int command_preset(Session& session, const QStringList& arguments) {
     const QString& path = arguments.at(1);
     if (action == QLatin1String(kLoad))
         return load(session, path);
-    if (action != QLatin1String(kSave)) {
-        print_error(QStringLiteral("preset takes save or load, not \"%1\".").arg(action));
-        return kExitUsage;
-    }
+    if (action != QLatin1String(kSave))
+        return usage_error(QStringLiteral("preset takes save or load, not \"%1\".").arg(action));
     const auto effect = session.connect_to_effect();
     if (!effect)
         return effect.error_code();

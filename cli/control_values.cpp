@@ -50,38 +50,52 @@ bool value_text_in_range(const QString& text) {
     return !number || (*number >= 0 && *number <= kMaxControlValue);
 }
 
-Result<int> parse_control_value(const ControlEntry& control, const QString& text) {
-    if (const auto number = number_value(text)) {
-        if (*number < 0 || *number > kMaxControlValue)
-            return Error{QStringLiteral("%1 is out of range: a value is 0 to %2.")
-                             .arg(text)
-                             .arg(kMaxControlValue)};
-        return *number;
+Result<int> parse_control_value(const ControlEntry& control, const QString& text, bool raw) {
+    const auto number = number_value(text);
+    if (number && (*number < 0 || *number > kMaxControlValue))
+        return Error{QStringLiteral("%1 is out of range: a value is 0 to %2.")
+                         .arg(text)
+                         .arg(kMaxControlValue)};
+    if (raw || control.kind == ControlKind::Pot) {
+        if (number)
+            return *number;
+        return Error{QStringLiteral("\"%1\" is not a value of %2: give 0 to %3.")
+                         .arg(text, control.label)
+                         .arg(kMaxControlValue)};
     }
-    switch (control.kind) {
-    case ControlKind::Pot:
-        break;
-    case ControlKind::Switch:
-        if (text.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0 ||
-            (!control.state1_text.isEmpty() &&
-             text.compare(control.state1_text, Qt::CaseInsensitive) == 0))
+    if (control.kind == ControlKind::Switch) {
+        const auto is = [&](const QString& word) {
+            return !word.isEmpty() && text.compare(word, Qt::CaseInsensitive) == 0;
+        };
+        if (is(QStringLiteral("on")) || is(control.state1_text))
             return switch_value(true);
-        if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0 ||
-            (!control.state0_text.isEmpty() &&
-             text.compare(control.state0_text, Qt::CaseInsensitive) == 0))
+        if (is(QStringLiteral("off")) || is(control.state0_text))
             return switch_value(false);
-        return Error{QStringLiteral("\"%1\" is not a value of the switch %2: give on or off.")
+        return Error{QStringLiteral("\"%1\" is not a value of the switch %2: give on or off (a "
+                                    "raw value needs --raw).")
                          .arg(text, control.label)};
-    case ControlKind::MultiSwitch:
-        for (int k = 0; k < control.options.size(); ++k)
-            if (control.options.at(k).compare(text, Qt::CaseInsensitive) == 0)
-                return multi_switch_value(k, int(control.options.size()));
-        return Error{QStringLiteral("\"%1\" is not an option of %2 (it has: %3).")
-                         .arg(text, control.label, control.options.join(QStringLiteral(", ")))};
     }
-    return Error{QStringLiteral("\"%1\" is not a value of %2: give 0 to %3.")
-                     .arg(text, control.label)
-                     .arg(kMaxControlValue)};
+    // An option's name first: names may be digits ("1+2"), and then they are what is meant.
+    const int count = int(control.options.size());
+    for (int k = 0; k < count; ++k)
+        if (control.options.at(k).compare(text, Qt::CaseInsensitive) == 0)
+            return multi_switch_value(k, count);
+    if (number && *number >= 1 && *number <= count)
+        return multi_switch_value(*number - 1, count);
+    QStringList offered;
+    for (int k = 0; k < count; ++k)
+        offered << QStringLiteral("%1 %2").arg(k + 1).arg(control.options.at(k));
+    return Error{QStringLiteral("\"%1\" is not an option of %2 (give a name or number: %3; a raw "
+                                "value needs --raw).")
+                     .arg(text, control.label, offered.join(QStringLiteral(", ")))};
+}
+
+std::optional<int> option_number(const ControlEntry& control, int value) {
+    // A value the pedal cannot hold selects no option rather than the nearer end.
+    if (control.kind != ControlKind::MultiSwitch || control.options.isEmpty() || value < 0 ||
+        value > kMaxControlValue)
+        return std::nullopt;
+    return multi_switch_option_from_value(value, int(control.options.size())) + 1;
 }
 
 QString value_meaning(const ControlEntry& control, int value) {
@@ -99,12 +113,25 @@ QString value_meaning(const ControlEntry& control, int value) {
         }
         break;
     case ControlKind::MultiSwitch:
-        if (!control.options.isEmpty())
-            return control.options.value(
-                multi_switch_option_from_value(value, int(control.options.size())));
+        if (const auto option = option_number(control, value))
+            return control.options.value(*option - 1);
         break;
     }
     return QString::number(value);
+}
+
+QJsonObject control_json(int index, const ControlEntry& control, std::optional<int> value,
+                         const QJsonValue& assignment) {
+    const std::optional<int> option = value ? option_number(control, *value) : std::nullopt;
+    return QJsonObject{
+        {QStringLiteral("index"), index},
+        {QStringLiteral("name"), control.label},
+        {QStringLiteral("kind"), kind_name(control.kind)},
+        {QStringLiteral("value"), value ? QJsonValue(*value) : QJsonValue()},
+        {QStringLiteral("text"), value ? QJsonValue(value_meaning(control, *value)) : QJsonValue()},
+        {QStringLiteral("option"), option ? QJsonValue(*option) : QJsonValue()},
+        {QStringLiteral("assignment"), assignment},
+    };
 }
 
 QString kind_name(ControlKind kind) {
@@ -114,7 +141,7 @@ QString kind_name(ControlKind kind) {
     case ControlKind::Switch:
         return QStringLiteral("switch");
     case ControlKind::MultiSwitch:
-        return QStringLiteral("selector");
+        return QStringLiteral("options");
     }
     return {};
 }

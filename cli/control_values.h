@@ -4,7 +4,10 @@
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
 
+#include <QJsonObject>
 #include <QString>
+
+#include <optional>
 
 namespace kx::cli {
 
@@ -13,15 +16,23 @@ Result<int> find_control(const ControlDescription& description, const QString& n
 // The index of a readback given by its name or index.
 Result<int> find_readback(const ControlDescription& description, const QString& name_or_index);
 
-// A value given as a number 0-1023 (any kind), on/off (a switch, or its state texts) or an
-// option's text (a selector), as the value the pedal takes.
-Result<int> parse_control_value(const ControlEntry& control, const QString& text);
+// A value as the pedal takes it, given as a number 0-1023 for a knob, on/off (or the state
+// texts) for a switch, an option's name or number (from 1) for an option list; with `raw`, a
+// number 0-1023 for any kind.
+Result<int> parse_control_value(const ControlEntry& control, const QString& text, bool raw);
 // A number outside 0-1023 is wrong whatever the control: said before anything is sent.
 bool value_text_in_range(const QString& text);
 
 // What a value means for its control: the number for a knob, on/off, the option's text.
 QString value_meaning(const ControlEntry& control, int value);
+// The option (from 1) a value selects on an option list; nullopt for other kinds and for a
+// value the pedal cannot hold, which selects no option.
+std::optional<int> option_number(const ControlEntry& control, int value);
 QString kind_name(ControlKind kind);
+
+// A control as --json gives it: the same keys for every kind (see control_json_keys()).
+QJsonObject control_json(int index, const ControlEntry& control, std::optional<int> value,
+                         const QJsonValue& assignment);
 
 // The code for a pedal control or light named as its box lists it (regardless of case), or
 // "none" / "--" for unassigned.

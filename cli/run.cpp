@@ -6,11 +6,16 @@
 
 #include <QCommandLineParser>
 
+#include <cstdio>
+#include <optional>
+
 namespace kx::cli {
 
 namespace {
 
 constexpr char kHelpMan[] = "help-man";
+constexpr char kHelpBash[] = "help-bash-completion";
+constexpr char kHelpCommand[] = "help";
 
 QList<QCommandLineOption> parser_options(const QList<OptionHelp>& options) {
     QList<QCommandLineOption> out;
@@ -24,12 +29,52 @@ void prepare(QCommandLineParser& parser, const QList<OptionHelp>& extra) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(parser_options(common_options()));
     parser.addOptions(parser_options(extra));
-    parser.addOption(QCommandLineOption(QLatin1String(kHelpMan)));
+    // Made at build time into the man page and the bash completion; not for users.
+    for (const char* hidden : {kHelpMan, kHelpBash}) {
+        QCommandLineOption option{QLatin1String(hidden)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
-int usage_error(const QString& message) {
-    print_error(QStringLiteral("%1 (see %2 --help)").arg(message, QLatin1String(kProgram)));
-    return kExitUsage;
+int usage(const QString& message, const QString& help_about = QString()) {
+    return usage_error(QStringLiteral("%1 (see '%2 help%3')")
+                           .arg(message, QLatin1String(kProgram),
+                                help_about.isEmpty() ? QString() : QLatin1Char(' ') + help_about));
+}
+
+// Help and version need no pedal; nullopt when the run is not for them.
+std::optional<int> help_or_version(const QCommandLineParser& parser, const QStringList& positional,
+                                   const CommandHelp* command) {
+    if (parser.isSet(QLatin1String(kHelpMan))) {
+        print_out(man_page());
+        return kExitOk;
+    }
+    if (parser.isSet(QLatin1String(kHelpBash))) {
+        print_out(bash_completion());
+        return kExitOk;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        print_out(version_text());
+        return kExitOk;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        print_out(command ? command_help(*command, help_width()) : program_help(help_width()));
+        return kExitOk;
+    }
+    if (positional.value(0) != QLatin1String(kHelpCommand))
+        return std::nullopt;
+    if (positional.size() > 2)
+        return usage(QStringLiteral("help takes one command's name."));
+    if (positional.size() == 1) {
+        print_out(program_help(help_width()));
+        return kExitOk;
+    }
+    const CommandHelp* about = find_command(positional.at(1));
+    if (!about)
+        return usage(QStringLiteral("Unknown command: %1").arg(positional.at(1)));
+    print_out(command_help(*about, help_width()));
+    return kExitOk;
 }
 
 } // namespace
@@ -37,6 +82,10 @@ int usage_error(const QString& message) {
 int run(const QStringList& arguments) {
     // QCommandLineParser expects the program's name first.
     const QStringList argv = QStringList{QLatin1String(kProgram)} + arguments;
+    // Known before parsing, so that even a wrong command line is reported as JSON.
+    const qsizetype end_of_options = arguments.indexOf(QStringLiteral("--"));
+    set_json_errors(arguments.mid(0, end_of_options < 0 ? arguments.size() : end_of_options)
+                        .contains(QStringLiteral("--json")));
 
     // A first reading knows every command's options, only to find the command's name.
     QList<OptionHelp> all_options;
@@ -45,37 +94,36 @@ int run(const QStringList& arguments) {
     QCommandLineParser first;
     prepare(first, all_options);
     if (!first.parse(argv))
-        return usage_error(first.errorText());
-    if (first.isSet(QLatin1String(kHelpMan))) {
-        print_out(man_page());
-        return kExitOk;
-    }
+        return usage(first.errorText());
     const QStringList positional = first.positionalArguments();
+    const CommandHelp* command = find_command(positional.value(0));
+    if (const auto done = help_or_version(first, positional, command))
+        return *done;
     if (positional.isEmpty()) {
-        if (first.isSet(QStringLiteral("help"))) {
-            print_out(program_help());
-            return kExitOk;
-        }
-        return usage_error(QStringLiteral("No command given."));
+        // Alone, it says how it is used, as a mistake: a script that ran it gets exit 2.
+        if (json_errors())
+            return usage(QStringLiteral("No command given."));
+        std::fputs(short_usage(help_width()).toLocal8Bit().constData(), stderr);
+        return kExitUsage;
     }
-    const CommandHelp* command = find_command(positional.first());
     if (!command)
-        return usage_error(QStringLiteral("Unknown command: %1").arg(positional.first()));
+        return usage(QStringLiteral("Unknown command: %1").arg(positional.first()));
 
     // The second reading knows only this command's options, so that others are refused.
     QCommandLineParser parser;
     prepare(parser, command->options);
     if (!parser.parse(argv))
-        return usage_error(QStringLiteral("%1: %2").arg(command->name, parser.errorText()));
-    if (parser.isSet(QStringLiteral("help"))) {
-        print_out(command_help(*command));
-        return kExitOk;
-    }
+        return usage(QStringLiteral("%1: %2").arg(command->name, parser.errorText()),
+                     command->name);
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() < command->min_arguments || args.size() > command->max_arguments)
-        return usage_error(QStringLiteral("Usage: %1 %2 %3")
-                               .arg(QLatin1String(kProgram), command->name, command->arguments)
-                               .trimmed());
+        return usage(QStringLiteral("Usage: %1 %2 %3")
+                         .arg(QLatin1String(kProgram), command->name, command->arguments)
+                         .trimmed(),
+                     command->name);
+    // Two pedals named at once: say so rather than pick one.
+    if (parser.isSet(QStringLiteral("virtual-pedal")) && parser.isSet(QStringLiteral("port")))
+        return usage(QStringLiteral("Give either --virtual-pedal or --port, not both."));
 
     SessionOptions options;
     options.virtual_pedal = parser.isSet(QStringLiteral("virtual-pedal"));
@@ -95,7 +143,7 @@ int run(const QStringList& arguments) {
     if (name == QLatin1String("get"))
         return command_get(session);
     if (name == QLatin1String("set"))
-        return command_set(session, args);
+        return command_set(session, args, parser.isSet(QStringLiteral("raw")));
     if (name == QLatin1String("assign"))
         return command_assign(session, args);
     if (name == QLatin1String("store"))
@@ -107,7 +155,7 @@ int run(const QStringList& arguments) {
     if (name == QLatin1String("preset"))
         return command_preset(session, args);
     if (name == QLatin1String("firmware"))
-        return command_firmware(session, args);
+        return command_firmware(session, args, parser.isSet(QStringLiteral("yes")));
     return command_diagnose(session);
 }
 

@@ -27,35 +27,40 @@ Session::~Session() {
 
 void Session::report_port_problems() {
     for (const QString& problem : m_drivers->take_port_problems())
-        print_error(problem);
+        print_note(problem);
 }
 
 int Session::connect(bool bootloader) {
     // As the editor starts: list the chips, then the pedal's line settings (115200 8N1).
     m_comm->list_devices();
     m_comm->init_line_settings();
-    report_port_problems();
+    // Why a port given by path is not there belongs to the one line that says no pedal.
+    const QStringList problems = m_drivers->take_port_problems();
     QStringList serials;
     for (quint32 i = 0; i < m_d2xx->device_count; ++i)
         if (const auto serial = m_d2xx->GetFTDeviceSerialNo(i))
             serials << *serial;
     if (serials.isEmpty()) {
-        print_error(QString::fromLatin1(kNoPedal));
-        return kExitNoPedal;
+        QString message = QString::fromLatin1(kNoPedal);
+        if (!problems.isEmpty())
+            message += QStringLiteral(" (%1)").arg(problems.join(QStringLiteral("; ")));
+        return no_pedal_error(message);
     }
+    for (const QString& problem : problems)
+        print_note(problem);
     if (!m_options.serial.isEmpty()) {
-        if (!serials.contains(m_options.serial)) {
-            print_error(QString::fromLatin1(kNoSuchSerial)
-                            .arg(m_options.serial, serials.join(QStringLiteral(", "))));
-            return kExitNoPedal;
-        }
+        if (!serials.contains(m_options.serial))
+            return no_pedal_error(QString::fromLatin1(kNoSuchSerial)
+                                      .arg(m_options.serial, serials.join(QStringLiteral(", "))));
         m_comm->device_serial_number = m_options.serial;
     }
     // The bootloader check runs at connection, as with the editor's Upgrade Mode.
     m_comm->firmware_upgrade_mode = bootloader;
     if (!m_comm->connect_device() || !m_comm->connected()) {
-        print_error(QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number));
-        return kExitNoPedal;
+        QString message = QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number);
+        if (!m_dialogs.messages.isEmpty())
+            message += QStringLiteral(" (%1)").arg(m_dialogs.messages.constLast());
+        return no_pedal_error(message);
     }
     return kExitOk;
 }
@@ -102,10 +107,7 @@ Result<RunningEffect> Session::connect_to_effect(bool with_description) {
 }
 
 int Session::fail(const Error& error) {
-    // The link has already said that the chip went away.
-    if (error.code != kLinkLost)
-        print_error(error.message);
-    return error.code == kLinkLost || error.code == kLinkNotOpen ? kExitNoPedal : kExitFailed;
+    return report(error);
 }
 
 } // namespace kx::cli

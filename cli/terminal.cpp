@@ -2,13 +2,31 @@
 
 #include "link/Operation.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace kx::cli {
 
 namespace {
 constexpr int kBarWidth = 40;
+constexpr int kDefaultWidth = 80;
+constexpr int kMinWidth = 40;
+constexpr int kMaxWidth = 100;
+bool g_json_errors = false;
+
+QString one_line(const QString& text) {
+    QString line = text.trimmed();
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
 } // namespace
 
 void print_out(const QString& text) {
@@ -16,17 +34,71 @@ void print_out(const QString& text) {
     std::fflush(stdout);
 }
 
-void print_error(const QString& text) {
+void print_json(const QJsonValue& value) {
+    const QJsonDocument document =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    std::fputs(document.toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+}
+
+void set_json_errors(bool json) {
+    g_json_errors = json;
+}
+
+bool json_errors() {
+    return g_json_errors;
+}
+
+void print_error(const QString& text, const QString& kind) {
     // One line each, so that scripts can grep it.
-    QString line = text.trimmed();
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(stderr, "%s: %s\n", kProgram, line.toLocal8Bit().constData());
+    if (g_json_errors) {
+        const QJsonObject error{{QStringLiteral("error"), one_line(text)},
+                                {QStringLiteral("kind"), kind}};
+        std::fprintf(stderr, "%s\n",
+                     QJsonDocument(error).toJson(QJsonDocument::Compact).constData());
+    } else {
+        std::fprintf(stderr, "%s: %s\n", kProgram, one_line(text).toLocal8Bit().constData());
+    }
     std::fflush(stderr);
 }
 
+void print_note(const QString& text) {
+    if (g_json_errors)
+        return;
+    std::fprintf(stderr, "%s: %s\n", kProgram, one_line(text).toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+bool interactive() {
+    return isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0;
+}
+
+bool ask_yes(const QString& question) {
+    std::fprintf(stderr, "%s [y/N] ", question.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        return false;
+    const QString text = QString::fromLocal8Bit(answer).trimmed().toLower();
+    return text == QLatin1String("y") || text == QLatin1String("yes");
+}
+
+int help_width() {
+    int width = 0;
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0)
+        width = size.ws_col;
+    if (width <= 0)
+        width = qEnvironmentVariableIntValue("COLUMNS");
+    if (width <= 0)
+        width = kDefaultWidth;
+    return std::clamp(width, kMinWidth, kMaxWidth);
+}
+
 void TerminalDialogs::message(const QString& text) {
+    // Kept for the command to decide what it means; the command prints the outcome.
     messages << text;
-    print_error(text);
 }
 
 Dialogs::Answer TerminalDialogs::confirm(const QString&) {
@@ -44,10 +116,12 @@ void TerminalLog::append_line(const QString& text) {
 }
 
 void TerminalConnectionUi::show_status_text(const QString& text) {
-    print_error(text);
+    print_note(text);
 }
 
 ProgressDisplay::ProgressDisplay(Operation& operation) : m_terminal(isatty(STDERR_FILENO) != 0) {
+    if (g_json_errors)
+        return;
     m_connection = QObject::connect(&operation, &Operation::progress_changed, &operation,
                                     [this](int percent) { show(percent); });
 }

@@ -4,6 +4,7 @@
 #include "base/log.h"
 #include "link/connection_ui.h"
 
+#include <QJsonValue>
 #include <QObject>
 #include <QString>
 
@@ -17,8 +18,25 @@ inline constexpr char kProgram[] = "kestrel-x";
 
 // Standard output: the command's data.
 void print_out(const QString& text);
-// One line on standard error, after the program's name.
-void print_error(const QString& text);
+// The command's data under --json: one value, on one line.
+void print_json(const QJsonValue& value);
+
+// Under --json, errors are objects on standard error and notes are left out.
+void set_json_errors(bool json);
+bool json_errors();
+
+// One line on standard error, after the program's name, or under --json the object
+// {"error": text, "kind": kind}.
+void print_error(const QString& text, const QString& kind);
+// A note that is not the run's outcome (a port that could not be listed); left out under --json.
+void print_note(const QString& text);
+
+// Whether standard input and standard error are a terminal, where a person can be asked.
+bool interactive();
+// Asks a yes/no question on the terminal; only "y" or "yes" is a yes.
+bool ask_yes(const QString& question);
+// The width help text is wrapped to: the terminal's, or COLUMNS, or 80; at most 100.
+int help_width();
 
 // The messages the core would show in a box go to standard error; a script cannot answer
 // questions, so every confirmation is answered Yes (the user asked for the action by running

@@ -19,6 +19,8 @@ namespace kx {
 //   31 CE    Write Memory         command and its complement
 //   11 EE    Read Memory          command and its complement
 //   21 DE    Go                   command and its complement
+//   00 FF    Get                  command and its complement: version and commands
+//   02 FD    Get ID               command and its complement: the chip's product ID
 inline constexpr quint8 kBootloaderAck = 0x79;
 inline constexpr quint8 kBootloaderNack = 0x1F;
 inline constexpr quint8 kEraseMemory = 0x43;
@@ -26,6 +28,8 @@ inline constexpr quint8 kGlobalErase = 0xFF;
 inline constexpr quint8 kWriteMemory = 0x31;
 inline constexpr quint8 kReadMemory = 0x11;
 inline constexpr quint8 kGo = 0x21;
+inline constexpr quint8 kGet = 0x00;
+inline constexpr quint8 kGetId = 0x02;
 
 // Flash layout: the image from the flash base upward, one chunk of 256 bytes per Write Memory,
 // and an 8-byte record in the last page.

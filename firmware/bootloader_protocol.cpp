@@ -318,4 +318,79 @@ Status BootloaderProtocol::resynchronise() {
     return Error{QStringLiteral("the bootloader no longer answers"), kLinkTimedOut};
 }
 
+QString bootloader_version_text(quint8 version) {
+    return QStringLiteral("%1.%2").arg(version >> 4).arg(version & 0x0F);
+}
+
+QString product_id_text(quint16 product_id) {
+    return QStringLiteral("0x") +
+           QString::number(product_id, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+Result<QByteArray> BootloaderProtocol::counted_answer(quint8 command, const QString& what) {
+    if (const Status quiet = expect_nothing_unasked(); !quiet)
+        return quiet.failure();
+    if (const Status sent = send_wire_paced(command_frame(command)); !sent)
+        return sent.failure();
+    // ACK and the count first; the rest may come in the same read.
+    const auto head = receive(2, m_timeouts.reply_ms, what);
+    if (!head)
+        return head.failure();
+    m_log.print_line(latin1(kLogAnswerReceived) + answer_text(*head));
+    switch (classify_answer(*head)) {
+    case BootloaderAnswer::Ack:
+        break;
+    case BootloaderAnswer::Nack:
+        return Error{QStringLiteral("the bootloader refused %1 (NACK)").arg(what),
+                     kBootloaderRefused};
+    default:
+        return Error{QStringLiteral("the bootloader answered %1 with the byte %2 instead of an "
+                                    "acknowledgement")
+                         .arg(what, answer_text(*head)),
+                     kBootloaderUnexpected};
+    }
+    if (head->size() < 2)
+        return Error{QStringLiteral("the bootloader stopped answering %1 after its "
+                                    "acknowledgement")
+                         .arg(what),
+                     kBootloaderUnexpected};
+    const int count = quint8(head->at(1)) + 1;
+    QByteArray body = head->sliced(2);
+    while (body.size() < count + 1) {
+        const auto more = receive(int(count + 1 - body.size()), m_timeouts.reply_ms, what);
+        if (!more)
+            return more.failure();
+        if (more->isEmpty())
+            break;
+        body += *more;
+    }
+    if (body.size() != count + 1 || quint8(body.back()) != kBootloaderAck)
+        return Error{QStringLiteral("the bootloader's answer to %1 is not %2 bytes and an "
+                                    "acknowledgement")
+                         .arg(what)
+                         .arg(count),
+                     body.size() > count + 1 ? kBootloaderUnasked : kBootloaderUnexpected};
+    return body.first(count);
+}
+
+Result<BootloaderIdentity> BootloaderProtocol::identify() {
+    BootloaderIdentity identity;
+    m_log.print_line(latin1(kLogSendGet));
+    const auto get = counted_answer(kGet, QStringLiteral("the Get command"));
+    if (!get)
+        return get.failure();
+    identity.version = quint8(get->front());
+    identity.commands = get->sliced(1);
+    m_log.print_line(latin1(kLogSendGetId));
+    const auto id = counted_answer(kGetId, QStringLiteral("the Get ID command"));
+    if (!id)
+        return id.failure();
+    if (id->size() != 2)
+        return Error{
+            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
+            kBootloaderUnexpected};
+    identity.product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
+    return identity;
+}
+
 } // namespace kx

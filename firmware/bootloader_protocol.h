@@ -29,6 +29,8 @@ inline constexpr char kLogAnswerBytes[] = "num of bytes received: ";
 inline constexpr char kLogAnswerReceived[] = "received: ";
 inline constexpr char kLogAck[] = "ACK";
 inline constexpr char kLogNotAck[] = "NOT ACK";
+inline constexpr char kLogSendGet[] = "SEND GET COMMAND";
+inline constexpr char kLogSendGetId[] = "SEND GET ID COMMAND";
 
 // Codes of the bootloader's errors (Error::code), beside the link's own codes, which pass
 // through unchanged.
@@ -49,6 +51,17 @@ struct BootloaderTimeouts {
     // For each filler byte while resynchronising.
     int resync_ms = 100;
 };
+
+// What the bootloader says of itself: its version (0x22 is 2.2), the command codes it takes
+// and the chip's product ID (0x0410 for an STM32F10xxx medium-density part).
+struct BootloaderIdentity {
+    quint8 version = 0;
+    QByteArray commands;
+    quint16 product_id = 0;
+};
+// "2.2", "0x0410".
+QString bootloader_version_text(quint8 version);
+QString product_id_text(quint16 product_id);
 
 // The commands of the microcontroller's serial bootloader, each byte in a write of its own
 // with the pauses the bootloader was found to need, and the log lines of each step. Every
@@ -82,6 +95,8 @@ public:
     Status expect_nothing_unasked();
     // Waits `quiet_ms` and fails if anything arrives.
     Status expect_quiet(int quiet_ms);
+    // Get, then Get ID: asks only, writes nothing.
+    Result<BootloaderIdentity> identify();
 
     quint32 target_address = 0;
 
@@ -90,6 +105,8 @@ private:
     Status send_paced(const QByteArray& bytes, int pause_after_ms);
     Status send_wire_paced(const QByteArray& bytes);
     Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what);
+    // A command whose answer is ACK, a count byte N, N + 1 bytes and ACK: those N + 1 bytes.
+    Result<QByteArray> counted_answer(quint8 command, const QString& what);
 
     BootloaderPort& m_port;
     Log& m_log;

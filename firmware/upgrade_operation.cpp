@@ -31,6 +31,9 @@ Status FirmwareUpgradeOperation::run() {
             set_progress(5 + 90 * place.chunk / std::max(place.chunk_count, 1));
         }
     };
+    sequence.on_acknowledged = [this](int acknowledged, int count) {
+        emit chunks_acknowledged(acknowledged, count);
+    };
     const Status result = sequence.run(m_image, m_stopped_midway);
     m_place = sequence.place();
     if (!result) {

@@ -34,6 +34,8 @@ public:
 signals:
     // The chunk being written (0-based) and the chunk count; position == maximum at the end.
     void chunk_progress(int position, int maximum);
+    // How many chunks the bootloader has acknowledged, of how many.
+    void chunks_acknowledged(int acknowledged, int count);
 
 protected:
     Status run() override;

@@ -107,6 +107,8 @@ Status UpgradeSequence::run(const LoadedFirmware& image, bool resynchronise) {
             return written;
         if (const Status written = m_protocol.write_data(chunk); !written)
             return written;
+        if (on_acknowledged)
+            on_acknowledged(k + 1, chunks.count());
         enter(kStepReadBack, k, address);
         if (const Status same = m_protocol.read_back(address, chunk); !same)
             return same;

@@ -51,6 +51,8 @@ public:
 
     // Told of each step and chunk as it starts.
     std::function<void(const UpgradePlace&)> on_place;
+    // Told how many chunks the bootloader has acknowledged, of how many.
+    std::function<void(int acknowledged, int count)> on_acknowledged;
 
     // `resynchronise`: an earlier attempt stopped, perhaps inside a command, so the bootloader
     // is first brought back to waiting for one.

@@ -31,6 +31,9 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 expected=(
     bin/kestrel-x-editor
     bin/kestrel-x-virtual-pedal
+    bin/kestrel-x
+    share/man/man1/kestrel-x.1.gz
+    share/bash-completion/completions/kestrel-x
     "share/applications/$app_id.desktop"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
     "share/metainfo/$app_id.metainfo.xml"
@@ -43,6 +46,18 @@ for file in "${expected[@]}"; do
 done
 echo "installed: ${expected[*]}"
 "$prefix/bin/kestrel-x-editor" --version | grep -q "Kestrel X Editor" || fail "--version"
+"$prefix/bin/kestrel-x" --version | grep -q "^kestrel-x " || fail "kestrel-x --version"
+
+echo "== the kestrel-x man page and completion"
+# man's own check: troff warnings (lintian runs the same).
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+    "$prefix/share/man/man1/kestrel-x.1.gz" 2>&1 >/dev/null || true)
+[ -z "$warnings" ] || fail "the man page has troff warnings: $warnings"
+for section in EXAMPLES ENVIRONMENT FILES "JSON OUTPUT"; do
+    zcat "$prefix/share/man/man1/kestrel-x.1.gz" | grep -q "^\.SH $section\$" ||
+        fail "the man page has no $section section"
+done
+bash -n "$prefix/share/bash-completion/completions/kestrel-x" || fail "the completion is not bash"
 
 echo "== desktop-file-validate"
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"

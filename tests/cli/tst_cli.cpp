@@ -1,22 +1,35 @@
 // kestrel-x run as a program: its output, its exit status and what the pedal holds after it,
 // against the virtual pedal in process (--virtual-pedal) and served on a pseudo-terminal.
+// KX_CLI_PROGRAM names an installed kestrel-x to run instead of the built one; the served pedal
+// is then the one installed beside it.
 #include "base/scripted_dialogs.h"
+#include "cli/help_text.h"
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
 #include "params/preset_file.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "kx_version.h"
+
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
-const QString kProgram = QStringLiteral(KX_BINARY_DIR "/kestrel-x");
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
+const QString kProgram =
+    qEnvironmentVariable("KX_CLI_PROGRAM", QStringLiteral(KX_BINARY_DIR "/kestrel-x"));
+const QString kServer =
+    QFileInfo(kProgram).dir().filePath(QStringLiteral("kestrel-x-virtual-pedal"));
 const QString kEffect = QStringLiteral("Basalt Fuzz Box");
 
 struct Run {
@@ -25,8 +38,10 @@ struct Run {
     QString err;
 };
 
-Run run_cli(const QStringList& arguments) {
+Run run_cli(const QStringList& arguments, const QProcessEnvironment& environment = {}) {
     QProcess process;
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
     process.start(kProgram, arguments);
     Run run;
     if (!process.waitForFinished(30000)) {
@@ -58,7 +73,20 @@ private slots:
 
     void usage_errors_data();
     void usage_errors();
+    void alone_prints_a_short_usage();
+    void version_data();
+    void version();
+    void help_data();
+    void help();
+    void help_is_wrapped_data();
+    void help_is_wrapped();
     void help_and_man_page();
+    void json_data();
+    void json();
+    void json_errors_data();
+    void json_errors();
+    void set_by_option_data();
+    void set_by_option();
     void no_pedal_data();
     void no_pedal();
     void in_process_data();
@@ -70,7 +98,9 @@ private slots:
     void preset_save_and_load_round_trip();
     void preset_files_refused_data();
     void preset_files_refused();
+    void firmware_upgrade_in_the_bootloader_data();
     void firmware_upgrade_in_the_bootloader();
+    void firmware_asks_on_a_terminal();
     void firmware_refused_data();
     void firmware_refused();
     void diagnose_data();
@@ -132,7 +162,6 @@ void TestCli::usage_errors_data() {
     QTest::addColumn<QString>("error");
     // A port that does not exist: a command that got as far as connecting would exit 3.
     const QStringList nowhere{QStringLiteral("--port"), QStringLiteral("/nonexistent/tty")};
-    QTest::newRow("no command") << QStringList{} << "No command given";
     QTest::newRow("unknown command") << QStringList{"fly"} << "Unknown command: fly";
     QTest::newRow("unknown option") << QStringList{"info", "--bogus"} << "bogus";
     QTest::newRow("another command's option") << QStringList{"info", "--ir", "x.wav"} << "ir";
@@ -155,6 +184,11 @@ void TestCli::usage_errors_data() {
     QTest::newRow("missing IR file")
         << (QStringList{"upload", "Basic IR Loader", "--ir", "/nonexistent.wav"} + nowhere)
         << "Error loading file: /nonexistent.wav";
+    QTest::newRow("two pedals") << QStringList{"info", "--virtual-pedal", "--port", "/dev/null"}
+                                << "either --virtual-pedal or --port";
+    QTest::newRow("help for no such command") << QStringList{"help", "fly"} << "fly";
+    QTest::newRow("another command's --raw")
+        << QStringList{"store", "--raw", "--virtual-pedal"} << "raw";
     QTest::newRow("malformed IR file")
         << (QStringList{"upload", "Basic IR Loader", "--ir",
                         QStringLiteral(KX_SOURCE_DIR "/CMakeLists.txt")} +
@@ -171,6 +205,83 @@ void TestCli::usage_errors() {
     QVERIFY2(run.err.contains(error), qPrintable(describe(run)));
     QVERIFY2(run.err.startsWith(QLatin1String("kestrel-x: ")) && run.err.count('\n') == 1,
              qPrintable(describe(run)));
+}
+
+void TestCli::alone_prints_a_short_usage() {
+    const Run run = run_cli({});
+    QVERIFY2(run.exit_code == 2, qPrintable(describe(run)));
+    QVERIFY2(run.out.isEmpty(), qPrintable(describe(run)));
+    QVERIFY2(run.err.startsWith(QLatin1String("Usage: kestrel-x ")), qPrintable(describe(run)));
+    QCOMPARE(run.err.count(QLatin1String("\n    kestrel-x ")), 2);
+    QVERIFY2(run.err.count('\n') < 12, qPrintable(describe(run)));
+}
+
+void TestCli::version_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("--version") << QStringList{"--version"};
+    QTest::newRow("-V") << QStringList{"-V"};
+    QTest::newRow("after a command") << QStringList{"get", "--version"};
+}
+
+void TestCli::version() {
+    QFETCH(QStringList, arguments);
+    const Run run = run_cli(arguments);
+    QVERIFY2(run.exit_code == 0, qPrintable(describe(run)));
+    QCOMPARE(run.out, QStringLiteral("kestrel-x " KX_VERSION_TEXT " (Kestrel X Editor)\n"));
+    QVERIFY(run.err.isEmpty());
+}
+
+void TestCli::help_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("same_as");
+    QTest::newRow("help") << QStringList{"help"} << QStringList{"--help"};
+    for (const kx::cli::CommandHelp& command : kx::cli::commands())
+        QTest::newRow(qPrintable(QStringLiteral("help ") + command.name))
+            << QStringList{"help", command.name} << QStringList{command.name, "--help"};
+}
+
+// `help COMMAND` is `COMMAND --help`; each shows examples and leaves the common options to the
+// program's help, which lists them once.
+void TestCli::help() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, same_as);
+    const Run run = run_cli(arguments);
+    QVERIFY2(run.exit_code == 0, qPrintable(describe(run)));
+    QCOMPARE(run.out, run_cli(same_as).out);
+    QVERIFY2(run.out.contains(QLatin1String("\nExamples:\n  ")) &&
+                 run.out.contains(QLatin1String("\n    kestrel-x ")),
+             qPrintable(run.out));
+    for (const kx::cli::OptionHelp& option : kx::cli::common_options()) {
+        const QString described = option.description.section(QLatin1Char(' '), 0, 2);
+        QVERIFY2(run.out.count(described) == (arguments.size() == 1 ? 1 : 0),
+                 qPrintable(described + '\n' + run.out));
+    }
+}
+
+void TestCli::help_is_wrapped_data() {
+    QTest::addColumn<int>("columns");
+    QTest::newRow("64 columns") << 64;
+    QTest::newRow("100 columns") << 100;
+}
+
+void TestCli::help_is_wrapped() {
+    QFETCH(int, columns);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("COLUMNS"), QString::number(columns));
+    int widest = 0;
+    for (const QStringList& arguments :
+         {QStringList{"--help"}, QStringList{"help", "get"}, QStringList{"help", "firmware"}}) {
+        const Run run = run_cli(arguments, environment);
+        QCOMPARE(run.exit_code, 0);
+        for (const QString& line : run.out.split('\n')) {
+            // An example's command line is never broken.
+            if (line.startsWith(QLatin1String("    kestrel-x ")))
+                continue;
+            QVERIFY2(line.size() <= columns, qPrintable(line));
+            widest = std::max(widest, int(line.size()));
+        }
+    }
+    QVERIFY2(widest > columns - 10, "the help does not use the width it has");
 }
 
 void TestCli::help_and_man_page() {
@@ -190,6 +301,171 @@ void TestCli::help_and_man_page() {
         QVERIFY2(own.out.startsWith(QStringLiteral("Usage: kestrel-x [OPTIONS] ") + name),
                  qPrintable(own.out));
     }
+    for (const char* section : {"EXAMPLES", "ENVIRONMENT", "FILES", "JSON OUTPUT", "EXIT STATUS"})
+        QVERIFY2(man.out.contains(QStringLiteral("\n.SH %1\n").arg(QLatin1String(section))),
+                 section);
+    for (const char* variable : {"KX_DOCUMENTS_DIR", "KX_UPDATE_SERVER"})
+        QVERIFY2(man.out.contains(QLatin1String(variable)), variable);
+}
+
+QStringList sorted_keys(const QJsonObject& object) {
+    QStringList keys = object.keys();
+    keys.sort();
+    return keys;
+}
+
+QStringList sorted(QStringList keys) {
+    keys.sort();
+    return keys;
+}
+
+// Each command's --json output against the keys its help documents, on the served pedal.
+void TestCli::json_data() {
+    QTest::addColumn<QStringList>("arguments");
+    const QString preset = QStringLiteral("json-preset.txt");
+    QTest::newRow("list") << QStringList{"list"};
+    QTest::newRow("info") << QStringList{"info"};
+    QTest::newRow("effects") << QStringList{"effects"};
+    QTest::newRow("effects of a category") << QStringList{"effects", "Gain"};
+    QTest::newRow("upload") << QStringList{"upload", kEffect};
+    QTest::newRow("get") << QStringList{"get"};
+    QTest::newRow("set a knob") << QStringList{"set", "Fuzz", "300"};
+    QTest::newRow("set a switch") << QStringList{"set", "Gate", "on"};
+    QTest::newRow("assign") << QStringList{"assign", "Fuzz", "KI"};
+    QTest::newRow("assign bypass") << QStringList{"assign", "bypass", "none"};
+    QTest::newRow("store") << QStringList{"store"};
+    QTest::newRow("midi") << QStringList{"midi", "5"};
+    QTest::newRow("midi omni") << QStringList{"midi", "omni"};
+    QTest::newRow("preset save") << QStringList{"preset", "save", preset};
+    QTest::newRow("preset load") << QStringList{"preset", "load", preset};
+    QTest::newRow("diagnose") << QStringList{"diagnose"};
+}
+
+void TestCli::json() {
+    QFETCH(QStringList, arguments);
+    for (QString& argument : arguments)
+        if (argument.endsWith(QLatin1String(".txt")))
+            argument = m_dir.filePath(argument);
+    const Run run = run_cli(arguments + QStringList{"--json", "--port", m_port});
+    QVERIFY2(run.exit_code == 0, qPrintable(describe(run)));
+    QVERIFY2(run.out.endsWith('\n') && run.out.count('\n') == 1, qPrintable(describe(run)));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+
+    const kx::cli::CommandHelp* command = kx::cli::find_command(arguments.first());
+    QVERIFY(command);
+    const QStringList documented = sorted(command->json.keys);
+    QList<QJsonObject> objects;
+    if (command->json.array) {
+        QVERIFY2(document.isArray() && !document.array().isEmpty(), qPrintable(run.out));
+        for (const QJsonValue& item : document.array())
+            objects << item.toObject();
+    } else {
+        QVERIFY2(document.isObject(), qPrintable(run.out));
+        objects << document.object();
+    }
+    for (const QJsonObject& object : objects)
+        QCOMPARE(sorted_keys(object), documented);
+
+    // Every control has the same keys, whatever its kind.
+    const QStringList control_keys = sorted(kx::cli::control_json_keys());
+    const QJsonObject object = document.object();
+    if (object.contains(QLatin1String("controls"))) {
+        const QJsonArray controls = object.value(QLatin1String("controls")).toArray();
+        QCOMPARE(controls.size(), 4);
+        for (const QJsonValue& control : controls)
+            QCOMPARE(sorted_keys(control.toObject()), control_keys);
+    }
+    if (object.value(QLatin1String("control")).isObject())
+        QCOMPARE(sorted_keys(object.value(QLatin1String("control")).toObject()), control_keys);
+}
+
+void TestCli::json_errors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("kind"); // empty: any kind the documented ones do not name
+    QTest::newRow("usage") << QStringList{"set", "Fuzz"} << 2 << "usage";
+    QTest::newRow("no command") << QStringList{} << 2 << "usage";
+    QTest::newRow("unknown option") << QStringList{"info", "--bogus"} << 2 << "usage";
+    QTest::newRow("no pedal") << QStringList{"info", "--port", "/nonexistent/tty"} << 3
+                              << "no_pedal";
+    QTest::newRow("missing preset file")
+        << QStringList{"preset", "load", "/nonexistent/p.txt", "--virtual-pedal"} << 2 << "usage";
+    // A new pedal runs no effect: there is nothing to read.
+    QTest::newRow("refused by the state") << QStringList{"get", "--virtual-pedal"} << 1 << "";
+}
+
+void TestCli::json_errors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exit_code);
+    QFETCH(QString, kind);
+    const Run run = run_cli(arguments + QStringList{"--json"});
+    QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
+    QVERIFY2(run.out.isEmpty(), qPrintable(describe(run)));
+    QVERIFY2(run.err.count('\n') == 1, qPrintable(describe(run)));
+    const QJsonObject error = QJsonDocument::fromJson(run.err.toUtf8()).object();
+    QCOMPARE(sorted_keys(error), sorted(kx::cli::error_json_keys()));
+    QVERIFY(!error.value(QLatin1String("error")).toString().isEmpty());
+    if (!kind.isEmpty())
+        QCOMPARE(error.value(QLatin1String("kind")).toString(), kind);
+    else
+        QVERIFY(!error.value(QLatin1String("kind")).toString().isEmpty());
+}
+
+// An option list takes an option's name or number; the pedal gets the option's word
+// (option 2 of 3: 341 x 8192 = 0x002AA000).
+void TestCli::set_by_option_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("text"); // Clip afterwards, as get shows it; empty: unchanged
+    QTest::newRow("by name") << QStringList{"set", "Clip", "Germanium"} << 0 << "Germanium";
+    QTest::newRow("by name, any case") << QStringList{"set", "clip", "led"} << 0 << "LED";
+    QTest::newRow("by number") << QStringList{"set", "Clip", "2"} << 0 << "Germanium";
+    QTest::newRow("raw") << QStringList{"set", "--raw", "Clip", "0"} << 0 << "Silicon";
+    QTest::newRow("no such option") << QStringList{"set", "Clip", "Diode"} << 2 << "";
+    QTest::newRow("number beyond the options") << QStringList{"set", "Clip", "4"} << 2 << "";
+    QTest::newRow("no option 0") << QStringList{"set", "Clip", "0"} << 2 << "";
+}
+
+void TestCli::set_by_option() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exit_code);
+    QFETCH(QString, text);
+    QProcess server;
+    const QString log = m_dir.filePath(QStringLiteral("option-pedal.log"));
+    QFile::remove(log);
+    server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--log"), log});
+    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
+    const QStringList port{QStringLiteral("--port"),
+                           QString::fromLocal8Bit(server.readLine()).trimmed()};
+    QCOMPARE(run_cli(QStringList{"upload", "Copperhead Distortion"} + port).exit_code, 0);
+    const auto clip = [&port]() {
+        const Run get = run_cli(QStringList{"get", "--json"} + port);
+        const QJsonObject state = QJsonDocument::fromJson(get.out.toUtf8()).object();
+        return state.value(QLatin1String("controls")).toArray().at(5).toObject();
+    };
+    const QJsonObject before = clip();
+    QCOMPARE(before.value(QLatin1String("name")).toString(), QStringLiteral("Clip"));
+    const qint64 logged = QFileInfo(log).size();
+
+    const Run run = run_cli(arguments + port);
+    QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.seek(logged));
+    const QByteArray received = file.readAll();
+    if (exit_code != 0) {
+        QVERIFY2(!received.contains(" RX 01 "), received.constData());
+        QCOMPARE(clip(), before);
+    } else {
+        const QByteArray word = text == QLatin1String("Germanium") ? " 00 2A A0 00\n"
+                                : text == QLatin1String("LED")     ? " 00 55 40 00\n"
+                                                                   : " 00 00 00 00\n";
+        QVERIFY2(received.contains(" RX 01 ") && received.contains(word), received.constData());
+        QCOMPARE(clip().value(QLatin1String("text")).toString(), text);
+    }
+    server.terminate();
+    server.waitForFinished(5000);
 }
 
 void TestCli::no_pedal_data() {
@@ -216,10 +492,9 @@ void TestCli::in_process_data() {
     QTest::addColumn<int>("exit_code");
     QTest::addColumn<QString>("output");
     QTest::newRow("list") << QStringList{"list"} << 0 << "KXV00001\tFT230X Basic UART\n";
-    QTest::newRow("list --json") << QStringList{"list", "--json"} << 0
-                                 << "\"serial\": \"KXV00001\"";
+    QTest::newRow("list --json") << QStringList{"list", "--json"} << 0 << "\"serial\":\"KXV00001\"";
     QTest::newRow("info") << QStringList{"info"} << 0 << "effect number: 0\neffect: empty\n";
-    QTest::newRow("info --json") << QStringList{"info", "--json"} << 0 << "\"effect\": \"empty\"";
+    QTest::newRow("info --json") << QStringList{"info", "--json"} << 0 << "\"effect\":\"empty\"";
     QTest::newRow("info by serial")
         << QStringList{"info", "--serial", "KXV00001"} << 0 << "effect: empty";
     QTest::newRow("effects") << QStringList{"effects"} << 0 << "Gain\n  Ember Overdrive\n";
@@ -261,9 +536,9 @@ void TestCli::served_pedal_data() {
     QTest::newRow("set a switch on") << QStringList{"set", "gate", "on"} << "Gate = on\n"
                                      << "Gate"
                                      << "text" << QJsonValue("on") << "";
-    QTest::newRow("set a switch by number") << QStringList{"set", "Gate", "0"} << "Gate = off\n"
-                                            << "Gate"
-                                            << "text" << QJsonValue("off") << "";
+    QTest::newRow("set a switch raw") << QStringList{"set", "--raw", "Gate", "0"} << "Gate = off\n"
+                                      << "Gate"
+                                      << "text" << QJsonValue("off") << "";
     QTest::newRow("assign a knob") << QStringList{"assign", "Fuzz", "KII"} << "Fuzz -> KII\n"
                                    << "Fuzz"
                                    << "assignment" << QJsonValue("KII") << "";
@@ -319,6 +594,7 @@ void TestCli::bad_input_sends_nothing_that_changes_the_pedal_data() {
     QTest::newRow("unknown control") << QStringList{"set", "Wah", "3"} << "no control \"Wah\"";
     QTest::newRow("control index too high") << QStringList{"set", "4", "3"} << "no control 4";
     QTest::newRow("switch value") << QStringList{"set", "Gate", "maybe"} << "give on or off";
+    QTest::newRow("switch by number") << QStringList{"set", "Gate", "1"} << "needs --raw";
     QTest::newRow("knob value") << QStringList{"set", "Fuzz", "loud"} << "give 0 to 1023";
     QTest::newRow("unknown knob") << QStringList{"assign", "Fuzz", "K9"} << "cannot be assigned";
     QTest::newRow("assign to nothing") << QStringList{"assign", "Wah", "KI"} << "no control";
@@ -376,7 +652,8 @@ void TestCli::preset_files_refused_data() {
     QTest::addColumn<QByteArray>("file"); // empty: no file at all
     QTest::addColumn<int>("exit_code");
     QTest::addColumn<QString>("error");
-    QTest::newRow("missing") << QByteArray() << 2 << "Error loading file";
+    QTest::newRow("missing") << QByteArray() << 2
+                             << "Error loading file: " + m_dir.filePath("refused.txt");
     QTest::newRow("not hexadecimal") << QByteArray("\xEF\xBB\xBF"
                                                    "0003\r01\r04\rZZ\r")
                                      << 2 << "line 4";
@@ -408,50 +685,128 @@ void TestCli::preset_files_refused() {
     QCOMPARE(pedal_state(), before);
 }
 
+void TestCli::firmware_upgrade_in_the_bootloader_data() {
+    QTest::addColumn<bool>("json");
+    QTest::newRow("text") << false;
+    QTest::newRow("json") << true;
+}
+
 void TestCli::firmware_upgrade_in_the_bootloader() {
+    QFETCH(bool, json);
     QProcess server;
     server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--bootloader")});
     QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
     const QStringList port{QStringLiteral("--port"),
                            QString::fromLocal8Bit(server.readLine()).trimmed()};
-    const Run upgrade = run_cli(QStringList{"firmware", "upgrade"} + port);
+    QStringList arguments = QStringList{"firmware", "upgrade", "--yes"} + port;
+    if (json)
+        arguments << QStringLiteral("--json");
+    const Run upgrade = run_cli(arguments);
     QVERIFY2(upgrade.exit_code == 0, qPrintable(describe(upgrade)));
-    QCOMPARE(upgrade.out,
-             QStringLiteral("Firmware upgrade complete: the pedal now runs Firmware_1.\n"));
-    // Not a terminal: a percentage a line, ending at 100.
-    QVERIFY2(upgrade.err.contains(QLatin1String("\n50%\n")) &&
-                 upgrade.err.endsWith(QLatin1String("\n100%\n")),
-             qPrintable(upgrade.err));
+    if (json) {
+        // What stm32flash shows, for a script: the bootloader, the chip and the range written.
+        const QJsonObject report = QJsonDocument::fromJson(upgrade.out.toUtf8()).object();
+        QCOMPARE(report.value(QLatin1String("bootloader_version")).toString(),
+                 QStringLiteral("2.2"));
+        QCOMPARE(report.value(QLatin1String("chip_id")).toString(), QStringLiteral("0x0410"));
+        QCOMPARE(report.value(QLatin1String("first_address")).toString(),
+                 QStringLiteral("0x08000000"));
+        QCOMPARE(report.value(QLatin1String("last_address")).toString(),
+                 QStringLiteral("0x08008C1B"));
+        QCOMPARE(report.value(QLatin1String("chunks")).toInt(), 141);
+        QVERIFY2(upgrade.err.isEmpty(), qPrintable(upgrade.err));
+    } else {
+        QCOMPARE(upgrade.out,
+                 QStringLiteral("Bootloader version 2.2, chip ID 0x0410 (STM32F10xxx "
+                                "medium-density).\nFirmware_1: 35868 bytes in 141 chunks to "
+                                "0x08000000-0x08008C1B, and the firmware record to "
+                                "0x0801FC00-0x0801FC07.\nFirmware upgrade complete: the pedal "
+                                "now runs Firmware_1.\n"));
+        // Not a terminal: a line every tenth of the chunks the bootloader acknowledged.
+        QVERIFY2(upgrade.err.contains(QLatin1String("\n71 of 141 chunks acknowledged\n")) &&
+                     upgrade.err.endsWith(QLatin1String("\n141 of 141 chunks acknowledged\n")),
+                 qPrintable(upgrade.err));
+    }
     // The new firmware runs and says its version.
     const Run info = run_cli(QStringList{"info", "--json"} + port);
     QCOMPARE(info.exit_code, 0);
-    const QJsonObject json = QJsonDocument::fromJson(info.out.toUtf8()).object();
+    const QJsonObject state = QJsonDocument::fromJson(info.out.toUtf8()).object();
     kx::ScriptedDialogs dialogs;
     const kx::ResourceStore store(dialogs);
     const auto version =
         kx::firmware_version_of(store.raw(QStringLiteral("FIRMWARE_1")).value_or(""));
     QVERIFY(version);
-    QCOMPARE(json.value(QLatin1String("firmware_version")).toInt(), int(*version));
+    QCOMPARE(state.value(QLatin1String("firmware_version")).toInt(), int(*version));
     server.terminate();
     server.waitForFinished(5000);
 }
 
+// On a terminal the upgrade says what it will write and asks first; "n" sends nothing at all.
+// script(1) gives kestrel-x a terminal.
+void TestCli::firmware_asks_on_a_terminal() {
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("script (util-linux) is not installed");
+    QProcess server;
+    const QString log = m_dir.filePath(QStringLiteral("bootloader.log"));
+    server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--bootloader"),
+                           QStringLiteral("--log"), log});
+    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
+    const QString port = QString::fromLocal8Bit(server.readLine()).trimmed();
+    QProcess process;
+    process.start(script, {QStringLiteral("-qec"),
+                           QStringLiteral("'%1' firmware upgrade --port '%2'").arg(kProgram, port),
+                           QStringLiteral("/dev/null")});
+    QVERIFY(process.waitForStarted(5000));
+    QString seen;
+    QElapsedTimer timer;
+    timer.start();
+    while (!seen.contains(QLatin1String("[y/N]")) && timer.elapsed() < 20000) {
+        process.waitForReadyRead(500);
+        seen += QString::fromLocal8Bit(process.readAll());
+    }
+    QVERIFY2(seen.contains(QLatin1String("Firmware_1: 35868 bytes in 141 chunks to "
+                                         "0x08000000-0x08008C1B")),
+             qPrintable(seen));
+    process.write("n\n");
+    QVERIFY(process.waitForFinished(20000));
+    seen += QString::fromLocal8Bit(process.readAll());
+    QVERIFY2(process.exitCode() == 1, qPrintable(seen));
+    QVERIFY2(seen.contains(QLatin1String("Nothing was sent")), qPrintable(seen));
+    server.terminate();
+    server.waitForFinished(5000);
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray received = file.readAll();
+    QVERIFY2(!received.contains(" RX "), received.constData());
+}
+
 void TestCli::firmware_refused_data() {
     QTest::addColumn<QByteArray>("file"); // "-": no file argument, empty: a missing file
+    QTest::addColumn<bool>("yes");
     QTest::addColumn<int>("exit_code");
     QTest::addColumn<QString>("error");
-    QTest::newRow("missing file") << QByteArray() << 2 << "Error loading file";
-    QTest::newRow("empty file") << QByteArray("\0", 0) << 2 << "is empty";
-    QTest::newRow("too large") << QByteArray(130 * 1024, '\xFF') << 2 << "cannot be written";
+    QTest::newRow("missing file") << QByteArray() << true << 2
+                                  << "Error loading file: " + m_dir.filePath("firmware.bin");
+    QTest::newRow("empty file") << QByteArray("\0", 0) << true << 2 << "firmware.bin: ";
+    QTest::newRow("too large") << QByteArray(130 * 1024, '\xFF') << true << 2
+                               << "cannot be written";
+    // No terminal to ask on, and no --yes: not even the bootloader check goes out.
+    QTest::newRow("without --yes") << QByteArray("-") << false << 2 << "give --yes";
     // The served pedal runs its firmware, not the bootloader.
-    QTest::newRow("not in the bootloader") << QByteArray("-") << 3 << "not in its bootloader";
+    QTest::newRow("not in the bootloader")
+        << QByteArray("-") << true << 1 << "not in its bootloader";
 }
 
 void TestCli::firmware_refused() {
     QFETCH(QByteArray, file);
+    QFETCH(bool, yes);
     QFETCH(int, exit_code);
     QFETCH(QString, error);
     QStringList arguments{QStringLiteral("firmware"), QStringLiteral("upgrade")};
+    if (yes)
+        arguments << QStringLiteral("--yes");
+    const qsizetype received_before = received_messages().size();
     if (file != "-") {
         const QString path = m_dir.filePath(QStringLiteral("firmware.bin"));
         QFile::remove(path);
@@ -465,7 +820,11 @@ void TestCli::firmware_refused() {
     const Run run = run_cli(arguments + QStringList{QStringLiteral("--port"), m_port});
     QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
     QVERIFY2(run.err.contains(error), qPrintable(describe(run)));
+    // Every failure is one line.
+    QVERIFY2(run.err.count('\n') == 1, qPrintable(describe(run)));
     QVERIFY2(run.out.isEmpty(), qPrintable(describe(run)));
+    if (exit_code == 2)
+        QCOMPARE(received_messages().size(), received_before);
 }
 
 void TestCli::diagnose_data() {

@@ -116,8 +116,10 @@ void TestCliEditorPresets::editor_preset_loads_with_the_command_line() {
 
 void TestCliEditorPresets::command_line_preset_loads_in_the_editor() {
     const QList<int> written{101, 202, 303, 1023};
+    // --raw: the switch (index 3) takes its raw value too.
     for (int i = 0; i < written.size(); ++i)
-        cli({QStringLiteral("set"), QString::number(i), QString::number(written[i])});
+        cli({QStringLiteral("set"), QStringLiteral("--raw"), QString::number(i),
+             QString::number(written[i])});
     const QString path = f.path(QStringLiteral("from-cli.txt"));
     QCOMPARE(cli({QStringLiteral("preset"), QStringLiteral("save"), path}),
              QStringLiteral("saved %1 to %2\n").arg(kEffect, path));
