@@ -233,13 +233,26 @@ void keep_inside_screen(QWidget* window) {
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QRect frame = window->frameGeometry();
+    QRect frame = window->frameGeometry();
+    // Before its first showing a window has no frame yet: take another window's, which the
+    // same window manager draws.
+    if (frame == window->geometry())
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            if (other != window && other->isVisible() &&
+                other->frameGeometry() != other->geometry()) {
+                const QRect g = window->geometry();
+                const QRect og = other->geometry();
+                const QRect of = other->frameGeometry();
+                frame = g.adjusted(of.left() - og.left(), of.top() - og.top(),
+                                   of.right() - og.right(), of.bottom() - og.bottom());
+                break;
+            }
     const QSize decoration = frame.size() - window->size();
     if (window->minimumSize() != window->maximumSize() &&
         (frame.width() > area.width() || frame.height() > area.height()))
         window->resize(std::min(window->width(), area.width() - decoration.width()),
                        std::min(window->height(), area.height() - decoration.height()));
-    const QSize size = window->frameGeometry().size();
+    const QSize size = window->size() + decoration;
     // A window larger than the area keeps its top left corner (and title bar) inside.
     const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - size.width()));
     const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - size.height()));
