@@ -24,7 +24,7 @@ void TformMain::menuLoadIRClick() {
     // it goes again.
     const bool shown_before = form->isVisible();
     form->show_howto();
-    const auto hide_unless_shown_before = qScopeGuard([form, shown_before] {
+    auto hide_unless_shown_before = qScopeGuard([form, shown_before] {
         if (!shown_before)
             form->hide();
     });

@@ -234,6 +234,7 @@ void keep_inside_screen(QWidget* window) {
         return;
     const QRect area = screen->availableGeometry();
     QRect frame = window->frameGeometry();
+    const bool framed = frame != window->geometry();
     // Before its first showing a window has no frame yet: take another window's, which the
     // same window manager draws.
     if (frame == window->geometry())
@@ -256,9 +257,14 @@ void keep_inside_screen(QWidget* window) {
     // A window larger than the area keeps its top left corner (and title bar) inside.
     const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - size.width()));
     const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - size.height()));
-    // By the frame's shift: what move() places (the frame or the client area) varies.
-    if (QPoint(x, y) != frame.topLeft())
+    // A window not yet framed is placed by its frame's corner; a framed one is moved by the
+    // frame's shift, as what pos() gives then varies by platform.
+    if (QPoint(x, y) == frame.topLeft())
+        return;
+    if (framed)
         window->move(window->pos() + QPoint(x, y) - frame.topLeft());
+    else
+        window->move(x, y);
 }
 
 void fit_design_to_text(QWidget* window) {

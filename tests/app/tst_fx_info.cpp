@@ -83,12 +83,15 @@ void TestFXInfo::click_effect(const QString& name) {
     emit main().lstEffects->itemClicked(items.first());
 }
 
-// Beside the parameters window, as far as the screen lets it be.
+// Beside the parameters window, or moved left just enough for its client area to show whole.
 QPoint TestFXInfo::beside_parameters() const {
     const QRect frame = f->windows->formFXParameters->frameGeometry();
     const QRect area = f->windows->formFXInfo->screen()->availableGeometry();
-    const int width = f->windows->formFXInfo->frameGeometry().width();
-    return {std::min(frame.x() + frame.width(), area.right() + 1 - width), frame.y()};
+    const QRect info_frame = f->windows->formFXInfo->frameGeometry();
+    const QRect info_area = f->windows->formFXInfo->geometry();
+    const int inside =
+        area.right() + 1 - info_area.width() - (info_area.left() - info_frame.left());
+    return {std::min(frame.x() + frame.width(), inside), frame.y()};
 }
 
 void TestFXInfo::every_effect_has_its_page_data() {
