@@ -194,7 +194,7 @@ void TformMain::btnStoreSettingsOnPedalClick() {
         report_pedal_error(sent.failure());
         return;
     }
-    m_context.clock.sleep_ms(kStoreSettingsPauseMs);
+    communication().pause_ms(kStoreSettingsPauseMs, &m_context.clock);
 }
 
 void TformMain::menuMIDIchannelsClickItem(QAction* item) {

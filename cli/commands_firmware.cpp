@@ -48,6 +48,19 @@ Result<LoadedFirmware> firmware_from_file(const QString& path) {
                           bytes_to_hex(bytes)};
 }
 
+// A stopped upgrade names what to run next: this program has no buttons.
+UpgradeAdvice command_line_advice() {
+    UpgradeAdvice advice;
+    advice.start_again = QStringLiteral("Run kestrel-x firmware upgrade again to start over.");
+    advice.reconnect = QStringLiteral("Power the pedal up with its footswitch held, then run "
+                                      "kestrel-x firmware upgrade again to start over.");
+    advice.check_started =
+        QStringLiteral("Run kestrel-x info to find out: if it names the pedal's firmware "
+                       "version, the new firmware runs; if the pedal does not answer, it is still "
+                       "in its bootloader, and kestrel-x firmware upgrade starts over.");
+    return advice;
+}
+
 QString address_hex(quint32 address) {
     return QStringLiteral("0x") + address_text(address);
 }
@@ -163,6 +176,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
     session.log().print_line(QLatin1String(kLogFirmwareNumBytes) + QString::number(bytes));
     FirmwareUpgradeOperation upgrade(session.comm(), session.log(), session.clock());
     upgrade.set_image(std::move(*image));
+    upgrade.set_advice(command_line_advice());
     Status result;
     int acknowledged = 0;
     {

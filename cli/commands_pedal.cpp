@@ -16,9 +16,9 @@ namespace kx::cli {
 
 namespace {
 
-// A message without an answer must be out of the chip before the program closes it, and the
-// pedal takes this long to act on a store.
-constexpr int kSettleMs = 100;
+// A message without an answer must have left for the pedal before the program closes the
+// port; this is the longest that may take.
+constexpr int kSentLimitMs = 1000;
 
 int usage(const QString& message) {
     return usage_error(message);
@@ -37,7 +37,8 @@ Result<ParameterReply> request_state(Session& session, const RunningEffect& effe
 int send_and_settle(Session& session, const QByteArray& message) {
     if (const Status sent = session.comm().send_message(message); !sent)
         return session.fail(sent.failure());
-    session.clock().sleep_ms(kSettleMs);
+    if (const Status out = session.comm().wait_until_sent(kSentLimitMs); !out)
+        return session.fail(out.failure());
     return kExitOk;
 }
 

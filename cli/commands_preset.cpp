@@ -20,7 +20,8 @@ namespace {
 
 constexpr char kSave[] = "save";
 constexpr char kLoad[] = "load";
-constexpr int kSettleMs = 100;
+// The longest the preset's messages may take to leave for the pedal before the port closes.
+constexpr int kSentLimitMs = 1000;
 
 void print_done(Session& session, const QString& action, const QString& path,
                 const RunningEffect& effect) {
@@ -114,7 +115,8 @@ int load(Session& session, const QString& path) {
         if (const Status sent = session.comm().send_message(message); !sent)
             return session.fail(sent.failure());
     }
-    session.clock().sleep_ms(kSettleMs);
+    if (const Status out = session.comm().wait_until_sent(kSentLimitMs); !out)
+        return session.fail(out.failure());
     print_done(session, QLatin1String(kLoad), path, *effect);
     return kExitOk;
 }

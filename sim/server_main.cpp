@@ -123,7 +123,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("reply-delay-ms"),
         QStringLiteral("Answer every command <ms> milliseconds late (a slow pedal)."),
         QStringLiteral("ms"));
-    parser.addOptions({bootloader, instant, log_file, reply_delay});
+    const QCommandLineOption latency_timer(
+        QStringLiteral("latency-timer-ms"),
+        QStringLiteral("The chip's latency timer: <ms> milliseconds before a partial USB packet "
+                       "reaches the host (16, or 1 for a port marked low latency)."),
+        QStringLiteral("ms"));
+    parser.addOptions({bootloader, instant, log_file, reply_delay, latency_timer});
     parser.process(app);
 
     ServerLog log;
@@ -156,6 +161,14 @@ int main(int argc, char* argv[]) {
     pedal.set_history_enabled(false);
     if (parser.isSet(reply_delay))
         pedal.inject_extra_delay_us(parser.value(reply_delay).toLongLong() * 1000);
+    if (parser.isSet(latency_timer)) {
+        const int ms = parser.value(latency_timer).toInt();
+        if (ms < 1 || ms > 255) {
+            std::fprintf(stderr, "the latency timer takes 1 to 255 ms\n");
+            return 1;
+        }
+        pedal.set_latency_timer_ms(ms);
+    }
     pedal.set_note_sink([&log](qint64 at_us, const QString& text) { log.line(at_us, text); });
     log.line(0, QStringLiteral("serving %1%2%3")
                     .arg(QString::fromLatin1(pty.path),

@@ -204,6 +204,7 @@ void VirtualPedal::clear_faults() {
     m_silent = false;
     m_garbage.clear();
     m_context.nack_countdown = 0;
+    m_context.answer_fault_countdown = 0;
     m_unplug_countdown = 0;
     m_context.extra_delay_us = 0;
     m_context.dead_flash_cell = -1;

@@ -8,6 +8,12 @@
 
 #include <sys/stat.h>
 
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -18,6 +24,12 @@ namespace {
 
 // Extra time a write may take beyond twice its wire time before it counts as failed.
 constexpr qint64 kWriteSlackMs = 1000;
+// The chip's latency timer as the system's driver sets it: 1 ms with the port's low-latency
+// flag, its usual 16 ms without.
+constexpr quint8 kLowLatencyMs = 1;
+constexpr quint8 kUsualLatencyMs = 16;
+// How often a wait for written bytes to leave looks again.
+constexpr int kSentPollMs = 1;
 
 int status_of(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -300,6 +312,67 @@ int QtSerialDriver::set_timeouts(FtHandle handle, quint32 /*read_ms*/, quint32 w
     // Reads take only queued bytes and never wait, so only the write limit has a use here.
     open->write_timeout_ms = write_ms;
     return FT_OK;
+}
+
+int QtSerialDriver::set_latency_timer(FtHandle handle, quint8 ms) {
+    Open* open = find(handle);
+    if (!open)
+        return FT_INVALID_HANDLE;
+#ifdef Q_OS_LINUX
+    // The kernel's FTDI driver lowers the chip's timer to 1 ms while the port is marked low
+    // latency; other serial ports and pseudo-terminals refuse the request.
+    const int fd = int(open->port->handle());
+    serial_struct serial{};
+    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return FT_OTHER_ERROR;
+    if (ms < kUsualLatencyMs)
+        serial.flags |= ASYNC_LOW_LATENCY;
+    else
+        serial.flags &= ~ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &serial) == 0 ? FT_OK : FT_OTHER_ERROR;
+#else
+    (void)ms;
+    return FT_OTHER_ERROR;
+#endif
+}
+
+int QtSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
+    Open* open = find(handle);
+    if (!open)
+        return FT_INVALID_HANDLE;
+#ifdef Q_OS_LINUX
+    const int fd = int(open->port->handle());
+    serial_struct serial{};
+    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return FT_OTHER_ERROR;
+    ms = (serial.flags & ASYNC_LOW_LATENCY) ? kLowLatencyMs : kUsualLatencyMs;
+    return FT_OK;
+#else
+    (void)ms;
+    return FT_OTHER_ERROR;
+#endif
+}
+
+int QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+    Open* open = find(handle);
+    if (!open)
+        return FT_INVALID_HANDLE;
+    // The port has handed every byte to the system once a write returns; the system's output
+    // queue is then watched until it is empty.
+    QDeadlineTimer deadline(std::max(timeout_ms, 0));
+#ifdef Q_OS_LINUX
+    const int fd = int(open->port->handle());
+    for (;;) {
+        int queued = 0;
+        if (fd < 0 || ::ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0)
+            return FT_OK;
+        if (deadline.hasExpired())
+            return FT_IO_ERROR;
+        ::usleep(kSentPollMs * 1000);
+    }
+#else
+    return deadline.hasExpired() ? FT_IO_ERROR : FT_OK;
+#endif
 }
 
 void QtSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {

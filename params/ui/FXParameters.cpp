@@ -552,7 +552,7 @@ Status TformFXParameters::assign_to_pedal() {
     report(status);
     if (status) {
         set_main_button(ConnectionUi::Control::btnAssign, false);
-        m_clock->sleep_ms(kAssignHold_ms);
+        m_comm->pause_ms(kAssignHold_ms, m_clock);
         set_main_button(ConnectionUi::Control::btnAssign, true);
     }
     return status;
