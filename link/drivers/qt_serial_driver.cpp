@@ -1,5 +1,7 @@
 #include "link/drivers/qt_serial_driver.h"
 
+#include "link/drivers/usb_serial_ports.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -90,11 +92,18 @@ QtSerialDriver::~QtSerialDriver() = default;
 
 QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() {
     QList<Entry> entries;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        if (!info.hasVendorIdentifier() || info.vendorIdentifier() != kFtdiVendorId)
-            continue;
-        entries.append(
-            {info.serialNumber().toLatin1(), info.description().toLatin1(), info.systemLocation()});
+    bool from_device_tree = false;
+    for (const UsbSerialPort& port : list_usb_serial_ports(kFtdiVendorId, &from_device_tree))
+        entries.append({port.serial, port.description, port.location});
+    // Where there is no such tree, Qt looks in its own way (which, on Linux, asks udev about
+    // every tty and is the slowest part of the editor's start).
+    if (!from_device_tree) {
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+            if (!info.hasVendorIdentifier() || info.vendorIdentifier() != kFtdiVendorId)
+                continue;
+            entries.append({info.serialNumber().toLatin1(), info.description().toLatin1(),
+                            info.systemLocation()});
+        }
     }
     m_problems.clear(); // only the newest listing counts
     for (const QString& path : m_port_paths) {
