@@ -80,6 +80,8 @@ ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWi
     setWindowTitle(QString::fromLatin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
 
+    // The summary may quote a device's own name.
+    lblSummary->setTextFormat(Qt::PlainText);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setWordWrap(true);
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "base/accessibility.h"
 #include "base/dialogs.h"
+#include "base/plain_text.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"
@@ -53,6 +54,8 @@ QString text(const char* latin1) {
 
 QLabel* make_label(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* label = new QLabel(text(caption), parent);
+    // The pedal's answers and the system's messages are shown here: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     return label;
@@ -193,6 +196,7 @@ void TformMain::build_controls() {
     // The free space of the left column, under "?": room for two or three lines of text.
     lblStatusLine = new QLabel(this);
     lblStatusLine->setObjectName(QStringLiteral("lblStatusLine"));
+    lblStatusLine->setTextFormat(Qt::PlainText);
     lblStatusLine->setGeometry(8, 311, 175, 73);
     lblStatusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblStatusLine->setWordWrap(true);
@@ -363,7 +367,7 @@ void TformMain::show_status_text(const QString& status) {
     shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     shown.replace(QLatin1Char('_'), QStringLiteral("_\u200B"));
     lblStatusLine->setText(shown);
-    lblStatusLine->setToolTip(status);
+    lblStatusLine->setToolTip(plain_tooltip(status));
     lblStatusLine->setAccessibleDescription(status);
     if (status.isEmpty())
         TimerStatusLine.stop();

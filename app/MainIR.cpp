@@ -3,10 +3,10 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ImpulseResponse.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -35,14 +35,12 @@ void TformMain::menuLoadIRClick() {
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.errorString());
+    const auto file = OutsideFile::open(path, kWavFileFormat);
+    if (!file) {
+        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.error());
         return;
     }
-    const IrImportRequest request{file_name, file.readAll(),
-                                  m_context.selection.selected_effect_name};
-    file.close();
+    const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name};
 
     Dialogs& dialogs = m_context.dialogs;
     const auto imported =

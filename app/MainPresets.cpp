@@ -118,8 +118,7 @@ std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
         return std::nullopt;
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
-        m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
-                                  QStringLiteral(": ") + lines.error());
+        m_context.dialogs.message(latin1(kErrorLoadingFile) + lines.error());
         return std::nullopt;
     }
     return *lines;

@@ -10,15 +10,24 @@ namespace {
 QString title() {
     return QApplication::applicationDisplayName();
 }
+
+// Messages carry text from outside (a server's answer, a file's name, the pedal's reply): a
+// box shows it as it is, never as markup that could bring its own headings and links.
+int show_box(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+             QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title(), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
 } // namespace
 
 void WidgetDialogs::message(const QString& text) {
-    QMessageBox::information(m_parent, title(), text, QMessageBox::Ok);
+    show_box(m_parent, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 Dialogs::Answer WidgetDialogs::confirm(const QString& text) {
-    const auto button =
-        QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No);
+    const int button =
+        show_box(m_parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     if (button == QMessageBox::No)

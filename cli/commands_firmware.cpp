@@ -1,4 +1,5 @@
 // The firmware upgrade and the connection doctor from the command line.
+#include "base/outside_file.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
@@ -10,7 +11,6 @@
 #include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -38,14 +38,11 @@ constexpr quint16 kPedalChipId = 0x0410;
 constexpr char kPedalChipName[] = "STM32F10xxx medium-density";
 
 Result<LoadedFirmware> firmware_from_file(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("Error loading file: %1: %2").arg(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Error{QStringLiteral("Error loading file: %1: %2").arg(path, file.errorString())};
-    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, bytes,
-                          bytes_to_hex(bytes)};
+    const auto bytes = read_outside_file(path, kFirmwareFileFormat);
+    if (!bytes)
+        return Error{QStringLiteral("Error loading file: ") + bytes.error()};
+    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, *bytes,
+                          bytes_to_hex(*bytes)};
 }
 
 // A stopped upgrade names what to run next: this program has no buttons.

@@ -77,7 +77,7 @@ int load(Session& session, const QString& path) {
     // The file is read and checked before the pedal is reached.
     const auto lines = read_preset_file(path);
     if (!lines)
-        return usage_error(QStringLiteral("Error loading file: %1: %2").arg(path, lines.error()));
+        return usage_error(QStringLiteral("Error loading file: ") + lines.error());
     const auto preset = parse_preset(*lines);
     if (!preset)
         return usage_error(QStringLiteral("%1: %2").arg(path, preset.error()));

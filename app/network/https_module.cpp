@@ -25,13 +25,28 @@ public:
         network_request.setHeader(QNetworkRequest::UserAgentHeader, request.user_agent);
         m_reply = m_manager.sendCustomRequest(network_request, request.method);
         const qint64 max_bytes = request.max_body_bytes;
-        QObject::connect(m_reply, &QNetworkReply::downloadProgress, &m_manager,
-                         [this, max_bytes](qint64 received, qint64) {
-                             if (received > max_bytes && m_reply) {
-                                 m_too_long = true;
-                                 m_reply->abort();
-                             }
+        // The network layer stops taking bytes from the server once one more than the limit is
+        // held, so a long answer is never buffered: it is given up as soon as it is seen.
+        m_reply->setReadBufferSize(max_bytes + 1);
+        const auto give_up_when_too_long = [this, max_bytes](qint64 bytes) {
+            if (bytes > max_bytes && m_reply && !m_too_long) {
+                m_too_long = true;
+                m_reply->abort();
+            }
+        };
+        QObject::connect(
+            m_reply, &QNetworkReply::metaDataChanged, &m_manager, [this, give_up_when_too_long] {
+                give_up_when_too_long(
+                    m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()
+                            : 0);
+            });
+        QObject::connect(m_reply, &QNetworkReply::readyRead, &m_manager,
+                         [this, give_up_when_too_long] {
+                             give_up_when_too_long(m_reply ? m_reply->bytesAvailable() : 0);
                          });
+        QObject::connect(
+            m_reply, &QNetworkReply::downloadProgress, &m_manager,
+            [give_up_when_too_long](qint64 received, qint64) { give_up_when_too_long(received); });
         QObject::connect(m_reply, &QNetworkReply::finished, &m_manager,
                          [this, max_bytes] { finished(max_bytes); });
     }

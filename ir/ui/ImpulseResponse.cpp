@@ -50,6 +50,9 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     lblHowTo->setWordWrap(true);
     lblHowTo->setText(
         impulse_response_howto().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The summary names the file, which may be called anything.
+    lblSummary->setTextFormat(Qt::PlainText);
+    lblEnergy->setTextFormat(Qt::PlainText);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblEnergy->setObjectName(QStringLiteral("lblEnergy"));

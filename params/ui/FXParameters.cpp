@@ -4,6 +4,7 @@
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/plain_text.h"
 #include "library/hex_text.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
@@ -162,8 +163,9 @@ void TformFXParameters::clear_rows() {
 QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint) {
     // Named by its text, as a reader shows it.
     auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(kLabelX, row_y(row), kLabelWidth, kWidgetHeight);
-    label->setToolTip(hint);
+    label->setToolTip(plain_tooltip(hint));
     label->show();
     return label;
 }
@@ -250,6 +252,7 @@ bool TformFXParameters::build_rows() {
             m_log->print_line(entry.state0_text);
             m_log->print_line(entry.state1_text);
             auto* state = new QLabel(entry.state0_text, this);
+            state->setTextFormat(Qt::PlainText);
             state->setObjectName(QStringLiteral("lblSwitchState%1").arg(i));
             state->setGeometry(kStateLabelX, row_y(i), kStateLabelWidth, kWidgetHeight);
             state->show();

@@ -1,6 +1,7 @@
 // Save Configuration and Load Configuration through the main window's File menu, over scripted
 // dialogs; and once end to end against the in-process virtual pedal with real timing.
 #include "editor_fixture.h"
+#include "support/hostile_files.h"
 #include "support/log_tap.h"
 
 #include "app/Main.h"
@@ -97,6 +98,8 @@ private slots:
     void round_trip_through_the_window();
     void load_is_refused_and_changes_nothing_data();
     void load_is_refused_and_changes_nothing();
+    void hostile_preset_files_data();
+    void hostile_preset_files();
     void preset_of_another_effect_asks_first_data();
     void preset_of_another_effect_asks_first();
     void end_to_end_with_the_pedal();
@@ -514,6 +517,36 @@ void TestPresets::end_to_end_with_the_pedal() {
     const int options = int(window.description().controls.at(last).options.size());
     QCOMPARE(multi_switch_option_from_value(read_back[last], options),
              multi_switch_option_from_value(saved[last], options));
+}
+
+void TestPresets::hostile_preset_files_data() {
+    hostile_files::add_rows();
+}
+
+// A pipe, a device, a folder or a huge file chosen as a preset is refused at once with its
+// reason, and nothing changes.
+void TestPresets::hostile_preset_files() {
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    const QStringList view = shown(parameters());
+    QDir().mkpath(f->path(kPresetDir));
+    const QString path = preset_path(QStringLiteral("hostile.txt"));
+    QVERIFY(hostile_files::make(kind, path));
+    f->dialogs.files << path;
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+
+    main().menuLoadConfiguration->trigger();
+
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    QVERIFY2(f->dialogs.messages.first().startsWith(QStringLiteral("Error loading file: ") +
+                                                    QDir::toNativeSeparators(path) +
+                                                    QStringLiteral(": ")),
+             qPrintable(f->dialogs.messages.first()));
+    QVERIFY2(f->dialogs.messages.first().contains(refusal),
+             qPrintable(f->dialogs.messages.first()));
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+    QCOMPARE(shown(parameters()), view);
 }
 
 QTEST_MAIN(TestPresets)

@@ -7,12 +7,14 @@
 #include "app/NewVersionMsg.h"
 #include "app/PrintConsole.h"
 #include "app/version_client.h"
+#include "base/widget_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -23,6 +25,7 @@
 #include <QSslServer>
 #include <QSslSocket>
 #include <QTcpServer>
+#include <QTextDocument>
 
 using namespace kx;
 
@@ -55,6 +58,8 @@ struct Route {
     QByteArray body;
     int delay_ms = 150; // keeps the answer back, so the test sees the windows working meanwhile
     bool silent = false;
+    // After the headers, 100 MB of body sent as fast as the client takes it (body unused).
+    bool endless = false;
 };
 
 // A small HTTPS server: answers every request with its route and records the request lines.
@@ -78,6 +83,7 @@ public:
     Route second; // the answer to a request of any other path
     QList<QByteArray> requests;
     bool listening = false;
+    qint64 endless_bytes_sent = 0; // of an endless body, taken by the client's side so far
 
 private:
     void accept() {
@@ -95,6 +101,10 @@ private:
                     request_line.contains(" " + kVersionPath + " ") ? route : second;
                 if (answer.silent)
                     return;
+                if (answer.endless) {
+                    send_endless(socket, answer.headers);
+                    return;
+                }
                 QTimer::singleShot(answer.delay_ms, socket, [socket, answer] {
                     socket->write("HTTP/1.1 " + answer.status +
                                   "\r\nContent-Length: " + QByteArray::number(answer.body.size()) +
@@ -104,6 +114,23 @@ private:
                 });
             });
         }
+    }
+
+    // Keeps one block in flight, so the count says what the client let through.
+    void send_endless(QTcpSocket* socket, const QByteArray& headers) {
+        constexpr qint64 kTotal = 100 * 1024 * 1024;
+        const QByteArray block(64 * 1024, '1');
+        socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n" + headers + "\r\n");
+        const auto more = [this, socket, block] {
+            if (socket->bytesToWrite() == 0 && endless_bytes_sent < kTotal &&
+                socket->state() == QAbstractSocket::ConnectedState) {
+                socket->write(block);
+                endless_bytes_sent += block.size();
+            }
+        };
+        QObject::connect(qobject_cast<QSslSocket*>(socket), &QSslSocket::encryptedBytesWritten,
+                         this, more);
+        more();
     }
 
     QSslServer server;
@@ -128,10 +155,14 @@ private slots:
     void checks_against_a_server();
     void runs_once_a_second_after_start();
     void gives_up_on_a_silent_server();
+    void stops_reading_at_the_limit_data();
+    void stops_reading_at_the_limit();
     void hands_over_to_the_updater_data();
     void hands_over_to_the_updater();
 
 private:
+    void verify_shown_as_text(TformMain& w, const QString& text);
+
     QTemporaryDir m_certificates;
     QSslCertificate m_trusted;
     QSslKey m_trusted_key;
@@ -239,6 +270,17 @@ void TestVersionCheck::checks_against_a_server_data() {
     QTest::newRow("over-long answer")
         << "trusted" << ok << QByteArray() << QByteArray(5000, '1') << true << unchanged << false
         << failed + "the server's answer is longer than 4096 bytes" << false;
+    << "trusted" << ok << QByteArray() << QByteArray(5000, '1') << true << unchanged << true
+    << failed + "the server's answer is longer than 4096 bytes";
+    // Markup from the server is the server's text, shown as it is.
+    QTest::newRow("HTML in the reason phrase")
+        << "trusted" << QByteArray("404 <h1>Gone</h1><a href=\"https://x.example/\">Update</a>")
+        << QByteArray() << QByteArray() << true << unchanged << true
+        << "Error: <h1>Gone</h1><a href=\"https://x.example/\">Update</a>";
+    QTest::newRow("HTML in the body")
+        << "trusted" << ok << QByteArray()
+        << QByteArray("<h1>New!</h1><a href=\"https://x.example/\">Update</a>") << true << unchanged
+        << true << "Error: the version page holds \"<h1>New!</h1>";
     QTest::newRow("redirect to plain HTTP")
         << "trusted" << QByteArray("302 Found") << QByteArray("Location: http://127.0.0.1:%1/v\r\n")
         << QByteArray() << true << unchanged << false << failed + "Insecure redirect" << false;
@@ -350,6 +392,8 @@ void TestVersionCheck::checks_against_a_server() {
         QCOMPARE(https.requests, QList<QByteArray>());
     }
     QVERIFY(!plain.hasPendingConnections());
+    if (error.contains(QLatin1Char('<')))
+        verify_shown_as_text(w, f->dialogs.messages.first());
 }
 
 // Started by its timer, once: the New Version window appears about a second after start-up.
@@ -386,6 +430,59 @@ void TestVersionCheck::gives_up_on_a_silent_server() {
     QCOMPARE(reply.network_error, QStringLiteral("the server did not answer within 0.3 s."));
     QCOMPARE(https.requests.size(), 1);
     QVERIFY(!client.running());
+}
+
+// The box and the status line a user would see show the server's characters, not a heading
+// and a link.
+void TestVersionCheck::verify_shown_as_text(TformMain& w, const QString& text) {
+    WidgetDialogs dialogs(&w);
+    Qt::TextFormat box_format = Qt::RichText;
+    QString box_text;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box_format = box->textFormat();
+            box_text = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    dialogs.message(text);
+    QCOMPARE(box_text, text);
+    QCOMPARE(box_format, Qt::PlainText);
+
+    w.show_status_text(text);
+    QCOMPARE(w.lblStatusLine->textFormat(), Qt::PlainText);
+    QVERIFY2(!w.lblStatusLine->toolTip().contains(QLatin1String("<h1>")),
+             qPrintable(w.lblStatusLine->toolTip()));
+    QTextDocument tooltip;
+    tooltip.setHtml(w.lblStatusLine->toolTip());
+    QCOMPARE(tooltip.toPlainText(), text);
+}
+
+void TestVersionCheck::stops_reading_at_the_limit_data() {
+    QTest::addColumn<QByteArray>("headers");
+    QTest::newRow("length announced") << QByteArray("Content-Length: 104857600\r\n");
+    QTest::newRow("no length, to the end") << QByteArray();
+}
+
+// A 100 MB answer is given up at the limit: the client takes little more than the limit
+// (what the system's socket buffers hold), never the whole body.
+void TestVersionCheck::stops_reading_at_the_limit() {
+    QFETCH(QByteArray, headers);
+    HttpsServer https(m_trusted, m_trusted_key);
+    QVERIFY(https.listening);
+    https.route.endless = true;
+    https.route.headers = headers;
+    VersionClient client;
+    QSignalSpy finished(&client, &VersionClient::finished);
+    QVERIFY(client.send({"GET", QUrl(https.address() + kVersionPath)}));
+    QVERIFY(finished.wait(10000));
+    const auto reply = finished.first().first().value<VersionReply>();
+    QCOMPARE(reply.network_error, QStringLiteral("the server's answer is longer than 4096 bytes."));
+    QVERIFY(reply.body.isEmpty());
+    QVERIFY2(https.endless_bytes_sent < 16 * 1024 * 1024,
+             qPrintable(QString::number(https.endless_bytes_sent)));
 }
 
 void TestVersionCheck::hands_over_to_the_updater_data() {

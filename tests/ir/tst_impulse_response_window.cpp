@@ -30,7 +30,9 @@ IrImport import_of(const QString& effect, const QString& file) {
     ScriptedDialogs dialogs;
     const ResourceStore store(dialogs);
     NullLog log;
-    return import_ir({file, read(file), effect}, store, log, [](const QString&) { return true; })
+    const QByteArray bytes = read(file);
+    MemorySource source(bytes);
+    return import_ir({file, source, effect}, store, log, [](const QString&) { return true; })
         .value();
 }
 
