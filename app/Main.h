@@ -4,6 +4,8 @@
 #include "base/result.h"
 #include "link/connection_ui.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QStringList>
 
 #include <memory>
@@ -64,8 +66,11 @@ QString category_resource(int row);
 
 // How long a status text stays in the main window.
 inline constexpr int kStatusTextShow_ms = 6000;
-// The how-to message of the Impulse Response category, its lines joined by CR LF.
-QString impulse_response_howto();
+// Choosing the Impulse Response category says this in the status line; the IR window, which
+// Load IR shows, has the how-to.
+inline constexpr char kImpulseResponseHint[] =
+    "Impulse Response: choose an effect, then File > Load IR (Ctrl+I) and Upload (Ctrl+U). Load "
+    "IR shows how.";
 
 // The editor's home: the effect catalogue, the pedal buttons and the menus.
 class TformMain : public QWidget, public ConnectionUi {
@@ -113,9 +118,8 @@ public:
     QPushButton* btnGetFXInfo;
     QListWidget* lstCategory;
     QListWidget* lstEffects;
-    QCheckBox* chkFirmwareUpgradeMode;
-    QPushButton* btnUploadFile;
-    QCheckBox* chkLiveRequest;
+    // Kept for the connection, which enables it; never shown, so not in the window.
+    std::unique_ptr<QCheckBox> chkFirmwareUpgradeMode;
     // The status texts, under the pedal buttons.
     QLabel* lblStatusLine;
     QTimer TimerStatusLine;
@@ -133,8 +137,16 @@ public:
     QAction* menuDisconnect;
     QAction* menuDiagnose;
     QAction* menuConnectAutomatically;
+    // The pedal buttons as items of the Connection menu, with their shortcuts; each follows its
+    // button's state.
+    QAction* menuUpload;
+    QAction* menuOpenEffect;
+    QAction* menuRequest;
+    QAction* menuAssign;
+    QAction* menuStoreSettingsOnPedal;
+    // Moves between this window and the parameters window (F6).
+    QAction* menuSwitchWindow;
     QMenu* menuSettings;
-    QAction* menuLiveEnable;
     QMenu* menuLook;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
@@ -142,13 +154,14 @@ public:
     QAction* menuFirmwareUpgradeMode;
     QAction* menuStartFirmwareUpgrade;
     QMenu* menuInfo;
-    QAction* menuQuickStart;
     QAction* menuSupport;
     QAction* menuAppVersion;
     QAction* menuNewAppVersion;
     QAction* menuSerialNumber;
     QAction* menuUpdateNow;
     QAction* menuShowUpdateMsg;
+    // Asks the server now, and shows the answer whatever it is.
+    QAction* menuCheckForUpdates;
 
     QString own_version;
     // The server's version from the last check that got one; empty until then.
@@ -179,6 +192,8 @@ public slots:
     void checkmostrecentversiononwebsite();
     void WebRequestCompleted(const kx::VersionReply& AResponse);
     void menuUpdateNowClick();
+    void menuCheckForUpdatesClick();
+    void menuSwitchWindowClick();
     void menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
     void menuPresetLibraryClick();
@@ -196,6 +211,8 @@ protected:
     // Dropped files; see MainDrop.cpp.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A larger desktop font, or a look's, scales the window so that no caption is cut.
+    void changeEvent(QEvent* event) override;
 
 private:
     void build_controls();
@@ -225,6 +242,10 @@ private:
     void category_click(int row);
     void fill_effect_list();
     bool move_up_or_down(int key);
+    // Return, Enter or Space on a list row does what a click on it does.
+    bool activate_current_row(QListWidget* list, int key);
+    void focus_request();
+    void check_current_look(std::optional<int> look);
     void fx_parameters_closed();
     // The new firmware runs; the firmware window has already turned upgrade mode off.
     void firmware_upgraded();
@@ -253,6 +274,13 @@ private:
     // Disconnect chosen in the menu: no connect by itself until Connect is chosen again.
     bool m_disconnected_by_hand = false;
     VersionClient* m_version_client = nullptr; // made by the first check
+    // The list row clicked last, and when: a double click on it is not a second click.
+    const QListWidgetItem* m_last_clicked = nullptr;
+    QElapsedTimer m_last_click;
+    // The pedal items of the menu, by the button whose state they follow.
+    QHash<QObject*, QAction*> m_button_items;
+    // The running check was asked for in the Info menu: its result is shown, not only logged.
+    bool m_check_on_purpose = false;
 };
 
 } // namespace kx

@@ -8,6 +8,7 @@
 #include "ir/ui/ImpulseResponse.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace kx {
 
@@ -19,6 +20,14 @@ void TformMain::menuLoadIRClick() {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
         return;
+    // The how-to beside the file dialog: which files, and what comes next. Nothing imported,
+    // it goes again.
+    const bool shown_before = form->isVisible();
+    form->show_howto();
+    auto hide_unless_shown_before = qScopeGuard([form, shown_before] {
+        if (!shown_before)
+            form->hide();
+    });
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
@@ -51,6 +60,7 @@ void TformMain::import_ir_file(const QString& path) {
         return;
     }
     m_context.ir_image = imported->image;
+    hide_unless_shown_before.dismiss();
     form->show_import(*imported);
 }
 

@@ -1,5 +1,6 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 
+#include "base/accessibility.h"
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "firmware/loaded_firmware.h"
@@ -49,7 +50,6 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
       m_context(context), m_operation(context.communication, context.log, context.clock) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
     setWindowTitle(latin1(kCaption));
-    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(158, 143);
 
@@ -81,6 +81,7 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
     connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
     connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
             &TformFirmwareUpgrade::show_chunk);
+    fit_design_to_text(this); // a larger desktop font widens it
 }
 
 void TformFirmwareUpgrade::FirmwareSelect() {

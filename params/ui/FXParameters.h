@@ -13,7 +13,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QSlider;
 
@@ -66,6 +65,8 @@ public:
     // The values list and the assignment tables; they outlive the rows.
     FXParametersState& state() { return m_state; }
     const FXParametersState& state() const { return m_state; }
+    // The line between the controls and their boxes, painted from the top row down.
+    int separator_height() const { return m_separator_height; }
 
     // After a parameter request: takes the reply's values into the values list and shows them
     // (setItems). A reply too short for some values leaves those entries and their widgets as
@@ -100,14 +101,16 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnShow();
     void OnClose();
     bool build_rows();
     void clear_rows();
-    QLabel* add_row_label(int row, const QString& text, const QString& hint,
-                          const QString& accessible_row);
+    QLabel* add_row_label(int row, const QString& text, const QString& hint);
+    // Links every row's label to the row's widgets, for screen readers and mnemonics.
+    void link_rows();
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
                        const QString& accessible_row);
     void show_values(const QList<bool>& known);
@@ -157,7 +160,8 @@ private:
     QComboBox* m_bypass_box = nullptr;
     QLabel* m_preset_label = nullptr;
     QComboBox* m_preset_box = nullptr;
-    QFrame* m_separator = nullptr;
+    // Height of the line between the controls and their assignment boxes (0: none).
+    int m_separator_height = 0;
 };
 
 } // namespace kx
