@@ -28,9 +28,10 @@ EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
     formFXInfo = std::make_unique<TformFXInfo>();
     formImpulseResponse = std::make_unique<TformImpulseResponse>();
     formNewVersionMsg = std::make_unique<TformNewVersionMsg>(context);
+    formAssignmentMap = std::make_unique<TformAssignmentMap>(*formFXParameters);
     formMain->set_other_windows({formFirmwareUpgrade.get(), formPrint.get(), formFXParameters.get(),
                                  formFXInfo.get(), formImpulseResponse.get(),
-                                 formNewVersionMsg.get()});
+                                 formNewVersionMsg.get(), formAssignmentMap.get()});
 }
 
 EditorWindows::~EditorWindows() {

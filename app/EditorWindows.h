@@ -6,6 +6,7 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "ir/ui/ImpulseResponse.h"
 #include "library/ui/FXInfo.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 
 #include <QIcon>
@@ -36,6 +37,8 @@ public:
     std::unique_ptr<TformFXInfo> formFXInfo;
     std::unique_ptr<TformImpulseResponse> formImpulseResponse;
     std::unique_ptr<TformNewVersionMsg> formNewVersionMsg;
+    // Made after the seven, from the parameters window whose codes it shows.
+    std::unique_ptr<TformAssignmentMap> formAssignmentMap;
 
 private:
     AppContext& m_context;

@@ -12,6 +12,7 @@
 #include "link/Communication.h"
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
@@ -98,7 +99,7 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_context(context) {
+      m_context(context), m_memory(&context.log) {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(text(kCaption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -241,6 +242,9 @@ void TformMain::build_menus() {
     menuLoadIR = make_item(menuFile, "menuLoadIR", "Load &IR", QKeySequence(Qt::CTRL | Qt::Key_I));
     menuLoadIR->setEnabled(false);
 
+    // Undo and Redo come with the parameters window's undo stack (create_edit_actions).
+    menuEdit = make_menu(this, "menuEdit", "&Edit");
+
     menuConnection = make_menu(this, "menuConnection", "&Connection");
     menuScan = make_item(menuConnection, "menuScan", "&Scan");
     menuConnect = make_item(menuConnection, "menuConnect", "&Connect");
@@ -280,6 +284,7 @@ void TformMain::build_menus() {
     }
 
     menuSettings = make_menu(this, "menuSettings", "&Settings");
+    menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap", "&Assignment Map\u2026");
     menuLook = make_menu(this, "menuLook", "&Look");
     menuSettings->addMenu(menuLook);
     menuMIDI = make_menu(this, "menuMIDI", "&MIDI");
@@ -310,7 +315,8 @@ void TformMain::build_menus() {
     menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update &Message");
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+    for (QMenu* menu :
+         {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
         MenuBar1->addMenu(menu);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,
@@ -337,6 +343,7 @@ void TformMain::build_menus() {
     // After the connect's own handler, which it follows in the order of connection.
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
+    connect(menuAssignmentMap, &QAction::triggered, this, &TformMain::menuAssignmentMapClick);
 }
 
 void TformMain::FormCreate() {
@@ -368,6 +375,7 @@ void TformMain::FormCreate() {
     check_current_look(restore_look(m_context.dialogs, m_context.store));
 
     create_midi_channel_menu();
+    restore_memory();
 }
 
 void TformMain::show_status_text(const QString& status) {
@@ -392,10 +400,12 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
                 &TformMain::fx_parameters_closed);
         m_windows.formFXParameters->attach(communication(), *this, m_context.store,
                                            m_context.dialogs, m_context.log, m_context.clock);
+        create_edit_actions();
     }
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
+    restore_other_places();
 }
 
 void TformMain::create_categories() {
@@ -421,9 +431,14 @@ void TformMain::check_current_look(std::optional<int> look) {
 }
 
 void TformMain::create_midi_channel_menu() {
+    // One channel at a time: the checked item is the channel last set on the pedal.
+    auto* channels = new QActionGroup(menuMIDIchannel);
+    channels->setExclusive(true);
     for (const QString& caption : midi_channel_items()) {
         QAction* item = menuMIDIchannel->addAction(caption);
         item->setObjectName(QStringLiteral("menuMIDIchannel") + caption);
+        item->setCheckable(true);
+        channels->addAction(item);
     }
     connect(menuMIDIchannel, &QMenu::triggered, this, &TformMain::menuMIDIchannelsClickItem);
 }
@@ -464,6 +479,7 @@ void TformMain::category_click(int row) {
     m_context.store.load_resource_text(text(category.resource));
     fill_effect_list();
     m_context.selection.selected_category = text(category.caption);
+    m_memory.set_value(memory_key::kCategory, m_context.selection.selected_category);
     // A hint that goes by itself, not a box on every visit: the IR window shows the how-to.
     if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))
         show_status_text(QString::fromLatin1(kImpulseResponseHint));
@@ -478,6 +494,15 @@ void TformMain::fill_effect_list() {
 void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!Item)
         return;
+    // The click rebuilds the parameters window: its unstored edits are asked about first, and
+    // Cancel leaves the list as it was.
+    if (!keep_or_let_go_of_edits()) {
+        const auto shown =
+            lstEffects->findItems(m_context.selection.selected_effect_name, Qt::MatchExactly);
+        lstEffects->setCurrentItem(shown.isEmpty() ? nullptr : shown.first(),
+                                   QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     SelectionState& selection = m_context.selection;
     // The click highlights its row (a Ctrl+click must not leave it unhighlighted).
     lstEffects->setCurrentItem(Item, QItemSelectionModel::ClearAndSelect);
@@ -485,6 +510,7 @@ void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     m_context.log.print_line(QLatin1String(kLogEffectIndex) + QString::number(index));
     selection.selected_effect_name = Item->text();
     m_context.log.print_line(QLatin1String(kLogSelectedEffect) + selection.selected_effect_name);
+    m_memory.set_value(memory_key::kEffect, selection.selected_effect_name);
     if (!selection.selected_effect_name.isEmpty())
         btnGetFXInfo->setEnabled(true);
 
@@ -650,6 +676,16 @@ void TformMain::menuShowUpdateMsgClick() {
 
 void TformMain::menuFirmwareUpgradeModeClick() {
     communication().firmware_upgrade_mode = menuFirmwareUpgradeMode->isChecked();
+}
+
+void TformMain::menuAssignmentMapClick() {
+    TformAssignmentMap* map = m_windows.formAssignmentMap;
+    if (!map)
+        return;
+    map->refresh();
+    map->show();
+    map->raise();
+    map->activateWindow();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

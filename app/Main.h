@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorMemory.h"
 #include "app/NewVersionMsg.h"
 #include "base/result.h"
 #include "link/connection_ui.h"
@@ -35,6 +36,7 @@ class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
 class TformImpulseResponse;
+class TformAssignmentMap;
 class TformPrint;
 struct PresentPedal;
 
@@ -46,6 +48,7 @@ struct OtherWindows {
     TformFXInfo* formFXInfo = nullptr;
     TformImpulseResponse* formImpulseResponse = nullptr;
     TformNewVersionMsg* formNewVersionMsg = nullptr;
+    TformAssignmentMap* formAssignmentMap = nullptr;
 };
 
 inline constexpr char kImpulseResponseCategory[] = "Impulse Response";
@@ -56,6 +59,13 @@ inline constexpr char kLogArrowDown[] = "arrow down pressed";
 inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
 inline constexpr char kMessageNoEffectSelected[] =
     "Choose an effect in the list first, then upload it.";
+// What the status line says after a write to the pedal.
+inline constexpr char kStatusStored[] = "Settings stored on the pedal";
+inline constexpr char kStatusStoreFailed[] = "The settings were not stored: ";
+inline constexpr char kStatusAssigned[] = "Assignments sent to the pedal";
+inline constexpr char kStatusAssignFailed[] = "The assignments were not sent: ";
+inline constexpr char kStatusMidiSet[] = "MIDI channel set to %1";
+inline constexpr char kStatusMidiFailed[] = "The MIDI channel was not set to %1: ";
 // Pause after the store message, while the pedal writes its flash.
 inline constexpr int kStoreSettingsPauseMs = 100;
 
@@ -131,6 +141,9 @@ public:
     QAction* menuSaveConfiguration;
     QAction* menuPresetLibrary;
     QAction* menuLoadIR;
+    QMenu* menuEdit;
+    QAction* menuUndo = nullptr; // made with the parameters window's undo stack
+    QAction* menuRedo = nullptr;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
@@ -147,6 +160,7 @@ public:
     // Moves between this window and the parameters window (F6).
     QAction* menuSwitchWindow;
     QMenu* menuSettings;
+    QAction* menuAssignmentMap;
     QMenu* menuLook;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
@@ -205,6 +219,7 @@ public slots:
     void btnAssignClick();
     void btnStoreSettingsOnPedalClick();
     void menuMIDIchannelsClickItem(QAction* item);
+    void menuAssignmentMapClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -213,9 +228,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
     // A larger desktop font, or a look's, scales the window so that no caption is cut.
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build_controls();
+    // What the last run left: see MainMemory.cpp.
+    void restore_memory();
+    void restore_selection();
+    void restore_other_places();
+    void remember_places();
+    void check_midi_channel(const QString& caption);
+    // Unstored edits; see MainEdits.cpp.
+    void create_edit_actions();
+    // Asks what to do with unstored edits before they would be lost; false: stay as we are.
+    bool keep_or_let_go_of_edits();
+    void show_unstored(bool unstored);
+    // Store Settings On Pedal; whether the pedal took the settings.
+    bool store_settings();
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
@@ -281,6 +310,7 @@ private:
     QHash<QObject*, QAction*> m_button_items;
     // The running check was asked for in the Info menu: its result is shown, not only logged.
     bool m_check_on_purpose = false;
+    EditorMemory m_memory;
 };
 
 } // namespace kx

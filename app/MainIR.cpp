@@ -1,6 +1,7 @@
 // The main window's "Load IR": imports a WAV file into the selected impulse response effect's
 // image, which the upload then sends.
 #include "app/AppContext.h"
+#include "app/EditorMemory.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
 #include "base/outside_file.h"
@@ -28,9 +29,11 @@ void TformMain::menuLoadIRClick() {
         if (!shown_before)
             form->hide();
     });
+    form->set_folder(m_memory.folder(memory_key::kWavFolder, form->folder()));
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
+    m_memory.set_folder_of(memory_key::kWavFolder, path);
     import_ir_file(path);
 }
 

@@ -103,6 +103,9 @@ std::optional<int> TformMain::find_effect_in_list(const QStringList& lines) cons
 }
 
 void TformMain::btnOpenEffectClick() {
+    // Opening rebuilds the parameters window: its unstored edits are asked about first.
+    if (!keep_or_let_go_of_edits())
+        return;
     Communication& comm = communication();
     if (!comm.exchange_allowed(QStringLiteral("Open FX")))
         return;
@@ -181,20 +184,35 @@ void TformMain::request_parameters() {
 }
 
 void TformMain::btnAssignClick() {
-    if (m_windows.formFXParameters)
-        (void)m_windows.formFXParameters->assign_to_pedal(); // it tells the user itself
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters)
+        return;
+    // It tells the user about a failure, and says when the pedal got the codes.
+    const Status sent = parameters->assign_to_pedal();
+    if (!sent)
+        show_status_text(latin1(kStatusAssignFailed) + sent.error());
 }
 
 void TformMain::btnStoreSettingsOnPedalClick() {
-    const int count = m_windows.formFXParameters ? m_windows.formFXParameters->control_count() : 0;
+    (void)store_settings();
+}
+
+bool TformMain::store_settings() {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    const int count = parameters ? parameters->control_count() : 0;
     const QByteArray message = store_settings_message(count);
     m_context.log.print_line(latin1(kLogStoreSettings) + message_hex(message));
     const Status sent = communication().send_message(message);
     if (!sent) {
         report_pedal_error(sent.failure());
-        return;
+        show_status_text(latin1(kStatusStoreFailed) + sent.error());
+        return false;
     }
     communication().pause_ms(kStoreSettingsPauseMs, &m_context.clock);
+    if (parameters)
+        parameters->mark_stored();
+    show_status_text(latin1(kStatusStored));
+    return true;
 }
 
 void TformMain::menuMIDIchannelsClickItem(QAction* item) {
@@ -206,8 +224,14 @@ void TformMain::menuMIDIchannelsClickItem(QAction* item) {
         return;
     }
     m_context.log.print_line(message_hex(*message));
-    if (const Status sent = communication().send_message(*message); !sent)
+    if (const Status sent = communication().send_message(*message); !sent) {
         report_pedal_error(sent.failure());
+        show_status_text(latin1(kStatusMidiFailed).arg(caption) + sent.error());
+        return;
+    }
+    show_status_text(latin1(kStatusMidiSet).arg(caption));
+    check_midi_channel(caption);
+    m_memory.set_value(memory_key::kMidiChannel, caption);
 }
 
 } // namespace kx

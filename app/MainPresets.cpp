@@ -2,6 +2,7 @@
 // assignments, Load Configuration gives the values back to the parameters window; the Preset
 // Library lists the preset folder and loads from it the same way.
 #include "app/AppContext.h"
+#include "app/EditorMemory.h"
 #include "app/Main.h"
 #include "app/PresetLibrary.h"
 #include "app/Settings.h"
@@ -99,10 +100,12 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
     if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
         return;
     // A path in the folder argument proposes the file name.
+    const QString folder = m_memory.folder(memory_key::kPresetFolder, preset_folder());
     QString path = m_context.dialogs.save_file(latin1(kSaveTitle), latin1(kPresetFilter),
-                                               QDir(preset_folder()).filePath(NameOfFile));
+                                               QDir(folder).filePath(NameOfFile));
     if (path.isEmpty())
         return;
+    m_memory.set_folder_of(memory_key::kPresetFolder, path);
     path = with_preset_extension(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (const Status written = write_preset_file(path, TextContent); !written) {
@@ -111,15 +114,19 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
         return;
     }
     preset_used(path);
+    if (m_windows.formFXParameters)
+        m_windows.formFXParameters->mark_stored();
     m_context.dialogs.message(latin1(kFileSaved) + shown);
 }
 
 std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
     if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
         return std::nullopt;
-    path = m_context.dialogs.open_file(latin1(kOpenTitle), latin1(kPresetFilter), preset_folder());
+    path = m_context.dialogs.open_file(latin1(kOpenTitle), latin1(kPresetFilter),
+                                       m_memory.folder(memory_key::kPresetFolder, preset_folder()));
     if (path.isEmpty())
         return std::nullopt;
+    m_memory.set_folder_of(memory_key::kPresetFolder, path);
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
         m_context.dialogs.message(latin1(kErrorLoadingFile) + lines.error());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kx {
 
@@ -33,6 +34,24 @@ Dialogs::Answer WidgetDialogs::confirm(const QString& text) {
     if (button == QMessageBox::No)
         return Answer::No;
     return Answer::Closed;
+}
+
+int WidgetDialogs::choose(const QString& text, const QStringList& choices) {
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton*> buttons;
+    for (int k = 0; k < choices.size(); ++k) {
+        const bool last = k == choices.size() - 1;
+        buttons << box.addButton(choices.at(k), last     ? QMessageBox::RejectRole
+                                                : k == 0 ? QMessageBox::AcceptRole
+                                                         : QMessageBox::ActionRole);
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    const int chosen = int(buttons.indexOf(box.clickedButton()));
+    return chosen < 0 ? int(choices.size()) - 1 : chosen;
 }
 
 QString WidgetDialogs::open_file(const QString& caption, const QString& filter,

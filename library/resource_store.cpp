@@ -4,6 +4,7 @@
 #include "base/outside_file.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace kx {
 
@@ -63,7 +64,14 @@ std::optional<QByteArray> ResourceStore::raw(const QString& resource_name) const
     const auto it = m_paths.constFind(ascii_upper(resource_name));
     if (it == m_paths.constEnd())
         return std::nullopt;
-    // The store's folder can be pointed elsewhere, so its files are read as any outside file.
+    // The store built into the program (":/store") is no file the system can open; a store
+    // folder pointed elsewhere is read as any outside file.
+    if (it.value().startsWith(QLatin1Char(':'))) {
+        QFile file(it.value());
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll();
+    }
     auto bytes = read_outside_file(it.value(), kResourceFormat);
     if (!bytes)
         return std::nullopt;

@@ -28,6 +28,9 @@ public:
     // OpenDialog1: the WAV file to import, or an empty text when the user cancels. It opens in
     // the folder of the file chosen last.
     QString OpenDialog1Execute(Dialogs& dialogs);
+    // The folder OpenDialog1 opens in; the main window gives it the one remembered last run.
+    QString folder() const { return m_folder; }
+    void set_folder(const QString& folder) { m_folder = folder; }
 
     // Shows the summary of an import with its picture and brings the window to the front.
     void show_import(const IrImport& import);

@@ -5,10 +5,15 @@
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "base/plain_text.h"
+#include "library/fx_info_page.h"
 #include "library/hex_text.h"
+#include "library/resource_store.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "params/control_addresses.h"
+#include "params/pedal_controls.h"
+#include "params/ui/ParameterEdits.h"
+#include "params/ui/PotSlider.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +21,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <cmath>
@@ -25,17 +31,18 @@ namespace kx {
 namespace {
 
 constexpr char kCaption[] = "FX Parameters";
-constexpr int kClientWidth = 373;
 constexpr int kExtraRows = 4;
 constexpr int kPotPause_ms = 1;
 constexpr int kAssignHold_ms = 100;
 
-// The window's layout: row r at y = 25r + 10, widgets 20 high; controls in rows 0..N-1, then
-// bypass, preset and the readbacks. Columns: the row's label, its slider, toggle or list, a
-// line, the assignment box. The lists and boxes are as wide as the looks' padding and arrow
-// need to show their longest option ("Octave+Fifth", "GREEN") whole in 373 pixels.
+// The window's layout: a row of column headings, then row r at y = 25r + 35, widgets 20 high;
+// controls in rows 0..N-1, then bypass, preset and the readbacks. Columns: the row's label, its
+// slider, toggle or list, a pot's value, a line, the assignment box. The lists and boxes are as
+// wide as the looks' padding and arrow need to show their longest option ("Octave+Fifth",
+// "GREEN") whole.
 constexpr int kRowPitch = 25;
-constexpr int kTop = 10;
+constexpr int kHeadingTop = 10;
+constexpr int kTop = kHeadingTop + kRowPitch;
 constexpr int kWidgetHeight = 20;
 constexpr int kLabelX = 10;
 constexpr int kLabelWidth = 140;
@@ -49,10 +56,18 @@ constexpr int kToggleX = kEditX;
 constexpr int kToggleWidth = 24;
 constexpr int kStateLabelX = kToggleX + kToggleWidth + 4;
 constexpr int kStateLabelWidth = kEditX + kEditWidth - kStateLabelX;
-constexpr int kSeparatorX = kEditX + kEditWidth + 6;
+// A pot's value as a number, to read and to type: four digits. The arrow keys, Page Up/Down
+// and the wheel step it; the slider beside it is the mouse's way, so it shows no buttons
+// (which the looks would not draw).
+constexpr int kValueX = kEditX + kEditWidth + 4;
+constexpr int kValueWidth = 48;
+constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
+constexpr int kClientWidth = kBoxX + kBoxWidth + 5;
+constexpr char kHeadingValue[] = "Value";
+constexpr char kHeadingPedalControl[] = "Pedal control";
 
 constexpr char kMessageReplyMissing[] =
     "The pedal's reply is incomplete: it holds %1 of the %2 values expected. Not received, and "
@@ -77,10 +92,26 @@ QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
+// While it lives, widget changes are the program's own, not the user's edits.
+class ProgramChange {
+public:
+    explicit ProgramChange(int& depth) : m_depth(depth) { ++m_depth; }
+    ~ProgramChange() { --m_depth; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 int parameters_window_height(int control_count, int readback_count) {
     return (control_count + readback_count + kExtraRows) * kRowPitch + kTop;
+}
+
+int parameters_window_width() {
+    return kClientWidth;
 }
 
 TformFXParameters::TformFXParameters(QWidget* parent)
@@ -91,7 +122,10 @@ TformFXParameters::TformFXParameters(QWidget* parent)
     // A screen reader names the window by its title, which tells the effect.
     setWindowTitle(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kClientWidth, parameters_window_height(0, 0));
+    setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
+    m_undo.setObjectName(QStringLiteral("undoParameters"));
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit unstored_changed(!clean); });
 }
 
 TformFXParameters::~TformFXParameters() = default;
@@ -126,17 +160,25 @@ void TformFXParameters::OnShow() {
         m_values_effect = selected_effect_name;
     }
     clear_rows();
+    // The steps name rows that are rebuilt now; the main window has asked about unstored edits.
+    m_undo.clear();
     if (!build_rows()) {
         clear_rows();
         m_description = ControlDescription();
     }
+    m_settings.clear();
+    for (int i = 0; i < control_count(); ++i)
+        m_settings << setting_of(i);
+    m_codes_shown = m_state;
     setFixedHeight(parameters_window_height(control_count(), readback_count()));
+    emit assignments_changed();
 }
 
 void TformFXParameters::OnClose() {
     clear_rows();
     m_description = ControlDescription();
     emit closed();
+    emit assignments_changed();
 }
 
 void TformFXParameters::clear_rows() {
@@ -151,6 +193,7 @@ void TformFXParameters::clear_rows() {
     for (auto* table : {&m_lists, &m_boxes, &m_readback_boxes})
         table->clear();
     m_sliders.clear();
+    m_values.clear();
     m_toggles.clear();
     m_addresses.clear();
     m_option_counts.clear();
@@ -170,12 +213,69 @@ QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QSt
     return label;
 }
 
+QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlider* slider) {
+    auto* value = new QSpinBox(this);
+    value->setObjectName(QStringLiteral("spnPot%1").arg(row));
+    value->setAccessibleName(label + QStringLiteral(" value"));
+    value->setRange(0, kMaxControlValue);
+    // A typed value goes out once, when it is complete (Enter or leaving the box), not digit by
+    // digit; the arrows and Page Up/Down step at once.
+    value->setKeyboardTracking(false);
+    value->setAlignment(Qt::AlignRight);
+    value->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    value->setGeometry(kValueX, row_y(row), kValueWidth, kWidgetHeight);
+    value->setEnabled(slider->isEnabled());
+    value->setValue(slider->value());
+    // The slider sends; the box only follows it and moves it.
+    connect(slider, &QSlider::valueChanged, value, [value](int v) {
+        const QSignalBlocker quiet(value);
+        value->setValue(v);
+    });
+    connect(value, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+    value->show();
+    return value;
+}
+
+void TformFXParameters::add_headings() {
+    const auto heading = [this](const char* text, const char* name, int x, int width) {
+        auto* label = new QLabel(latin1(text), this);
+        label->setObjectName(QLatin1String(name));
+        label->setAccessibleName(latin1(text));
+        label->setGeometry(x, kHeadingTop, width, kWidgetHeight);
+        label->show();
+    };
+    heading(kHeadingValue, "lblValueHeading", kValueX, kValueWidth);
+    heading(kHeadingPedalControl, "lblPedalControlHeading", kBoxX, kClientWidth - kBoxX);
+}
+
+void TformFXParameters::add_footswitch_hints() {
+    const auto page = m_store->read_file_from_stream(info_resource_name(selected_effect_name));
+    const QString action = page ? footswitch_action_hint(info_page_text(*page)) : QString();
+    if (action.isEmpty())
+        return;
+    QList<QComboBox*> boxes = m_boxes;
+    boxes << m_bypass_box << m_preset_box;
+    for (QComboBox* box : boxes) {
+        for (int item = 0; item < box->count(); ++item) {
+            const QString text = box->itemText(item);
+            if (text == QLatin1String("FS") || text == QLatin1String("FL"))
+                box->setItemData(item,
+                                 box->itemData(item, Qt::ToolTipRole).toString() +
+                                     QLatin1Char(' ') + action,
+                                 Qt::ToolTipRole);
+        }
+    }
+}
+
 QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString& object_name,
                                       const QString& accessible_row) {
     auto* box = new QComboBox(this);
     box->setObjectName(object_name);
     box->setAccessibleName(accessible_row + QStringLiteral(" assignment"));
-    box->addItems(assignment_box_items(kind));
+    const QStringList items = assignment_box_items(kind);
+    box->addItems(items);
+    for (int item = 0; item < items.size(); ++item)
+        box->setItemData(item, assignment_item_hint(kind, item), Qt::ToolTipRole);
     box->setCurrentIndex(-1);
     box->setGeometry(kBoxX, row_y(row), kBoxWidth, kWidgetHeight);
     box->setEnabled(effect_is_live);
@@ -218,6 +318,7 @@ bool TformFXParameters::build_rows() {
     const int r = m_description.readback_count;
     m_row_labels.fill(nullptr, n);
     m_sliders.fill(nullptr, n);
+    m_values.fill(nullptr, n);
     m_toggles.fill(nullptr, n);
     m_state_labels.fill(nullptr, n);
     m_lists.fill(nullptr, n);
@@ -228,8 +329,8 @@ bool TformFXParameters::build_rows() {
         const ControlEntry& entry = m_description.controls.at(i);
         switch (entry.kind) {
         case ControlKind::Pot: {
-            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line);
-            auto* slider = new QSlider(Qt::Horizontal, this);
+            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line, entry.label);
+            auto* slider = new PotSlider(this);
             slider->setObjectName(QStringLiteral("sldPot%1").arg(i));
             slider->setAccessibleName(entry.label);
             slider->setRange(0, kMaxControlValue);
@@ -237,7 +338,11 @@ bool TformFXParameters::build_rows() {
             slider->setEnabled(live);
             slider->show();
             connect(slider, &QSlider::valueChanged, this, [this, i] { PotParameterChange(i); });
+            // One drag is one undo step, however many values it sent.
+            connect(slider, &QSlider::sliderPressed, this, [this] { m_drag = ++m_drag_count; });
+            connect(slider, &QSlider::sliderReleased, this, [this] { m_drag = 0; });
             m_sliders[i] = slider;
+            m_values[i] = add_value_box(i, entry.label, slider);
             break;
         }
         case ControlKind::Switch: {
@@ -326,6 +431,8 @@ bool TformFXParameters::build_rows() {
                 [this, j] { boxAssignRdbcksOnChange(j); });
         m_readback_boxes << box;
     }
+    add_headings();
+    add_footswitch_hints();
     link_rows();
     set_reading_order(this);
     return true;
@@ -363,6 +470,7 @@ void TformFXParameters::EnableDisableControls(bool AEnable) {
     const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : widgets)
         widget->setEnabled(AEnable);
+    emit assignments_changed();
 }
 
 // ---- values
@@ -390,6 +498,7 @@ void TformFXParameters::setItems() {
 }
 
 void TformFXParameters::show_values(const QList<bool>& known) {
+    const ProgramChange filling(m_program_change);
     // A preset may carry more or fewer values than the open effect has controls.
     const int shown = std::min<int>(control_count(), int(m_state.values.size()));
     for (int i = 0; i < shown; ++i) {
@@ -417,6 +526,7 @@ void TformFXParameters::refresh_state_label(int i) {
 }
 
 void TformFXParameters::receive_assignments_from_device(QByteArrayView received_values) {
+    const ProgramChange filling(m_program_change);
     const int n = control_count();
     const ParameterReply reply = decode_parameter_reply(received_values, n, readback_count());
     // Slots the reply holds start unassigned; those a short reply lacks keep their codes.
@@ -451,6 +561,8 @@ void TformFXParameters::receive_assignments_from_device(QByteArrayView received_
             box->setCurrentIndex(assignment_box_item(AssignmentBox::Readback, *code));
         m_state.readback_assignments[j] = *code;
     }
+    m_codes_shown = m_state;
+    emit assignments_changed();
 }
 
 void TformFXParameters::select_box_item(QComboBox* box, int item,
@@ -529,9 +641,7 @@ Status TformFXParameters::enter_bypass(const LinkClaim* claim) {
     return m_comm->send_message(bypass_message(), claim);
 }
 
-Status TformFXParameters::assign_to_pedal() {
-    if (!m_comm || !m_dialogs)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
+QByteArray TformFXParameters::assignment_message_from_boxes() {
     AssignmentCodes codes;
     for (int i = 0; i < int(m_boxes.size()); ++i) {
         const quint8 code = assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
@@ -548,10 +658,145 @@ Status TformFXParameters::assign_to_pedal() {
     codes.preset = m_state.preset_assignment;
     const QByteArray message = assignment_message(codes);
     m_log->print_line(bytes_to_hex(message));
+    return message;
+}
 
+Status TformFXParameters::assign_to_pedal() {
+    if (!m_comm || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    const QByteArray message = assignment_message_from_boxes();
     if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
         return {};
+    return send_assignment(message);
+}
+
+bool TformFXParameters::assignments_editable() const {
+    return effect_is_live && m_bypass_box && m_bypass_box->isEnabled();
+}
+
+void TformFXParameters::show_codes(const FXParametersState& codes) {
+    const ProgramChange setting(m_program_change);
+    {
+        // One announcement for the whole change, after the boxes have all been set.
+        const QSignalBlocker quiet(this);
+        for (int i = 0; i < int(m_boxes.size()); ++i)
+            m_boxes.at(i)->setCurrentIndex(
+                assignment_box_item(AssignmentBox::Control, codes.control_assignments.at(i)));
+        for (int j = 0; j < int(m_readback_boxes.size()); ++j)
+            m_readback_boxes.at(j)->setCurrentIndex(
+                assignment_box_item(AssignmentBox::Readback, codes.readback_assignments.at(j)));
+        if (m_bypass_box)
+            select_box_item(
+                m_bypass_box,
+                assignment_box_item(AssignmentBox::BypassOrPreset, codes.bypass_assignment),
+                &TformFXParameters::boxAssignBypassOnChange);
+        if (m_preset_box)
+            select_box_item(
+                m_preset_box,
+                assignment_box_item(AssignmentBox::BypassOrPreset, codes.preset_assignment),
+                &TformFXParameters::boxAssignPresetOnChange);
+    }
+    m_codes_shown = m_state;
+    emit assignments_changed();
+}
+
+Status TformFXParameters::apply_assignments(const FXParametersState& codes,
+                                            const QString& edit_text) {
+    if (!m_comm || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    if (!assignments_editable())
+        return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
+                                    "effect and its settings have been read.")};
+    const FXParametersState before = m_codes_shown;
+    show_codes(codes);
+    m_undo.push(
+        new AssignmentEdit(*this, before, m_state, true,
+                           edit_text.isEmpty() ? QStringLiteral("assignments") : edit_text));
+    return send_assignment(assignment_message_from_boxes());
+}
+
+void TformFXParameters::replay_assignments(const FXParametersState& codes, bool send) {
+    if (!m_bypass_box)
+        return;
+    show_codes(codes);
+    if (send && m_comm)
+        (void)send_assignment(assignment_message_from_boxes());
+}
+
+int TformFXParameters::setting_of(int i) const {
+    if (const QSlider* slider = m_sliders.value(i))
+        return slider->value();
+    if (const QCheckBox* toggle = m_toggles.value(i))
+        return toggle->isChecked() ? 1 : 0;
+    if (const QComboBox* list = m_lists.value(i))
+        return list->currentIndex();
+    return -1;
+}
+
+QString TformFXParameters::edit_text(int i, int setting) const {
+    const ControlEntry& entry = m_description.controls.at(i);
+    switch (entry.kind) {
+    case ControlKind::Pot:
+        return entry.label + QLatin1Char(' ') + QString::number(setting);
+    case ControlKind::Switch:
+        return entry.label + QLatin1Char(' ') + (setting ? entry.state1_text : entry.state0_text);
+    case ControlKind::MultiSwitch:
+        return entry.label + QLatin1Char(' ') + entry.options.value(setting);
+    }
+    return entry.label;
+}
+
+void TformFXParameters::replay_setting(int i, int setting) {
+    if (i < 0 || i >= int(m_settings.size()))
+        return;
+    const ProgramChange replaying(m_program_change);
+    if (QSlider* slider = m_sliders.value(i)) {
+        slider->setValue(setting); // its handler sends
+    } else if (QCheckBox* toggle = m_toggles.value(i)) {
+        // A toggle set by the program sends nothing of itself: send as its click does.
+        toggle->setChecked(setting != 0);
+        SwitchParameterClick(i);
+    } else if (QComboBox* list = m_lists.value(i)) {
+        list->setCurrentIndex(setting);
+    }
+    m_settings[i] = setting_of(i);
+}
+
+void TformFXParameters::record_setting(int i, int drag) {
+    if (i < 0 || i >= int(m_settings.size()))
+        return;
+    const int before = m_settings.at(i);
+    const int after = setting_of(i);
+    m_settings[i] = after;
+    if (m_program_change > 0 || before == after)
+        return;
+    m_undo.push(new ControlEdit(*this, i, before, after, drag, edit_text(i, after)));
+}
+
+QString TformFXParameters::assignment_text(const QString& what, AssignmentBox box, int item) const {
+    const quint8 code = assignment_code(box, item);
+    if (code == kUnassignedCode)
+        return what + QStringLiteral(" unassigned");
+    const AssignmentBox list =
+        box == AssignmentBox::Readback ? AssignmentBox::Readback : AssignmentBox::Control;
+    for (const PedalControl& control : pedal_controls())
+        if (control.box == list && control.code == code)
+            return what + QStringLiteral(" on ") + control.name;
+    return what;
+}
+
+void TformFXParameters::record_assignments(const QString& text) {
+    const FXParametersState before = m_codes_shown;
+    m_codes_shown = m_state;
+    if (m_program_change > 0)
+        return;
+    m_undo.push(new AssignmentEdit(*this, before, m_state, false, text));
+}
+
+Status TformFXParameters::send_assignment(const QByteArray& message) {
     const Status status = m_comm->send_message(message);
+    if (status)
+        emit assignments_sent();
     report(status);
     if (status) {
         set_main_button(ConnectionUi::Control::btnAssign, false);
@@ -593,6 +838,8 @@ void TformFXParameters::PotParameterChange(int i) {
     if (live_mode)
         return;
     (void)send_pot(i);
+    const QSlider* slider = m_sliders.at(i);
+    record_setting(i, slider->isSliderDown() ? m_drag : 0);
 }
 
 void TformFXParameters::SwitchParameterClick(int i) {
@@ -600,15 +847,20 @@ void TformFXParameters::SwitchParameterClick(int i) {
         return;
     (void)send_switch(i);
     refresh_state_label(i);
+    record_setting(i, 0);
 }
 
 void TformFXParameters::MultiSwitchOnChange(int i) {
     (void)send_multiswitch(i);
+    record_setting(i, 0);
 }
 
 void TformFXParameters::boxAssignOnChange(int i) {
     m_state.control_assignments[i] =
         assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+    record_assignments(assignment_text(m_description.controls.at(i).label, AssignmentBox::Control,
+                                       m_boxes.at(i)->currentIndex()));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignRdbcksOnChange(int j) {
@@ -616,18 +868,28 @@ void TformFXParameters::boxAssignRdbcksOnChange(int j) {
         assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
     m_state.readback_assignments[j] = code;
     m_log->print_line(code_text(code));
+    record_assignments(assignment_text(m_description.readbacks.at(j), AssignmentBox::Readback,
+                                       m_readback_boxes.at(j)->currentIndex()));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignBypassOnChange() {
     m_state.bypass_assignment =
         assignment_code(AssignmentBox::BypassOrPreset, m_bypass_box->currentIndex());
     m_log->print_line(latin1(kLogBypassAssignment) + code_text(m_state.bypass_assignment));
+    record_assignments(assignment_text(QStringLiteral("Bypass"), AssignmentBox::BypassOrPreset,
+                                       m_bypass_box->currentIndex()));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignPresetOnChange() {
     m_state.preset_assignment =
         assignment_code(AssignmentBox::BypassOrPreset, m_preset_box->currentIndex());
     m_log->print_line(latin1(kLogPresetAssignment) + code_text(m_state.preset_assignment));
+    record_assignments(assignment_text(QStringLiteral("Preset change"),
+                                       AssignmentBox::BypassOrPreset,
+                                       m_preset_box->currentIndex()));
+    emit assignments_changed();
 }
 
 } // namespace kx

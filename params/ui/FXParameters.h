@@ -9,12 +9,14 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QUndoStack>
 #include <QWidget>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSlider;
+class QSpinBox;
 
 namespace kx {
 
@@ -32,6 +34,8 @@ inline constexpr char kCaptionPresetChange[] = "Preset Change";
 // Client height of the parameters window for an effect with `control_count` controls and
 // `readback_count` readbacks: one 25-pixel row each, plus bypass, preset and margins.
 int parameters_window_height(int control_count, int readback_count);
+// Its client width, the same for every effect.
+int parameters_window_width();
 
 // The effect parameters window. The main window sets the selected effect and whether it runs
 // on the pedal, then places and shows it; showing builds one row per control from the effect's
@@ -87,6 +91,25 @@ public:
     // "Assign parameters?" and sends it, then holds the main window's Assign button disabled
     // for 100 ms. The answer No sends nothing (and is no error). Failures are shown here.
     Status assign_to_pedal();
+    // Whether the assignment boxes can be changed now: an effect is open, it runs on the pedal
+    // and the window's widgets are enabled.
+    bool assignments_editable() const;
+    // Sets the boxes to `codes` (the assignment map's change) and sends the assignment message
+    // at once, without asking: the change itself was the user's answer. Failures are shown here.
+    Status apply_assignments(const FXParametersState& codes, const QString& edit_text = {});
+
+    // The user's edits of values and assignments, undoable; values that a reply or a preset
+    // fills in are not edits. Showing an effect starts an empty stack.
+    QUndoStack& undo_stack() { return m_undo; }
+    // Edits neither stored on the pedal nor saved in a preset since (undoing back to that point
+    // leaves none).
+    bool has_unstored_edits() const { return !m_undo.isClean(); }
+    // The pedal stored the settings, or a preset file holds them.
+    void mark_stored() { m_undo.setClean(); }
+    // What an undo or redo does: sets control `i` to a setting (a pot's position, a switch's
+    // 0 or 1, a list's option) or the boxes to `codes`, and sends as an edit does.
+    void replay_setting(int i, int setting);
+    void replay_assignments(const FXParametersState& codes, bool send);
 
     // The parameter writes of one control, from its widget's current state. Nothing is sent
     // while the window shows an effect that does not run on the pedal.
@@ -97,6 +120,13 @@ public:
 signals:
     // The window was closed: the main window disables the buttons that need it open.
     void closed();
+    // The rows or the assignment codes changed (an effect opened or closed, a box changed, a
+    // reply was shown, the widgets were enabled or disabled).
+    void assignments_changed();
+    // Edits became unstored, or stored (or discarded) again.
+    void unstored_changed(bool unstored);
+    // The pedal was sent the assignment message (Assign, the map, an undo of a map change).
+    void assignments_sent();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,7 +138,12 @@ private:
     void OnClose();
     bool build_rows();
     void clear_rows();
-    QLabel* add_row_label(int row, const QString& text, const QString& hint);
+    QLabel* add_row_label(int row, const QString& text, const QString& hint,
+                          const QString& accessible_row);
+    QSpinBox* add_value_box(int row, const QString& label, QSlider* slider);
+    void add_headings();
+    // The footswitch items' tooltips say what the effect's information page says it does.
+    void add_footswitch_hints();
     // Links every row's label to the row's widgets, for screen readers and mnemonics.
     void link_rows();
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
@@ -122,6 +157,17 @@ private:
     // Runs a box's handler once for `item`, even when the box already shows it.
     void select_box_item(QComboBox* box, int item, void (TformFXParameters::*handler)());
     void set_main_button(ConnectionUi::Control control, bool enabled);
+    // The boxes' codes, stored as the assignments, in the assignment message.
+    QByteArray assignment_message_from_boxes();
+    // The boxes set to `codes`, each through its handler (as a reply sets them).
+    void show_codes(const FXParametersState& codes);
+    // A control's setting as its widget shows it, and as an edit's name tells it ("Fuzz 640").
+    int setting_of(int i) const;
+    QString edit_text(int i, int setting) const;
+    void record_setting(int i, int drag);
+    void record_assignments(const QString& text);
+    QString assignment_text(const QString& what, AssignmentBox box, int item) const;
+    Status send_assignment(const QByteArray& message);
 
     // Handlers; each knows its control by the index it was connected with.
     void PotParameterChange(int i);
@@ -140,6 +186,14 @@ private:
     Clock* m_clock = nullptr;
 
     FXParametersState m_state;
+    QUndoStack m_undo;
+    // What the widgets showed before the edit now being made: the undo step's "before".
+    QList<int> m_settings;
+    FXParametersState m_codes_shown;
+    // Above 0 while the program itself sets widgets: no undo step is made.
+    int m_program_change = 0;
+    int m_drag = 0; // the slider drag in progress, 0 for none
+    int m_drag_count = 0;
     // The effect whose window the values list was last kept for.
     QString m_values_effect;
     ControlDescription m_description;
@@ -150,6 +204,7 @@ private:
     // readback index.
     QList<QLabel*> m_row_labels;
     QList<QSlider*> m_sliders;
+    QList<QSpinBox*> m_values; // a pot's value box, beside its slider
     QList<QCheckBox*> m_toggles;
     QList<QLabel*> m_state_labels;
     QList<QComboBox*> m_lists;

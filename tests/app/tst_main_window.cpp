@@ -120,9 +120,12 @@ void TestMainWindow::windows_are_created_in_order() {
     QCOMPARE(main().minimumSize(), main().maximumSize());
     QCOMPARE(w.formPrint->size(), QSize(490, 652));
     QCOMPARE(w.formNewVersionMsg->size(), QSize(282, 146));
-    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(158, 143));
+    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(250, 214));
     QCOMPARE(w.formFXInfo->size(), QSize(335, 480));
-    QCOMPARE(w.formFXParameters->width(), 373);
+    QCOMPARE(w.formFXParameters->width(), parameters_window_width());
+    // The assignment map comes after the seven, hidden until Settings > Assignment Map.
+    QCOMPARE(w.formAssignmentMap->windowTitle(), "Assignment Map");
+    QVERIFY(!w.formAssignmentMap->isVisible());
     // The start-up runs before the console exists and writes nothing to it.
     QCOMPARE(log_lines(), QStringList());
 }
@@ -190,6 +193,8 @@ void TestMainWindow::startup_menus_data() {
     row("menuLoadConfiguration", "menuFile", "&Load Configuration", true);
     row("menuSaveConfiguration", "menuFile", "&Save Configuration", true);
     row("menuLoadIR", "menuFile", "Load &IR", false);
+    row("menuUndo", "menuEdit", "Undo", false);
+    row("menuRedo", "menuEdit", "Redo", false);
     row("menuScan", "menuConnection", "&Scan", true);
     row("menuConnect", "menuConnection", "&Connect", true);
     row("menuDisconnect", "menuConnection", "&Disconnect", false);
@@ -199,6 +204,7 @@ void TestMainWindow::startup_menus_data() {
     row("menuAssign", "menuConnection", "&Assign", false);
     row("menuStoreSettingsOnPedal", "menuConnection", "S&tore Settings On Pedal", false);
     row("menuSwitchWindow", "menuConnection", "Switch &Window", true);
+    row("menuAssignmentMap", "menuSettings", "&Assignment Map\u2026", true);
     row("menuLook", "menuSettings", "&Look", true);
     row("menuMIDI", "menuSettings", "&MIDI", true);
     row("menuMIDIchannel", "menuMIDI", "&Channel", true);
@@ -237,7 +243,8 @@ void TestMainWindow::startup_sequence_state() {
     QStringList bar;
     for (QAction* action : main().MenuBar1->actions())
         bar << action->text();
-    QCOMPARE(bar, (QStringList{"&File", "&Connection", "&Settings", "F&irmware Upgrade", "I&nfo"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Connection", "&Settings", "F&irmware Upgrade",
+                               "I&nfo"}));
 
     QStringList categories;
     for (int i = 0; i < main().lstCategory->count(); ++i)

@@ -5,6 +5,7 @@
 #include "firmware/upgrade_operation.h"
 #include "link/Operation.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -46,6 +47,7 @@ private slots:
     void go_answer_says_whether_the_new_firmware_may_run_data();
     void go_answer_says_whether_the_new_firmware_may_run();
     void latency_timer_is_lowered_for_the_upgrade_and_set_back();
+    void confirmation_comes_before_any_byte();
 };
 
 void TestFirmwareUpgrade::upgrade_writes_reads_back_records_and_starts() {
@@ -244,6 +246,33 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent_data() {
         << int(kMaxImageBytes) + 1 << 1 << "its 130049 bytes would reach the firmware record";
     QTest::newRow("more than 512 chunks") << 513 * 256 << 1 << "more than 512 chunks";
     QTest::newRow("a number with no record") << 256 << 3 << "no firmware record for number 3";
+}
+
+void TestFirmwareUpgrade::confirmation_comes_before_any_byte() {
+    UpgradeRig rig(UpgradeRig::Transport::Instant);
+    rig.connect_to_bootloader();
+    // The list names the firmware by the version it brings, and its resource.
+    QCOMPARE(rig.form->cmbFirmwareChoose->itemText(0), "Firmware 12 (Firmware_1)");
+    QVERIFY(rig.form->lblBootloaderHowTo->text().contains("holding its footswitch down"));
+    rig.choose_firmware_1();
+    rig.form->show();
+
+    for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Closed}) {
+        rig.dialogs.answers << answer;
+        rig.form->btnUpgradeFirmware->click();
+        QCOMPARE(rig.dialogs.confirmations.size(), 1);
+        QCOMPARE(rig.dialogs.confirmations.takeFirst(),
+                 "Upgrade the pedal to Firmware 12 (Firmware_1)? Do not unplug the pedal or "
+                 "switch it off until \"Firmware Upgrade Complete\" appears.");
+        QCOMPARE(rig.wire(), QByteArray());
+        QVERIFY(rig.dialogs.messages.isEmpty());
+        QVERIFY(rig.form->btnUpgradeFirmware->isEnabled());
+        QCOMPARE(rig.pedal().mode(), sim::PedalMode::Bootloader);
+    }
+    // Yes starts it, on the same window.
+    rig.form->btnUpgradeFirmware->click();
+    expect_upgraded(rig, firmware_1());
+    QCOMPARE(rig.wire(), expected_wire(firmware_1()));
 }
 
 void TestFirmwareUpgrade::refused_before_anything_is_sent() {

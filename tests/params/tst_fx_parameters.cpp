@@ -11,6 +11,8 @@
 #include "link/D2XXUnit.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/parameter_messages.h"
+#include "params/pedal_controls.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 #include "support/recording_connection_ui.h"
 
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTimer>
@@ -119,6 +122,7 @@ struct Rig {
         return found;
     }
     QSlider* slider(int i) { return widget<QSlider>(QStringLiteral("sldPot%1").arg(i)); }
+    QSpinBox* value(int i) { return widget<QSpinBox>(QStringLiteral("spnPot%1").arg(i)); }
     QCheckBox* toggle(int i) { return widget<QCheckBox>(QStringLiteral("chkSwitch%1").arg(i)); }
     QLabel* state(int i) { return widget<QLabel>(QStringLiteral("lblSwitchState%1").arg(i)); }
     QComboBox* list(int i) { return widget<QComboBox>(QStringLiteral("cmbMultiSwitch%1").arg(i)); }
@@ -153,6 +157,8 @@ private slots:
     void builds_rows();
     void edit_sends_its_bytes_data();
     void edit_sends_its_bytes();
+    void value_box_and_keys_data();
+    void value_box_and_keys();
     void preview_sends_nothing();
     void request_fills_the_widgets();
     void short_reply_keeps_earlier_values_data();
@@ -162,6 +168,7 @@ private slots:
     void assign_sends_the_boxes_data();
     void assign_sends_the_boxes();
     void assign_of_24_controls_sends_the_first_16();
+    void assignment_map_shows_the_pedal_and_assigns();
     void bypass_and_close();
     void every_shipped_effect_reads_whole_data();
     void every_shipped_effect_reads_whole();
@@ -187,12 +194,16 @@ void TestFXParameters::builds_rows() {
     const ControlDescription& d = rig.window.description();
     const int n = d.control_count;
     QCOMPARE(rig.window.readback_count(), readbacks);
-    QCOMPARE(rig.window.height(), (n + readbacks + 4) * 25 + 10);
-    QCOMPARE(rig.window.width(), 373);
+    // A row of headings above the rows; the rows keep their 25 pixels.
+    QCOMPARE(rig.window.height(), (n + readbacks + 5) * 25 + 10);
+    QCOMPARE(rig.window.width(), parameters_window_width());
+    QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblPedalControlHeading"))->text(), "Pedal control");
+    QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblPedalControlHeading"))->x(),
+             rig.widget<QComboBox>(QStringLiteral("boxAssignBypass"))->x());
 
     for (int i = 0; i < n; ++i) {
         const ControlEntry& e = d.controls.at(i);
-        const int y = 25 * i + 10;
+        const int y = 25 * i + 35;
         auto* label = rig.widget<QLabel>(QStringLiteral("lblControl%1").arg(i));
         QVERIFY(label);
         QCOMPARE(label->y(), y);
@@ -204,6 +215,9 @@ void TestFXParameters::builds_rows() {
             editor = rig.slider(i);
 
             QCOMPARE(rig.slider(i)->maximum(), 1023);
+            QCOMPARE(rig.value(i)->maximum(), 1023);
+            QCOMPARE(rig.value(i)->y(), y);
+            QCOMPARE(rig.value(i)->accessibleName(), e.label + QStringLiteral(" value"));
             break;
         case ControlKind::Switch:
             editor = rig.toggle(i);
@@ -233,18 +247,21 @@ void TestFXParameters::builds_rows() {
             QCOMPARE(box->currentIndex(), -1);
             QCOMPARE(box->isEnabled(), live);
             QCOMPARE(box->accessibleName(), e.label + QStringLiteral(" assignment"));
+            // Every item but "--" says which of the pedal's controls it is.
+            QVERIFY(box->itemData(0, Qt::ToolTipRole).toString().startsWith("Knob 1"));
+            QVERIFY(box->itemData(11, Qt::ToolTipRole).toString().startsWith("Expression pedal"));
         }
     }
     auto* bypass = rig.widget<QComboBox>(QStringLiteral("boxAssignBypass"));
     auto* preset = rig.widget<QComboBox>(QStringLiteral("boxAssignPreset"));
-    QCOMPARE(bypass->y(), 25 * n + 10);
-    QCOMPARE(preset->y(), 25 * (n + 1) + 10);
+    QCOMPARE(bypass->y(), 25 * n + 35);
+    QCOMPARE(preset->y(), 25 * (n + 1) + 35);
     QCOMPARE(bypass->accessibleName(), QStringLiteral("Bypass assignment"));
     QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblBypass"))->text(), "Bypass Toggle");
     QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblPreset"))->text(), "Preset Change");
     for (int j = 0; j < readbacks; ++j) {
         QComboBox* box = rig.readback_box(j);
-        QCOMPARE(box->y(), 25 * (n + 2 + j) + 10);
+        QCOMPARE(box->y(), 25 * (n + 2 + j) + 35);
         QCOMPARE(box->count(), 5);
         QCOMPARE(box->accessibleName(), d.readbacks.at(j) + QStringLiteral(" assignment"));
     }
@@ -361,6 +378,91 @@ void TestFXParameters::edit_sends_its_bytes() {
     QCOMPARE(rig.log.lines.last(), log_prefix + bytes_to_hex(message));
     QCOMPARE(rig.clock.slept_ms, qint64(log_prefix.contains("pot") ? 1 : 0));
     QVERIFY(rig.dialogs.messages.isEmpty());
+}
+
+void TestFXParameters::value_box_and_keys_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("value"); // after the action, from 500
+
+    QTest::newRow("typed into the value box") << "type 640" << 640;
+    QTest::newRow("typed past the end") << "type 5000" << 500;
+    QTest::newRow("value box: arrow up") << "box Up" << 501;
+    QTest::newRow("value box: page down") << "box PageDown" << 490;
+    QTest::newRow("value box: Home") << "box Home" << 500;
+    QTest::newRow("slider: arrow right") << "slider Right" << 501;
+    QTest::newRow("slider: page up") << "slider PageUp" << 510;
+    QTest::newRow("slider: Home does not jump to 0") << "slider Home" << 500;
+    QTest::newRow("slider: End does not jump to 1023") << "slider End" << 500;
+    QTest::newRow("slider: wheel") << "wheel" << 503;
+    QTest::newRow("slider: Shift+wheel is fine") << "shift wheel" << 501;
+    QTest::newRow("slider: Shift+drag, a step a pixel") << "shift drag 5" << 505;
+}
+
+void TestFXParameters::value_box_and_keys() {
+    QFETCH(QString, action);
+    QFETCH(int, value);
+    Rig rig;
+    rig.open(kEmber);
+    QSlider* slider = rig.slider(0);
+    QSpinBox* box = rig.value(0);
+    slider->setValue(500);
+    QCOMPARE(box->value(), 500);
+    rig.forget();
+
+    const QStringList words = action.split(' ');
+    const auto key = [](const QString& name) {
+        return name == "Up"         ? Qt::Key_Up
+               : name == "PageDown" ? Qt::Key_PageDown
+               : name == "PageUp"   ? Qt::Key_PageUp
+               : name == "Right"    ? Qt::Key_Right
+               : name == "Home"     ? Qt::Key_Home
+                                    : Qt::Key_End;
+    };
+    const QPointF middle(slider->width() / 2.0, slider->height() / 2.0);
+    const auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(middle, slider->mapToGlobal(middle), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &event);
+    };
+    if (words[0] == "type") {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, words[1]);
+        QCOMPARE(rig.received(), QByteArray()); // nothing until the value is complete
+        QTest::keyClick(box, Qt::Key_Return);
+    } else if (words[0] == "box") {
+        QTest::keyClick(box, key(words[1]));
+    } else if (words[0] == "slider") {
+        QTest::keyClick(slider, key(words[1]));
+    } else if (words[0] == "wheel") {
+        wheel(Qt::NoModifier);
+    } else if (words[0] == "shift" && words[1] == "wheel") {
+        wheel(Qt::ShiftModifier);
+    } else {
+        const int pixels = words[2].toInt();
+        const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, slider->mapToGlobal(at), Qt::LeftButton, buttons,
+                              Qt::ShiftModifier);
+            QApplication::sendEvent(slider, &event);
+        };
+        send(QEvent::MouseButtonPress, middle, Qt::LeftButton);
+        QCOMPARE(slider->value(), 500); // a fine drag starts where the slider is
+        send(QEvent::MouseMove, middle + QPointF(pixels, 0), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, middle + QPointF(pixels, 0), Qt::NoButton);
+    }
+
+    QCOMPARE(slider->value(), value);
+    QCOMPARE(box->value(), value);
+    if (value == 500) {
+        QCOMPARE(rig.received(), QByteArray());
+        return;
+    }
+    // One message for a typed value, never one a digit; the pedal holds the value.
+    const QByteArray message = write_of(rig.address(0), quint32(value) * 8192);
+    QVERIFY(rig.received().endsWith(message));
+    if (words[0] == "type")
+        QCOMPARE(rig.received(), message);
+    QCOMPARE(rig.word(0), quint32(value) * 8192);
 }
 
 void TestFXParameters::preview_sends_nothing() {
@@ -587,6 +689,53 @@ void TestFXParameters::assign_sends_the_boxes() {
     QCOMPARE(pedal.preset, quint8(0xFF));
     QCOMPARE(rig.clock.slept_ms, 100);
     QVERIFY(rig.ui.enabled[Control::btnAssign]);
+}
+
+void TestFXParameters::assignment_map_shows_the_pedal_and_assigns() {
+    Rig rig;
+    rig.open(kPendulum);
+    TformAssignmentMap map(rig.window);
+    const auto row = [](const char* item) {
+        for (int r = 0; r < pedal_controls().size(); ++r)
+            if (pedal_controls().at(r).item == QLatin1String(item))
+                return r;
+        return -1;
+    };
+    // The pedal holds Rate and Depth on knob 1, Wave on the expression pedal, bypass on the
+    // footswitch and the inverted LFO on the red light.
+    rig.send(QByteArray::fromHex("04 0000FFFF0B FFFFFFFFFFFFFFFFFFFFFF FF02FFFF 08 FF"));
+    QCOMPARE(map.choice_box(row("KI"))->currentText(), "Nothing");
+    rig.request();
+
+    QCOMPARE(map.choice_box(row("KI"))->currentText(), "Rate");
+    QVERIFY2(map.warning(row("KI"))->text().contains("Rate and Depth"),
+             qPrintable(map.warning(row("KI"))->text()));
+    QCOMPARE(map.warning(row("KII"))->text(), QString());
+    QCOMPARE(map.choice_box(row("EXP"))->currentText(), "Wave");
+    QCOMPARE(map.choice_box(row("FS"))->currentText(), "Bypass on and off");
+    QCOMPARE(map.choice_box(row("RED"))->currentText(), "LFO Inverted");
+    QCOMPARE(map.choice_box(row("SX"))->currentText(), "Nothing");
+    QVERIFY(map.choice_box(row("KI"))->isEnabled());
+
+    // Knob 2 takes Depth: the share ends, and the pedal gets the message Assign would send.
+    rig.forget();
+    QComboBox* knob2 = map.choice_box(row("KII"));
+    knob2->setCurrentIndex(knob2->findText("Depth"));
+    emit knob2->activated(knob2->currentIndex());
+    const QByteArray sent = rig.received();
+    QCOMPARE(sent, QByteArray::fromHex("04 0001FFFF0B FFFFFFFFFFFFFFFFFFFFFF FF02FFFF 08 FF"));
+    QCOMPARE(rig.box(1)->currentText(), "KII");
+    QCOMPARE(map.warning(row("KI"))->text(), QString());
+    QVERIFY(rig.dialogs.confirmations.isEmpty());
+    rig.forget();
+    QVERIFY(rig.window.assign_to_pedal());
+    QCOMPARE(rig.received(), sent);
+    QCOMPARE(rig.pedal->assignments().controls[1], quint8(1));
+
+    // A preview shows the codes but changes nothing.
+    rig.window.effect_is_live = false;
+    rig.window.EnableDisableControls(false);
+    QVERIFY(!map.choice_box(row("KI"))->isEnabled());
 }
 
 void TestFXParameters::assign_of_24_controls_sends_the_first_16() {
