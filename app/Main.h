@@ -258,7 +258,9 @@ private:
     void connect_automatically();
     // A preset loads, a WAV starts the impulse response import.
     void drop_file(const QStringList& paths);
-    void import_ir_file(const QString& path);
+    // Imports a WAV file into the selected impulse response effect and shows the result; false
+    // when nothing was imported (the user has been told why).
+    bool import_ir_file(const QString& path);
     void list_devices();
     // Says why ports given by path were not listed: in the log and in the status line.
     void report_port_problems();

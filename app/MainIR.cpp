@@ -34,13 +34,14 @@ void TformMain::menuLoadIRClick() {
     if (path.isEmpty())
         return;
     m_memory.set_folder_of(memory_key::kWavFolder, path);
-    import_ir_file(path);
+    if (import_ir_file(path))
+        hide_unless_shown_before.dismiss();
 }
 
-void TformMain::import_ir_file(const QString& path) {
+bool TformMain::import_ir_file(const QString& path) {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
-        return;
+        return false;
     const QString file_name = QFileInfo(path).fileName();
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);
@@ -48,7 +49,7 @@ void TformMain::import_ir_file(const QString& path) {
     const auto file = OutsideFile::open(path, kWavFileFormat);
     if (!file) {
         m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.error());
-        return;
+        return false;
     }
     const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name};
 
@@ -60,11 +61,11 @@ void TformMain::import_ir_file(const QString& path) {
     // A refused file leaves `ir_image` as it was.
     if (!imported) {
         m_context.dialogs.message(imported.error());
-        return;
+        return false;
     }
     m_context.ir_image = imported->image;
-    hide_unless_shown_before.dismiss();
     form->show_import(*imported);
+    return true;
 }
 
 } // namespace kx

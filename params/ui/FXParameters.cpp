@@ -329,7 +329,7 @@ bool TformFXParameters::build_rows() {
         const ControlEntry& entry = m_description.controls.at(i);
         switch (entry.kind) {
         case ControlKind::Pot: {
-            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line, entry.label);
+            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line);
             auto* slider = new PotSlider(this);
             slider->setObjectName(QStringLiteral("sldPot%1").arg(i));
             slider->setAccessibleName(entry.label);
@@ -439,7 +439,8 @@ bool TformFXParameters::build_rows() {
 }
 
 void TformFXParameters::link_rows() {
-    // Each row's label names its widgets: the control itself, and its assignment box too.
+    // Each row's label names its widgets. The control is its buddy (the label's mnemonic focuses
+    // it); a pot's value box and the assignment box get the label as a relation, for the reader.
     for (int i = 0; i < int(m_row_labels.size()); ++i) {
         QLabel* label = m_row_labels.at(i);
         QWidget* control = m_sliders.value(i);
@@ -447,9 +448,13 @@ void TformFXParameters::link_rows() {
             control = m_toggles.value(i);
         if (!control)
             control = m_lists.value(i);
-        if (label && control)
+        if (!label)
+            continue;
+        if (control)
             link_label(label, control);
-        if (QComboBox* box = m_boxes.value(i); label && box)
+        if (QSpinBox* value = m_values.value(i))
+            add_label_relation(label, value);
+        if (QComboBox* box = m_boxes.value(i))
             add_label_relation(label, box);
     }
     link_label(m_bypass_label, m_bypass_box);

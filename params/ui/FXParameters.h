@@ -138,13 +138,13 @@ private:
     void OnClose();
     bool build_rows();
     void clear_rows();
-    QLabel* add_row_label(int row, const QString& text, const QString& hint,
-                          const QString& accessible_row);
+    QLabel* add_row_label(int row, const QString& text, const QString& hint);
     QSpinBox* add_value_box(int row, const QString& label, QSlider* slider);
     void add_headings();
     // The footswitch items' tooltips say what the effect's information page says it does.
     void add_footswitch_hints();
-    // Links every row's label to the row's widgets, for screen readers and mnemonics.
+    // Links every row's label to the row's widgets (its control, a pot's value box, the
+    // assignment box), for screen readers and mnemonics.
     void link_rows();
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
                        const QString& accessible_row);
