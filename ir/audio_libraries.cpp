@@ -137,8 +137,9 @@ int sf_close(SNDFILE* file) {
     KX_FORWARD(sndfile_library, sf_close, 0, file);
 }
 
-// ---- libsoxr: one-shot and stream resampling. The spec functions only fill structures; when
-// the library is missing they give empty ones, and the resampling call that takes them fails.
+// ---- libsoxr: one-shot and stream resampling. The format and quality helpers only fill
+// structures; when the library is missing they give empty ones, and the resampling call that
+// takes them fails.
 
 const char* soxr_version(void) {
     static const auto real = find<decltype(&::soxr_version)>(soxr_library, "soxr_version");
