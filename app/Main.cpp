@@ -234,7 +234,7 @@ void TformMain::build_menus() {
     MenuBar1->setGeometry(0, 0, kClientWidth, 24);
 
     menuFile = make_menu(this, "menuFile", "&File");
-    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "&Load Configuration",
+    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "L&oad Configuration",
                                       QKeySequence(Qt::CTRL | Qt::Key_O));
     menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "&Save Configuration",
                                       QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -68,7 +68,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     edtPresetFilter = new QLineEdit(this);
     edtPresetFilter->setObjectName(QStringLiteral("edtPresetFilter"));
     edtPresetFilter->setPlaceholderText(QStringLiteral("Name, effect or category"));
-    edtPresetFilter->setClearButtonEnabled(true);
+    // No clear button: hidden while the filter is empty, it would still be in a reader's tree.
     edtPresetFilter->setAccessibleName(QStringLiteral("Filter"));
     lblPresetFilter->setBuddy(edtPresetFilter);
 

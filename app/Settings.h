@@ -23,7 +23,7 @@ inline constexpr int kLookMenuCount = 7; // looks 0..6 are offered; 7 only throu
 // The Look menu's items, by look number: background, then accent.
 inline constexpr const char* kLookNames[kLookMenuCount] = {
     "Dark &Red",    "Dark &Orange", "Dark &Turquoise", "Dark &Blue",
-    "&Grey Orange", "Grey Go&ld",   "&Light Cyan"};
+    "&Grey Orange", "Grey Go&ld",   "Light &Cyan"};
 
 // The two one-word settings files under the user's Documents folder. Each path is empty
 // when the Documents folder cannot be found.

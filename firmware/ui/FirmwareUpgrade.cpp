@@ -96,7 +96,6 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
     ProgressBar1->setValue(0);
 
     lblBootloaderHowTo->setObjectName(QStringLiteral("lblBootloaderHowTo"));
-    lblBootloaderHowTo->setAccessibleName(QStringLiteral("How to start the bootloader"));
     lblBootloaderHowTo->setText(latin1(kTextBootloaderHowTo));
     lblBootloaderHowTo->setWordWrap(true);
     lblBootloaderHowTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace kx;
 
@@ -61,6 +62,7 @@ private slots:
     void status_text_data();
     void status_text();
     void every_control_has_an_accessible_name();
+    void mnemonics_are_unique_in_each_menu();
 
 private:
     TformMain& main() { return f->main(); }
@@ -190,14 +192,17 @@ void TestMainWindow::startup_menus_data() {
     };
     // Captions carry their mnemonic ("&File"); the hidden "Alive Parameters!" and "Quick
     // Start" are gone.
-    row("menuLoadConfiguration", "menuFile", "&Load Configuration", true);
+    row("menuLoadConfiguration", "menuFile", "L&oad Configuration", true);
     row("menuSaveConfiguration", "menuFile", "&Save Configuration", true);
+    row("menuPresetLibrary", "menuFile", "Preset &Library\u2026", true);
     row("menuLoadIR", "menuFile", "Load &IR", false);
-    row("menuUndo", "menuEdit", "Undo", false);
-    row("menuRedo", "menuEdit", "Redo", false);
+    row("menuUndo", "menuEdit", "&Undo", false);
+    row("menuRedo", "menuEdit", "&Redo", false);
     row("menuScan", "menuConnection", "&Scan", true);
     row("menuConnect", "menuConnection", "&Connect", true);
     row("menuDisconnect", "menuConnection", "&Disconnect", false);
+    row("menuDiagnose", "menuConnection", "Dia&gnose\u2026", true);
+    row("menuConnectAutomatically", "menuConnection", "Connect Auto&matically", true, true, true);
     row("menuUpload", "menuConnection", "&Upload Selected Effect", false);
     row("menuOpenEffect", "menuConnection", "&Open FX", false);
     row("menuRequest", "menuConnection", "&Request", false);
@@ -259,7 +264,7 @@ void TestMainWindow::startup_sequence_state() {
     for (QAction* action : main().menuMIDIchannel->actions())
         channels << action->text();
     QCOMPARE(looks, (QStringList{"Dark &Red", "Dark &Orange", "Dark &Turquoise", "Dark &Blue",
-                                 "&Grey Orange", "Grey Go&ld", "&Light Cyan"}));
+                                 "&Grey Orange", "Grey Go&ld", "Light &Cyan"}));
     QCOMPARE(channels.size(), 17);
     QCOMPARE(channels.first(), QStringLiteral("OMNI"));
     QCOMPARE(channels.at(1), QStringLiteral("1"));
@@ -567,6 +572,31 @@ void TestMainWindow::every_control_has_an_accessible_name() {
         else
             QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
                      qPrintable(name + " has no accessible name"));
+    }
+}
+
+// Alt and a letter reaches one item: two items with the same letter take two presses and
+// turns, which a keyboard user cannot tell from a wrong key.
+void TestMainWindow::mnemonics_are_unique_in_each_menu() {
+    QList<QWidget*> menus{main().MenuBar1};
+    for (QMenu* menu : main().findChildren<QMenu*>())
+        menus << menu;
+    static const QRegularExpression marker(QStringLiteral("&([^&])"));
+    for (QWidget* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            const QRegularExpressionMatch match = marker.match(action->text());
+            if (!match.hasMatch())
+                continue;
+            const QChar letter = match.captured(1).at(0).toLower();
+            QVERIFY2(!taken.contains(letter),
+                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share Alt+%4")
+                                    .arg(menu->objectName(), taken.value(letter), action->text(),
+                                         letter)));
+            taken.insert(letter, action->text());
+        }
     }
 }
 
