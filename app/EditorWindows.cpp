@@ -1,10 +1,24 @@
 #include "app/EditorWindows.h"
 
 #include "app/AppContext.h"
+#include "base/accessibility.h"
+
+#include <QApplication>
 
 namespace kx {
 
+QIcon editor_icon() {
+    QIcon icon;
+    for (int size : {32, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kestrel-x-editor-%1.png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
+    install_accessibility();
+    QApplication::setWindowIcon(editor_icon());
+    keep_windows_inside_screen();
     formMain = std::make_unique<TformMain>(context);
     formFirmwareUpgrade = std::make_unique<TformFirmwareUpgrade>(FirmwareUpgradeContext{
         *context.link->session, context.log, context.dialogs, context.clock, context.store});

@@ -9,11 +9,16 @@
 #include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 
+#include <QIcon>
+
 #include <memory>
 
 namespace kx {
 
 class AppContext;
+
+// The editor's icon in the sizes it carries, for its windows.
+QIcon editor_icon();
 
 // The editor's seven windows, created in their fixed order: the main window first (its
 // start-up runs before the log console exists), the new-version window last. From the

@@ -27,10 +27,10 @@ constexpr char kChoiceCancel[] = "Cancel";
 
 void TformMain::create_edit_actions() {
     QUndoStack& stack = m_windows.formFXParameters->undo_stack();
-    menuUndo = stack.createUndoAction(menuEdit, QStringLiteral("Undo"));
+    menuUndo = stack.createUndoAction(menuEdit, QStringLiteral("&Undo"));
     menuUndo->setObjectName(QStringLiteral("menuUndo"));
     menuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    menuRedo = stack.createRedoAction(menuEdit, QStringLiteral("Redo"));
+    menuRedo = stack.createRedoAction(menuEdit, QStringLiteral("&Redo"));
     menuRedo->setObjectName(QStringLiteral("menuRedo"));
     menuRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     // The edits are made in the parameters window: the keys work there as well as here.

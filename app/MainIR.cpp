@@ -10,6 +10,7 @@
 #include "session/pedal_session.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace kx {
 
@@ -21,11 +22,27 @@ void TformMain::menuLoadIRClick() {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
         return;
+    // The how-to beside the file dialog: which files, and what comes next. Nothing imported,
+    // it goes again.
+    const bool shown_before = form->isVisible();
+    form->show_howto();
+    auto hide_unless_shown_before = qScopeGuard([form, shown_before] {
+        if (!shown_before)
+            form->hide();
+    });
     form->set_folder(m_memory.folder(memory_key::kWavFolder, form->folder()));
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
     m_memory.set_folder_of(memory_key::kWavFolder, path);
+    if (import_ir_file(path))
+        hide_unless_shown_before.dismiss();
+}
+
+bool TformMain::import_ir_file(const QString& path) {
+    TformImpulseResponse* form = m_windows.formImpulseResponse;
+    if (!form)
+        return false;
     const QString file_name = QFileInfo(path).fileName();
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);
@@ -33,7 +50,7 @@ void TformMain::menuLoadIRClick() {
     const auto file = OutsideFile::open(path, kWavFileFormat);
     if (!file) {
         m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.error());
-        return;
+        return false;
     }
     const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name};
 
@@ -45,11 +62,12 @@ void TformMain::menuLoadIRClick() {
     // A refused file leaves the effect's image as it was.
     if (!imported) {
         m_context.dialogs.message(imported.error());
-        return;
+        return false;
     }
     // The image belongs to the effect it was built for; the upload of another sends its own.
     session().set_ir_image(m_context.selection.selected_effect_name, imported->image);
     form->show_import(*imported);
+    return true;
 }
 
 } // namespace kx

@@ -145,13 +145,17 @@ bool apply_look(const ResourceStore& store, int number) {
     return true;
 }
 
-void restore_look(Dialogs& dialogs, const ResourceStore& store) {
-    apply_look(store, stored_look(dialogs).value_or(0));
+std::optional<int> restore_look(Dialogs& dialogs, const ResourceStore& store) {
+    const int number = stored_look(dialogs).value_or(0);
+    if (!apply_look(store, number))
+        return std::nullopt;
+    return number;
 }
 
-void choose_look(Dialogs& dialogs, const ResourceStore& store, int number) {
-    apply_look(store, number);
+bool choose_look(Dialogs& dialogs, const ResourceStore& store, int number) {
+    const bool applied = apply_look(store, number);
     write_setting(dialogs, look_file_path(), QString::number(number));
+    return applied;
 }
 
 } // namespace kx

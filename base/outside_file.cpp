@@ -44,43 +44,51 @@ QString too_long_text(const QString& path, qint64 size, FileFormat format) {
 
 Result<std::unique_ptr<OutsideFile>> OutsideFile::open(const QString& path, FileFormat format) {
     std::unique_ptr<OutsideFile> file(new OutsideFile(path, format));
+    // Resources compiled into the program (":/...") are no pipe or device, and only Qt can open
+    // them.
+    const bool compiled_in = path.startsWith(u':');
 #ifndef Q_OS_WIN
-    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come; the type is
-    // then checked on what was opened, not on the path, which could change in between.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return Error{QString::fromLatin1(kSystem).arg(shown(path), qt_error_string(errno))};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const mode_t mode = info.st_mode;
-        ::close(fd);
-        if (S_ISDIR(mode))
-            return refusal(kFolder, path);
-        if (S_ISFIFO(mode))
-            return refusal(kPipe, path);
-        if (S_ISCHR(mode) || S_ISBLK(mode))
-            return refusal(kDevice, path);
-        return refusal(kNotAFile, path);
-    }
-    file->m_size = info.st_size;
-    if (!file->m_file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                           QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return Error{QString::fromLatin1(kSystem).arg(shown(path), file->m_file.errorString())};
-    }
-#else
-    // Windows opens no pipe or device through a path that names a file; the type is checked
-    // before opening.
-    const QFileInfo info(path);
-    if (info.isDir())
-        return refusal(kFolder, path);
-    if (info.exists() && !info.isFile())
-        return refusal(kNotAFile, path);
-    file->m_file.setFileName(path);
-    if (!file->m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Error{QString::fromLatin1(kSystem).arg(shown(path), file->m_file.errorString())};
-    file->m_size = file->m_file.size();
+    if (!compiled_in) {
+        // Without O_NONBLOCK, opening a pipe waits for a writer that may never come; the type is
+        // then checked on what was opened, not on the path, which could change in between.
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return Error{QString::fromLatin1(kSystem).arg(shown(path), qt_error_string(errno))};
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            const mode_t mode = info.st_mode;
+            ::close(fd);
+            if (S_ISDIR(mode))
+                return refusal(kFolder, path);
+            if (S_ISFIFO(mode))
+                return refusal(kPipe, path);
+            if (S_ISCHR(mode) || S_ISBLK(mode))
+                return refusal(kDevice, path);
+            return refusal(kNotAFile, path);
+        }
+        file->m_size = info.st_size;
+        if (!file->m_file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                               QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return Error{QString::fromLatin1(kSystem).arg(shown(path), file->m_file.errorString())};
+        }
+    } else
 #endif
+    {
+        // Windows (and the compiled-in store) opens no pipe or device through a path that names
+        // a file; the type is checked before opening.
+        (void)compiled_in;
+        const QFileInfo info(path);
+        if (info.isDir())
+            return refusal(kFolder, path);
+        if (info.exists() && !info.isFile())
+            return refusal(kNotAFile, path);
+        file->m_file.setFileName(path);
+        if (!file->m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return Error{QString::fromLatin1(kSystem).arg(shown(path), file->m_file.errorString())};
+        file->m_size = file->m_file.size();
+    }
     if (file->m_size > format.max_bytes)
         return Error{too_long_text(path, file->m_size, format)};
     return file;

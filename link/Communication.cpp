@@ -251,6 +251,15 @@ void Communication::enter_not_connected_state() {
     state_changed();
 }
 
+void Communication::chip_unplugged() {
+    if (!connected())
+        return;
+    m_late_until_ms = -1;
+    m_d2xx.forget_device();
+    m_log.print_line(latin1(kLogChipUnplugged));
+    enter_not_connected_state();
+}
+
 void Communication::link_lost(const QString& message) {
     m_late_until_ms = -1;
     m_log.print_line(latin1(kLogLinkLost));

@@ -49,6 +49,7 @@ inline constexpr char kLogReceivedByte[] = "received Byte: ";
 inline constexpr char kLogBytesReceived[] = "num of bytes received: ";
 inline constexpr char kLogArraySize[] = "receive array size: ";
 inline constexpr char kLogLinkLost[] = "connection lost: the chip was closed";
+inline constexpr char kLogChipUnplugged[] = "connection lost: the chip was unplugged";
 
 inline constexpr char kLogLateReplyDropped[] = "late reply dropped, bytes: ";
 inline constexpr char kLogStrayBytesDropped[] = "stray bytes dropped before the request, bytes: ";
@@ -152,6 +153,10 @@ public:
     // Closes the chip; on success the window goes to the not-connected state.
     bool disconnect_device();
     bool connected() const;
+    // The connected chip was unplugged while nothing waited for it (the pedal watcher saw it
+    // go): closes the handle, logs, and goes to the not-connected state without a message box;
+    // the caller tells the user in the status line.
+    void chip_unplugged();
 
     // ---- exchanges
     // The one exchange primitive: drops what a late earlier reply may still bring, empties

@@ -96,6 +96,13 @@ public:
     // What the pedal understood or refused, as lines for a log.
     void set_note_sink(std::function<void(qint64 at_us, const QString& text)> sink);
 
+    // ---- the player
+    // The pedal's own control `code` (0..11: KI..KV, B1..B3, FS, FL, RMT, EXP) is turned or
+    // pressed to `value` (0..1023) at `at_us`: every effect control assigned to it takes the
+    // value, as the firmware does. Returns how many controls followed, -1 when the code or the
+    // value is out of range.
+    int turn_control(int code, int value, qint64 at_us);
+
     // ---- faults
     // The pedal answers nothing.
     void inject_silence(bool on) { m_silent = on; }

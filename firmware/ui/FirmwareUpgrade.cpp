@@ -1,5 +1,6 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 
+#include "base/accessibility.h"
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "firmware/loaded_firmware.h"
@@ -64,7 +65,6 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
       m_operation(context.session.upgrade_operation()) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
     setWindowTitle(latin1(kCaption));
-    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     // Wide enough for the list's "Firmware 12 (Firmware_1)" and the bootloader sentence below.
     setFixedSize(250, 214);
@@ -96,7 +96,6 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
     ProgressBar1->setValue(0);
 
     lblBootloaderHowTo->setObjectName(QStringLiteral("lblBootloaderHowTo"));
-    lblBootloaderHowTo->setAccessibleName(QStringLiteral("How to start the bootloader"));
     lblBootloaderHowTo->setText(latin1(kTextBootloaderHowTo));
     lblBootloaderHowTo->setWordWrap(true);
     lblBootloaderHowTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -109,6 +108,7 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
     connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
     connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
             &TformFirmwareUpgrade::show_chunk);
+    fit_design_to_text(this); // a larger desktop font widens it
 }
 
 void TformFirmwareUpgrade::FirmwareSelect() {

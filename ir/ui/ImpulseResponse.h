@@ -15,6 +15,9 @@ struct IrImport;
 
 inline constexpr char kOpenWavCaption[] = "Load IR";
 
+// How to load an impulse response, and which files the import takes; lines joined by CR LF.
+QString impulse_response_howto();
+
 // The impulse response window: it asks for the WAV file to import and, once an import is
 // done, shows what goes to the pedal, in words and as a picture.
 class TformImpulseResponse : public QWidget {
@@ -31,7 +34,10 @@ public:
 
     // Shows the summary of an import with its picture and brings the window to the front.
     void show_import(const IrImport& import);
+    // Shows the window with its how-to, before a file is chosen.
+    void show_howto();
 
+    QLabel* lblHowTo;
     QLabel* lblSummary;
     QLabel* lblEnergy;
     IrWaveformView* imgWaveform;

@@ -48,14 +48,12 @@ TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* p
     auto* layout = new QVBoxLayout(this);
     m_effect = new QLabel(this);
     m_effect->setObjectName(QStringLiteral("lblMapEffect"));
-    m_effect->setAccessibleName(QStringLiteral("Effect"));
     QFont bold = m_effect->font();
     bold.setBold(true);
     m_effect->setFont(bold);
     layout->addWidget(m_effect);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblMapNote"));
-    m_note->setAccessibleName(QStringLiteral("Note"));
     m_note->setWordWrap(true);
     layout->addWidget(m_note);
 
@@ -72,7 +70,6 @@ TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* p
                 continue;
             auto* heading = new QLabel(QString::fromLatin1(section.heading), this);
             heading->setObjectName(QStringLiteral("lblMapSection%1").arg(row));
-            heading->setAccessibleName(heading->text());
             heading->setFont(bold);
             heading->setContentsMargins(0, row == 0 ? 0 : 6, 0, 0);
             grid->addWidget(heading, grid_row++, 0, 1, 3);
@@ -91,7 +88,6 @@ TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* p
         shown.name->setBuddy(shown.choice);
         shown.warning = new QLabel(this);
         shown.warning->setObjectName(QStringLiteral("lblMapWarning%1").arg(control.item));
-        shown.warning->setAccessibleName(control.name + QStringLiteral(" warning"));
         shown.warning->setWordWrap(true);
         grid->addWidget(shown.name, grid_row, 0);
         grid->addWidget(shown.choice, grid_row, 1);

@@ -1,5 +1,6 @@
 #include "params/ui/FXParameters.h"
 
+#include "base/accessibility.h"
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
@@ -15,8 +16,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -111,8 +112,8 @@ TformFXParameters::TformFXParameters(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint) {
     setObjectName(QStringLiteral("formFXParameters"));
+    // A screen reader names the window by its title, which tells the effect.
     setWindowTitle(latin1(kCaption));
-    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
     m_undo.setObjectName(QStringLiteral("undoParameters"));
@@ -247,16 +248,16 @@ void TformFXParameters::clear_rows() {
     m_option_counts.clear();
     m_bypass_label = m_preset_label = nullptr;
     m_bypass_box = m_preset_box = nullptr;
-    m_separator = nullptr;
+    m_separator_height = 0;
+    update();
 }
 
-QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint,
-                                         const QString& accessible_row) {
+QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint) {
+    // Named by its text, as a reader shows it.
     auto* label = new QLabel(text, this);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(kLabelX, row_y(row), kLabelWidth, kWidgetHeight);
     label->setToolTip(plain_tooltip(hint));
-    label->setAccessibleName(accessible_row + QStringLiteral(" label"));
     label->show();
     return label;
 }
@@ -355,10 +356,10 @@ bool TformFXParameters::build_rows() {
         const ControlEntry& entry = m_description.controls.at(i);
         switch (entry.kind) {
         case ControlKind::Pot: {
-            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line, entry.label);
+            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line);
             auto* slider = new PotSlider(this);
             slider->setObjectName(QStringLiteral("sldPot%1").arg(i));
-            slider->setAccessibleName(entry.label + QStringLiteral(" slider"));
+            slider->setAccessibleName(entry.label);
             slider->setRange(0, kMaxControlValue);
             slider->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
             slider->show();
@@ -373,17 +374,16 @@ bool TformFXParameters::build_rows() {
         case ControlKind::Switch: {
             auto* toggle = new Toggle(this);
             toggle->setObjectName(QStringLiteral("chkSwitch%1").arg(i));
-            toggle->setAccessibleName(entry.label + QStringLiteral(" switch"));
+            toggle->setAccessibleName(entry.label);
             toggle->setGeometry(kToggleX, row_y(i), kToggleWidth, kWidgetHeight);
             connect(toggle, &QCheckBox::clicked, this, [this, i] { SwitchParameterClick(i); });
             m_toggles[i] = toggle;
-            m_row_labels[i] = add_row_label(i, entry.label, QString(), entry.label);
+            m_row_labels[i] = add_row_label(i, entry.label, QString());
             m_log->print_line(entry.state0_text);
             m_log->print_line(entry.state1_text);
             auto* state = new QLabel(entry.state0_text, this);
             state->setTextFormat(Qt::PlainText);
             state->setObjectName(QStringLiteral("lblSwitchState%1").arg(i));
-            state->setAccessibleName(entry.label + QStringLiteral(" state"));
             state->setGeometry(kStateLabelX, row_y(i), kStateLabelWidth, kWidgetHeight);
             state->show();
             toggle->show();
@@ -393,9 +393,9 @@ bool TformFXParameters::build_rows() {
         case ControlKind::MultiSwitch: {
             auto* list = new QComboBox(this);
             list->setObjectName(QStringLiteral("cmbMultiSwitch%1").arg(i));
-            list->setAccessibleName(entry.label + QStringLiteral(" options"));
+            list->setAccessibleName(entry.label);
             list->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
-            QLabel* label = add_row_label(i, entry.label, QString(), entry.label);
+            QLabel* label = add_row_label(i, entry.label, QString());
             label->setWordWrap(true);
             label->resize(kMultiLabelWidth,
                           std::max(kWidgetHeight, label->heightForWidth(kMultiLabelWidth)));
@@ -426,22 +426,18 @@ bool TformFXParameters::build_rows() {
         m_boxes << box;
     }
 
-    m_separator = new QFrame(this);
-    m_separator->setObjectName(QStringLiteral("lnSeparator"));
-    m_separator->setAccessibleName(QStringLiteral("Assignment separator"));
-    m_separator->setFrameShape(QFrame::VLine);
-    m_separator->setGeometry(kSeparatorX, kTop, 1, int(std::lround(kSeparatorPerControl * n)));
-    m_separator->show();
+    // Painted, not a widget: a screen reader has nothing to say about a line.
+    m_separator_height = int(std::lround(kSeparatorPerControl * n));
+    update();
 
-    m_bypass_label = add_row_label(n, latin1(kCaptionBypassToggle), latin1(kCaptionBypassToggle),
-                                   QStringLiteral("Bypass"));
+    m_bypass_label = add_row_label(n, latin1(kCaptionBypassToggle), latin1(kCaptionBypassToggle));
     m_bypass_label->setObjectName(QStringLiteral("lblBypass"));
     m_bypass_box = add_box(n, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignBypass"),
                            QStringLiteral("Bypass"));
     connect(m_bypass_box, &QComboBox::currentIndexChanged, this,
             &TformFXParameters::boxAssignBypassOnChange);
-    m_preset_label = add_row_label(n + 1, latin1(kCaptionPresetChange),
-                                   latin1(kCaptionPresetChange), QStringLiteral("Preset"));
+    m_preset_label =
+        add_row_label(n + 1, latin1(kCaptionPresetChange), latin1(kCaptionPresetChange));
     m_preset_label->setObjectName(QStringLiteral("lblPreset"));
     m_preset_box = add_box(n + 1, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignPreset"),
                            QStringLiteral("Preset"));
@@ -450,7 +446,7 @@ bool TformFXParameters::build_rows() {
 
     for (int j = 0; j < r; ++j) {
         const QString& line = m_description.readbacks.at(j);
-        QLabel* label = add_row_label(n + 2 + j, line, line, line);
+        QLabel* label = add_row_label(n + 2 + j, line, line);
         label->setObjectName(QStringLiteral("lblReadback%1").arg(j));
         m_readback_labels << label;
         QComboBox* box = add_box(n + 2 + j, AssignmentBox::Readback,
@@ -461,7 +457,42 @@ bool TformFXParameters::build_rows() {
     }
     add_headings();
     add_footswitch_hints();
+    link_rows();
+    set_reading_order(this);
     return true;
+}
+
+void TformFXParameters::link_rows() {
+    // Each row's label names its widgets. The control is its buddy (the label's mnemonic focuses
+    // it); a pot's value box and the assignment box get the label as a relation, for the reader.
+    for (int i = 0; i < int(m_row_labels.size()); ++i) {
+        QLabel* label = m_row_labels.at(i);
+        QWidget* control = m_sliders.value(i);
+        if (!control)
+            control = m_toggles.value(i);
+        if (!control)
+            control = m_lists.value(i);
+        if (!label)
+            continue;
+        if (control)
+            link_label(label, control);
+        if (QSpinBox* value = m_values.value(i))
+            add_label_relation(label, value);
+        if (QComboBox* box = m_boxes.value(i))
+            add_label_relation(label, box);
+    }
+    link_label(m_bypass_label, m_bypass_box);
+    link_label(m_preset_label, m_preset_box);
+    for (int j = 0; j < int(m_readback_labels.size()); ++j)
+        link_label(m_readback_labels.at(j), m_readback_boxes.at(j));
+}
+
+void TformFXParameters::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_separator_height <= 0)
+        return;
+    QPainter painter(this);
+    painter.fillRect(kSeparatorX, kTop, 1, m_separator_height, palette().color(QPalette::Mid));
 }
 
 void TformFXParameters::EnableDisableControls(bool AEnable) {

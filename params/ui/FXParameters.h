@@ -15,7 +15,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QSlider;
 class QSpinBox;
@@ -75,6 +74,8 @@ public:
     void set_preview_values(const QList<int>& values);
     // The preview's values and assignments (those of an effect that is not live).
     FXParametersState& preview_state() { return m_state; }
+    // The line between the controls and their boxes, painted from the top row down.
+    int separator_height() const { return m_separator_height; }
 
     // Shows the values list in the widgets, without running their handlers.
     void setItems();
@@ -126,18 +127,21 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnShow();
     void OnClose();
     bool build_rows();
     void clear_rows();
-    QLabel* add_row_label(int row, const QString& text, const QString& hint,
-                          const QString& accessible_row);
+    QLabel* add_row_label(int row, const QString& text, const QString& hint);
     QSpinBox* add_value_box(int row, const QString& label, QSlider* slider);
     void add_headings();
     // The footswitch items' tooltips say what the effect's information page says it does.
     void add_footswitch_hints();
+    // Links every row's label to the row's widgets (its control, a pot's value box, the
+    // assignment box), for screen readers and mnemonics.
+    void link_rows();
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
                        const QString& accessible_row);
     void show_value(int i, int value);
@@ -210,7 +214,8 @@ private:
     QComboBox* m_bypass_box = nullptr;
     QLabel* m_preset_label = nullptr;
     QComboBox* m_preset_box = nullptr;
-    QFrame* m_separator = nullptr;
+    // Height of the line between the controls and their assignment boxes (0: none).
+    int m_separator_height = 0;
 };
 
 } // namespace kx

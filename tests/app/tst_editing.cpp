@@ -134,7 +134,7 @@ void TestEditing::typed_values_undo_and_redo() {
     QCOMPARE(rig.sent_pots().size(), 1);
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(first)), qPrintable(rig.sent_pots().last()));
     type_value(rig.time_value(), 900);
-    QCOMPARE(w.menuUndo->text(), "Undo Time 900");
+    QCOMPARE(w.menuUndo->text(), "&Undo Time 900");
     QVERIFY(w.windowTitle().endsWith("(unstored edits)"));
 
     // Ctrl+Z, in the parameters window, sends the earlier value; the menu's Redo the later.
@@ -143,8 +143,8 @@ void TestEditing::typed_values_undo_and_redo() {
     QTest::keyClick(&rig.parameters(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(rig.time_value()->value(), first);
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(first)), qPrintable(rig.sent_pots().last()));
-    QCOMPARE(w.menuUndo->text(), QStringLiteral("Undo Time %1").arg(first));
-    QCOMPARE(w.menuRedo->text(), "Redo Time 900");
+    QCOMPARE(w.menuUndo->text(), QStringLiteral("&Undo Time %1").arg(first));
+    QCOMPARE(w.menuRedo->text(), "&Redo Time 900");
     w.menuUndo->trigger();
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(read)), qPrintable(rig.sent_pots().last()));
     QVERIFY(!w.windowTitle().endsWith("(unstored edits)"));
@@ -157,7 +157,7 @@ void TestEditing::typed_values_undo_and_redo() {
     // The pedal plays what undo and redo sent: a second request reads it back, and is no step.
     w.btnRequest->click();
     QCOMPARE(rig.time()->value(), 900);
-    QCOMPARE(w.menuUndo->text(), "Undo Time 900");
+    QCOMPARE(w.menuUndo->text(), "&Undo Time 900");
     QCOMPARE(rig.parameters().undo_stack().count(), 2);
 }
 
@@ -249,7 +249,7 @@ void TestEditing::assignment_map_against_the_pedal() {
                                "0AFF");
     QCOMPARE(box1->currentText(), "KII");
     QCOMPARE(map.warning(0)->text(), QString());
-    QCOMPARE(w.menuUndo->text(), "Undo Knob 2: " + second);
+    QCOMPARE(w.menuUndo->text(), "&Undo Knob 2: " + second);
     rig.tap.lines.clear();
     w.btnAssign->click();
     QCOMPARE(rig.tap.lines.filter(QRegularExpression("^04[0-9A-F]{44}$")), from_map);
