@@ -143,6 +143,20 @@ void TformAssignmentMap::refresh() {
         r.warning->setAccessibleDescription(warning);
     }
     m_refreshing = false;
+    if (isVisible())
+        grow_to_fit();
+}
+
+void TformAssignmentMap::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    grow_to_fit();
+}
+
+void TformAssignmentMap::grow_to_fit() {
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void TformAssignmentMap::choose(int row) {

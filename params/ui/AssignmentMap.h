@@ -30,6 +30,9 @@ public:
     // Shows the parameters window's effect and codes again.
     void refresh();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Row {
         QLabel* name = nullptr;
@@ -40,6 +43,9 @@ private:
 
     void choose(int row);
     MapEffect effect() const;
+    // A warning can take two lines, which the window's minimum height does not count: the
+    // shown window grows to show them whole.
+    void grow_to_fit();
 
     TformFXParameters& m_parameters;
     QLabel* m_effect = nullptr;
