@@ -1,7 +1,7 @@
 #include "app/EditorWindows.h"
 
 #include "app/AppContext.h"
-#include "base/accessibility.h"
+#include "base/ui/accessibility.h"
 
 #include <QApplication>
 

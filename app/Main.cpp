@@ -4,7 +4,7 @@
 #include "app/ElidingLabel.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
-#include "base/accessibility.h"
+#include "base/ui/accessibility.h"
 #include "base/dialogs.h"
 #include "base/plain_text.h"
 #include "firmware/ui/FirmwareUpgrade.h"

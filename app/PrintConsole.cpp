@@ -2,7 +2,7 @@
 
 #include "app/Settings.h"
 #include "base/paths.h"
-#include "base/widget_dialogs.h"
+#include "base/ui/widget_dialogs.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

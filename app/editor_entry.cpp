@@ -2,7 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/EditorWindows.h"
 #include "base/clock.h"
-#include "base/widget_dialogs.h"
+#include "base/ui/widget_dialogs.h"
 #include "kx_version.h"
 
 #include <QApplication>

@@ -26,7 +26,6 @@ enum class ErrorKind {
     BootloaderReadRefused, // NACK to Read Memory: the flash cannot be verified
     BootloaderMismatch,    // the flash does not hold what was written
     BootloaderUnasked,     // bytes arrived that nothing asked for
-    Cancelled,             // the user stopped the work where it was safe to
 };
 
 } // namespace kx

@@ -33,7 +33,6 @@ constexpr KindRow kKinds[] = {
     {ErrorKind::NoEffect, "no_effect", kExitFailed},
     {ErrorKind::EffectUnknown, "effect_unknown", kExitFailed},
     {ErrorKind::UploadFailed, "upload_failed", kExitFailed},
-    {ErrorKind::Cancelled, "cancelled", kExitFailed},
 };
 
 const KindRow* row_of(ErrorKind code) {

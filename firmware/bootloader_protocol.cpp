@@ -13,6 +13,28 @@ namespace kx {
 
 namespace {
 
+// The log lines of each step.
+constexpr char kLogStartErase[] = "Start Erase Command";
+constexpr char kLogSendWriteCommand[] = "SEND WRITE COMMAND";
+constexpr char kLogSendAddress[] = "SEND ADDRESS + CHECKSUM";
+constexpr char kLogAddress[] = "Address: ";
+constexpr char kLogAddressChecksum[] = "address checksum: ";
+constexpr char kLogSendData[] = "SEND N BYTE + DATA + CHECKSUM";
+constexpr char kLogNByte[] = "N_byte: ";
+constexpr char kLogChunkSize[] = "chunk size: ";
+constexpr char kLogDataChecksum[] = "data checksum: ";
+constexpr char kLogSendGo[] = "SEND GO COMMAND";
+constexpr char kLogSendRead[] = "SEND READ COMMAND";
+constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
+constexpr char kLogProductId[] = "product ID: ";
+constexpr char kLogLateAnswer[] = "late answer dropped, bytes: ";
+constexpr char kLogAnswerBytes[] = "num of bytes received: ";
+constexpr char kLogAnswerReceived[] = "received: ";
+constexpr char kLogAck[] = "ACK";
+constexpr char kLogNotAck[] = "NOT ACK";
+constexpr char kLogSendGet[] = "SEND GET COMMAND";
+constexpr char kLogSendGetId[] = "SEND GET ID COMMAND";
+
 // Resynchronisation. Every frame a stopped attempt can leave the bootloader inside is refused
 // when completed with this byte, so a NACK proves that it waits for a command again:
 //   command pair    02 02              not a command and its complement

@@ -11,27 +11,7 @@ class BootloaderPort;
 class Clock;
 class Log;
 
-inline constexpr char kLogStartErase[] = "Start Erase Command";
-inline constexpr char kLogSendWriteCommand[] = "SEND WRITE COMMAND";
-inline constexpr char kLogSendAddress[] = "SEND ADDRESS + CHECKSUM";
-inline constexpr char kLogAddress[] = "Address: ";
-inline constexpr char kLogAddressChecksum[] = "address checksum: ";
-inline constexpr char kLogSendData[] = "SEND N BYTE + DATA + CHECKSUM";
-inline constexpr char kLogNByte[] = "N_byte: ";
-inline constexpr char kLogChunkSize[] = "chunk size: ";
-inline constexpr char kLogDataChecksum[] = "data checksum: ";
-inline constexpr char kLogSendGo[] = "SEND GO COMMAND";
-inline constexpr char kLogSendRead[] = "SEND READ COMMAND";
-inline constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
 inline constexpr char kLogResynchronise[] = "RESYNCHRONISE";
-inline constexpr char kLogProductId[] = "product ID: ";
-inline constexpr char kLogLateAnswer[] = "late answer dropped, bytes: ";
-inline constexpr char kLogAnswerBytes[] = "num of bytes received: ";
-inline constexpr char kLogAnswerReceived[] = "received: ";
-inline constexpr char kLogAck[] = "ACK";
-inline constexpr char kLogNotAck[] = "NOT ACK";
-inline constexpr char kLogSendGet[] = "SEND GET COMMAND";
-inline constexpr char kLogSendGetId[] = "SEND GET ID COMMAND";
 
 // Time limits of the bootloader's answers: a global erase of the whole flash takes seconds on
 // some parts, one block write well under a second.

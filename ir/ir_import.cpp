@@ -16,6 +16,22 @@ namespace kx {
 
 namespace {
 
+// The import's log line prefixes, in the order written.
+constexpr char kLogId[] = "ID: ";
+constexpr char kLogChunkSize[] = "chunk size: ";
+constexpr char kLogSubchunkId[] = "Subchunk ID: ";
+constexpr char kLogSubchunkSize[] = "Subchink size: ";
+constexpr char kLogAudioFormat[] = "Audio format: ";
+constexpr char kLogChannels[] = "Num_of_channels: ";
+constexpr char kLogSampleRate[] = "Sample_Rate: ";
+constexpr char kLogByteRate[] = "Byte_Rate: ";
+constexpr char kLogBlockAlign[] = "Block align: ";
+constexpr char kLogBitsPerSample[] = "Bits_per_sample: ";
+constexpr char kLogDataSize[] = "subchunk2size: ";
+constexpr char kLogAudioData[] = "Audio data: ";
+constexpr char kLogIrData[] = "irdata: ";
+constexpr char kLogIrWords[] = "irdata swapped endianess: ";
+
 constexpr char kLineBreak[] = "\r\n";
 constexpr char kLogLeftOut[] = " [... %1 more characters not shown]";
 // Room kept for that note in a shortened line.

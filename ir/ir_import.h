@@ -17,22 +17,6 @@ namespace kx {
 class Log;
 class ResourceStore;
 
-// The import's log line prefixes, in the order written.
-inline constexpr char kLogId[] = "ID: ";
-inline constexpr char kLogChunkSize[] = "chunk size: ";
-inline constexpr char kLogSubchunkId[] = "Subchunk ID: ";
-inline constexpr char kLogSubchunkSize[] = "Subchink size: ";
-inline constexpr char kLogAudioFormat[] = "Audio format: ";
-inline constexpr char kLogChannels[] = "Num_of_channels: ";
-inline constexpr char kLogSampleRate[] = "Sample_Rate: ";
-inline constexpr char kLogByteRate[] = "Byte_Rate: ";
-inline constexpr char kLogBlockAlign[] = "Block align: ";
-inline constexpr char kLogBitsPerSample[] = "Bits_per_sample: ";
-inline constexpr char kLogDataSize[] = "subchunk2size: ";
-inline constexpr char kLogAudioData[] = "Audio data: ";
-inline constexpr char kLogIrData[] = "irdata: ";
-inline constexpr char kLogIrWords[] = "irdata swapped endianess: ";
-
 inline constexpr char kWavFileFilter[] = "Wave Files (*.wav)";
 inline constexpr char kSummaryTitle[] = "Selected file data:";
 

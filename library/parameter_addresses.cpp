@@ -7,6 +7,9 @@
 namespace kx {
 
 namespace {
+constexpr char kLogResourceName[] = "resource name: ";
+constexpr char kLogContent[] = "content: ";
+constexpr char kLogFileContentSize[] = "file content size: ";
 constexpr int kAddressDigits = 4;
 constexpr int kFirstAddressCharacter = 2 * kAddressTableOffset;
 } // namespace

@@ -10,9 +10,6 @@ namespace kx {
 class Log;
 class ResourceStore;
 
-inline constexpr char kLogResourceName[] = "resource name: ";
-inline constexpr char kLogContent[] = "content: ";
-inline constexpr char kLogFileContentSize[] = "file content size: ";
 inline constexpr char kLogParameterAddress[] = "parameter address: ";
 
 // Reads the 16 entries of an effect's address table as four-digit texts, copied unchanged

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,18 +49,6 @@ inline constexpr char kMessageNotOpen[] = "%1 was not done: the pedal is not con
 QString status_text(int status);
 // The whole failure message: the label directly followed by the status text.
 QString failure_message(const QString& label, int status);
-
-// One entry of the driver's device-information list (declared for completeness; discovery
-// lists chips by index).
-struct FT_Device_Info_Node {
-    quint32 Flags = 0;
-    quint32 DeviceType = 0;
-    quint32 ID = 0;
-    quint32 LocID = 0;
-    std::array<char, 16> SerialNumber{};
-    std::array<char, 64> Description{};
-    quint32 DeviceHandle = 0;
-};
 
 // Line settings in the driver's coding: stop bits 0 = one, 2 = two; parity 0 = none.
 struct LineSettings {
@@ -146,7 +133,6 @@ public:
     LineSettings line_settings;
     // Driver status of the last call, for diagnostics and tests.
     int last_status = FT_OK;
-    QList<FT_Device_Info_Node> device_info_list;
 
 private:
     Status check(const char* label, int status);

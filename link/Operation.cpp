@@ -11,25 +11,14 @@ Status Operation::start() {
     if (m_state == State::Running)
         return Error{QString::fromLatin1(kMessageOperationRunning).arg(m_name)};
     m_state = State::Running;
-    m_cancel = false;
     m_step.clear();
     set_progress(0);
     m_result = run();
-    if (m_result)
-        m_state = State::Succeeded;
-    else if (m_result.error_kind() == ErrorKind::Cancelled)
-        m_state = State::Cancelled;
-    else
-        m_state = State::Failed;
+    m_state = m_result ? State::Succeeded : State::Failed;
     if (m_result)
         set_progress(100);
     emit finished(m_result.ok());
     return m_result;
-}
-
-void Operation::cancel() {
-    if (m_state == State::Running)
-        m_cancel = true;
 }
 
 void Operation::set_step(const QString& step) {
@@ -45,11 +34,6 @@ void Operation::set_progress(int percent) {
         return;
     m_progress = percent;
     emit progress_changed(percent);
-}
-
-Error Operation::cancelled() const {
-    return Error{QString::fromLatin1(kMessageOperationCancelled).arg(m_name, m_step),
-                 ErrorKind::Cancelled};
 }
 
 } // namespace kx

@@ -14,15 +14,13 @@ namespace kx {
 class Operation : public QObject {
     Q_OBJECT
 public:
-    enum class State { Ready, Running, Succeeded, Failed, Cancelled };
+    enum class State { Ready, Running, Succeeded, Failed };
 
     explicit Operation(QString name, QObject* parent = nullptr);
 
     // Runs the work to its end and returns its result. Refused (with an error, nothing done)
     // while it runs; once ended it may be started again from the beginning.
     Status start();
-    // Asks the work to stop at its next safe point; it then ends as cancelled.
-    void cancel();
 
     const QString& name() const { return m_name; }
     State state() const { return m_state; }
@@ -38,25 +36,20 @@ signals:
     void finished(bool ok);
 
 protected:
-    // The work itself, step by step. It checks cancel_requested() where stopping is safe and
-    // returns cancelled() there.
+    // The work itself, step by step.
     virtual Status run() = 0;
 
     void set_step(const QString& step);
     void set_progress(int percent);
-    bool cancel_requested() const { return m_cancel; }
-    Error cancelled() const;
 
 private:
     QString m_name;
     State m_state = State::Ready;
     QString m_step;
     int m_progress = 0;
-    bool m_cancel = false;
     Status m_result;
 };
 
 inline constexpr char kMessageOperationRunning[] = "%1 is already running.";
-inline constexpr char kMessageOperationCancelled[] = "%1 was cancelled during %2.";
 
 } // namespace kx

@@ -12,6 +12,11 @@ namespace kx {
 
 namespace {
 
+constexpr char kLogSize[] = "size: ";
+constexpr char kLogNumOfBytes[] = "num of bytes: ";
+constexpr char kLogWriteToDevice[] = "write to device";
+constexpr char kLogReceived[] = "received: ";
+
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }

@@ -16,10 +16,6 @@ class Log;
 
 inline constexpr char kLogFileContentSize[] = "file content size: ";
 inline constexpr char kLogResourceName[] = "resource name: ";
-inline constexpr char kLogSize[] = "size: ";
-inline constexpr char kLogNumOfBytes[] = "num of bytes: ";
-inline constexpr char kLogWriteToDevice[] = "write to device";
-inline constexpr char kLogReceived[] = "received: ";
 inline constexpr char kTextUploading[] = "Uploading...";
 
 inline constexpr char kMessageImageEmpty[] =

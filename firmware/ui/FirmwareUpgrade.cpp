@@ -1,6 +1,6 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 
-#include "base/accessibility.h"
+#include "base/ui/accessibility.h"
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "firmware/loaded_firmware.h"

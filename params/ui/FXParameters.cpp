@@ -1,6 +1,6 @@
 #include "params/ui/FXParameters.h"
 
-#include "base/accessibility.h"
+#include "base/ui/accessibility.h"
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"

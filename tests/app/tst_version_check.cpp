@@ -7,7 +7,7 @@
 #include "app/NewVersionMsg.h"
 #include "app/PrintConsole.h"
 #include "app/version_client.h"
-#include "base/widget_dialogs.h"
+#include "base/ui/widget_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>

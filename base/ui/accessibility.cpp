@@ -1,4 +1,4 @@
-#include "base/accessibility.h"
+#include "base/ui/accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>

@@ -1,4 +1,4 @@
-#include "base/widget_dialogs.h"
+#include "base/ui/widget_dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
