@@ -7,7 +7,7 @@
 namespace kx {
 
 AppContext::AppContext(Dialogs& dialogs_, Clock& clock_)
-    : dialogs(dialogs_), clock(clock_), store(dialogs_),
+    : dialogs(dialogs_), clock(clock_),
       url_opener([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
 
 AppContext::~AppContext() = default;

@@ -4,9 +4,9 @@
 #include "app/ElidingLabel.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
-#include "base/ui/accessibility.h"
 #include "base/dialogs.h"
 #include "base/plain_text.h"
+#include "base/ui/accessibility.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"
@@ -467,10 +467,17 @@ void TformMain::lstOtherClick() {
     category_click(6);
 }
 
+bool TformMain::load_effect_list(const QString& resource) {
+    const Status loaded = m_context.store.load_resource_text(resource);
+    if (!loaded)
+        m_context.dialogs.message(loaded.error());
+    return loaded.ok();
+}
+
 void TformMain::category_click(int row) {
     const EffectCategory& category = kCategories[row];
     lstEffects->clear();
-    m_context.store.load_resource_text(text(category.resource));
+    (void)load_effect_list(text(category.resource));
     fill_effect_list();
     m_context.selection.selected_category = text(category.caption);
     m_memory.set_value(memory_key::kCategory, m_context.selection.selected_category);

@@ -283,8 +283,14 @@ private:
     void request_parameters();
     // The row of the pedal's effect in a category list, if it is there.
     std::optional<int> find_effect_in_list(const QStringList& lines) const;
-    // Shows a pedal action's failure, unless the link has already told the user.
+    // Loads a category's effect names for the effect list (ResourceStore::resource_text); a
+    // failure is shown, and the list keeps the names it had.
+    bool load_effect_list(const QString& resource);
+    // The one place that shows what went wrong with the pedal: a failed step of the link or an
+    // operation of the session (a lost link and a refusal are said elsewhere, once).
     void report_pedal_error(const Error& error);
+    // Shows it, the guitarist's sentence first; the log keeps the driver's words.
+    void show_pedal_message(const Error& error);
     // Preset files; see MainPresets.cpp.
     void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
     std::optional<QStringList> LoadTextWithDialog(QString& path);

@@ -105,7 +105,7 @@ void TformMain::connect_automatically() {
         return;
     m_context.log.print_line(QLatin1String(kLogConnectingByItself) + describe(present.first()));
     link.device_serial_number = QString::fromLatin1(present.first().serial);
-    link.menuConnectClick(); // the same steps as the menu's, so the same bytes
+    menuConnectClick(); // the same steps as the menu's, so the same bytes and messages
 }
 
 } // namespace kx

@@ -4,6 +4,7 @@
 #include "app/ElidingLabel.h"
 #include "app/Main.h"
 #include "app/session_controls.h"
+#include "base/dialogs.h"
 #include "link/Communication.h"
 #include "session/pedal_session.h"
 
@@ -18,13 +19,15 @@ namespace kx {
 void TformMain::attach_pedal_link() {
     if (!m_context.link)
         m_context.link = std::make_unique<PedalLink>(m_context.link_options);
-    m_context.link->attach(*this, m_context.dialogs, m_context.log, m_context.clock,
-                           m_context.store);
+    m_context.link->attach(*this, m_context.log, m_context.clock, m_context.store);
     PedalSession& pedal = session();
     for (auto signal : {&PedalSession::effect_changed, &PedalSession::values_read})
         connect(&pedal, signal, this, &TformMain::refresh_controls);
     connect(&pedal, &PedalSession::link_state_changed, this, &TformMain::refresh_controls);
     connect(&pedal, &PedalSession::busy_changed, this, &TformMain::refresh_controls);
+    connect(&pedal, &PedalSession::link_lost, this, [this](const QString& detail) {
+        show_pedal_message(Error{detail, ErrorKind::LinkLost});
+    });
 }
 
 Communication& TformMain::communication() {
@@ -32,7 +35,8 @@ Communication& TformMain::communication() {
 }
 
 void TformMain::list_devices() {
-    communication().list_devices();
+    if (const Status listed = communication().list_devices(); !listed)
+        report_pedal_error(listed.failure());
     report_port_problems();
 }
 
@@ -49,19 +53,34 @@ void TformMain::init_line_settings() {
 }
 
 void TformMain::menuScanClick() {
-    communication().menuScanClick();
+    const auto found = communication().scan_devices();
+    if (!found) {
+        // No chip is the scan's own finding, said in its words.
+        if (found.error_kind() == ErrorKind::NoPedal)
+            m_context.dialogs.message(found.error());
+        else
+            report_pedal_error(found.failure());
+    } else {
+        for (const QString& description : *found)
+            m_context.dialogs.message(description + QLatin1String(kTextFoundClickConnect));
+    }
     report_port_problems();
 }
 
 void TformMain::menuConnectClick() {
     m_disconnected_by_hand = false;
-    communication().menuConnectClick();
+    const Status connected = communication().connect_device();
+    if (!connected)
+        report_pedal_error(connected.failure());
+    else if (session().link_state() == LinkState::Bootloader)
+        m_context.dialogs.message(QLatin1String(kTextBootloaderOk));
     report_port_problems();
 }
 
 void TformMain::menuDisconnectClick() {
     m_disconnected_by_hand = true;
-    communication().menuDisconnectClick();
+    if (const Status disconnected = communication().disconnect_device(); !disconnected)
+        report_pedal_error(disconnected.failure());
 }
 
 QString TformMain::device_name_text() const {

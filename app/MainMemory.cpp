@@ -48,7 +48,7 @@ void TformMain::restore_selection() {
         if (category != QLatin1String(kEffectCategories[row].caption))
             continue;
         lstEffects->clear();
-        if (!m_context.store.load_resource_text(category_resource(row)))
+        if (!load_effect_list(category_resource(row)))
             return;
         fill_effect_list();
         lstCategory->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);

@@ -28,9 +28,14 @@ QString latin1(const char* text) {
 } // namespace
 
 void TformMain::report_pedal_error(const Error& error) {
-    // A lost chip has been reported once by the link, and a refusal shows in the status line.
+    // A lost chip is announced once, by the session's link_lost, and a refusal shows in the
+    // status line.
     if (error.kind == ErrorKind::LinkLost || error.kind == ErrorKind::Busy)
         return;
+    show_pedal_message(error);
+}
+
+void TformMain::show_pedal_message(const Error& error) {
     // The user reads what happened and what to do; the log keeps the detail as it came.
     if (error.kind == ErrorKind::DriverFailed || error.kind == ErrorKind::TimedOut ||
         error.kind == ErrorKind::BadReply)
@@ -98,7 +103,7 @@ void TformMain::show_running_effect() {
             continue;
         if (const auto index = find_effect_in_list(*lines)) {
             lstEffects->clear();
-            m_context.store.load_resource_text(category_resource(row));
+            (void)load_effect_list(category_resource(row));
             fill_effect_list();
             lstCategory->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
             lstEffects->setCurrentRow(*index, QItemSelectionModel::ClearAndSelect);

@@ -30,12 +30,11 @@ QStringList PedalLink::take_port_problems() {
     return m_drivers ? m_drivers->take_port_problems() : QStringList();
 }
 
-void PedalLink::attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock,
-                       ResourceStore& store) {
+void PedalLink::attach(ConnectionUi& ui, Log& log, Clock& clock, ResourceStore& store) {
     session.reset();
     communication.reset();
     d2xx = std::make_unique<D2XXUnit>(*m_driver, log);
-    communication = std::make_unique<Communication>(*d2xx, ui, dialogs, log, clock);
+    communication = std::make_unique<Communication>(*d2xx, ui, log, clock);
     session = std::make_unique<PedalSession>(*communication, store, log, clock);
 }
 

@@ -12,7 +12,6 @@ class Clock;
 class Communication;
 class ConnectionUi;
 class D2XXUnit;
-class Dialogs;
 class Log;
 class PedalDrivers;
 class PedalSession;
@@ -35,7 +34,7 @@ public:
     PedalLink(const PedalLink&) = delete;
     PedalLink& operator=(const PedalLink&) = delete;
 
-    void attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock, ResourceStore& store);
+    void attach(ConnectionUi& ui, Log& log, Clock& clock, ResourceStore& store);
 
     SerialDriver& driver() { return *m_driver; }
     // The in-process virtual pedal, when the options asked for one.

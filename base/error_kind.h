@@ -21,6 +21,7 @@ enum class ErrorKind {
     UploadFailed,   // the pedal did not confirm the uploaded effect
     BadInput,       // a file, image or value given by the user cannot be used
     // The bootloader's answers.
+    BootloaderSilent,      // the check at connect found no bootloader (Upgrade Mode)
     BootloaderRefused,     // NACK
     BootloaderUnexpected,  // another byte where an acknowledgement belonged
     BootloaderReadRefused, // NACK to Read Memory: the flash cannot be verified

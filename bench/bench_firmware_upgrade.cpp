@@ -6,7 +6,6 @@
 // window freeze over 50 ms during the upgrade.
 #include "base/clock.h"
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "bench/bench_rig.h"
 #include "bench/bench_table.h"
 #include "bench/freeze_watch.h"
@@ -82,17 +81,19 @@ std::optional<Run> editor_upgrade(const LoadedFirmware& image, const QStringList
                  pedal_options.join(QLatin1Char(' '));
         return std::nullopt;
     }
-    ScriptedDialogs dialogs;
     QtSerialDriver driver({pedal.path});
     NullLog log;
     RealClock clock;
     NoWindow window;
     D2XXUnit d2xx(driver, log);
-    Communication comm(d2xx, window, dialogs, log, clock);
-    comm.list_devices();
+    Communication comm(d2xx, window, log, clock);
+    (void)comm.list_devices(); // a failed listing fails the connect, which says why
     comm.init_line_settings();
     comm.firmware_upgrade_mode = true;
-    comm.menuConnectClick();
+    if (const Status connected = comm.connect_device(); !connected) {
+        *error = connected.error();
+        return std::nullopt;
+    }
     FirmwareUpgradeOperation upgrade(comm, log, clock);
     upgrade.set_image(image);
     bench::FreezeWatch watch;
@@ -133,8 +134,7 @@ struct Upgrade {
 
 // The image from the store, and its file for stm32flash.
 bool prepare(Upgrade& upgrade, QString* error) {
-    ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs);
+    const ResourceStore store;
     auto image = load_firmware_image(store, QStringLiteral("Firmware_1"));
     const std::optional<QByteArray> raw = store.raw(QStringLiteral("FIRMWARE_1"));
     if (!image || !raw) {

@@ -3,7 +3,6 @@
 // peak resident memory the system reports. Next to it, for comparison, sox reading the same
 // file. Goal: the import's peak at most 25 MB, whatever the file's length.
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "bench/bench_table.h"
 #include "ir/ir_import.h"
 #include "library/resource_store.h"
@@ -79,8 +78,7 @@ bool write_long_wav(const QString& path) {
 
 // What the editor's "Load IR" does with the file, in this process (the child).
 int import_only(const QString& path) {
-    ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs);
+    const ResourceStore store;
     NullLog log;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

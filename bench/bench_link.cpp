@@ -4,7 +4,6 @@
 // median request within 1.1 times its floor.
 #include "base/clock.h"
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "bench/bench_rig.h"
 #include "bench/bench_table.h"
 #include "link/Communication.h"
@@ -44,10 +43,9 @@ void measure(benchmark::State& state, const QString& what, const QByteArray& req
                 .count();
         state.SetIterationTime(ms / 1000.0);
         reply_bytes = link.pedal_sent() - before;
-        if (!answered || !link.dialogs.messages.isEmpty()) {
-            state.SkipWithError(link.dialogs.messages.value(0, QStringLiteral("no answer"))
-                                    .toLocal8Bit()
-                                    .constData());
+        if (!answered || !link.problems.isEmpty()) {
+            state.SkipWithError(
+                link.problems.value(0, QStringLiteral("no answer")).toLocal8Bit().constData());
             return;
         }
         times_ms.push_back(ms);

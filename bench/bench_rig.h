@@ -4,7 +4,6 @@
 // virtual pedal, and the line's byte time.
 #include "base/clock.h"
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/connection_ui.h"
@@ -31,17 +30,21 @@ private:
 // The editor's link to the in-process virtual pedal with its real timing, connected.
 struct Link {
     VirtualPedalDriver driver;
-    ScriptedDialogs dialogs;
     NullLog log;
     RealClock clock;
     NoWindow window;
     D2XXUnit d2xx{driver, log};
-    Communication comm{d2xx, window, dialogs, log, clock};
+    Communication comm{d2xx, window, log, clock};
+    // Why the link is not usable: a failed connect, or the chip lost on the way.
+    QStringList problems;
 
     Link() {
-        comm.list_devices();
+        comm.set_lost_handler([this](const Error& error) { problems << error.message; });
+        if (const Status listed = comm.list_devices(); !listed)
+            problems << listed.error();
         comm.init_line_settings();
-        comm.menuConnectClick();
+        if (const Status connected = comm.connect_device(); !connected)
+            problems << connected.error();
     }
     qsizetype pedal_sent() { return driver.pedal().sent().size(); }
 };

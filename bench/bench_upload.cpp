@@ -5,7 +5,6 @@
 // byte time of the write call.
 #include "base/clock.h"
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "bench/bench_rig.h"
 #include "bench/bench_table.h"
 #include "bench/freeze_watch.h"
@@ -34,8 +33,7 @@ using bench::Link;
 const QByteArray kBypass("\x0D\x00", 2);
 
 QByteArray largest_image() {
-    ScriptedDialogs dialogs;
-    ResourceStore store(dialogs);
+    ResourceStore store;
     const auto lines = store.read_file_from_stream(QStringLiteral("Basic_IR_Loader"));
     if (!lines)
         return {};

@@ -22,6 +22,7 @@ constexpr KindRow kKinds[] = {
     {ErrorKind::TimedOut, "timed_out", kExitFailed},
     {ErrorKind::BadReply, "bad_reply", kExitFailed},
     {ErrorKind::NotConnected, "not_connected", kExitNoPedal},
+    {ErrorKind::BootloaderSilent, "bootloader_silent", kExitFailed},
     {ErrorKind::BootloaderRefused, "bootloader_refused", kExitFailed},
     {ErrorKind::BootloaderUnexpected, "bootloader_unexpected", kExitFailed},
     {ErrorKind::BootloaderReadRefused, "bootloader_read_refused", kExitFailed},

@@ -14,10 +14,10 @@ constexpr char kNotOpened[] = "The pedal's chip %1 could not be opened.";
 } // namespace
 
 Session::Session(const SessionOptions& options)
-    : m_options(options), m_log(options.verbose), m_store(m_dialogs),
+    : m_options(options), m_log(options.verbose),
       m_drivers(std::make_unique<PedalDrivers>(options.virtual_pedal, options.ports)),
       m_d2xx(std::make_unique<D2XXUnit>(m_drivers->driver(), m_log)),
-      m_comm(std::make_unique<Communication>(*m_d2xx, m_ui, m_dialogs, m_log, m_clock)) {}
+      m_comm(std::make_unique<Communication>(*m_d2xx, m_ui, m_log, m_clock)) {}
 
 Session::~Session() {
     // The connection refers to the chip access, which closes the chip through the drivers.
@@ -32,7 +32,8 @@ void Session::report_port_problems() {
 
 int Session::connect(bool bootloader) {
     // As the editor starts: list the chips, then the pedal's line settings (115200 8N1).
-    m_comm->list_devices();
+    // A chip whose listing failed is not there to connect to: the serial numbers below say so.
+    (void)m_comm->list_devices();
     m_comm->init_line_settings();
     // Why a port given by path is not there belongs to the one line that says no pedal.
     const QStringList problems = m_drivers->take_port_problems();
@@ -56,17 +57,18 @@ int Session::connect(bool bootloader) {
     }
     // The bootloader check runs at connection, as with the editor's Upgrade Mode.
     m_comm->firmware_upgrade_mode = bootloader;
-    if (!m_comm->connect_device() || !m_comm->connected()) {
+    // A failed bootloader check leaves the chip open: bootloader_answered() tells.
+    if (const Status connected = m_comm->connect_device(); !m_comm->connected()) {
         QString message = QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number);
-        if (!m_dialogs.messages.isEmpty())
-            message += QStringLiteral(" (%1)").arg(m_dialogs.messages.constLast());
+        if (!connected)
+            message += QStringLiteral(" (%1)").arg(connected.error());
         return no_pedal_error(message);
     }
     return kExitOk;
 }
 
 bool Session::bootloader_answered() const {
-    return m_comm->connected() && m_dialogs.messages.contains(QLatin1String(kTextBootloaderOk));
+    return m_comm->connected() && m_comm->bootloader_ready;
 }
 
 Result<RunningEffect> Session::running_effect(bool with_description) {

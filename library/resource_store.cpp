@@ -1,6 +1,5 @@
 #include "library/resource_store.h"
 
-#include "base/dialogs.h"
 #include "base/outside_file.h"
 
 #include <QDir>
@@ -52,8 +51,7 @@ QString ascii_upper(const QString& text) {
     return out;
 }
 
-ResourceStore::ResourceStore(Dialogs& dialogs, const QString& root)
-    : m_dialogs(dialogs), m_root(root) {
+ResourceStore::ResourceStore(const QString& root) : m_root(root) {
     const QDir dir(root);
     const QStringList entries = dir.entryList(QDir::Files);
     for (const QString& entry : entries)
@@ -99,14 +97,12 @@ Result<QStringList> ResourceStore::read_file_from_stream(const QString& resource
     return split_resource_lines(*data);
 }
 
-bool ResourceStore::load_resource_text(const QString& resource_name) {
+Status ResourceStore::load_resource_text(const QString& resource_name) {
     Result<QStringList> lines = read_file_from_stream(resource_name);
-    if (!lines) {
-        m_dialogs.message(lines.error());
-        return false;
-    }
+    if (!lines)
+        return lines.failure();
     resource_text = std::move(lines).value();
-    return true;
+    return {};
 }
 
 } // namespace kx

@@ -11,8 +11,6 @@
 
 namespace kx {
 
-class Dialogs;
-
 inline constexpr char kErrorLoadingResource[] = "Error loading resource: ";
 
 // Turns an effect's display name into the base name of its resources: blanks and "-" become
@@ -28,7 +26,7 @@ QStringList split_resource_lines(const QByteArray& data);
 class ResourceStore {
 public:
     // `root` is the folder that holds the resources, one file per resource named in upper case.
-    explicit ResourceStore(Dialogs& dialogs, const QString& root = QStringLiteral(":/store"));
+    explicit ResourceStore(const QString& root = QStringLiteral(":/store"));
 
     // The bytes of a resource; names are compared without regard to ASCII letter case.
     std::optional<QByteArray> raw(const QString& resource_name) const;
@@ -44,16 +42,15 @@ public:
     Result<QStringList> read_file_from_stream(const QString& resource_name) const;
 
     // For the main window's effect list: loads a text resource into `resource_text`. A failure
-    // is shown in a message box and leaves `resource_text` as it was, so the list is filled
-    // with the lines it held. Returns whether it loaded.
-    bool load_resource_text(const QString& resource_name);
+    // (read_file_from_stream's error, for the caller to show) leaves `resource_text` as it was,
+    // so the list is filled with the lines it held.
+    Status load_resource_text(const QString& resource_name);
 
     // The lines the main window's effect list shows. Other readers take the lines
     // read_file_from_stream returns, so no reader sees another's text.
     QStringList resource_text;
 
 private:
-    Dialogs& m_dialogs;
     QString m_root;
     QHash<QString, QString> m_paths; // upper-case name -> file path
 };

@@ -1,7 +1,6 @@
 #include "link/Communication.h"
 
 #include "base/clock.h"
-#include "base/dialogs.h"
 #include "base/log.h"
 #include "library/hex_text.h"
 #include "link/D2XXUnit.h"
@@ -21,6 +20,18 @@ constexpr quint8 kWordLength8 = 8;
 constexpr quint8 kOneStopBit = 0;
 constexpr quint8 kNoParity = 0;
 constexpr char kBootloaderSync = 0x7F;
+// No command of the running firmware (which drops a lone unknown byte), nor the complement of
+// the synchronisation byte; as a frame's length it asks for a short frame: a data frame of
+// 6 + 1 bytes and its checksum, which the fillers then make wrong.
+constexpr char kBootloaderFiller = 0x06;
+// Enough to end the longest frame a stopped upgrade can leave the bootloader in: the rest of an
+// address frame, then a data frame of fillers.
+constexpr int kMaxBootloaderFillers = 16;
+// The bootloader answers a byte within a millisecond; the chip's latency timer and a loaded
+// machine add the rest.
+constexpr int kFillerTimeoutMs = 100;
+constexpr char kLogBootloaderSilent[] =
+    "no answer to the synchronisation byte: checking for a bootloader already synchronised";
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -80,9 +91,8 @@ LinkClaim::~LinkClaim() {
         m_comm->m_claim_id = 0;
 }
 
-Communication::Communication(D2XXUnit& d2xx, ConnectionUi& ui, Dialogs& dialogs, Log& log,
-                             Clock& clock)
-    : m_d2xx(d2xx), m_ui(ui), m_dialogs(dialogs), m_log(log), m_clock(clock) {
+Communication::Communication(D2XXUnit& d2xx, ConnectionUi& ui, Log& log, Clock& clock)
+    : m_d2xx(d2xx), m_ui(ui), m_log(log), m_clock(clock) {
     m_d2xx.set_lost_handler([this](const QString& message) { link_lost(message); });
 }
 
@@ -123,124 +133,153 @@ void Communication::init_line_settings() {
     m_d2xx.line_settings = {kBaudRate, kWordLength8, kOneStopBit, kNoParity};
 }
 
-void Communication::list_devices() {
-    // A failing call is reported and the listing goes on with what it has: an empty text, or
+Status Communication::list_devices() {
+    // A failing call does not stop the listing: it goes on with what it has, an empty text or
     // the count of the last listing.
+    Status first;
+    const auto keep = [&first](const Error& error) {
+        if (first)
+            first = error;
+    };
     if (const Status count = m_d2xx.GetFTDeviceCount(); !count)
-        m_dialogs.message(count.error());
+        keep(count.failure());
     for (quint32 i = 0; i < m_d2xx.device_count; ++i) {
         const auto serial = m_d2xx.GetFTDeviceSerialNo(i);
         if (!serial)
-            m_dialogs.message(serial.error());
+            keep(serial.failure());
         const QString serial_text = serial ? *serial : QString();
         m_ui.append_serial_number_text(serial_text);
         device_serial_number = serial_text;
         const auto description = m_d2xx.GetFTDeviceDescription(i);
         if (!description)
-            m_dialogs.message(description.error());
+            keep(description.failure());
         const QString text = description ? *description : QString();
         m_ui.set_device_name_text(text == latin1(kTextFactoryDescription) ? latin1(kTextPedalName)
                                                                           : text);
     }
+    return first;
 }
 
-void Communication::menuScanClick() {
-    scan_devices();
-}
-
-void Communication::menuConnectClick() {
-    connect_device();
-}
-
-void Communication::menuDisconnectClick() {
-    disconnect_device();
-}
-
-void Communication::scan_devices() {
+Result<QStringList> Communication::scan_devices() {
     if (!exchange_allowed(QStringLiteral("Scan")))
-        return;
+        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Scan")),
+                     ErrorKind::Busy};
     m_ui.set_device_name_text(latin1(kTextDeviceNameDefault));
     if (const Status count = m_d2xx.GetFTDeviceCount(); !count)
-        m_dialogs.message(count.error());
+        return count.failure();
     const quint32 count = m_d2xx.device_count;
     m_log.print_line(latin1(kLogDeviceCount) + QString::number(count));
     if (count == 0) {
-        m_dialogs.message(latin1(kTextNoDevice));
         m_ui.set_device_name_text(latin1(kTextNoDevice));
-        return;
+        return Error{latin1(kTextNoDevice), ErrorKind::NoPedal};
     }
+    QStringList found;
     for (quint32 i = 0; i < count; ++i) {
         const auto serial = m_d2xx.GetFTDeviceSerialNo(i);
         if (!serial)
-            m_dialogs.message(serial.error());
-        const QString serial_text = serial ? *serial : QString();
-        m_log.print_line(latin1(kLogDeviceString) + serial_text);
-        device_serial_number = serial_text;
+            return serial.failure();
+        m_log.print_line(latin1(kLogDeviceString) + *serial);
+        device_serial_number = *serial;
         const auto description = m_d2xx.GetFTDeviceDescription(i);
         if (!description)
-            m_dialogs.message(description.error());
-        const QString text = description ? *description : QString();
-        m_ui.set_device_name_text(text);
-        m_dialogs.message(text + latin1(kTextFoundClickConnect));
+            return description.failure();
+        m_ui.set_device_name_text(*description);
+        found << *description;
     }
+    return found;
 }
 
-bool Communication::connect_device() {
+Status Communication::connect_device() {
     if (!exchange_allowed(QStringLiteral("Connect")))
-        return false;
+        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Connect")),
+                     ErrorKind::Busy};
     m_log.print_line(latin1(kLogSerialNumber) + device_serial_number);
     if (const Status open = m_d2xx.Open_USB_Device_By_Serial_Number(device_serial_number); !open) {
-        m_dialogs.message(open.error());
-        return false; // nothing else changes
+        // Nothing else changes. A chip that is not there is no pedal to the user.
+        return Error{open.error(), m_d2xx.last_status == FT_DEVICE_NOT_FOUND ? ErrorKind::NoPedal
+                                                                             : open.error_kind()};
     }
     m_ui.set_device_name_text(m_ui.device_name_text() + latin1(kTextConnectedSuffix));
+    Status result;
     for (const Status& setting :
          {m_d2xx.SetFTDeviceBaudRate(), m_d2xx.SetFTDeviceDataCharacteristics()})
-        if (!setting && setting.error_kind() != ErrorKind::LinkLost)
-            m_dialogs.message(setting.error());
+        if (!setting && result)
+            result = setting;
     if (!connected())
-        return true; // lost while setting it up; that has been reported
+        return result; // lost while setting it up; that has been announced
     m_log.print_line(
         latin1(kLogHandle) +
         QStringLiteral("%1").arg(m_d2xx.device_handle, 8, 16, QLatin1Char('0')).toUpper());
     m_log.print_line(latin1(kLogBaudRate) + QString::number(m_d2xx.line_settings.baud_rate));
     bootloader_ready = false;
-    if (firmware_upgrade_mode)
-        check_bootloader();
+    if (firmware_upgrade_mode) {
+        const Status check = check_bootloader();
+        if (!check && result)
+            result = check;
+    }
     state_changed();
-    return true;
+    return result;
 }
 
-void Communication::check_bootloader() {
-    const auto reply = receive_text(QByteArrayView("\x7F", 1), bootloader_reply(kReplyTimeoutMs));
-    if (!reply) {
-        // A lost chip has been reported once already; anything else is said here, and the
-        // user still learns the check's outcome.
-        if (reply.error_kind() != ErrorKind::LinkLost)
-            m_dialogs.message(reply.error());
-        if (connected())
-            m_dialogs.message(latin1(kTextBootloaderFailed));
-        return;
-    }
-    const QString first = bytes_to_hex(reply->first(1));
-    m_log.print_line(latin1(kLogReceivedByte) + first);
-    if (first == latin1(kTextBootloaderAck)) {
+Status Communication::check_bootloader() {
+    const auto failed = [](const QString& reason) {
+        return Error{latin1(kTextBootloaderFailed) + QStringLiteral(": ") + reason,
+                     ErrorKind::BootloaderSilent};
+    };
+    const auto reply = receive_text(QByteArrayView(&kBootloaderSync, 1), bootloader_reply());
+    if (!reply && reply.error_kind() != ErrorKind::TimedOut)
+        return reply.error_kind() == ErrorKind::LinkLost ? reply.failure() : failed(reply.error());
+    if (reply) {
+        const QString first = bytes_to_hex(reply->first(1));
+        m_log.print_line(latin1(kLogReceivedByte) + first);
+        if (first != latin1(kTextBootloaderAck))
+            return failed(QStringLiteral("it answered %1").arg(first));
         bootloader_ready = true;
-        m_dialogs.message(latin1(kTextBootloaderOk));
-    } else {
-        m_dialogs.message(latin1(kTextBootloaderFailed));
+        return {};
     }
+    // The bootloader answers only the first synchronisation byte after its reset; one that a
+    // connect of an earlier run has synchronised takes the byte as the first of a command
+    // pair and stays silent. A filler completes that pair, which the bootloader must refuse;
+    // it also completes whatever frame a stopped upgrade left it in. Any answer proves a
+    // bootloader already in step, and fillers go on until it refuses one, so that it then waits
+    // for a command. The running firmware ignores the filler byte.
+    m_log.print_line(latin1(kLogBootloaderSilent));
+    // A bootloader answers within milliseconds or not at all: the next byte need not wait out
+    // the whole time limit for a late answer.
+    m_late_until_ms = m_clock.now_ms() + kFillerTimeoutMs;
+    bool answered = false;
+    for (int i = 0; i < kMaxBootloaderFillers; ++i) {
+        const auto answer =
+            receive_text(QByteArrayView(&kBootloaderFiller, 1), bootloader_reply(kFillerTimeoutMs));
+        if (!answer && answer.error_kind() == ErrorKind::TimedOut)
+            continue;
+        if (!answer)
+            return answer.error_kind() == ErrorKind::LinkLost ? answer.failure()
+                                                              : failed(answer.error());
+        const QString first = bytes_to_hex(answer->first(1));
+        m_log.print_line(latin1(kLogReceivedByte) + first);
+        if (first == latin1(kTextBootloaderAck)) {
+            answered = true;
+        } else if (first == latin1(kTextBootloaderNack)) {
+            bootloader_ready = true;
+            return {};
+        } else {
+            return failed(QStringLiteral("it answered %1").arg(first));
+        }
+    }
+    if (answered) // in step, but inside a frame no filler could end: the upgrade resynchronises
+        bootloader_ready = true;
+    return bootloader_ready ? Status{} : failed(reply.error());
 }
 
-bool Communication::disconnect_device() {
+Status Communication::disconnect_device() {
     if (!exchange_allowed(QStringLiteral("Disconnect")))
-        return false;
-    if (const Status close = m_d2xx.CloseFTDevice(); !close) {
-        m_dialogs.message(close.error());
-        return false;
-    }
+        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Disconnect")),
+                     ErrorKind::Busy};
+    if (const Status close = m_d2xx.CloseFTDevice(); !close)
+        return close;
     enter_not_connected_state();
-    return true;
+    return {};
 }
 
 void Communication::enter_not_connected_state() {
@@ -264,7 +303,8 @@ void Communication::link_lost(const QString& message) {
     m_late_until_ms = -1;
     m_log.print_line(latin1(kLogLinkLost));
     enter_not_connected_state();
-    m_dialogs.message(message);
+    if (m_lost_handler)
+        m_lost_handler(Error{message, ErrorKind::LinkLost});
 }
 
 Status Communication::drop_late_reply() {

@@ -15,7 +15,6 @@ namespace kx {
 
 class Clock;
 class D2XXUnit;
-class Dialogs;
 class Log;
 
 // Time limit for a reply of the running firmware and for the bootloader check, counted from the
@@ -39,6 +38,7 @@ inline constexpr char kTextBootloaderOk[] =
     "Connection to bootloader succeeded, ready for firmware upgrade";
 inline constexpr char kTextBootloaderFailed[] = "Connection to bootloader failed";
 inline constexpr char kTextBootloaderAck[] = "79";
+inline constexpr char kTextBootloaderNack[] = "1F";
 
 inline constexpr char kLogDeviceCount[] = "FT device count: ";
 inline constexpr char kLogDeviceString[] = "FT_Device_String: ";
@@ -127,35 +127,36 @@ private:
 // thread; a wait keeps window events flowing, and while it runs every other exchange with the
 // pedal is refused with a log line and a status text the user sees.
 //
-// The menu handlers and the connection steps show their messages; the exchanges return what
-// happened and leave it to their caller. A lost chip is reported once, here, whatever call
-// finds it, and the window goes to the not-connected state.
+// No step shows a box: each returns what happened, and its caller (the main window, the
+// command line) decides what the user reads. A lost chip is announced once, through the lost
+// handler, whatever call finds it, and the link goes to the not-connected state.
 class Communication {
 public:
-    Communication(D2XXUnit& d2xx, ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock);
+    Communication(D2XXUnit& d2xx, ConnectionUi& ui, Log& log, Clock& clock);
     ~Communication();
     Communication(const Communication&) = delete;
     Communication& operator=(const Communication&) = delete;
 
-    // Start-up: list the chips, then fill the line settings (115200 8N1).
-    void list_devices();
+    // Start-up: list the chips, then fill the line settings (115200 8N1). A failing driver
+    // call does not stop the listing, which goes on with what it has; the first is returned.
+    Status list_devices();
     void init_line_settings();
 
-    // The menu handlers of the "Connection" menu; the main window only forwards to them.
-    void menuScanClick();
-    void menuConnectClick();
-    void menuDisconnectClick();
-
-    void scan_devices();
+    // Lists the chips again: the description of each (the device name shows the last). No
+    // chip gives NoPedal with kTextNoDevice.
+    Result<QStringList> scan_devices();
     // Opens the chip of device_serial_number; in firmware-upgrade mode then checks the
-    // bootloader. True when the chip was opened (it may have been lost in the check since).
-    bool connect_device();
-    // Closes the chip; on success the window goes to the not-connected state.
-    bool disconnect_device();
+    // bootloader. An error when the chip could not be opened (connected() is false; NoPedal
+    // when the chip is not there), and also when it was opened but a line setting failed
+    // (DriverFailed) or the bootloader check failed (BootloaderSilent, kTextBootloaderFailed
+    // with the reason): connected() is true then.
+    Status connect_device();
+    // Closes the chip; on success the link goes to the not-connected state.
+    Status disconnect_device();
     bool connected() const;
     // The connected chip was unplugged while nothing waited for it (the pedal watcher saw it
-    // go): closes the handle, logs, and goes to the not-connected state without a message box;
-    // the caller tells the user in the status line.
+    // go): closes the handle, logs, and goes to the not-connected state without announcing a
+    // lost link; the caller tells the user in the status line.
     void chip_unplugged();
 
     // ---- exchanges
@@ -207,6 +208,11 @@ public:
     // Called whenever connected(), firmware_upgrade_mode's effect or bootloader_ready change
     // (the pedal session follows the link through it).
     void set_state_handler(std::function<void()> handler) { m_state_handler = std::move(handler); }
+    // Called once when an exchange or a step finds the chip gone (LinkLost, with the driver's
+    // words), after the link has gone to the not-connected state.
+    void set_lost_handler(std::function<void(const Error&)> handler) {
+        m_lost_handler = std::move(handler);
+    }
 
     QString device_serial_number;
     bool firmware_upgrade_mode = false;
@@ -216,7 +222,7 @@ public:
 
 private:
     friend class LinkClaim;
-    void check_bootloader();
+    Status check_bootloader();
     void enter_not_connected_state();
     void link_lost(const QString& message);
     void state_changed();
@@ -228,10 +234,10 @@ private:
 
     D2XXUnit& m_d2xx;
     ConnectionUi& m_ui;
-    Dialogs& m_dialogs;
     Log& m_log;
     Clock& m_clock;
     std::function<void()> m_state_handler;
+    std::function<void(const Error&)> m_lost_handler;
     quint64 m_claim_id = 0; // of the claim that holds the link; 0: none
     quint64 m_last_claim_id = 0;
     // Until then a reply that came too late for its request may still arrive.

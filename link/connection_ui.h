@@ -4,17 +4,17 @@
 
 namespace kx {
 
-// The texts the connection code shows without a box: the main window implements it; tests and
-// the command line record or print it. What is enabled follows the pedal session's state
-// instead (see session/pedal_session.h).
+// The texts the connection keeps up to date without a box: the main window implements it; tests
+// and the command line record or print it. What is enabled follows the pedal session's state
+// instead (see session/pedal_session.h), and what went wrong is returned to the caller.
 class ConnectionUi {
 public:
     virtual ~ConnectionUi() = default;
 
-    // Text of the label lblDeviceName.
+    // The device name the user sees: the chip's description, " connected" while it is open.
     virtual QString device_name_text() const = 0;
     virtual void set_device_name_text(const QString& text) = 0;
-    // Appends to the text of the menu item menuSerialNumber, without a separator.
+    // Appends to the serial numbers the user sees, without a separator.
     virtual void append_serial_number_text(const QString& text) = 0;
     // A short text the user sees without a box: why a pedal action was not done.
     virtual void show_status_text(const QString& text) = 0;

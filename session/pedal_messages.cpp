@@ -25,6 +25,8 @@ QString user_message(const Error& error) {
         return led(kLeadTimedOut, error.message);
     case ErrorKind::BadReply:
         return led(kLeadBadReply, error.message);
+    case ErrorKind::BootloaderSilent:
+        return led(kLeadBootloaderSilent, error.message);
     case ErrorKind::BootloaderRefused:
     case ErrorKind::BootloaderUnexpected:
     case ErrorKind::BootloaderReadRefused:

@@ -65,11 +65,13 @@ PedalSession::PedalSession(Communication& comm, ResourceStore& store, Log& log, 
     qRegisterMetaType<kx::LinkState>();
     qRegisterMetaType<kx::ValueOrigin>();
     m_comm.set_state_handler([this] { refresh_link_state(); });
+    m_comm.set_lost_handler([this](const Error& error) { emit link_lost(error.message); });
     refresh_link_state();
 }
 
 PedalSession::~PedalSession() {
     m_comm.set_state_handler({});
+    m_comm.set_lost_handler({});
 }
 
 bool PedalSession::is_live(const QString& effect_name) const {

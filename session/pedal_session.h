@@ -24,7 +24,7 @@
 // Signals for windows (and followers of the pedal) to hook into:
 //   link_state_changed, effect_changed, value_changed(index, value, origin) with the origin
 //   UserEdit, Reply or Preset; values_read (a request filled every value and assignment);
-//   assignments_changed(origin); busy_changed.
+//   assignments_changed(origin); busy_changed; link_lost(detail).
 //
 // Adding a pedal command: build its bytes in link/pedal_commands or params/parameter_messages,
 // then add an operation here that checks the state, sends through Communication and updates
@@ -190,6 +190,9 @@ signals:
     void values_read();
     void assignments_changed(kx::ValueOrigin origin);
     void busy_changed(bool busy);
+    // The chip vanished during an exchange or a step (the link's words as `detail`); the link
+    // state is NotConnected already. Announced once: the failed operation returns LinkLost too.
+    void link_lost(const QString& detail);
 
 private:
     Status require_firmware() const;

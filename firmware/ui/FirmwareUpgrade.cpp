@@ -1,8 +1,8 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 
-#include "base/ui/accessibility.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/ui/accessibility.h"
 #include "firmware/loaded_firmware.h"
 #include "library/firmware_image.h"
 #include "library/resource_store.h"

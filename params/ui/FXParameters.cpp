@@ -1,10 +1,10 @@
 #include "params/ui/FXParameters.h"
 
-#include "base/ui/accessibility.h"
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "base/plain_text.h"
+#include "base/ui/accessibility.h"
 #include "library/fx_info_page.h"
 #include "library/hex_text.h"
 #include "library/resource_store.h"

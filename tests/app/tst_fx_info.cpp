@@ -98,7 +98,7 @@ void TestFXInfo::every_effect_has_its_page_data() {
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("effect");
     ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs);
+    const ResourceStore store;
     for (const QString& category : kCategories) {
         const auto resource = store.read_file_from_stream(format_resource_name(category));
         QVERIFY(resource.ok());

@@ -151,7 +151,12 @@ void TestMainLink::bootloader_check_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("bootloader answers 79")
         << true << "Connection to bootloader succeeded, ready for firmware upgrade";
-    QTest::newRow("running firmware stays silent") << false << "Connection to bootloader failed";
+    // What to do first, then the check's own words.
+    QTest::newRow("running firmware stays silent")
+        << false
+        << "The pedal's bootloader did not answer. Power the pedal up with the footswitch held "
+           "and choose Connect again, or choose Disconnect. (Connection to bootloader failed: "
+           "The pedal did not send its bootloader answer within 2 s.)";
 }
 
 void TestMainLink::bootloader_check() {

@@ -155,7 +155,7 @@ void TestPrintConsole::captions_fit_in_every_look_data() {
 void TestPrintConsole::captions_fit_in_every_look() {
     QFETCH(int, look);
     ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs);
+    const ResourceStore store;
     QVERIFY(apply_look(store, look));
     TformPrint console;
     console.show();

@@ -67,6 +67,8 @@ enum class Action {
     ListBeyondItsOptions,       // 7
     DisconnectAfterFailedCheck, // 8
     OpenSilentPedal,            // 9, the editor's part
+    ConnectMissingPedal,        // 9
+    LoseLinkOnRequest,          // 9
 };
 
 QByteArray image_of(ResourceStore& store, const QString& effect) {
@@ -192,6 +194,11 @@ struct Rig {
     bool ready = false;
 };
 
+// Pulls the virtual pedal's cable.
+void pull_cable(Rig& rig) {
+    rig.f.context->link->virtual_pedal()->unplug();
+}
+
 } // namespace
 
 class TestSessionTable : public QObject {
@@ -303,6 +310,16 @@ void TestSessionTable::states_x_actions_data() {
     QTest::newRow("fault 8: Disconnect gives Upgrade Mode back after a failed check")
         << silent << int(Action::DisconnectAfterFailedCheck) << "?"
         << "";
+    QTest::newRow("fault 9: a silent pedal on Open FX is told once, in the editor's words")
+        << unopened << int(Action::OpenSilentPedal) << "0500"
+        << QString::fromLatin1(session::kLeadTimedOut);
+    QTest::newRow("fault 9: a pedal not there on Connect is told once, in the editor's words")
+        << none << int(Action::ConnectMissingPedal) << ""
+        << QString::fromLatin1(session::kLeadNoPedal) +
+               " (Open_USB_Device_By_Serial_Number - Device not found...)";
+    QTest::newRow("fault 9: a lost link is told once, in the editor's words")
+        << live << int(Action::LoseLinkOnRequest) << ""
+        << "The connection to the pedal was lost (FT_";
 }
 
 void TestSessionTable::states_x_actions() {
@@ -593,6 +610,32 @@ void TestSessionTable::states_x_actions() {
                  qPrintable(shown));
         QVERIFY(rig.tap.lines.filter(QStringLiteral("The pedal did not send its")).size() == 1);
         QVERIFY(!rig.parameters().isVisible());
+        // Still connected to a pedal that may answer next time: the same controls as before.
+        QCOMPARE(rig.enabled(), QStringLiteral("11100100100"));
+        return;
+    }
+    case Action::ConnectMissingPedal: {
+        pull_cable(rig);
+        w.menuConnect->trigger();
+        QCOMPARE(rig.wire().toHex(), wire.toLatin1());
+        QCOMPARE(rig.f.dialogs.messages, QStringList{message});
+        QCOMPARE(session.link_state(), LinkState::NotConnected);
+        QCOMPARE(rig.enabled(), QStringLiteral("00000011010"));
+        return;
+    }
+    case Action::LoseLinkOnRequest: {
+        pull_cable(rig);
+        w.btnRequest->click();
+        // The driver's words as the detail, said once though the request failed too.
+        QCOMPARE(rig.f.dialogs.messages.size(), 1);
+        const QString& shown = rig.f.dialogs.messages[0];
+        QVERIFY2(shown.startsWith(message) &&
+                     shown.endsWith(QLatin1String(" - General IO error...). Plug it in again and "
+                                                  "choose Connect.")),
+                 qPrintable(shown));
+        QCOMPARE(session.link_state(), LinkState::NotConnected);
+        QCOMPARE(rig.enabled(), QStringLiteral("00000011010"));
+        QVERIFY(!rig.parameters().effect_is_live());
         return;
     }
     default:

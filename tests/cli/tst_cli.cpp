@@ -2,7 +2,6 @@
 // against the virtual pedal in process (--virtual-pedal) and served on a pseudo-terminal.
 // KX_CLI_PROGRAM names an installed kestrel-x to run instead of the built one; the served pedal
 // is then the one installed beside it.
-#include "base/scripted_dialogs.h"
 #include "cli/help_text.h"
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
@@ -734,8 +733,7 @@ void TestCli::firmware_upgrade_in_the_bootloader() {
     const Run info = run_cli(QStringList{"info", "--json"} + port);
     QCOMPARE(info.exit_code, 0);
     const QJsonObject state = QJsonDocument::fromJson(info.out.toUtf8()).object();
-    kx::ScriptedDialogs dialogs;
-    const kx::ResourceStore store(dialogs);
+    const kx::ResourceStore store;
     const auto version =
         kx::firmware_version_of(store.raw(QStringLiteral("FIRMWARE_1")).value_or(""));
     QVERIFY(version);

@@ -97,11 +97,13 @@ public:
         }
         SerialDriver& driver = m_pedal ? static_cast<SerialDriver&>(*m_pedal) : *m_driver;
         d2xx = std::make_unique<D2XXUnit>(driver, log);
-        comm = std::make_unique<Communication>(*d2xx, ui, dialogs, log, *clock);
+        comm = std::make_unique<Communication>(*d2xx, ui, log, *clock);
         session = std::make_unique<PedalSession>(*comm, store, log, *clock);
+        QObject::connect(session.get(), &PedalSession::link_lost,
+                         [this](const QString& detail) { lost << detail; });
         form = std::make_unique<TformFirmwareUpgrade>(
             FirmwareUpgradeContext{*session, log, dialogs, *clock, store});
-        comm->list_devices();
+        QVERIFY(comm->list_devices());
         comm->init_line_settings();
         if (transport != Transport::Instant)
             QTest::qWait(5); // the bootloader starts after power-on
@@ -124,9 +126,9 @@ public:
     // Connects in upgrade mode; the bootloader must acknowledge.
     void connect_to_bootloader() {
         comm->firmware_upgrade_mode = true;
-        comm->menuConnectClick();
-        QCOMPARE(dialogs.messages, QStringList{kTextBootloaderOk});
-        dialogs.messages.clear();
+        const Status connected = comm->connect_device();
+        QVERIFY2(connected, qPrintable(connected.error()));
+        QCOMPARE(session->link_state(), LinkState::Bootloader);
         log.lines.clear();
         if (m_pedal)
             pedal().clear_history();
@@ -145,9 +147,11 @@ public:
 
     std::unique_ptr<Clock> clock;
     ScriptedDialogs dialogs;
+    // What the session announced of a lost link (the main window shows it).
+    QStringList lost;
     MemoryLog log;
     RecordingConnectionUi ui;
-    ResourceStore store{dialogs};
+    ResourceStore store;
     std::unique_ptr<D2XXUnit> d2xx;
     std::unique_ptr<Communication> comm;
     std::unique_ptr<PedalSession> session;

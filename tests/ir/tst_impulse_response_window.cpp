@@ -28,7 +28,7 @@ void keep_picture(QWidget& window, const QString& name) {
 
 IrImport import_of(const QString& effect, const QString& file) {
     ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs);
+    const ResourceStore store;
     NullLog log;
     const QByteArray bytes = read(file);
     MemorySource source(bytes);

@@ -1,6 +1,5 @@
 // The coefficient words, the tables they go to in the four impulse response images, the
 // shortening of long log lines and the magnitude response of the picture.
-#include "base/scripted_dialogs.h"
 #include "ir/ir_analysis.h"
 #include "ir/ir_coefficients.h"
 #include "ir/ir_import.h"
@@ -144,8 +143,7 @@ void TestIrCoefficients::patch_replaces_only_the_table_data() {
 // the coefficients as the parameter words from the table's first word on.
 void TestIrCoefficients::patch_replaces_only_the_table() {
     QFETCH(QString, effect);
-    ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs);
+    const ResourceStore store;
     const QString image = store.read_file_from_stream(format_resource_name(effect))->value(0);
     const IrTarget target = *ir_target_for(effect);
     QList<qint32> samples;

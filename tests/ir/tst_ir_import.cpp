@@ -3,7 +3,6 @@
 #include "ir_fixtures.h"
 
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "ir/ir_import.h"
 #include "ir/ir_targets.h"
 #include "library/resource_store.h"
@@ -16,8 +15,7 @@ using namespace ir_fixtures;
 namespace {
 
 struct Import {
-    ScriptedDialogs dialogs;
-    ResourceStore store{dialogs};
+    ResourceStore store;
     MemoryLog log;
     QStringList questions;
     bool answer = true;

@@ -423,7 +423,7 @@ void TestEffectImage::reads_parameter_addresses() {
     const QString text = image_text(small_image());
     write_resource(dir, QStringLiteral("THREE_PLUS_KNOB_MULT"), text.toLatin1() + "\r\n");
     ScriptedDialogs dialogs;
-    ResourceStore store(dialogs, dir.path());
+    ResourceStore store(dir.path());
     MemoryLog log;
 
     const auto addresses = read_parameter_addresses(QStringLiteral("Three + Knob X"), store, log);
@@ -446,7 +446,7 @@ void TestEffectImage::refuses_addresses_it_cannot_read() {
     write_resource(dir, QStringLiteral("GOOD"), image_text(small_image()).toLatin1());
     write_resource(dir, QStringLiteral("STUB"), "000220000300");
     ScriptedDialogs dialogs;
-    ResourceStore store(dialogs, dir.path());
+    ResourceStore store(dir.path());
     MemoryLog log;
     QString error;
 

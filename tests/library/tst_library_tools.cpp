@@ -1,4 +1,3 @@
-#include "base/scripted_dialogs.h"
 #include "library/effect_image.h"
 #include "library/resource_store.h"
 #include "params/control_description.h"
@@ -140,8 +139,7 @@ void TestLibraryTools::library_source() {
         return;
     }
     QVERIFY2(made.exit_code == 0, qPrintable(made.output));
-    ScriptedDialogs dialogs;
-    const ResourceStore store(dialogs, root.filePath("resources"));
+    const ResourceStore store(root.filePath("resources"));
     const auto lines = store.read_file_from_stream("TEST_EFFECT_CTRLS");
     QVERIFY(lines);
     QString error;

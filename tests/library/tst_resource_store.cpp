@@ -62,7 +62,7 @@ void TestResourceStore::split_lines() {
 
 void TestResourceStore::lookup_ignores_case() {
     ScriptedDialogs dialogs;
-    ResourceStore store(dialogs);
+    ResourceStore store;
     const auto catalogue = store.read_file_from_stream("effect_list");
     QVERIFY(catalogue);
     QCOMPARE(catalogue->size(), 59);
@@ -78,7 +78,7 @@ void TestResourceStore::lookup_ignores_case() {
 
 void TestResourceStore::missing_resource_keeps_text() {
     ScriptedDialogs dialogs;
-    ResourceStore store(dialogs);
+    ResourceStore store;
     const QString expected =
         QStringLiteral("Error loading resource: Resource no_such_thing_ctrls not found");
     const auto missing = store.read_file_from_stream("no_such_thing_ctrls");

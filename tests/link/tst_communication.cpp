@@ -1,6 +1,5 @@
 #include "base/clock.h"
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "support/recording_connection_ui.h"
@@ -17,22 +16,24 @@ namespace {
 struct Fixture {
     InstantClock clock;
     ScriptedSerialDriver driver{clock};
-    ScriptedDialogs dialogs;
     MemoryLog log;
     D2XXUnit d2xx{driver, log};
     RecordingConnectionUi ui;
-    Communication comm{d2xx, ui, dialogs, log, clock};
+    Communication comm{d2xx, ui, log, clock};
+    // What the lost handler announced.
+    QList<Error> lost;
 
     explicit Fixture(QList<ScriptedSerialDriver::Chip> chips = {{"KX0001", "FT230X Basic UART"}}) {
         driver.chips = chips;
-        comm.list_devices();
+        comm.set_lost_handler([this](const Error& error) { lost << error; });
+        listed = comm.list_devices();
         comm.init_line_settings();
     }
     void connect() {
-        comm.menuConnectClick();
-        dialogs.messages.clear();
+        QVERIFY(comm.connect_device());
         log.lines.clear();
     }
+    Status listed;
     // What the link reports: "not connected", "connected" or "bootloader".
     QString state() const {
         if (!comm.connected())
@@ -73,6 +74,7 @@ private slots:
     void list_devices_data();
     void list_devices();
     void connect_and_disconnect();
+    void failed_open_changes_nothing_data();
     void failed_open_changes_nothing();
     void failed_close_stays_connected();
     void scan_data();
@@ -139,12 +141,12 @@ void TestCommunication::list_devices() {
     QCOMPARE(f.ui.serial_menu, serial_menu);
     QCOMPARE(f.comm.device_serial_number, serial);
     QVERIFY(f.log.lines.isEmpty());
-    QVERIFY(f.dialogs.messages.isEmpty());
+    QVERIFY(f.listed);
 }
 
 void TestCommunication::connect_and_disconnect() {
     Fixture f;
-    f.comm.menuConnectClick();
+    QVERIFY(f.comm.connect_device());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
     QCOMPARE(f.log.lines,
              (QStringList{"serial number: KX0001", "FT_HANDLE: 0x00001234", "baud rate = 115200"}));
@@ -153,28 +155,43 @@ void TestCommunication::connect_and_disconnect() {
     QCOMPARE(f.driver.stop_bits, quint8(0));
     QCOMPARE(f.driver.parity, quint8(0));
     QCOMPARE(f.state(), QStringLiteral("connected"));
-    QVERIFY(f.dialogs.messages.isEmpty());
 
-    f.comm.menuDisconnectClick();
+    QVERIFY(f.comm.disconnect_device());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
     QCOMPARE(f.state(), QStringLiteral("not connected"));
     QCOMPARE(f.driver.open_handle, FtHandle(0));
 
     // And again: the chip can be opened anew.
-    f.comm.menuConnectClick();
+    QVERIFY(f.comm.connect_device());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X  connected"));
     QCOMPARE(f.state(), QStringLiteral("connected"));
 }
 
+void TestCommunication::failed_open_changes_nothing_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<ErrorKind>("kind");
+    QTest::newRow("not opened") << int(FT_DEVICE_NOT_OPENED)
+                                << "Open_USB_Device_By_Serial_Number - Device not opened..."
+                                << ErrorKind::DriverFailed;
+    // A chip that is not there is no pedal: the user is told to check the cable.
+    QTest::newRow("not found") << int(FT_DEVICE_NOT_FOUND)
+                               << "Open_USB_Device_By_Serial_Number - Device not found..."
+                               << ErrorKind::NoPedal;
+}
+
 void TestCommunication::failed_open_changes_nothing() {
-    Fixture f({{"KX0001", "FT230X Basic UART", FT_DEVICE_NOT_OPENED}});
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(ErrorKind, kind);
+    Fixture f({{"KX0001", "FT230X Basic UART", status}});
     f.comm.firmware_upgrade_mode = true;
     const auto before = f.state();
-    f.comm.menuConnectClick();
+    const Status connected = f.comm.connect_device();
     QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
-    QCOMPARE(f.dialogs.messages,
-             QStringList{"Open_USB_Device_By_Serial_Number - Device not opened..."});
+    QCOMPARE(connected.error(), message);
+    QCOMPARE(connected.error_kind(), kind);
     QVERIFY2(f.driver.writes.isEmpty(), "no bootloader check without an open chip");
 }
 
@@ -183,86 +200,107 @@ void TestCommunication::failed_close_stays_connected() {
     f.connect();
     f.driver.close_status = FT_IO_ERROR;
     const auto before = f.state();
-    f.comm.menuDisconnectClick();
+    const Status disconnected = f.comm.disconnect_device();
     QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
-    QCOMPARE(f.dialogs.messages, QStringList{"FT_Close - General IO error..."});
+    QCOMPARE(disconnected.error(), QStringLiteral("FT_Close - General IO error..."));
 }
 
 void TestCommunication::scan_data() {
     QTest::addColumn<QList<ScriptedSerialDriver::Chip>>("chips");
     QTest::addColumn<QStringList>("log");
-    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("found");
     QTest::addColumn<QString>("name");
     QTest::newRow("one chip, description shown unchanged")
         << QList<ScriptedSerialDriver::Chip>{{"KX77", "Kestrel X"}}
-        << QStringList{"FT device count: 1", "FT_Device_String: KX77"}
-        << QStringList{"Kestrel X found, click Connect"} << "Kestrel X";
+        << QStringList{"FT device count: 1", "FT_Device_String: KX77"} << QStringList{"Kestrel X"}
+        << "Kestrel X";
     QTest::newRow("factory description not renamed")
         << QList<ScriptedSerialDriver::Chip>{{"KX77", "FT230X Basic UART"}}
         << QStringList{"FT device count: 1", "FT_Device_String: KX77"}
-        << QStringList{"FT230X Basic UART found, click Connect"} << "FT230X Basic UART";
+        << QStringList{"FT230X Basic UART"} << "FT230X Basic UART";
     QTest::newRow("no chip") << QList<ScriptedSerialDriver::Chip>{}
-                             << QStringList{"FT device count: 0"} << QStringList{"No device found"}
+                             << QStringList{"FT device count: 0"} << QStringList{}
                              << "No device found";
 }
 
 void TestCommunication::scan() {
     QFETCH(QList<ScriptedSerialDriver::Chip>, chips);
     QFETCH(QStringList, log);
-    QFETCH(QStringList, messages);
+    QFETCH(QStringList, found);
     QFETCH(QString, name);
     Fixture f(QList<ScriptedSerialDriver::Chip>{});
     f.driver.chips = chips;
-    f.comm.menuScanClick();
+    const auto scanned = f.comm.scan_devices();
     QCOMPARE(f.log.lines, log);
-    QCOMPARE(f.dialogs.messages, messages);
+    if (found.isEmpty()) {
+        QCOMPARE(scanned.error(), QStringLiteral("No device found"));
+        QCOMPARE(scanned.error_kind(), ErrorKind::NoPedal);
+    } else {
+        QVERIFY(scanned);
+        QCOMPARE(*scanned, found);
+    }
     QCOMPARE(f.ui.device_name, name);
     QCOMPARE(f.ui.serial_menu, QStringLiteral("Device Serial: "));
 }
 
 void TestCommunication::bootloader_check_data() {
-    QTest::addColumn<QList<Piece>>("answer");
+    QTest::addColumn<QList<QList<Piece>>>("answers");
+    QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QStringList>("log_tail");
-    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("ready");
     QTest::addColumn<int>("write_status");
-    QTest::newRow("ack") << QList<Piece>{{3, "\x79"}}
+    const QString failed = QString::fromLatin1(kTextBootloaderFailed) + QStringLiteral(": ");
+    const QByteArray sync("\x7F");
+    const QByteArray fillers(16, '\x06');
+    QTest::newRow("ack") << QList<QList<Piece>>{{{3, "\x79"}}} << sync
                          << QStringList{"num of bytes received: 1", "received Byte: 79"}
-                         << QStringList{kTextBootloaderOk} << true << 0;
-    QTest::newRow("nack") << QList<Piece>{{3, "\x1F"}}
+                         << QString() << true << 0;
+    QTest::newRow("nack") << QList<QList<Piece>>{{{3, "\x1F"}}} << sync
                           << QStringList{"num of bytes received: 1", "received Byte: 1F"}
-                          << QStringList{kTextBootloaderFailed} << false << 0;
+                          << failed + "it answered 1F" << false << 0;
     QTest::newRow("first byte counts")
-        << QList<Piece>{{3, QByteArray("\x1F\x79")}}
-        << QStringList{"num of bytes received: 2", "received Byte: 1F"}
-        << QStringList{kTextBootloaderFailed} << false << 0;
-    QTest::newRow("silent")
-        << QList<Piece>{} << QStringList{"baud rate = 115200"}
-        << QStringList{"The pedal did not send its bootloader answer within 2 s.",
-                       kTextBootloaderFailed}
+        << QList<QList<Piece>>{{{3, QByteArray("\x1F\x79")}}} << sync
+        << QStringList{"num of bytes received: 2", "received Byte: 1F"} << failed + "it answered 1F"
         << false << 0;
+    // A bootloader that an earlier connect synchronised takes 7F as the first byte of a
+    // command pair: the filler completes it, and the refusal shows it waits for a command.
+    QTest::newRow("synchronised before: the filler refused")
+        << QList<QList<Piece>>{{}, {{3, "\x1F"}}} << sync + '\x06'
+        << QStringList{"num of bytes received: 1", "received Byte: 1F"} << QString() << true << 0;
+    // Left inside a frame: fillers go on through an acknowledgement until one is refused.
+    QTest::newRow("inside a frame: fillers until refused")
+        << QList<QList<Piece>>{{}, {}, {{3, "\x79"}}, {{3, "\x1F"}}} << sync + "\x06\x06\x06"
+        << QStringList{"received Byte: 79", "num of bytes received: 1", "received Byte: 1F"}
+        << QString() << true << 0;
+    QTest::newRow("silent, the fillers too")
+        << QList<QList<Piece>>{} << sync + fillers << QStringList{}
+        << failed + "The pedal did not send its bootloader answer within 2 s." << false << 0;
     QTest::newRow("sync not sent")
-        << QList<Piece>{{3, "\x79"}} << QStringList{"baud rate = 115200"}
-        << QStringList{"FT_Write - Insufficient resources...", kTextBootloaderFailed} << false
+        << QList<QList<Piece>>{{{3, "\x79"}}} << QByteArray() << QStringList{"baud rate = 115200"}
+        << failed + "FT_Write - Insufficient resources..." << false
         << int(FT_INSUFFICIENT_RESOURCES);
 }
 
 void TestCommunication::bootloader_check() {
-    QFETCH(QList<Piece>, answer);
+    QFETCH(QList<QList<Piece>>, answers);
+    QFETCH(QByteArray, sent);
     QFETCH(QStringList, log_tail);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, error);
     QFETCH(bool, ready);
     QFETCH(int, write_status);
     Fixture f;
     f.comm.firmware_upgrade_mode = true;
-    f.driver.replies = {answer};
+    f.driver.replies = answers;
     f.driver.write_status = write_status;
-    f.comm.menuConnectClick();
-    QCOMPARE(f.driver.writes.size(), write_status == FT_OK ? 1 : 0);
+    const Status connected = f.comm.connect_device();
+    QCOMPARE(f.driver.writes.join(), sent);
     QCOMPARE(f.log.lines.mid(f.log.lines.size() - log_tail.size()), log_tail);
-    QCOMPARE(f.dialogs.messages, messages);
-    // Connected either way; only an acknowledgement makes it the bootloader.
+    QCOMPARE(connected.error(), error);
+    if (!connected)
+        QCOMPARE(connected.error_kind(), ErrorKind::BootloaderSilent);
+    // Connected either way; only an answer of the bootloader makes it the bootloader.
     QCOMPARE(f.comm.bootloader_ready, ready);
     QVERIFY(f.comm.connected());
 }
@@ -308,7 +346,6 @@ void TestCommunication::parse_values() {
     QCOMPARE(parsed.ok(), message.isEmpty());
     QCOMPARE(parsed.error(), message);
     QCOMPARE(f.comm.received_values, values);
-    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestCommunication::parse_values_logs_each_value() {
@@ -339,7 +376,6 @@ void TestCommunication::parameter_reply_in_packets_uses_only_its_bytes() {
     // Both queues are emptied before the request is written.
     QCOMPARE(f.driver.purges, (QList<quint32>{FT_PURGE_RX, FT_PURGE_TX}));
     QCOMPARE(f.driver.writes, QList<QByteArray>{"\x02\x10"});
-    QVERIFY(f.dialogs.messages.isEmpty());
     // Taken at its last byte: no quiet watch after it.
     QCOMPARE(f.clock.now_ms(), as_packets(reply, 2).last().after_ms);
 }
@@ -362,7 +398,7 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     QCOMPARE(values.error(),
              QStringLiteral("The pedal did not send its parameter state reply within 1.5 s."));
     QCOMPARE(values.error_kind(), ErrorKind::TimedOut);
-    QVERIFY2(f.dialogs.messages.isEmpty(), "the caller decides what the user sees");
+    QVERIFY(f.lost.isEmpty());
     QCOMPARE(f.clock.now_ms(), 1500);
     QCOMPARE(f.comm.received_values, QByteArray("keep"));
     QCOMPARE(f.state(), before);
@@ -381,7 +417,6 @@ void TestCommunication::unfinished_reply_ends_after_quiet_gap() {
                                           "stopped after 9 bytes."));
     QCOMPARE(text.error_kind(), ErrorKind::BadReply);
     QCOMPARE(f.clock.now_ms(), 5 + kQuietGapMs);
-    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestCommunication::unplug_during_wait_is_reported_once() {
@@ -392,7 +427,9 @@ void TestCommunication::unplug_during_wait_is_reported_once() {
     f.comm.received_values = "keep";
     const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 5000));
     QCOMPARE(values.error_kind(), ErrorKind::LinkLost);
-    QCOMPARE(f.dialogs.messages, QStringList{"FT_GetQueueStatus - General IO error..."});
+    QCOMPARE(f.lost.size(), 1);
+    QCOMPARE(f.lost[0].message, QStringLiteral("FT_GetQueueStatus - General IO error..."));
+    QCOMPARE(f.lost[0].kind, ErrorKind::LinkLost);
     QCOMPARE(f.comm.received_values, QByteArray("keep"));
     QCOMPARE(f.state(), QStringLiteral("not connected"));
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
@@ -408,7 +445,7 @@ void TestCommunication::second_exchange_inside_wait_is_refused() {
     // Handlers that a window event would run in the middle of the wait.
     QString nested = "untouched";
     QTimer::singleShot(0, [&] {
-        f.comm.menuDisconnectClick();
+        QCOMPARE(f.comm.disconnect_device().error_kind(), ErrorKind::Busy);
         QVERIFY(!f.d2xx.send_bytes(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7)));
         nested = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()).error();
     });
@@ -427,29 +464,26 @@ void TestCommunication::second_exchange_inside_wait_is_refused() {
              (QStringList{"Disconnect was not done: the editor is waiting for the pedal.",
                           "effect information reply was not done: the editor is waiting for "
                           "the pedal."}));
-    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
-// A failing listing call is reported, and the listing goes on with an empty text; a failed
-// count keeps the count of the last listing.
+// A failing listing call does not stop the listing, which goes on with an empty text and
+// returns the first failure; a scan stops at a failing call and returns it.
 void TestCommunication::listing_goes_on_past_failing_calls() {
     Fixture f({{"A1", "FT230X Basic UART", FT_OK, FT_IO_ERROR},
                {"B2", "Pedal", FT_OK, FT_OK, FT_DEVICE_NOT_FOUND}});
     QCOMPARE(f.ui.serial_menu, QStringLiteral("Device Serial: B2"));
     QCOMPARE(f.ui.device_name, QString());
     QCOMPARE(f.comm.device_serial_number, QStringLiteral("B2"));
-    QCOMPARE(f.dialogs.messages, (QStringList{"GetFTDeviceSerialNo - General IO error...",
-                                              "GetFTDeviceDescription - Device not found..."}));
-    f.dialogs.messages.clear();
+    QCOMPARE(f.listed.error(), QStringLiteral("GetFTDeviceSerialNo - General IO error..."));
+    QCOMPARE(f.listed.error_kind(), ErrorKind::DriverFailed);
     f.driver.count_status = FT_IO_ERROR;
-    f.comm.menuScanClick();
-    QCOMPARE(f.log.lines,
-             (QStringList{"FT device count: 2", "FT_Device_String: ", "FT_Device_String: B2"}));
-    QCOMPARE(f.dialogs.messages, (QStringList{"GetFTDeviceCount - General IO error...",
-                                              "GetFTDeviceSerialNo - General IO error...",
-                                              "FT230X Basic UART found, click Connect",
-                                              "GetFTDeviceDescription - Device not found...",
-                                              " found, click Connect"}));
+    const auto scanned = f.comm.scan_devices();
+    QCOMPARE(scanned.error(), QStringLiteral("GetFTDeviceCount - General IO error..."));
+    QVERIFY(f.log.lines.isEmpty());
+    f.driver.count_status = FT_OK;
+    const auto again = f.comm.scan_devices();
+    QCOMPARE(again.error(), QStringLiteral("GetFTDeviceSerialNo - General IO error..."));
+    QCOMPARE(f.log.lines, QStringList{"FT device count: 2"});
 }
 
 // A reply that comes after its request gave up is dropped, not returned to the next request;
@@ -468,7 +502,6 @@ void TestCommunication::late_reply_is_never_taken_for_the_next() {
     QCOMPARE(f.comm.receive_text(request, information_reply(400)).value(),
              QByteArray("8\r\n9\r\n10\r\n11\r\n"));
     QVERIFY(f.log.lines.contains(QStringLiteral("late reply dropped, bytes: 12")));
-    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestCommunication::reply_that_does_not_fit_is_refused_data() {
@@ -517,7 +550,8 @@ void TestCommunication::unplug_found_by_a_write_is_reported_once() {
         const Status sent = f.comm.send_message(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7));
         QCOMPARE(sent.error_kind(), step == 0 ? ErrorKind::LinkLost : ErrorKind::NotConnected);
     }
-    QCOMPARE(f.dialogs.messages, QStringList{"FT_Write - General IO error..."});
+    QCOMPARE(f.lost.size(), 1);
+    QCOMPARE(f.lost[0].message, QStringLiteral("FT_Write - General IO error..."));
     QCOMPARE(f.log.lines, QStringList{kLogLinkLost});
     QCOMPARE(f.state(), QStringLiteral("not connected"));
     QVERIFY(f.driver.writes.isEmpty());
@@ -535,7 +569,7 @@ void TestCommunication::claim_keeps_other_actions_out() {
         QVERIFY(!f.comm.claim(QStringLiteral("Firmware upgrade")));
         QCOMPARE(f.comm.exchange(QByteArray("\x7F"), bootloader_reply()).error_kind(),
                  ErrorKind::Busy);
-        f.comm.menuDisconnectClick();
+        QCOMPARE(f.comm.disconnect_device().error_kind(), ErrorKind::Busy);
         QVERIFY(f.comm.connected());
         QCOMPARE(f.comm.exchange(QByteArray("\x7F"), bootloader_reply(), &*claim).value(),
                  QByteArray("\x79"));
@@ -579,13 +613,15 @@ void TestCommunication::link_lost_during_connect_enables_nothing() {
     Fixture f;
     f.comm.firmware_upgrade_mode = true;
     f.driver.unplug_at_ms = 1;
-    f.comm.menuConnectClick();
+    QCOMPARE(f.comm.connect_device().error_kind(), ErrorKind::LinkLost);
     QCOMPARE(f.state(), QStringLiteral("not connected"));
     QVERIFY(!f.comm.bootloader_ready);
-    QCOMPARE(f.dialogs.messages, QStringList{"FT_GetQueueStatus - General IO error..."});
+    QCOMPARE(f.lost.size(), 1);
+    QCOMPARE(f.lost[0].message, QStringLiteral("FT_GetQueueStatus - General IO error..."));
     f.driver.chips[0].open_status = FT_DEVICE_NOT_FOUND;
-    f.comm.menuConnectClick();
+    QCOMPARE(f.comm.connect_device().error_kind(), ErrorKind::NoPedal);
     QCOMPARE(f.state(), QStringLiteral("not connected"));
+    QCOMPARE(f.lost.size(), 1);
 }
 
 // Work that holds the link (an upload after an earlier time-out) drops the late reply too,
@@ -689,15 +725,14 @@ void TestCommunication::pause_keeps_events_flowing_and_refuses_pedal_actions() {
     InstantClock driver_clock;
     ScriptedSerialDriver driver{driver_clock};
     driver.chips = {{"KX0001", "FT230X Basic UART"}};
-    ScriptedDialogs dialogs;
     MemoryLog log;
     D2XXUnit d2xx{driver, log};
     RecordingConnectionUi ui;
     RealClock clock;
-    Communication comm{d2xx, ui, dialogs, log, clock};
-    comm.list_devices();
+    Communication comm{d2xx, ui, log, clock};
+    QVERIFY(comm.list_devices());
     comm.init_line_settings();
-    comm.menuConnectClick();
+    QVERIFY(comm.connect_device());
     QString nested;
     QTimer::singleShot(0, [&] { nested = comm.send_message(QByteArray("\x0D\x00", 2)).error(); });
     const qint64 start_ms = clock.now_ms();

@@ -1,6 +1,5 @@
 #include "base/clock.h"
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
@@ -68,12 +67,17 @@ struct Fixture {
 
     PtyPeer pedal;
     QtSerialDriver driver;
-    ScriptedDialogs dialogs;
     MemoryLog log;
     RealClock clock;
     D2XXUnit d2xx{driver, log};
     RecordingConnectionUi ui;
-    Communication comm{d2xx, ui, dialogs, log, clock};
+    Communication comm{d2xx, ui, log, clock};
+    // What the lost handler announced.
+    QStringList lost;
+    const bool hooked = [this] {
+        comm.set_lost_handler([this](const Error& error) { lost << error.message; });
+        return true;
+    }();
 };
 
 // The ports a driver lists beyond the attached USB chips, as "serial/description".
@@ -115,7 +119,7 @@ void TestQtSerialDriver::init() {
 
 void TestQtSerialDriver::lists_port_after_usb_chips() {
     Fixture f;
-    f.comm.list_devices();
+    QVERIFY(f.comm.list_devices());
     QCOMPARE(f.comm.device_serial_number, QFileInfo(f.pedal.path).fileName());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
     QVERIFY(f.ui.serial_menu.endsWith(QFileInfo(f.pedal.path).fileName()));
@@ -183,17 +187,17 @@ void TestQtSerialDriver::finds_a_port_that_appears_later() {
     Fixture f(path);
 
     const QString label = f.ui.device_name;
-    f.comm.list_devices();
+    QVERIFY(f.comm.list_devices());
     QCOMPARE(f.ui.device_name, label);
     QCOMPARE(f.driver.take_problems(), QStringList{"Port " + path + " does not exist."});
 
     QVERIFY(QFile::link(f.pedal.path, path));
     f.comm.init_line_settings();
-    f.comm.menuScanClick();
-    QCOMPARE(f.dialogs.messages, QStringList{"FT230X Basic UART found, click Connect"});
+    const auto found = f.comm.scan_devices();
+    QVERIFY2(found, qPrintable(found.error()));
+    QCOMPARE(*found, QStringList{"FT230X Basic UART"});
     QCOMPARE(f.comm.device_serial_number, QString("pedal"));
-    f.comm.menuConnectClick();
-    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.comm.connect_device());
     QCOMPARE(f.ui.device_name, QString("FT230X Basic UART connected"));
     QVERIFY(f.d2xx.device_open());
     QCOMPARE(f.driver.take_problems(), QStringList{});
@@ -201,10 +205,10 @@ void TestQtSerialDriver::finds_a_port_that_appears_later() {
 
 void TestQtSerialDriver::exchange_through_port() {
     Fixture f;
-    f.comm.list_devices();
+    QVERIFY(f.comm.list_devices());
     f.comm.init_line_settings();
-    f.comm.menuConnectClick();
-    QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
+    const Status connected = f.comm.connect_device();
+    QVERIFY2(connected, qPrintable(connected.error()));
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
 
     // The answer comes in two pieces with a pause between them, as USB packets do.
@@ -214,16 +218,16 @@ void TestQtSerialDriver::exchange_through_port() {
     QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
     QCOMPARE(f.pedal.take(), QByteArray("\x05\x00", 2));
 
-    f.comm.menuDisconnectClick();
+    QVERIFY(f.comm.disconnect_device());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X "));
-    QVERIFY(f.dialogs.messages.isEmpty());
+    QVERIFY(f.lost.isEmpty());
 }
 
 void TestQtSerialDriver::each_write_leaves_at_once() {
     Fixture f;
-    f.comm.list_devices();
+    QVERIFY(f.comm.list_devices());
     f.comm.init_line_settings();
-    f.comm.menuConnectClick();
+    QVERIFY(f.comm.connect_device());
     // No return to the event loop between the writes: each byte must still be on its way.
     for (const char byte : {'\x31', '\xCE'}) {
         f.d2xx.send_buffer()[0] = byte;
@@ -234,15 +238,14 @@ void TestQtSerialDriver::each_write_leaves_at_once() {
 
 void TestQtSerialDriver::hang_up_during_wait_leaves_not_connected() {
     Fixture f;
-    f.comm.list_devices();
+    QVERIFY(f.comm.list_devices());
     f.comm.init_line_settings();
-    f.comm.menuConnectClick();
+    QVERIFY(f.comm.connect_device());
     QTimer::singleShot(30, [&] { f.pedal.hang_up(); });
     QCOMPARE(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 3000)).error_kind(),
              ErrorKind::LinkLost);
-    QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY2(f.dialogs.messages[0].startsWith(QLatin1String("FT_GetQueueStatus - ")),
-             qPrintable(f.dialogs.messages[0]));
+    QCOMPARE(f.lost.size(), 1);
+    QVERIFY2(f.lost[0].startsWith(QLatin1String("FT_GetQueueStatus - ")), qPrintable(f.lost[0]));
     QVERIFY(!f.comm.connected());
     QVERIFY(!f.d2xx.device_open());
 }

@@ -52,18 +52,17 @@ struct Rig {
     std::shared_ptr<sim::VirtualPedal> pedal = std::make_shared<sim::VirtualPedal>(true);
     VirtualPedalDriver driver{pedal};
     D2XXUnit d2xx{driver, log};
-    Communication comm{d2xx, ui, dialogs, log, link_clock};
-    ResourceStore store{dialogs};
+    Communication comm{d2xx, ui, log, link_clock};
+    ResourceStore store;
     PedalSession session{comm, store, log, clock};
     TformFXParameters window;
     EffectImageInfo image;
 
     Rig() {
         window.attach(session, ui, store, dialogs, log, clock);
-        comm.list_devices();
+        QVERIFY(comm.list_devices());
         comm.init_line_settings();
-        comm.menuConnectClick();
-        dialogs.messages.clear();
+        QVERIFY(comm.connect_device());
     }
 
     // Uploads the effect so the pedal runs it, then opens the window on it: live once the
@@ -624,7 +623,7 @@ void TestFXParameters::edit_while_not_connected_is_told_without_a_box() {
     // in it sends nothing and buries the user under no boxes.
     Rig rig;
     rig.open(kEmber);
-    rig.comm.menuDisconnectClick();
+    QVERIFY(rig.comm.disconnect_device());
     rig.forget();
     QVERIFY(!rig.window.effect_is_live());
     QVERIFY(!rig.slider(2)->isEnabled());

@@ -1,5 +1,4 @@
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "library/effect_image.h"
 #include "library/hex_text.h"
 #include "library/resource_store.h"
@@ -378,8 +377,7 @@ void TestParameterMessages::address_texts() {
 }
 
 void TestParameterMessages::addresses_of_more_than_16_controls() {
-    ScriptedDialogs dialogs;
-    ResourceStore store(dialogs);
+    ResourceStore store;
     MemoryLog log;
     const QString effect = QStringLiteral("Arpeggio Synth");
     const auto image = parse_effect_image(
