@@ -1,5 +1,4 @@
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "library/effect_image.h"
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
@@ -78,8 +77,7 @@ private slots:
     void firmware_word_stays_inside();
 
 private:
-    ScriptedDialogs m_dialogs;
-    ResourceStore m_store{m_dialogs};
+    ResourceStore m_store;
     QStringList m_effects; // display names, index = effect number
 };
 
