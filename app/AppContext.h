@@ -50,9 +50,6 @@ public:
     // Made from link_options when the main window is created, unless set before (tests).
     std::unique_ptr<PedalLink> link;
     bool show_update_message = true;
-    // The image text of an impulse response effect with imported coefficients; the upload
-    // sends it for the "Impulse Response" category. Empty until an import.
-    QString ir_image;
     // Opens a web address with the desktop's default handler; tests record instead.
     std::function<void(const QUrl&)> url_opener;
 };

@@ -7,7 +7,7 @@ namespace kx {
 EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
     formMain = std::make_unique<TformMain>(context);
     formFirmwareUpgrade = std::make_unique<TformFirmwareUpgrade>(FirmwareUpgradeContext{
-        *context.link->communication, context.log, context.dialogs, context.clock, context.store});
+        *context.link->session, context.log, context.dialogs, context.clock, context.store});
     formPrint = std::make_unique<TformPrint>(&context.dialogs);
     context.log.set_target(formPrint.get());
     formFXParameters = std::make_unique<TformFXParameters>();

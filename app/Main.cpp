@@ -8,9 +8,9 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"
-#include "link/effect_upload.h"
 #include "link/pedal_commands.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_session.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -276,14 +276,10 @@ void TformMain::build_menus() {
 void TformMain::FormCreate() {
     list_devices();
     init_line_settings();
-    communication().firmware_upgrade_mode = false;
+    (void)session().set_upgrade_mode(false);
     m_context.selection.effect_is_live = false;
-
-    for (QPushButton* button : {btnRequest, btnAssign, btnStoreSettingsOnPedal})
-        button->setEnabled(false);
+    refresh_controls();
     btnUploadFile->hide();
-    btnUpload->setEnabled(false);
-    btnOpenEffect->setEnabled(false);
     chkLiveRequest->hide();
 
     create_categories();
@@ -324,10 +320,8 @@ void TformMain::show_status_text(const QString& status) {
 void TformMain::set_other_windows(const OtherWindows& windows) {
     m_windows = windows;
     if (m_windows.formFXParameters) {
-        connect(m_windows.formFXParameters, &TformFXParameters::closed, this,
-                &TformMain::fx_parameters_closed);
-        m_windows.formFXParameters->attach(communication(), *this, m_context.store,
-                                           m_context.dialogs, m_context.log, m_context.clock);
+        m_windows.formFXParameters->attach(session(), *this, m_context.store, m_context.dialogs,
+                                           m_context.log, m_context.clock);
     }
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
@@ -413,14 +407,9 @@ void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!selection.selected_effect_name.isEmpty())
         btnGetFXInfo->setEnabled(true);
 
-    if (selection.selected_effect_name == selection.pedal_effect_name) {
-        selection.effect_is_live = true;
-        btnRequest->setEnabled(true);
-    } else {
-        selection.effect_is_live = false;
-        for (QPushButton* button : {btnRequest, btnAssign, btnStoreSettingsOnPedal})
-            button->setEnabled(false);
-    }
+    selection.effect_is_live =
+        session().effect_known() && selection.selected_effect_name == session().effect().name;
+    refresh_controls();
 
     show_parameters_window(selection.selected_effect_name);
 
@@ -436,7 +425,6 @@ void TformMain::show_parameters_window(const QString& caption) {
     const QRect frame = frameGeometry();
     parameters->move(frame.x() + frame.width(), frame.y());
     parameters->selected_effect_name = m_context.selection.selected_effect_name;
-    parameters->effect_is_live = m_context.selection.effect_is_live;
     parameters->show();
     parameters->setWindowTitle(caption);
     parameters->setFixedHeight(
@@ -481,28 +469,8 @@ void TformMain::FormKeyDown() {
     }
 }
 
-bool TformMain::identify_pedal_effect() {
-    const auto error =
-        kx::identify_pedal_effect(m_context.selection, m_context.store, m_context.log);
-    if (error) {
-        if (!error->isEmpty())
-            m_context.dialogs.message(*error);
-        return false;
-    }
-    btnRequest->setEnabled(true);
-    btnRequest->setFocus();
-    return true;
-}
-
 void TformMain::firmware_upgraded() {
-    menuFirmwareUpgradeMode->setChecked(false); // and it stays disabled
-    btnRequest->setEnabled(true);
-    btnUpload->setEnabled(true);
-}
-
-void TformMain::fx_parameters_closed() {
-    btnRequest->setEnabled(false);
-    btnAssign->setEnabled(false);
+    refresh_controls();
 }
 
 void TformMain::menuSupportClick() {
@@ -521,7 +489,9 @@ void TformMain::menuShowUpdateMsgClick() {
 }
 
 void TformMain::menuFirmwareUpgradeModeClick() {
-    communication().firmware_upgrade_mode = menuFirmwareUpgradeMode->isChecked();
+    if (const Status set = session().set_upgrade_mode(menuFirmwareUpgradeMode->isChecked()); !set)
+        show_status_text(set.error());
+    refresh_controls();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

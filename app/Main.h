@@ -25,8 +25,8 @@ namespace kx {
 
 class AppContext;
 class Communication;
-class EffectUpload;
 class ElidingLabel;
+class PedalSession;
 class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
@@ -51,8 +51,6 @@ inline constexpr char kLogArrowDown[] = "arrow down pressed";
 inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
 inline constexpr char kMessageNoEffectSelected[] =
     "Choose an effect in the list first, then upload it.";
-// Pause after the store message, while the pedal writes its flash.
-inline constexpr int kStoreSettingsPauseMs = 100;
 
 // The category rows, in display order: how many, and the resource that lists each one's
 // effects.
@@ -75,23 +73,20 @@ public:
     // Called once the other windows exist (they are created after this one).
     void set_other_windows(const OtherWindows& windows);
 
-    // Names the pedal's effect from `pedal_effect_number` and makes it the live selection;
-    // reports an unknown number. Returns whether it succeeded.
-    bool identify_pedal_effect();
-
     // The highlighted row of lstEffects, or -1.
     int highlighted_effect_row() const;
 
     // The pedal connection, which shows its state in this window.
     Communication& communication();
+    // What the editor knows of the pedal; its state decides what is enabled here.
+    PedalSession& session();
+    // Applies the one table of session state -> enabled controls (session_controls.h).
+    void refresh_controls();
 
     // What the connection changes in this window.
     QString device_name_text() const override;
     void set_device_name_text(const QString& text) override;
     void append_serial_number_text(const QString& text) override;
-    void set_control_enabled(Control control, bool enabled) override;
-    bool parameters_window_visible() const override;
-    void EnableDisableControls(bool enabled) override;
     // Tells the user in a few words what just happened (an action refused while the pedal is
     // busy, a port that is missing); the text goes after kStatusTextShow_ms.
     void show_status_text(const QString& text) override;
@@ -204,9 +199,11 @@ private:
     void category_click(int row);
     void fill_effect_list();
     bool move_up_or_down(int key);
-    void fx_parameters_closed();
-    // The new firmware runs; the firmware window has already turned upgrade mode off.
+    // The new firmware runs; the session has turned upgrade mode off.
     void firmware_upgraded();
+    // Shows the running effect as the session knows it: the lists, the firmware version and
+    // its parameters window.
+    void show_running_effect();
     // Closes the parameters window if it is open, places it beside this one, shows it for the
     // selected effect under `caption` and sizes it to the effect's rows.
     void show_parameters_window(const QString& caption);
@@ -222,7 +219,7 @@ private:
     AppContext& m_context;
     OtherWindows m_windows;
     QString m_device_name_text;
-    std::unique_ptr<EffectUpload> m_upload;
+    bool m_upload_watched = false;
     VersionClient* m_version_client = nullptr; // made by the first check
 };
 

@@ -5,6 +5,7 @@
 #include "base/dialogs.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ImpulseResponse.h"
+#include "session/pedal_session.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,12 +41,13 @@ void TformMain::menuLoadIRClick() {
         import_ir(request, m_context.store, m_context.log, [&dialogs](const QString& question) {
             return dialogs.confirm(question) != Dialogs::Answer::No;
         });
-    // A refused file leaves `ir_image` as it was.
+    // A refused file leaves the effect's image as it was.
     if (!imported) {
         m_context.dialogs.message(imported.error());
         return;
     }
-    m_context.ir_image = imported->image;
+    // The image belongs to the effect it was built for; the upload of another sends its own.
+    session().set_ir_image(m_context.selection.selected_effect_name, imported->image);
     form->show_import(*imported);
 }
 

@@ -3,12 +3,14 @@
 #include "app/AppContext.h"
 #include "app/ElidingLabel.h"
 #include "app/Main.h"
+#include "app/session_controls.h"
 #include "link/Communication.h"
-#include "params/ui/FXParameters.h"
+#include "session/pedal_session.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 namespace kx {
@@ -16,7 +18,13 @@ namespace kx {
 void TformMain::attach_pedal_link() {
     if (!m_context.link)
         m_context.link = std::make_unique<PedalLink>(m_context.link_options);
-    m_context.link->attach(*this, m_context.dialogs, m_context.log, m_context.clock);
+    m_context.link->attach(*this, m_context.dialogs, m_context.log, m_context.clock,
+                           m_context.store);
+    PedalSession& pedal = session();
+    for (auto signal : {&PedalSession::effect_changed, &PedalSession::values_read})
+        connect(&pedal, signal, this, &TformMain::refresh_controls);
+    connect(&pedal, &PedalSession::link_state_changed, this, &TformMain::refresh_controls);
+    connect(&pedal, &PedalSession::busy_changed, this, &TformMain::refresh_controls);
 }
 
 Communication& TformMain::communication() {
@@ -69,51 +77,31 @@ void TformMain::append_serial_number_text(const QString& text) {
     menuSerialNumber->setText(menuSerialNumber->text() + text);
 }
 
-void TformMain::set_control_enabled(Control control, bool enabled) {
-    switch (control) {
-    case Control::btnUpload:
-        btnUpload->setEnabled(enabled);
-        break;
-    case Control::btnRequest:
-        btnRequest->setEnabled(enabled);
-        break;
-    case Control::btnOpenEffect:
-        btnOpenEffect->setEnabled(enabled);
-        break;
-    case Control::btnAssign:
-        btnAssign->setEnabled(enabled);
-        break;
-    case Control::btnStoreSettingsOnPedal:
-        btnStoreSettingsOnPedal->setEnabled(enabled);
-        break;
-    case Control::menuScan:
-        menuScan->setEnabled(enabled);
-        break;
-    case Control::menuConnect:
-        menuConnect->setEnabled(enabled);
-        break;
-    case Control::menuDisconnect:
-        menuDisconnect->setEnabled(enabled);
-        break;
-    case Control::menuFirmwareUpgradeMode:
-        menuFirmwareUpgradeMode->setEnabled(enabled);
-        break;
-    case Control::chkFirmwareUpgradeMode:
-        chkFirmwareUpgradeMode->setEnabled(enabled);
-        break;
-    case Control::menuStartFirmwareUpgrade:
-        menuStartFirmwareUpgrade->setEnabled(enabled);
-        break;
-    }
+PedalSession& TformMain::session() {
+    return *m_context.link->session;
 }
 
-bool TformMain::parameters_window_visible() const {
-    return m_windows.formFXParameters && m_windows.formFXParameters->isVisible();
-}
-
-void TformMain::EnableDisableControls(bool enabled) {
-    if (m_windows.formFXParameters)
-        m_windows.formFXParameters->EnableDisableControls(enabled);
+void TformMain::refresh_controls() {
+    const EditorPhase phase = editor_phase(session(), m_context.selection.selected_effect_name);
+    const bool busy = session().busy();
+    const auto set = [&](EditorControl control, auto* widget) {
+        widget->setEnabled(control_enabled(phase, control, busy));
+    };
+    set(EditorControl::btnUpload, btnUpload);
+    set(EditorControl::btnOpenEffect, btnOpenEffect);
+    set(EditorControl::btnRequest, btnRequest);
+    set(EditorControl::btnAssign, btnAssign);
+    set(EditorControl::btnStoreSettingsOnPedal, btnStoreSettingsOnPedal);
+    set(EditorControl::menuMIDI, menuMIDI->menuAction());
+    set(EditorControl::menuScan, menuScan);
+    set(EditorControl::menuConnect, menuConnect);
+    set(EditorControl::menuDisconnect, menuDisconnect);
+    set(EditorControl::menuFirmwareUpgradeMode, menuFirmwareUpgradeMode);
+    set(EditorControl::menuFirmwareUpgradeMode, chkFirmwareUpgradeMode);
+    set(EditorControl::menuStartFirmwareUpgrade, menuStartFirmwareUpgrade);
+    // The tick follows the session: a successful upgrade turns the mode off.
+    menuFirmwareUpgradeMode->setChecked(session().upgrade_mode());
+    chkFirmwareUpgradeMode->setChecked(session().upgrade_mode());
 }
 
 } // namespace kx

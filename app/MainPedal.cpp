@@ -1,19 +1,19 @@
 // The main window's pedal actions: upload, Open FX, Request, Assign, Store and the MIDI
-// channel. Each runs on the link's exchanges and decides here what the user sees.
+// channel. Each is one operation of the pedal session; this file decides what the user sees.
 #include "app/AppContext.h"
 #include "app/Main.h"
-#include "base/clock.h"
 #include "base/dialogs.h"
 #include "library/resource_store.h"
 #include "link/Communication.h"
-#include "link/D2XXUnit.h"
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_session.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 namespace kx {
@@ -28,7 +28,7 @@ QString latin1(const char* text) {
 
 void TformMain::report_pedal_error(const Error& error) {
     // A lost chip has been reported once by the link, and a refusal shows in the status line.
-    if (error.code == kLinkLost || error.code == kLinkBusy)
+    if (error.kind == ErrorKind::LinkLost || error.kind == ErrorKind::Busy)
         return;
     m_context.dialogs.message(error.message);
 }
@@ -41,58 +41,65 @@ void TformMain::btnUploadClick() {
         m_context.dialogs.message(latin1(kMessageNoEffectSelected));
         return;
     }
-    QString image_text;
-    if (selection.selected_category == QLatin1String(kImpulseResponseCategory)) {
-        image_text = m_context.ir_image;
-        m_context.log.print_line(latin1(kLogFileContentSize) +
-                                 QString::number(image_text.size() / 2));
-    } else {
-        const QString name = format_resource_name(selection.selected_effect_name);
-        m_context.log.print_line(latin1(kLogResourceName) + name);
-        const auto lines = m_context.store.read_file_from_stream(name);
-        if (!lines) {
-            m_context.dialogs.message(lines.error());
-            return;
-        }
-        image_text = lines->value(0);
+    PedalSession& pedal = session();
+    if (!m_upload_watched) {
+        m_upload_watched = true;
+        connect(&pedal.upload_operation(), &Operation::step_changed, this,
+                [this](const QString& step) {
+                    if (step == QLatin1String(kTextUploading))
+                        lblStatus->setText(step);
+                });
     }
-
-    if (!m_upload) {
-        m_upload = std::make_unique<EffectUpload>(
-            communication(), m_context.log, m_context.clock, [this]() -> Status {
-                if (!m_windows.formFXParameters)
-                    return Error{QStringLiteral("The parameters window is missing.")};
-                return m_windows.formFXParameters->enter_bypass();
-            });
-        connect(m_upload.get(), &Operation::step_changed, this, [this](const QString& step) {
-            if (step == QLatin1String(kTextUploading))
-                lblStatus->setText(step);
-        });
-    }
-    m_upload->set_image(image_text, selection.selected_effect_name);
-
-    // The buttons come back as they were, unless the pedal went away meanwhile.
     const QString status_before = lblStatus->text();
-    const QList<QPushButton*> held = {btnUpload, btnOpenEffect, btnRequest};
-    QList<bool> enabled_before;
-    for (QPushButton* button : held) {
-        enabled_before << button->isEnabled();
-        button->setEnabled(false);
-    }
-    const Status result = m_upload->start();
-    if (communication().connected())
-        for (int i = 0; i < held.size(); ++i)
-            held[i]->setEnabled(enabled_before[i]);
-    if (result) {
-        // The answer ends its line with CR LF; a one-line label shows the words only.
-        QString shown = m_upload->answer();
-        while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
-            shown.chop(1);
-        lblStatus->setText(shown);
+    const auto answer = pedal.upload_effect(selection.selected_effect_name);
+    lblStatus->setText(answer ? *answer : status_before);
+    // The pedal runs the uploaded effect: its window goes live with the pedal's values.
+    if (pedal.effect_known())
+        show_running_effect();
+    if (!answer)
+        report_pedal_error(answer.failure());
+}
+
+void TformMain::btnOpenEffectClick() {
+    const auto effect = session().open_running_effect();
+    if (!effect) {
+        report_pedal_error(effect.failure());
         return;
     }
-    lblStatus->setText(status_before);
-    report_pedal_error(result.failure());
+    show_running_effect();
+}
+
+void TformMain::show_running_effect() {
+    const PedalEffect& effect = session().effect();
+    SelectionState& selection = m_context.selection;
+    selection.pedal_effect_number = effect.number;
+    selection.pedal_effect_version = effect.version;
+    selection.pedal_firmware_version = effect.firmware_version;
+    selection.pedal_effect_name = effect.name;
+    selection.selected_effect_name = effect.name;
+    selection.effect_is_live = true;
+    lblFirmwareVersion->setText(latin1(kTextFirmwareVersion) +
+                                QString::number(effect.firmware_version));
+
+    for (int row = 0; row < category_count(); ++row) {
+        const auto lines = m_context.store.read_file_from_stream(category_resource(row));
+        if (!lines)
+            continue;
+        if (const auto index = find_effect_in_list(*lines)) {
+            lstEffects->clear();
+            m_context.store.load_resource_text(category_resource(row));
+            fill_effect_list();
+            lstCategory->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            lstEffects->setCurrentRow(*index, QItemSelectionModel::ClearAndSelect);
+            selection.selected_category = lstCategory->item(row)->text();
+            break;
+        }
+    }
+    if (m_windows.formFXParameters)
+        show_parameters_window(effect.name + QStringLiteral(" v") +
+                               QString::number(effect.version));
+    refresh_controls();
+    btnRequest->setFocus();
 }
 
 std::optional<int> TformMain::find_effect_in_list(const QStringList& lines) const {
@@ -102,111 +109,43 @@ std::optional<int> TformMain::find_effect_in_list(const QStringList& lines) cons
     return static_cast<int>(index);
 }
 
-void TformMain::btnOpenEffectClick() {
-    Communication& comm = communication();
-    if (!comm.exchange_allowed(QStringLiteral("Open FX")))
-        return;
-    btnOpenEffect->setEnabled(false);
-    const auto reply = comm.receive_text(effect_information_message(), information_reply());
-    if (comm.connected())
-        btnOpenEffect->setEnabled(true);
-    if (!reply) {
-        report_pedal_error(reply.failure());
-        return;
-    }
-    const auto info = parse_effect_info(*reply);
-    if (!info) {
-        m_context.dialogs.message(info.error());
-        return;
-    }
-    SelectionState& selection = m_context.selection;
-    selection.pedal_effect_number = info->pedal_effect_number;
-    selection.pedal_effect_version = info->pedal_effect_version;
-    selection.pedal_firmware_version = info->pedal_firmware_version;
-    for (const QString& line : effect_info_log_lines(*info))
-        m_context.log.print_line(line);
-    lblFirmwareVersion->setText(latin1(kTextFirmwareVersion) +
-                                QString::number(info->pedal_firmware_version));
-
-    if (!identify_pedal_effect())
-        return;
-    if (TformFXParameters* parameters = m_windows.formFXParameters) {
-        show_parameters_window(selection.pedal_effect_name + QStringLiteral(" v") +
-                               QString::number(selection.pedal_effect_version));
-        // They stay off until a request has read the pedal's values.
-        parameters->EnableDisableControls(false);
-    }
-    btnRequest->setEnabled(true);
-
-    for (int row = 0; row < category_count(); ++row) {
-        lstEffects->clear();
-        const auto lines = m_context.store.read_file_from_stream(category_resource(row));
-        if (!lines)
-            continue;
-        if (const auto index = find_effect_in_list(*lines)) {
-            m_context.store.load_resource_text(category_resource(row));
-            fill_effect_list();
-            lstCategory->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-            lstEffects->setCurrentRow(*index, QItemSelectionModel::ClearAndSelect);
-            break;
-        }
-    }
-}
-
 void TformMain::btnRequestClick() {
     request_parameters();
 }
 
 void TformMain::request_parameters() {
-    TformFXParameters* parameters = m_windows.formFXParameters;
-    Communication& comm = communication();
-    if (!parameters || !comm.exchange_allowed(QStringLiteral("Request")))
-        return;
-    const int count = parameters->control_count();
-    btnRequest->setEnabled(false);
-    const auto values =
-        comm.receive_values(parameter_request_message(count), parameter_reply(count));
-    if (!values) {
-        if (comm.connected())
-            btnRequest->setEnabled(true);
-        report_pedal_error(values.failure());
+    PedalSession& pedal = session();
+    const bool was_known = pedal.effect_known();
+    const QString shown = m_context.selection.selected_effect_name;
+    const auto state = pedal.request_state();
+    // Request is for the running effect: it was opened on the way, or a preview was shown.
+    if (pedal.effect_known() &&
+        (!was_known || shown != pedal.effect().name || !m_windows.formFXParameters ||
+         !m_windows.formFXParameters->isVisible()))
+        show_running_effect();
+    if (!state) {
+        report_pedal_error(state.failure());
         return;
     }
-    // The window enables Request again once it has taken the values over.
-    parameters->update_FXParameters(*values);
-    parameters->receive_assignments_from_device(*values);
-    btnAssign->setEnabled(true);
-    btnStoreSettingsOnPedal->setEnabled(true);
-    parameters->EnableDisableControls(true);
 }
 
 void TformMain::btnAssignClick() {
-    if (m_windows.formFXParameters)
+    if (m_windows.formFXParameters) {
         (void)m_windows.formFXParameters->assign_to_pedal(); // it tells the user itself
+        return;
+    }
+    if (const Status sent = session().assign(); !sent)
+        report_pedal_error(sent.failure());
 }
 
 void TformMain::btnStoreSettingsOnPedalClick() {
-    const int count = m_windows.formFXParameters ? m_windows.formFXParameters->control_count() : 0;
-    const QByteArray message = store_settings_message(count);
-    m_context.log.print_line(latin1(kLogStoreSettings) + message_hex(message));
-    const Status sent = communication().send_message(message);
-    if (!sent) {
+    if (const Status sent = session().store(); !sent)
         report_pedal_error(sent.failure());
-        return;
-    }
-    m_context.clock.sleep_ms(kStoreSettingsPauseMs);
 }
 
 void TformMain::menuMIDIchannelsClickItem(QAction* item) {
-    const QString caption = item->text();
-    m_context.log.print_line(latin1(kLogMidiChannel) + caption);
-    const auto message = midi_channel_message(caption);
-    if (!message) {
-        m_context.dialogs.message(message.error());
-        return;
-    }
-    m_context.log.print_line(message_hex(*message));
-    if (const Status sent = communication().send_message(*message); !sent)
+    const int channel = int(menuMIDIchannel->actions().indexOf(item));
+    if (const Status sent = session().set_midi_channel(channel); !sent)
         report_pedal_error(sent.failure());
 }
 

@@ -8,6 +8,7 @@
 #include "library/resource_store.h"
 #include "params/preset_file.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_session.h"
 
 #include <QDir>
 
@@ -77,8 +78,13 @@ void TformMain::menuSaveConfigurationClick() {
         return;
     }
     const SelectionState& selection = m_context.selection;
+    // The live window saves what the pedal plays: the session's values, which follow every
+    // edit sent. A preview saves what it shows.
+    const PedalSession& pedal = session();
+    const bool live = parameters->effect_is_live();
     const auto preset = preset_from_state(
-        selection.pedal_effect_number, selection.pedal_effect_version, parameters->state(),
+        live ? pedal.effect().number : selection.pedal_effect_number,
+        live ? pedal.effect().version : selection.pedal_effect_version, parameters->state(),
         parameters->control_count(), parameters->readback_count());
     if (!preset) {
         m_context.dialogs.message(latin1(kValuesNotRead).arg(parameters->selected_effect_name));
@@ -160,11 +166,18 @@ void TformMain::menuLoadConfigurationClick() {
                                            open_effect)) == Dialogs::Answer::No)
         return;
 
-    SelectionState& selection = m_context.selection;
-    selection.pedal_effect_number = preset->effect_number;
-    selection.pedal_effect_version = preset->effect_version;
-    parameters->state().values = preset->values;
-    parameters->setItems();
+    if (parameters->effect_is_live()) {
+        // The pedal plays the preset's values from now on, and the window shows them.
+        if (const Status sent = session().load_values(preset->values); !sent) {
+            report_pedal_error(sent.failure());
+            return;
+        }
+    } else {
+        SelectionState& selection = m_context.selection;
+        selection.pedal_effect_number = preset->effect_number;
+        selection.pedal_effect_version = preset->effect_version;
+        parameters->set_preview_values(preset->values);
+    }
     m_context.dialogs.message(latin1(kFileLoaded) + shown);
 }
 

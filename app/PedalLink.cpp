@@ -3,6 +3,7 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/pedal_drivers.h"
+#include "session/pedal_session.h"
 
 namespace kx {
 
@@ -14,7 +15,9 @@ PedalLink::PedalLink(const LinkOptions& options)
 PedalLink::PedalLink(SerialDriver& driver) : m_driver(&driver) {}
 
 PedalLink::~PedalLink() {
-    // The connection refers to the chip access, which closes the chip through the drivers.
+    // The session refers to the connection, which refers to the chip access, which closes the
+    // chip through the drivers.
+    session.reset();
     communication.reset();
     d2xx.reset();
 }
@@ -27,10 +30,13 @@ QStringList PedalLink::take_port_problems() {
     return m_drivers ? m_drivers->take_port_problems() : QStringList();
 }
 
-void PedalLink::attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock) {
+void PedalLink::attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock,
+                       ResourceStore& store) {
+    session.reset();
     communication.reset();
     d2xx = std::make_unique<D2XXUnit>(*m_driver, log);
     communication = std::make_unique<Communication>(*d2xx, ui, dialogs, log, clock);
+    session = std::make_unique<PedalSession>(*communication, store, log, clock);
 }
 
 } // namespace kx

@@ -15,6 +15,8 @@ class D2XXUnit;
 class Dialogs;
 class Log;
 class PedalDrivers;
+class PedalSession;
+class ResourceStore;
 class SerialDriver;
 class VirtualPedalDriver;
 
@@ -33,7 +35,7 @@ public:
     PedalLink(const PedalLink&) = delete;
     PedalLink& operator=(const PedalLink&) = delete;
 
-    void attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock);
+    void attach(ConnectionUi& ui, Dialogs& dialogs, Log& log, Clock& clock, ResourceStore& store);
 
     SerialDriver& driver() { return *m_driver; }
     // The in-process virtual pedal, when the options asked for one.
@@ -45,6 +47,8 @@ public:
     // Made by attach(); the destructor ends them before the drivers they use.
     std::unique_ptr<D2XXUnit> d2xx;
     std::unique_ptr<Communication> communication;
+    // What the editor knows of the pedal, over the connection.
+    std::unique_ptr<PedalSession> session;
 
 private:
     std::unique_ptr<PedalDrivers> m_drivers;

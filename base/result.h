@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/error_kind.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,9 +13,8 @@ namespace kx {
 // words. The caller (a window, an operation, the command line) decides what the user sees.
 struct Error {
     QString message;
-    // Lets a caller tell kinds of failure apart where it must (0: no particular kind); each
-    // module that returns errors names its own codes.
-    int code = 0;
+    // Lets a caller tell kinds of failure apart where it must.
+    ErrorKind kind = ErrorKind::None;
 };
 
 template <typename T> class [[nodiscard]] Result {
@@ -36,7 +37,7 @@ public:
 
     // Empty when ok().
     const QString& error() const { return m_error.message; }
-    int error_code() const { return m_error.code; }
+    ErrorKind error_kind() const { return m_error.kind; }
     const Error& failure() const { return m_error; }
 
 private:
@@ -53,7 +54,7 @@ public:
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
     const QString& error() const { return m_error.message; }
-    int error_code() const { return m_error.code; }
+    ErrorKind error_kind() const { return m_error.kind; }
     const Error& failure() const { return m_error; }
 
 private:

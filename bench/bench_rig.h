@@ -22,9 +22,6 @@ public:
     QString device_name_text() const override { return m_name; }
     void set_device_name_text(const QString& text) override { m_name = text; }
     void append_serial_number_text(const QString&) override {}
-    void set_control_enabled(Control, bool) override {}
-    bool parameters_window_visible() const override { return false; }
-    void EnableDisableControls(bool) override {}
     void show_status_text(const QString&) override {}
 
 private:

@@ -3,12 +3,12 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "firmware/bootloader_frames.h"
-#include "firmware/link_bootloader_port.h"
+#include "firmware/bootloader_protocol.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
 #include "library/hex_text.h"
-#include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
+#include "session/pedal_session.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -50,18 +50,6 @@ Result<LoadedFirmware> firmware_from_file(const QString& path) {
 
 QString address_hex(quint32 address) {
     return QStringLiteral("0x") + address_text(address);
-}
-
-// Asks the bootloader who it is, under a claim of its own: nothing is written.
-Result<BootloaderIdentity> identify(Session& session) {
-    auto claim = session.comm().claim(QStringLiteral("Bootloader identity"));
-    if (!claim)
-        return claim.failure();
-    LinkBootloaderPort port(session.comm(), *claim);
-    if (const Status begun = port.begin(); !begun)
-        return begun.failure();
-    BootloaderProtocol protocol(port, session.log(), session.clock());
-    return protocol.identify();
 }
 
 // Acknowledged chunks on standard error: redrawn in place on a terminal, a line every tenth
@@ -144,11 +132,12 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
             return failed_error(QLatin1String(kDeclined));
     }
 
-    if (const int status = session.connect(true); status != kExitOk)
-        return status;
-    if (!session.bootloader_answered())
-        return failed_error(QLatin1String(kNotInBootloader));
-    const auto identity = identify(session);
+    if (const Status connected = session.connect(true); !connected)
+        return session.fail(connected.failure());
+    PedalSession& pedal = session.pedal();
+    if (pedal.link_state() != LinkState::Bootloader)
+        return session.fail(Error{QLatin1String(kNotInBootloader), ErrorKind::WrongLinkState});
+    const auto identity = pedal.identify_bootloader();
     if (!identity)
         return session.fail(identity.failure());
     const QString chip = identity->product_id == kPedalChipId
@@ -161,13 +150,11 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
                   plan);
 
     session.log().print_line(QLatin1String(kLogFirmwareNumBytes) + QString::number(bytes));
-    FirmwareUpgradeOperation upgrade(session.comm(), session.log(), session.clock());
-    upgrade.set_image(std::move(*image));
     Status result;
     int acknowledged = 0;
     {
-        ChunkProgress progress(upgrade);
-        result = upgrade.start();
+        ChunkProgress progress(pedal.upgrade_operation());
+        result = pedal.upgrade_firmware(*image);
         acknowledged = progress.acknowledged();
     }
     if (!result)

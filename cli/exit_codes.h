@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/error_kind.h"
 #include "base/result.h"
 
 #include <QString>
@@ -14,14 +15,14 @@ enum ExitCode : int {
     kExitNoPedal = 3, // no pedal to talk to
 };
 
-// The kinds of the command line's own errors, as --json names them.
+// The kind --json names for the command line's own usage errors.
 inline constexpr char kKindUsage[] = "usage";
-inline constexpr char kKindNoPedal[] = "no_pedal";
-inline constexpr char kKindFailed[] = "failed";
 
-// The one place where a core error becomes an exit status and the kind --json names.
-int exit_code_of(const Error& error);
-QString kind_of(const Error& error);
+// The one place where a kind of failure becomes an exit status, the kind --json names, and
+// the sentence a terminal user reads where the core's words are the editor's window's.
+ExitCode exit_code(ErrorKind kind);
+QString kind_name(ErrorKind kind);
+QString cli_message(const Error& error);
 
 // Each prints one line on standard error (an object under --json) and returns the exit status.
 int report(const Error& error);

@@ -20,7 +20,7 @@ public:
     virtual Status send_byte(quint8 byte) = 0;
     // Collects an answer of `bytes` bytes. An answer that stops short (a NACK where data was
     // asked for) is returned as it is once the link has gone quiet; none within `timeout_ms`
-    // is an error with code kLinkTimedOut. `what` names the answer in messages.
+    // is an error with code ErrorKind::TimedOut. `what` names the answer in messages.
     virtual Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what) = 0;
     // Whatever has arrived without being asked for; empty when nothing has. Never waits.
     virtual Result<QByteArray> take_unasked() = 0;

@@ -63,16 +63,16 @@ Status BootloaderProtocol::send_wire_paced(const QByteArray& bytes) {
 
 Result<QByteArray> BootloaderProtocol::receive(int bytes, int timeout_ms, const QString& what) {
     auto reply = m_port.receive(bytes, timeout_ms, what);
-    if (!reply && reply.error_code() == kLinkTimedOut)
+    if (!reply && reply.error_kind() == ErrorKind::TimedOut)
         return Error{QStringLiteral("the bootloader did not answer %1 within %2 s")
                          .arg(what, seconds(timeout_ms)),
-                     kLinkTimedOut};
+                     ErrorKind::TimedOut};
     return reply;
 }
 
 Status BootloaderProtocol::wait_for_ack(const QString& what, int timeout_ms) {
     const auto reply = receive(1, timeout_ms, what);
-    if (!reply && reply.error_code() != kLinkTimedOut)
+    if (!reply && reply.error_kind() != ErrorKind::TimedOut)
         return reply.failure();
     const QByteArray bytes = reply ? *reply : QByteArray();
     m_log.print_line(latin1(kLogAnswerBytes) + QString::number(bytes.size()));
@@ -87,12 +87,12 @@ Status BootloaderProtocol::wait_for_ack(const QString& what, int timeout_ms) {
                                         "acknowledgement belongs")
                              .arg(what)
                              .arg(bytes.size()),
-                         kBootloaderUnasked};
+                         ErrorKind::BootloaderUnasked};
         return {};
     case BootloaderAnswer::Nack:
         m_log.print_line(latin1(kLogNotAck));
         return Error{QStringLiteral("the bootloader refused %1 (NACK)").arg(what),
-                     kBootloaderRefused};
+                     ErrorKind::BootloaderRefused};
     case BootloaderAnswer::Other:
     case BootloaderAnswer::None:
         break;
@@ -100,7 +100,7 @@ Status BootloaderProtocol::wait_for_ack(const QString& what, int timeout_ms) {
     return Error{QStringLiteral("the bootloader answered %1 with the byte %2 instead of an "
                                 "acknowledgement")
                      .arg(what, answer_text(bytes)),
-                 kBootloaderUnexpected};
+                 ErrorKind::BootloaderUnexpected};
 }
 
 Status BootloaderProtocol::expect_nothing_unasked() {
@@ -112,18 +112,18 @@ Status BootloaderProtocol::expect_nothing_unasked() {
     return Error{QStringLiteral("the bootloader sent %1 byte(s) nobody asked for (%2)")
                      .arg(unasked->size())
                      .arg(QString::fromLatin1(unasked->left(8).toHex(' ').toUpper())),
-                 kBootloaderUnasked};
+                 ErrorKind::BootloaderUnasked};
 }
 
 Status BootloaderProtocol::expect_quiet(int quiet_ms) {
     const auto late = m_port.receive(1, quiet_ms, QStringLiteral("nothing"));
-    if (!late && late.error_code() == kLinkTimedOut)
+    if (!late && late.error_kind() == ErrorKind::TimedOut)
         return {};
     if (!late)
         return late.failure();
     return Error{QStringLiteral("the bootloader sent %1 byte(s) after its last acknowledgement")
                      .arg(late->size()),
-                 kBootloaderUnasked};
+                 ErrorKind::BootloaderUnasked};
 }
 
 Status BootloaderProtocol::send_write_address(quint32 address) {
@@ -173,7 +173,7 @@ Status BootloaderProtocol::write_data(const QByteArray& data) {
     const QByteArray frame = data_frame(data);
     if (frame.isEmpty())
         return Error{QStringLiteral("a chunk of %1 bytes cannot be written").arg(data.size()),
-                     kBootloaderUnexpected};
+                     ErrorKind::BootloaderUnexpected};
     m_log.print_line(latin1(kLogSendData));
     m_log.print_line(latin1(kLogNByte) + byte_text(quint8(frame.front())));
     if (const Status sent = send(quint8(frame.front())); !sent)
@@ -193,7 +193,7 @@ Status BootloaderProtocol::read_back(quint32 address, const QByteArray& expected
     const QByteArray count_frame = read_count_frame(int(expected.size()));
     if (count_frame.isEmpty())
         return Error{QStringLiteral("%1 bytes cannot be read back at once").arg(expected.size()),
-                     kBootloaderUnexpected};
+                     ErrorKind::BootloaderUnexpected};
     if (const Status quiet = expect_nothing_unasked(); !quiet)
         return quiet;
     m_log.print_line(latin1(kLogSendRead));
@@ -202,12 +202,12 @@ Status BootloaderProtocol::read_back(quint32 address, const QByteArray& expected
     if (const Status ack =
             wait_for_ack(QStringLiteral("the Read Memory command"), m_timeouts.reply_ms);
         !ack) {
-        if (ack.error_code() != kBootloaderRefused)
+        if (ack.error_kind() != ErrorKind::BootloaderRefused)
             return ack;
         return Error{QStringLiteral("the bootloader refused to read the flash back (NACK to Read "
                                     "Memory; the flash may be read-protected), so the firmware "
                                     "written cannot be verified"),
-                     kBootloaderReadRefused};
+                     ErrorKind::BootloaderReadRefused};
     }
     m_log.print_line(latin1(kLogAddress) + address_text(address));
     if (const Status sent = send_wire_paced(address_frame(address)); !sent)
@@ -228,25 +228,26 @@ Status BootloaderProtocol::read_back(quint32 address, const QByteArray& expected
         break;
     case BootloaderAnswer::Nack:
         return Error{QStringLiteral("the bootloader refused the read count (NACK)"),
-                     kBootloaderRefused};
+                     ErrorKind::BootloaderRefused};
     default:
         return Error{QStringLiteral("the bootloader answered the read count with the byte %1 "
                                     "instead of an acknowledgement")
                          .arg(answer_text(*reply)),
-                     kBootloaderUnexpected};
+                     ErrorKind::BootloaderUnexpected};
     }
     if (reply->size() != wanted)
         return Error{QStringLiteral("the bootloader sent %1 bytes of flash where %2 were asked for")
                          .arg(reply->size() - 1)
                          .arg(expected.size()),
-                     reply->size() < wanted ? kBootloaderUnexpected : kBootloaderUnasked};
+                     reply->size() < wanted ? ErrorKind::BootloaderUnexpected
+                                            : ErrorKind::BootloaderUnasked};
     const QByteArray flash = reply->sliced(1);
     for (qsizetype i = 0; i < flash.size(); ++i) {
         if (flash[i] != expected[i])
             return Error{QStringLiteral("the flash at 0x%1 reads back %2 where %3 was written")
                              .arg(address_text(address + quint32(i)), byte_text(quint8(flash[i])),
                                   byte_text(quint8(expected[i]))),
-                         kBootloaderMismatch};
+                         ErrorKind::BootloaderMismatch};
     }
     m_log.print_line(latin1(kLogReadBackMatches) + QString::number(flash.size()));
     return {};
@@ -290,7 +291,7 @@ Status BootloaderProtocol::resynchronise() {
     // would end the resynchronisation too early.
     const auto late =
         m_port.receive(kLateAnswerBytes, m_timeouts.reply_ms, QStringLiteral("a late answer"));
-    if (!late && late.error_code() != kLinkTimedOut)
+    if (!late && late.error_kind() != ErrorKind::TimedOut)
         return late.failure();
     if (late)
         m_log.print_line(latin1(kLogLateAnswer) + QString::number(late->size()));
@@ -301,7 +302,7 @@ Status BootloaderProtocol::resynchronise() {
         if (const Status sent = send(byte); !sent)
             return sent;
         const auto reply = receive(1, m_timeouts.resync_ms, what);
-        if (!reply && reply.error_code() == kLinkTimedOut)
+        if (!reply && reply.error_kind() == ErrorKind::TimedOut)
             continue; // the byte went into the frame the bootloader was waiting for
         if (!reply)
             return reply.failure();
@@ -313,9 +314,9 @@ Status BootloaderProtocol::resynchronise() {
         return Error{QStringLiteral("the bootloader answered the resynchronisation with the byte "
                                     "%1")
                          .arg(answer_text(*reply)),
-                     kBootloaderUnexpected};
+                     ErrorKind::BootloaderUnexpected};
     }
-    return Error{QStringLiteral("the bootloader no longer answers"), kLinkTimedOut};
+    return Error{QStringLiteral("the bootloader no longer answers"), ErrorKind::TimedOut};
 }
 
 QString bootloader_version_text(quint8 version) {
@@ -342,18 +343,18 @@ Result<QByteArray> BootloaderProtocol::counted_answer(quint8 command, const QStr
         break;
     case BootloaderAnswer::Nack:
         return Error{QStringLiteral("the bootloader refused %1 (NACK)").arg(what),
-                     kBootloaderRefused};
+                     ErrorKind::BootloaderRefused};
     default:
         return Error{QStringLiteral("the bootloader answered %1 with the byte %2 instead of an "
                                     "acknowledgement")
                          .arg(what, answer_text(*head)),
-                     kBootloaderUnexpected};
+                     ErrorKind::BootloaderUnexpected};
     }
     if (head->size() < 2)
         return Error{QStringLiteral("the bootloader stopped answering %1 after its "
                                     "acknowledgement")
                          .arg(what),
-                     kBootloaderUnexpected};
+                     ErrorKind::BootloaderUnexpected};
     const int count = quint8(head->at(1)) + 1;
     QByteArray body = head->sliced(2);
     while (body.size() < count + 1) {
@@ -369,7 +370,8 @@ Result<QByteArray> BootloaderProtocol::counted_answer(quint8 command, const QStr
                                     "acknowledgement")
                          .arg(what)
                          .arg(count),
-                     body.size() > count + 1 ? kBootloaderUnasked : kBootloaderUnexpected};
+                     body.size() > count + 1 ? ErrorKind::BootloaderUnasked
+                                             : ErrorKind::BootloaderUnexpected};
     return body.first(count);
 }
 
@@ -388,7 +390,7 @@ Result<BootloaderIdentity> BootloaderProtocol::identify() {
     if (id->size() != 2)
         return Error{
             QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
-            kBootloaderUnexpected};
+            ErrorKind::BootloaderUnexpected};
     identity.product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
     return identity;
 }

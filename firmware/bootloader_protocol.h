@@ -32,16 +32,6 @@ inline constexpr char kLogNotAck[] = "NOT ACK";
 inline constexpr char kLogSendGet[] = "SEND GET COMMAND";
 inline constexpr char kLogSendGetId[] = "SEND GET ID COMMAND";
 
-// Codes of the bootloader's errors (Error::code), beside the link's own codes, which pass
-// through unchanged.
-enum BootloaderErrorCode : int {
-    kBootloaderRefused = 20,     // NACK
-    kBootloaderUnexpected = 21,  // another byte where an acknowledgement belonged
-    kBootloaderReadRefused = 22, // NACK to Read Memory: the flash cannot be verified
-    kBootloaderMismatch = 23,    // the flash does not hold what was written
-    kBootloaderUnasked = 24,     // bytes arrived that nothing asked for
-};
-
 // Time limits of the bootloader's answers: a global erase of the whole flash takes seconds on
 // some parts, one block write well under a second.
 struct BootloaderTimeouts {

@@ -14,7 +14,7 @@ Status LinkBootloaderPort::begin() {
     ReplyRequest nothing{QStringLiteral("nothing"), 0, 0, 0};
     nothing.short_ok = true;
     const auto done = m_comm.exchange({}, nothing, &m_claim);
-    if (!done && done.error_code() != kLinkTimedOut)
+    if (!done && done.error_kind() != ErrorKind::TimedOut)
         return done.failure();
     return {};
 }
@@ -33,7 +33,7 @@ Result<QByteArray> LinkBootloaderPort::receive(int bytes, int timeout_ms, const 
 Result<QByteArray> LinkBootloaderPort::take_unasked() {
     // A wait of no time returns what is queued, or times out at once when nothing is.
     const auto queued = m_comm.collect_reply({QStringLiteral("unasked bytes"), 0, 1, 0}, &m_claim);
-    if (!queued && queued.error_code() == kLinkTimedOut)
+    if (!queued && queued.error_kind() == ErrorKind::TimedOut)
         return QByteArray();
     return queued;
 }

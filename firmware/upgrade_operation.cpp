@@ -17,7 +17,7 @@ Status FirmwareUpgradeOperation::run() {
     if (const Status fits = check_firmware_fits(m_image); !fits)
         return fits;
     if (!m_comm.connected())
-        return Error{QString::fromLatin1(kMessageUpgradeNotConnected), kLinkNotOpen};
+        return Error{QString::fromLatin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
     auto claim = m_comm.claim(name());
     if (!claim)
         return claim.failure();
@@ -40,7 +40,7 @@ Status FirmwareUpgradeOperation::run() {
         // Only an attempt that got to send may have left the bootloader inside a command.
         m_stopped_midway = m_stopped_midway ||
                            (!m_place.step.isEmpty() && m_place.step != QLatin1String(kStepSplit));
-        return Error{upgrade_failure_message(m_place, result.failure()), result.error_code()};
+        return Error{upgrade_failure_message(m_place, result.failure()), result.error_kind()};
     }
     m_stopped_midway = false;
     emit chunk_progress(m_place.chunk_count, m_place.chunk_count);

@@ -47,13 +47,14 @@ QString describe_place(const UpgradePlace& place) {
 
 QString upgrade_failure_message(const UpgradePlace& place, const Error& error) {
     const QString where = describe_place(place);
-    if (error.code == kLinkLost)
+    if (error.kind == ErrorKind::LinkLost)
         return QStringLiteral("The firmware upgrade stopped while %1: the connection to the pedal "
                               "was lost. The new firmware was not started. Power the pedal up "
                               "with its footswitch held, choose Connect, then press Upgrade "
                               "Firmware to start again.")
             .arg(where);
-    if (error.code == kLinkBusy || place.step.isEmpty() || place.step == QLatin1String(kStepSplit))
+    if (error.kind == ErrorKind::Busy || place.step.isEmpty() ||
+        place.step == QLatin1String(kStepSplit))
         return error.message; // nothing was sent
     return QStringLiteral("The firmware upgrade stopped while %1: %2. The new firmware was not "
                           "started; the pedal stays in its bootloader. Press Upgrade Firmware to "

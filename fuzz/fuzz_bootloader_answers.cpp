@@ -47,7 +47,7 @@ public:
         m_at += answer.size();
         taken.append(answer);
         if (answer.isEmpty())
-            return Error{QStringLiteral("no answer"), kLinkTimedOut};
+            return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
         return answer;
     }
     Result<QByteArray> take_unasked() override { return QByteArray(); }

@@ -33,7 +33,7 @@ public:
         const QByteArray answer = m_answers.mid(m_at, bytes);
         m_at += answer.size();
         if (answer.isEmpty())
-            return Error{QStringLiteral("no answer"), kLinkTimedOut};
+            return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
         return answer;
     }
     Result<QByteArray> take_unasked() override { return QByteArray(); }

@@ -16,8 +16,6 @@ namespace kx {
 
 namespace {
 
-using Control = ConnectionUi::Control;
-
 constexpr quint32 kBaudRate = 115200;
 constexpr quint8 kWordLength8 = 8;
 constexpr quint8 kOneStopBit = 0;
@@ -98,24 +96,14 @@ bool Communication::exchange_allowed(const QString& action, const LinkClaim* cla
 
 Result<LinkClaim> Communication::claim(const QString& action) {
     if (!exchange_allowed(action))
-        return Error{QString::fromLatin1(kMessageBusy).arg(action), kLinkBusy};
+        return Error{QString::fromLatin1(kMessageBusy).arg(action), ErrorKind::Busy};
     m_claim_id = ++m_last_claim_id;
     return LinkClaim(*this, action, m_claim_id);
 }
 
-void Communication::set_enabled(Control control, bool enabled) {
-    // Once the chip is gone no step may switch a pedal action back on: the lost-link state
-    // has the last word, whatever handler was running when it was found.
-    static const QList<Control> kPedalActions = {Control::btnUpload,
-                                                 Control::btnRequest,
-                                                 Control::btnOpenEffect,
-                                                 Control::btnAssign,
-                                                 Control::btnStoreSettingsOnPedal,
-                                                 Control::menuDisconnect,
-                                                 Control::menuStartFirmwareUpgrade};
-    if (enabled && !connected() && kPedalActions.contains(control))
-        return;
-    m_ui.set_control_enabled(control, enabled);
+void Communication::state_changed() {
+    if (m_state_handler)
+        m_state_handler();
 }
 
 void Communication::init_line_settings() {
@@ -148,10 +136,7 @@ void Communication::menuScanClick() {
 }
 
 void Communication::menuConnectClick() {
-    if (!connect_device() || !connected())
-        return;
-    set_enabled(Control::menuFirmwareUpgradeMode, false);
-    set_enabled(Control::btnOpenEffect, true);
+    connect_device();
 }
 
 void Communication::menuDisconnectClick() {
@@ -198,7 +183,7 @@ bool Communication::connect_device() {
     m_ui.set_device_name_text(m_ui.device_name_text() + latin1(kTextConnectedSuffix));
     for (const Status& setting :
          {m_d2xx.SetFTDeviceBaudRate(), m_d2xx.SetFTDeviceDataCharacteristics()})
-        if (!setting && setting.error_code() != kLinkLost)
+        if (!setting && setting.error_kind() != ErrorKind::LinkLost)
             m_dialogs.message(setting.error());
     if (!connected())
         return true; // lost while setting it up; that has been reported
@@ -206,14 +191,10 @@ bool Communication::connect_device() {
         latin1(kLogHandle) +
         QStringLiteral("%1").arg(m_d2xx.device_handle, 8, 16, QLatin1Char('0')).toUpper());
     m_log.print_line(latin1(kLogBaudRate) + QString::number(m_d2xx.line_settings.baud_rate));
-    set_enabled(Control::btnUpload, true);
-    set_enabled(Control::btnRequest, true);
-    set_enabled(Control::chkFirmwareUpgradeMode, false);
-    set_enabled(Control::menuScan, false);
-    set_enabled(Control::menuConnect, false);
-    set_enabled(Control::menuDisconnect, true);
+    bootloader_ready = false;
     if (firmware_upgrade_mode)
         check_bootloader();
+    state_changed();
     return true;
 }
 
@@ -222,7 +203,7 @@ void Communication::check_bootloader() {
     if (!reply) {
         // A lost chip has been reported once already; anything else is said here, and the
         // user still learns the check's outcome.
-        if (reply.error_code() != kLinkLost)
+        if (reply.error_kind() != ErrorKind::LinkLost)
             m_dialogs.message(reply.error());
         if (connected())
             m_dialogs.message(latin1(kTextBootloaderFailed));
@@ -231,10 +212,8 @@ void Communication::check_bootloader() {
     const QString first = bytes_to_hex(reply->first(1));
     m_log.print_line(latin1(kLogReceivedByte) + first);
     if (first == latin1(kTextBootloaderAck)) {
+        bootloader_ready = true;
         m_dialogs.message(latin1(kTextBootloaderOk));
-        set_enabled(Control::menuStartFirmwareUpgrade, true);
-        set_enabled(Control::btnRequest, false);
-        set_enabled(Control::btnUpload, false);
     } else {
         m_dialogs.message(latin1(kTextBootloaderFailed));
     }
@@ -255,14 +234,8 @@ void Communication::enter_not_connected_state() {
     QString name = m_ui.device_name_text();
     name.remove(latin1(kTextConnected));
     m_ui.set_device_name_text(name);
-    set_enabled(Control::menuScan, true);
-    set_enabled(Control::menuConnect, true);
-    for (const Control control :
-         {Control::menuDisconnect, Control::btnUpload, Control::btnOpenEffect, Control::btnRequest,
-          Control::btnAssign, Control::btnStoreSettingsOnPedal})
-        set_enabled(control, false);
-    if (m_ui.parameters_window_visible())
-        m_ui.EnableDisableControls(false);
+    bootloader_ready = false;
+    state_changed();
 }
 
 void Communication::link_lost(const QString& message) {
@@ -308,7 +281,8 @@ Status Communication::write_pieces(quint32 count) {
 
 Status Communication::send_message(QByteArrayView message, const LinkClaim* claim) {
     if (!exchange_allowed(QStringLiteral("FT_Write"), claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("FT_Write")), kLinkBusy};
+        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("FT_Write")),
+                     ErrorKind::Busy};
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
         return count.failure();
@@ -319,7 +293,7 @@ Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRe
                                            const LinkClaim* claim,
                                            const std::function<void()>& written) {
     if (!exchange_allowed(reply.name, claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), kLinkBusy};
+        return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), ErrorKind::Busy};
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
         return count.failure();
@@ -338,7 +312,7 @@ Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRe
 Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
                                                 const LinkClaim* claim) {
     if (!exchange_allowed(request.name, claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(request.name), kLinkBusy};
+        return Error{QString::fromLatin1(kMessageBusy).arg(request.name), ErrorKind::Busy};
     const qsizetype max_bytes =
         request.expected_lines > 0
             ? qsizetype(request.expected_lines) * kMaxReplyLineBytes
@@ -368,7 +342,7 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
                 last_byte_ms = m_clock.now_ms();
                 if (bytes.size() > max_bytes && (request.exact || request.expected_lines > 0)) {
                     error = Error{QString::fromLatin1(kMessageOverlong).arg(request.name),
-                                  kLinkBadReply};
+                                  ErrorKind::BadReply};
                     break;
                 }
                 if (!complete && reply_complete(request, bytes)) {
@@ -385,7 +359,7 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
             if (left_ms <= 0 && !complete) {
                 error = Error{QString::fromLatin1(kMessageNoReply)
                                   .arg(request.name, QString::number(request.timeout_ms / 1000.0)),
-                              kLinkTimedOut};
+                              ErrorKind::TimedOut};
                 break;
             }
             const qint64 quiet_left_ms =
@@ -397,16 +371,17 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
         }
         if (!error && complete && request.exact &&
             count_reply_lines(bytes) > request.expected_lines)
-            error = Error{QString::fromLatin1(kMessageOverlong).arg(request.name), kLinkBadReply};
+            error =
+                Error{QString::fromLatin1(kMessageOverlong).arg(request.name), ErrorKind::BadReply};
         if (!error && !complete && !request.short_ok &&
             (request.expected_lines > 0 || request.expected_bytes > 0))
             error =
                 Error{QString::fromLatin1(kMessageIncomplete).arg(request.name).arg(bytes.size()),
-                      kLinkBadReply};
+                      ErrorKind::BadReply};
     }
     if (error) {
         // The rest of this reply, or all of it, may still come: keep it from the next request.
-        if (error->code == kLinkTimedOut || error->code == kLinkBadReply)
+        if (error->kind == ErrorKind::TimedOut || error->kind == ErrorKind::BadReply)
             m_late_until_ms = m_clock.now_ms() + request.timeout_ms;
         return *error;
     }
@@ -436,17 +411,17 @@ Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expe
         return Error{QString::fromLatin1(kMessageBadValue)
                          .arg(parse.bad_line + 1)
                          .arg(QString::fromLatin1(parse.bad_text)),
-                     kLinkBadReply};
+                     ErrorKind::BadReply};
     m_log.print_line(latin1(kLogBytesReceived) + QString::number(parse.values.size()));
     if (parse.values.isEmpty() || parse.values.size() < expected_count)
         return Error{QString::fromLatin1(kMessageShortReply)
                          .arg(parse.values.size())
                          .arg(std::max(expected_count, 1)),
-                     kLinkBadReply};
+                     ErrorKind::BadReply};
     if (expected_count > 0 && parse.values.size() > expected_count)
         return Error{
             QString::fromLatin1(kMessageLongReply).arg(parse.values.size()).arg(expected_count),
-            kLinkBadReply};
+            ErrorKind::BadReply};
     received_values = parse.values;
     m_log.print_line(latin1(kLogArraySize) + QString::number(received_values.size()));
     for (qsizetype i = 0; i < received_values.size(); ++i)

@@ -176,8 +176,14 @@ public:
     bool waiting() const;
     bool claimed() const { return m_claim_id != 0; }
 
+    // Called whenever connected(), firmware_upgrade_mode's effect or bootloader_ready change
+    // (the pedal session follows the link through it).
+    void set_state_handler(std::function<void()> handler) { m_state_handler = std::move(handler); }
+
     QString device_serial_number;
     bool firmware_upgrade_mode = false;
+    // The bootloader acknowledged the check of the last connect in upgrade mode.
+    bool bootloader_ready = false;
     QByteArray received_values;
 
 private:
@@ -185,7 +191,7 @@ private:
     void check_bootloader();
     void enter_not_connected_state();
     void link_lost(const QString& message);
-    void set_enabled(ConnectionUi::Control control, bool enabled);
+    void state_changed();
     // Waits out a reply that may still come for an earlier request that gave up on it.
     void drop_late_reply(const LinkClaim* claim);
     Status write_pieces(quint32 count);
@@ -195,6 +201,7 @@ private:
     Dialogs& m_dialogs;
     Log& m_log;
     Clock& m_clock;
+    std::function<void()> m_state_handler;
     quint64 m_claim_id = 0; // of the claim that holds the link; 0: none
     quint64 m_last_claim_id = 0;
     // Until then a reply that came too late for its request may still arrive.

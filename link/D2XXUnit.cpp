@@ -83,7 +83,7 @@ Status D2XXUnit::check(const char* label, int status) {
     last_status = status;
     if (status == FT_OK)
         return {};
-    return Error{failure_message(QString::fromLatin1(label), status), kLinkFailed};
+    return Error{failure_message(QString::fromLatin1(label), status), ErrorKind::DriverFailed};
 }
 
 Status D2XXUnit::check_io(const char* label, int status) {
@@ -93,17 +93,17 @@ Status D2XXUnit::check_io(const char* label, int status) {
     forget_device();
     if (m_on_lost)
         m_on_lost(result.error());
-    return Error{result.error(), kLinkLost};
+    return Error{result.error(), ErrorKind::LinkLost};
 }
 
 std::optional<Error> D2XXUnit::refused(const char* label, bool needs_open) {
     const QString name = QString::fromLatin1(label);
     if (m_wait_running) {
         m_log.print_line(QString::fromLatin1(kLogRefusedBusy) + name);
-        return Error{QString::fromLatin1(kMessageBusy).arg(name), kLinkBusy};
+        return Error{QString::fromLatin1(kMessageBusy).arg(name), ErrorKind::Busy};
     }
     if (needs_open && !m_open)
-        return Error{QString::fromLatin1(kMessageNotOpen).arg(name), kLinkNotOpen};
+        return Error{QString::fromLatin1(kMessageNotOpen).arg(name), ErrorKind::NotConnected};
     return std::nullopt;
 }
 
@@ -172,7 +172,7 @@ Result<quint32> D2XXUnit::ReadFTDevice() {
     // Reads are what a wait does, so they are never refused as busy.
     if (!m_open)
         return Error{QString::fromLatin1(kMessageNotOpen).arg(QLatin1String(kLabelRead)),
-                     kLinkNotOpen};
+                     ErrorKind::NotConnected};
     quint32 queued = 0;
     if (m_driver.queue_status(device_handle, queued) != FT_OK)
         queued = 0;
@@ -197,7 +197,7 @@ Result<quint32> D2XXUnit::WriteFTDevice(quint32 count, quint32 offset) {
         return status.failure();
     if (bytes_written < count)
         return Error{QString::fromLatin1(kMessageShortWrite).arg(bytes_written).arg(count),
-                     kLinkFailed};
+                     ErrorKind::DriverFailed};
     return bytes_written;
 }
 
@@ -245,7 +245,7 @@ Result<quint32> D2XXUnit::GetFTDeviceQueueStatus() {
     // Asked during waits, so never refused as busy; but there must be a chip to ask.
     if (!m_open)
         return Error{QString::fromLatin1(kMessageNotOpen).arg(QLatin1String(kLabelGetQueueStatus)),
-                     kLinkNotOpen};
+                     ErrorKind::NotConnected};
     quint32 queued = 0;
     const int status = m_driver.queue_status(device_handle, queued);
     const Status checked = check_io(kLabelGetQueueStatus, status);
@@ -259,14 +259,14 @@ Result<quint32> D2XXUnit::put_hex(QStringView hex) {
     const qsizetype length = hex.size() / 2;
     if (length > static_cast<qsizetype>(kLinkBufferSize))
         return Error{QString::fromLatin1(kMessageTooLong).arg(length).arg(kLinkBufferSize),
-                     kLinkFailed};
+                     ErrorKind::DriverFailed};
     return static_cast<quint32>(hex_to_bytes(hex, m_send.get(), length));
 }
 
 Result<quint32> D2XXUnit::put_bytes(QByteArrayView bytes) {
     if (bytes.size() > static_cast<qsizetype>(kLinkBufferSize))
         return Error{QString::fromLatin1(kMessageTooLong).arg(bytes.size()).arg(kLinkBufferSize),
-                     kLinkFailed};
+                     ErrorKind::DriverFailed};
     if (!bytes.isEmpty())
         std::memcpy(m_send.get(), bytes.data(), static_cast<size_t>(bytes.size()));
     return static_cast<quint32>(bytes.size());

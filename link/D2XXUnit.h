@@ -69,16 +69,6 @@ struct LineSettings {
     quint8 parity = 0;
 };
 
-// Codes of the link's errors (Error::code), so that callers can tell them apart.
-enum LinkErrorCode : int {
-    kLinkFailed = 1,   // a driver call failed; the chip is still open
-    kLinkLost = 2,     // the chip vanished; the editor is now not connected and has said so
-    kLinkBusy = 3,     // another exchange with the pedal runs; nothing was done
-    kLinkTimedOut = 4, // the pedal did not answer within the time limit
-    kLinkBadReply = 5, // the pedal's answer cannot be used
-    kLinkNotOpen = 6,  // no chip is open
-};
-
 // The USB serial chip access: the one open chip, its line settings and the two buffers that
 // every exchange with the pedal shares. Each operation calls the driver and returns what
 // happened; a failure's message is the operation's label followed by the status text. Bytes

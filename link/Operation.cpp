@@ -17,7 +17,7 @@ Status Operation::start() {
     m_result = run();
     if (m_result)
         m_state = State::Succeeded;
-    else if (m_result.error_code() == kCancelledCode)
+    else if (m_result.error_kind() == ErrorKind::Cancelled)
         m_state = State::Cancelled;
     else
         m_state = State::Failed;
@@ -49,7 +49,7 @@ void Operation::set_progress(int percent) {
 
 Error Operation::cancelled() const {
     return Error{QString::fromLatin1(kMessageOperationCancelled).arg(m_name, m_step),
-                 kCancelledCode};
+                 ErrorKind::Cancelled};
 }
 
 } // namespace kx

@@ -32,9 +32,6 @@ public:
     int progress_percent() const { return m_progress; }
     const Status& result() const { return m_result; }
 
-    // Code of the error a cancelled operation ends with.
-    static constexpr int kCancelledCode = 100;
-
 signals:
     void step_changed(const QString& step);
     void progress_changed(int percent);

@@ -47,7 +47,7 @@ Status EffectUpload::run() {
     if (!image)
         return image.failure();
     if (!m_comm.exchange_allowed(name()))
-        return Error{QString::fromLatin1(kMessageBusy).arg(name()), kLinkBusy};
+        return Error{QString::fromLatin1(kMessageBusy).arg(name()), ErrorKind::Busy};
 
     set_step(QStringLiteral("bypass"));
     if (const Status bypass = m_enter_bypass(); !bypass)

@@ -164,12 +164,13 @@ SwitchState switch_state_from_value(int value) {
 }
 
 int multi_switch_option_from_value(int value, int option_count) {
-    if (option_count < 1)
-        return 0;
+    if (option_count < 1 || value < 0)
+        return -1;
     int option = value / (kMultiSwitchSpan / option_count);
     if (option >= option_count)
         --option;
-    return std::clamp(option, 0, option_count - 1);
+    // Clamping would show, and a later edit would send, an option the pedal does not hold.
+    return option < option_count ? option : -1;
 }
 
 QList<int> ParameterReply::missing_values() const {

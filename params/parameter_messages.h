@@ -76,7 +76,7 @@ enum class SwitchState { Off, On, Unchanged };
 // 0 is off, above 0 on; a negative value leaves the switch as it is.
 SwitchState switch_state_from_value(int value);
 // The option a value selects: value div (1024 div K), one less when that reaches K; a value
-// outside the range the pedal can hold selects the nearer end option.
+// beyond every option (negative, or past K after that) selects none: -1.
 int multi_switch_option_from_value(int value, int option_count);
 
 // What the pedal sent for each part of its state; a part that the reply is too short to hold

@@ -3,7 +3,7 @@
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "firmware/loaded_firmware.h"
-#include "link/Communication.h"
+#include "session/pedal_session.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -46,7 +46,7 @@ QString step_text(const QString& step) {
 TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), cmbFirmwareChoose(new QComboBox(this)),
       btnUpgradeFirmware(new QPushButton(this)), ProgressBar1(new QProgressBar(this)),
-      m_context(context), m_operation(context.communication, context.log, context.clock) {
+      m_context(context), m_operation(context.session.upgrade_operation()) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
     setWindowTitle(latin1(kCaption));
     setAccessibleName(latin1(kCaption));
@@ -106,10 +106,8 @@ void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
         return;
     }
     m_context.log.print_line(latin1(kLogFirmwareNumBytes) + QString::number(image->bytes.size()));
-    m_operation.set_image(std::move(*image));
-
     set_running(true);
-    const Status result = m_operation.start();
+    const Status result = m_context.session.upgrade_firmware(*image);
     set_running(false);
     if (!result) {
         const int chunk = m_operation.place().chunk;
@@ -123,7 +121,6 @@ void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
     // One upgrade a run: the pedal now runs its new firmware, no longer the bootloader.
     btnUpgradeFirmware->setEnabled(false);
     hide();
-    m_context.communication.firmware_upgrade_mode = false;
     emit firmware_upgraded();
 }
 

@@ -11,8 +11,8 @@ class QPushButton;
 namespace kx {
 
 class Clock;
-class Communication;
 class Dialogs;
+class PedalSession;
 class Log;
 class ResourceStore;
 
@@ -21,7 +21,7 @@ inline constexpr char kLogFirmwareVersionChosen[] = "Firmware Version: ";
 
 // What the firmware window works with, handed over once when it is created.
 struct FirmwareUpgradeContext {
-    Communication& communication;
+    PedalSession& session;
     Log& log;
     Dialogs& dialogs;
     Clock& clock;
@@ -46,8 +46,8 @@ public:
     FirmwareUpgradeOperation& operation() { return m_operation; }
 
 signals:
-    // The new firmware was written, read back, recorded and started; upgrade mode is off. The
-    // main window unticks "Upgrade Mode" and enables its pedal actions again.
+    // The new firmware was written, read back, recorded and started; upgrade mode is off and
+    // the session's link state is the running firmware again.
     void firmware_upgraded();
 
 private:
@@ -56,7 +56,8 @@ private:
     void set_running(bool running);
 
     FirmwareUpgradeContext m_context;
-    FirmwareUpgradeOperation m_operation;
+    // The session's; the window watches it.
+    FirmwareUpgradeOperation& m_operation;
     QString m_image_name;
     int m_firmware_number = 0;
 };

@@ -4,9 +4,7 @@
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "library/hex_text.h"
-#include "link/Communication.h"
 #include "link/D2XXUnit.h"
-#include "params/control_addresses.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kx {
 
@@ -25,8 +24,6 @@ namespace {
 constexpr char kCaption[] = "FX Parameters";
 constexpr int kClientWidth = 373;
 constexpr int kExtraRows = 4;
-constexpr int kPotPause_ms = 1;
-constexpr int kAssignHold_ms = 100;
 
 // The window's layout: row r at y = 25r + 10, widgets 20 high; controls in rows 0..N-1, then
 // bypass, preset and the readbacks. Columns: the row's label, its slider, toggle or list, a
@@ -51,10 +48,6 @@ constexpr int kSeparatorX = kEditX + kEditWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
-
-constexpr char kMessageReplyMissing[] =
-    "The pedal's reply is incomplete: it holds %1 of the %2 values expected. Not received, and "
-    "left as they were: %3.";
 
 int row_y(int row) {
     return kRowPitch * row + kTop;
@@ -94,14 +87,56 @@ TformFXParameters::TformFXParameters(QWidget* parent)
 
 TformFXParameters::~TformFXParameters() = default;
 
-void TformFXParameters::attach(Communication& comm, ConnectionUi& main_window, ResourceStore& store,
+void TformFXParameters::attach(PedalSession& session, ConnectionUi& status, ResourceStore& store,
                                Dialogs& dialogs, Log& log, Clock& clock) {
-    m_comm = &comm;
-    m_main = &main_window;
+    m_session = &session;
+    m_main = &status;
     m_store = &store;
     m_dialogs = &dialogs;
     m_log = &log;
     m_clock = &clock;
+    connect(&session, &PedalSession::link_state_changed, this, &TformFXParameters::refresh_live);
+    connect(&session, &PedalSession::effect_changed, this, &TformFXParameters::refresh_live);
+    connect(&session, &PedalSession::values_read, this, &TformFXParameters::refresh_live);
+    connect(&session, &PedalSession::value_changed, this,
+            &TformFXParameters::session_value_changed);
+    connect(&session, &PedalSession::assignments_changed, this, [this](ValueOrigin origin) {
+        if (m_live && origin != ValueOrigin::UserEdit)
+            show_assignments();
+    });
+}
+
+bool TformFXParameters::effect_is_live() const {
+    return m_session && m_session->is_live(selected_effect_name);
+}
+
+const FXParametersState& TformFXParameters::state() const {
+    return m_live ? m_session->state() : m_state;
+}
+
+void TformFXParameters::set_preview_values(const QList<int>& values) {
+    m_state.values = values;
+    if (!m_live)
+        setItems();
+}
+
+void TformFXParameters::refresh_live() {
+    const bool live = effect_is_live();
+    const bool was = std::exchange(m_live, live);
+    if (control_count() == 0)
+        return;
+    if (live) {
+        setItems();
+        show_assignments();
+    }
+    if (live != was || !live)
+        EnableDisableControls(live);
+}
+
+void TformFXParameters::session_value_changed(int i, int value, ValueOrigin origin) {
+    // A user edit is already on screen.
+    if (m_live && origin != ValueOrigin::UserEdit && i < control_count())
+        show_value(i, value);
 }
 
 void TformFXParameters::showEvent(QShowEvent* event) {
@@ -120,7 +155,7 @@ void TformFXParameters::OnShow() {
     // Values read for one effect mean nothing for another: a preset saved from them would carry
     // the wrong effect's settings under this one's number.
     if (selected_effect_name != m_values_effect) {
-        m_state.values.clear();
+        m_state = FXParametersState();
         m_values_effect = selected_effect_name;
     }
     clear_rows();
@@ -129,6 +164,10 @@ void TformFXParameters::OnShow() {
         m_description = ControlDescription();
     }
     setFixedHeight(parameters_window_height(control_count(), readback_count()));
+    m_live = effect_is_live();
+    setItems();
+    show_assignments();
+    EnableDisableControls(m_live);
 }
 
 void TformFXParameters::OnClose() {
@@ -150,7 +189,6 @@ void TformFXParameters::clear_rows() {
         table->clear();
     m_sliders.clear();
     m_toggles.clear();
-    m_addresses.clear();
     m_option_counts.clear();
     m_bypass_label = m_preset_label = nullptr;
     m_bypass_box = m_preset_box = nullptr;
@@ -175,7 +213,6 @@ QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString
     box->addItems(assignment_box_items(kind));
     box->setCurrentIndex(-1);
     box->setGeometry(kBoxX, row_y(row), kBoxWidth, kWidgetHeight);
-    box->setEnabled(effect_is_live);
     box->show();
     return box;
 }
@@ -189,27 +226,7 @@ bool TformFXParameters::build_rows() {
         m_dialogs->message(error);
         return false;
     }
-    const auto address_texts = read_control_addresses(
-        selected_effect_name, description->control_count, *m_store, *m_log, &error);
-    if (!address_texts) {
-        m_dialogs->message(error);
-        return false;
-    }
-    QList<quint16> addresses;
-    for (int i = 0; i < description->control_count; ++i) {
-        const auto address = parse_address_text(address_texts->at(i));
-        if (!address) {
-            m_dialogs->message(
-                QStringLiteral("The image of \"%1\" holds \"%2\" as the address of control %3, "
-                               "which is not a parameter address.")
-                    .arg(selected_effect_name, address_texts->at(i))
-                    .arg(i));
-            return false;
-        }
-        addresses << *address;
-    }
     m_description = *description;
-    m_addresses = addresses;
 
     const int n = m_description.control_count;
     const int r = m_description.readback_count;
@@ -219,7 +236,6 @@ bool TformFXParameters::build_rows() {
     m_state_labels.fill(nullptr, n);
     m_lists.fill(nullptr, n);
     m_option_counts.fill(0, n);
-    const bool live = effect_is_live;
 
     for (int i = 0; i < n; ++i) {
         const ControlEntry& entry = m_description.controls.at(i);
@@ -231,7 +247,6 @@ bool TformFXParameters::build_rows() {
             slider->setAccessibleName(entry.label + QStringLiteral(" slider"));
             slider->setRange(0, kMaxControlValue);
             slider->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
-            slider->setEnabled(live);
             slider->show();
             connect(slider, &QSlider::valueChanged, this, [this, i] { PotParameterChange(i); });
             m_sliders[i] = slider;
@@ -242,7 +257,6 @@ bool TformFXParameters::build_rows() {
             toggle->setObjectName(QStringLiteral("chkSwitch%1").arg(i));
             toggle->setAccessibleName(entry.label + QStringLiteral(" switch"));
             toggle->setGeometry(kToggleX, row_y(i), kToggleWidth, kWidgetHeight);
-            toggle->setEnabled(live);
             connect(toggle, &QCheckBox::clicked, this, [this, i] { SwitchParameterClick(i); });
             m_toggles[i] = toggle;
             m_row_labels[i] = add_row_label(i, entry.label, QString(), entry.label);
@@ -262,7 +276,6 @@ bool TformFXParameters::build_rows() {
             list->setObjectName(QStringLiteral("cmbMultiSwitch%1").arg(i));
             list->setAccessibleName(entry.label + QStringLiteral(" options"));
             list->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
-            list->setEnabled(live);
             QLabel* label = add_row_label(i, entry.label, QString(), entry.label);
             label->setWordWrap(true);
             label->resize(kMultiLabelWidth,
@@ -338,47 +351,29 @@ void TformFXParameters::EnableDisableControls(bool AEnable) {
 
 // ---- values
 
-void TformFXParameters::update_FXParameters(QByteArrayView received_values) {
-    const int n = control_count();
-    if (m_log)
-        m_log->print_line(QString::number(received_values.size()));
-    const ParameterReply reply = decode_parameter_reply(received_values, n, readback_count());
-    m_state.values.resize(n);
-    QList<bool> known(n, false);
-    for (int i = 0; i < n; ++i) {
-        if (const auto value = reply.values.at(i)) {
-            m_state.values[i] = *value;
-            known[i] = true;
-        }
-    }
-    show_values(known);
-    if (!reply.complete())
-        report_incomplete(reply);
-}
-
 void TformFXParameters::setItems() {
-    show_values(QList<bool>(control_count(), true));
+    // A preset may carry more or fewer values than the open effect has controls.
+    const QList<int>& values = state().values;
+    const int shown = std::min<int>(control_count(), int(values.size()));
+    for (int i = 0; i < shown; ++i)
+        show_value(i, values.at(i));
 }
 
-void TformFXParameters::show_values(const QList<bool>& known) {
-    // A preset may carry more or fewer values than the open effect has controls.
-    const int shown = std::min<int>(control_count(), int(m_state.values.size()));
-    for (int i = 0; i < shown; ++i) {
-        if (!known.value(i))
-            continue;
-        const int value = m_state.values.at(i);
-        if (QSlider* slider = m_sliders.value(i)) {
-            slider->setValue(std::clamp(value, 0, kMaxControlValue));
-        } else if (QCheckBox* toggle = m_toggles.value(i)) {
-            const SwitchState state = switch_state_from_value(value);
-            if (state != SwitchState::Unchanged)
-                toggle->setChecked(state == SwitchState::On);
-            refresh_state_label(i);
-        } else if (QComboBox* list = m_lists.value(i)) {
-            list->setCurrentIndex(multi_switch_option_from_value(value, m_option_counts.at(i)));
-        }
+void TformFXParameters::show_value(int i, int value) {
+    // What the pedal or a file holds is shown, never sent back.
+    if (QSlider* slider = m_sliders.value(i)) {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(std::clamp(value, 0, kMaxControlValue));
+    } else if (QCheckBox* toggle = m_toggles.value(i)) {
+        const SwitchState state = switch_state_from_value(value);
+        if (state != SwitchState::Unchanged)
+            toggle->setChecked(state == SwitchState::On);
+        refresh_state_label(i);
+    } else if (QComboBox* list = m_lists.value(i)) {
+        // A value outside the options selects none.
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(multi_switch_option_from_value(value, m_option_counts.at(i)));
     }
-    set_main_button(ConnectionUi::Control::btnRequest, true);
 }
 
 void TformFXParameters::refresh_state_label(int i) {
@@ -387,82 +382,31 @@ void TformFXParameters::refresh_state_label(int i) {
                                                                : entry.state0_text);
 }
 
-void TformFXParameters::receive_assignments_from_device(QByteArrayView received_values) {
-    const int n = control_count();
-    const ParameterReply reply = decode_parameter_reply(received_values, n, readback_count());
-    // Slots the reply holds start unassigned; those a short reply lacks keep their codes.
-    for (int i = 0; i < kAssignableControls; ++i)
-        if (i >= reply.control_codes.size() || reply.control_codes.at(i))
-            m_state.control_assignments[i] = kUnassignedCode;
-    for (int j = 0; j < kMaxReadbackCount; ++j)
-        if (j >= reply.readback_codes.size() || reply.readback_codes.at(j))
-            m_state.readback_assignments[j] = kUnassignedCode;
-
-    for (int i = 0; i < int(reply.control_codes.size()); ++i) {
-        const auto code = reply.control_codes.at(i);
-        if (!code)
-            continue;
-        if (QComboBox* box = m_boxes.value(i))
-            box->setCurrentIndex(assignment_box_item(AssignmentBox::Control, *code));
-        m_state.control_assignments[i] = *code;
-    }
-    if (reply.bypass_code && m_bypass_box)
-        select_box_item(m_bypass_box,
-                        assignment_box_item(AssignmentBox::BypassOrPreset, *reply.bypass_code),
-                        &TformFXParameters::boxAssignBypassOnChange);
-    if (reply.preset_code && m_preset_box)
-        select_box_item(m_preset_box,
-                        assignment_box_item(AssignmentBox::BypassOrPreset, *reply.preset_code),
-                        &TformFXParameters::boxAssignPresetOnChange);
-    for (int j = 0; j < int(reply.readback_codes.size()); ++j) {
-        const auto code = reply.readback_codes.at(j);
-        if (!code)
-            continue;
-        if (QComboBox* box = m_readback_boxes.value(j))
-            box->setCurrentIndex(assignment_box_item(AssignmentBox::Readback, *code));
-        m_state.readback_assignments[j] = *code;
-    }
-}
-
-void TformFXParameters::select_box_item(QComboBox* box, int item,
-                                        void (TformFXParameters::*handler)()) {
-    // The stored code must follow the box even when the reply repeats what it shows.
-    if (box->currentIndex() == item)
-        (this->*handler)();
-    else
-        box->setCurrentIndex(item);
-}
-
-void TformFXParameters::report_incomplete(const ParameterReply& reply) {
-    QStringList missing;
-    for (int i : reply.missing_values())
-        missing << m_description.controls.at(i).label;
-    for (int i : reply.missing_control_codes())
-        missing << m_description.controls.at(i).label + QStringLiteral(" assignment");
-    if (!reply.bypass_code)
-        missing << QStringLiteral("Bypass assignment");
-    if (!reply.preset_code)
-        missing << QStringLiteral("Preset assignment");
-    for (int j : reply.missing_readback_codes())
-        missing << m_description.readbacks.at(j) + QStringLiteral(" assignment");
-    if (m_dialogs)
-        m_dialogs->message(QString::fromLatin1(kMessageReplyMissing)
-                               .arg(reply.received_count)
-                               .arg(reply.expected_count)
-                               .arg(missing.join(QStringLiteral(", "))));
+void TformFXParameters::show_assignments() {
+    const FXParametersState& codes = state();
+    auto show = [](QComboBox* box, AssignmentBox kind, quint8 code) {
+        if (!box)
+            return;
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(assignment_box_item(kind, code));
+    };
+    for (int i = 0; i < int(m_boxes.size()); ++i)
+        show(m_boxes.at(i), AssignmentBox::Control, codes.control_assignments[i]);
+    for (int j = 0; j < int(m_readback_boxes.size()); ++j)
+        show(m_readback_boxes.at(j), AssignmentBox::Readback, codes.readback_assignments[j]);
+    show(m_bypass_box, AssignmentBox::BypassOrPreset, codes.bypass_assignment);
+    show(m_preset_box, AssignmentBox::BypassOrPreset, codes.preset_assignment);
 }
 
 // ---- messages
 
-Status TformFXParameters::send_parameter(ControlKind kind, int i, int value) {
-    if (!m_comm)
+Status TformFXParameters::send_parameter(int i, int value) {
+    if (!m_session)
         return Error{QStringLiteral("The parameters window has no pedal link.")};
     // Another effect's addresses would overwrite the running effect's parameters.
-    if (!effect_is_live)
+    if (!m_live)
         return {};
-    const QByteArray message = parameter_write_message(m_addresses.at(i), value);
-    m_log->print_line(parameter_log_line(kind, i, message));
-    const Status status = m_comm->send_message(message);
+    const Status status = m_session->write_control(i, value);
     report(status);
     return status;
 }
@@ -471,17 +415,14 @@ Status TformFXParameters::send_pot(int i) {
     QSlider* slider = m_sliders.value(i);
     if (!slider)
         return Error{QStringLiteral("Control %1 is not a pot.").arg(i)};
-    const Status status = send_parameter(ControlKind::Pot, i, pot_value(slider->value()));
-    if (status && m_clock && effect_is_live)
-        m_clock->sleep_ms(kPotPause_ms);
-    return status;
+    return send_parameter(i, pot_value(slider->value()));
 }
 
 Status TformFXParameters::send_switch(int i) {
     QCheckBox* toggle = m_toggles.value(i);
     if (!toggle)
         return Error{QStringLiteral("Control %1 is not a switch.").arg(i)};
-    return send_parameter(ControlKind::Switch, i, switch_value(toggle->isChecked()));
+    return send_parameter(i, switch_value(toggle->isChecked()));
 }
 
 Status TformFXParameters::send_multiswitch(int i) {
@@ -490,56 +431,27 @@ Status TformFXParameters::send_multiswitch(int i) {
         return Error{QStringLiteral("Control %1 is not a multi switch.").arg(i)};
     if (list->currentIndex() < 0)
         return {}; // no option chosen: nothing to send
-    return send_parameter(ControlKind::MultiSwitch, i,
-                          multi_switch_value(list->currentIndex(), m_option_counts.at(i)));
-}
-
-Status TformFXParameters::enter_bypass(const LinkClaim* claim) {
-    if (!m_comm)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
-    return m_comm->send_message(bypass_message(), claim);
+    return send_parameter(i, multi_switch_value(list->currentIndex(), m_option_counts.at(i)));
 }
 
 Status TformFXParameters::assign_to_pedal() {
-    if (!m_comm || !m_dialogs)
+    if (!m_session || !m_dialogs)
         return Error{QStringLiteral("The parameters window has no pedal link.")};
-    AssignmentCodes codes;
-    for (int i = 0; i < int(m_boxes.size()); ++i) {
-        const quint8 code = assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
-        m_state.control_assignments[i] = code;
-        codes.controls << code;
-    }
-    for (int j = 0; j < int(m_readback_boxes.size()); ++j) {
-        const quint8 code =
-            assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
-        m_state.readback_assignments[j] = code;
-        codes.readbacks << code;
-    }
-    codes.bypass = m_state.bypass_assignment;
-    codes.preset = m_state.preset_assignment;
-    const QByteArray message = assignment_message(codes);
-    m_log->print_line(bytes_to_hex(message));
-
     if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
         return {};
-    const Status status = m_comm->send_message(message);
+    const Status status = m_session->assign();
     report(status);
-    if (status) {
-        set_main_button(ConnectionUi::Control::btnAssign, false);
-        m_clock->sleep_ms(kAssignHold_ms);
-        set_main_button(ConnectionUi::Control::btnAssign, true);
-    }
     return status;
 }
 
 void TformFXParameters::report(const Status& status) {
     if (status)
         return;
-    switch (status.error_code()) {
-    case kLinkBusy: // the link has shown its status text
-    case kLinkLost: // the link has reported it once
+    switch (status.error_kind()) {
+    case ErrorKind::Busy:     // the link has shown its status text
+    case ErrorKind::LinkLost: // the link has reported it once
         return;
-    case kLinkNotOpen:
+    case ErrorKind::NotConnected:
         if (m_main)
             m_main->show_status_text(status.error());
         return;
@@ -547,15 +459,6 @@ void TformFXParameters::report(const Status& status) {
         if (m_dialogs)
             m_dialogs->message(status.error());
     }
-}
-
-void TformFXParameters::set_main_button(ConnectionUi::Control control, bool enabled) {
-    if (!m_main)
-        return;
-    // Once the chip is gone, nothing here may switch a pedal action back on.
-    if (enabled && (!m_comm || !m_comm->connected()))
-        return;
-    m_main->set_control_enabled(control, enabled);
 }
 
 // ---- handlers
@@ -578,27 +481,41 @@ void TformFXParameters::MultiSwitchOnChange(int i) {
 }
 
 void TformFXParameters::boxAssignOnChange(int i) {
-    m_state.control_assignments[i] =
-        assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+    const quint8 code = assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
+    if (m_live)
+        m_session->set_control_assignment(i, code);
+    else
+        m_state.control_assignments[i] = code;
 }
 
 void TformFXParameters::boxAssignRdbcksOnChange(int j) {
     const quint8 code =
         assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
-    m_state.readback_assignments[j] = code;
+    if (m_live)
+        m_session->set_readback_assignment(j, code);
+    else
+        m_state.readback_assignments[j] = code;
     m_log->print_line(code_text(code));
 }
 
 void TformFXParameters::boxAssignBypassOnChange() {
-    m_state.bypass_assignment =
+    const quint8 code =
         assignment_code(AssignmentBox::BypassOrPreset, m_bypass_box->currentIndex());
-    m_log->print_line(latin1(kLogBypassAssignment) + code_text(m_state.bypass_assignment));
+    if (m_live)
+        m_session->set_bypass_assignment(code);
+    else
+        m_state.bypass_assignment = code;
+    m_log->print_line(latin1(kLogBypassAssignment) + code_text(code));
 }
 
 void TformFXParameters::boxAssignPresetOnChange() {
-    m_state.preset_assignment =
+    const quint8 code =
         assignment_code(AssignmentBox::BypassOrPreset, m_preset_box->currentIndex());
-    m_log->print_line(latin1(kLogPresetAssignment) + code_text(m_state.preset_assignment));
+    if (m_live)
+        m_session->set_preset_assignment(code);
+    else
+        m_state.preset_assignment = code;
+    m_log->print_line(latin1(kLogPresetAssignment) + code_text(code));
 }
 
 } // namespace kx

@@ -5,6 +5,7 @@
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
 #include "params/parameters_state.h"
+#include "session/pedal_session.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -20,9 +21,7 @@ class QSlider;
 namespace kx {
 
 class Clock;
-class Communication;
 class Dialogs;
-class LinkClaim;
 class Log;
 class ResourceStore;
 
@@ -34,13 +33,15 @@ inline constexpr char kCaptionPresetChange[] = "Preset Change";
 // `readback_count` readbacks: one 25-pixel row each, plus bypass, preset and margins.
 int parameters_window_height(int control_count, int readback_count);
 
-// The effect parameters window. The main window sets the selected effect and whether it runs
-// on the pedal, then places and shows it; showing builds one row per control from the effect's
-// control description and image, closing discards them. Every edit goes to the pedal at once.
+// The effect parameters window. The main window sets the selected effect, then places and
+// shows it; showing builds one row per control from the effect's control description, closing
+// discards them.
 //
-// Changes the program makes count like the user's: a slider or list that setItems moves sends
-// its message, a box that a reply sets runs its handler. A toggle set by the program sends
-// nothing.
+// The window is live while it shows the effect the pedal runs and the session has read that
+// effect's values: then it shows the session's values and assignments, and every edit goes
+// through the session to the pedal. Any other effect is a preview: its widgets are disabled,
+// and nothing it shows is sent. Values filled in from a reply or a preset are shown without
+// running the handlers, so nothing is echoed to the pedal.
 class TformFXParameters : public QWidget {
     Q_OBJECT
 public:
@@ -48,47 +49,40 @@ public:
     ~TformFXParameters() override;
 
     // The window's collaborators, given once at start-up. Until then showing builds nothing.
-    // `main_window` is where the window enables the main window's Request and Assign buttons
-    // and shows short status texts.
-    void attach(Communication& comm, ConnectionUi& main_window, ResourceStore& store,
-                Dialogs& dialogs, Log& log, Clock& clock);
+    // `status` shows short texts without a box (the main window).
+    void attach(PedalSession& session, ConnectionUi& status, ResourceStore& store, Dialogs& dialogs,
+                Log& log, Clock& clock);
 
     // Set by the main window before it shows this window.
     QString selected_effect_name;
-    bool effect_is_live = false;
     // The request's live mode: pot and switch edits send nothing while it is set.
     bool live_mode = false;
+
+    // Whether the window shows the running effect with its values read.
+    bool effect_is_live() const;
 
     // Counts of the effect built by the last showing (0 while closed).
     int control_count() const { return m_description.control_count; }
     int readback_count() const { return m_description.readback_count; }
     const ControlDescription& description() const { return m_description; }
-    // The values list and the assignment tables; they outlive the rows.
-    FXParametersState& state() { return m_state; }
-    const FXParametersState& state() const { return m_state; }
+    // The values and assignments shown: the session's while live, the preview's otherwise.
+    const FXParametersState& state() const;
+    // A preview's values (from a preset), shown without sending anything.
+    void set_preview_values(const QList<int>& values);
 
-    // After a parameter request: takes the reply's values into the values list and shows them
-    // (setItems). A reply too short for some values leaves those entries and their widgets as
-    // they were, and the user is told what was missing (assignments included).
-    void update_FXParameters(QByteArrayView received_values);
-    // Shows the values list in the widgets and enables the main window's Request button.
+    // Shows the values list in the widgets, without running their handlers.
     void setItems();
-    // Shows the reply's assignment codes in the boxes and stores them; parts that a short
-    // reply lacks keep what they were (update_FXParameters has told the user).
-    void receive_assignments_from_device(QByteArrayView received_values);
+    // Shows the assignment codes in the boxes, without running their handlers.
+    void show_assignments();
     // Enables or disables every widget of the window, labels and line included.
     void EnableDisableControls(bool AEnable);
 
-    // Sends the bypass message. Reports nothing: the caller (the upload) decides what the
-    // user sees, and passes its claim when it holds the link.
-    Status enter_bypass(const LinkClaim* claim = nullptr);
-    // The main window's "Assign": builds the assignment message from the boxes, logs it, asks
-    // "Assign parameters?" and sends it, then holds the main window's Assign button disabled
-    // for 100 ms. The answer No sends nothing (and is no error). Failures are shown here.
+    // The main window's "Assign": asks "Assign parameters?" and has the session send the
+    // assignment lists. The answer No sends nothing (and is no error). Failures are shown here.
     Status assign_to_pedal();
 
     // The parameter writes of one control, from its widget's current state. Nothing is sent
-    // while the window shows an effect that does not run on the pedal.
+    // while the window is not live.
     Status send_pot(int i);
     Status send_switch(int i);
     Status send_multiswitch(int i);
@@ -110,15 +104,14 @@ private:
                           const QString& accessible_row);
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
                        const QString& accessible_row);
-    void show_values(const QList<bool>& known);
+    void show_value(int i, int value);
     void refresh_state_label(int i);
-    void report_incomplete(const ParameterReply& reply);
+    // Follows the session: live or not, and values that came from a reply or a preset.
+    void refresh_live();
+    void session_value_changed(int i, int value, ValueOrigin origin);
     // Tells the user about a send that failed, unless the link already has.
     void report(const Status& status);
-    Status send_parameter(ControlKind kind, int i, int value);
-    // Runs a box's handler once for `item`, even when the box already shows it.
-    void select_box_item(QComboBox* box, int item, void (TformFXParameters::*handler)());
-    void set_main_button(ConnectionUi::Control control, bool enabled);
+    Status send_parameter(int i, int value);
 
     // Handlers; each knows its control by the index it was connected with.
     void PotParameterChange(int i);
@@ -129,18 +122,19 @@ private:
     void boxAssignBypassOnChange();
     void boxAssignPresetOnChange();
 
-    Communication* m_comm = nullptr;
+    PedalSession* m_session = nullptr;
     ConnectionUi* m_main = nullptr;
     ResourceStore* m_store = nullptr;
     Dialogs* m_dialogs = nullptr;
     Log* m_log = nullptr;
     Clock* m_clock = nullptr;
 
+    // A preview's values and assignments; the live effect's are the session's.
     FXParametersState m_state;
-    // The effect whose window the values list was last kept for.
+    // The effect whose window the preview values were last kept for.
     QString m_values_effect;
     ControlDescription m_description;
-    QList<quint16> m_addresses; // control index order
+    bool m_live = false;
     QList<int> m_option_counts; // K of each multi switch, by control index (0 otherwise)
 
     // Widget tables by control index (nullptr where the control is of another kind), and by

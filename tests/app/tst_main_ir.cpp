@@ -10,6 +10,7 @@
 #include "ir/ui/ImpulseResponse.h"
 #include "library/effect_image.h"
 #include "link/drivers/virtual_pedal_driver.h"
+#include "session/pedal_session.h"
 
 #include <QAction>
 #include <QLabel>
@@ -51,6 +52,10 @@ struct Rig {
         w().btnUpload->click();
         QTest::qWait(30);
         pedal().advance(VirtualPedalDriver::now_us());
+    }
+    // The impulse response image imported for the selected effect.
+    QString imported() {
+        return f.context->link->session->ir_image(f.context->selection.selected_effect_name);
     }
     QString resource_image(const QString& effect) {
         return f.context->store.read_file_from_stream(format_resource_name(effect))->value(0);
@@ -104,7 +109,7 @@ void TestMainIR::import_and_upload() {
     const QString words =
         convert_ir_samples(bytes_to_hex(file.mid(44)), 24, target.word_count).value();
     const QString resource = rig.resource_image(effect);
-    QCOMPARE(rig.f.context->ir_image,
+    QCOMPARE(rig.imported(),
              resource.left(target.head_chars()) + words + resource.mid(target.rest_from()));
     if (effect == QLatin1String("Basic IR Loader"))
         keep_picture(rig.ir_window(), QStringLiteral("impulse-response-window"));
@@ -121,13 +126,14 @@ void TestMainIR::import_and_upload() {
                  coefficient_value(QStringView(words).mid(8 * i, 8)));
 }
 
-// A refused file, like a cancelled dialog, leaves the last imported image; another effect of
-// the category then uploads that image.
+// A refused file, like a cancelled dialog, leaves the last imported image. The image belongs to
+// the effect it was built for: another effect of the category has none to upload, and Basic IR
+// Loader uploads it.
 void TestMainIR::refused_or_cancelled_import_keeps_the_image() {
     Rig rig;
     rig.click(rig.w().lstEffects, QStringLiteral("Basic IR Loader"));
     rig.load_ir(kCabinet);
-    const QString imported = rig.f.context->ir_image;
+    const QString imported = rig.imported();
     QVERIFY(!imported.isEmpty());
     rig.ir_window().hide();
 
@@ -141,10 +147,17 @@ void TestMainIR::refused_or_cancelled_import_keeps_the_image() {
              qPrintable(messages(rig.f.dialogs)));
     rig.w().menuLoadIR->trigger(); // the dialog cancelled: no file queued
     QCOMPARE(rig.f.dialogs.messages.size(), 2);
-    QCOMPARE(rig.f.context->ir_image, imported);
+    QCOMPARE(rig.imported(), imported);
     QVERIFY(!rig.ir_window().isVisible());
 
     rig.click(rig.w().lstEffects, QStringLiteral("Fenwick + IR Loader"));
+    rig.upload();
+    QCOMPARE(rig.f.dialogs.messages.size(), 3);
+    QVERIFY2(rig.f.dialogs.messages[2].startsWith(QLatin1String("There is no image to upload")),
+             qPrintable(messages(rig.f.dialogs)));
+    QCOMPARE(rig.pedal().running_effect(), 0);
+
+    rig.click(rig.w().lstEffects, QStringLiteral("Basic IR Loader"));
     rig.upload();
     QCOMPARE(rig.w().lblStatus->text(), QStringLiteral("Upload complete"));
     const auto basic = parse_effect_image(image_bytes(rig.resource_image("Basic IR Loader")));

@@ -53,8 +53,11 @@ void expect(TformMain& w, ControlStates want, const char* situation) {
 
 const ControlStates kNotConnectedAtStart{false, false, false, true, true, false, true, false};
 const ControlStates kConnected{true, true, true, false, false, true, false, false};
-const ControlStates kNotConnectedAfter{false, false, false, true, true, false, false, false};
-const ControlStates kBootloader{false, false, true, false, false, true, false, true};
+// Upgrade Mode comes back with Disconnect, whatever came before.
+const ControlStates kNotConnectedAfter = kNotConnectedAtStart;
+// In the bootloader only the upgrade and Disconnect are offered.
+const ControlStates kBootloader{false, false, false, false, false, true, false, true};
+const ControlStates kBootloaderSilent{false, false, false, false, false, true, false, false};
 
 // A pseudo-terminal standing for a pedal on a real port, given with --port.
 struct PtyPort {
@@ -170,8 +173,8 @@ void TestMainLink::bootloader_check() {
     if (in_bootloader) {
         expect(w, kBootloader, "bootloader");
     } else {
-        // The chip stays open: the window is in the connected state.
-        expect(w, kConnected, "bootloader silent");
+        // The chip stays open, but nothing but Disconnect is offered.
+        expect(w, kBootloaderSilent, "bootloader silent");
     }
 }
 

@@ -144,7 +144,7 @@ void TestMainPedal::upload_open_request_edit() {
     if (rig.pedal())
         QCOMPARE(rig.pedal()->running_effect(), 0x1F);
 
-    // Open FX names the effect and opens its window, disabled until a request.
+    // Open FX names the effect and opens its window, live: the upload read its values.
     w.btnOpenEffect->click();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     TformFXParameters& parameters = rig.parameters();
@@ -158,7 +158,7 @@ void TestMainPedal::upload_open_request_edit() {
     QVERIFY(w.btnRequest->isEnabled());
     auto* slider = rig.widget<QSlider>(QStringLiteral("Time slider"));
     QVERIFY(slider);
-    QVERIFY(!slider->isEnabled());
+    QVERIFY(slider->isEnabled());
 
     // Request fills the window and enables it.
     w.btnRequest->click();

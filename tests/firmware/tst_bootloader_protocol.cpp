@@ -24,7 +24,7 @@ QByteArray hex(const char* text) {
 struct Script : BootloaderPort, Clock {
     struct Answer {
         QByteArray bytes;
-        int code = 0; // a link error instead of the bytes
+        ErrorKind kind = ErrorKind::None; // a link error instead of the bytes
     };
     QStringList events;
     QList<Answer> answers;
@@ -41,10 +41,10 @@ struct Script : BootloaderPort, Clock {
     Result<QByteArray> receive(int bytes, int timeout_ms, const QString&) override {
         events << QStringLiteral("R%1/%2").arg(bytes).arg(timeout_ms);
         if (answers.isEmpty())
-            return Error{QStringLiteral("no answer"), kLinkTimedOut};
+            return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
         const Answer answer = answers.takeFirst();
-        if (answer.code != 0)
-            return Error{QStringLiteral("link error"), answer.code};
+        if (answer.kind != ErrorKind::None)
+            return Error{QStringLiteral("link error"), answer.kind};
         return answer.bytes;
     }
     Result<QByteArray> take_unasked() override {
@@ -79,6 +79,7 @@ using Command = std::function<Status(BootloaderProtocol&)>;
 } // namespace
 
 Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(kx::ErrorKind)
 
 class TestBootloaderProtocol : public QObject {
     Q_OBJECT
@@ -150,38 +151,38 @@ void TestBootloaderProtocol::each_byte_alone_with_its_pauses() {
 void TestBootloaderProtocol::stops_at_the_first_wrong_answer_data() {
     QTest::addColumn<QList<Script::Answer>>("answers");
     QTest::addColumn<int>("waits");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ErrorKind>("code");
     QTest::addColumn<QString>("message");
     const Script::Answer ack{hex("79")};
     QTest::newRow("NACK to the command")
-        << QList<Script::Answer>{{hex("1F")}} << 1 << int(kBootloaderRefused)
+        << QList<Script::Answer>{{hex("1F")}} << 1 << ErrorKind::BootloaderRefused
         << "the bootloader refused the Write Memory command (NACK)";
     QTest::newRow("NACK to the address")
-        << QList<Script::Answer>{ack, {hex("1F")}} << 2 << int(kBootloaderRefused)
+        << QList<Script::Answer>{ack, {hex("1F")}} << 2 << ErrorKind::BootloaderRefused
         << "the bootloader refused the write address (NACK)";
     QTest::newRow("another byte") << QList<Script::Answer>{{hex("55")}} << 1
-                                  << int(kBootloaderUnexpected)
+                                  << ErrorKind::BootloaderUnexpected
                                   << "the bootloader answered the Write Memory command with the "
                                      "byte 55 instead of an acknowledgement";
     QTest::newRow("two acknowledgements at once")
-        << QList<Script::Answer>{{hex("79 79")}} << 1 << int(kBootloaderUnasked)
+        << QList<Script::Answer>{{hex("79 79")}} << 1 << ErrorKind::BootloaderUnasked
         << "the bootloader answered the Write Memory command with 2 bytes where one "
            "acknowledgement belongs";
-    QTest::newRow("no answer") << QList<Script::Answer>{} << 1 << int(kLinkTimedOut)
+    QTest::newRow("no answer") << QList<Script::Answer>{} << 1 << ErrorKind::TimedOut
                                << "the bootloader did not answer the Write Memory command within "
                                   "1 s";
     QTest::newRow("data refused") << QList<Script::Answer>{ack, ack, {hex("1F")}} << 3
-                                  << int(kBootloaderRefused)
+                                  << ErrorKind::BootloaderRefused
                                   << "the bootloader refused the data (NACK)";
-    QTest::newRow("link lost") << QList<Script::Answer>{ack, {{}, kLinkLost}} << 2 << int(kLinkLost)
-                               << "link error";
+    QTest::newRow("link lost") << QList<Script::Answer>{ack, {{}, ErrorKind::LinkLost}} << 2
+                               << ErrorKind::LinkLost << "link error";
 }
 
 // Nothing is sent after the answer that ends the command.
 void TestBootloaderProtocol::stops_at_the_first_wrong_answer() {
     QFETCH(QList<Script::Answer>, answers);
     QFETCH(int, waits);
-    QFETCH(int, code);
+    QFETCH(ErrorKind, code);
     QFETCH(QString, message);
     Script script;
     script.answers = answers;
@@ -190,7 +191,7 @@ void TestBootloaderProtocol::stops_at_the_first_wrong_answer() {
     Status done = protocol.send_write_address(0x08000000);
     if (done)
         done = protocol.write_data(hex("01 02"));
-    QCOMPARE(done.error_code(), code);
+    QCOMPARE(done.error_kind(), code);
     QCOMPARE(done.error(), message);
     QCOMPARE(script.events.filter(QRegularExpression("^R")).size(), waits);
     QVERIFY2(script.events.back().startsWith('R'), qPrintable(script.events.join(' ')));
@@ -198,42 +199,43 @@ void TestBootloaderProtocol::stops_at_the_first_wrong_answer() {
 
 void TestBootloaderProtocol::read_back_compares_every_byte_data() {
     QTest::addColumn<QList<Script::Answer>>("answers");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ErrorKind>("code");
     QTest::addColumn<QString>("message");
     const Script::Answer ack{hex("79")};
-    QTest::newRow("as written") << QList<Script::Answer>{ack, ack, {hex("79 10 20 30")}} << 0 << "";
+    QTest::newRow("as written") << QList<Script::Answer>{ack, ack, {hex("79 10 20 30")}}
+                                << ErrorKind::None << "";
     QTest::newRow("last byte differs")
-        << QList<Script::Answer>{ack, ack, {hex("79 10 20 FF")}} << int(kBootloaderMismatch)
+        << QList<Script::Answer>{ack, ack, {hex("79 10 20 FF")}} << ErrorKind::BootloaderMismatch
         << "the flash at 0x08000402 reads back FF where 30 was written";
     QTest::newRow("read protected")
-        << QList<Script::Answer>{{hex("1F")}} << int(kBootloaderReadRefused)
+        << QList<Script::Answer>{{hex("1F")}} << ErrorKind::BootloaderReadRefused
         << "the bootloader refused to read the flash back (NACK to "
            "Read Memory; the flash may be read-protected), so the "
            "firmware written cannot be verified";
     QTest::newRow("count refused")
-        << QList<Script::Answer>{ack, ack, {hex("1F")}} << int(kBootloaderRefused)
+        << QList<Script::Answer>{ack, ack, {hex("1F")}} << ErrorKind::BootloaderRefused
         << "the bootloader refused the read count (NACK)";
     QTest::newRow("too few bytes")
-        << QList<Script::Answer>{ack, ack, {hex("79 10 20")}} << int(kBootloaderUnexpected)
+        << QList<Script::Answer>{ack, ack, {hex("79 10 20")}} << ErrorKind::BootloaderUnexpected
         << "the bootloader sent 2 bytes of flash where 3 were asked for";
     QTest::newRow("too many bytes")
-        << QList<Script::Answer>{ack, ack, {hex("79 10 20 30 79")}} << int(kBootloaderUnasked)
+        << QList<Script::Answer>{ack, ack, {hex("79 10 20 30 79")}} << ErrorKind::BootloaderUnasked
         << "the bootloader sent 4 bytes of flash where 3 were asked for";
-    QTest::newRow("no flash contents") << QList<Script::Answer>{ack, ack} << int(kLinkTimedOut)
+    QTest::newRow("no flash contents") << QList<Script::Answer>{ack, ack} << ErrorKind::TimedOut
                                        << "the bootloader did not answer the read count within "
                                           "1 s";
 }
 
 void TestBootloaderProtocol::read_back_compares_every_byte() {
     QFETCH(QList<Script::Answer>, answers);
-    QFETCH(int, code);
+    QFETCH(ErrorKind, code);
     QFETCH(QString, message);
     Script script;
     script.answers = answers;
     MemoryLog log;
     BootloaderProtocol protocol(script, log, script);
     const Status same = protocol.read_back(0x08000400, hex("10 20 30"));
-    QCOMPARE(same.error_code(), code);
+    QCOMPARE(same.error_kind(), code);
     QCOMPARE(same.error(), message);
     QCOMPARE(log.lines.contains(QStringLiteral("read back matches, bytes: 3")), code == 0);
 }
@@ -244,7 +246,7 @@ void TestBootloaderProtocol::unasked_bytes_stop_a_command_before_it_sends() {
     NullLog log;
     BootloaderProtocol protocol(script, log, script);
     const Status go = protocol.go_to_application();
-    QCOMPARE(go.error_code(), int(kBootloaderUnasked));
+    QCOMPARE(go.error_kind(), ErrorKind::BootloaderUnasked);
     QCOMPARE(go.error(), QStringLiteral("the bootloader sent 1 byte(s) nobody asked for (79)"));
     QCOMPARE(script.events, QStringList{"?"});
 }
@@ -286,36 +288,38 @@ void TestBootloaderProtocol::log_lines_of_a_chunk_and_of_go() {
 void TestBootloaderProtocol::resynchronise_data() {
     QTest::addColumn<int>("silent_fillers");
     QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ErrorKind>("code");
     QTest::addColumn<QStringList>("sent");
     // Waiting for a command: the second filler completes a pair.
-    QTest::newRow("inside nothing") << 1 << hex("1F") << 0 << QStringList{"W00", "W00"};
+    QTest::newRow("inside nothing")
+        << 1 << hex("1F") << ErrorKind::None << QStringList{"W00", "W00"};
     // Waiting for an address: five fillers make a frame it refuses.
-    QTest::newRow("before an address") << 4 << hex("1F") << 0 << QStringList(5, "W00");
+    QTest::newRow("before an address")
+        << 4 << hex("1F") << ErrorKind::None << QStringList(5, "W00");
     // Waiting for data: N - 1 = 0, one byte, its checksum; it is written and acknowledged.
-    QTest::newRow("before data") << 2 << hex("79") << 0 << QStringList(3, "W00");
+    QTest::newRow("before data") << 2 << hex("79") << ErrorKind::None << QStringList(3, "W00");
     QTest::newRow("restarted: only the sync byte answers")
-        << 6 << hex("79") << 0 << QStringList(6, "W00") + QStringList{"W7F"};
+        << 6 << hex("79") << ErrorKind::None << QStringList(6, "W00") + QStringList{"W7F"};
     QTest::newRow("never answers")
-        << 7 << QByteArray() << int(kLinkTimedOut) << QStringList(6, "W00") + QStringList{"W7F"};
+        << 7 << QByteArray() << ErrorKind::TimedOut << QStringList(6, "W00") + QStringList{"W7F"};
     QTest::newRow("answers garbage")
-        << 0 << hex("C3") << int(kBootloaderUnexpected) << QStringList{"W00"};
+        << 0 << hex("C3") << ErrorKind::BootloaderUnexpected << QStringList{"W00"};
 }
 
 void TestBootloaderProtocol::resynchronise() {
     QFETCH(int, silent_fillers);
     QFETCH(QByteArray, answer);
-    QFETCH(int, code);
+    QFETCH(ErrorKind, code);
     QFETCH(QStringList, sent);
     Script script;
     // A late answer of the stopped attempt comes first; it must not count as a filler's.
     script.answers.append({hex("79")});
-    script.answers.append(QList<Script::Answer>(silent_fillers, {{}, kLinkTimedOut}));
+    script.answers.append(QList<Script::Answer>(silent_fillers, {{}, ErrorKind::TimedOut}));
     if (!answer.isEmpty())
         script.answers.append({answer});
     NullLog log;
     BootloaderProtocol protocol(script, log, script);
-    QCOMPARE(protocol.resynchronise().error_code(), code);
+    QCOMPARE(protocol.resynchronise().error_kind(), code);
     QCOMPARE(script.events.filter(QRegularExpression("^W")), sent);
     QCOMPARE(script.events.filter(QRegularExpression("^R")),
              QStringList{"R1024/1000"} + QStringList(sent.size(), "R1/100"));

@@ -13,6 +13,7 @@
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
 #include "link/drivers/virtual_pedal_driver.h"
+#include "session/pedal_session.h"
 #include "support/recording_connection_ui.h"
 
 #include <QComboBox>
@@ -97,8 +98,9 @@ public:
         SerialDriver& driver = m_pedal ? static_cast<SerialDriver&>(*m_pedal) : *m_driver;
         d2xx = std::make_unique<D2XXUnit>(driver, log);
         comm = std::make_unique<Communication>(*d2xx, ui, dialogs, log, *clock);
+        session = std::make_unique<PedalSession>(*comm, store, log, *clock);
         form = std::make_unique<TformFirmwareUpgrade>(
-            FirmwareUpgradeContext{*comm, log, dialogs, *clock, store});
+            FirmwareUpgradeContext{*session, log, dialogs, *clock, store});
         comm->list_devices();
         comm->init_line_settings();
         if (transport != Transport::Instant)
@@ -106,6 +108,7 @@ public:
     }
     ~UpgradeRig() {
         form.reset();
+        session.reset();
         comm.reset();
         d2xx.reset();
         if (m_server.state() != QProcess::NotRunning) {
@@ -147,6 +150,7 @@ public:
     ResourceStore store{dialogs};
     std::unique_ptr<D2XXUnit> d2xx;
     std::unique_ptr<Communication> comm;
+    std::unique_ptr<PedalSession> session;
     std::unique_ptr<TformFirmwareUpgrade> form;
 
 private:

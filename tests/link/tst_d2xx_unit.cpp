@@ -215,9 +215,9 @@ void TestD2XXUnit::chip_is_closed_on_exit() {
 void TestD2XXUnit::wait_refuses_disturbing_operations() {
     Fixture f;
     f.unit.set_wait_running(true);
-    QCOMPARE(f.unit.WriteFTDevice(1).error_code(), int(kLinkBusy));
-    QCOMPARE(f.unit.CloseFTDevice().error_code(), int(kLinkBusy));
-    QCOMPARE(f.unit.PurgeFTDeviceRX().error_code(), int(kLinkBusy));
+    QCOMPARE(f.unit.WriteFTDevice(1).error_kind(), ErrorKind::Busy);
+    QCOMPARE(f.unit.CloseFTDevice().error_kind(), ErrorKind::Busy);
+    QCOMPARE(f.unit.PurgeFTDeviceRX().error_kind(), ErrorKind::Busy);
     // The wait itself goes on reading.
     f.driver.queue_bytes("r");
     QCOMPARE(f.unit.ReadFTDevice().value(), 1u);
@@ -260,12 +260,12 @@ void TestD2XXUnit::vanished_chip_ends_the_connection_once() {
     };
     const Error first = calls.at(operation)();
     QCOMPARE(first.message, message);
-    QCOMPARE(first.code, int(kLinkLost));
+    QCOMPARE(first.kind, ErrorKind::LinkLost);
     QCOMPARE(f.lost, QStringList{message});
     QVERIFY(!f.unit.device_open());
     QCOMPARE(f.driver.closes, 1);
     for (const auto& [name, call] : calls)
-        QCOMPARE(call().code, int(kLinkNotOpen));
+        QCOMPARE(call().kind, ErrorKind::NotConnected);
     QCOMPARE(f.lost.size(), 1);
     QCOMPARE(f.driver.writes.size(), 0);
 }
@@ -276,7 +276,7 @@ void TestD2XXUnit::closed_chip_is_not_asked() {
     const int queries = f.driver.queue_queries;
     QCOMPARE(f.unit.WriteFTDevice(1).error(),
              QStringLiteral("FT_Write was not done: the pedal is not connected."));
-    QCOMPARE(f.unit.GetFTDeviceQueueStatus().error_code(), int(kLinkNotOpen));
+    QCOMPARE(f.unit.GetFTDeviceQueueStatus().error_kind(), ErrorKind::NotConnected);
     QCOMPARE(f.driver.queue_queries, queries);
     QVERIFY(f.lost.isEmpty());
 }

@@ -12,6 +12,7 @@
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/parameter_messages.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_session.h"
 #include "support/recording_connection_ui.h"
 
 #include <QCheckBox>
@@ -28,7 +29,6 @@
 #include <memory>
 
 using namespace kx;
-using Control = ConnectionUi::Control;
 
 namespace {
 
@@ -37,7 +37,8 @@ const QString kPendulum = QStringLiteral("Pendulum Tremolo"); // a K=5 list and 
 const QString kTuner = QStringLiteral("Chromatic Tuner");     // 4 readbacks
 const QString kArpeggio = QStringLiteral("Arpeggio Synth");   // 24 controls
 
-// The editor's link to an instant virtual pedal, and the parameters window attached to it.
+// The editor's link and pedal session over an instant virtual pedal, and the parameters window
+// attached to them.
 struct Rig {
     ScriptedDialogs dialogs;
     MemoryLog log;
@@ -49,18 +50,20 @@ struct Rig {
     D2XXUnit d2xx{driver, log};
     Communication comm{d2xx, ui, dialogs, log, link_clock};
     ResourceStore store{dialogs};
+    PedalSession session{comm, store, log, clock};
     TformFXParameters window;
     EffectImageInfo image;
 
     Rig() {
-        window.attach(comm, ui, store, dialogs, log, clock);
+        window.attach(session, ui, store, dialogs, log, clock);
         comm.list_devices();
         comm.init_line_settings();
         comm.menuConnectClick();
         dialogs.messages.clear();
     }
 
-    // Uploads the effect so the pedal runs it, then opens the window on it.
+    // Uploads the effect so the pedal runs it, then opens the window on it: live once the
+    // session has opened the effect and read its values.
     void open(const QString& effect, bool live = true) {
         const QByteArray bytes = hex_to_byte_array(
             split_resource_lines(*store.raw(format_resource_name(effect))).value(0));
@@ -70,10 +73,16 @@ struct Rig {
         const auto answer = comm.exchange(bytes, ReplyRequest{QStringLiteral("upload"), 0, 17});
         QVERIFY2(answer, qPrintable(answer.error()));
         QCOMPARE(pedal->running_effect(), image.effect_number);
+        const auto opened = session.open_running_effect();
+        QVERIFY2(opened, qPrintable(opened.error()));
+        if (live) {
+            const auto state = session.request_state();
+            QVERIFY2(state, qPrintable(state.error()));
+        }
         forget();
         window.selected_effect_name = effect;
-        window.effect_is_live = live;
         window.show();
+        QCOMPARE(window.effect_is_live(), live);
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join('\n')));
         QCOMPARE(window.control_count(), image.control_count);
     }
@@ -94,16 +103,10 @@ struct Rig {
     quint16 address(int i) const { return image.parameter_addresses.at(i); }
     quint32 word(int i) const { return pedal->parameter_word(address(i)); }
 
-    // A parameter request as the main window makes it, then the window takes the reply.
+    // A parameter request as the main window makes it; the window follows the session.
     void request() {
-        const int n = window.control_count();
-        QByteArray message;
-        message.append(char(0x02));
-        message.append(char(n));
-        const auto values = comm.receive_values(message, parameter_reply(n));
-        QVERIFY2(values, qPrintable(values.error()));
-        window.update_FXParameters(comm.received_values);
-        window.receive_assignments_from_device(comm.received_values);
+        const auto state = session.request_state();
+        QVERIFY2(state, qPrintable(state.error()));
     }
 
     void send(const QByteArray& message) {
@@ -365,11 +368,11 @@ void TestFXParameters::preview_sends_nothing() {
     rig.open(kEmber);
     rig.window.close();
     rig.window.selected_effect_name = kPendulum;
-    rig.window.effect_is_live = false;
     rig.window.show();
     rig.forget();
-    rig.window.state().values = {700, 800, 900, 1023, 1023};
-    rig.window.setItems();
+    QVERIFY(!rig.window.effect_is_live());
+    QVERIFY(!rig.slider(0)->isEnabled());
+    rig.window.set_preview_values({700, 800, 900, 1023, 1023});
     QCOMPARE(rig.slider(0)->value(), 700);
     QCOMPARE(rig.list(4)->currentIndex(), 4);
     QCOMPARE(rig.received(), QByteArray());
@@ -386,8 +389,9 @@ void TestFXParameters::request_fills_the_widgets() {
     rig.send(write_of(rig.address(4), list_word));
     rig.send(QByteArray::fromHex("04 01FF0B090D FFFFFFFFFFFFFFFFFFFFFF 02FFFFFF 09 FF"));
     const quint32 pot2 = rig.word(2);
-    rig.ui.enabled[Control::btnRequest] = false;
     rig.forget();
+    QSignalSpy read(&rig.session, &PedalSession::values_read);
+    QSignalSpy changed(&rig.session, &PedalSession::value_changed);
 
     rig.request();
 
@@ -412,87 +416,54 @@ void TestFXParameters::request_fills_the_widgets() {
     QCOMPARE(rig.readback_box(0)->currentText(), QStringLiteral("RED"));
     QCOMPARE(rig.readback_box(1)->currentText(), QStringLiteral("--"));
     QCOMPARE(rig.window.state().readback_assignments[0], quint8(2));
-    QVERIFY(rig.ui.enabled[Control::btnRequest]);
+    QCOMPARE(read.size(), 1);
+    QCOMPARE(changed.size(), 5);
+    for (const auto& signal : changed)
+        QCOMPARE(signal.at(2).value<ValueOrigin>(), ValueOrigin::Reply);
 
-    const QStringList& log = rig.log.lines;
-    QVERIFY(log.contains(QStringLiteral("42")));
-    for (const char* line : {"BypassAssignment: 09", "PresetAssignment: FF", "02", "FF"})
-        QVERIFY2(log.contains(QLatin1String(line)), line);
-    // The sliders and the list that moved sent their values back, which the pedal already
-    // held; a toggle set by the program sends nothing.
-    QVERIFY(
-        log.contains("data sent pot 0: " + bytes_to_hex(write_of(rig.address(0), 100u * 8192))));
-    QVERIFY(log.contains("data sent multiswitch 4: " +
-                         bytes_to_hex(write_of(rig.address(4), list_word))));
-    QVERIFY(log.filter("data sent switch").isEmpty());
+    // Values from the pedal are shown, never sent back.
+    QCOMPARE(rig.received(), QByteArray::fromHex("0205"));
+    QVERIFY(rig.log.lines.filter("data sent").isEmpty());
     QCOMPARE(rig.word(0), 100u * 8192);
     QCOMPARE(rig.word(4), list_word);
     QVERIFY(rig.dialogs.messages.isEmpty());
 }
 
 void TestFXParameters::short_reply_keeps_earlier_values_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("values_taken");
-    QTest::addColumn<bool>("codes_taken");
-    QTest::addColumn<QString>("missing");
-    // Ember: N = 5, R = 0, 42 values.
-    QTest::newRow("nothing") << 0 << 0 << false
-                             << "Drive, Tone, Level, Boost, Voice, Drive assignment";
-    QTest::newRow("two words and a byte")
-        << 9 << 2 << false << "Level, Boost, Voice, Drive assignment";
-    QTest::newRow("up to the bypass code") << 37 << 5 << true << "Preset assignment";
+    QTest::addColumn<int>("lines");
+    // Ember: N = 5, R = 0, 42 lines.
+    QTest::newRow("nothing but a line") << 1;
+    QTest::newRow("two words and a byte") << 9;
+    QTest::newRow("all but the preset code") << 41;
 }
 
+// A reply cut short changes nothing: half a state saved as a preset would be a tone the pedal
+// never played. The user reads what happened; what the window shows stays.
 void TestFXParameters::short_reply_keeps_earlier_values() {
-    QFETCH(int, length);
-    QFETCH(int, values_taken);
-    QFETCH(bool, codes_taken);
-    QFETCH(QString, missing);
+    QFETCH(int, lines);
     Rig rig;
     rig.open(kEmber);
-    rig.send(QByteArray::fromHex("04 0001020304 FFFFFFFFFFFFFFFFFFFFFF FFFFFFFF 08 0A"));
-    rig.request();
-    const QList<int> earlier = rig.window.state().values;
-    QCOMPARE(rig.widget<QComboBox>("boxAssignPreset")->currentText(), QStringLiteral("RMT"));
-
-    // The pedal's state changes, and its next reply is cut short.
     rig.slider(0)->setValue(300);
-    rig.slider(1)->setValue(400);
-    rig.slider(2)->setValue(500);
-    QTest::mouseClick(rig.toggle(3), Qt::LeftButton);
     rig.list(4)->setCurrentIndex(2);
-    rig.send(QByteArray::fromHex("04 0B0B0B0B0B FFFFFFFFFFFFFFFFFFFFFF FFFFFFFF 09 09"));
-    const auto full = rig.comm.receive_values(QByteArray::fromHex("0205"), parameter_reply(5));
-    QVERIFY(full);
-    const QList<int> pedal_values{300, 400, 500, 1023, 682};
-    // The user moves the widgets away from the pedal's values before the short reply comes.
-    rig.slider(0)->setValue(10);
-    rig.slider(2)->setValue(20);
-    rig.list(4)->setCurrentIndex(0);
-    rig.dialogs.messages.clear();
+    const FXParametersState earlier = rig.session.state();
+    const auto full = rig.comm.exchange(QByteArray::fromHex("0205"),
+                                        ReplyRequest{QStringLiteral("reply"), 42, 0});
+    QVERIFY2(full, qPrintable(full.error()));
+    QByteArray cut;
+    for (const QByteArray& line : full->split('\n').mid(0, lines))
+        cut += line + '\n';
+    rig.pedal->inject_garbage(cut);
 
-    const QByteArray shortened = full->left(length);
-    rig.window.update_FXParameters(shortened);
-    rig.window.receive_assignments_from_device(shortened);
+    const auto state = rig.session.request_state();
 
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(rig.window.state().values.at(i),
-                 i < values_taken ? pedal_values.at(i) : earlier.at(i));
-    QCOMPARE(rig.slider(0)->value(), values_taken > 0 ? 300 : 10);
-    QCOMPARE(rig.slider(2)->value(), values_taken > 2 ? 500 : 20);
-    QCOMPARE(rig.list(4)->currentIndex(), values_taken > 4 ? 2 : 0);
-    QCOMPARE(rig.box(0)->currentText(), codes_taken ? QStringLiteral("EXP") : QStringLiteral("KI"));
-    QCOMPARE(rig.widget<QComboBox>("boxAssignBypass")->currentText(),
-             codes_taken ? QStringLiteral("FL") : QStringLiteral("FS"));
-    // The preset code is never in these replies.
-    QCOMPARE(rig.widget<QComboBox>("boxAssignPreset")->currentText(), QStringLiteral("RMT"));
-    QCOMPARE(rig.window.state().preset_assignment, quint8(10));
-
-    QCOMPARE(rig.dialogs.messages.size(), 1);
-    const QString& message = rig.dialogs.messages.first();
-    QVERIFY2(message.contains(QStringLiteral("%1 of the 42 values").arg(length)),
-             qPrintable(message));
-    QVERIFY2(message.contains(missing), qPrintable(message));
+    QVERIFY(!state);
+    QVERIFY2(state.error_kind() == ErrorKind::BadReply || state.error_kind() == ErrorKind::TimedOut,
+             qPrintable(state.error()));
+    QCOMPARE(rig.session.state().values, earlier.values);
+    QCOMPARE(rig.session.state().preset_assignment, earlier.preset_assignment);
+    QCOMPARE(rig.slider(0)->value(), 300);
+    QCOMPARE(rig.list(4)->currentIndex(), 2);
+    QVERIFY(rig.window.effect_is_live());
 }
 
 void TestFXParameters::slider_moved_during_a_wait_is_refused() {
@@ -520,22 +491,18 @@ void TestFXParameters::slider_moved_during_a_wait_is_refused() {
 }
 
 void TestFXParameters::edit_while_not_connected_is_told_without_a_box() {
-    // A preset loaded after a disconnect moves every slider: one box each would bury the user.
+    // After a disconnect the window is no longer live: its widgets are off, and a preset shown
+    // in it sends nothing and buries the user under no boxes.
     Rig rig;
     rig.open(kEmber);
     rig.comm.menuDisconnectClick();
     rig.forget();
-    rig.ui.enabled[Control::btnRequest] = false;
-    rig.window.state().values = {300, 400, 500, 1023, 682};
-    rig.window.setItems();
+    QVERIFY(!rig.window.effect_is_live());
+    QVERIFY(!rig.slider(2)->isEnabled());
+    rig.window.set_preview_values({300, 400, 500, 1023, 682});
     QCOMPARE(rig.slider(2)->value(), 500);
     QCOMPARE(rig.received(), QByteArray());
     QVERIFY(rig.dialogs.messages.isEmpty());
-    QVERIFY(!rig.ui.status_texts.isEmpty());
-    QVERIFY2(rig.ui.status_texts.last().contains(QStringLiteral("not connected")),
-             qPrintable(rig.ui.status_texts.last()));
-    // Request needs the pedal: it stays off.
-    QVERIFY(!rig.ui.enabled[Control::btnRequest]);
 }
 
 void TestFXParameters::assign_sends_the_boxes_data() {
@@ -557,7 +524,6 @@ void TestFXParameters::assign_sends_the_boxes() {
     rig.widget<QComboBox>("boxAssignPreset")->setCurrentIndex(3); // --
     QVERIFY(rig.log.lines.contains(QStringLiteral("BypassAssignment: 09")));
     QVERIFY(rig.log.lines.contains(QStringLiteral("PresetAssignment: FF")));
-    rig.ui.enabled[Control::btnAssign] = true;
     rig.forget();
     rig.dialogs.answers << Dialogs::Answer(answer);
 
@@ -567,12 +533,13 @@ void TestFXParameters::assign_sends_the_boxes() {
     const QByteArray expected =
         QByteArray::fromHex("04 01FFFFFF0B FFFFFFFFFFFFFFFFFFFFFF FF02FFFF 09 FF");
     QCOMPARE(rig.dialogs.confirmations, QStringList{"Assign parameters?"});
-    QCOMPARE(rig.log.lines, QStringList{bytes_to_hex(expected)});
     if (Dialogs::Answer(answer) == Dialogs::Answer::No) {
+        QCOMPARE(rig.log.lines, QStringList());
         QCOMPARE(rig.received(), QByteArray());
         QCOMPARE(rig.clock.slept_ms, 0);
         return;
     }
+    QCOMPARE(rig.log.lines, QStringList{bytes_to_hex(expected)});
     QCOMPARE(rig.received(), expected);
     const sim::Assignments& pedal = rig.pedal->assignments();
     QCOMPARE(pedal.controls[0], quint8(1));
@@ -581,7 +548,6 @@ void TestFXParameters::assign_sends_the_boxes() {
     QCOMPARE(pedal.bypass, quint8(9));
     QCOMPARE(pedal.preset, quint8(0xFF));
     QCOMPARE(rig.clock.slept_ms, 100);
-    QVERIFY(rig.ui.enabled[Control::btnAssign]);
 }
 
 void TestFXParameters::assign_of_24_controls_sends_the_first_16() {
@@ -607,19 +573,22 @@ void TestFXParameters::bypass_and_close() {
     Rig rig;
     rig.open(kEmber);
     rig.forget();
-    QVERIFY(rig.window.enter_bypass());
+    QVERIFY(rig.session.enter_bypass());
     QCOMPARE(rig.received(), QByteArray::fromHex("0D00"));
     QVERIFY(rig.pedal->bypassed());
     QCOMPARE(rig.log.lines, QStringList());
 
-    rig.window.state().values = {1, 2, 3, 4, 5};
+    rig.slider(0)->setValue(1);
+    const QList<int> values = rig.session.state().values;
     QSignalSpy closed(&rig.window, &TformFXParameters::closed);
     rig.window.close();
     QCOMPARE(closed.size(), 1);
     QVERIFY(rig.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty());
     QCOMPARE(rig.window.control_count(), 0);
-    // The values list outlives the rows; the next effect is built from scratch.
-    QCOMPARE(rig.window.state().values, (QList<int>{1, 2, 3, 4, 5}));
+    // The values list outlives the rows, and the effect's count with it; the next effect is
+    // built from scratch.
+    QCOMPARE(rig.session.state().values, values);
+    QCOMPARE(rig.session.effect().control_count(), 5);
     rig.window.selected_effect_name = kTuner;
     rig.window.show();
     QCOMPARE(rig.window.control_count(), 2);

@@ -170,11 +170,11 @@ void TestParameterMessages::received_value_words_data() {
     QTest::newRow("00 00 1F FF truncates to 0") << hex("00001FFF") << 0 << off << 0;
     QTest::newRow("00 00 20 00: 1") << hex("00002000") << 1 << on << 0;
     QTest::newRow("00 7F E0 00: 1023") << hex("007FE000") << 1023 << on << 2;
-    QTest::newRow("FF FF DF FF truncates toward 0") << hex("FFFFDFFF") << -1 << unchanged << 0;
+    QTest::newRow("FF FF DF FF truncates toward 0") << hex("FFFFDFFF") << -1 << unchanged << -1;
     QTest::newRow("FF FF FF FF: -1/8192 is 0") << hex("FFFFFFFF") << 0 << off << 0;
     QTest::newRow("1.0 is beyond the range") << hex("00800000") << 1024 << on << 2;
-    QTest::newRow("most negative word") << hex("80000000") << -262144 << unchanged << 0;
-    QTest::newRow("most positive word") << hex("7FFFFFFF") << 262143 << on << 2;
+    QTest::newRow("most negative word") << hex("80000000") << -262144 << unchanged << -1;
+    QTest::newRow("most positive word") << hex("7FFFFFFF") << 262143 << on << -1;
 }
 
 void TestParameterMessages::received_value_words() {
@@ -202,8 +202,8 @@ void TestParameterMessages::multi_switch_option_inverts_the_spacing_data() {
     QTest::newRow("K=7, 1023") << 7 << 1023 << 6;
     QTest::newRow("K=12, 1023") << 12 << 1023 << 11;
     QTest::newRow("K=1, 1023") << 1 << 1023 << 0;
-    QTest::newRow("K=3, far beyond") << 3 << 5000 << 2;
-    QTest::newRow("K=3, far below") << 3 << -5000 << 0;
+    QTest::newRow("K=3, far beyond: none") << 3 << 5000 << -1;
+    QTest::newRow("K=3, far below: none") << 3 << -5000 << -1;
 }
 
 void TestParameterMessages::multi_switch_option_inverts_the_spacing() {

@@ -1,0 +1,509 @@
+#include "session/pedal_session.h"
+
+#include "base/clock.h"
+#include "base/log.h"
+#include "firmware/bootloader_protocol.h"
+#include "firmware/link_bootloader_port.h"
+#include "firmware/upgrade_operation.h"
+#include "library/categories.h"
+#include "library/effect_image.h"
+#include "library/resource_store.h"
+#include "library/selection.h"
+#include "link/Communication.h"
+#include "link/D2XXUnit.h"
+#include "link/effect_upload.h"
+#include "params/control_addresses.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace kx {
+
+using namespace session;
+
+namespace {
+
+// After each pot write, so that a dragged slider does not flood the pedal's input.
+constexpr int kPotPauseMs = 1;
+constexpr char kImpulseResponseList[] = "impulse_response";
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+// Counts an operation as running for as long as it lives.
+class BusyMark {
+public:
+    explicit BusyMark(std::function<void(bool)> set) : m_set(std::move(set)) { m_set(true); }
+    ~BusyMark() { m_set(false); }
+    BusyMark(const BusyMark&) = delete;
+    BusyMark& operator=(const BusyMark&) = delete;
+
+private:
+    std::function<void(bool)> m_set;
+};
+
+} // namespace
+
+QString link_state_name(LinkState state) {
+    switch (state) {
+    case LinkState::NotConnected:
+        return QStringLiteral("not connected");
+    case LinkState::Firmware:
+        return QStringLiteral("firmware");
+    case LinkState::Bootloader:
+        return QStringLiteral("bootloader");
+    case LinkState::BootloaderSilent:
+        return QStringLiteral("bootloader silent");
+    case LinkState::Upgrading:
+        return QStringLiteral("upgrading");
+    }
+    return {};
+}
+
+PedalSession::PedalSession(Communication& comm, ResourceStore& store, Log& log, Clock& clock,
+                           QObject* parent)
+    : QObject(parent), m_comm(comm), m_store(store), m_log(log), m_clock(clock) {
+    qRegisterMetaType<kx::LinkState>();
+    qRegisterMetaType<kx::ValueOrigin>();
+    m_comm.set_state_handler([this] { refresh_link_state(); });
+    refresh_link_state();
+}
+
+PedalSession::~PedalSession() {
+    m_comm.set_state_handler({});
+}
+
+bool PedalSession::is_live(const QString& effect_name) const {
+    return m_link_state == LinkState::Firmware && m_effect_known && m_values_known &&
+           !effect_name.isEmpty() && effect_name == m_effect.name;
+}
+
+void PedalSession::set_busy(bool busy) {
+    const bool was = this->busy();
+    m_busy += busy ? 1 : -1;
+    if (was != this->busy())
+        emit busy_changed(this->busy());
+}
+
+void PedalSession::refresh_link_state() {
+    LinkState state = LinkState::Firmware;
+    if (!m_comm.connected())
+        state = LinkState::NotConnected;
+    else if (m_upgrading)
+        state = LinkState::Upgrading;
+    else if (m_comm.firmware_upgrade_mode)
+        state = m_comm.bootloader_ready ? LinkState::Bootloader : LinkState::BootloaderSilent;
+    if (state == m_link_state)
+        return;
+    m_link_state = state;
+    // What the editor knew of the effect holds only while the firmware stays connected.
+    if (state != LinkState::Firmware)
+        forget_effect();
+    emit link_state_changed(state);
+}
+
+Status PedalSession::set_upgrade_mode(bool on) {
+    if (m_comm.connected() && on != m_comm.firmware_upgrade_mode)
+        return Error{QStringLiteral("Upgrade Mode changes only while the pedal is not connected."),
+                     ErrorKind::WrongLinkState};
+    m_comm.firmware_upgrade_mode = on;
+    return {};
+}
+
+bool PedalSession::upgrade_mode() const {
+    return m_comm.firmware_upgrade_mode;
+}
+
+void PedalSession::forget_effect() {
+    if (!m_effect_known && !m_values_known)
+        return;
+    m_effect_known = false;
+    m_values_known = false;
+    m_effect = PedalEffect();
+    m_state = FXParametersState();
+    emit effect_changed();
+}
+
+Status PedalSession::require_firmware() const {
+    switch (m_link_state) {
+    case LinkState::Firmware:
+        // A wait that runs is refused by the link itself, with its log line and status text.
+        return {};
+    case LinkState::NotConnected:
+        return Error{latin1(kMessageNotConnected), ErrorKind::NotConnected};
+    case LinkState::Bootloader:
+    case LinkState::BootloaderSilent:
+        return Error{latin1(kMessageInBootloader), ErrorKind::WrongLinkState};
+    case LinkState::Upgrading:
+        return Error{latin1(kMessageUpgrading), ErrorKind::Busy};
+    }
+    return {};
+}
+
+Status PedalSession::require_effect() const {
+    if (const Status firmware = require_firmware(); !firmware)
+        return firmware;
+    if (!m_effect_known)
+        return Error{latin1(kMessageEffectUnknown), ErrorKind::EffectUnknown};
+    return {};
+}
+
+// ---- running firmware
+
+Result<PedalEffect> PedalSession::open_running_effect() {
+    if (const Status firmware = require_firmware(); !firmware)
+        return firmware.failure();
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    const auto reply = m_comm.receive_text(effect_information_message(), information_reply());
+    if (!reply)
+        return reply.failure();
+    const auto info = parse_effect_info(*reply);
+    if (!info)
+        return Error{info.error(), ErrorKind::BadReply};
+    for (const QString& line : effect_info_log_lines(*info))
+        m_log.print_line(line);
+
+    PedalEffect effect;
+    effect.number = info->pedal_effect_number;
+    effect.version = info->pedal_effect_version;
+    effect.firmware_version = info->pedal_firmware_version;
+    if (effect.number == 0) {
+        forget_effect();
+        m_effect.firmware_version = effect.firmware_version;
+        return Error{latin1(kMessageNoEffect), ErrorKind::NoEffect};
+    }
+    SelectionState named;
+    named.pedal_effect_number = effect.number;
+    if (const auto error = identify_pedal_effect(named, m_store, m_log)) {
+        forget_effect();
+        if (error->startsWith(QLatin1String(kErrorLoadingResource)))
+            return Error{*error, ErrorKind::BadInput};
+        return Error{latin1(kMessageUnknownNumber).arg(effect.number), ErrorKind::BadReply};
+    }
+    effect.name = named.pedal_effect_name;
+
+    QString error;
+    const auto description = read_control_description(effect.name, m_store, m_log, &error);
+    if (!description) {
+        forget_effect();
+        return Error{error, ErrorKind::BadInput};
+    }
+    const auto address_texts =
+        read_control_addresses(effect.name, description->control_count, m_store, m_log, &error);
+    if (!address_texts) {
+        forget_effect();
+        return Error{error, ErrorKind::BadInput};
+    }
+    for (int i = 0; i < description->control_count; ++i) {
+        const auto address = parse_address_text(address_texts->value(i));
+        if (!address) {
+            forget_effect();
+            return Error{
+                latin1(kMessageBadAddress).arg(effect.name, address_texts->value(i)).arg(i),
+                ErrorKind::BadInput};
+        }
+        effect.addresses << *address;
+    }
+    effect.description = *description;
+
+    // The values kept for the effect stay while the pedal still runs it; another effect
+    // starts from nothing read.
+    const bool same =
+        m_effect_known && m_effect.number == effect.number && m_effect.version == effect.version;
+    m_effect = effect;
+    m_effect_known = true;
+    if (!same) {
+        m_values_known = false;
+        m_state = FXParametersState();
+    }
+    emit effect_changed();
+    return m_effect;
+}
+
+void PedalSession::take_reply(const ParameterReply& reply) {
+    const int n = m_effect.control_count();
+    m_state.values.resize(n);
+    for (int i = 0; i < n; ++i)
+        m_state.values[i] = reply.values.value(i).value_or(m_state.values.at(i));
+    m_state.control_assignments.fill(kUnassignedCode);
+    m_state.readback_assignments.fill(kUnassignedCode);
+    for (int i = 0; i < int(reply.control_codes.size()) && i < kAssignableControls; ++i)
+        m_state.control_assignments[i] = reply.control_codes.at(i).value_or(kUnassignedCode);
+    for (int j = 0; j < int(reply.readback_codes.size()) && j < kMaxReadbackCount; ++j)
+        m_state.readback_assignments[j] = reply.readback_codes.at(j).value_or(kUnassignedCode);
+    m_state.bypass_assignment = reply.bypass_code.value_or(kUnassignedCode);
+    m_state.preset_assignment = reply.preset_code.value_or(kUnassignedCode);
+    m_values_known = true;
+}
+
+Result<ParameterReply> PedalSession::request_state() {
+    if (const Status firmware = require_firmware(); !firmware)
+        return firmware.failure();
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    if (!m_effect_known) {
+        const auto opened = open_running_effect();
+        if (!opened)
+            return opened.failure();
+    }
+    const int n = m_effect.control_count();
+    const auto values = m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
+    if (!values)
+        return values.failure();
+    const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
+    // A reply short of any value changes nothing: half a state saved as a preset would be a
+    // tone the pedal never played.
+    if (!reply.complete())
+        return Error{latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
+                     ErrorKind::BadReply};
+    take_reply(reply);
+    for (int i = 0; i < n; ++i)
+        emit value_changed(i, m_state.values.at(i), ValueOrigin::Reply);
+    emit assignments_changed(ValueOrigin::Reply);
+    emit values_read();
+    return reply;
+}
+
+Status PedalSession::write_control(int index, int value, ValueOrigin origin) {
+    if (const Status ready = require_effect(); !ready)
+        return ready;
+    if (index < 0 || index >= m_effect.control_count())
+        return Error{latin1(kMessageNoSuchControl).arg(index), ErrorKind::BadInput};
+    const ControlKind kind = m_effect.description.controls.at(index).kind;
+    const QByteArray message = parameter_write_message(m_effect.addresses.at(index), value);
+    m_log.print_line(parameter_log_line(kind, index, message));
+    if (const Status sent = m_comm.send_message(message); !sent)
+        return sent;
+    // What reached the pedal is what it plays now, and what a preset saves.
+    if (m_state.values.size() < m_effect.control_count())
+        m_state.values.resize(m_effect.control_count());
+    m_state.values[index] = value;
+    emit value_changed(index, value, origin);
+    if (kind == ControlKind::Pot)
+        m_clock.sleep_ms(kPotPauseMs);
+    return {};
+}
+
+Status PedalSession::load_values(const QList<int>& values) {
+    if (const Status ready = require_effect(); !ready)
+        return ready;
+    if (values.size() != m_effect.control_count())
+        return Error{QStringLiteral("The values are for %1 controls, the running effect has %2.")
+                         .arg(values.size())
+                         .arg(m_effect.control_count()),
+                     ErrorKind::BadInput};
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    for (int i = 0; i < values.size(); ++i) {
+        if (m_values_known && m_state.values.value(i) == values.at(i))
+            continue;
+        if (const Status sent = write_control(i, values.at(i), ValueOrigin::Preset); !sent)
+            return sent;
+    }
+    m_values_known = true;
+    return {};
+}
+
+void PedalSession::set_control_assignment(int index, quint8 code) {
+    if (index < 0 || index >= kAssignableControls || m_state.control_assignments[index] == code)
+        return;
+    m_state.control_assignments[index] = code;
+    emit assignments_changed(ValueOrigin::UserEdit);
+}
+
+void PedalSession::set_readback_assignment(int index, quint8 code) {
+    if (index < 0 || index >= kMaxReadbackCount || m_state.readback_assignments[index] == code)
+        return;
+    m_state.readback_assignments[index] = code;
+    emit assignments_changed(ValueOrigin::UserEdit);
+}
+
+void PedalSession::set_bypass_assignment(quint8 code) {
+    if (m_state.bypass_assignment == code)
+        return;
+    m_state.bypass_assignment = code;
+    emit assignments_changed(ValueOrigin::UserEdit);
+}
+
+void PedalSession::set_preset_assignment(quint8 code) {
+    if (m_state.preset_assignment == code)
+        return;
+    m_state.preset_assignment = code;
+    emit assignments_changed(ValueOrigin::UserEdit);
+}
+
+Status PedalSession::assign() {
+    if (const Status ready = require_effect(); !ready)
+        return ready;
+    AssignmentCodes codes;
+    const int n = std::min(m_effect.control_count(), kAssignableControls);
+    for (int i = 0; i < n; ++i)
+        codes.controls << m_state.control_assignments[i];
+    for (int j = 0; j < std::min(m_effect.readback_count(), kMaxReadbackCount); ++j)
+        codes.readbacks << m_state.readback_assignments[j];
+    codes.bypass = m_state.bypass_assignment;
+    codes.preset = m_state.preset_assignment;
+    const QByteArray message = assignment_message(codes);
+    m_log.print_line(message_hex(message));
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    if (const Status sent = m_comm.send_message(message); !sent)
+        return sent;
+    m_clock.sleep_ms(kSettlePauseMs);
+    return {};
+}
+
+Status PedalSession::store() {
+    if (const Status ready = require_effect(); !ready)
+        return ready;
+    const QByteArray message = store_settings_message(m_effect.control_count());
+    m_log.print_line(latin1(kLogStoreSettings) + message_hex(message));
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    if (const Status sent = m_comm.send_message(message); !sent)
+        return sent;
+    m_clock.sleep_ms(kSettlePauseMs);
+    return {};
+}
+
+Status PedalSession::set_midi_channel(int channel) {
+    if (const Status firmware = require_firmware(); !firmware)
+        return firmware;
+    const QStringList captions = midi_channel_items();
+    if (channel < 0 || channel >= captions.size())
+        return Error{latin1(kMessageBadMidiChannel).arg(channel), ErrorKind::BadInput};
+    const auto message = midi_channel_message(captions.at(channel));
+    if (!message)
+        return Error{message.error(), ErrorKind::BadInput};
+    m_log.print_line(latin1(kLogMidiChannel) + captions.at(channel));
+    m_log.print_line(message_hex(*message));
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    if (const Status sent = m_comm.send_message(*message); !sent)
+        return sent;
+    m_clock.sleep_ms(kSettlePauseMs);
+    return {};
+}
+
+Status PedalSession::enter_bypass(const LinkClaim* claim) {
+    return m_comm.send_message(bypass_message(), claim);
+}
+
+// ---- images and upload
+
+void PedalSession::set_ir_image(const QString& effect_name, const QString& image_text) {
+    m_ir_images.insert(effect_name, image_text);
+}
+
+Result<QString> PedalSession::upload_image_text(const QString& effect_name) {
+    if (const QString imported = m_ir_images.value(effect_name); !imported.isEmpty()) {
+        m_log.print_line(latin1(kLogFileContentSize) + QString::number(imported.size() / 2));
+        return imported;
+    }
+    // An impulse response effect plays nothing sensible without its coefficients.
+    const auto ir_effects = m_store.read_file_from_stream(latin1(kImpulseResponseList));
+    if (ir_effects && ir_effects->contains(effect_name))
+        return Error{latin1(kMessageImageEmpty).arg(effect_name), ErrorKind::BadInput};
+    const QString name = format_resource_name(effect_name);
+    m_log.print_line(latin1(kLogResourceName) + name);
+    const auto lines = m_store.read_file_from_stream(name);
+    if (!lines)
+        return Error{lines.error(), ErrorKind::BadInput};
+    return lines->value(0);
+}
+
+EffectUpload& PedalSession::upload_operation() {
+    if (!m_upload)
+        m_upload = std::make_unique<EffectUpload>(m_comm, m_log, m_clock,
+                                                  [this]() -> Status { return enter_bypass(); });
+    return *m_upload;
+}
+
+Result<QString> PedalSession::upload_effect(const QString& effect_name) {
+    if (const Status firmware = require_firmware(); !firmware)
+        return firmware.failure();
+    const auto image_text = upload_image_text(effect_name);
+    if (!image_text)
+        return image_text.failure();
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    EffectUpload& upload = upload_operation();
+    upload.set_image(*image_text, effect_name);
+    // Whatever ran before is gone from the pedal once the image goes out.
+    forget_effect();
+    if (const Status sent = upload.start(); !sent)
+        return sent.failure();
+    QString answer = upload.answer();
+    while (answer.endsWith(QLatin1Char('\n')) || answer.endsWith(QLatin1Char('\r')))
+        answer.chop(1);
+
+    // The pedal's own word on what it runs confirms the upload; its answer text alone does not.
+    const QByteArray image = image_bytes(*image_text);
+    const int uploaded_number =
+        image.size() > kEffectNumberOffset ? quint8(image.at(kEffectNumberOffset)) : -1;
+    const auto opened = open_running_effect();
+    if (!opened) {
+        if (opened.error_kind() == ErrorKind::NoEffect)
+            return Error{latin1(kMessageUploadNotConfirmed)
+                             .arg(effect_name, QStringLiteral("that it runs no effect")),
+                         ErrorKind::UploadFailed};
+        return opened.failure();
+    }
+    if (opened->number != uploaded_number || opened->name != effect_name)
+        return Error{
+            latin1(kMessageUploadNotConfirmed)
+                .arg(effect_name,
+                     QStringLiteral("effect %1 (%2)").arg(opened->number).arg(opened->name)),
+            ErrorKind::UploadFailed};
+    // The new effect starts from its image's values; reading them makes its window live.
+    if (const auto read = request_state(); !read)
+        return read.failure();
+    return answer;
+}
+
+// ---- firmware upgrade
+
+FirmwareUpgradeOperation& PedalSession::upgrade_operation() {
+    if (!m_upgrade)
+        m_upgrade = std::make_unique<FirmwareUpgradeOperation>(m_comm, m_log, m_clock);
+    return *m_upgrade;
+}
+
+Result<BootloaderIdentity> PedalSession::identify_bootloader() {
+    if (m_link_state != LinkState::Bootloader)
+        return Error{QStringLiteral("Only the pedal's bootloader says its version and chip ID: "
+                                    "connect in Upgrade Mode with the pedal powered up with the "
+                                    "footswitch held."),
+                     ErrorKind::WrongLinkState};
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    auto claim = m_comm.claim(QStringLiteral("Bootloader identity"));
+    if (!claim)
+        return claim.failure();
+    LinkBootloaderPort port(m_comm, *claim);
+    if (const Status begun = port.begin(); !begun)
+        return begun.failure();
+    BootloaderProtocol protocol(port, m_log, m_clock);
+    return protocol.identify();
+}
+
+Status PedalSession::upgrade_firmware(const LoadedFirmware& image) {
+    if (m_link_state != LinkState::Bootloader) {
+        if (m_link_state == LinkState::NotConnected)
+            return Error{latin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
+        return Error{QStringLiteral("The firmware upgrade needs the pedal's bootloader: tick "
+                                    "Upgrade Mode, power the pedal up with the footswitch held "
+                                    "and connect again."),
+                     ErrorKind::WrongLinkState};
+    }
+    FirmwareUpgradeOperation& operation = upgrade_operation();
+    operation.set_image(image);
+    const BusyMark busy([this](bool on) { set_busy(on); });
+    m_upgrading = true;
+    refresh_link_state();
+    const Status result = operation.start();
+    m_upgrading = false;
+    if (result) {
+        // The new firmware runs: the link now talks to it.
+        m_comm.firmware_upgrade_mode = false;
+        m_comm.bootloader_ready = false;
+    }
+    refresh_link_state();
+    return result;
+}
+
+} // namespace kx

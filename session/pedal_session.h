@@ -1,0 +1,220 @@
+#pragma once
+
+// PedalSession: what the editor and kestrel-x know about the pedal, and the operations both
+// call. One object a program run, over the link's Communication; no widgets.
+//
+// Reading it:
+//   link_state()       not connected, running firmware, bootloader (or one that did not
+//                      answer), upgrading; link_state_changed() announces every change.
+//   effect()           the running effect: number, version, name, description (N, R) and the
+//                      parameter addresses; known after open_running_effect() or an upload.
+//                      effect_known() is false until then, and after a disconnect.
+//   state()            the values as edited and the assignments of that effect. Every write
+//                      that reached the pedal updates them, so a preset saved from them holds
+//                      what the pedal plays. values_known() once a request or a preset filled
+//                      them.
+//   ir_image(name)     the impulse response image imported for effect `name` (empty: none).
+//
+// Operations return a Result with an ErrorKind (base/error_kind.h); none shows a box. Each is
+// refused, with nothing sent, where the state does not allow it: firmware commands in any
+// state but Firmware (WrongLinkState), request/assign/store/write while the running effect's
+// description is unknown (EffectUnknown), and open on a pedal that runs effect 0 (NoEffect).
+// busy_changed() brackets every operation that talks to the pedal.
+//
+// Signals for windows (and followers of the pedal) to hook into:
+//   link_state_changed, effect_changed, value_changed(index, value, origin) with the origin
+//   UserEdit, Reply or Preset; values_read (a request filled every value and assignment);
+//   assignments_changed(origin); busy_changed.
+//
+// Adding a pedal command: build its bytes in link/pedal_commands or params/parameter_messages,
+// then add an operation here that checks the state, sends through Communication and updates
+// what the session knows; both programs call that operation.
+
+#include "base/result.h"
+#include "link/pedal_commands.h"
+#include "params/control_description.h"
+#include "params/parameter_messages.h"
+#include "params/parameters_state.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace kx {
+
+class Clock;
+class Communication;
+class EffectUpload;
+class FirmwareUpgradeOperation;
+class LinkClaim;
+class Log;
+class ResourceStore;
+struct BootloaderIdentity;
+struct LoadedFirmware;
+
+namespace session {
+
+// Pause after a message without an answer (store, assign, MIDI channel), while the pedal acts
+// on it; a program that closes the chip right after must wait this long too.
+inline constexpr int kSettlePauseMs = 100;
+
+inline constexpr char kMessageNotConnected[] =
+    "The pedal is not connected. Choose Connection > Connect first.";
+inline constexpr char kMessageInBootloader[] =
+    "The pedal is in its bootloader, which only takes a firmware upgrade. Start the upgrade, "
+    "or disconnect and power the pedal up without holding the footswitch.";
+inline constexpr char kMessageUpgrading[] = "The firmware upgrade is running; wait for it to end.";
+inline constexpr char kMessageNoEffect[] =
+    "The pedal runs no effect yet. Choose an effect in the list and click Upload Selected "
+    "Effect to put one on it.";
+inline constexpr char kMessageEffectUnknown[] =
+    "The editor does not know the pedal's effect yet: click Open FX first.";
+inline constexpr char kMessageUnknownNumber[] =
+    "The pedal reports effect number %1, which this editor's effect list does not hold. "
+    "Upload an effect from the list to replace it.";
+inline constexpr char kMessageUploadNotConfirmed[] =
+    "The upload of %1 failed: the pedal now reports %2. Upload it again.";
+inline constexpr char kMessageBadAddress[] =
+    "The image of \"%1\" holds \"%2\" as the address of control %3, which is not a parameter "
+    "address.";
+inline constexpr char kMessageNoSuchControl[] = "The running effect has no control %1.";
+
+} // namespace session
+
+enum class LinkState {
+    NotConnected,
+    Firmware,         // the pedal's firmware answers: every pedal command
+    Bootloader,       // the bootloader acknowledged the check: the upgrade only
+    BootloaderSilent, // connected for an upgrade, but the bootloader did not answer
+    Upgrading,        // the firmware upgrade runs
+};
+
+// Where a value came from: windows show all three, but only a user edit is an undo step, and
+// a follower of the pedal echoes nothing filled in from a reply.
+enum class ValueOrigin { UserEdit, Reply, Preset };
+
+// The effect the pedal runs, as the editor knows it.
+struct PedalEffect {
+    int number = 0;
+    int version = 0;
+    int firmware_version = 0;
+    QString name;
+    ControlDescription description;
+    QList<quint16> addresses;                                         // control index order
+    int control_count() const { return description.control_count; }   // N
+    int readback_count() const { return description.readback_count; } // R
+};
+
+class PedalSession : public QObject {
+    Q_OBJECT
+public:
+    PedalSession(Communication& comm, ResourceStore& store, Log& log, Clock& clock,
+                 QObject* parent = nullptr);
+    ~PedalSession() override;
+
+    // ---- what the session knows
+    LinkState link_state() const { return m_link_state; }
+    bool busy() const { return m_busy > 0; }
+    bool effect_known() const { return m_effect_known; }
+    const PedalEffect& effect() const { return m_effect; }
+    const FXParametersState& state() const { return m_state; }
+    bool values_known() const { return m_values_known; }
+    // Whether `effect_name` is the running effect with its values read: its window is live.
+    bool is_live(const QString& effect_name) const;
+    Communication& communication() { return m_comm; }
+
+    // ---- connection: Communication connects; the session follows its state.
+    // Upgrade Mode: the next connect checks for the bootloader. Refused while connected.
+    Status set_upgrade_mode(bool on);
+    bool upgrade_mode() const;
+    // Re-reads the link's state and announces a change (Communication calls it).
+    void refresh_link_state();
+
+    // ---- operations of the running firmware
+    // Asks the pedal what it runs (05 00), names it from the catalogue and reads its control
+    // description and addresses. Effect 0 gives NoEffect, and nothing else is asked.
+    Result<PedalEffect> open_running_effect();
+    // Reads the running effect's values and assignments (02 N); opens the effect first when it
+    // is not known yet. The values arrive as ValueOrigin::Reply.
+    Result<ParameterReply> request_state();
+    // Sends control i's value (01 address word) and keeps it in the values list.
+    Status write_control(int index, int value, ValueOrigin origin = ValueOrigin::UserEdit);
+    // A preset's values: each one that differs is written as by write_control (origin Preset);
+    // its assignments are taken into the lists (Assign sends them).
+    Status load_values(const QList<int>& values);
+    // The assignment lists as edited (not sent until assign()).
+    void set_control_assignment(int index, quint8 code);
+    void set_readback_assignment(int index, quint8 code);
+    void set_bypass_assignment(quint8 code);
+    void set_preset_assignment(quint8 code);
+    // Sends the assignment lists (04 ...), then pauses kSettlePauseMs.
+    Status assign();
+    // Stores the running effect's settings on the pedal (03 N), then pauses kSettlePauseMs.
+    Status store();
+    // channel 0 is OMNI, 1..16 the channels (07 channel), then pauses kSettlePauseMs.
+    Status set_midi_channel(int channel);
+    // Sends the bypass message (under `claim` when an operation holds the link).
+    Status enter_bypass(const LinkClaim* claim = nullptr);
+
+    // ---- images
+    void set_ir_image(const QString& effect_name, const QString& image_text);
+    QString ir_image(const QString& effect_name) const { return m_ir_images.value(effect_name); }
+    // The image text an upload of `effect_name` sends: its imported impulse response, else its
+    // own image (an impulse response effect has none of its own until an import).
+    Result<QString> upload_image_text(const QString& effect_name);
+    // Uploads `effect_name` (bypass, pause, image, answer), then opens the running effect and
+    // checks that the pedal now runs it (anything else is UploadFailed) and reads its values.
+    // Returns the pedal's answer text (CR LF removed). A failure after the confirmation leaves
+    // the effect known (effect_known()).
+    Result<QString> upload_effect(const QString& effect_name);
+    EffectUpload& upload_operation();
+
+    // Asks the bootloader its version and the chip's ID (Get, Get ID); writes nothing.
+    // Bootloader state only.
+    Result<BootloaderIdentity> identify_bootloader();
+
+    // ---- the firmware upgrade (Bootloader state only); the link state is Upgrading meanwhile
+    // and Firmware after success. Upgrade Mode is off after success.
+    Status upgrade_firmware(const LoadedFirmware& image);
+    FirmwareUpgradeOperation& upgrade_operation();
+
+    // Forgets the running effect and its values (a disconnect, a lost link, an upgrade).
+    void forget_effect();
+
+signals:
+    void link_state_changed(kx::LinkState state);
+    void effect_changed();
+    void value_changed(int index, int value, kx::ValueOrigin origin);
+    void values_read();
+    void assignments_changed(kx::ValueOrigin origin);
+    void busy_changed(bool busy);
+
+private:
+    Status require_firmware() const;
+    Status require_effect() const;
+    void set_busy(bool busy);
+    void take_reply(const ParameterReply& reply);
+
+    Communication& m_comm;
+    ResourceStore& m_store;
+    Log& m_log;
+    Clock& m_clock;
+    LinkState m_link_state = LinkState::NotConnected;
+    int m_busy = 0;
+    bool m_effect_known = false;
+    bool m_values_known = false;
+    bool m_upgrading = false;
+    PedalEffect m_effect;
+    FXParametersState m_state;
+    QHash<QString, QString> m_ir_images;
+    std::unique_ptr<EffectUpload> m_upload;
+    std::unique_ptr<FirmwareUpgradeOperation> m_upgrade;
+};
+
+QString link_state_name(LinkState state);
+
+} // namespace kx
