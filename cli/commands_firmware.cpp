@@ -4,9 +4,11 @@
 #include "cli/session.h"
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_protocol.h"
+#include "firmware/link_bootloader_port.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
 #include "library/hex_text.h"
+#include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
 #include "session/pedal_session.h"
 
@@ -50,6 +52,18 @@ Result<LoadedFirmware> firmware_from_file(const QString& path) {
 
 QString address_hex(quint32 address) {
     return QStringLiteral("0x") + address_text(address);
+}
+
+// Asks the bootloader who it is (Get, Get ID) under a claim of the link: nothing is written.
+Result<BootloaderIdentity> identify(Session& session) {
+    auto claim = session.comm().claim(QStringLiteral("Bootloader identity"));
+    if (!claim)
+        return claim.failure();
+    LinkBootloaderPort port(session.comm(), *claim);
+    if (const Status begun = port.begin(); !begun)
+        return begun.failure();
+    BootloaderProtocol protocol(port, session.log(), session.clock());
+    return protocol.identify();
 }
 
 // Acknowledged chunks on standard error: redrawn in place on a terminal, a line every tenth
@@ -137,7 +151,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
     PedalSession& pedal = session.pedal();
     if (pedal.link_state() != LinkState::Bootloader)
         return session.fail(Error{QLatin1String(kNotInBootloader), ErrorKind::WrongLinkState});
-    const auto identity = pedal.identify_bootloader();
+    const auto identity = identify(session);
     if (!identity)
         return session.fail(identity.failure());
     const QString chip = identity->product_id == kPedalChipId

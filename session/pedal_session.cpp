@@ -2,8 +2,6 @@
 
 #include "base/clock.h"
 #include "base/log.h"
-#include "firmware/bootloader_protocol.h"
-#include "firmware/link_bootloader_port.h"
 #include "firmware/upgrade_operation.h"
 #include "library/categories.h"
 #include "library/effect_image.h"
@@ -462,23 +460,6 @@ FirmwareUpgradeOperation& PedalSession::upgrade_operation() {
     if (!m_upgrade)
         m_upgrade = std::make_unique<FirmwareUpgradeOperation>(m_comm, m_log, m_clock);
     return *m_upgrade;
-}
-
-Result<BootloaderIdentity> PedalSession::identify_bootloader() {
-    if (m_link_state != LinkState::Bootloader)
-        return Error{QStringLiteral("Only the pedal's bootloader says its version and chip ID: "
-                                    "connect in Upgrade Mode with the pedal powered up with the "
-                                    "footswitch held."),
-                     ErrorKind::WrongLinkState};
-    const BusyMark busy([this](bool on) { set_busy(on); });
-    auto claim = m_comm.claim(QStringLiteral("Bootloader identity"));
-    if (!claim)
-        return claim.failure();
-    LinkBootloaderPort port(m_comm, *claim);
-    if (const Status begun = port.begin(); !begun)
-        return begun.failure();
-    BootloaderProtocol protocol(port, m_log, m_clock);
-    return protocol.identify();
 }
 
 Status PedalSession::upgrade_firmware(const LoadedFirmware& image) {

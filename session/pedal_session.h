@@ -53,7 +53,6 @@ class FirmwareUpgradeOperation;
 class LinkClaim;
 class Log;
 class ResourceStore;
-struct BootloaderIdentity;
 struct LoadedFirmware;
 
 namespace session {
@@ -172,10 +171,6 @@ public:
     // the effect known (effect_known()).
     Result<QString> upload_effect(const QString& effect_name);
     EffectUpload& upload_operation();
-
-    // Asks the bootloader its version and the chip's ID (Get, Get ID); writes nothing.
-    // Bootloader state only.
-    Result<BootloaderIdentity> identify_bootloader();
 
     // ---- the firmware upgrade (Bootloader state only); the link state is Upgrading meanwhile
     // and Firmware after success. Upgrade Mode is off after success.
