@@ -6,5 +6,17 @@ source scripts/common.sh
 kx_install_missing
 kx_build
 export QT_QPA_PLATFORM=offscreen
-cd "${KX_BUILD_DIR:-build}"
-ctest --output-on-failure --timeout 600 -j "$(nproc)"
+(cd "${KX_BUILD_DIR:-build}" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
+
+# Every kept fuzz input and regression once more, under AddressSanitizer and UBSan: a fault
+# that reads a byte too far or overflows passes silently in the normal build. GCC builds the
+# replays without libFuzzer; only they and the libraries they need are built here.
+sanitize_dir=${KX_SANITIZE_BUILD_DIR:-${KX_BUILD_DIR:-build}-sanitize}
+if [ ! -f "$sanitize_dir/build.ninja" ]; then
+    cmake -S . -B "$sanitize_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX_SANITIZE=ON
+fi
+cmake --build "$sanitize_dir" --parallel "$(nproc)" --target fuzz_replays
+cd "$sanitize_dir"
+# Leaks are left to the fuzzing build (clang and libFuzzer), which checks them on every input.
+ASAN_OPTIONS=abort_on_error=1:detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure --timeout 600 -j "$(nproc)" -R '^fuzz_replay_'

@@ -14,6 +14,7 @@ namespace kx {
 
 class Clock;
 class Dialogs;
+class PedalWatcher;
 
 // Hands every line to the log console once it exists. Lines written before that (the main
 // window's start-up) go nowhere, as the console is created after the main window.
@@ -40,6 +41,7 @@ private:
 class AppContext {
 public:
     AppContext(Dialogs& dialogs, Clock& clock);
+    ~AppContext();
 
     Dialogs& dialogs;
     Clock& clock;
@@ -49,6 +51,8 @@ public:
     LinkOptions link_options;
     // Made from link_options when the main window is created, unless set before (tests).
     std::unique_ptr<PedalLink> link;
+    // Made from link_options when the main window is created, unless set before (tests).
+    std::unique_ptr<PedalWatcher> watcher;
     bool show_update_message = true;
     // Opens a web address with the desktop's default handler; tests record instead.
     std::function<void(const QUrl&)> url_opener;

@@ -80,13 +80,14 @@ ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWi
     setWindowTitle(QString::fromLatin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
 
+    // The summary may quote a device's own name.
+    lblSummary->setTextFormat(Qt::PlainText);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setWordWrap(true);
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont bold = lblSummary->font();
     bold.setBold(true);
     lblSummary->setFont(bold);
-    lblSummary->setAccessibleName(QStringLiteral("Summary"));
     memoFindings->setObjectName(QStringLiteral("memoFindings"));
     memoFindings->setAccessibleName(QStringLiteral("Findings"));
     memoFindings->setOpenLinks(false);
@@ -96,6 +97,7 @@ ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWi
     lblCommand->setBuddy(edtCommand);
     edtCommand->setObjectName(QStringLiteral("edtCommand"));
     edtCommand->setReadOnly(true);
+    edtCommand->setPlaceholderText(QStringLiteral("No command is needed."));
     edtCommand->setAccessibleName(QStringLiteral("Command for a terminal"));
     btnCopyCommand->setObjectName(QStringLiteral("btnCopyCommand"));
     btnCopyCommand->setAccessibleName(QStringLiteral("Copy command"));
@@ -177,11 +179,12 @@ void ConnectionDoctor::show_diagnosis() {
         command = doctor::rule_install_command();
     edtCommand->setText(command);
     edtCommand->setCursorPosition(0);
+    // Parts that do not apply are disabled, not hidden: a screen reader would still find a
+    // hidden one, and the window keeps its shape.
     for (QWidget* widget : {static_cast<QWidget*>(lblCommand), static_cast<QWidget*>(edtCommand),
                             static_cast<QWidget*>(btnCopyCommand)})
-        widget->setVisible(!command.isEmpty());
-    btnAllowAccess->setVisible(m_diagnosis.rule_would_help);
-    btnAllowAccess->setEnabled(m_runner_available && !m_running);
+        widget->setEnabled(!command.isEmpty());
+    btnAllowAccess->setEnabled(m_diagnosis.rule_would_help && m_runner_available && !m_running);
     btnAllowAccess->setToolTip(m_runner_available ? QString() : QString::fromLatin1(kNoRunner));
 }
 

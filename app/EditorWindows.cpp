@@ -1,10 +1,24 @@
 #include "app/EditorWindows.h"
 
 #include "app/AppContext.h"
+#include "base/accessibility.h"
+
+#include <QApplication>
 
 namespace kx {
 
+QIcon editor_icon() {
+    QIcon icon;
+    for (int size : {32, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kestrel-x-editor-%1.png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
+    install_accessibility();
+    QApplication::setWindowIcon(editor_icon());
+    keep_windows_inside_screen();
     formMain = std::make_unique<TformMain>(context);
     formFirmwareUpgrade = std::make_unique<TformFirmwareUpgrade>(FirmwareUpgradeContext{
         *context.link->session, context.log, context.dialogs, context.clock, context.store});
@@ -14,9 +28,10 @@ EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
     formFXInfo = std::make_unique<TformFXInfo>();
     formImpulseResponse = std::make_unique<TformImpulseResponse>();
     formNewVersionMsg = std::make_unique<TformNewVersionMsg>(context);
+    formAssignmentMap = std::make_unique<TformAssignmentMap>(*formFXParameters);
     formMain->set_other_windows({formFirmwareUpgrade.get(), formPrint.get(), formFXParameters.get(),
                                  formFXInfo.get(), formImpulseResponse.get(),
-                                 formNewVersionMsg.get()});
+                                 formNewVersionMsg.get(), formAssignmentMap.get()});
 }
 
 EditorWindows::~EditorWindows() {

@@ -6,13 +6,19 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "ir/ui/ImpulseResponse.h"
 #include "library/ui/FXInfo.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
+
+#include <QIcon>
 
 #include <memory>
 
 namespace kx {
 
 class AppContext;
+
+// The editor's icon in the sizes it carries, for its windows.
+QIcon editor_icon();
 
 // The editor's seven windows, created in their fixed order: the main window first (its
 // start-up runs before the log console exists), the new-version window last. From the
@@ -31,6 +37,8 @@ public:
     std::unique_ptr<TformFXInfo> formFXInfo;
     std::unique_ptr<TformImpulseResponse> formImpulseResponse;
     std::unique_ptr<TformNewVersionMsg> formNewVersionMsg;
+    // Made after the seven, from the parameters window whose codes it shows.
+    std::unique_ptr<TformAssignmentMap> formAssignmentMap;
 
 private:
     AppContext& m_context;

@@ -1,5 +1,7 @@
 #include "app/ElidingLabel.h"
 
+#include "base/plain_text.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -7,6 +9,7 @@
 namespace kx {
 
 void ElidingLabel::set_text(const QString& text) {
+    setTextFormat(Qt::PlainText);
     setText(text);
     update_tooltip();
 }
@@ -37,7 +40,7 @@ void ElidingLabel::changeEvent(QEvent* event) {
 }
 
 void ElidingLabel::update_tooltip() {
-    setToolTip(displayed_text() == text() ? QString() : text());
+    setToolTip(displayed_text() == text() ? QString() : plain_tooltip(text()));
 }
 
 } // namespace kx

@@ -4,23 +4,28 @@
 #include "app/ElidingLabel.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
+#include "base/accessibility.h"
 #include "base/dialogs.h"
+#include "base/plain_text.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"
 #include "link/pedal_commands.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
-#include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 
 namespace kx {
@@ -44,20 +49,14 @@ constexpr void (TformMain::*kCategoryHandlers[])() = {
 static_assert(std::size(kCategoryHandlers) == std::size(kEffectCategories),
               "a click handler for every category");
 
-const char* const kHowToLines[] = {
-    "How to load an impulse response:",
-    "1) Select an IR load algorithm in Impulse Response category",
-    "2) Go to File and click Load IR, choose the desired WAV file",
-    "3) Click UPLOAD SELECTED EFFECT button",
-    "Works best with 48kHz sampling rate at a bitrate of 24 or 32 bit",
-};
-
 QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
 }
 
 QLabel* make_label(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* label = new QLabel(text(caption), parent);
+    // The pedal's answers and the system's messages are shown here: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     return label;
@@ -70,34 +69,37 @@ QPushButton* make_button(QWidget* parent, const char* name, const char* caption,
     return button;
 }
 
+// Captions carry their mnemonic as "&"; the accessible name is the caption without it.
+QString without_mnemonic(QString caption) {
+    static const QRegularExpression marker(QStringLiteral("&(?!&)"));
+    return caption.remove(marker).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
 QMenu* make_menu(QWidget* parent, const char* name, const char* caption) {
-    auto* menu = new QMenu(text(caption), parent);
+    auto* menu = new QMenu(QString::fromUtf8(caption), parent);
     menu->setObjectName(QLatin1String(name));
-    menu->setAccessibleName(text(caption)); // a popup has no name of its own
+    menu->setAccessibleName(without_mnemonic(QString::fromUtf8(caption))); // a popup has none
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
 }
 
-QAction* make_item(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(text(caption));
+QAction* make_item(QMenu* menu, const char* name, const char* caption,
+                   const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    // The editor's shortcuts work from each of its windows, the parameters window included.
+    action->setShortcutContext(Qt::ApplicationShortcut);
     return action;
 }
 
 } // namespace
 
-QString impulse_response_howto() {
-    QStringList lines;
-    for (const char* line : kHowToLines)
-        lines << text(line);
-    return lines.join(QStringLiteral("\r\n"));
-}
-
 TformMain::TformMain(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_context(context) {
+      m_context(context), m_memory(&context.log) {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(text(kCaption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -106,6 +108,15 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     build_menus();
     attach_pedal_link();
     FormCreate();
+    attach_pedal_watcher();
+    setAcceptDrops(true);
+    fit_design_to_text(this);
+}
+
+void TformMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fit_design_to_text(this);
 }
 
 TformMain::~TformMain() = default;
@@ -117,9 +128,8 @@ void TformMain::build_controls() {
     m_device_name_text = text(kDeviceNameCaption);
     lblDeviceName->set_text(m_device_name_text);
     lblSerialNumber = make_label(this, "lblSerialNumber", "Serial Number: ", {8, 47, 185, 17});
-    auto* half_transparent = new QGraphicsOpacityEffect(lblSerialNumber);
-    half_transparent->setOpacity(0.5);
-    lblSerialNumber->setGraphicsEffect(half_transparent);
+    // Dimmer than the other lines, in a colour each look gives with enough contrast.
+    lblSerialNumber->setProperty("secondary", true);
     lblFirmwareVersion =
         make_label(this, "lblFirmwareVersion", "Firmware Version: ", {9, 64, 174, 20});
     btnUpload = make_button(this, "btnUpload", "Upload Selected Effect", {7, 90, 174, 36});
@@ -131,8 +141,9 @@ void TformMain::build_controls() {
         make_button(this, "btnStoreSettingsOnPedal", "Store Settings On Pedal", {8, 242, 175, 31});
     btnGetFXInfo = make_button(this, "btnGetFXInfo", "?", {161, 281, 22, 22});
     btnGetFXInfo->setCursor(Qt::WhatsThisCursor);
-    // Buttons and labels are named by their captions; these have none, or only a sign.
+    // Buttons and labels are named by their captions; "?" is only a sign.
     btnGetFXInfo->setAccessibleName(QStringLiteral("Effect information"));
+    btnGetFXInfo->setToolTip(QStringLiteral("Effect information"));
     for (QPushButton* button : {btnUpload, btnOpenEffect, btnGetFXInfo})
         button->setEnabled(false);
 
@@ -144,8 +155,8 @@ void TformMain::build_controls() {
     lstEffects->setObjectName(QStringLiteral("lstEffects"));
     lstEffects->setGeometry(191, 173, 200, 211);
     lstEffects->setAccessibleName(QStringLiteral("Effects"));
-    lstEffects->installEventFilter(this);
     for (QListWidget* list : {lstCategory, lstEffects}) {
+        list->installEventFilter(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
@@ -155,31 +166,43 @@ void TformMain::build_controls() {
             (this->*kCategoryHandlers[row])();
     });
     connect(lstEffects, &QListWidget::itemClicked, this, &TformMain::effetto_cliccato);
+    // A double click (or a desktop's single-click activation) does what a click does, once.
+    for (QListWidget* list : {lstCategory, lstEffects}) {
+        connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            m_last_clicked = item;
+            m_last_click.start();
+        });
+        connect(list, &QListWidget::itemActivated, this, [this, list](QListWidgetItem* item) {
+            if (item == m_last_clicked && m_last_click.isValid() &&
+                m_last_click.elapsed() < QApplication::doubleClickInterval())
+                return;
+            list->setCurrentItem(item);
+            activate_current_row(list, Qt::Key_Return);
+        });
+    }
     connect(btnUpload, &QPushButton::clicked, this, &TformMain::btnUploadClick);
     connect(btnOpenEffect, &QPushButton::clicked, this, &TformMain::btnOpenEffectClick);
     connect(btnRequest, &QPushButton::clicked, this, &TformMain::btnRequestClick);
+    // After their handlers: a button disabled while the pedal answers has lost the focus.
+    connect(btnOpenEffect, &QPushButton::clicked, this, &TformMain::focus_request);
+    connect(btnRequest, &QPushButton::clicked, this, &TformMain::focus_request);
     connect(btnAssign, &QPushButton::clicked, this, &TformMain::btnAssignClick);
     connect(btnStoreSettingsOnPedal, &QPushButton::clicked, this,
             &TformMain::btnStoreSettingsOnPedalClick);
     connect(btnGetFXInfo, &QPushButton::clicked, this, &TformMain::btnGetFXInfoClick);
 
-    // Controls the user never reaches.
-    chkFirmwareUpgradeMode = new QCheckBox(QStringLiteral("Firmware Upgrade Mode"), this);
+    // The hidden "Upload File" and "Live Request" have no behaviour and are not made: a hidden
+    // widget would still be read out. This one stays outside the window.
+    chkFirmwareUpgradeMode = std::make_unique<QCheckBox>(QStringLiteral("Firmware Upgrade Mode"));
     chkFirmwareUpgradeMode->setObjectName(QStringLiteral("chkFirmwareUpgradeMode"));
-    chkFirmwareUpgradeMode->setGeometry(8, 310, 175, 17);
-    chkFirmwareUpgradeMode->hide();
-    btnUploadFile = make_button(this, "btnUploadFile", "Upload File", {8, 330, 175, 25});
-    chkLiveRequest = new QCheckBox(QStringLiteral("Live Request"), this);
-    chkLiveRequest->setObjectName(QStringLiteral("chkLiveRequest"));
-    chkLiveRequest->setGeometry(8, 360, 175, 17);
 
     // The free space of the left column, under "?": room for two or three lines of text.
     lblStatusLine = new QLabel(this);
     lblStatusLine->setObjectName(QStringLiteral("lblStatusLine"));
+    lblStatusLine->setTextFormat(Qt::PlainText);
     lblStatusLine->setGeometry(8, 311, 175, 73);
     lblStatusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblStatusLine->setWordWrap(true);
-    lblStatusLine->setAccessibleName(QStringLiteral("Status message"));
     TimerStatusLine.setObjectName(QStringLiteral("TimerStatusLine"));
     TimerStatusLine.setSingleShot(true);
     TimerStatusLine.setInterval(kStatusTextShow_ms);
@@ -192,6 +215,13 @@ void TformMain::build_controls() {
 
     auto* print_console_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     connect(print_console_key, &QShortcut::activated, this, &TformMain::FormKeyDown);
+
+    // Tab reads the left column from the top, then the two lists.
+    const QList<QWidget*> order = {
+        btnUpload,    btnOpenEffect, btnRequest, btnAssign, btnStoreSettingsOnPedal,
+        btnGetFXInfo, lstCategory,   lstEffects};
+    for (int i = 1; i < int(order.size()); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TformMain::build_menus() {
@@ -203,61 +233,101 @@ void TformMain::build_menus() {
     MenuBar1->setFixedHeight(24);
     MenuBar1->setGeometry(0, 0, kClientWidth, 24);
 
-    menuFile = make_menu(this, "menuFile", "File");
-    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "Load Configuration");
-    menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "Save Configuration");
-    menuLoadIR = make_item(menuFile, "menuLoadIR", "Load IR");
+    menuFile = make_menu(this, "menuFile", "&File");
+    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "L&oad Configuration",
+                                      QKeySequence(Qt::CTRL | Qt::Key_O));
+    menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "&Save Configuration",
+                                      QKeySequence(Qt::CTRL | Qt::Key_S));
+    menuPresetLibrary = make_item(menuFile, "menuPresetLibrary", "Preset &Library\u2026");
+    menuLoadIR = make_item(menuFile, "menuLoadIR", "Load &IR", QKeySequence(Qt::CTRL | Qt::Key_I));
     menuLoadIR->setEnabled(false);
 
-    menuConnection = make_menu(this, "menuConnection", "Connection");
-    menuScan = make_item(menuConnection, "menuScan", "Scan");
-    menuConnect = make_item(menuConnection, "menuConnect", "Connect");
-    menuDisconnect = make_item(menuConnection, "menuDisconnect", "Disconnect");
+    // Undo and Redo come with the parameters window's undo stack (create_edit_actions).
+    menuEdit = make_menu(this, "menuEdit", "&Edit");
+
+    menuConnection = make_menu(this, "menuConnection", "&Connection");
+    menuScan = make_item(menuConnection, "menuScan", "&Scan");
+    menuConnect = make_item(menuConnection, "menuConnect", "&Connect");
+    menuDisconnect = make_item(menuConnection, "menuDisconnect", "&Disconnect");
     menuDisconnect->setEnabled(false);
     menuConnection->addSeparator();
-    menuDiagnose = make_item(menuConnection, "menuDiagnose", "Diagnose");
-    menuDiagnose->setText(QStringLiteral("Diagnose\u2026"));
+    menuDiagnose = make_item(menuConnection, "menuDiagnose", "Dia&gnose\u2026");
+    menuConnectAutomatically =
+        make_item(menuConnection, "menuConnectAutomatically", "Connect Auto&matically");
+    menuConnectAutomatically->setCheckable(true);
+    menuConnectAutomatically->setChecked(true);
 
-    menuSettings = make_menu(this, "menuSettings", "Settings");
-    menuLiveEnable = make_item(menuSettings, "menuLiveEnable", "Alive Parameters!");
-    menuLiveEnable->setVisible(false);
-    menuLook = make_menu(this, "menuLook", "Look");
+    // The pedal buttons, in the menu the pedal is reached through: a sixth menu would not fit
+    // the window's width.
+    menuConnection->addSeparator();
+    menuUpload = make_item(menuConnection, "menuUpload", "&Upload Selected Effect",
+                           QKeySequence(Qt::CTRL | Qt::Key_U));
+    menuOpenEffect = make_item(menuConnection, "menuOpenEffect", "&Open FX");
+    menuRequest = make_item(menuConnection, "menuRequest", "&Request", QKeySequence(Qt::Key_F5));
+    menuAssign = make_item(menuConnection, "menuAssign", "&Assign");
+    menuStoreSettingsOnPedal =
+        make_item(menuConnection, "menuStoreSettingsOnPedal", "S&tore Settings On Pedal");
+    menuConnection->addSeparator();
+    menuSwitchWindow =
+        make_item(menuConnection, "menuSwitchWindow", "Switch &Window", QKeySequence(Qt::Key_F6));
+    const std::pair<QAction*, QPushButton*> pedal_items[] = {
+        {menuUpload, btnUpload},
+        {menuOpenEffect, btnOpenEffect},
+        {menuRequest, btnRequest},
+        {menuAssign, btnAssign},
+        {menuStoreSettingsOnPedal, btnStoreSettingsOnPedal}};
+    for (const auto& [item, button] : pedal_items) {
+        item->setEnabled(button->isEnabled());
+        m_button_items.insert(button, item);
+        button->installEventFilter(this);
+        connect(item, &QAction::triggered, button, &QPushButton::click);
+    }
+
+    menuSettings = make_menu(this, "menuSettings", "&Settings");
+    menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap", "&Assignment Map\u2026");
+    menuLook = make_menu(this, "menuLook", "&Look");
     menuSettings->addMenu(menuLook);
-    menuMIDI = make_menu(this, "menuMIDI", "MIDI");
+    menuMIDI = make_menu(this, "menuMIDI", "&MIDI");
     menuSettings->addMenu(menuMIDI);
-    menuMIDIchannel = make_menu(this, "menuMIDIchannel", "Channel");
+    menuMIDIchannel = make_menu(this, "menuMIDIchannel", "&Channel");
     menuMIDI->addMenu(menuMIDIchannel);
 
-    menuFirmwareUpgrade = make_menu(this, "menuFirmwareUpgrade", "Firmware Upgrade");
+    menuFirmwareUpgrade = make_menu(this, "menuFirmwareUpgrade", "F&irmware Upgrade");
     menuFirmwareUpgradeMode =
-        make_item(menuFirmwareUpgrade, "menuFirmwareUpgradeMode", "Upgrade Mode");
+        make_item(menuFirmwareUpgrade, "menuFirmwareUpgradeMode", "&Upgrade Mode");
     menuFirmwareUpgradeMode->setCheckable(true);
     menuStartFirmwareUpgrade =
-        make_item(menuFirmwareUpgrade, "menuStartFirmwareUpgrade", "Start Firmware Upgrade");
+        make_item(menuFirmwareUpgrade, "menuStartFirmwareUpgrade", "&Start Firmware Upgrade");
     menuStartFirmwareUpgrade->setEnabled(false);
 
-    menuInfo = make_menu(this, "menuInfo", "Info");
-    menuQuickStart = make_item(menuInfo, "menuQuickStart", "Quick Start");
-    menuQuickStart->setVisible(false);
-    menuSupport = make_item(menuInfo, "menuSupport", "Support");
+    // The hidden "Alive Parameters!" and "Quick Start" had no behaviour and are not made.
+    menuInfo = make_menu(this, "menuInfo", "I&nfo");
+    menuSupport = make_item(menuInfo, "menuSupport", "&Support");
     menuAppVersion = make_item(menuInfo, "menuAppVersion", "Version: ");
     menuAppVersion->setEnabled(false);
     menuNewAppVersion = make_item(menuInfo, "menuNewAppVersion", "New version available:");
     menuNewAppVersion->setEnabled(false);
     menuSerialNumber = make_item(menuInfo, "menuSerialNumber", "Device Serial: ");
-    menuUpdateNow = make_item(menuInfo, "menuUpdateNow", "Update Now");
-    menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update Message");
+    menuCheckForUpdates = make_item(menuInfo, "menuCheckForUpdates", "&Check for Updates\u2026");
+    // Only a version known to be newer can be installed.
+    menuUpdateNow = make_item(menuInfo, "menuUpdateNow", "&Update Now");
+    menuUpdateNow->setEnabled(false);
+    menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update &Message");
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu : {menuFile, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+    for (QMenu* menu :
+         {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
         MenuBar1->addMenu(menu);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,
             &TformMain::menuLoadConfigurationClick);
     connect(menuSaveConfiguration, &QAction::triggered, this,
             &TformMain::menuSaveConfigurationClick);
+    connect(menuPresetLibrary, &QAction::triggered, this, &TformMain::menuPresetLibraryClick);
     connect(menuSupport, &QAction::triggered, this, &TformMain::menuSupportClick);
     connect(menuUpdateNow, &QAction::triggered, this, &TformMain::menuUpdateNowClick);
+    connect(menuCheckForUpdates, &QAction::triggered, this, &TformMain::menuCheckForUpdatesClick);
+    connect(menuSwitchWindow, &QAction::triggered, this, &TformMain::menuSwitchWindowClick);
     connect(menuShowUpdateMsg, &QAction::triggered, this, &TformMain::menuShowUpdateMsgClick);
     connect(menuFirmwareUpgradeMode, &QAction::triggered, this,
             &TformMain::menuFirmwareUpgradeModeClick);
@@ -268,9 +338,12 @@ void TformMain::build_menus() {
     connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
     connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
     connect(menuDiagnose, &QAction::triggered, this, &TformMain::menuDiagnoseClick);
+    connect(menuConnectAutomatically, &QAction::triggered, this,
+            &TformMain::menuConnectAutomaticallyClick);
     // After the connect's own handler, which it follows in the order of connection.
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
+    connect(menuAssignmentMap, &QAction::triggered, this, &TformMain::menuAssignmentMapClick);
 }
 
 void TformMain::FormCreate() {
@@ -279,8 +352,6 @@ void TformMain::FormCreate() {
     (void)session().set_upgrade_mode(false);
     m_context.selection.effect_is_live = false;
     refresh_controls();
-    btnUploadFile->hide();
-    chkLiveRequest->hide();
 
     create_categories();
     menuShowUpdateMsg->setChecked(m_context.show_update_message);
@@ -297,9 +368,10 @@ void TformMain::FormCreate() {
     menuShowUpdateMsg->setChecked(m_context.show_update_message);
 
     create_look_menu();
-    restore_look(m_context.dialogs, m_context.store);
+    check_current_look(restore_look(m_context.dialogs, m_context.store));
 
     create_midi_channel_menu();
+    restore_memory();
 }
 
 void TformMain::show_status_text(const QString& status) {
@@ -309,7 +381,7 @@ void TformMain::show_status_text(const QString& status) {
     shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     shown.replace(QLatin1Char('_'), QStringLiteral("_\u200B"));
     lblStatusLine->setText(shown);
-    lblStatusLine->setToolTip(status);
+    lblStatusLine->setToolTip(plain_tooltip(status));
     lblStatusLine->setAccessibleDescription(status);
     if (status.isEmpty())
         TimerStatusLine.stop();
@@ -322,10 +394,12 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
     if (m_windows.formFXParameters) {
         m_windows.formFXParameters->attach(session(), *this, m_context.store, m_context.dialogs,
                                            m_context.log, m_context.clock);
+        create_edit_actions();
     }
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
+    restore_other_places();
 }
 
 void TformMain::create_categories() {
@@ -334,16 +408,31 @@ void TformMain::create_categories() {
 }
 
 void TformMain::create_look_menu() {
+    auto* looks = new QActionGroup(menuLook);
+    looks->setExclusive(true);
     for (int k = 0; k < kLookMenuCount; ++k) {
-        QAction* item = menuLook->addAction(QString::number(k));
+        QAction* item = menuLook->addAction(QString::fromLatin1(kLookNames[k]));
         item->setObjectName(QStringLiteral("menuLook%1").arg(k));
+        item->setCheckable(true);
+        looks->addAction(item);
     }
 }
 
+void TformMain::check_current_look(std::optional<int> look) {
+    const QList<QAction*> items = menuLook->actions();
+    for (int k = 0; k < int(items.size()); ++k)
+        items[k]->setChecked(look && *look == k);
+}
+
 void TformMain::create_midi_channel_menu() {
+    // One channel at a time: the checked item is the channel last set on the pedal.
+    auto* channels = new QActionGroup(menuMIDIchannel);
+    channels->setExclusive(true);
     for (const QString& caption : midi_channel_items()) {
         QAction* item = menuMIDIchannel->addAction(caption);
         item->setObjectName(QStringLiteral("menuMIDIchannel") + caption);
+        item->setCheckable(true);
+        channels->addAction(item);
     }
     connect(menuMIDIchannel, &QMenu::triggered, this, &TformMain::menuMIDIchannelsClickItem);
 }
@@ -384,8 +473,10 @@ void TformMain::category_click(int row) {
     m_context.store.load_resource_text(text(category.resource));
     fill_effect_list();
     m_context.selection.selected_category = text(category.caption);
+    m_memory.set_value(memory_key::kCategory, m_context.selection.selected_category);
+    // A hint that goes by itself, not a box on every visit: the IR window shows the how-to.
     if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))
-        m_context.dialogs.message(impulse_response_howto());
+        show_status_text(QString::fromLatin1(kImpulseResponseHint));
 }
 
 void TformMain::fill_effect_list() {
@@ -397,6 +488,15 @@ void TformMain::fill_effect_list() {
 void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!Item)
         return;
+    // The click rebuilds the parameters window: its unstored edits are asked about first, and
+    // Cancel leaves the list as it was.
+    if (!keep_or_let_go_of_edits()) {
+        const auto shown =
+            lstEffects->findItems(m_context.selection.selected_effect_name, Qt::MatchExactly);
+        lstEffects->setCurrentItem(shown.isEmpty() ? nullptr : shown.first(),
+                                   QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     SelectionState& selection = m_context.selection;
     // The click highlights its row (a Ctrl+click must not leave it unhighlighted).
     lstEffects->setCurrentItem(Item, QItemSelectionModel::ClearAndSelect);
@@ -404,6 +504,7 @@ void TformMain::effetto_cliccato(QListWidgetItem* Item) {
     m_context.log.print_line(QLatin1String(kLogEffectIndex) + QString::number(index));
     selection.selected_effect_name = Item->text();
     m_context.log.print_line(QLatin1String(kLogSelectedEffect) + selection.selected_effect_name);
+    m_memory.set_value(memory_key::kEffect, selection.selected_effect_name);
     if (!selection.selected_effect_name.isEmpty())
         btnGetFXInfo->setEnabled(true);
 
@@ -425,10 +526,13 @@ void TformMain::show_parameters_window(const QString& caption) {
     const QRect frame = frameGeometry();
     parameters->move(frame.x() + frame.width(), frame.y());
     parameters->selected_effect_name = m_context.selection.selected_effect_name;
+    // It opens beside this window and leaves the keyboard here; F6 goes over to it.
+    parameters->setAttribute(Qt::WA_ShowWithoutActivating);
     parameters->show();
     parameters->setWindowTitle(caption);
     parameters->setFixedHeight(
         parameters_window_height(parameters->control_count(), parameters->readback_count()));
+    keep_inside_screen(parameters); // now that its height is known
 }
 
 int TformMain::highlighted_effect_row() const {
@@ -452,13 +556,63 @@ bool TformMain::move_up_or_down(int key) {
     return true;
 }
 
+bool TformMain::activate_current_row(QListWidget* list, int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return false;
+    QListWidgetItem* item = list->currentItem();
+    if (!item)
+        return true;
+    if (list == lstEffects) {
+        effetto_cliccato(item);
+    } else {
+        const int row = lstCategory->row(item);
+        if (row >= 0 && row < int(std::size(kCategories))) {
+            lstCategory->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+            (this->*kCategoryHandlers[row])();
+        }
+    }
+    return true;
+}
+
 bool TformMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lstEffects && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && (watched == lstEffects || watched == lstCategory)) {
         auto* key_event = static_cast<QKeyEvent*>(event);
-        if (move_up_or_down(key_event->key()))
+        auto* list = static_cast<QListWidget*>(watched);
+        if (key_event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return QWidget::eventFilter(watched, event);
+        if (activate_current_row(list, key_event->key()))
+            return true;
+        if (list == lstEffects && move_up_or_down(key_event->key()))
             return true;
     }
+    if (event->type() == QEvent::EnabledChange)
+        if (QAction* item = m_button_items.value(watched))
+            item->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
     return QWidget::eventFilter(watched, event);
+}
+
+void TformMain::focus_request() {
+    if (btnRequest->isEnabled())
+        btnRequest->setFocus(Qt::OtherFocusReason);
+}
+
+void TformMain::menuSwitchWindowClick() {
+    // Between this window and the parameters window, for those who move without a mouse.
+    QWidget* parameters = m_windows.formFXParameters;
+    QWidget* target = this;
+    if (parameters && parameters->isVisible() && QApplication::activeWindow() != parameters)
+        target = parameters;
+    target->raise();
+    target->activateWindow();
+    if (target == parameters && !parameters->focusWidget()) {
+        // Its first control in Tab order.
+        QWidget* first = parameters->nextInFocusChain();
+        while (first != parameters && !(first->isEnabled() && first->isVisibleTo(parameters) &&
+                                        (first->focusPolicy() & Qt::TabFocus)))
+            first = first->nextInFocusChain();
+        if (first != parameters)
+            first->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void TformMain::FormKeyDown() {
@@ -479,8 +633,8 @@ void TformMain::menuSupportClick() {
 
 void TformMain::menuLookClickItem(QAction* item) {
     const int k = menuLook->actions().indexOf(item);
-    if (k >= 0)
-        choose_look(m_context.dialogs, m_context.store, k);
+    if (k >= 0 && choose_look(m_context.dialogs, m_context.store, k))
+        check_current_look(k);
 }
 
 void TformMain::menuShowUpdateMsgClick() {
@@ -492,6 +646,16 @@ void TformMain::menuFirmwareUpgradeModeClick() {
     if (const Status set = session().set_upgrade_mode(menuFirmwareUpgradeMode->isChecked()); !set)
         show_status_text(set.error());
     refresh_controls();
+}
+
+void TformMain::menuAssignmentMapClick() {
+    TformAssignmentMap* map = m_windows.formAssignmentMap;
+    if (!map)
+        return;
+    map->refresh();
+    map->show();
+    map->raise();
+    map->activateWindow();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/EditorMemory.h"
 #include "app/NewVersionMsg.h"
 #include "base/result.h"
 #include "link/connection_ui.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QStringList>
 
 #include <memory>
@@ -14,6 +17,8 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -31,7 +36,9 @@ class TformFirmwareUpgrade;
 class TformFXInfo;
 class TformFXParameters;
 class TformImpulseResponse;
+class TformAssignmentMap;
 class TformPrint;
+struct PresentPedal;
 
 // The windows created after the main window, which it shows, places and closes.
 struct OtherWindows {
@@ -41,6 +48,7 @@ struct OtherWindows {
     TformFXInfo* formFXInfo = nullptr;
     TformImpulseResponse* formImpulseResponse = nullptr;
     TformNewVersionMsg* formNewVersionMsg = nullptr;
+    TformAssignmentMap* formAssignmentMap = nullptr;
 };
 
 inline constexpr char kImpulseResponseCategory[] = "Impulse Response";
@@ -51,6 +59,13 @@ inline constexpr char kLogArrowDown[] = "arrow down pressed";
 inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
 inline constexpr char kMessageNoEffectSelected[] =
     "Choose an effect in the list first, then upload it.";
+// What the status line says after a write to the pedal.
+inline constexpr char kStatusStored[] = "Settings stored on the pedal";
+inline constexpr char kStatusStoreFailed[] = "The settings were not stored: ";
+inline constexpr char kStatusAssigned[] = "Assignments sent to the pedal";
+inline constexpr char kStatusAssignFailed[] = "The assignments were not sent: ";
+inline constexpr char kStatusMidiSet[] = "MIDI channel set to %1";
+inline constexpr char kStatusMidiFailed[] = "The MIDI channel was not set to %1: ";
 
 // The category rows, in display order: how many, and the resource that lists each one's
 // effects.
@@ -59,8 +74,11 @@ QString category_resource(int row);
 
 // How long a status text stays in the main window.
 inline constexpr int kStatusTextShow_ms = 6000;
-// The how-to message of the Impulse Response category, its lines joined by CR LF.
-QString impulse_response_howto();
+// Choosing the Impulse Response category says this in the status line; the IR window, which
+// Load IR shows, has the how-to.
+inline constexpr char kImpulseResponseHint[] =
+    "Impulse Response: choose an effect, then File > Load IR (Ctrl+I) and Upload (Ctrl+U). Load "
+    "IR shows how.";
 
 // The editor's home: the effect catalogue, the pedal buttons and the menus.
 class TformMain : public QWidget, public ConnectionUi {
@@ -105,9 +123,8 @@ public:
     QPushButton* btnGetFXInfo;
     QListWidget* lstCategory;
     QListWidget* lstEffects;
-    QCheckBox* chkFirmwareUpgradeMode;
-    QPushButton* btnUploadFile;
-    QCheckBox* chkLiveRequest;
+    // Kept for the connection, which enables it; never shown, so not in the window.
+    std::unique_ptr<QCheckBox> chkFirmwareUpgradeMode;
     // The status texts, under the pedal buttons.
     QLabel* lblStatusLine;
     QTimer TimerStatusLine;
@@ -117,14 +134,28 @@ public:
     QMenu* menuFile;
     QAction* menuLoadConfiguration;
     QAction* menuSaveConfiguration;
+    QAction* menuPresetLibrary;
     QAction* menuLoadIR;
+    QMenu* menuEdit;
+    QAction* menuUndo = nullptr; // made with the parameters window's undo stack
+    QAction* menuRedo = nullptr;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
     QAction* menuDisconnect;
     QAction* menuDiagnose;
+    QAction* menuConnectAutomatically;
+    // The pedal buttons as items of the Connection menu, with their shortcuts; each follows its
+    // button's state.
+    QAction* menuUpload;
+    QAction* menuOpenEffect;
+    QAction* menuRequest;
+    QAction* menuAssign;
+    QAction* menuStoreSettingsOnPedal;
+    // Moves between this window and the parameters window (F6).
+    QAction* menuSwitchWindow;
     QMenu* menuSettings;
-    QAction* menuLiveEnable;
+    QAction* menuAssignmentMap;
     QMenu* menuLook;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
@@ -132,13 +163,14 @@ public:
     QAction* menuFirmwareUpgradeMode;
     QAction* menuStartFirmwareUpgrade;
     QMenu* menuInfo;
-    QAction* menuQuickStart;
     QAction* menuSupport;
     QAction* menuAppVersion;
     QAction* menuNewAppVersion;
     QAction* menuSerialNumber;
     QAction* menuUpdateNow;
     QAction* menuShowUpdateMsg;
+    // Asks the server now, and shows the answer whatever it is.
+    QAction* menuCheckForUpdates;
 
     QString own_version;
     // The server's version from the last check that got one; empty until then.
@@ -159,6 +191,8 @@ public slots:
     void menuDisconnectClick();
     // The connection doctor; see MainDoctor.cpp.
     void menuDiagnoseClick();
+    // Hot-plug; see MainHotplug.cpp.
+    void menuConnectAutomaticallyClick();
     void menuLookClickItem(QAction* item);
     void menuShowUpdateMsgClick();
     void menuFirmwareUpgradeModeClick();
@@ -167,8 +201,11 @@ public slots:
     void checkmostrecentversiononwebsite();
     void WebRequestCompleted(const kx::VersionReply& AResponse);
     void menuUpdateNowClick();
+    void menuCheckForUpdatesClick();
+    void menuSwitchWindowClick();
     void menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
+    void menuPresetLibraryClick();
     void btnGetFXInfoClick();
     void FormKeyDown();
     void btnUploadClick();
@@ -177,16 +214,48 @@ public slots:
     void btnAssignClick();
     void btnStoreSettingsOnPedalClick();
     void menuMIDIchannelsClickItem(QAction* item);
+    void menuAssignmentMapClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Dropped files; see MainDrop.cpp.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // A larger desktop font, or a look's, scales the window so that no caption is cut.
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build_controls();
+    // What the last run left: see MainMemory.cpp.
+    void restore_memory();
+    void restore_selection();
+    void restore_other_places();
+    void remember_places();
+    void check_midi_channel(const QString& caption);
+    // Unstored edits; see MainEdits.cpp.
+    void create_edit_actions();
+    // Asks what to do with unstored edits before they would be lost; false: stay as we are.
+    bool keep_or_let_go_of_edits();
+    void show_unstored(bool unstored);
+    // Store Settings On Pedal; whether the pedal took the settings.
+    bool store_settings();
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
     void attach_pedal_link();
+    // Starts watching for the pedal being plugged in and out, once the window is up.
+    void attach_pedal_watcher();
+    void pedal_arrived(const PresentPedal& pedal);
+    void pedal_left(const PresentPedal& pedal);
+    // Connects when "Connect Automatically" is on, exactly one pedal is present, nothing is
+    // connected and the user has not disconnected by hand.
+    void connect_automatically();
+    // A preset loads, a WAV starts the impulse response import.
+    void drop_file(const QStringList& paths);
+    // Imports a WAV file into the selected impulse response effect and shows the result; false
+    // when nothing was imported (the user has been told why).
+    bool import_ir_file(const QString& path);
     void list_devices();
     // Says why ports given by path were not listed: in the log and in the status line.
     void report_port_problems();
@@ -199,6 +268,10 @@ private:
     void category_click(int row);
     void fill_effect_list();
     bool move_up_or_down(int key);
+    // Return, Enter or Space on a list row does what a click on it does.
+    bool activate_current_row(QListWidget* list, int key);
+    void focus_request();
+    void check_current_look(std::optional<int> look);
     // The new firmware runs; the session has turned upgrade mode off.
     void firmware_upgraded();
     // Shows the running effect as the session knows it: the lists, the firmware version and
@@ -215,12 +288,28 @@ private:
     // Preset files; see MainPresets.cpp.
     void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
     std::optional<QStringList> LoadTextWithDialog(QString& path);
+    // Loads a preset file into the open effect, as Load Configuration does after its dialog.
+    bool load_preset_file(const QString& path);
+    bool preset_target_open();
+    bool apply_preset(const QString& path, const QStringList& lines);
+    // A preset was loaded or saved: it goes first in the library's recent list.
+    void preset_used(const QString& path);
 
     AppContext& m_context;
     OtherWindows m_windows;
     QString m_device_name_text;
     bool m_upload_watched = false;
+    // Disconnect chosen in the menu: no connect by itself until Connect is chosen again.
+    bool m_disconnected_by_hand = false;
     VersionClient* m_version_client = nullptr; // made by the first check
+    // The list row clicked last, and when: a double click on it is not a second click.
+    const QListWidgetItem* m_last_clicked = nullptr;
+    QElapsedTimer m_last_click;
+    // The pedal items of the menu, by the button whose state they follow.
+    QHash<QObject*, QAction*> m_button_items;
+    // The running check was asked for in the Info menu: its result is shown, not only logged.
+    bool m_check_on_purpose = false;
+    EditorMemory m_memory;
 };
 
 } // namespace kx

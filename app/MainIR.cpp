@@ -1,14 +1,16 @@
 // The main window's "Load IR": imports a WAV file into the selected impulse response effect's
 // image, which the upload then sends.
 #include "app/AppContext.h"
+#include "app/EditorMemory.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ImpulseResponse.h"
 #include "session/pedal_session.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace kx {
 
@@ -20,21 +22,37 @@ void TformMain::menuLoadIRClick() {
     TformImpulseResponse* form = m_windows.formImpulseResponse;
     if (!form)
         return;
+    // The how-to beside the file dialog: which files, and what comes next. Nothing imported,
+    // it goes again.
+    const bool shown_before = form->isVisible();
+    form->show_howto();
+    auto hide_unless_shown_before = qScopeGuard([form, shown_before] {
+        if (!shown_before)
+            form->hide();
+    });
+    form->set_folder(m_memory.folder(memory_key::kWavFolder, form->folder()));
     const QString path = form->OpenDialog1Execute(m_context.dialogs);
     if (path.isEmpty())
         return;
+    m_memory.set_folder_of(memory_key::kWavFolder, path);
+    if (import_ir_file(path))
+        hide_unless_shown_before.dismiss();
+}
+
+bool TformMain::import_ir_file(const QString& path) {
+    TformImpulseResponse* form = m_windows.formImpulseResponse;
+    if (!form)
+        return false;
     const QString file_name = QFileInfo(path).fileName();
     m_context.log.print_line(path);
     m_context.log.print_line(file_name);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.errorString());
-        return;
+    const auto file = OutsideFile::open(path, kWavFileFormat);
+    if (!file) {
+        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.error());
+        return false;
     }
-    const IrImportRequest request{file_name, file.readAll(),
-                                  m_context.selection.selected_effect_name};
-    file.close();
+    const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name};
 
     Dialogs& dialogs = m_context.dialogs;
     const auto imported =
@@ -44,11 +62,12 @@ void TformMain::menuLoadIRClick() {
     // A refused file leaves the effect's image as it was.
     if (!imported) {
         m_context.dialogs.message(imported.error());
-        return;
+        return false;
     }
     // The image belongs to the effect it was built for; the upload of another sends its own.
     session().set_ir_image(m_context.selection.selected_effect_name, imported->image);
     form->show_import(*imported);
+    return true;
 }
 
 } // namespace kx

@@ -54,11 +54,13 @@ void TformMain::menuScanClick() {
 }
 
 void TformMain::menuConnectClick() {
+    m_disconnected_by_hand = false;
     communication().menuConnectClick();
     report_port_problems();
 }
 
 void TformMain::menuDisconnectClick() {
+    m_disconnected_by_hand = true;
     communication().menuDisconnectClick();
 }
 
@@ -97,7 +99,7 @@ void TformMain::refresh_controls() {
     set(EditorControl::menuConnect, menuConnect);
     set(EditorControl::menuDisconnect, menuDisconnect);
     set(EditorControl::menuFirmwareUpgradeMode, menuFirmwareUpgradeMode);
-    set(EditorControl::menuFirmwareUpgradeMode, chkFirmwareUpgradeMode);
+    set(EditorControl::menuFirmwareUpgradeMode, chkFirmwareUpgradeMode.get());
     set(EditorControl::menuStartFirmwareUpgrade, menuStartFirmwareUpgrade);
     // The tick follows the session: a successful upgrade turns the mode off.
     menuFirmwareUpgradeMode->setChecked(session().upgrade_mode());

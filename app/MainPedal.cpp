@@ -8,6 +8,7 @@
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
 #include "params/ui/FXParameters.h"
+#include "session/pedal_messages.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
@@ -30,7 +31,11 @@ void TformMain::report_pedal_error(const Error& error) {
     // A lost chip has been reported once by the link, and a refusal shows in the status line.
     if (error.kind == ErrorKind::LinkLost || error.kind == ErrorKind::Busy)
         return;
-    m_context.dialogs.message(error.message);
+    // The user reads what happened and what to do; the log keeps the detail as it came.
+    if (error.kind == ErrorKind::DriverFailed || error.kind == ErrorKind::TimedOut ||
+        error.kind == ErrorKind::BadReply)
+        m_context.log.print_line(error.message);
+    m_context.dialogs.message(session::user_message(error));
 }
 
 void TformMain::btnUploadClick() {
@@ -41,6 +46,9 @@ void TformMain::btnUploadClick() {
         m_context.dialogs.message(latin1(kMessageNoEffectSelected));
         return;
     }
+    // The new effect replaces the one whose edits are not stored yet.
+    if (!keep_or_let_go_of_edits())
+        return;
     PedalSession& pedal = session();
     if (!m_upload_watched) {
         m_upload_watched = true;
@@ -61,6 +69,9 @@ void TformMain::btnUploadClick() {
 }
 
 void TformMain::btnOpenEffectClick() {
+    // Opening rebuilds the parameters window: its unstored edits are asked about first.
+    if (!keep_or_let_go_of_edits())
+        return;
     const auto effect = session().open_running_effect();
     if (!effect) {
         report_pedal_error(effect.failure());
@@ -131,22 +142,47 @@ void TformMain::request_parameters() {
 
 void TformMain::btnAssignClick() {
     if (m_windows.formFXParameters) {
-        (void)m_windows.formFXParameters->assign_to_pedal(); // it tells the user itself
+        // It tells the user about a failure, and says when the pedal got the codes.
+        const Status sent = m_windows.formFXParameters->assign_to_pedal();
+        if (!sent)
+            show_status_text(latin1(kStatusAssignFailed) + sent.error());
         return;
     }
-    if (const Status sent = session().assign(); !sent)
+    if (const Status sent = session().assign(); !sent) {
         report_pedal_error(sent.failure());
+        show_status_text(latin1(kStatusAssignFailed) + sent.error());
+        return;
+    }
+    show_status_text(latin1(kStatusAssigned));
 }
 
 void TformMain::btnStoreSettingsOnPedalClick() {
-    if (const Status sent = session().store(); !sent)
+    (void)store_settings();
+}
+
+bool TformMain::store_settings() {
+    if (const Status sent = session().store(); !sent) {
         report_pedal_error(sent.failure());
+        show_status_text(latin1(kStatusStoreFailed) + sent.error());
+        return false;
+    }
+    if (TformFXParameters* parameters = m_windows.formFXParameters)
+        parameters->mark_stored();
+    show_status_text(latin1(kStatusStored));
+    return true;
 }
 
 void TformMain::menuMIDIchannelsClickItem(QAction* item) {
+    const QString caption = item->text();
     const int channel = int(menuMIDIchannel->actions().indexOf(item));
-    if (const Status sent = session().set_midi_channel(channel); !sent)
+    if (const Status sent = session().set_midi_channel(channel); !sent) {
         report_pedal_error(sent.failure());
+        show_status_text(latin1(kStatusMidiFailed).arg(caption) + sent.error());
+        return;
+    }
+    show_status_text(latin1(kStatusMidiSet).arg(caption));
+    check_midi_channel(caption);
+    m_memory.set_value(memory_key::kMidiChannel, caption);
 }
 
 } // namespace kx

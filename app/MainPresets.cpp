@@ -1,12 +1,16 @@
 // The File menu's preset files: Save Configuration writes the open effect's values and
-// assignments, Load Configuration gives the values back to the parameters window.
+// assignments, Load Configuration gives the values back to the parameters window; the Preset
+// Library lists the preset folder and loads from it the same way.
 #include "app/AppContext.h"
+#include "app/EditorMemory.h"
 #include "app/Main.h"
+#include "app/PresetLibrary.h"
 #include "app/Settings.h"
 #include "base/dialogs.h"
 #include "base/paths.h"
 #include "library/resource_store.h"
 #include "params/preset_file.h"
+#include "params/preset_library.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
@@ -102,10 +106,12 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
     if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
         return;
     // A path in the folder argument proposes the file name.
+    const QString folder = m_memory.folder(memory_key::kPresetFolder, preset_folder());
     QString path = m_context.dialogs.save_file(latin1(kSaveTitle), latin1(kPresetFilter),
-                                               QDir(preset_folder()).filePath(NameOfFile));
+                                               QDir(folder).filePath(NameOfFile));
     if (path.isEmpty())
         return;
+    m_memory.set_folder_of(memory_key::kPresetFolder, path);
     path = with_preset_extension(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (const Status written = write_preset_file(path, TextContent); !written) {
@@ -113,50 +119,77 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
                                   written.error());
         return;
     }
+    preset_used(path);
+    if (m_windows.formFXParameters)
+        m_windows.formFXParameters->mark_stored();
     m_context.dialogs.message(latin1(kFileSaved) + shown);
 }
 
 std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
     if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
         return std::nullopt;
-    path = m_context.dialogs.open_file(latin1(kOpenTitle), latin1(kPresetFilter), preset_folder());
+    path = m_context.dialogs.open_file(latin1(kOpenTitle), latin1(kPresetFilter),
+                                       m_memory.folder(memory_key::kPresetFolder, preset_folder()));
     if (path.isEmpty())
         return std::nullopt;
+    m_memory.set_folder_of(memory_key::kPresetFolder, path);
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
-        m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
-                                  QStringLiteral(": ") + lines.error());
+        m_context.dialogs.message(latin1(kErrorLoadingFile) + lines.error());
         return std::nullopt;
     }
     return *lines;
 }
 
 void TformMain::menuLoadConfigurationClick() {
-    TformFXParameters* parameters = m_windows.formFXParameters;
-    if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
-        m_context.dialogs.message(latin1(kNothingToLoadInto));
+    if (!preset_target_open())
         return;
-    }
     QString path;
     const auto lines = LoadTextWithDialog(path);
     if (!lines)
         return;
-    m_context.log.print_line(joined_preset_text(*lines));
+    apply_preset(path, *lines);
+}
+
+bool TformMain::load_preset_file(const QString& path) {
+    if (!preset_target_open())
+        return false;
+    const Result<QStringList> lines = read_preset_file(path);
+    if (!lines) {
+        m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
+                                  QStringLiteral(": ") + lines.error());
+        return false;
+    }
+    return apply_preset(path, *lines);
+}
+
+bool TformMain::preset_target_open() {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
+        m_context.dialogs.message(latin1(kNothingToLoadInto));
+        return false;
+    }
+    return true;
+}
+
+bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    m_context.log.print_line(joined_preset_text(lines));
 
     // Nothing changes until the whole file has been read and accepted.
-    const Result<Preset> preset = parse_preset(*lines);
+    const Result<Preset> preset = parse_preset(lines);
     const QString shown = QDir::toNativeSeparators(path);
     if (!preset) {
         m_context.dialogs.message(latin1(kErrorLoadingFile) + shown + QStringLiteral(": ") +
                                   preset.error());
-        return;
+        return false;
     }
     const QString& open_effect = parameters->selected_effect_name;
     const int control_count = parameters->control_count();
     if (preset->control_count() != control_count) {
         m_context.dialogs.message(
             latin1(kCountDiffers).arg(preset->control_count()).arg(open_effect).arg(control_count));
-        return;
+        return false;
     }
     const QStringList names = catalogue_names(m_context.store);
     const qsizetype open_number = names.indexOf(open_effect);
@@ -164,13 +197,13 @@ void TformMain::menuLoadConfigurationClick() {
         m_context.dialogs.confirm(latin1(kOtherEffect)
                                       .arg(effect_description(names, preset->effect_number),
                                            open_effect)) == Dialogs::Answer::No)
-        return;
+        return false;
 
     if (parameters->effect_is_live()) {
         // The pedal plays the preset's values from now on, and the window shows them.
         if (const Status sent = session().load_values(preset->values); !sent) {
             report_pedal_error(sent.failure());
-            return;
+            return false;
         }
     } else {
         SelectionState& selection = m_context.selection;
@@ -178,7 +211,34 @@ void TformMain::menuLoadConfigurationClick() {
         selection.pedal_effect_version = preset->effect_version;
         parameters->set_preview_values(preset->values);
     }
+    preset_used(path);
     m_context.dialogs.message(latin1(kFileLoaded) + shown);
+    return true;
+}
+
+void TformMain::preset_used(const QString& path) {
+    note_recent_preset(path);
+    if (auto* library = findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"),
+                                                       Qt::FindDirectChildrenOnly))
+        library->refresh();
+}
+
+void TformMain::menuPresetLibraryClick() {
+    auto* library = findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"),
+                                                   Qt::FindDirectChildrenOnly);
+    if (!library) {
+        // The folder is made first, so that the library can watch it from the start.
+        create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder));
+        library = new TformPresetLibrary(preset_folder(), catalogue_from_store(m_context.store),
+                                         m_context.dialogs, this);
+        library->setWindowFlag(Qt::Window);
+        connect(library, &TformPresetLibrary::load_requested, this,
+                [this](const QString& path) { load_preset_file(path); });
+        library->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    library->show();
+    library->raise();
+    library->activateWindow();
 }
 
 } // namespace kx

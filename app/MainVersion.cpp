@@ -16,6 +16,11 @@ constexpr char kNewVersionCaption[] = "New version available:";
 constexpr char kNoUpdateAvailable[] = "No update available";
 constexpr char kLogVersionCheckOff[] = "version check off";
 constexpr char kLogVersionCheck[] = "version check: ";
+constexpr char kMessageCheckOff[] =
+    "The version check is turned off for this run (the update server is \"off\").";
+constexpr char kMessageNewer[] =
+    "Version %1 of the Kestrel X Editor is available (this is %2). Info > Update Now installs it.";
+constexpr char kMessageNewest[] = "This is the newest version of the Kestrel X Editor (%1).";
 } // namespace
 
 void TformMain::checkmostrecentversiononwebsite() {
@@ -23,6 +28,9 @@ void TformMain::checkmostrecentversiononwebsite() {
     TimerCheckWebVersion.stop();
     if (update_server() == QLatin1String(kUpdateServerOff)) {
         m_context.log.print_line(QLatin1String(kLogVersionCheckOff));
+        if (m_check_on_purpose)
+            m_context.dialogs.message(QString::fromLatin1(kMessageCheckOff));
+        m_check_on_purpose = false;
         return;
     }
     if (!m_version_client) {
@@ -35,12 +43,14 @@ void TformMain::checkmostrecentversiononwebsite() {
 
 void TformMain::WebRequestCompleted(const VersionReply& AResponse) {
     const VersionCheckResult result = evaluate_version_reply(AResponse, own_version);
+    const bool on_purpose = m_check_on_purpose;
+    m_check_on_purpose = false;
     if (!result.error.isEmpty()) {
-        // The menu keeps its texts; the check is not repeated in this run.
+        // The menu keeps its texts. The check at start-up is the editor's own idea: its
+        // failure (an offline computer, most often) goes to the log only. One asked for in the
+        // Info menu says what happened.
         m_context.log.print_line(QLatin1String(kLogVersionCheck) + result.error);
-        if (result.unreachable)
-            show_status_text(result.error);
-        else
+        if (on_purpose)
             m_context.dialogs.message(result.error);
         return;
     }
@@ -48,13 +58,25 @@ void TformMain::WebRequestCompleted(const VersionReply& AResponse) {
     m_context.log.print_line(QLatin1String(kLogVersionCheck) + web_version);
     menuNewAppVersion->setText(QLatin1String(kNewVersionCaption) + QLatin1Char(' ') + web_version);
     if (result.newer) {
-        if (m_context.show_update_message && m_windows.formNewVersionMsg)
+        if (m_context.show_update_message && !on_purpose && m_windows.formNewVersionMsg)
             m_windows.formNewVersionMsg->show();
         menuUpdateNow->setEnabled(true);
     } else {
         menuNewAppVersion->setText(QLatin1String(kNoUpdateAvailable));
         menuUpdateNow->setEnabled(false);
     }
+    if (on_purpose)
+        m_context.dialogs.message(
+            result.newer ? QString::fromLatin1(kMessageNewer).arg(web_version, own_version)
+                         : QString::fromLatin1(kMessageNewest).arg(own_version));
+}
+
+void TformMain::menuCheckForUpdatesClick() {
+    m_check_on_purpose = true;
+    // A check already on its way answers this one too.
+    if (m_version_client && m_version_client->running())
+        return;
+    checkmostrecentversiononwebsite();
 }
 
 void TformMain::menuUpdateNowClick() {

@@ -45,7 +45,7 @@ TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
     btnClear->setObjectName(QStringLiteral("btnClear"));
     btnScrollTop->setObjectName(QStringLiteral("btnScrollTop"));
     btnSaveLog->setObjectName(QStringLiteral("btnSaveLog"));
-    btnSaveLog->setAccessibleName(QStringLiteral("Save the log to a file"));
+    btnSaveLog->setAccessibleDescription(QStringLiteral("Saves the log to a file"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
     Memo1->setObjectName(QStringLiteral("Memo1"));

@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 #include "base/paths.h"
 #include "base/save_file.h"
 #include "library/resource_store.h"
@@ -20,6 +21,8 @@ constexpr char kNoDocumentsFolder[] = "the Documents folder cannot be found";
 constexpr char kLookNotNumber[] =
     "Error: the look file %1 holds \"%2\", which is not a whole number; look 0 is used.";
 constexpr char kLookPrefix[] = "Style_";
+// Each settings file holds one word or number; a little room is left for what a text editor adds.
+constexpr FileFormat kSettingFormat{"a settings file", 1024};
 
 QString documents_path(const QString& relative) {
     const QString documents = documents_folder();
@@ -89,20 +92,18 @@ void read_update_message_setting(Dialogs& dialogs, bool& show_update_message) {
     const QString path = update_message_file_path();
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFile::exists(path)) {
         write_setting(dialogs, path, QLatin1String(kYes));
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs.message(QLatin1String(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
-                        QStringLiteral(": ") + file.errorString());
+    const auto content = read_outside_file(path, kSettingFormat);
+    if (!content) {
+        dialogs.message(QLatin1String(kErrorLoadingFile) + content.error());
         return;
     }
-    const QByteArray content = file.readAll();
-    if (content == kYes)
+    if (*content == kYes)
         show_update_message = true;
-    else if (content == kNo)
+    else if (*content == kNo)
         show_update_message = false;
 }
 
@@ -118,13 +119,12 @@ std::optional<int> stored_look(Dialogs& dialogs) {
     const QString path = look_file_path();
     if (path.isEmpty() || !QFile::exists(path))
         return 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs.message(QLatin1String(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
-                        QStringLiteral(": ") + file.errorString());
+    const auto bytes = read_outside_file(path, kSettingFormat);
+    if (!bytes) {
+        dialogs.message(QLatin1String(kErrorLoadingFile) + bytes.error());
         return std::nullopt;
     }
-    const QString content = QString::fromUtf8(file.readAll());
+    const QString content = QString::fromUtf8(*bytes);
     // A line break after the number (as a text editor may add) does not make it unreadable.
     const QString trimmed = content.trimmed();
     bool ok = false;
@@ -145,13 +145,17 @@ bool apply_look(const ResourceStore& store, int number) {
     return true;
 }
 
-void restore_look(Dialogs& dialogs, const ResourceStore& store) {
-    apply_look(store, stored_look(dialogs).value_or(0));
+std::optional<int> restore_look(Dialogs& dialogs, const ResourceStore& store) {
+    const int number = stored_look(dialogs).value_or(0);
+    if (!apply_look(store, number))
+        return std::nullopt;
+    return number;
 }
 
-void choose_look(Dialogs& dialogs, const ResourceStore& store, int number) {
-    apply_look(store, number);
+bool choose_look(Dialogs& dialogs, const ResourceStore& store, int number) {
+    const bool applied = apply_look(store, number);
     write_setting(dialogs, look_file_path(), QString::number(number));
+    return applied;
 }
 
 } // namespace kx

@@ -20,6 +20,10 @@ inline constexpr char kUpdateMessageFileName[] = "ShowMessageVersionAtStartup.tx
 inline constexpr char kYes[] = "YES";
 inline constexpr char kNo[] = "NO";
 inline constexpr int kLookMenuCount = 7; // looks 0..6 are offered; 7 only through the file
+// The Look menu's items, by look number: background, then accent.
+inline constexpr const char* kLookNames[kLookMenuCount] = {
+    "Dark &Red",    "Dark &Orange", "Dark &Turquoise", "Dark &Blue",
+    "&Grey Orange", "Grey Go&ld",   "Light &Cyan"};
 
 // The two one-word settings files under the user's Documents folder. Each path is empty
 // when the Documents folder cannot be found.
@@ -49,10 +53,11 @@ std::optional<int> stored_look(Dialogs& dialogs);
 // in the store leaves the current look; returns whether a look was applied.
 bool apply_look(const ResourceStore& store, int number);
 
-// Applies the stored look; look 0 when the file is missing or unusable.
-void restore_look(Dialogs& dialogs, const ResourceStore& store);
+// Applies the stored look; look 0 when the file is missing or unusable. Returns the look
+// applied, or nothing when the number has no theme.
+std::optional<int> restore_look(Dialogs& dialogs, const ResourceStore& store);
 
-// Applies look `number` and stores it in the look file.
-void choose_look(Dialogs& dialogs, const ResourceStore& store, int number);
+// Applies look `number` and stores it in the look file; returns whether it was applied.
+bool choose_look(Dialogs& dialogs, const ResourceStore& store, int number);
 
 } // namespace kx

@@ -3,6 +3,7 @@
 #include "app/EditorWindows.h"
 #include "base/clock.h"
 #include "base/widget_dialogs.h"
+#include "kx_version.h"
 
 #include <QApplication>
 
@@ -50,6 +51,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+    // A dock matches the windows to the installed desktop file and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KX_APP_ID));
 
     const auto command_line = kx::parse_command_line(arguments_of(argc, argv), &error);
     if (!command_line) {

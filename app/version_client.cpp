@@ -3,9 +3,7 @@
 #include "kx_version.h"
 #include "library/version_number.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QTimer>
 
 namespace kx {
 
@@ -13,12 +11,6 @@ namespace {
 
 constexpr int kStatusOk = 200;
 constexpr char kUserAgent[] = "Kestrel X Editor/" KX_VERSION_TEXT;
-
-// Failures below the HTTP layer (connection, TLS, redirect, proxy): the server gave no
-// answer that counts.
-bool below_http(QNetworkReply::NetworkError error) {
-    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
-}
 
 QString too_long() {
     return QStringLiteral("the server's answer is longer than %1 bytes.").arg(kMaxVersionBodyBytes);
@@ -60,68 +52,56 @@ VersionCheckResult evaluate_version_reply(const VersionReply& reply, const QStri
     return result;
 }
 
-VersionClient::VersionClient(QObject* parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this)) {
+VersionClient::VersionClient(QObject* parent) : QObject(parent) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
-        if (!m_reply)
+        if (!m_transfer)
             return;
         m_abort_reason = QStringLiteral("the server did not answer within %1 s.")
                              .arg(timeout_ms / 1000.0, 0, 'g', 3);
-        m_reply->abort();
+        m_transfer->abort();
     });
 }
 
-VersionClient::~VersionClient() {
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
-}
+VersionClient::~VersionClient() = default;
 
 bool VersionClient::send(const VersionRequest& request) {
-    if (m_reply)
+    if (m_transfer)
         return false;
-    QNetworkRequest network_request(request.url);
-    network_request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                                 QNetworkRequest::NoLessSafeRedirectPolicy);
-    network_request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(kUserAgent));
     m_abort_reason.clear();
-    m_reply = m_manager->sendCustomRequest(network_request, request.method);
-    connect(m_reply, &QNetworkReply::finished, this, &VersionClient::reply_finished);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > kMaxVersionBodyBytes && m_reply) {
-            m_abort_reason = too_long();
-            m_reply->abort();
-        }
-    });
+    QString error;
+    m_transfer = start_https_transfer(
+        {request.method, request.url, QByteArray(kUserAgent), kMaxVersionBodyBytes},
+        [this](const HttpsAnswer& answer) { transfer_finished(answer); }, &error);
+    if (!m_transfer) {
+        // Answered like any other failure below HTTP: from the event loop, after send().
+        QTimer::singleShot(0, this, [this, error] {
+            VersionReply reply;
+            reply.network_error = error;
+            emit finished(reply);
+        });
+        return true;
+    }
     m_timer.start(timeout_ms);
     return true;
 }
 
-void VersionClient::reply_finished() {
+void VersionClient::transfer_finished(const HttpsAnswer& answer) {
     m_timer.stop();
-    QNetworkReply* network_reply = m_reply;
-    m_reply = nullptr;
-    if (!network_reply)
-        return;
-    network_reply->deleteLater();
+    // The transfer calls this as its last act; it goes once control is back in the loop.
+    if (HttpsTransfer* done = m_transfer.release())
+        QTimer::singleShot(0, [done] { delete done; });
 
     VersionReply reply;
-    const auto error = network_reply->error();
     if (!m_abort_reason.isEmpty()) {
         reply.network_error = m_abort_reason;
-    } else if (below_http(error)) {
-        reply.network_error = network_reply->errorString();
+    } else if (answer.too_long) {
+        reply.network_error = too_long();
     } else {
-        reply.status = network_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        reply.status_text =
-            network_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        reply.body = network_reply->read(kMaxVersionBodyBytes + 1);
-        if (reply.status == 0)
-            reply.network_error = network_reply->errorString();
-        else if (reply.body.size() > kMaxVersionBodyBytes)
-            reply.network_error = too_long();
+        reply.network_error = answer.network_error;
+        reply.status = answer.status;
+        reply.status_text = answer.status_text;
+        reply.body = answer.body;
     }
     emit finished(reply);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "app/https_transfer.h"
+
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <memory>
 
 namespace kx {
 
@@ -48,7 +48,7 @@ VersionCheckResult evaluate_version_reply(const VersionReply& reply, const QStri
 // Fetches the version page over HTTPS without blocking: send() returns at once and finished()
 // follows from the event loop. Certificates are verified by the system's trust store, a
 // redirect may not lead to a less safe address, and a server that does not answer within
-// timeout_ms is given up.
+// timeout_ms is given up. The network library comes in with the first request.
 class VersionClient : public QObject {
     Q_OBJECT
 public:
@@ -59,16 +59,15 @@ public:
 
     // Refused (false) while a request runs.
     bool send(const VersionRequest& request);
-    bool running() const { return !m_reply.isNull(); }
+    bool running() const { return m_transfer != nullptr; }
 
 signals:
     void finished(const kx::VersionReply& reply);
 
 private:
-    void reply_finished();
+    void transfer_finished(const HttpsAnswer& answer);
 
-    QNetworkAccessManager* m_manager;
-    QPointer<QNetworkReply> m_reply;
+    std::unique_ptr<HttpsTransfer> m_transfer;
     QTimer m_timer;
     QString m_abort_reason;
 };

@@ -1,6 +1,9 @@
 #include "base/clock.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -18,6 +21,18 @@ constexpr std::chrono::microseconds kSleepOvershoot{80};
 void RealClock::sleep_ms(int ms) {
     if (ms > 0)
         QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void RealClock::pause_ms(int ms) {
+    if (ms <= 0)
+        return;
+    if (!QCoreApplication::instance()) {
+        sleep_ms(ms);
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void RealClock::sleep_us(qint64 us) {

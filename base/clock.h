@@ -16,6 +16,9 @@ public:
     virtual void sleep_us(qint64 us) = 0;
     // Monotonic milliseconds, for time limits.
     virtual qint64 now_ms() const = 0;
+    // A pause between messages during which window events keep flowing. By default a sleep:
+    // clocks that do not really wait need nothing else.
+    virtual void pause_ms(int ms) { sleep_ms(ms); }
 };
 
 class RealClock : public Clock {
@@ -25,6 +28,8 @@ public:
     // Precise to a few microseconds: a plain sleep would often take twice as long.
     void sleep_us(qint64 us) override;
     qint64 now_ms() const override { return m_timer.elapsed(); }
+    // Runs the event loop until the time has passed (a sleep where there is none).
+    void pause_ms(int ms) override;
 
 private:
     QElapsedTimer m_timer;

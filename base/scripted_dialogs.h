@@ -16,6 +16,10 @@ public:
     QStringList confirmations;
     // Answers for confirm(); when none is queued the answer is Yes.
     QList<Answer> answers;
+    // Texts of choose() boxes, and the indexes to answer them with; when none is queued the
+    // answer is the last choice (the way out).
+    QStringList questions;
+    QList<int> choices;
     // Paths for open_file()/save_file(); when none is queued the dialog is cancelled.
     QStringList files;
 
@@ -24,10 +28,19 @@ public:
         confirmations << text;
         return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
     }
-    QString open_file(const QString&, const QString&, const QString&) override {
+    // The folder each file dialog opened in, in order.
+    QStringList folders;
+
+    int choose(const QString& text, const QStringList& offered) override {
+        questions << text;
+        return choices.isEmpty() ? int(offered.size()) - 1 : choices.takeFirst();
+    }
+    QString open_file(const QString&, const QString&, const QString& folder) override {
+        folders << folder;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString save_file(const QString&, const QString&, const QString&) override {
+    QString save_file(const QString&, const QString&, const QString& folder) override {
+        folders << folder;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
 };

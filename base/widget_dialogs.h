@@ -15,6 +15,7 @@ public:
 
     void message(const QString& text) override;
     Answer confirm(const QString& text) override;
+    int choose(const QString& text, const QStringList& choices) override;
     QString open_file(const QString& caption, const QString& filter,
                       const QString& folder) override;
     QString save_file(const QString& caption, const QString& filter,

@@ -1,4 +1,5 @@
 // The firmware upgrade and the connection doctor from the command line.
+#include "base/outside_file.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
@@ -12,7 +13,6 @@
 #include "link/doctor/diagnosis.h"
 #include "session/pedal_session.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -40,14 +40,24 @@ constexpr quint16 kPedalChipId = 0x0410;
 constexpr char kPedalChipName[] = "STM32F10xxx medium-density";
 
 Result<LoadedFirmware> firmware_from_file(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("Error loading file: %1: %2").arg(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Error{QStringLiteral("Error loading file: %1: %2").arg(path, file.errorString())};
-    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, bytes,
-                          bytes_to_hex(bytes)};
+    const auto bytes = read_outside_file(path, kFirmwareFileFormat);
+    if (!bytes)
+        return Error{QStringLiteral("Error loading file: ") + bytes.error()};
+    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, *bytes,
+                          bytes_to_hex(*bytes)};
+}
+
+// A stopped upgrade names what to run next: this program has no buttons.
+UpgradeAdvice command_line_advice() {
+    UpgradeAdvice advice;
+    advice.start_again = QStringLiteral("Run kestrel-x firmware upgrade again to start over.");
+    advice.reconnect = QStringLiteral("Power the pedal up with its footswitch held, then run "
+                                      "kestrel-x firmware upgrade again to start over.");
+    advice.check_started =
+        QStringLiteral("Run kestrel-x info to find out: if it names the pedal's firmware "
+                       "version, the new firmware runs; if the pedal does not answer, it is still "
+                       "in its bootloader, and kestrel-x firmware upgrade starts over.");
+    return advice;
 }
 
 QString address_hex(quint32 address) {
@@ -150,7 +160,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
         return session.fail(connected.failure());
     PedalSession& pedal = session.pedal();
     if (pedal.link_state() != LinkState::Bootloader)
-        return session.fail(Error{QLatin1String(kNotInBootloader), ErrorKind::WrongLinkState});
+        return report_worded(Error{QLatin1String(kNotInBootloader), ErrorKind::WrongLinkState});
     const auto identity = identify(session);
     if (!identity)
         return session.fail(identity.failure());
@@ -164,6 +174,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
                   plan);
 
     session.log().print_line(QLatin1String(kLogFirmwareNumBytes) + QString::number(bytes));
+    pedal.upgrade_operation().set_advice(command_line_advice());
     Status result;
     int acknowledged = 0;
     {
@@ -172,7 +183,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
         acknowledged = progress.acknowledged();
     }
     if (!result)
-        return session.fail(result.failure());
+        return report_worded(result.failure());
     if (session.options().json)
         print_json(QJsonObject{
             {QStringLiteral("firmware"), name},

@@ -8,7 +8,6 @@
 #include "link/effect_upload.h"
 #include "session/pedal_session.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
@@ -129,11 +128,10 @@ int command_upload(Session& session, const QStringList& arguments, const QString
             return usage_error(QStringLiteral("%1 is an impulse response effect: give its WAV "
                                               "file with --ir FILE.wav.")
                                    .arg(effect_name));
-        QFile file(ir_file);
-        if (!file.open(QIODevice::ReadOnly))
-            return usage_error(
-                QStringLiteral("Error loading file: %1: %2").arg(ir_file, file.errorString()));
-        IrImportRequest request{QFileInfo(ir_file).fileName(), file.readAll(), effect_name};
+        const auto file = OutsideFile::open(ir_file, kWavFileFormat);
+        if (!file)
+            return usage_error(QStringLiteral("Error loading file: ") + file.error());
+        IrImportRequest request{QFileInfo(ir_file).fileName(), **file, effect_name};
         // A script gets the editor's recommended answer: the file is brought to the pedal's rate.
         const auto imported =
             import_ir(request, session.store(), session.log(), [](const QString&) { return true; });

@@ -24,11 +24,6 @@ QJsonValue code_json(AssignmentBox box, quint8 code) {
     return QJsonValue(assignment_text(box, code));
 }
 
-// A message without an answer must be out of the chip before the program closes it.
-void settle(Session& session) {
-    session.clock().sleep_ms(session::kSettlePauseMs);
-}
-
 } // namespace
 
 int command_list(Session& session) {
@@ -159,7 +154,8 @@ int command_set(Session& session, const QStringList& arguments, bool raw) {
         return usage_error(value.error());
     if (const Status written = session.pedal().write_control(*index, *value); !written)
         return session.fail(written.failure());
-    settle(session);
+    if (const Status out = session.finish_sending(); !out)
+        return session.fail(out.failure());
     if (session.options().json)
         print_json(QJsonObject{
             {QStringLiteral("effect"), effect->name},
@@ -224,6 +220,8 @@ int command_assign(Session& session, const QStringList& arguments) {
     }
     if (const Status assigned = pedal.assign(); !assigned)
         return session.fail(assigned.failure());
+    if (const Status out = session.finish_sending(); !out)
+        return session.fail(out.failure());
     if (session.options().json) {
         const char* slot_names[] = {"control", "readback", "bypass", "preset"};
         const QString name = slot == Slot::Control    ? description.controls.at(index).label
@@ -246,6 +244,8 @@ int command_store(Session& session) {
         return session.fail(effect.failure());
     if (const Status stored = session.pedal().store(); !stored)
         return session.fail(stored.failure());
+    if (const Status out = session.finish_sending(); !out)
+        return session.fail(out.failure());
     if (session.options().json)
         print_json(QJsonObject{{QStringLiteral("effect"), effect->name},
                                {QStringLiteral("effect_number"), effect->number},
@@ -272,6 +272,8 @@ int command_midi(Session& session, const QStringList& arguments) {
         return session.fail(effect.failure());
     if (const Status set = session.pedal().set_midi_channel(channel); !set)
         return session.fail(set.failure());
+    if (const Status out = session.finish_sending(); !out)
+        return session.fail(out.failure());
     if (session.options().json) {
         const bool omni = caption == QLatin1String(kTextMidiOmni);
         print_json(QJsonObject{{QStringLiteral("channel"), omni ? QJsonValue() : caption.toInt()},

@@ -55,7 +55,7 @@ int load(Session& session, const QString& path) {
     // The file is read and checked before the pedal is reached.
     const auto lines = read_preset_file(path);
     if (!lines)
-        return usage_error(QStringLiteral("Error loading file: %1: %2").arg(path, lines.error()));
+        return usage_error(QStringLiteral("Error loading file: ") + lines.error());
     const auto preset = parse_preset(*lines);
     if (!preset)
         return usage_error(QStringLiteral("%1: %2").arg(path, preset.error()));
@@ -80,8 +80,8 @@ int load(Session& session, const QString& path) {
         values << std::clamp(value, 0, kMaxControlValue);
     if (const Status loaded = session.pedal().load_values(values); !loaded)
         return session.fail(loaded.failure());
-    // The last write must be out of the chip before the program closes it.
-    session.clock().sleep_ms(session::kSettlePauseMs);
+    if (const Status out = session.finish_sending(); !out)
+        return session.fail(out.failure());
     print_done(session, QLatin1String(kLoad), path, *effect);
     return kExitOk;
 }

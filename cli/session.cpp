@@ -11,6 +11,8 @@ namespace kx::cli {
 namespace {
 constexpr char kNoPedal[] = "No pedal found: connect it, or name its port with --port.";
 constexpr char kNoSuchSerial[] = "No chip with serial number %1 is attached (found: %2).";
+// The longest the last messages may take to leave for the pedal before the port closes.
+constexpr int kSentLimitMs = 1000;
 constexpr char kNotOpened[] = "The pedal's chip %1 could not be opened.";
 // A bootloader ignores the firmware's commands, so silence is all kestrel-x can see of one.
 constexpr char kSilent[] =
@@ -84,7 +86,14 @@ Result<PedalEffect> Session::connect_to_effect() {
     return effect;
 }
 
+Status Session::finish_sending() {
+    return m_comm->wait_until_sent(kSentLimitMs);
+}
+
 int Session::fail(const Error& error) {
+    // Where this program words the failure its own way, the core's text stays in the log.
+    if (cli_message(error) != error.message)
+        m_log.print_line(error.message);
     return report(error);
 }
 

@@ -57,6 +57,10 @@ public:
     // that needs no effect can go on.
     Result<PedalEffect> connect_to_effect();
 
+    // Waits, at most kSentLimitMs, until every byte written has left for the pedal: the
+    // program closes the port right after its last message, which has no answer.
+    Status finish_sending();
+
     // Prints a failure as one line (an object under --json) and returns its exit status.
     int fail(const Error& error);
 

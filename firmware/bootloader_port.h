@@ -3,6 +3,7 @@
 #include "base/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace kx {
@@ -16,8 +17,8 @@ public:
     // Before an attempt: waits out what an earlier request may still bring, then empties both
     // queues. Sends nothing.
     virtual Status begin() = 0;
-    // Sends one byte in a write of its own; it has left when this returns.
-    virtual Status send_byte(quint8 byte) = 0;
+    // Sends the bytes in one write; they have been taken by the chip when this returns.
+    virtual Status send(QByteArrayView bytes) = 0;
     // Collects an answer of `bytes` bytes. An answer that stops short (a NACK where data was
     // asked for) is returned as it is once the link has gone quiet; none within `timeout_ms`
     // is an error with code ErrorKind::TimedOut. `what` names the answer in messages.

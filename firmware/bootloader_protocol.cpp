@@ -6,24 +6,28 @@
 #include "firmware/bootloader_port.h"
 #include "link/D2XXUnit.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace kx {
 
 namespace {
 
-// After each command and frame byte, so the bootloader has taken one before the next comes.
-constexpr int kBytePauseMs = 1;
-// Before each awaited acknowledgement; those of Go are given longer.
-constexpr int kAnswerPauseMs = 20;
-constexpr int kGoAnswerPauseMs = 100;
-// After each data byte: one byte's time on the line at 115200 baud, 8N1 (86.8 us).
-constexpr qint64 kByteWireTimeUs = 87;
-// Enough filler bytes to complete the longest frame a stopped attempt can leave the bootloader
-// waiting for (an address frame), and the pair of a command.
-constexpr int kResyncFillers = 6;
-constexpr quint8 kFiller = 0x00;
+// Resynchronisation. Every frame a stopped attempt can leave the bootloader inside is refused
+// when completed with this byte, so a NACK proves that it waits for a command again:
+//   command pair    02 02              not a command and its complement
+//   address frame   02 02 02 02 | 02   the XOR of four equal bytes is 00
+//   read count      02 02              not a count and its complement
+//   data, erase     02 (3 x 02) | 02   N - 1 = 2: the XOR of four equal bytes is 00
+// An ACK on the way (a frame the stopped attempt had started, completed by fillers) only moves
+// it on; the fillers go on until it refuses one.
+constexpr quint8 kFiller = 0x02;
+// The longest way to a refusal: the rest of an address frame, taken, then a data frame.
+constexpr int kMaxFillers = 12;
+// Get ID after the refusal proves that nothing of the fillers is left in the bootloader; a
+// late answer of the stopped attempt may spoil one round.
+constexpr int kResyncRounds = 3;
 constexpr quint8 kSync = 0x7F;
-// More than a stopped attempt can have left on its way.
-constexpr int kLateAnswerBytes = 1024;
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -39,26 +43,8 @@ BootloaderProtocol::BootloaderProtocol(BootloaderPort& port, Log& log, Clock& cl
                                        const BootloaderTimeouts& timeouts)
     : m_port(port), m_log(log), m_clock(clock), m_timeouts(timeouts) {}
 
-Status BootloaderProtocol::send(quint8 byte) {
-    return m_port.send_byte(byte);
-}
-
-Status BootloaderProtocol::send_paced(const QByteArray& bytes, int pause_after_ms) {
-    for (const char byte : bytes) {
-        if (const Status sent = send(quint8(byte)); !sent)
-            return sent;
-        m_clock.sleep_ms(pause_after_ms);
-    }
-    return {};
-}
-
-Status BootloaderProtocol::send_wire_paced(const QByteArray& bytes) {
-    for (const char byte : bytes) {
-        if (const Status sent = send(quint8(byte)); !sent)
-            return sent;
-        m_clock.sleep_us(kByteWireTimeUs);
-    }
-    return {};
+Status BootloaderProtocol::send(QByteArrayView bytes) {
+    return m_port.send(bytes);
 }
 
 Result<QByteArray> BootloaderProtocol::receive(int bytes, int timeout_ms, const QString& what) {
@@ -68,6 +54,28 @@ Result<QByteArray> BootloaderProtocol::receive(int bytes, int timeout_ms, const 
                          .arg(what, seconds(timeout_ms)),
                      ErrorKind::TimedOut};
     return reply;
+}
+
+Result<QByteArray> BootloaderProtocol::receive_whole(int bytes, int timeout_ms,
+                                                     const QString& what) {
+    // A pause inside a long answer (a busy host, a slow chip) ends one wait early; the rest
+    // is waited for within the same limit. Only a refusal stands alone.
+    const qint64 deadline_ms = m_clock.now_ms() + timeout_ms;
+    QByteArray answer;
+    while (answer.size() < bytes) {
+        const int left_ms = int(std::max<qint64>(deadline_ms - m_clock.now_ms(), 0));
+        const auto piece =
+            receive(bytes - int(answer.size()), answer.isEmpty() ? timeout_ms : left_ms, what);
+        if (!piece) {
+            if (piece.error_kind() == ErrorKind::TimedOut && !answer.isEmpty())
+                break;
+            return piece.failure();
+        }
+        answer += *piece;
+        if (classify_answer(answer) == BootloaderAnswer::Nack || left_ms == 0)
+            break;
+    }
+    return answer;
 }
 
 Status BootloaderProtocol::wait_for_ack(const QString& what, int timeout_ms) {
@@ -130,9 +138,8 @@ Status BootloaderProtocol::send_write_address(quint32 address) {
     if (const Status quiet = expect_nothing_unasked(); !quiet)
         return quiet;
     m_log.print_line(latin1(kLogSendWriteCommand));
-    if (const Status sent = send_paced(command_frame(kWriteMemory), kBytePauseMs); !sent)
+    if (const Status sent = send(command_frame(kWriteMemory)); !sent)
         return sent;
-    m_clock.sleep_ms(kAnswerPauseMs);
     if (const Status ack =
             wait_for_ack(QStringLiteral("the Write Memory command"), m_timeouts.reply_ms);
         !ack)
@@ -140,9 +147,8 @@ Status BootloaderProtocol::send_write_address(quint32 address) {
     m_log.print_line(latin1(kLogSendAddress));
     m_log.print_line(latin1(kLogAddress) + address_text(address));
     m_log.print_line(latin1(kLogAddressChecksum) + byte_text(address_checksum(address)));
-    if (const Status sent = send_paced(address_frame(address), kBytePauseMs); !sent)
+    if (const Status sent = send(address_frame(address)); !sent)
         return sent;
-    m_clock.sleep_ms(kAnswerPauseMs);
     return wait_for_ack(QStringLiteral("the write address"), m_timeouts.reply_ms);
 }
 
@@ -150,22 +156,14 @@ Status BootloaderProtocol::erase_flash() {
     m_log.print_line(latin1(kLogStartErase));
     if (const Status quiet = expect_nothing_unasked(); !quiet)
         return quiet;
-    // Here the pause comes before each byte.
-    for (const char byte : command_frame(kEraseMemory)) {
-        m_clock.sleep_ms(kBytePauseMs);
-        if (const Status sent = send(quint8(byte)); !sent)
-            return sent;
-    }
-    m_clock.sleep_ms(kAnswerPauseMs);
+    if (const Status sent = send(command_frame(kEraseMemory)); !sent)
+        return sent;
     if (const Status ack = wait_for_ack(QStringLiteral("the erase command"), m_timeouts.reply_ms);
         !ack)
         return ack;
-    for (const quint8 byte : {kGlobalErase, quint8(0x00)}) {
-        m_clock.sleep_ms(kBytePauseMs);
-        if (const Status sent = send(byte); !sent)
-            return sent;
-    }
-    m_clock.sleep_ms(kAnswerPauseMs);
+    const char global_erase[] = {char(kGlobalErase), 0x00};
+    if (const Status sent = send(QByteArrayView(global_erase, 2)); !sent)
+        return sent;
     return wait_for_ack(QStringLiteral("the global erase"), m_timeouts.mass_erase_ms);
 }
 
@@ -176,16 +174,10 @@ Status BootloaderProtocol::write_data(const QByteArray& data) {
                      ErrorKind::BootloaderUnexpected};
     m_log.print_line(latin1(kLogSendData));
     m_log.print_line(latin1(kLogNByte) + byte_text(quint8(frame.front())));
-    if (const Status sent = send(quint8(frame.front())); !sent)
-        return sent;
-    m_clock.sleep_ms(kBytePauseMs);
     m_log.print_line(latin1(kLogChunkSize) + QString::number(data.size()));
-    if (const Status sent = send_wire_paced(data); !sent)
-        return sent;
     m_log.print_line(latin1(kLogDataChecksum) + byte_text(quint8(frame.back())));
-    if (const Status sent = send(quint8(frame.back())); !sent)
+    if (const Status sent = send(frame); !sent)
         return sent;
-    m_clock.sleep_ms(kBytePauseMs);
     return wait_for_ack(QStringLiteral("the data"), m_timeouts.block_write_ms);
 }
 
@@ -197,7 +189,7 @@ Status BootloaderProtocol::read_back(quint32 address, const QByteArray& expected
     if (const Status quiet = expect_nothing_unasked(); !quiet)
         return quiet;
     m_log.print_line(latin1(kLogSendRead));
-    if (const Status sent = send_wire_paced(command_frame(kReadMemory)); !sent)
+    if (const Status sent = send(command_frame(kReadMemory)); !sent)
         return sent;
     if (const Status ack =
             wait_for_ack(QStringLiteral("the Read Memory command"), m_timeouts.reply_ms);
@@ -210,16 +202,16 @@ Status BootloaderProtocol::read_back(quint32 address, const QByteArray& expected
                      ErrorKind::BootloaderReadRefused};
     }
     m_log.print_line(latin1(kLogAddress) + address_text(address));
-    if (const Status sent = send_wire_paced(address_frame(address)); !sent)
+    if (const Status sent = send(address_frame(address)); !sent)
         return sent;
     if (const Status ack = wait_for_ack(QStringLiteral("the read address"), m_timeouts.reply_ms);
         !ack)
         return ack;
-    if (const Status sent = send_wire_paced(count_frame); !sent)
+    if (const Status sent = send(count_frame); !sent)
         return sent;
     // The acknowledgement of the count, then the flash contents.
     const int wanted = int(expected.size()) + 1;
-    const auto reply = receive(wanted, m_timeouts.reply_ms, QStringLiteral("the read count"));
+    const auto reply = receive_whole(wanted, m_timeouts.reply_ms, QStringLiteral("the read count"));
     if (!reply)
         return reply.failure();
     m_log.print_line(latin1(kLogAnswerBytes) + QString::number(reply->size()));
@@ -258,9 +250,8 @@ Status BootloaderProtocol::write_record(const QByteArray& record) {
     if (const Status address = send_write_address(target_address); !address)
         return address;
     // No log line names the record's bytes.
-    if (const Status sent = send_paced(data_frame(record), kBytePauseMs); !sent)
+    if (const Status sent = send(data_frame(record)); !sent)
         return sent;
-    m_clock.sleep_ms(kAnswerPauseMs);
     return wait_for_ack(QStringLiteral("the record"), m_timeouts.block_write_ms);
 }
 
@@ -268,55 +259,109 @@ Status BootloaderProtocol::go_to_application() {
     m_log.print_line(QString());
     m_log.print_line(latin1(kLogSendGo));
     target_address = kImageAddress;
+    m_go_address_sent = false;
     if (const Status quiet = expect_nothing_unasked(); !quiet)
         return quiet;
-    if (const Status sent = send_paced(command_frame(kGo), kBytePauseMs); !sent)
+    if (const Status sent = send(command_frame(kGo)); !sent)
         return sent;
-    m_clock.sleep_ms(kGoAnswerPauseMs);
     if (const Status ack = wait_for_ack(QStringLiteral("the Go command"), m_timeouts.reply_ms);
         !ack)
         return ack;
     m_log.print_line(latin1(kLogSendAddress));
     m_log.print_line(latin1(kLogAddress) + address_text(target_address));
     m_log.print_line(latin1(kLogAddressChecksum) + byte_text(address_checksum(target_address)));
-    if (const Status sent = send_paced(address_frame(target_address), kBytePauseMs); !sent)
+    // Even a write that fails may have carried the frame out.
+    m_go_address_sent = true;
+    if (const Status sent = send(address_frame(target_address)); !sent)
         return sent;
-    m_clock.sleep_ms(kGoAnswerPauseMs);
     return wait_for_ack(QStringLiteral("the Go address"), m_timeouts.reply_ms);
 }
 
-Status BootloaderProtocol::resynchronise() {
-    m_log.print_line(latin1(kLogResynchronise));
-    // An answer the stopped attempt gave up on may still come; taken for a filler's answer it
-    // would end the resynchronisation too early.
-    const auto late =
-        m_port.receive(kLateAnswerBytes, m_timeouts.reply_ms, QStringLiteral("a late answer"));
-    if (!late && late.error_kind() != ErrorKind::TimedOut)
-        return late.failure();
-    if (late)
-        m_log.print_line(latin1(kLogLateAnswer) + QString::number(late->size()));
-    const QString what = QStringLiteral("the resynchronisation");
-    for (int i = 0; i <= kResyncFillers; ++i) {
-        // The last try is the sync byte, for a bootloader that restarted meanwhile.
-        const quint8 byte = i < kResyncFillers ? kFiller : kSync;
-        if (const Status sent = send(byte); !sent)
-            return sent;
-        const auto reply = receive(1, m_timeouts.resync_ms, what);
+Result<quint16> BootloaderProtocol::get_id() {
+    m_log.print_line(latin1(kLogSendGetId));
+    const auto id = counted_answer(kGetId, QStringLiteral("the Get ID command"));
+    if (!id)
+        return id.failure();
+    if (id->size() != 2)
+        return Error{
+            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
+            ErrorKind::BootloaderUnexpected};
+    const quint16 product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
+    m_log.print_line(latin1(kLogProductId) + product_id_text(product_id));
+    return product_id;
+}
+
+Result<bool> BootloaderProtocol::fill_until_refused() {
+    const char filler = char(kFiller);
+    for (int i = 0; i < kMaxFillers; ++i) {
+        if (const Status sent = send(QByteArrayView(&filler, 1)); !sent)
+            return sent.failure();
+        const auto reply =
+            receive(1, m_timeouts.resync_ms, QStringLiteral("the resynchronisation"));
         if (!reply && reply.error_kind() == ErrorKind::TimedOut)
             continue; // the byte went into the frame the bootloader was waiting for
         if (!reply)
             return reply.failure();
-        const BootloaderAnswer answer = classify_answer(*reply);
         m_log.print_line(latin1(kLogAnswerReceived) + answer_text(*reply));
-        // Either answer ends a command: the bootloader now waits for the next one.
-        if (answer == BootloaderAnswer::Ack || answer == BootloaderAnswer::Nack)
-            return {};
-        return Error{QStringLiteral("the bootloader answered the resynchronisation with the byte "
-                                    "%1")
-                         .arg(answer_text(*reply)),
-                     ErrorKind::BootloaderUnexpected};
+        // A refusal ends whatever frame it was in: the bootloader now waits for a command.
+        // Anything else (an acknowledgement of a frame completed on the way, a late byte of
+        // the stopped attempt) leaves it somewhere still unknown.
+        if (classify_answer(*reply) == BootloaderAnswer::Nack)
+            return true;
     }
-    return Error{QStringLiteral("the bootloader no longer answers"), ErrorKind::TimedOut};
+    return false;
+}
+
+// Wherever a stopped attempt left it (inside a command pair, an address, a count, a data or
+// erase frame, or restarted and waiting for the sync byte), the bootloader is brought back to
+// waiting for a command, as stm32flash does: bytes that make every frame invalid are sent one
+// at a time until it refuses one. Get ID then proves that no filler is left over, so the next
+// command is read as a command. A bootloader that refuses nothing has restarted; the sync
+// byte synchronises it again.
+Status BootloaderProtocol::resynchronise() {
+    m_log.print_line(latin1(kLogResynchronise));
+    std::optional<Error> last;
+    for (int round = 0; round < kResyncRounds; ++round) {
+        const auto refused = fill_until_refused();
+        if (!refused)
+            return refused.failure();
+        if (!*refused) {
+            const char sync = char(kSync);
+            if (const Status sent = send(QByteArrayView(&sync, 1)); !sent)
+                return sent;
+            const auto reply =
+                receive(1, m_timeouts.resync_ms, QStringLiteral("the synchronisation byte"));
+            if (!reply && reply.error_kind() != ErrorKind::TimedOut)
+                return reply.failure();
+            if (!reply)
+                return Error{QStringLiteral("the bootloader no longer answers"),
+                             ErrorKind::TimedOut};
+            m_log.print_line(latin1(kLogAnswerReceived) + answer_text(*reply));
+            if (classify_answer(*reply) != BootloaderAnswer::Ack)
+                return Error{QStringLiteral("the bootloader answered the synchronisation byte "
+                                            "with %1")
+                                 .arg(answer_text(*reply)),
+                             ErrorKind::BootloaderUnexpected};
+        }
+        // A late answer of the stopped attempt would be taken for part of Get ID's.
+        const auto unasked = m_port.take_unasked();
+        if (!unasked)
+            return unasked.failure();
+        if (!unasked->isEmpty())
+            m_log.print_line(latin1(kLogLateAnswer) + QString::number(unasked->size()));
+        const auto id = get_id();
+        if (id)
+            return {};
+        // A refused or spoiled answer only says that this round did not end clean.
+        const ErrorKind code = id.error_kind();
+        if (code != ErrorKind::TimedOut && code != ErrorKind::BootloaderRefused &&
+            code != ErrorKind::BootloaderUnexpected && code != ErrorKind::BootloaderUnasked)
+            return id.failure();
+        last = id.failure();
+    }
+    return Error{QStringLiteral("the bootloader could not be brought back to a known state (%1)")
+                     .arg(last ? last->message : QString()),
+                 ErrorKind::BootloaderUnexpected};
 }
 
 QString bootloader_version_text(quint8 version) {
@@ -331,7 +376,7 @@ QString product_id_text(quint16 product_id) {
 Result<QByteArray> BootloaderProtocol::counted_answer(quint8 command, const QString& what) {
     if (const Status quiet = expect_nothing_unasked(); !quiet)
         return quiet.failure();
-    if (const Status sent = send_wire_paced(command_frame(command)); !sent)
+    if (const Status sent = send(command_frame(command)); !sent)
         return sent.failure();
     // ACK and the count first; the rest may come in the same read.
     const auto head = receive(2, m_timeouts.reply_ms, what);

@@ -24,6 +24,7 @@ inline constexpr char kLogSendGo[] = "SEND GO COMMAND";
 inline constexpr char kLogSendRead[] = "SEND READ COMMAND";
 inline constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
 inline constexpr char kLogResynchronise[] = "RESYNCHRONISE";
+inline constexpr char kLogProductId[] = "product ID: ";
 inline constexpr char kLogLateAnswer[] = "late answer dropped, bytes: ";
 inline constexpr char kLogAnswerBytes[] = "num of bytes received: ";
 inline constexpr char kLogAnswerReceived[] = "received: ";
@@ -53,10 +54,12 @@ struct BootloaderIdentity {
 QString bootloader_version_text(quint8 version);
 QString product_id_text(quint16 product_id);
 
-// The commands of the microcontroller's serial bootloader, each byte in a write of its own
-// with the pauses the bootloader was found to need, and the log lines of each step. Every
-// command stops at the first answer that is not an acknowledgement: the error says what was
-// refused and how; link errors keep their codes.
+// The commands of the microcontroller's serial bootloader and the log lines of each step. Each
+// command pair and each frame goes out whole in one write, and each answer is taken as soon as
+// it arrives, as the bootloader's own protocol allows: it reads a frame at the line's full
+// speed and answers only once the frame is complete. Every command stops at the first answer
+// that is not an acknowledgement: the error says what was refused and how; link errors keep
+// their codes.
 class BootloaderProtocol {
 public:
     BootloaderProtocol(BootloaderPort& port, Log& log, Clock& clock,
@@ -74,11 +77,14 @@ public:
     Status read_back(quint32 address, const QByteArray& expected);
     // Write Memory of the record at its address.
     Status write_record(const QByteArray& record);
-    // Go to the image's start address.
+    // Go to the image's start address. Once the address frame has gone out the new firmware
+    // may run, whatever answer comes: go_address_sent() says so.
     Status go_to_application();
-    // Brings a bootloader that an earlier attempt left inside a command back to waiting for a
-    // command: filler bytes complete whatever frame it expects, and its answer (ACK or NACK)
-    // marks the end; a bootloader that lost its synchronisation answers the sync byte.
+    bool go_address_sent() const { return m_go_address_sent; }
+    // Get ID: the product ID of the microcontroller (0x0410 for the pedal's).
+    Result<quint16> get_id();
+    // Brings a bootloader that an earlier attempt left anywhere inside a command back to
+    // waiting for a command, and proves it with Get ID. See the .cpp for how.
     Status resynchronise();
     // Fails when bytes arrived that no request asked for: a bootloader that answers twice
     // could otherwise make a later refusal look like an acknowledgement.
@@ -91,10 +97,13 @@ public:
     quint32 target_address = 0;
 
 private:
-    Status send(quint8 byte);
-    Status send_paced(const QByteArray& bytes, int pause_after_ms);
-    Status send_wire_paced(const QByteArray& bytes);
+    Status send(QByteArrayView bytes);
     Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what);
+    // As receive(), for an answer of a known length: it goes on past a pause inside it.
+    Result<QByteArray> receive_whole(int bytes, int timeout_ms, const QString& what);
+    // Sends filler bytes one at a time until the bootloader refuses a frame; false when it
+    // never does.
+    Result<bool> fill_until_refused();
     // A command whose answer is ACK, a count byte N, N + 1 bytes and ACK: those N + 1 bytes.
     Result<QByteArray> counted_answer(quint8 command, const QString& what);
 
@@ -102,6 +111,7 @@ private:
     Log& m_log;
     Clock& m_clock;
     BootloaderTimeouts m_timeouts;
+    bool m_go_address_sent = false;
 };
 
 } // namespace kx

@@ -19,9 +19,8 @@ Status LinkBootloaderPort::begin() {
     return {};
 }
 
-Status LinkBootloaderPort::send_byte(quint8 byte) {
-    const char value = char(byte);
-    return m_comm.send_message(QByteArrayView(&value, 1), &m_claim);
+Status LinkBootloaderPort::send(QByteArrayView bytes) {
+    return m_comm.send_message(bytes, &m_claim);
 }
 
 Result<QByteArray> LinkBootloaderPort::receive(int bytes, int timeout_ms, const QString& what) {

@@ -14,7 +14,7 @@ public:
     LinkBootloaderPort(Communication& comm, const LinkClaim& claim);
 
     Status begin() override;
-    Status send_byte(quint8 byte) override;
+    Status send(QByteArrayView bytes) override;
     Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what) override;
     Result<QByteArray> take_unasked() override;
 

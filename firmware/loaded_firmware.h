@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outside_file.h"
 #include "base/result.h"
 
 #include <QByteArray>
@@ -30,6 +31,10 @@ inline constexpr char kMessageReachesRecord[] =
 inline constexpr char kMessageNoRecord[] =
     "The firmware %1 cannot be written: there is no firmware record for number %2. Nothing was "
     "sent.";
+
+// A firmware file read from disk: no image can be longer than the chip's flash (128 KiB);
+// check_firmware_fits() then says why one that long still does not fit.
+inline constexpr FileFormat kFirmwareFileFormat{"a firmware image", 128 * 1024};
 
 // The firmware image chosen in the firmware window, as the upgrade writes it.
 struct LoadedFirmware {

@@ -1,10 +1,12 @@
 #include "firmware/upgrade_operation.h"
 
+#include "base/log.h"
 #include "firmware/link_bootloader_port.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace kx {
 
@@ -21,6 +23,24 @@ Status FirmwareUpgradeOperation::run() {
     auto claim = m_comm.claim(name());
     if (!claim)
         return claim.failure();
+    // Lowered where the system allows it, and set back however the upgrade ends.
+    const auto usual_latency = m_comm.set_latency_timer(kUpgradeLatencyTimerMs, &*claim);
+    if (usual_latency)
+        m_log.print_line(QString::fromLatin1(kLogLatencyTimer) +
+                         QString::number(kUpgradeLatencyTimerMs));
+    else if (usual_latency.error_kind() == ErrorKind::LinkLost)
+        return usual_latency.failure();
+    else
+        m_log.print_line(QString::fromLatin1(kLogLatencyTimerKept) + usual_latency.error());
+    struct Restore {
+        Communication& comm;
+        const LinkClaim& claim;
+        std::optional<quint8> ms;
+        ~Restore() {
+            if (ms && comm.connected())
+                (void)comm.set_latency_timer(*ms, &claim);
+        }
+    } restore{m_comm, *claim, usual_latency ? std::optional<quint8>(*usual_latency) : std::nullopt};
     LinkBootloaderPort port(m_comm, *claim);
     UpgradeSequence sequence(port, m_log, m_clock, m_timeouts);
     sequence.on_place = [this](const UpgradePlace& place) {
@@ -40,7 +60,8 @@ Status FirmwareUpgradeOperation::run() {
         // Only an attempt that got to send may have left the bootloader inside a command.
         m_stopped_midway = m_stopped_midway ||
                            (!m_place.step.isEmpty() && m_place.step != QLatin1String(kStepSplit));
-        return Error{upgrade_failure_message(m_place, result.failure()), result.error_kind()};
+        return Error{upgrade_failure_message(m_place, result.failure(), m_advice),
+                     result.error_kind()};
     }
     m_stopped_midway = false;
     emit chunk_progress(m_place.chunk_count, m_place.chunk_count);

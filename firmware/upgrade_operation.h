@@ -12,6 +12,12 @@ class Clock;
 class Communication;
 class Log;
 
+// The chip's latency timer during an upgrade: each of its thousand short answers would
+// otherwise wait 16 ms in the chip.
+inline constexpr quint8 kUpgradeLatencyTimerMs = 1;
+inline constexpr char kLogLatencyTimer[] = "latency timer (ms): ";
+inline constexpr char kLogLatencyTimerKept[] = "latency timer kept: ";
+
 inline constexpr char kMessageUpgradeNotConnected[] =
     "The firmware upgrade was not started: the pedal is not connected. Connect to its bootloader "
     "first (Upgrade Mode stays on). Nothing was sent.";
@@ -27,6 +33,8 @@ public:
     // Set before each start.
     void set_image(LoadedFirmware image) { m_image = std::move(image); }
     void set_timeouts(const BootloaderTimeouts& timeouts) { m_timeouts = timeouts; }
+    // What a stopped upgrade tells its user to do next; the editor's words by default.
+    void set_advice(const UpgradeAdvice& advice) { m_advice = advice; }
 
     // Where the last run stands or stopped.
     const UpgradePlace& place() const { return m_place; }
@@ -46,6 +54,7 @@ private:
     Clock& m_clock;
     LoadedFirmware m_image;
     BootloaderTimeouts m_timeouts;
+    UpgradeAdvice m_advice;
     UpgradePlace m_place;
     // An attempt stopped after sending: the next one first resynchronises.
     bool m_stopped_midway = false;

@@ -45,21 +45,30 @@ QString describe_place(const UpgradePlace& place) {
     return QStringLiteral("preparing the firmware image");
 }
 
-QString upgrade_failure_message(const UpgradePlace& place, const Error& error) {
+QString upgrade_failure_message(const UpgradePlace& place, const Error& error,
+                                const UpgradeAdvice& advice) {
     const QString where = describe_place(place);
+    // The bootloader may have jumped before its answer was lost, garbled or followed by more.
+    const bool may_run = place.go_sent && error.kind != ErrorKind::BootloaderRefused;
+    if (may_run)
+        return QStringLiteral("The firmware upgrade stopped while %1: %2. The flash was written "
+                              "and verified, and the pedal may have started the new firmware "
+                              "already. %3")
+            .arg(where,
+                 error.kind == ErrorKind::LinkLost ? QStringLiteral("the connection to the pedal "
+                                                                    "was lost")
+                                                   : error.message,
+                 advice.check_started);
     if (error.kind == ErrorKind::LinkLost)
         return QStringLiteral("The firmware upgrade stopped while %1: the connection to the pedal "
-                              "was lost. The new firmware was not started. Power the pedal up "
-                              "with its footswitch held, choose Connect, then press Upgrade "
-                              "Firmware to start again.")
-            .arg(where);
+                              "was lost. The new firmware was not started. %2")
+            .arg(where, advice.reconnect);
     if (error.kind == ErrorKind::Busy || place.step.isEmpty() ||
         place.step == QLatin1String(kStepSplit))
         return error.message; // nothing was sent
     return QStringLiteral("The firmware upgrade stopped while %1: %2. The new firmware was not "
-                          "started; the pedal stays in its bootloader. Press Upgrade Firmware to "
-                          "start again.")
-        .arg(where, error.message);
+                          "started; the pedal stays in its bootloader. %3")
+        .arg(where, error.message, advice.start_again);
 }
 
 UpgradeSequence::UpgradeSequence(BootloaderPort& port, Log& log, Clock& clock,
@@ -123,7 +132,9 @@ Status UpgradeSequence::run(const LoadedFirmware& image, bool resynchronise) {
     m_clock.sleep_ms(kBeforeGoPauseMs);
 
     enter(kStepGo, -1, kImageAddress);
-    if (const Status started = m_protocol.go_to_application(); !started)
+    const Status started = m_protocol.go_to_application();
+    m_place.go_sent = m_protocol.go_address_sent();
+    if (!started)
         return started;
     return m_protocol.expect_quiet(kQuietAfterGoMs);
 }

@@ -34,12 +34,26 @@ struct UpgradePlace {
     int chunk = -1; // 0-based, for write_image and read_back
     int chunk_count = 0;
     quint32 address = 0;
+    // Go's address frame went out: the new firmware may run, whatever the answer said.
+    bool go_sent = false;
+};
+
+// What the user is told to do after a stop, in the words of the program they use.
+struct UpgradeAdvice {
+    QString start_again = QStringLiteral("Press Upgrade Firmware to start again.");
+    QString reconnect = QStringLiteral("Power the pedal up with its footswitch held, choose "
+                                       "Connect, then press Upgrade Firmware to start again.");
+    QString check_started =
+        QStringLiteral("Press Open FX to find out: a pedal that names its firmware version runs "
+                       "the new firmware; one that does not answer is still in its bootloader, "
+                       "and Upgrade Firmware starts again.");
 };
 
 // The place in the user's words: "writing chunk 13 of 141 at 0x08000C00".
 QString describe_place(const UpgradePlace& place);
 // What the user reads when an upgrade stops: the place, the reason and what to do next.
-QString upgrade_failure_message(const UpgradePlace& place, const Error& error);
+QString upgrade_failure_message(const UpgradePlace& place, const Error& error,
+                                const UpgradeAdvice& advice = {});
 
 // The whole upgrade on one port: erase, each chunk written and read back, the record, Go. It
 // stops at the first answer that is not what the bootloader must send, so it succeeds only

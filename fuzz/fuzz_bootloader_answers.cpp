@@ -37,8 +37,8 @@ public:
     QList<qsizetype> sent_before; // bytes sent before each wait
 
     Status begin() override { return {}; }
-    Status send_byte(quint8 byte) override {
-        sent.append(char(byte));
+    Status send(QByteArrayView bytes) override {
+        sent.append(bytes);
         return {};
     }
     Result<QByteArray> receive(int bytes, int, const QString&) override {

@@ -25,8 +25,8 @@ public:
     QByteArray sent;
 
     Status begin() override { return {}; }
-    Status send_byte(quint8 byte) override {
-        sent.append(char(byte));
+    Status send(QByteArrayView bytes) override {
+        sent.append(bytes);
         return {};
     }
     Result<QByteArray> receive(int bytes, int, const QString&) override {

@@ -38,8 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         KX_FUZZ_CHECK(*value >= -262144 && *value <= 262143);
         for (int k = 1; k <= 16; ++k) {
+            // An option, or none for a value beyond them all; every value the pedal can send
+            // for a control (0..1023) selects one.
             const int option = kx::multi_switch_option_from_value(*value, k);
-            KX_FUZZ_CHECK(option >= 0 && option < k);
+            KX_FUZZ_CHECK(option >= -1 && option < k);
+            KX_FUZZ_CHECK(option >= 0 || *value < 0 || *value > kx::kMaxControlValue);
         }
         if (*value >= 0 && *value <= kx::kMaxControlValue) {
             // What the window shows goes back to the pedal as the same value.

@@ -55,7 +55,7 @@ QString left_out_note(qsizetype characters) {
     return latin1(kLogLeftOut).arg(characters);
 }
 
-QStringList header_log_lines(const WavChunks& chunks, QByteArrayView file) {
+QStringList header_log_lines(const WavChunks& chunks, ByteSource& file) {
     return {
         latin1(kLogId) + QString::fromLatin1(chunks.riff_id),
         latin1(kLogChunkSize) + QString::number(chunks.riff_size),
@@ -68,7 +68,7 @@ QStringList header_log_lines(const WavChunks& chunks, QByteArrayView file) {
         latin1(kLogBlockAlign) + QString::number(chunks.block_align),
         latin1(kLogBitsPerSample) + QString::number(chunks.bits_per_sample),
         latin1(kLogDataSize) + QString::number(chunks.data_size),
-        hex_log_line(latin1(kLogAudioData), file.sliced(chunks.data_offset, chunks.data_size)),
+        hex_log_line(latin1(kLogAudioData), file, chunks.data_offset, chunks.data_bytes),
     };
 }
 
@@ -77,7 +77,7 @@ QStringList file_summary(const IrImportRequest& request, const WavFile& wav) {
     QStringList lines{
         latin1(kSummaryTitle),
         latin1(kSummaryName) + request.file_name,
-        latin1(kSummarySize) + QString::number(request.file_bytes.size()),
+        latin1(kSummarySize) + QString::number(request.file.size()),
         latin1(kSummarySampleRate) + QString::number(wav.chunks.sample_rate),
         latin1(kSummaryBits) + QString::number(wav.chunks.bits_per_sample),
     };
@@ -128,30 +128,37 @@ QString shorten_log_line(const QString& line) {
 }
 
 QString hex_log_line(const QString& prefix, QByteArrayView bytes) {
-    if (prefix.size() + 2 * bytes.size() <= kMaxLogLineChars)
-        return prefix + bytes_to_hex(bytes);
+    MemorySource source(bytes);
+    return hex_log_line(prefix, source, 0, bytes.size());
+}
+
+QString hex_log_line(const QString& prefix, ByteSource& source, qint64 offset, qint64 count) {
+    if (prefix.size() + 2 * count <= kMaxLogLineChars)
+        return prefix + bytes_to_hex(source.bytes_at(offset, count));
     const qsizetype kept_bytes =
         std::max<qsizetype>(0, kMaxLogLineChars - kLeftOutNoteChars - prefix.size()) / 2;
-    return prefix + bytes_to_hex(bytes.first(kept_bytes)) +
-           left_out_note(2 * (bytes.size() - kept_bytes));
+    return prefix + bytes_to_hex(source.bytes_at(offset, kept_bytes)) +
+           left_out_note(2 * (count - kept_bytes));
 }
 
 Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& store, Log& log,
                            const ResampleQuestion& resample_to_pedal_rate) {
-    const QByteArray& bytes = request.file_bytes;
+    ByteSource& bytes = request.file;
     log.print_line(QString::number(bytes.size()));
-    log.print_line(hex_log_line(QString(), bytes));
+    log.print_line(hex_log_line(QString(), bytes, 0, bytes.size()));
 
     const auto chunks = read_wav_chunks(bytes);
     if (!chunks)
         return chunks.failure();
     for (const QString& line : header_log_lines(*chunks, bytes))
         log.print_line(line);
-    const auto wav = read_wav(bytes);
+    // Known before the samples are read, so that only the start they need is kept.
+    const auto target = ir_target_for(request.effect_name);
+    const auto wav =
+        read_wav(bytes, target ? frames_to_keep(target->word_count, int(chunks->sample_rate)) : 0);
     if (!wav)
         return wav.failure();
 
-    const auto target = ir_target_for(request.effect_name);
     if (!target)
         return Error{latin1(kMessageNoTable).arg(request.effect_name)};
     const int n = target->word_count;
@@ -162,7 +169,7 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
         summary << latin1(kSummaryNotResampled).arg(kPedalSampleRate_hz);
     } else if (wav->sample_rate != kPedalSampleRate_hz) {
         // Neither answer can help a file too short either way.
-        const qsizetype as_is = wav->first_channel.size();
+        const qsizetype as_is = wav->frames;
         const qsizetype resampled = resampled_length(as_is, wav->sample_rate, kPedalSampleRate_hz);
         if (std::max(as_is, resampled) < n)
             return too_short(as_is, false, request.effect_name, n);

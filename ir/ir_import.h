@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/byte_source.h"
+#include "base/outside_file.h"
 #include "base/result.h"
 
 #include <QByteArray>
@@ -43,6 +45,8 @@ QString shorten_log_line(const QString& line);
 // prefix + the hex text of `bytes`, shortened as shorten_log_line() would, without building
 // the text that is left out.
 QString hex_log_line(const QString& prefix, QByteArrayView bytes);
+// The same for the `count` bytes of `source` from `offset`, of which only those shown are read.
+QString hex_log_line(const QString& prefix, ByteSource& source, qint64 offset, qint64 count);
 
 // What the window shows of an import: the start of the file and the loaded part, both at the
 // pedal's rate, and the loaded part's magnitude response.
@@ -54,10 +58,14 @@ struct IrPicture {
 };
 
 struct IrImportRequest {
-    QString file_name; // shown in the summary
-    QByteArray file_bytes;
+    QString file_name;   // shown in the summary
+    ByteSource& file;    // read in parts, never whole
     QString effect_name; // `selected_effect_name`
 };
+
+// The most a WAV file can hold: a RIFF size field counts up to 4 GiB after its first 8 bytes.
+// A longer file could only be one whose size fields say "unknown", and it is refused.
+inline constexpr FileFormat kWavFileFormat{"a WAV file", qint64(0xFFFFFFFF) + 8};
 
 struct IrImport {
     QString image;       // the new `ir_image`
@@ -71,10 +79,11 @@ struct IrImport {
 using ResampleQuestion = std::function<bool(const QString& question)>;
 
 // The import from the file's bytes on (its length is the first line it logs): reads the WAV
-// file, takes the first channel, resamples it if the user wants, converts the first N samples
-// into the coefficient words of `effect_name` and writes them into a fresh copy of that
-// effect's image from `store`. Every step logs its lines to `log` before the next runs, so a
-// refusal leaves the lines written up to it. A refusal says why in the user's words.
+// file, streaming its samples and keeping only the start it needs, takes the first channel,
+// resamples it if the user wants, converts the first N samples into the coefficient words of
+// `effect_name` and writes them into a fresh copy of that effect's image from `store`. Every step
+// logs its lines to `log` before the next runs, so a refusal leaves the lines written up to it. A
+// refusal says why in the user's words.
 Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& store, Log& log,
                            const ResampleQuestion& resample_to_pedal_rate);
 

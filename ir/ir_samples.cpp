@@ -12,9 +12,6 @@ namespace {
 constexpr double kFullScale24 = 8388608.0; // 2^23
 constexpr qint32 kMax24 = (1 << 23) - 1;
 constexpr qint32 kMin24 = -(1 << 23);
-// Input samples resampled beyond those the start needs: many times the resampling filter's
-// reach, so the cut end does not touch the start.
-constexpr qsizetype kResampleMargin = 8192;
 
 // Rounds to 24 bits; counts a sample beyond full scale in *clipped.
 qint32 to_24_bits(double sample, int* clipped) {
@@ -28,6 +25,19 @@ qint32 to_24_bits(double sample, int* clipped) {
 
 } // namespace
 
+qsizetype resample_input_frames(int word_count, double ratio) {
+    return qsizetype(std::ceil(2.0 * word_count * std::max(ratio, 0.0))) + kResampleMargin;
+}
+
+qsizetype frames_to_keep(int word_count, int sample_rate_hz) {
+    const double ratio = double(sample_rate_hz) / kPedalSampleRate_hz;
+    // As they are: the coefficients and the picture's twice as many; resampled: what that
+    // needs, whatever the answer to the question will be.
+    return std::max<qsizetype>(
+        2 * qsizetype(word_count),
+        can_resample(sample_rate_hz) ? resample_input_frames(word_count, ratio) : 0);
+}
+
 Result<IrSamples> load_ir_samples(const WavFile& wav, int word_count, bool resample) {
     IrSamples loaded;
     loaded.resampled = resample && wav.sample_rate != kPedalSampleRate_hz;
@@ -38,9 +48,8 @@ Result<IrSamples> load_ir_samples(const WavFile& wav, int word_count, bool resam
         // the input far from it.
         const double ratio = double(wav.sample_rate) / kPedalSampleRate_hz;
         const qsizetype input =
-            std::min<qsizetype>(wav.first_channel.size(),
-                                qsizetype(std::ceil(2.0 * word_count * ratio)) + kResampleMargin);
-        cut = input < wav.first_channel.size();
+            std::min<qsizetype>(wav.first_channel.size(), resample_input_frames(word_count, ratio));
+        cut = input < wav.frames;
         auto result =
             resample_samples(wav.first_channel.first(input), wav.sample_rate, kPedalSampleRate_hz);
         if (!result)
@@ -49,9 +58,11 @@ Result<IrSamples> load_ir_samples(const WavFile& wav, int word_count, bool resam
     }
     const QList<double>& source = loaded.resampled ? resampled : wav.first_channel;
     // A cut input leaves far more than the start; its whole length counts.
-    loaded.available =
-        cut ? resampled_length(wav.first_channel.size(), wav.sample_rate, kPedalSampleRate_hz)
-            : source.size();
+    if (!loaded.resampled)
+        loaded.available = wav.frames;
+    else
+        loaded.available = cut ? resampled_length(wav.frames, wav.sample_rate, kPedalSampleRate_hz)
+                               : source.size();
     const qsizetype count = std::min<qsizetype>(word_count, source.size());
     loaded.source_frames =
         loaded.resampled

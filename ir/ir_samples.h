@@ -26,10 +26,23 @@ struct IrSamples {
     QList<double> shown;
 };
 
+// Input samples resampled beyond those the start needs: many times the resampling filter's
+// reach, so the cut end does not touch the start.
+inline constexpr qsizetype kResampleMargin = 8192;
+
+// The file's frames that resampling `word_count` samples and the picture's as many again needs,
+// with the margin, for a rate `ratio` times the pedal's.
+qsizetype resample_input_frames(int word_count, double ratio);
+
+// The frames of a file at `sample_rate_hz` that read_wav() must keep for load_ir_samples() to
+// take `word_count` samples, whether it resamples or not.
+qsizetype frames_to_keep(int word_count, int sample_rate_hz);
+
 // Takes the first channel's first `word_count` samples, resampled to the pedal's rate first
 // when `resample` is true. Integer samples keep their bits: a 24-bit sample is its coefficient
 // exactly, a 32-bit one its top 24 bits, a 16-bit one the top 16 bits of the coefficient.
 // Float samples, and resampled ones, are rounded to 24 bits and clamped to full scale.
+// `wav` must hold frames_to_keep() frames of its start (or all it has).
 Result<IrSamples> load_ir_samples(const WavFile& wav, int word_count, bool resample);
 
 } // namespace kx

@@ -13,6 +13,7 @@ constexpr char kMessageRiffPastEnd[] =
 constexpr char kMessageChunkPastEnd[] =
     "The WAV file is cut short: its \"%1\" chunk at byte %2 announces %3 bytes, but only %4 "
     "follow.";
+constexpr char kMessageReadFailed[] = "The WAV file could not be read at byte %1.";
 constexpr char kMessageNoFmt[] =
     "The WAV file has no \"fmt \" chunk, so the format of its samples is unknown.";
 constexpr char kMessageShortFmt[] =
@@ -51,31 +52,37 @@ QString chunk_id_text(QByteArrayView id) {
 //
 // "fmt " chunk: audio format (2), channels (2), sample rate (4), byte rate (4), block align
 // (2), bits per sample (2), then optional extension bytes.
-Result<WavChunks> read_wav_chunks(QByteArrayView file) {
-    const qsizetype size = file.size();
-    if (size < kRiffHeaderSize || file.first(4) != QByteArrayView("RIFF") ||
-        file.sliced(8, 4) != QByteArrayView("WAVE"))
+Result<WavChunks> read_wav_chunks(ByteSource& file) {
+    const qint64 size = file.size();
+    const QByteArray header = file.bytes_at(0, kRiffHeaderSize + 4);
+    if (header.size() < kRiffHeaderSize || !header.startsWith("RIFF") ||
+        QByteArrayView(header).sliced(8, 4) != QByteArrayView("WAVE"))
         return Error{QString::fromLatin1(kMessageNotWav)};
 
     WavChunks chunks;
-    chunks.riff_id = file.first(4).toByteArray();
-    chunks.riff_size = le32(file, 4);
+    chunks.riff_id = header.first(4);
+    chunks.riff_size = le32(header, 4);
     // A missing pad byte after an odd last chunk is common and harmless.
-    const qint64 riff_end = qint64(kChunkHeaderSize) + chunks.riff_size;
+    const qint64 riff_end =
+        chunks.riff_size == kUnknownChunkSize ? size : qint64(kChunkHeaderSize) + chunks.riff_size;
     if (riff_end > size + 1)
         return Error{QString::fromLatin1(kMessageRiffPastEnd).arg(riff_end).arg(size)};
-    if (size >= kRiffHeaderSize + 4)
-        chunks.first_chunk_id = file.sliced(kRiffHeaderSize, 4).toByteArray();
+    if (header.size() >= kRiffHeaderSize + 4)
+        chunks.first_chunk_id = header.sliced(kRiffHeaderSize, 4);
 
     bool have_fmt = false;
     bool have_data = false;
     const qint64 end = qMin<qint64>(riff_end, size);
     qint64 at = kRiffHeaderSize;
     while (at + kChunkHeaderSize <= end) {
-        const QByteArrayView id = file.sliced(at, 4);
-        const quint32 chunk_size = le32(file, at + 4);
+        const QByteArray chunk_header = file.bytes_at(at, kChunkHeaderSize);
+        if (chunk_header.size() < kChunkHeaderSize)
+            return Error{QString::fromLatin1(kMessageReadFailed).arg(at)};
+        const QByteArrayView id = QByteArrayView(chunk_header).first(4);
+        const quint32 chunk_size = le32(chunk_header, 4);
         const qint64 body = at + kChunkHeaderSize;
-        if (body + chunk_size > size)
+        const bool unknown_data = id == QByteArrayView("data") && chunk_size == kUnknownChunkSize;
+        if (!unknown_data && body + chunk_size > size)
             return Error{QString::fromLatin1(kMessageChunkPastEnd)
                              .arg(chunk_id_text(id))
                              .arg(at)
@@ -86,17 +93,24 @@ Result<WavChunks> read_wav_chunks(QByteArrayView file) {
             chunks.fmt_size = chunk_size;
             if (chunk_size < kMinFmtSize)
                 return Error{QString::fromLatin1(kMessageShortFmt).arg(chunk_size)};
-            chunks.audio_format = le16(file, body);
-            chunks.channels = le16(file, body + 2);
-            chunks.sample_rate = le32(file, body + 4);
-            chunks.byte_rate = le32(file, body + 8);
-            chunks.block_align = le16(file, body + 12);
-            chunks.bits_per_sample = le16(file, body + 14);
+            const QByteArray fmt = file.bytes_at(body, kMinFmtSize);
+            if (fmt.size() < qsizetype(kMinFmtSize))
+                return Error{QString::fromLatin1(kMessageShortFmt).arg(fmt.size())};
+            chunks.audio_format = le16(fmt, 0);
+            chunks.channels = le16(fmt, 2);
+            chunks.sample_rate = le32(fmt, 4);
+            chunks.byte_rate = le32(fmt, 8);
+            chunks.block_align = le16(fmt, 12);
+            chunks.bits_per_sample = le16(fmt, 14);
         } else if (id == QByteArrayView("data") && !have_data) {
             have_data = true;
             chunks.data_offset = body;
             chunks.data_size = chunk_size;
+            chunks.data_bytes = unknown_data ? size - body : qint64(chunk_size);
         }
+        // Samples of unknown length are the last chunk: nothing after them can be found.
+        if (unknown_data)
+            break;
         at = body + chunk_size + (chunk_size & 1);
     }
     if (!have_fmt)
@@ -104,6 +118,11 @@ Result<WavChunks> read_wav_chunks(QByteArrayView file) {
     if (!have_data)
         return Error{QString::fromLatin1(kMessageNoData)};
     return chunks;
+}
+
+Result<WavChunks> read_wav_chunks(QByteArrayView file) {
+    MemorySource source(file);
+    return read_wav_chunks(source);
 }
 
 } // namespace kx

@@ -23,18 +23,18 @@ constexpr sf_count_t kBlockFrames = 4096;
 // full scale anyway.
 constexpr double kFloatGuard = 1.0e6;
 
-// libsndfile's view of a file in memory.
-struct MemoryFile {
-    QByteArrayView bytes;
+// libsndfile's view of a file it streams from.
+struct StreamedFile {
+    ByteSource& bytes;
     sf_count_t position = 0;
 };
 
-sf_count_t memory_length(void* user) {
-    return static_cast<MemoryFile*>(user)->bytes.size();
+sf_count_t source_length(void* user) {
+    return static_cast<StreamedFile*>(user)->bytes.size();
 }
 
-sf_count_t memory_seek(sf_count_t offset, int whence, void* user) {
-    auto* file = static_cast<MemoryFile*>(user);
+sf_count_t source_seek(sf_count_t offset, int whence, void* user) {
+    auto* file = static_cast<StreamedFile*>(user);
     sf_count_t base = 0;
     if (whence == SEEK_CUR)
         base = file->position;
@@ -47,21 +47,21 @@ sf_count_t memory_seek(sf_count_t offset, int whence, void* user) {
     return target;
 }
 
-sf_count_t memory_read(void* out, sf_count_t count, void* user) {
-    auto* file = static_cast<MemoryFile*>(user);
-    const sf_count_t n = std::clamp<sf_count_t>(file->bytes.size() - file->position, 0, count);
-    if (n > 0)
-        std::memcpy(out, file->bytes.data() + file->position, size_t(n));
+sf_count_t source_read(void* out, sf_count_t count, void* user) {
+    auto* file = static_cast<StreamedFile*>(user);
+    const qint64 n = file->bytes.read_at(file->position, static_cast<char*>(out), count);
+    if (n <= 0)
+        return 0;
     file->position += n;
     return n;
 }
 
-sf_count_t memory_write(const void*, sf_count_t, void*) {
+sf_count_t source_write(const void*, sf_count_t, void*) {
     return 0;
 }
 
-sf_count_t memory_tell(void* user) {
-    return static_cast<MemoryFile*>(user)->position;
+sf_count_t source_tell(void* user) {
+    return static_cast<StreamedFile*>(user)->position;
 }
 
 int integer_bits_of(int format) {
@@ -87,15 +87,16 @@ struct SndfileCloser {
 
 } // namespace
 
-Result<WavFile> read_wav(QByteArrayView bytes) {
+Result<WavFile> read_wav(ByteSource& bytes, qsizetype kept_frames) {
     auto chunks = read_wav_chunks(bytes);
     if (!chunks)
         return chunks.failure();
 
-    MemoryFile memory{bytes};
-    SF_VIRTUAL_IO io{memory_length, memory_seek, memory_read, memory_write, memory_tell};
+    StreamedFile streamed{bytes};
+    SF_VIRTUAL_IO io{source_length, source_seek, source_read, source_write, source_tell};
     SF_INFO info{};
-    std::unique_ptr<SNDFILE, SndfileCloser> sndfile(sf_open_virtual(&io, SFM_READ, &info, &memory));
+    std::unique_ptr<SNDFILE, SndfileCloser> sndfile(
+        sf_open_virtual(&io, SFM_READ, &info, &streamed));
     if (!sndfile)
         return Error{QString::fromLatin1(kMessageUnreadable)
                          .arg(QString::fromLocal8Bit(sf_strerror(nullptr)))};
@@ -107,11 +108,12 @@ Result<WavFile> read_wav(QByteArrayView bytes) {
     wav.channels = info.channels;
     wav.sample_rate = info.samplerate;
     wav.integer_bits = integer_bits_of(info.format);
-    wav.first_channel.reserve(qsizetype(std::min<sf_count_t>(info.frames, kMaxKeptFrames)));
+    kept_frames = std::max<qsizetype>(kept_frames, 0);
+    wav.first_channel.reserve(qsizetype(std::min<sf_count_t>(info.frames, kept_frames)));
 
-    const auto take = [&wav](double sample) {
+    const auto take = [&wav, kept_frames](double sample) {
         wav.energy += sample * sample;
-        if (wav.first_channel.size() < kMaxKeptFrames)
+        if (wav.first_channel.size() < kept_frames)
             wav.first_channel << sample;
         ++wav.frames;
     };
@@ -135,6 +137,11 @@ Result<WavFile> read_wav(QByteArrayView bytes) {
     if (wav.frames == 0)
         return Error{QString::fromLatin1(kMessageNoFrames)};
     return wav;
+}
+
+Result<WavFile> read_wav(QByteArrayView file, qsizetype kept_frames) {
+    MemorySource source(file);
+    return read_wav(source, kept_frames);
 }
 
 } // namespace kx

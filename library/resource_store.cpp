@@ -1,11 +1,17 @@
 #include "library/resource_store.h"
 
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace kx {
+
+namespace {
+// Far more than the largest resource (the firmware, 36 KiB).
+constexpr FileFormat kResourceFormat{"a resource", 1024 * 1024};
+} // namespace
 
 QString format_resource_name(const QString& instring) {
     QString out = instring;
@@ -58,10 +64,18 @@ std::optional<QByteArray> ResourceStore::raw(const QString& resource_name) const
     const auto it = m_paths.constFind(ascii_upper(resource_name));
     if (it == m_paths.constEnd())
         return std::nullopt;
-    QFile file(it.value());
-    if (!file.open(QIODevice::ReadOnly))
+    // The store built into the program (":/store") is no file the system can open; a store
+    // folder pointed elsewhere is read as any outside file.
+    if (it.value().startsWith(QLatin1Char(':'))) {
+        QFile file(it.value());
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll();
+    }
+    auto bytes = read_outside_file(it.value(), kResourceFormat);
+    if (!bytes)
         return std::nullopt;
-    return file.readAll();
+    return std::move(*bytes);
 }
 
 bool ResourceStore::contains(const QString& resource_name) const {

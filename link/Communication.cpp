@@ -44,6 +44,19 @@ bool reply_complete(const ReplyRequest& request, const QByteArray& bytes) {
     return request.expected_lines > 0 && count_reply_lines(bytes) >= request.expected_lines;
 }
 
+// Whether nothing follows the last line or byte asked for.
+bool ends_where_complete(const ReplyRequest& request, const QByteArray& bytes) {
+    if (request.expected_bytes > 0)
+        return bytes.size() <= request.expected_bytes;
+    qsizetype end = -1;
+    for (int line = 0; line < request.expected_lines; ++line) {
+        end = bytes.indexOf('\n', end + 1);
+        if (end < 0)
+            return true;
+    }
+    return end + 1 == bytes.size();
+}
+
 } // namespace
 
 ReplyRequest information_reply(int timeout_ms) {
@@ -238,6 +251,15 @@ void Communication::enter_not_connected_state() {
     state_changed();
 }
 
+void Communication::chip_unplugged() {
+    if (!connected())
+        return;
+    m_late_until_ms = -1;
+    m_d2xx.forget_device();
+    m_log.print_line(latin1(kLogChipUnplugged));
+    enter_not_connected_state();
+}
+
 void Communication::link_lost(const QString& message) {
     m_late_until_ms = -1;
     m_log.print_line(latin1(kLogLinkLost));
@@ -245,21 +267,85 @@ void Communication::link_lost(const QString& message) {
     m_dialogs.message(message);
 }
 
-void Communication::drop_late_reply(const LinkClaim* claim) {
+Status Communication::drop_late_reply() {
     if (m_late_until_ms < 0)
-        return;
+        return {};
     const qint64 until_ms = std::exchange(m_late_until_ms, -1);
-    // Whatever comes before the window closes, and until the link is quiet after it, belongs
-    // to the request that gave up; the receive purge that follows cannot catch bytes still on
-    // the wire.
-    ReplyRequest late{QStringLiteral("late reply"), 0, 0,
-                      static_cast<int>(std::max<qint64>(until_ms - m_clock.now_ms(), 0)), false};
-    if (late.timeout_ms == 0)
-        return;
-    const auto dropped = collect_reply(late, claim);
-    if (dropped)
-        m_log.print_line(latin1(kLogLateReplyDropped) + QString::number(dropped->size()));
-    m_late_until_ms = -1;
+    // Everything that comes before the window closes belongs to the request that gave up,
+    // however it is spaced: a late answer may come in bursts with quiet between them. The
+    // receive purge that follows cannot catch bytes still on the wire.
+    const WaitMark mark(m_d2xx);
+    qint64 dropped = 0;
+    for (;;) {
+        QCoreApplication::processEvents();
+        const auto queued = m_d2xx.GetFTDeviceQueueStatus();
+        if (!queued)
+            return queued.failure();
+        if (*queued > 0) {
+            const auto n = m_d2xx.ReadFTDevice();
+            if (!n)
+                return n.failure();
+            dropped += *n;
+        }
+        const qint64 left_ms = until_ms - m_clock.now_ms();
+        if (left_ms <= 0)
+            break;
+        m_d2xx.driver().wait_for_data(m_d2xx.device_handle,
+                                      static_cast<int>(std::min<qint64>(kPollMs, left_ms)));
+    }
+    if (dropped > 0)
+        m_log.print_line(latin1(kLogLateReplyDropped) + QString::number(dropped));
+    return {};
+}
+
+Status Communication::drop_stray_bytes() {
+    const auto queued = m_d2xx.GetFTDeviceQueueStatus();
+    if (!queued)
+        return queued.failure();
+    qint64 dropped = 0;
+    for (quint32 left = *queued; left > 0;) {
+        const auto n = m_d2xx.ReadFTDevice();
+        if (!n)
+            return n.failure();
+        if (*n == 0)
+            break;
+        dropped += *n;
+        left -= std::min(left, *n);
+    }
+    if (dropped > 0)
+        m_log.print_line(latin1(kLogStrayBytesDropped) + QString::number(dropped));
+    return {};
+}
+
+Status Communication::wait_until_sent(int timeout_ms) {
+    if (!connected())
+        return Error{QString::fromLatin1(kMessageNotOpen).arg(QStringLiteral("FT_Write")),
+                     ErrorKind::NotConnected};
+    const int status = m_d2xx.driver().wait_until_sent(m_d2xx.device_handle, timeout_ms);
+    if (status != FT_OK)
+        return Error{QStringLiteral("The message to the pedal did not leave within %1 s.")
+                         .arg(timeout_ms / 1000.0),
+                     ErrorKind::DriverFailed};
+    return {};
+}
+
+Result<quint8> Communication::set_latency_timer(quint8 ms, const LinkClaim* claim) {
+    const QString action = QString::fromLatin1(kLabelSetLatencyTimer);
+    if (!exchange_allowed(action, claim))
+        return Error{QString::fromLatin1(kMessageBusy).arg(action), ErrorKind::Busy};
+    const auto before = m_d2xx.GetFTDeviceLatencyTimer();
+    if (!before)
+        return before.failure();
+    if (*before == ms)
+        return *before;
+    if (const Status set = m_d2xx.SetFTDeviceLatencyTimer(ms); !set)
+        return set.failure();
+    return *before;
+}
+
+void Communication::pause_ms(int ms, Clock* clock) {
+    const WaitMark mark(m_d2xx);
+    (clock ? *clock : m_clock).pause_ms(ms);
 }
 
 Status Communication::write_pieces(quint32 count) {
@@ -273,6 +359,8 @@ Status Communication::write_pieces(quint32 count) {
         if (!written)
             return written.failure();
         offset += piece;
+        if (m_write_progress)
+            m_write_progress(offset, count);
         if (offset < count)
             QCoreApplication::processEvents();
     }
@@ -297,7 +385,10 @@ Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRe
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
         return count.failure();
-    drop_late_reply(claim);
+    if (const Status late = drop_late_reply(); !late)
+        return late.failure();
+    if (const Status stray = drop_stray_bytes(); !stray)
+        return stray.failure();
     // Nothing of an earlier exchange may be taken for this one's reply.
     for (const Status& purge : {m_d2xx.PurgeFTDeviceRX(), m_d2xx.PurgeFTDeviceTX()})
         if (!purge)
@@ -320,9 +411,22 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
     QByteArray bytes;
     std::optional<Error> error;
     bool complete = false;
+    const auto overlong = [&] {
+        return Error{QString::fromLatin1(kMessageOverlong).arg(request.name), ErrorKind::BadReply};
+    };
+    const auto read_queued = [&]() -> bool {
+        const auto n = m_d2xx.ReadFTDevice();
+        if (!n) {
+            error = n.failure();
+            return false;
+        }
+        bytes.append(m_d2xx.receive_buffer(), *n);
+        return true;
+    };
     {
         const WaitMark mark(m_d2xx);
         const qint64 start_ms = m_clock.now_ms();
+        const qint64 deadline_ms = start_ms + request.timeout_ms;
         qint64 last_byte_ms = start_ms;
         for (;;) {
             // Window events run here; anything they try on the chip is refused meanwhile.
@@ -333,33 +437,31 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
                 break;
             }
             if (*queued > 0) {
-                const auto n = m_d2xx.ReadFTDevice();
-                if (!n) {
-                    error = n.failure();
+                if (!read_queued())
                     break;
-                }
-                bytes.append(m_d2xx.receive_buffer(), *n);
                 last_byte_ms = m_clock.now_ms();
                 if (bytes.size() > max_bytes && (request.exact || request.expected_lines > 0)) {
-                    error = Error{QString::fromLatin1(kMessageOverlong).arg(request.name),
-                                  ErrorKind::BadReply};
+                    error = overlong();
                     break;
                 }
-                if (!complete && reply_complete(request, bytes)) {
+                if (reply_complete(request, bytes)) {
                     complete = true;
-                    if (!request.exact)
-                        break;
+                    break;
                 }
             }
             const qint64 now_ms = m_clock.now_ms();
-            const bool quiet = !bytes.isEmpty() && now_ms - last_byte_ms >= kQuietGapMs;
-            if (quiet)
+            if (!bytes.isEmpty() && now_ms - last_byte_ms >= kQuietGapMs)
                 break;
-            const qint64 left_ms = request.timeout_ms - (now_ms - start_ms);
-            if (left_ms <= 0 && !complete) {
-                error = Error{QString::fromLatin1(kMessageNoReply)
-                                  .arg(request.name, QString::number(request.timeout_ms / 1000.0)),
-                              ErrorKind::TimedOut};
+            const qint64 left_ms = deadline_ms - now_ms;
+            if (left_ms <= 0) {
+                const QString seconds = QString::number(request.timeout_ms / 1000.0);
+                error = bytes.isEmpty()
+                            ? Error{QString::fromLatin1(kMessageNoReply).arg(request.name, seconds),
+                                    ErrorKind::TimedOut}
+                            : Error{QString::fromLatin1(kMessageUnfinished)
+                                        .arg(request.name, seconds)
+                                        .arg(bytes.size()),
+                                    ErrorKind::TimedOut};
                 break;
             }
             const qint64 quiet_left_ms =
@@ -369,10 +471,16 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
                 static_cast<int>(std::min<qint64>(
                     {kPollMs, std::max<qint64>(left_ms, 1), std::max<qint64>(quiet_left_ms, 1)})));
         }
-        if (!error && complete && request.exact &&
-            count_reply_lines(bytes) > request.expected_lines)
-            error =
-                Error{QString::fromLatin1(kMessageOverlong).arg(request.name), ErrorKind::BadReply};
+        // Taken at its last byte; what the chip has already passed on with it still counts.
+        if (!error && complete && request.exact) {
+            const auto queued = m_d2xx.GetFTDeviceQueueStatus();
+            if (!queued)
+                error = queued.failure();
+            else if (*queued > 0)
+                read_queued();
+        }
+        if (!error && complete && request.exact && !ends_where_complete(request, bytes))
+            error = overlong();
         if (!error && !complete && !request.short_ok &&
             (request.expected_lines > 0 || request.expected_bytes > 0))
             error =

@@ -18,10 +18,12 @@ class D2XXUnit;
 class Dialogs;
 class Log;
 
-// Time limit for a reply of the running firmware and for the bootloader check.
+// Time limit for a reply of the running firmware and for the bootloader check, counted from the
+// end of the request's write, however the reply's bytes arrive.
 inline constexpr int kReplyTimeoutMs = 2000;
-// A reply counts as complete once the link has been quiet this long after its last byte: well
-// above the chip's 16 ms latency timer, which flushes a partial USB packet.
+// A reply without a known length, or one that stops short of it, ends once the link has been
+// quiet this long after its last byte: well above the chip's 16 ms latency timer, which flushes
+// a partial USB packet.
 inline constexpr int kQuietGapMs = 50;
 // Longest single wait on the driver, so that window events are still handled during a wait.
 inline constexpr int kPollMs = 10;
@@ -47,10 +49,14 @@ inline constexpr char kLogReceivedByte[] = "received Byte: ";
 inline constexpr char kLogBytesReceived[] = "num of bytes received: ";
 inline constexpr char kLogArraySize[] = "receive array size: ";
 inline constexpr char kLogLinkLost[] = "connection lost: the chip was closed";
+inline constexpr char kLogChipUnplugged[] = "connection lost: the chip was unplugged";
 
 inline constexpr char kLogLateReplyDropped[] = "late reply dropped, bytes: ";
+inline constexpr char kLogStrayBytesDropped[] = "stray bytes dropped before the request, bytes: ";
 
 inline constexpr char kMessageNoReply[] = "The pedal did not send its %1 within %2 s.";
+inline constexpr char kMessageUnfinished[] =
+    "The pedal did not finish its %1 within %2 s: %3 bytes came, still without its end.";
 inline constexpr char kMessageBadValue[] =
     "The pedal's reply cannot be read: line %1 (\"%2\") is not a number.";
 inline constexpr char kMessageShortReply[] =
@@ -68,13 +74,16 @@ inline constexpr char kMessageLinkLost[] =
 inline constexpr int kMaxReplyLineBytes = 32;
 // Writes longer than this go out in pieces, with window events handled between them, so
 // that a long message (an effect image is most of a second of wire) does not freeze the
-// windows.
-inline constexpr quint32 kWritePieceBytes = 256;
+// windows. The bootloader's longest frame (N - 1, 256 data bytes, checksum) still goes out
+// in one write.
+inline constexpr quint32 kWritePieceBytes = 258;
 
 // What a wait for the pedal expects. A reply is complete at `expected_lines` lines or
 // `expected_bytes` bytes; with neither, it ends once the link has been quiet for kQuietGapMs
-// after its last byte. `name` says in messages which reply it is. An `exact` reply is watched
-// for one quiet gap after it is complete: bytes after it mean it was not the reply asked for.
+// after its last byte. Whatever arrives, the wait ends `timeout_ms` after it began. `name` says
+// in messages which reply it is. An `exact` reply is taken at its last byte; more lines than
+// asked for among the bytes already received by then mean it was not the reply asked for.
+// Bytes that come after it are dropped, and logged, by the next exchange.
 struct ReplyRequest {
     QString name;
     int expected_lines = 0;
@@ -144,6 +153,10 @@ public:
     // Closes the chip; on success the window goes to the not-connected state.
     bool disconnect_device();
     bool connected() const;
+    // The connected chip was unplugged while nothing waited for it (the pedal watcher saw it
+    // go): closes the handle, logs, and goes to the not-connected state without a message box;
+    // the caller tells the user in the status line.
+    void chip_unplugged();
 
     // ---- exchanges
     // The one exchange primitive: drops what a late earlier reply may still bring, empties
@@ -156,6 +169,21 @@ public:
     Status send_message(QByteArrayView message, const LinkClaim* claim = nullptr);
     // Collects a reply to bytes already written.
     Result<QByteArray> collect_reply(const ReplyRequest& request, const LinkClaim* claim = nullptr);
+    // A fixed pause between messages that keeps window events flowing; pedal actions they try
+    // meanwhile are refused, as during a wait for a reply. It runs on `clock` when given (the
+    // caller's own), else on the link's.
+    void pause_ms(int ms, Clock* clock = nullptr);
+    // Blocks until the bytes written have left for the chip, at most `timeout_ms`: for a
+    // program that ends right after a message.
+    Status wait_until_sent(int timeout_ms);
+    // Sets the chip's latency timer, for work of many short answers (the bootloader's); the
+    // value is the timer it had, to be set again afterwards. An error where the system cannot
+    // set it; nothing has changed then.
+    Result<quint8> set_latency_timer(quint8 ms, const LinkClaim* claim = nullptr);
+    // Told of each piece of a long message as the chip takes it: bytes taken so far, and all.
+    void set_write_progress(std::function<void(quint32 written, quint32 total)> progress) {
+        m_write_progress = std::move(progress);
+    }
 
     // A text reply (information, upload answer) to `message`, with its log line.
     Result<QByteArray> receive_text(QByteArrayView message, const ReplyRequest& request,
@@ -193,7 +221,9 @@ private:
     void link_lost(const QString& message);
     void state_changed();
     // Waits out a reply that may still come for an earlier request that gave up on it.
-    void drop_late_reply(const LinkClaim* claim);
+    Status drop_late_reply();
+    // Reads and logs what arrived unasked since the last exchange, before the purge drops it.
+    Status drop_stray_bytes();
     Status write_pieces(quint32 count);
 
     D2XXUnit& m_d2xx;
@@ -206,6 +236,7 @@ private:
     quint64 m_last_claim_id = 0;
     // Until then a reply that came too late for its request may still arrive.
     qint64 m_late_until_ms = -1;
+    std::function<void(quint32, quint32)> m_write_progress;
 };
 
 } // namespace kx

@@ -241,6 +241,23 @@ Status D2XXUnit::SetFTDeviceTimeouts(quint32 read_ms, quint32 write_ms) {
     return check_io(kLabelSetTimeouts, m_driver.set_timeouts(device_handle, read_ms, write_ms));
 }
 
+Status D2XXUnit::SetFTDeviceLatencyTimer(quint8 ms) {
+    if (auto error = refused(kLabelSetLatencyTimer))
+        return *error;
+    return check_io(kLabelSetLatencyTimer, m_driver.set_latency_timer(device_handle, ms));
+}
+
+Result<quint8> D2XXUnit::GetFTDeviceLatencyTimer() {
+    if (auto error = refused(kLabelGetLatencyTimer))
+        return *error;
+    quint8 ms = 0;
+    if (const Status got =
+            check_io(kLabelGetLatencyTimer, m_driver.latency_timer(device_handle, ms));
+        !got)
+        return got.failure();
+    return ms;
+}
+
 Result<quint32> D2XXUnit::GetFTDeviceQueueStatus() {
     // Asked during waits, so never refused as busy; but there must be a chip to ask.
     if (!m_open)

@@ -35,6 +35,8 @@ inline constexpr char kLabelPurgeRX[] = "FT_Purge RX";
 inline constexpr char kLabelPurgeTX[] = "FT_Purge TX";
 inline constexpr char kLabelSetTimeouts[] = "FT_SetTimeouts";
 inline constexpr char kLabelGetQueueStatus[] = "FT_GetQueueStatus";
+inline constexpr char kLabelSetLatencyTimer[] = "FT_SetLatencyTimer";
+inline constexpr char kLabelGetLatencyTimer[] = "FT_GetLatencyTimer";
 
 inline constexpr char kMessageTooLong[] =
     "The message does not fit the send buffer and was not sent: %1 bytes, at most %2.";
@@ -107,6 +109,9 @@ public:
     Status SetFTDeviceTimeouts(quint32 read_ms, quint32 write_ms);
     // The value is the queued byte count, also kept in queued_byte_count.
     Result<quint32> GetFTDeviceQueueStatus();
+    // The chip's latency timer in milliseconds.
+    Status SetFTDeviceLatencyTimer(quint8 ms);
+    Result<quint8> GetFTDeviceLatencyTimer();
 
     // Builds a message in the send buffer from index 0. A message longer than the buffer is
     // refused before anything is written. Otherwise the value is the number of bytes put in

@@ -6,6 +6,8 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 
+#include <algorithm>
+
 namespace kx {
 
 namespace {
@@ -52,7 +54,7 @@ Status EffectUpload::run() {
     set_step(QStringLiteral("bypass"));
     if (const Status bypass = m_enter_bypass(); !bypass)
         return bypass;
-    m_clock.sleep_ms(kBypassPauseMs);
+    m_comm.pause_ms(kBypassPauseMs, &m_clock);
     set_progress(5);
 
     auto claim = m_comm.claim(name());
@@ -65,11 +67,16 @@ Status EffectUpload::run() {
     ReplyRequest request{QStringLiteral("answer to the upload"), 0, kUploadAnswerBytes,
                          kUploadAnswerTimeoutMs};
     request.short_ok = true;
+    // The bar follows the bytes as the chip takes them, piece by piece.
+    m_comm.set_write_progress([this](quint32 written, quint32 total) {
+        set_progress(5 + int(qint64(85) * written / std::max<quint32>(total, 1)));
+    });
     const auto reply = m_comm.exchange(*image, request, &*claim, [this] {
         m_log.print_line(latin1(kLogWriteToDevice));
         set_progress(90);
         set_step(latin1(kTextUploading));
     });
+    m_comm.set_write_progress({});
     if (!reply)
         return reply.failure();
     m_answer = QString::fromLatin1(reply->left(kUploadAnswerBytes));

@@ -71,6 +71,16 @@ public:
     // Not a D2XX call: blocks for at most `timeout_ms` or until received bytes may have
     // arrived, so that a wait for the pedal need not spin a core.
     virtual void wait_for_data(FtHandle handle, int timeout_ms) = 0;
+
+    // The chip's latency timer: how long it holds received bytes that do not fill a USB packet
+    // before it sends them to the host (16 ms from the factory). A driver that cannot set it
+    // answers FT_OTHER_ERROR and the chip keeps its own.
+    virtual int set_latency_timer(FtHandle /*handle*/, quint8 /*ms*/) { return FT_OTHER_ERROR; }
+    virtual int latency_timer(FtHandle /*handle*/, quint8& /*ms*/) { return FT_OTHER_ERROR; }
+    // Not a D2XX call: blocks until the bytes written have left the host for the chip, or
+    // `timeout_ms` has passed (FT_IO_ERROR then). Drivers whose writes only return once the
+    // bytes are out need nothing more.
+    virtual int wait_until_sent(FtHandle /*handle*/, int /*timeout_ms*/) { return FT_OK; }
 };
 
 } // namespace kx

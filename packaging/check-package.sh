@@ -44,6 +44,9 @@ expected=(
 for file in "${expected[@]}"; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
+# The version check's network module, where the program looks for it.
+[ -n "$(find "$prefix" -path "*/kestrel-x/kestrel-x-https.so")" ] ||
+    fail "not installed: the network module kestrel-x-https.so"
 echo "installed: ${expected[*]}"
 "$prefix/bin/kestrel-x-editor" --version | grep -q "Kestrel X Editor" || fail "--version"
 "$prefix/bin/kestrel-x" --version | grep -q "^kestrel-x " || fail "kestrel-x --version"
@@ -87,7 +90,9 @@ deb=$(find "$work/package" -maxdepth 1 -name '*.deb' | head -n 1)
 
 echo "== dpkg-deb --info"
 dpkg-deb --info "$deb" | tee "$work/info.txt"
-for dependency in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins; do
+# libsndfile, libsoxr and the network module's libraries are loaded on first use.
+for dependency in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins libsndfile1 libsoxr0 \
+    libqt6network6; do
     grep -E '^ Depends:' "$work/info.txt" | grep -q "$dependency" ||
         fail "the package does not depend on $dependency"
 done

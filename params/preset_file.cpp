@@ -1,11 +1,10 @@
 #include "params/preset_file.h"
 
+#include "base/outside_file.h"
 #include "base/save_file.h"
 #include "library/hex_text.h"
 #include "library/resource_store.h"
 #include "params/parameters_state.h"
-
-#include <QFile>
 
 namespace kx {
 
@@ -218,21 +217,10 @@ Status write_preset_file(const QString& path, const QString& text) {
 }
 
 Result<QStringList> read_preset_file(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{file.errorString()};
-    if (file.size() > kMaxPresetFileBytes)
-        return Error{QStringLiteral("the file is %1 bytes long; a preset is at most %2.")
-                         .arg(file.size())
-                         .arg(kMaxPresetFileBytes)};
-    // A device that reports no size (a pipe) is read up to the same limit.
-    const QByteArray bytes = file.read(kMaxPresetFileBytes + 1);
-    if (bytes.size() > kMaxPresetFileBytes)
-        return Error{QStringLiteral("the file is longer than %1 bytes, the most a preset takes.")
-                         .arg(kMaxPresetFileBytes)};
-    if (file.error() != QFileDevice::NoError)
-        return Error{file.errorString()};
-    return preset_lines(bytes);
+    const auto bytes = read_outside_file(path, FileFormat{"a preset", kMaxPresetFileBytes});
+    if (!bytes)
+        return bytes.failure();
+    return preset_lines(*bytes);
 }
 
 } // namespace kx

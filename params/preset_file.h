@@ -80,7 +80,8 @@ Result<Preset> parse_preset(const QStringList& lines);
 // a failed or interrupted write leaves the old file as it was. The error is the system's text.
 Status write_preset_file(const QString& path, const QString& text);
 
-// The lines of a preset file; a file longer than kMaxPresetFileBytes is refused unread.
+// The lines of a preset file. A file longer than kMaxPresetFileBytes, or anything that is not a
+// regular file, is refused unread; the error names the file.
 Result<QStringList> read_preset_file(const QString& path);
 
 } // namespace kx

@@ -10,6 +10,7 @@ KX_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-serialport-dev libgl-dev
     stm32flash openssl
     libsndfile1-dev libsoxr-dev
+    libudev-dev # the pedal watcher's udev monitor; the library itself is loaded when it starts
 )
 
 # ---- Extra packages -------------------------------------------------------------------------
@@ -46,9 +47,9 @@ kx_install_missing() {
         apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 }
 
-# Builds in KX_BUILD_DIR (default build). Arguments are CMake options (-D...): given, they
-# configure the build again so that they reach an existing build too; without them, a build
-# is configured only once.
+# Builds in KX_BUILD_DIR (default build) the targets named in KX_TARGETS (blank-separated; all
+# when empty). Arguments are CMake options (-D...): given, they configure the build again so
+# that they reach an existing build too; without them, a build is configured only once.
 kx_build() {
     local dir=${KX_BUILD_DIR:-build}
     if [ ! -f "$dir/build.ninja" ]; then
@@ -56,5 +57,8 @@ kx_build() {
     elif [ $# -gt 0 ]; then
         cmake -S . -B "$dir" "$@"
     fi
-    cmake --build "$dir" --parallel "$(nproc)"
+    local targets=()
+    # shellcheck disable=SC2206 # the names are blank-separated on purpose
+    [ -z "${KX_TARGETS:-}" ] || targets=(--target ${KX_TARGETS})
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }

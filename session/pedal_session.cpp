@@ -278,7 +278,7 @@ Status PedalSession::write_control(int index, int value, ValueOrigin origin) {
     m_state.values[index] = value;
     emit value_changed(index, value, origin);
     if (kind == ControlKind::Pot)
-        m_clock.sleep_ms(kPotPauseMs);
+        m_comm.pause_ms(kPotPauseMs, &m_clock);
     return {};
 }
 
@@ -332,6 +332,9 @@ void PedalSession::set_preset_assignment(quint8 code) {
 Status PedalSession::assign() {
     if (const Status ready = require_effect(); !ready)
         return ready;
+    // Codes never read would go out as unassigned and clear the pedal's assignments.
+    if (!m_values_known)
+        return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
     AssignmentCodes codes;
     const int n = std::min(m_effect.control_count(), kAssignableControls);
     for (int i = 0; i < n; ++i)
@@ -345,7 +348,7 @@ Status PedalSession::assign() {
     const BusyMark busy([this](bool on) { set_busy(on); });
     if (const Status sent = m_comm.send_message(message); !sent)
         return sent;
-    m_clock.sleep_ms(kSettlePauseMs);
+    m_comm.pause_ms(kSettlePauseMs, &m_clock);
     return {};
 }
 
@@ -357,7 +360,7 @@ Status PedalSession::store() {
     const BusyMark busy([this](bool on) { set_busy(on); });
     if (const Status sent = m_comm.send_message(message); !sent)
         return sent;
-    m_clock.sleep_ms(kSettlePauseMs);
+    m_comm.pause_ms(kSettlePauseMs, &m_clock);
     return {};
 }
 
@@ -375,7 +378,7 @@ Status PedalSession::set_midi_channel(int channel) {
     const BusyMark busy([this](bool on) { set_busy(on); });
     if (const Status sent = m_comm.send_message(*message); !sent)
         return sent;
-    m_clock.sleep_ms(kSettlePauseMs);
+    m_comm.pause_ms(kSettlePauseMs, &m_clock);
     return {};
 }
 

@@ -72,6 +72,8 @@ inline constexpr char kMessageNoEffect[] =
     "Effect to put one on it.";
 inline constexpr char kMessageEffectUnknown[] =
     "The editor does not know the pedal's effect yet: click Open FX first.";
+inline constexpr char kMessageValuesUnknown[] =
+    "The editor has not read the pedal's assignments yet: click Request first.";
 inline constexpr char kMessageUnknownNumber[] =
     "The pedal reports effect number %1, which this editor's effect list does not hold. "
     "Upload an effect from the list to replace it.";
@@ -150,7 +152,8 @@ public:
     void set_readback_assignment(int index, quint8 code);
     void set_bypass_assignment(quint8 code);
     void set_preset_assignment(quint8 code);
-    // Sends the assignment lists (04 ...), then pauses kSettlePauseMs.
+    // Sends the assignment lists (04 ...), then pauses kSettlePauseMs. Refused until a request
+    // or a preset filled them.
     Status assign();
     // Stores the running effect's settings on the pedal (03 N), then pauses kSettlePauseMs.
     Status store();

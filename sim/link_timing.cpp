@@ -22,7 +22,7 @@ qint64 SerialWire::push(qint64 at_us) {
 
 std::pair<qint64, int> UsbPacketizer::first_packet() const {
     const qint64 first_us = m_chip.front().at_us;
-    const qint64 flush_us = m_instant ? first_us : first_us + kLatencyTimer_us;
+    const qint64 flush_us = m_instant ? first_us : first_us + m_latency_us;
     int count = 0;
     qint64 last_us = first_us;
     for (const TimedByte& byte : m_chip) {

@@ -61,6 +61,8 @@ public:
     qsizetype size() const { return qsizetype(m_chip.size()); }
     void set_instant(bool instant) { m_instant = instant; }
     bool empty() const { return m_chip.empty(); }
+    void set_latency_timer_us(qint64 us) { m_latency_us = us; }
+    qint64 latency_timer_us() const { return m_latency_us; }
 
 private:
     // Send time and byte count of the packet starting at the oldest waiting byte.
@@ -68,6 +70,7 @@ private:
 
     std::deque<TimedByte> m_chip;
     bool m_instant = false;
+    qint64 m_latency_us = kLatencyTimer_us;
 };
 
 } // namespace kx::sim

@@ -1,6 +1,7 @@
 #include "sim/pedal_firmware.h"
 
 #include "library/effect_image.h"
+#include "sim/player_command.h"
 
 #include <algorithm>
 
@@ -280,6 +281,28 @@ void PedalFirmware::write_parameter(quint16 address, quint32 word, qint64 at_us)
     m_context.tell(at_us, QStringLiteral("parameter %1 = %2")
                               .arg(address, 4, 16, QLatin1Char('0'))
                               .arg(word, 8, 16, QLatin1Char('0')));
+}
+
+int PedalFirmware::turn_control(int code, int value, qint64 at_us) {
+    constexpr quint32 kValueStep = 8192; // the value word of value v is v * 8192
+    if (code < 0 || code >= kPedalControlCodes || value < 0 || value > kMaxControlValue)
+        return -1;
+    int followed = 0;
+    const int controls = std::min(m_effect.control_count, kAssignableControls);
+    for (int i = 0; i < controls; ++i) {
+        if (m_effect.assignments.controls[i] != code)
+            continue;
+        const quint16 address = m_effect.address_of(i);
+        if (address < kParameterMemoryWordCount) {
+            m_effect.parameter_memory[address] = quint32(value) * kValueStep;
+            ++followed;
+        }
+    }
+    m_context.tell(at_us, QStringLiteral("pedal control %1 turned to %2: %3 controls follow")
+                              .arg(code)
+                              .arg(value)
+                              .arg(followed));
+    return followed;
 }
 
 // Assignment message after its command byte (the reply has bypass and preset before the

@@ -67,6 +67,9 @@ public:
     void start(quint32 firmware_version);
     void receive(const TimedByte& byte, std::vector<PendingReply>& replies);
 
+    // The pedal's own control `code` moved to `value`; see VirtualPedal::turn_control.
+    int turn_control(int code, int value, qint64 at_us);
+
     const RunningEffect& effect() const { return m_effect; }
     bool bypassed() const { return m_bypassed; }
     quint32 firmware_version() const { return m_firmware_version; }

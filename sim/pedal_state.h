@@ -53,12 +53,24 @@ struct PendingReply {
     QByteArray bytes;
 };
 
+// What may happen to one answer on its way to the host.
+enum class AnswerFault {
+    Lost,    // never arrives
+    Garbled, // its first byte arrives corrupted
+    Doubled, // its first byte arrives twice
+    Late,    // arrives, but late
+};
+
 // Timing and fault settings shared by the firmware and the bootloader.
 struct PedalContext {
     bool instant = false;
     qint64 extra_delay_us = 0;
     // The k-th acknowledgement of the bootloader from now on becomes a NACK (0: none).
     int nack_countdown = 0;
+    // The k-th answer of the bootloader from now on meets `answer_fault` (0: none).
+    int answer_fault_countdown = 0;
+    AnswerFault answer_fault = AnswerFault::Lost;
+    qint64 answer_fault_late_us = 0;
     // A flash byte that keeps its erased value whatever is written to it (-1: none).
     qint64 dead_flash_cell = -1;
     // "What the pedal understood", for logs; may be empty.

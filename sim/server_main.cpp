@@ -1,6 +1,7 @@
 // kestrel-x-virtual-pedal: serves the virtual pedal on a pseudo-terminal, so that any serial
 // program (the editor with --port, stm32flash) can talk to it as to a real pedal.
 
+#include "sim/player_command.h"
 #include "sim/virtual_pedal.h"
 
 #include <QCommandLineParser>
@@ -70,6 +71,27 @@ private:
     QTextStream m_stream;
 };
 
+// A player's line on standard input (see player_command.h) turns the pedal's own control as
+// a hand on the pedal would. The answer goes to standard output, one line.
+QByteArray player_command(kx::sim::VirtualPedal& pedal, const QByteArray& line, qint64 at_us) {
+    using kx::sim::PlayerCommand;
+    const PlayerCommand command = kx::sim::parse_player_line(line);
+    switch (command.kind) {
+    case PlayerCommand::Kind::Blank:
+        return {};
+    case PlayerCommand::Kind::Invalid:
+        return command.error + '\n';
+    case PlayerCommand::Kind::Turn:
+        break;
+    }
+    const int followed = pedal.turn_control(command.code, command.value, at_us);
+    return QStringLiteral("turned %1 to %2: %3 controls follow\n")
+        .arg(command.code)
+        .arg(command.value)
+        .arg(followed)
+        .toLatin1();
+}
+
 struct Pty {
     int master = -1;
     int slave = -1; // kept open so the master never sees a hang-up when a client closes
@@ -109,7 +131,9 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Serves a virtual Kestrel X pedal on a pseudo-terminal and prints its "
-                       "path on the first line."));
+                       "path on the first line.\nA line \"turn <control> <value>\" on standard "
+                       "input turns the pedal's own control (0..11: KI..KV, B1..B3, FS, FL, "
+                       "RMT, EXP) to 0..1023; the effect controls assigned to it follow."));
     parser.addHelpOption();
     const QCommandLineOption bootloader(QStringLiteral("bootloader"),
                                         QStringLiteral("Power up with the footswitch held: the "
@@ -123,7 +147,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("reply-delay-ms"),
         QStringLiteral("Answer every command <ms> milliseconds late (a slow pedal)."),
         QStringLiteral("ms"));
-    parser.addOptions({bootloader, instant, log_file, reply_delay});
+    const QCommandLineOption latency_timer(
+        QStringLiteral("latency-timer-ms"),
+        QStringLiteral("The chip's latency timer: <ms> milliseconds before a partial USB packet "
+                       "reaches the host (16, or 1 for a port marked low latency)."),
+        QStringLiteral("ms"));
+    parser.addOptions({bootloader, instant, log_file, reply_delay, latency_timer});
     parser.process(app);
 
     ServerLog log;
@@ -156,6 +185,14 @@ int main(int argc, char* argv[]) {
     pedal.set_history_enabled(false);
     if (parser.isSet(reply_delay))
         pedal.inject_extra_delay_us(parser.value(reply_delay).toLongLong() * 1000);
+    if (parser.isSet(latency_timer)) {
+        const int ms = parser.value(latency_timer).toInt();
+        if (ms < 1 || ms > 255) {
+            std::fprintf(stderr, "the latency timer takes 1 to 255 ms\n");
+            return 1;
+        }
+        pedal.set_latency_timer_ms(ms);
+    }
     pedal.set_note_sink([&log](qint64 at_us, const QString& text) { log.line(at_us, text); });
     log.line(0, QStringLiteral("serving %1%2%3")
                     .arg(QString::fromLatin1(pty.path),
@@ -166,6 +203,8 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     QByteArray outgoing;
+    QByteArray player_input;
+    bool player_open = true; // until standard input ends
     char chunk[kReadChunk];
     while (!g_stop) {
         const qint64 now = now_us(start);
@@ -186,10 +225,32 @@ int main(int argc, char* argv[]) {
             std::clamp<qint64>(next ? *next - now : kIdleWake_us, 0, kIdleWake_us);
         const timespec timeout{time_t(sleep_us / 1000000), long(sleep_us % 1000000) * 1000};
         const bool take_input = pedal.unreceived_host_bytes() < kMaxInputBacklog;
-        pollfd fd{pty.master, short((take_input ? POLLIN : 0) | (outgoing.isEmpty() ? 0 : POLLOUT)),
-                  0};
-        if (ppoll(&fd, 1, &timeout, &during_wait) <= 0)
+        pollfd fds[2] = {
+            {pty.master, short((take_input ? POLLIN : 0) | (outgoing.isEmpty() ? 0 : POLLOUT)), 0},
+            {STDIN_FILENO, POLLIN, 0}};
+        if (ppoll(fds, player_open ? 2 : 1, &timeout, &during_wait) <= 0)
             continue;
+        if (player_open && fds[1].revents) {
+            const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof(chunk));
+            if (count <= 0) {
+                player_open = false;
+            } else {
+                player_input.append(chunk, count);
+                for (qsizetype end; (end = player_input.indexOf('\n')) >= 0;) {
+                    const QByteArray line = player_input.left(end);
+                    player_input.remove(0, end + 1);
+                    log.line(
+                        now_us(start),
+                        QStringLiteral("player: %1").arg(QString::fromLocal8Bit(line.trimmed())));
+                    const QByteArray answer = player_command(pedal, line, now_us(start));
+                    std::fwrite(answer.constData(), 1, answer.size(), stdout);
+                    std::fflush(stdout);
+                }
+                if (player_input.size() > kReadChunk) // no line end in sight: not a player
+                    player_input.clear();
+            }
+        }
+        pollfd& fd = fds[0];
         if ((fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN)) {
             usleep(10000); // cannot happen while the slave stays open; never spin if it does
             continue;

@@ -86,15 +86,40 @@ bool Stm32Bootloader::ack(qint64 at_us, qint64 work_us, QByteArray&& then,
     }
     const qint64 start_us = std::max(at_us, m_busy_until_us);
     m_busy_until_us = start_us + m_context.work_us(kBootloaderAnswer_us + work_us);
-    replies.push_back({m_busy_until_us + m_context.extra_delay_us, char(kAck) + then});
+    answer({m_busy_until_us + m_context.extra_delay_us, char(kAck) + then}, replies);
     return true;
+}
+
+void Stm32Bootloader::answer(PendingReply reply, std::vector<PendingReply>& replies) {
+    if (m_context.answer_fault_countdown == 0 || --m_context.answer_fault_countdown > 0) {
+        replies.push_back(std::move(reply));
+        return;
+    }
+    switch (m_context.answer_fault) {
+    case AnswerFault::Lost:
+        m_context.tell(reply.ready_us, QStringLiteral("injected fault: answer lost"));
+        return;
+    case AnswerFault::Garbled:
+        m_context.tell(reply.ready_us, QStringLiteral("injected fault: answer garbled"));
+        reply.bytes[0] = char(quint8(reply.bytes[0]) ^ 0x24);
+        break;
+    case AnswerFault::Doubled:
+        m_context.tell(reply.ready_us, QStringLiteral("injected fault: answer doubled"));
+        reply.bytes.prepend(reply.bytes[0]);
+        break;
+    case AnswerFault::Late:
+        m_context.tell(reply.ready_us, QStringLiteral("injected fault: answer late"));
+        reply.ready_us += m_context.answer_fault_late_us;
+        break;
+    }
+    replies.push_back(std::move(reply));
 }
 
 void Stm32Bootloader::nack(qint64 at_us, const QString& why, std::vector<PendingReply>& replies) {
     m_context.tell(at_us, QStringLiteral("NACK: %1").arg(why));
     const qint64 start_us = std::max(at_us, m_busy_until_us);
     m_busy_until_us = start_us + m_context.work_us(kBootloaderAnswer_us);
-    replies.push_back({m_busy_until_us + m_context.extra_delay_us, QByteArray(1, char(kNack))});
+    answer({m_busy_until_us + m_context.extra_delay_us, QByteArray(1, char(kNack))}, replies);
     expect(Phase::Command, 2);
 }
 

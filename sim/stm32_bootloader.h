@@ -82,6 +82,8 @@ private:
     // Answers ACK (or the injected NACK); false when the command must stop there.
     bool ack(qint64 at_us, qint64 work_us, QByteArray&& then, std::vector<PendingReply>& replies);
     void nack(qint64 at_us, const QString& why, std::vector<PendingReply>& replies);
+    // Hands an answer to the line, through the injected answer fault if it is this one's.
+    void answer(PendingReply reply, std::vector<PendingReply>& replies);
     void expect(Phase phase, int bytes);
     std::optional<quint32> address_frame() const;
 

@@ -195,6 +195,13 @@ quint32 VirtualPedal::parameter_word(int address) const {
     return address >= 0 && address < memory.size() ? memory[address] : 0;
 }
 
+int VirtualPedal::turn_control(int code, int value, qint64 at_us) {
+    advance(at_us);
+    if (m_mode != PedalMode::Firmware)
+        return 0;
+    return m_firmware.turn_control(code, value, at_us);
+}
+
 void VirtualPedal::clear_history() {
     m_received.clear();
     m_sent.clear();
@@ -204,6 +211,7 @@ void VirtualPedal::clear_faults() {
     m_silent = false;
     m_garbage.clear();
     m_context.nack_countdown = 0;
+    m_context.answer_fault_countdown = 0;
     m_unplug_countdown = 0;
     m_context.extra_delay_us = 0;
     m_context.dead_flash_cell = -1;

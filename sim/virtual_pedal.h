@@ -65,6 +65,9 @@ public:
 
     void set_instant(bool instant);
     bool instant() const { return m_context.instant; }
+    // The chip's latency timer, as the host sets it.
+    void set_latency_timer_ms(int ms) { m_usb.set_latency_timer_us(qint64(ms) * 1000); }
+    int latency_timer_ms() const { return int(m_usb.latency_timer_us() / 1000); }
 
     // ---- power
     void power_cycle(qint64 at_us, bool footswitch_held = false);
@@ -93,6 +96,13 @@ public:
     // What the pedal understood or refused, as lines for a log.
     void set_note_sink(std::function<void(qint64 at_us, const QString& text)> sink);
 
+    // ---- the player
+    // The pedal's own control `code` (0..11: KI..KV, B1..B3, FS, FL, RMT, EXP) is turned or
+    // pressed to `value` (0..1023) at `at_us`: every effect control assigned to it takes the
+    // value, as the firmware does. Returns how many controls followed, -1 when the code or the
+    // value is out of range.
+    int turn_control(int code, int value, qint64 at_us);
+
     // ---- faults
     // The pedal answers nothing.
     void inject_silence(bool on) { m_silent = on; }
@@ -106,6 +116,13 @@ public:
     void inject_unplug_at_byte(qint64 k) { m_unplug_countdown = k; }
     // Every answer leaves this much later.
     void inject_extra_delay_us(qint64 delay_us) { m_context.extra_delay_us = delay_us; }
+    // The k-th answer of the bootloader from now on (1 = the next) is lost, garbled, doubled or
+    // late by `late_us`; the bootloader itself goes on as if it had been sent.
+    void inject_answer_fault(int k, AnswerFault fault, qint64 late_us = 0) {
+        m_context.answer_fault_countdown = k;
+        m_context.answer_fault = fault;
+        m_context.answer_fault_late_us = late_us;
+    }
     // The flash byte at `address` does not take what is written to it; the write is still
     // acknowledged, as a worn cell's would be.
     void inject_dead_flash_cell(quint32 address) { m_context.dead_flash_cell = address; }

@@ -1,11 +1,15 @@
 #include "firmware/ui/FirmwareUpgrade.h"
 
+#include "base/accessibility.h"
 #include "base/dialogs.h"
 #include "base/log.h"
 #include "firmware/loaded_firmware.h"
+#include "library/firmware_image.h"
+#include "library/resource_store.h"
 #include "session/pedal_session.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -17,11 +21,14 @@ constexpr char kCaption[] = "Firmware Upgrade";
 constexpr char kTextUpgradeFirmware[] = "Upgrade Firmware";
 constexpr char kTextChooseFirmware[] = "Choose firmware";
 
-// The firmware images the editor carries: the item's text names the resource.
+// The firmware images the editor carries, by resource name; the list shows each with the
+// version it brings.
 struct FirmwareItem {
     const char* object_name;
     const char* text;
 };
+constexpr int kResourceRole = Qt::UserRole;
+constexpr int kObjectNameRole = Qt::UserRole + 1;
 constexpr FirmwareItem kFirmwareItems[] = {{"itmFirmware1", "Firmware_1"}};
 
 QString latin1(const char* text) {
@@ -43,36 +50,56 @@ QString step_text(const QString& step) {
 
 } // namespace
 
+QString firmware_item_text(const ResourceStore& store, const QString& resource_name) {
+    const auto bytes = store.raw(resource_name);
+    const auto version = bytes ? firmware_version_of(*bytes) : std::nullopt;
+    if (!version)
+        return resource_name;
+    return QStringLiteral("Firmware %1 (%2)").arg(*version).arg(resource_name);
+}
+
 TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), cmbFirmwareChoose(new QComboBox(this)),
       btnUpgradeFirmware(new QPushButton(this)), ProgressBar1(new QProgressBar(this)),
-      m_context(context), m_operation(context.session.upgrade_operation()) {
+      lblBootloaderHowTo(new QLabel(this)), m_context(context),
+      m_operation(context.session.upgrade_operation()) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
     setWindowTitle(latin1(kCaption));
-    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(158, 143);
+    // Wide enough for the list's "Firmware 12 (Firmware_1)" and the bootloader sentence below.
+    setFixedSize(250, 214);
 
     cmbFirmwareChoose->setObjectName(QStringLiteral("cmbFirmwareChoose"));
     cmbFirmwareChoose->setAccessibleName(QStringLiteral("Firmware"));
-    cmbFirmwareChoose->setGeometry(8, 8, 142, 32);
-    for (const FirmwareItem& item : kFirmwareItems)
-        cmbFirmwareChoose->addItem(latin1(item.text), latin1(item.object_name));
+    cmbFirmwareChoose->setGeometry(8, 8, 234, 32);
+    for (const FirmwareItem& item : kFirmwareItems) {
+        const QString name = latin1(item.text);
+        cmbFirmwareChoose->addItem(firmware_item_text(context.store, name));
+        const int index = cmbFirmwareChoose->count() - 1;
+        cmbFirmwareChoose->setItemData(index, name, kResourceRole);
+        cmbFirmwareChoose->setItemData(index, latin1(item.object_name), kObjectNameRole);
+    }
     // No firmware is chosen until the user picks one.
     cmbFirmwareChoose->setPlaceholderText(latin1(kTextChooseFirmware));
     cmbFirmwareChoose->setCurrentIndex(-1);
 
     btnUpgradeFirmware->setObjectName(QStringLiteral("btnUpgradeFirmware"));
     btnUpgradeFirmware->setAccessibleName(latin1(kTextUpgradeFirmware));
-    btnUpgradeFirmware->setGeometry(8, 48, 142, 33);
+    btnUpgradeFirmware->setGeometry(8, 48, 234, 33);
     btnUpgradeFirmware->setText(latin1(kTextUpgradeFirmware));
 
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(QStringLiteral("Upgrade progress"));
-    ProgressBar1->setGeometry(8, 94, 142, 35);
+    ProgressBar1->setGeometry(8, 94, 234, 35);
     ProgressBar1->setOrientation(Qt::Horizontal);
     ProgressBar1->setAlignment(Qt::AlignCenter);
     ProgressBar1->setValue(0);
+
+    lblBootloaderHowTo->setObjectName(QStringLiteral("lblBootloaderHowTo"));
+    lblBootloaderHowTo->setText(latin1(kTextBootloaderHowTo));
+    lblBootloaderHowTo->setWordWrap(true);
+    lblBootloaderHowTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblBootloaderHowTo->setGeometry(8, 137, 234, 69);
 
     connect(cmbFirmwareChoose, &QComboBox::currentIndexChanged, this,
             &TformFirmwareUpgrade::FirmwareSelect);
@@ -81,12 +108,13 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
     connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
     connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
             &TformFirmwareUpgrade::show_chunk);
+    fit_design_to_text(this); // a larger desktop font widens it
 }
 
 void TformFirmwareUpgrade::FirmwareSelect() {
     if (cmbFirmwareChoose->currentIndex() < 0)
         return;
-    m_image_name = cmbFirmwareChoose->currentText();
+    m_image_name = cmbFirmwareChoose->currentData(kResourceRole).toString();
     m_firmware_number = firmware_number(m_image_name).value_or(0);
     m_context.log.print_line(latin1(kLogFirmwareVersionChosen) +
                              QString::number(m_firmware_number));
@@ -106,6 +134,14 @@ void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
         return;
     }
     m_context.log.print_line(latin1(kLogFirmwareNumBytes) + QString::number(image->bytes.size()));
+    // Flash is rewritten from the first byte on: the user says yes knowing what and how long.
+    if (m_context.dialogs.confirm(
+            QString::fromLatin1(kConfirmFirmwareUpgrade).arg(cmbFirmwareChoose->currentText())) !=
+        Dialogs::Answer::Yes) {
+        ProgressBar1->setFormat(QStringLiteral("Not started"));
+        return;
+    }
+
     set_running(true);
     const Status result = m_context.session.upgrade_firmware(*image);
     set_running(false);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -18,6 +19,17 @@ class ResourceStore;
 
 inline constexpr char kTextUpgradeComplete[] = "Firmware Upgrade Complete, device will now restart";
 inline constexpr char kLogFirmwareVersionChosen[] = "Firmware Version: ";
+// Asked before the first byte of an upgrade: %1 is the firmware's list text.
+inline constexpr char kConfirmFirmwareUpgrade[] =
+    "Upgrade the pedal to %1? Do not unplug the pedal or switch it off until \"Firmware Upgrade "
+    "Complete\" appears.";
+inline constexpr char kTextBootloaderHowTo[] =
+    "To start the pedal in its bootloader, unplug it, then plug it in again while holding its "
+    "footswitch down, and connect with Upgrade Mode ticked.";
+
+// A firmware's list text: the version it brings and its resource name ("Firmware 12
+// (Firmware_1)"), or the name alone when the image does not say its version.
+QString firmware_item_text(const ResourceStore& store, const QString& resource_name);
 
 // What the firmware window works with, handed over once when it is created.
 struct FirmwareUpgradeContext {
@@ -39,6 +51,7 @@ public:
     QComboBox* cmbFirmwareChoose;
     QPushButton* btnUpgradeFirmware;
     QProgressBar* ProgressBar1;
+    QLabel* lblBootloaderHowTo;
 
     void FirmwareSelect();
     void btnUpgradeFirmwareClick();

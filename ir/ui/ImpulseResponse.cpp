@@ -15,28 +15,53 @@ namespace kx {
 namespace {
 constexpr char kCaption[] = "IR";
 constexpr char kOk[] = "OK";
+
+// What the import takes: integer samples of 8 to 32 bits and float samples (libsndfile reads
+// them), any rate (resampled to the pedal's when the user agrees), the first channel.
+const char* const kHowToLines[] = {
+    "How to load an impulse response:",
+    "1) Select an IR load algorithm in Impulse Response category",
+    "2) Go to File and click Load IR, choose the desired WAV file",
+    "3) Click UPLOAD SELECTED EFFECT button",
+    "The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the "
+    "pedal's rate: a file at another rate can be resampled to it. Of a stereo file, the first "
+    "channel is loaded.",
+};
 } // namespace
 
+QString impulse_response_howto() {
+    QStringList lines;
+    for (const char* line : kHowToLines)
+        lines << QString::fromLatin1(line);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 TformImpulseResponse::TformImpulseResponse(QWidget* parent)
-    : QWidget(parent, Qt::Window), lblSummary(new QLabel(this)), lblEnergy(new QLabel(this)),
-      imgWaveform(new IrWaveformView(this)), imgResponse(new IrResponseView(this)),
+    : QWidget(parent, Qt::Window), lblHowTo(new QLabel(this)), lblSummary(new QLabel(this)),
+      lblEnergy(new QLabel(this)), imgWaveform(new IrWaveformView(this)),
+      imgResponse(new IrResponseView(this)),
       btnOK(new QPushButton(QString::fromLatin1(kOk), this)) {
     setObjectName(QStringLiteral("formImpulseResponse"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
 
+    // Labels and the button are named by what they show.
+    lblHowTo->setObjectName(QStringLiteral("lblHowTo"));
+    lblHowTo->setWordWrap(true);
+    lblHowTo->setText(
+        impulse_response_howto().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The summary names the file, which may be called anything.
+    lblSummary->setTextFormat(Qt::PlainText);
+    lblEnergy->setTextFormat(Qt::PlainText);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    lblSummary->setAccessibleName(QStringLiteral("Imported file"));
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblEnergy->setObjectName(QStringLiteral("lblEnergy"));
-    lblEnergy->setAccessibleName(QStringLiteral("Share of the file's energy loaded"));
     lblEnergy->setWordWrap(true);
     imgWaveform->setObjectName(QStringLiteral("imgWaveform"));
     imgWaveform->setAccessibleName(QStringLiteral("Waveform of the loaded samples"));
     imgResponse->setObjectName(QStringLiteral("imgResponse"));
     imgResponse->setAccessibleName(QStringLiteral("Magnitude response of the loaded samples"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAccessibleName(QStringLiteral("Close"));
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -46,6 +71,7 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
+    layout->addWidget(lblHowTo);
     layout->addWidget(lblSummary);
     layout->addWidget(lblEnergy);
     layout->addWidget(imgWaveform, 4);
@@ -73,6 +99,11 @@ void TformImpulseResponse::show_import(const IrImport& import) {
     show();
     raise();
     activateWindow();
+}
+
+void TformImpulseResponse::show_howto() {
+    show();
+    raise();
 }
 
 } // namespace kx

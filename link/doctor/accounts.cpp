@@ -1,6 +1,6 @@
 #include "link/doctor/accounts.h"
 
-#include <QFile>
+#include "base/outside_file.h"
 
 namespace kx::doctor {
 
@@ -9,10 +9,10 @@ namespace {
 // The colon-separated records of a file like /etc/passwd, comments and blank lines left out.
 QList<QStringList> records(const QString& path) {
     QList<QStringList> out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = read_outside_file(path, kSystemFileFormat);
+    if (!bytes)
         return out;
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : bytes->split('\n')) {
         const QString text = QString::fromUtf8(line).trimmed();
         if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
             continue;

@@ -1,4 +1,5 @@
 #include "link/doctor/diagnosis.h"
+#include "base/outside_file.h"
 
 #include "link/doctor/access_rule.h"
 #include "link/doctor/accounts.h"
@@ -100,10 +101,10 @@ bool rule_installed(const QStringList& dirs) {
         // An administrator's own rule for the chip counts as well.
         const QDir folder(dir);
         for (const QString& name : folder.entryList({QStringLiteral("*.rules")}, QDir::Files)) {
-            QFile file(folder.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
+            const auto bytes = read_outside_file(folder.filePath(name), kSystemFileFormat);
+            if (!bytes)
                 continue;
-            for (const QByteArray& line : file.readAll().split('\n'))
+            for (const QByteArray& line : bytes->split('\n'))
                 if (!line.trimmed().startsWith('#') && line.contains("0403") &&
                     line.contains("6015") && line.contains("uaccess"))
                     return true;

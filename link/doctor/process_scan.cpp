@@ -1,5 +1,7 @@
 #include "link/doctor/process_scan.h"
 
+#include "base/outside_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +16,8 @@ namespace kx::doctor {
 namespace {
 
 QByteArray read_all(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    auto bytes = read_outside_file(path, kSystemFileFormat);
+    return bytes ? std::move(*bytes) : QByteArray();
 }
 
 // What an open file's link in fd/ points to, unresolved ("/dev/ttyUSB0", "socket:[123]").

@@ -1,7 +1,8 @@
 #include "link/doctor/usb_scan.h"
 
+#include "base/outside_file.h"
+
 #include <QDir>
-#include <QFile>
 
 namespace kx::doctor {
 
@@ -9,10 +10,8 @@ namespace {
 
 // A sysfs attribute's text without its line end; empty when it is missing.
 QString attribute(const QString& dir, const QString& name) {
-    QFile file(dir + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
+    const auto bytes = read_outside_file(dir + QLatin1Char('/') + name, kSystemFileFormat);
+    return bytes ? QString::fromUtf8(*bytes).trimmed() : QString();
 }
 
 // The value of KEY=value in a uevent file.

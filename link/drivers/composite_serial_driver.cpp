@@ -130,6 +130,21 @@ int CompositeSerialDriver::set_timeouts(FtHandle handle, quint32 read_ms, quint3
     return driver ? driver->set_timeouts(inner, read_ms, write_ms) : FT_INVALID_HANDLE;
 }
 
+int CompositeSerialDriver::set_latency_timer(FtHandle handle, quint8 ms) {
+    const auto [driver, inner] = route(handle);
+    return driver ? driver->set_latency_timer(inner, ms) : FT_INVALID_HANDLE;
+}
+
+int CompositeSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
+    const auto [driver, inner] = route(handle);
+    return driver ? driver->latency_timer(inner, ms) : FT_INVALID_HANDLE;
+}
+
+int CompositeSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+    const auto [driver, inner] = route(handle);
+    return driver ? driver->wait_until_sent(inner, timeout_ms) : FT_INVALID_HANDLE;
+}
+
 void CompositeSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
     const auto [driver, inner] = route(handle);
     if (driver)

@@ -31,6 +31,9 @@ public:
                                  quint8 parity) override;
     int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) override;
     void wait_for_data(FtHandle handle, int timeout_ms) override;
+    int set_latency_timer(FtHandle handle, quint8 ms) override;
+    int latency_timer(FtHandle handle, quint8& ms) override;
+    int wait_until_sent(FtHandle handle, int timeout_ms) override;
 
 private:
     // The driver and its index within that driver's list, for an index of the joined list.

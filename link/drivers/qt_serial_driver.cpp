@@ -1,5 +1,7 @@
 #include "link/drivers/qt_serial_driver.h"
 
+#include "link/drivers/usb_serial_ports.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,12 @@
 #include <QSerialPortInfo>
 
 #include <sys/stat.h>
+
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +26,12 @@ namespace {
 
 // Extra time a write may take beyond twice its wire time before it counts as failed.
 constexpr qint64 kWriteSlackMs = 1000;
+// The chip's latency timer as the system's driver sets it: 1 ms with the port's low-latency
+// flag, its usual 16 ms without.
+constexpr quint8 kLowLatencyMs = 1;
+constexpr quint8 kUsualLatencyMs = 16;
+// How often a wait for written bytes to leave looks again.
+constexpr int kSentPollMs = 1;
 
 int status_of(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -78,11 +92,18 @@ QtSerialDriver::~QtSerialDriver() = default;
 
 QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() {
     QList<Entry> entries;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        if (!info.hasVendorIdentifier() || info.vendorIdentifier() != kFtdiVendorId)
-            continue;
-        entries.append(
-            {info.serialNumber().toLatin1(), info.description().toLatin1(), info.systemLocation()});
+    bool from_device_tree = false;
+    for (const UsbSerialPort& port : list_usb_serial_ports(kFtdiVendorId, &from_device_tree))
+        entries.append({port.serial, port.description, port.location});
+    // Where there is no such tree, Qt looks in its own way (which, on Linux, asks udev about
+    // every tty and is the slowest part of the editor's start).
+    if (!from_device_tree) {
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+            if (!info.hasVendorIdentifier() || info.vendorIdentifier() != kFtdiVendorId)
+                continue;
+            entries.append({info.serialNumber().toLatin1(), info.description().toLatin1(),
+                            info.systemLocation()});
+        }
     }
     m_problems.clear(); // only the newest listing counts
     for (const QString& path : m_port_paths) {
@@ -300,6 +321,67 @@ int QtSerialDriver::set_timeouts(FtHandle handle, quint32 /*read_ms*/, quint32 w
     // Reads take only queued bytes and never wait, so only the write limit has a use here.
     open->write_timeout_ms = write_ms;
     return FT_OK;
+}
+
+int QtSerialDriver::set_latency_timer(FtHandle handle, quint8 ms) {
+    Open* open = find(handle);
+    if (!open)
+        return FT_INVALID_HANDLE;
+#ifdef Q_OS_LINUX
+    // The kernel's FTDI driver lowers the chip's timer to 1 ms while the port is marked low
+    // latency; other serial ports and pseudo-terminals refuse the request.
+    const int fd = int(open->port->handle());
+    serial_struct serial{};
+    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return FT_OTHER_ERROR;
+    if (ms < kUsualLatencyMs)
+        serial.flags |= ASYNC_LOW_LATENCY;
+    else
+        serial.flags &= ~ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &serial) == 0 ? FT_OK : FT_OTHER_ERROR;
+#else
+    (void)ms;
+    return FT_OTHER_ERROR;
+#endif
+}
+
+int QtSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
+    Open* open = find(handle);
+    if (!open)
+        return FT_INVALID_HANDLE;
+#ifdef Q_OS_LINUX
+    const int fd = int(open->port->handle());
+    serial_struct serial{};
+    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return FT_OTHER_ERROR;
+    ms = (serial.flags & ASYNC_LOW_LATENCY) ? kLowLatencyMs : kUsualLatencyMs;
+    return FT_OK;
+#else
+    (void)ms;
+    return FT_OTHER_ERROR;
+#endif
+}
+
+int QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+    Open* open = find(handle);
+    if (!open)
+        return FT_INVALID_HANDLE;
+    // The port has handed every byte to the system once a write returns; the system's output
+    // queue is then watched until it is empty.
+    QDeadlineTimer deadline(std::max(timeout_ms, 0));
+#ifdef Q_OS_LINUX
+    const int fd = int(open->port->handle());
+    for (;;) {
+        int queued = 0;
+        if (fd < 0 || ::ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0)
+            return FT_OK;
+        if (deadline.hasExpired())
+            return FT_IO_ERROR;
+        ::usleep(kSentPollMs * 1000);
+    }
+#else
+    return deadline.hasExpired() ? FT_IO_ERROR : FT_OK;
+#endif
 }
 
 void QtSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {

@@ -197,6 +197,39 @@ void VirtualPedalDriver::wait_for_data(FtHandle handle, int timeout_ms) {
         wait_for(1, now_us() + qint64(std::max(timeout_ms, 0)) * 1000);
 }
 
+int VirtualPedalDriver::set_latency_timer(FtHandle handle, quint8 ms) {
+    if (const int status = check(handle); status != FT_OK)
+        return status;
+    if (ms == 0)
+        return FT_INVALID_PARAMETER;
+    m_pedal->set_latency_timer_ms(ms);
+    return FT_OK;
+}
+
+int VirtualPedalDriver::latency_timer(FtHandle handle, quint8& ms) {
+    if (const int status = check(handle); status != FT_OK)
+        return status;
+    ms = quint8(m_pedal->latency_timer_ms());
+    return FT_OK;
+}
+
+int VirtualPedalDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+    const qint64 deadline_us = now_us() + qint64(std::max(timeout_ms, 0)) * 1000;
+    for (;;) {
+        if (const int status = check(handle); status != FT_OK)
+            return status;
+        const qint64 now = now_us();
+        m_pedal->advance(now);
+        if (m_pedal->unreceived_host_bytes() == 0)
+            return FT_OK;
+        if (now >= deadline_us)
+            return FT_IO_ERROR;
+        const qint64 next = m_pedal->next_delivery_us().value_or(deadline_us);
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            std::clamp(next - now, kShortestNap_us, std::max(deadline_us - now, kShortestNap_us))));
+    }
+}
+
 void VirtualPedalDriver::wait_for(quint32 bytes, qint64 deadline_us) {
     while (check(m_handle) == FT_OK) {
         collect();

@@ -44,6 +44,10 @@ public:
                                  quint8 parity) override;
     int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) override;
     void wait_for_data(FtHandle handle, int timeout_ms) override;
+    // The pedal's chip takes the timer it is given; bytes are out once the pedal has them all.
+    int set_latency_timer(FtHandle handle, quint8 ms) override;
+    int latency_timer(FtHandle handle, quint8& ms) override;
+    int wait_until_sent(FtHandle handle, int timeout_ms) override;
 
 private:
     // FT_OK for the open, live handle; otherwise the status every call on it returns.

@@ -1,17 +1,25 @@
 #include "params/ui/FXParameters.h"
 
+#include "base/accessibility.h"
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/plain_text.h"
+#include "library/fx_info_page.h"
 #include "library/hex_text.h"
+#include "library/resource_store.h"
 #include "link/D2XXUnit.h"
+#include "params/pedal_controls.h"
+#include "params/ui/ParameterEdits.h"
+#include "params/ui/PotSlider.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <cmath>
@@ -22,15 +30,16 @@ namespace kx {
 namespace {
 
 constexpr char kCaption[] = "FX Parameters";
-constexpr int kClientWidth = 373;
 constexpr int kExtraRows = 4;
 
-// The window's layout: row r at y = 25r + 10, widgets 20 high; controls in rows 0..N-1, then
-// bypass, preset and the readbacks. Columns: the row's label, its slider, toggle or list, a
-// line, the assignment box. The lists and boxes are as wide as the looks' padding and arrow
-// need to show their longest option ("Octave+Fifth", "GREEN") whole in 373 pixels.
+// The window's layout: a row of column headings, then row r at y = 25r + 35, widgets 20 high;
+// controls in rows 0..N-1, then bypass, preset and the readbacks. Columns: the row's label, its
+// slider, toggle or list, a pot's value, a line, the assignment box. The lists and boxes are as
+// wide as the looks' padding and arrow need to show their longest option ("Octave+Fifth",
+// "GREEN") whole.
 constexpr int kRowPitch = 25;
-constexpr int kTop = 10;
+constexpr int kHeadingTop = 10;
+constexpr int kTop = kHeadingTop + kRowPitch;
 constexpr int kWidgetHeight = 20;
 constexpr int kLabelX = 10;
 constexpr int kLabelWidth = 140;
@@ -44,10 +53,18 @@ constexpr int kToggleX = kEditX;
 constexpr int kToggleWidth = 24;
 constexpr int kStateLabelX = kToggleX + kToggleWidth + 4;
 constexpr int kStateLabelWidth = kEditX + kEditWidth - kStateLabelX;
-constexpr int kSeparatorX = kEditX + kEditWidth + 6;
+// A pot's value as a number, to read and to type: four digits. The arrow keys, Page Up/Down
+// and the wheel step it; the slider beside it is the mouse's way, so it shows no buttons
+// (which the looks would not draw).
+constexpr int kValueX = kEditX + kEditWidth + 4;
+constexpr int kValueWidth = 48;
+constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
+constexpr int kClientWidth = kBoxX + kBoxWidth + 5;
+constexpr char kHeadingValue[] = "Value";
+constexpr char kHeadingPedalControl[] = "Pedal control";
 
 int row_y(int row) {
     return kRowPitch * row + kTop;
@@ -68,10 +85,26 @@ QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
+// While it lives, widget changes are the program's own, not the user's edits.
+class ProgramChange {
+public:
+    explicit ProgramChange(int& depth) : m_depth(depth) { ++m_depth; }
+    ~ProgramChange() { --m_depth; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 int parameters_window_height(int control_count, int readback_count) {
     return (control_count + readback_count + kExtraRows) * kRowPitch + kTop;
+}
+
+int parameters_window_width() {
+    return kClientWidth;
 }
 
 TformFXParameters::TformFXParameters(QWidget* parent)
@@ -79,10 +112,13 @@ TformFXParameters::TformFXParameters(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint) {
     setObjectName(QStringLiteral("formFXParameters"));
+    // A screen reader names the window by its title, which tells the effect.
     setWindowTitle(latin1(kCaption));
-    setAccessibleName(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kClientWidth, parameters_window_height(0, 0));
+    setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
+    m_undo.setObjectName(QStringLiteral("undoParameters"));
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit unstored_changed(!clean); });
 }
 
 TformFXParameters::~TformFXParameters() = default;
@@ -130,7 +166,16 @@ void TformFXParameters::refresh_live() {
         show_assignments();
     }
     if (live != was || !live)
-        EnableDisableControls(live);
+        set_editors_enabled(live);
+    if (live != was)
+        emit assignments_changed();
+}
+
+void TformFXParameters::set_editors_enabled(bool enabled) {
+    // The labels stay readable; only what would send to the pedal follows the live state.
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget))
+            widget->setEnabled(enabled);
 }
 
 void TformFXParameters::session_value_changed(int i, int value, ValueOrigin origin) {
@@ -159,6 +204,8 @@ void TformFXParameters::OnShow() {
         m_values_effect = selected_effect_name;
     }
     clear_rows();
+    // The steps name rows that are rebuilt now; the main window has asked about unstored edits.
+    m_undo.clear();
     if (!build_rows()) {
         clear_rows();
         m_description = ControlDescription();
@@ -166,14 +213,22 @@ void TformFXParameters::OnShow() {
     setFixedHeight(parameters_window_height(control_count(), readback_count()));
     m_live = effect_is_live();
     setItems();
-    show_assignments();
-    EnableDisableControls(m_live);
+    // A preview's boxes show only what was chosen in them.
+    if (m_live)
+        show_assignments();
+    set_editors_enabled(m_live);
+    m_settings.clear();
+    for (int i = 0; i < control_count(); ++i)
+        m_settings << setting_of(i);
+    m_codes_shown = state();
+    emit assignments_changed();
 }
 
 void TformFXParameters::OnClose() {
     clear_rows();
     m_description = ControlDescription();
     emit closed();
+    emit assignments_changed();
 }
 
 void TformFXParameters::clear_rows() {
@@ -188,21 +243,77 @@ void TformFXParameters::clear_rows() {
     for (auto* table : {&m_lists, &m_boxes, &m_readback_boxes})
         table->clear();
     m_sliders.clear();
+    m_values.clear();
     m_toggles.clear();
     m_option_counts.clear();
     m_bypass_label = m_preset_label = nullptr;
     m_bypass_box = m_preset_box = nullptr;
-    m_separator = nullptr;
+    m_separator_height = 0;
+    update();
 }
 
-QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint,
-                                         const QString& accessible_row) {
+QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QString& hint) {
+    // Named by its text, as a reader shows it.
     auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(kLabelX, row_y(row), kLabelWidth, kWidgetHeight);
-    label->setToolTip(hint);
-    label->setAccessibleName(accessible_row + QStringLiteral(" label"));
+    label->setToolTip(plain_tooltip(hint));
     label->show();
     return label;
+}
+
+QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlider* slider) {
+    auto* value = new QSpinBox(this);
+    value->setObjectName(QStringLiteral("spnPot%1").arg(row));
+    value->setAccessibleName(label + QStringLiteral(" value"));
+    value->setRange(0, kMaxControlValue);
+    // A typed value goes out once, when it is complete (Enter or leaving the box), not digit by
+    // digit; the arrows and Page Up/Down step at once.
+    value->setKeyboardTracking(false);
+    value->setAlignment(Qt::AlignRight);
+    value->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    value->setGeometry(kValueX, row_y(row), kValueWidth, kWidgetHeight);
+    value->setEnabled(slider->isEnabled());
+    value->setValue(slider->value());
+    // The slider sends; the box only follows it and moves it.
+    connect(slider, &QSlider::valueChanged, value, [value](int v) {
+        const QSignalBlocker quiet(value);
+        value->setValue(v);
+    });
+    connect(value, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+    value->show();
+    return value;
+}
+
+void TformFXParameters::add_headings() {
+    const auto heading = [this](const char* text, const char* name, int x, int width) {
+        auto* label = new QLabel(latin1(text), this);
+        label->setObjectName(QLatin1String(name));
+        label->setAccessibleName(latin1(text));
+        label->setGeometry(x, kHeadingTop, width, kWidgetHeight);
+        label->show();
+    };
+    heading(kHeadingValue, "lblValueHeading", kValueX, kValueWidth);
+    heading(kHeadingPedalControl, "lblPedalControlHeading", kBoxX, kClientWidth - kBoxX);
+}
+
+void TformFXParameters::add_footswitch_hints() {
+    const auto page = m_store->read_file_from_stream(info_resource_name(selected_effect_name));
+    const QString action = page ? footswitch_action_hint(info_page_text(*page)) : QString();
+    if (action.isEmpty())
+        return;
+    QList<QComboBox*> boxes = m_boxes;
+    boxes << m_bypass_box << m_preset_box;
+    for (QComboBox* box : boxes) {
+        for (int item = 0; item < box->count(); ++item) {
+            const QString text = box->itemText(item);
+            if (text == QLatin1String("FS") || text == QLatin1String("FL"))
+                box->setItemData(item,
+                                 box->itemData(item, Qt::ToolTipRole).toString() +
+                                     QLatin1Char(' ') + action,
+                                 Qt::ToolTipRole);
+        }
+    }
 }
 
 QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString& object_name,
@@ -210,7 +321,10 @@ QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString
     auto* box = new QComboBox(this);
     box->setObjectName(object_name);
     box->setAccessibleName(accessible_row + QStringLiteral(" assignment"));
-    box->addItems(assignment_box_items(kind));
+    const QStringList items = assignment_box_items(kind);
+    box->addItems(items);
+    for (int item = 0; item < items.size(); ++item)
+        box->setItemData(item, assignment_item_hint(kind, item), Qt::ToolTipRole);
     box->setCurrentIndex(-1);
     box->setGeometry(kBoxX, row_y(row), kBoxWidth, kWidgetHeight);
     box->show();
@@ -232,6 +346,7 @@ bool TformFXParameters::build_rows() {
     const int r = m_description.readback_count;
     m_row_labels.fill(nullptr, n);
     m_sliders.fill(nullptr, n);
+    m_values.fill(nullptr, n);
     m_toggles.fill(nullptr, n);
     m_state_labels.fill(nullptr, n);
     m_lists.fill(nullptr, n);
@@ -241,30 +356,34 @@ bool TformFXParameters::build_rows() {
         const ControlEntry& entry = m_description.controls.at(i);
         switch (entry.kind) {
         case ControlKind::Pot: {
-            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line, entry.label);
-            auto* slider = new QSlider(Qt::Horizontal, this);
+            m_row_labels[i] = add_row_label(i, entry.raw_line, entry.raw_line);
+            auto* slider = new PotSlider(this);
             slider->setObjectName(QStringLiteral("sldPot%1").arg(i));
-            slider->setAccessibleName(entry.label + QStringLiteral(" slider"));
+            slider->setAccessibleName(entry.label);
             slider->setRange(0, kMaxControlValue);
             slider->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
             slider->show();
             connect(slider, &QSlider::valueChanged, this, [this, i] { PotParameterChange(i); });
+            // One drag is one undo step, however many values it sent.
+            connect(slider, &QSlider::sliderPressed, this, [this] { m_drag = ++m_drag_count; });
+            connect(slider, &QSlider::sliderReleased, this, [this] { m_drag = 0; });
             m_sliders[i] = slider;
+            m_values[i] = add_value_box(i, entry.label, slider);
             break;
         }
         case ControlKind::Switch: {
             auto* toggle = new Toggle(this);
             toggle->setObjectName(QStringLiteral("chkSwitch%1").arg(i));
-            toggle->setAccessibleName(entry.label + QStringLiteral(" switch"));
+            toggle->setAccessibleName(entry.label);
             toggle->setGeometry(kToggleX, row_y(i), kToggleWidth, kWidgetHeight);
             connect(toggle, &QCheckBox::clicked, this, [this, i] { SwitchParameterClick(i); });
             m_toggles[i] = toggle;
-            m_row_labels[i] = add_row_label(i, entry.label, QString(), entry.label);
+            m_row_labels[i] = add_row_label(i, entry.label, QString());
             m_log->print_line(entry.state0_text);
             m_log->print_line(entry.state1_text);
             auto* state = new QLabel(entry.state0_text, this);
+            state->setTextFormat(Qt::PlainText);
             state->setObjectName(QStringLiteral("lblSwitchState%1").arg(i));
-            state->setAccessibleName(entry.label + QStringLiteral(" state"));
             state->setGeometry(kStateLabelX, row_y(i), kStateLabelWidth, kWidgetHeight);
             state->show();
             toggle->show();
@@ -274,9 +393,9 @@ bool TformFXParameters::build_rows() {
         case ControlKind::MultiSwitch: {
             auto* list = new QComboBox(this);
             list->setObjectName(QStringLiteral("cmbMultiSwitch%1").arg(i));
-            list->setAccessibleName(entry.label + QStringLiteral(" options"));
+            list->setAccessibleName(entry.label);
             list->setGeometry(kEditX, row_y(i), kEditWidth, kWidgetHeight);
-            QLabel* label = add_row_label(i, entry.label, QString(), entry.label);
+            QLabel* label = add_row_label(i, entry.label, QString());
             label->setWordWrap(true);
             label->resize(kMultiLabelWidth,
                           std::max(kWidgetHeight, label->heightForWidth(kMultiLabelWidth)));
@@ -307,22 +426,18 @@ bool TformFXParameters::build_rows() {
         m_boxes << box;
     }
 
-    m_separator = new QFrame(this);
-    m_separator->setObjectName(QStringLiteral("lnSeparator"));
-    m_separator->setAccessibleName(QStringLiteral("Assignment separator"));
-    m_separator->setFrameShape(QFrame::VLine);
-    m_separator->setGeometry(kSeparatorX, kTop, 1, int(std::lround(kSeparatorPerControl * n)));
-    m_separator->show();
+    // Painted, not a widget: a screen reader has nothing to say about a line.
+    m_separator_height = int(std::lround(kSeparatorPerControl * n));
+    update();
 
-    m_bypass_label = add_row_label(n, latin1(kCaptionBypassToggle), latin1(kCaptionBypassToggle),
-                                   QStringLiteral("Bypass"));
+    m_bypass_label = add_row_label(n, latin1(kCaptionBypassToggle), latin1(kCaptionBypassToggle));
     m_bypass_label->setObjectName(QStringLiteral("lblBypass"));
     m_bypass_box = add_box(n, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignBypass"),
                            QStringLiteral("Bypass"));
     connect(m_bypass_box, &QComboBox::currentIndexChanged, this,
             &TformFXParameters::boxAssignBypassOnChange);
-    m_preset_label = add_row_label(n + 1, latin1(kCaptionPresetChange),
-                                   latin1(kCaptionPresetChange), QStringLiteral("Preset"));
+    m_preset_label =
+        add_row_label(n + 1, latin1(kCaptionPresetChange), latin1(kCaptionPresetChange));
     m_preset_label->setObjectName(QStringLiteral("lblPreset"));
     m_preset_box = add_box(n + 1, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignPreset"),
                            QStringLiteral("Preset"));
@@ -331,7 +446,7 @@ bool TformFXParameters::build_rows() {
 
     for (int j = 0; j < r; ++j) {
         const QString& line = m_description.readbacks.at(j);
-        QLabel* label = add_row_label(n + 2 + j, line, line, line);
+        QLabel* label = add_row_label(n + 2 + j, line, line);
         label->setObjectName(QStringLiteral("lblReadback%1").arg(j));
         m_readback_labels << label;
         QComboBox* box = add_box(n + 2 + j, AssignmentBox::Readback,
@@ -340,13 +455,51 @@ bool TformFXParameters::build_rows() {
                 [this, j] { boxAssignRdbcksOnChange(j); });
         m_readback_boxes << box;
     }
+    add_headings();
+    add_footswitch_hints();
+    link_rows();
+    set_reading_order(this);
     return true;
+}
+
+void TformFXParameters::link_rows() {
+    // Each row's label names its widgets. The control is its buddy (the label's mnemonic focuses
+    // it); a pot's value box and the assignment box get the label as a relation, for the reader.
+    for (int i = 0; i < int(m_row_labels.size()); ++i) {
+        QLabel* label = m_row_labels.at(i);
+        QWidget* control = m_sliders.value(i);
+        if (!control)
+            control = m_toggles.value(i);
+        if (!control)
+            control = m_lists.value(i);
+        if (!label)
+            continue;
+        if (control)
+            link_label(label, control);
+        if (QSpinBox* value = m_values.value(i))
+            add_label_relation(label, value);
+        if (QComboBox* box = m_boxes.value(i))
+            add_label_relation(label, box);
+    }
+    link_label(m_bypass_label, m_bypass_box);
+    link_label(m_preset_label, m_preset_box);
+    for (int j = 0; j < int(m_readback_labels.size()); ++j)
+        link_label(m_readback_labels.at(j), m_readback_boxes.at(j));
+}
+
+void TformFXParameters::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_separator_height <= 0)
+        return;
+    QPainter painter(this);
+    painter.fillRect(kSeparatorX, kTop, 1, m_separator_height, palette().color(QPalette::Mid));
 }
 
 void TformFXParameters::EnableDisableControls(bool AEnable) {
     const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : widgets)
         widget->setEnabled(AEnable);
+    emit assignments_changed();
 }
 
 // ---- values
@@ -360,10 +513,14 @@ void TformFXParameters::setItems() {
 }
 
 void TformFXParameters::show_value(int i, int value) {
-    // What the pedal or a file holds is shown, never sent back.
+    // What the pedal or a file holds is shown, never sent back, and is no edit to undo.
     if (QSlider* slider = m_sliders.value(i)) {
         const QSignalBlocker quiet(slider);
         slider->setValue(std::clamp(value, 0, kMaxControlValue));
+        if (QSpinBox* box = m_values.value(i)) {
+            const QSignalBlocker quiet_box(box);
+            box->setValue(slider->value());
+        }
     } else if (QCheckBox* toggle = m_toggles.value(i)) {
         const SwitchState state = switch_state_from_value(value);
         if (state != SwitchState::Unchanged)
@@ -374,6 +531,8 @@ void TformFXParameters::show_value(int i, int value) {
         const QSignalBlocker quiet(list);
         list->setCurrentIndex(multi_switch_option_from_value(value, m_option_counts.at(i)));
     }
+    if (i < int(m_settings.size()))
+        m_settings[i] = setting_of(i);
 }
 
 void TformFXParameters::refresh_state_label(int i) {
@@ -396,6 +555,8 @@ void TformFXParameters::show_assignments() {
         show(m_readback_boxes.at(j), AssignmentBox::Readback, codes.readback_assignments[j]);
     show(m_bypass_box, AssignmentBox::BypassOrPreset, codes.bypass_assignment);
     show(m_preset_box, AssignmentBox::BypassOrPreset, codes.preset_assignment);
+    m_codes_shown = codes;
+    emit assignments_changed();
 }
 
 // ---- messages
@@ -439,7 +600,151 @@ Status TformFXParameters::assign_to_pedal() {
         return Error{QStringLiteral("The parameters window has no pedal link.")};
     if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
         return {};
+    return send_assignment();
+}
+
+bool TformFXParameters::assignments_editable() const {
+    return m_live && m_bypass_box && m_bypass_box->isEnabled();
+}
+
+void TformFXParameters::store_code(AssignmentBox kind, int index, quint8 code) {
+    FXParametersState& preview = m_state;
+    switch (kind) {
+    case AssignmentBox::Control:
+        if (m_live)
+            m_session->set_control_assignment(index, code);
+        else
+            preview.control_assignments[index] = code;
+        return;
+    case AssignmentBox::Readback:
+        if (m_live)
+            m_session->set_readback_assignment(index, code);
+        else
+            preview.readback_assignments[index] = code;
+        return;
+    case AssignmentBox::BypassOrPreset:
+        // index 0 is the bypass switch, 1 the preset switch
+        if (index == 0) {
+            if (m_live)
+                m_session->set_bypass_assignment(code);
+            else
+                preview.bypass_assignment = code;
+        } else if (m_live) {
+            m_session->set_preset_assignment(code);
+        } else {
+            preview.preset_assignment = code;
+        }
+        return;
+    }
+}
+
+void TformFXParameters::take_codes(const FXParametersState& codes) {
+    for (int i = 0; i < kAssignableControls; ++i)
+        store_code(AssignmentBox::Control, i, codes.control_assignments[i]);
+    for (int j = 0; j < kMaxReadbackCount; ++j)
+        store_code(AssignmentBox::Readback, j, codes.readback_assignments[j]);
+    store_code(AssignmentBox::BypassOrPreset, 0, codes.bypass_assignment);
+    store_code(AssignmentBox::BypassOrPreset, 1, codes.preset_assignment);
+    show_assignments();
+}
+
+Status TformFXParameters::apply_assignments(const FXParametersState& codes,
+                                            const QString& edit_text) {
+    if (!m_session || !m_dialogs)
+        return Error{QStringLiteral("The parameters window has no pedal link.")};
+    if (!assignments_editable())
+        return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
+                                    "effect and its settings have been read.")};
+    const FXParametersState before = m_codes_shown;
+    take_codes(codes);
+    m_undo.push(
+        new AssignmentEdit(*this, before, state(), true,
+                           edit_text.isEmpty() ? QStringLiteral("assignments") : edit_text));
+    return send_assignment();
+}
+
+void TformFXParameters::replay_assignments(const FXParametersState& codes, bool send) {
+    if (!m_bypass_box)
+        return;
+    take_codes(codes);
+    if (send && m_live)
+        (void)send_assignment();
+}
+
+int TformFXParameters::setting_of(int i) const {
+    if (const QSlider* slider = m_sliders.value(i))
+        return slider->value();
+    if (const QCheckBox* toggle = m_toggles.value(i))
+        return toggle->isChecked() ? 1 : 0;
+    if (const QComboBox* list = m_lists.value(i))
+        return list->currentIndex();
+    return -1;
+}
+
+QString TformFXParameters::edit_text(int i, int setting) const {
+    const ControlEntry& entry = m_description.controls.at(i);
+    switch (entry.kind) {
+    case ControlKind::Pot:
+        return entry.label + QLatin1Char(' ') + QString::number(setting);
+    case ControlKind::Switch:
+        return entry.label + QLatin1Char(' ') + (setting ? entry.state1_text : entry.state0_text);
+    case ControlKind::MultiSwitch:
+        return entry.label + QLatin1Char(' ') + entry.options.value(setting);
+    }
+    return entry.label;
+}
+
+void TformFXParameters::replay_setting(int i, int setting) {
+    if (i < 0 || i >= int(m_settings.size()))
+        return;
+    const ProgramChange replaying(m_program_change);
+    if (QSlider* slider = m_sliders.value(i)) {
+        slider->setValue(setting); // its handler sends
+    } else if (QCheckBox* toggle = m_toggles.value(i)) {
+        // A toggle set by the program sends nothing of itself: send as its click does.
+        toggle->setChecked(setting != 0);
+        SwitchParameterClick(i);
+    } else if (QComboBox* list = m_lists.value(i)) {
+        list->setCurrentIndex(setting);
+    }
+    m_settings[i] = setting_of(i);
+}
+
+void TformFXParameters::record_setting(int i, int drag) {
+    if (i < 0 || i >= int(m_settings.size()))
+        return;
+    const int before = m_settings.at(i);
+    const int after = setting_of(i);
+    m_settings[i] = after;
+    if (m_program_change > 0 || before == after)
+        return;
+    m_undo.push(new ControlEdit(*this, i, before, after, drag, edit_text(i, after)));
+}
+
+QString TformFXParameters::assignment_text(const QString& what, AssignmentBox box, int item) const {
+    const quint8 code = assignment_code(box, item);
+    if (code == kUnassignedCode)
+        return what + QStringLiteral(" unassigned");
+    const AssignmentBox list =
+        box == AssignmentBox::Readback ? AssignmentBox::Readback : AssignmentBox::Control;
+    for (const PedalControl& control : pedal_controls())
+        if (control.box == list && control.code == code)
+            return what + QStringLiteral(" on ") + control.name;
+    return what;
+}
+
+void TformFXParameters::record_assignments(const QString& text) {
+    const FXParametersState before = m_codes_shown;
+    m_codes_shown = state();
+    if (m_program_change > 0)
+        return;
+    m_undo.push(new AssignmentEdit(*this, before, state(), false, text));
+}
+
+Status TformFXParameters::send_assignment() {
     const Status status = m_session->assign();
+    if (status)
+        emit assignments_sent();
     report(status);
     return status;
 }
@@ -467,6 +772,8 @@ void TformFXParameters::PotParameterChange(int i) {
     if (live_mode)
         return;
     (void)send_pot(i);
+    const QSlider* slider = m_sliders.at(i);
+    record_setting(i, slider->isSliderDown() ? m_drag : 0);
 }
 
 void TformFXParameters::SwitchParameterClick(int i) {
@@ -474,48 +781,50 @@ void TformFXParameters::SwitchParameterClick(int i) {
         return;
     (void)send_switch(i);
     refresh_state_label(i);
+    record_setting(i, 0);
 }
 
 void TformFXParameters::MultiSwitchOnChange(int i) {
     (void)send_multiswitch(i);
+    record_setting(i, 0);
 }
 
 void TformFXParameters::boxAssignOnChange(int i) {
-    const quint8 code = assignment_code(AssignmentBox::Control, m_boxes.at(i)->currentIndex());
-    if (m_live)
-        m_session->set_control_assignment(i, code);
-    else
-        m_state.control_assignments[i] = code;
+    const int item = m_boxes.at(i)->currentIndex();
+    store_code(AssignmentBox::Control, i, assignment_code(AssignmentBox::Control, item));
+    record_assignments(
+        assignment_text(m_description.controls.at(i).label, AssignmentBox::Control, item));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignRdbcksOnChange(int j) {
-    const quint8 code =
-        assignment_code(AssignmentBox::Readback, m_readback_boxes.at(j)->currentIndex());
-    if (m_live)
-        m_session->set_readback_assignment(j, code);
-    else
-        m_state.readback_assignments[j] = code;
+    const int item = m_readback_boxes.at(j)->currentIndex();
+    const quint8 code = assignment_code(AssignmentBox::Readback, item);
+    store_code(AssignmentBox::Readback, j, code);
     m_log->print_line(code_text(code));
+    record_assignments(
+        assignment_text(m_description.readbacks.at(j), AssignmentBox::Readback, item));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignBypassOnChange() {
-    const quint8 code =
-        assignment_code(AssignmentBox::BypassOrPreset, m_bypass_box->currentIndex());
-    if (m_live)
-        m_session->set_bypass_assignment(code);
-    else
-        m_state.bypass_assignment = code;
+    const int item = m_bypass_box->currentIndex();
+    const quint8 code = assignment_code(AssignmentBox::BypassOrPreset, item);
+    store_code(AssignmentBox::BypassOrPreset, 0, code);
     m_log->print_line(latin1(kLogBypassAssignment) + code_text(code));
+    record_assignments(
+        assignment_text(QStringLiteral("Bypass"), AssignmentBox::BypassOrPreset, item));
+    emit assignments_changed();
 }
 
 void TformFXParameters::boxAssignPresetOnChange() {
-    const quint8 code =
-        assignment_code(AssignmentBox::BypassOrPreset, m_preset_box->currentIndex());
-    if (m_live)
-        m_session->set_preset_assignment(code);
-    else
-        m_state.preset_assignment = code;
+    const int item = m_preset_box->currentIndex();
+    const quint8 code = assignment_code(AssignmentBox::BypassOrPreset, item);
+    store_code(AssignmentBox::BypassOrPreset, 1, code);
     m_log->print_line(latin1(kLogPresetAssignment) + code_text(code));
+    record_assignments(
+        assignment_text(QStringLiteral("Preset change"), AssignmentBox::BypassOrPreset, item));
+    emit assignments_changed();
 }
 
 } // namespace kx

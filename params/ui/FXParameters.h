@@ -10,13 +10,14 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QUndoStack>
 #include <QWidget>
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QSlider;
+class QSpinBox;
 
 namespace kx {
 
@@ -32,6 +33,8 @@ inline constexpr char kCaptionPresetChange[] = "Preset Change";
 // Client height of the parameters window for an effect with `control_count` controls and
 // `readback_count` readbacks: one 25-pixel row each, plus bypass, preset and margins.
 int parameters_window_height(int control_count, int readback_count);
+// Its client width, the same for every effect.
+int parameters_window_width();
 
 // The effect parameters window. The main window sets the selected effect, then places and
 // shows it; showing builds one row per control from the effect's control description, closing
@@ -41,7 +44,7 @@ int parameters_window_height(int control_count, int readback_count);
 // effect's values: then it shows the session's values and assignments, and every edit goes
 // through the session to the pedal. Any other effect is a preview: its widgets are disabled,
 // and nothing it shows is sent. Values filled in from a reply or a preset are shown without
-// running the handlers, so nothing is echoed to the pedal.
+// running the handlers, so nothing is echoed to the pedal, and they make no undo step.
 class TformFXParameters : public QWidget {
     Q_OBJECT
 public:
@@ -69,6 +72,10 @@ public:
     const FXParametersState& state() const;
     // A preview's values (from a preset), shown without sending anything.
     void set_preview_values(const QList<int>& values);
+    // The preview's values and assignments (those of an effect that is not live).
+    FXParametersState& preview_state() { return m_state; }
+    // The line between the controls and their boxes, painted from the top row down.
+    int separator_height() const { return m_separator_height; }
 
     // Shows the values list in the widgets, without running their handlers.
     void setItems();
@@ -80,6 +87,25 @@ public:
     // The main window's "Assign": asks "Assign parameters?" and has the session send the
     // assignment lists. The answer No sends nothing (and is no error). Failures are shown here.
     Status assign_to_pedal();
+    // Whether the assignment boxes can be changed now: an effect is open, it runs on the pedal
+    // and the window's widgets are enabled.
+    bool assignments_editable() const;
+    // Sets the boxes to `codes` (the assignment map's change) and sends the assignment message
+    // at once, without asking: the change itself was the user's answer. Failures are shown here.
+    Status apply_assignments(const FXParametersState& codes, const QString& edit_text = {});
+
+    // The user's edits of values and assignments, undoable; values that a reply or a preset
+    // fills in are not edits. Showing an effect starts an empty stack.
+    QUndoStack& undo_stack() { return m_undo; }
+    // Edits neither stored on the pedal nor saved in a preset since (undoing back to that point
+    // leaves none).
+    bool has_unstored_edits() const { return !m_undo.isClean(); }
+    // The pedal stored the settings, or a preset file holds them.
+    void mark_stored() { m_undo.setClean(); }
+    // What an undo or redo does: sets control `i` to a setting (a pot's position, a switch's
+    // 0 or 1, a list's option) or the boxes to `codes`, and sends as an edit does.
+    void replay_setting(int i, int setting);
+    void replay_assignments(const FXParametersState& codes, bool send);
 
     // The parameter writes of one control, from its widget's current state. Nothing is sent
     // while the window is not live.
@@ -90,28 +116,56 @@ public:
 signals:
     // The window was closed: the main window disables the buttons that need it open.
     void closed();
+    // The rows or the assignment codes changed (an effect opened or closed, a box changed, a
+    // reply was shown, the widgets were enabled or disabled).
+    void assignments_changed();
+    // Edits became unstored, or stored (or discarded) again.
+    void unstored_changed(bool unstored);
+    // The pedal was sent the assignment message (Assign, the map, an undo of a map change).
+    void assignments_sent();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnShow();
     void OnClose();
     bool build_rows();
     void clear_rows();
-    QLabel* add_row_label(int row, const QString& text, const QString& hint,
-                          const QString& accessible_row);
+    QLabel* add_row_label(int row, const QString& text, const QString& hint);
+    QSpinBox* add_value_box(int row, const QString& label, QSlider* slider);
+    void add_headings();
+    // The footswitch items' tooltips say what the effect's information page says it does.
+    void add_footswitch_hints();
+    // Links every row's label to the row's widgets (its control, a pot's value box, the
+    // assignment box), for screen readers and mnemonics.
+    void link_rows();
     QComboBox* add_box(int row, AssignmentBox kind, const QString& object_name,
                        const QString& accessible_row);
     void show_value(int i, int value);
     void refresh_state_label(int i);
     // Follows the session: live or not, and values that came from a reply or a preset.
     void refresh_live();
+    // Sliders, value boxes, toggles, lists and boxes on or off; labels and the line stay.
+    void set_editors_enabled(bool enabled);
     void session_value_changed(int i, int value, ValueOrigin origin);
     // Tells the user about a send that failed, unless the link already has.
     void report(const Status& status);
     Status send_parameter(int i, int value);
+    // Takes `codes` as the assignments (the session's while live) and shows them.
+    void take_codes(const FXParametersState& codes);
+    // Stores one box's code where the window's assignments live.
+    void store_code(AssignmentBox kind, int index, quint8 code);
+    // A control's setting as its widget shows it, and as an edit's name tells it ("Fuzz 640").
+    int setting_of(int i) const;
+    QString edit_text(int i, int setting) const;
+    void record_setting(int i, int drag);
+    void record_assignments(const QString& text);
+    QString assignment_text(const QString& what, AssignmentBox box, int item) const;
+    // Has the session send the assignment lists; says so when they reached the pedal.
+    Status send_assignment();
 
     // Handlers; each knows its control by the index it was connected with.
     void PotParameterChange(int i);
@@ -131,6 +185,14 @@ private:
 
     // A preview's values and assignments; the live effect's are the session's.
     FXParametersState m_state;
+    QUndoStack m_undo;
+    // What the widgets showed before the edit now being made: the undo step's "before".
+    QList<int> m_settings;
+    FXParametersState m_codes_shown;
+    // Above 0 while the program itself sets widgets: no undo step is made.
+    int m_program_change = 0;
+    int m_drag = 0; // the slider drag in progress, 0 for none
+    int m_drag_count = 0;
     // The effect whose window the preview values were last kept for.
     QString m_values_effect;
     ControlDescription m_description;
@@ -141,6 +203,7 @@ private:
     // readback index.
     QList<QLabel*> m_row_labels;
     QList<QSlider*> m_sliders;
+    QList<QSpinBox*> m_values; // a pot's value box, beside its slider
     QList<QCheckBox*> m_toggles;
     QList<QLabel*> m_state_labels;
     QList<QComboBox*> m_lists;
@@ -151,7 +214,8 @@ private:
     QComboBox* m_bypass_box = nullptr;
     QLabel* m_preset_label = nullptr;
     QComboBox* m_preset_box = nullptr;
-    QFrame* m_separator = nullptr;
+    // Height of the line between the controls and their assignment boxes (0: none).
+    int m_separator_height = 0;
 };
 
 } // namespace kx

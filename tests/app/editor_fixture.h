@@ -5,6 +5,7 @@
 #include "base/clock.h"
 #include "base/paths.h"
 #include "base/scripted_dialogs.h"
+#include "link/hotplug/pedal_watcher.h"
 #include "support/scripted_serial_driver.h"
 
 #include <QFile>
@@ -26,6 +27,9 @@ struct EditorFixture {
     kx::ScriptedSerialDriver no_chip{clock};
     kx::SerialDriver* driver = &no_chip;
     std::unique_ptr<kx::AppContext> context;
+    // The pedal watcher hears of chips only from here, and watches these port paths.
+    kx::InjectedPlugSource* plug_source = nullptr;
+    QStringList watched_ports;
     std::unique_ptr<kx::EditorWindows> windows;
     QList<QUrl> opened;
 
@@ -35,6 +39,9 @@ struct EditorFixture {
         context = std::make_unique<kx::AppContext>(
             dialogs, real_time ? static_cast<kx::Clock&>(real_clock) : clock);
         context->link = std::make_unique<kx::PedalLink>(*driver);
+        auto source = std::make_unique<kx::InjectedPlugSource>();
+        plug_source = source.get();
+        context->watcher = std::make_unique<kx::PedalWatcher>(std::move(source), watched_ports);
         context->url_opener = [this](const QUrl& url) { opened << url; };
         windows = std::make_unique<kx::EditorWindows>(*context);
         windows->formMain->show();

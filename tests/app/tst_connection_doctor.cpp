@@ -175,9 +175,11 @@ void TestConnectionDoctor::ready_pedal_offers_nothing() {
     doctor.diagnose();
     doctor.show();
     QCOMPARE(doctor.lblSummary->text(), QStringLiteral("A pedal is ready to connect."));
-    QVERIFY(!doctor.edtCommand->isVisible());
-    QVERIFY(!doctor.btnCopyCommand->isVisible());
-    QVERIFY(!doctor.btnAllowAccess->isVisible());
+    // Nothing to run or copy: the parts stay in place, disabled.
+    QVERIFY(doctor.edtCommand->text().isEmpty());
+    QVERIFY(!doctor.edtCommand->isEnabled());
+    QVERIFY(!doctor.btnCopyCommand->isEnabled());
+    QVERIFY(!doctor.btnAllowAccess->isEnabled());
 }
 
 void TestConnectionDoctor::controls_are_named_and_tab_follows_the_layout() {

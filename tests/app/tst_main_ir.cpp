@@ -2,6 +2,7 @@
 // timing: a WAV file imported into each impulse response effect, uploaded, and found in the
 // pedal's parameter memory.
 #include "editor_fixture.h"
+#include "support/hostile_files.h"
 
 #include "../ir/ir_fixtures.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace kx;
 
@@ -83,6 +85,8 @@ private slots:
     void import_and_upload_data();
     void import_and_upload();
     void refused_or_cancelled_import_keeps_the_image();
+    void hostile_files_are_refused_data();
+    void hostile_files_are_refused();
 };
 
 void TestMainIR::import_and_upload_data() {
@@ -162,6 +166,40 @@ void TestMainIR::refused_or_cancelled_import_keeps_the_image() {
     QCOMPARE(rig.w().lblStatus->text(), QStringLiteral("Upload complete"));
     const auto basic = parse_effect_image(image_bytes(rig.resource_image("Basic IR Loader")));
     QCOMPARE(rig.pedal().running_effect(), basic->effect_number);
+}
+
+void TestMainIR::hostile_files_are_refused_data() {
+    hostile_files::add_rows();
+}
+
+// A pipe, a device or a folder chosen as the WAV file is refused unopened; a huge file is
+// refused by its first bytes. Nothing is imported and memory stays as it was.
+void TestMainIR::hostile_files_are_refused() {
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    Rig rig;
+    rig.click(rig.w().lstEffects, QStringLiteral("Basic IR Loader"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hostile.wav"));
+    QVERIFY(hostile_files::make(kind, path));
+    rig.f.dialogs.files << path;
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+    rig.w().menuLoadIR->trigger();
+
+    QCOMPARE(rig.f.dialogs.messages.size(), 1);
+    const QString& message = rig.f.dialogs.messages.first();
+    if (kind.contains(QLatin1String("sparse"))) {
+        // Within the size a WAV file can have, but not one.
+        QVERIFY2(message.contains(QLatin1String("not a WAV file")), qPrintable(message));
+    } else {
+        QVERIFY2(message.startsWith(QStringLiteral("Error loading file: ") + path +
+                                    QStringLiteral(": ")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(refusal), qPrintable(message));
+    }
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+    QVERIFY(rig.imported().isEmpty());
+    QVERIFY(!rig.ir_window().isVisible());
 }
 
 QTEST_MAIN(TestMainIR)

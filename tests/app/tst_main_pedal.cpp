@@ -156,7 +156,7 @@ void TestMainPedal::upload_open_request_edit() {
     QCOMPARE(w.lstCategory->currentItem()->text(), QStringLiteral("Modulation"));
     QCOMPARE(w.lstEffects->currentItem()->text(), QStringLiteral("Tape Loom Delay"));
     QVERIFY(w.btnRequest->isEnabled());
-    auto* slider = rig.widget<QSlider>(QStringLiteral("Time slider"));
+    auto* slider = rig.widget<QSlider>(QStringLiteral("Time"));
     QVERIFY(slider);
     QVERIFY(slider->isEnabled());
 
@@ -235,6 +235,7 @@ void TestMainPedal::effect_with_24_controls() {
     rig.click_category(QStringLiteral("Synthesis"));
     rig.click_effect(QStringLiteral("Arpeggio Synth"));
     w.btnUpload->click();
+    QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     w.btnOpenEffect->click();
     w.btnRequest->click();
@@ -249,7 +250,7 @@ void TestMainPedal::effect_with_24_controls() {
         boxes += box->accessibleName().endsWith(QLatin1String(" assignment")) ? 1 : 0;
     QCOMPARE(boxes, 16 + 2); // the first 16 controls, bypass and preset
     // The last control, past the assignment slots, still reaches the pedal.
-    QComboBox* division = rig.widget<QComboBox>(QStringLiteral("Division options"));
+    QComboBox* division = rig.widget<QComboBox>(QStringLiteral("Division"));
     QVERIFY(division);
     QVERIFY(division->isEnabled());
     division->setCurrentIndex(2);

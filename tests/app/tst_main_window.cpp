@@ -4,6 +4,7 @@
 #include "app/NewVersionMsg.h"
 #include "app/PrintConsole.h"
 #include "base/paths.h"
+#include "ir/ui/ImpulseResponse.h"
 #include "kx_version.h"
 #include "link/Communication.h"
 #include "params/ui/FXParameters.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace kx;
 
@@ -60,6 +62,7 @@ private slots:
     void status_text_data();
     void status_text();
     void every_control_has_an_accessible_name();
+    void mnemonics_are_unique_in_each_menu();
 
 private:
     TformMain& main() { return f->main(); }
@@ -119,9 +122,12 @@ void TestMainWindow::windows_are_created_in_order() {
     QCOMPARE(main().minimumSize(), main().maximumSize());
     QCOMPARE(w.formPrint->size(), QSize(490, 652));
     QCOMPARE(w.formNewVersionMsg->size(), QSize(282, 146));
-    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(158, 143));
+    QCOMPARE(w.formFirmwareUpgrade->size(), QSize(250, 214));
     QCOMPARE(w.formFXInfo->size(), QSize(335, 480));
-    QCOMPARE(w.formFXParameters->width(), 373);
+    QCOMPARE(w.formFXParameters->width(), parameters_window_width());
+    // The assignment map comes after the seven, hidden until Settings > Assignment Map.
+    QCOMPARE(w.formAssignmentMap->windowTitle(), "Assignment Map");
+    QVERIFY(!w.formAssignmentMap->isVisible());
     // The start-up runs before the console exists and writes nothing to it.
     QCOMPARE(log_lines(), QStringList());
 }
@@ -150,9 +156,6 @@ void TestMainWindow::startup_controls_data() {
     row("btnGetFXInfo", "?", {161, 281, 22, 22}, false);
     row("lstCategory", "", {191, 28, 200, 137}, true);
     row("lstEffects", "", {191, 173, 200, 211}, true);
-    row("chkFirmwareUpgradeMode", "Firmware Upgrade Mode", {}, true, false);
-    row("btnUploadFile", "Upload File", {}, true, false);
-    row("chkLiveRequest", "Live Request", {}, true, false);
     row("lblStatusLine", "", {8, 311, 175, 73}, true);
 }
 
@@ -163,6 +166,7 @@ void TestMainWindow::startup_controls() {
     QFETCH(bool, enabled);
     QFETCH(bool, shown);
     auto* widget = main().findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
     QVERIFY(widget);
     QCOMPARE(widget->isEnabled(), enabled);
     QCOMPARE(widget->isVisible(), shown);
@@ -186,25 +190,39 @@ void TestMainWindow::startup_menus_data() {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(menu) << caption
                             << enabled << shown << checkable;
     };
-    row("menuLoadConfiguration", "menuFile", "Load Configuration", true);
-    row("menuSaveConfiguration", "menuFile", "Save Configuration", true);
-    row("menuLoadIR", "menuFile", "Load IR", false);
-    row("menuScan", "menuConnection", "Scan", true);
-    row("menuConnect", "menuConnection", "Connect", true);
-    row("menuDisconnect", "menuConnection", "Disconnect", false);
-    row("menuLiveEnable", "menuSettings", "Alive Parameters!", true, false);
-    row("menuLook", "menuSettings", "Look", true);
-    row("menuMIDI", "menuSettings", "MIDI", true);
-    row("menuMIDIchannel", "menuMIDI", "Channel", true);
-    row("menuFirmwareUpgradeMode", "menuFirmwareUpgrade", "Upgrade Mode", true, true, true);
-    row("menuStartFirmwareUpgrade", "menuFirmwareUpgrade", "Start Firmware Upgrade", false);
-    row("menuQuickStart", "menuInfo", "Quick Start", true, false);
-    row("menuSupport", "menuInfo", "Support", true);
+    // Captions carry their mnemonic ("&File"); the hidden "Alive Parameters!" and "Quick
+    // Start" are gone.
+    row("menuLoadConfiguration", "menuFile", "L&oad Configuration", true);
+    row("menuSaveConfiguration", "menuFile", "&Save Configuration", true);
+    row("menuPresetLibrary", "menuFile", "Preset &Library\u2026", true);
+    row("menuLoadIR", "menuFile", "Load &IR", false);
+    row("menuUndo", "menuEdit", "&Undo", false);
+    row("menuRedo", "menuEdit", "&Redo", false);
+    row("menuScan", "menuConnection", "&Scan", true);
+    row("menuConnect", "menuConnection", "&Connect", true);
+    row("menuDisconnect", "menuConnection", "&Disconnect", false);
+    row("menuDiagnose", "menuConnection", "Dia&gnose\u2026", true);
+    row("menuConnectAutomatically", "menuConnection", "Connect Auto&matically", true, true, true);
+    row("menuUpload", "menuConnection", "&Upload Selected Effect", false);
+    row("menuOpenEffect", "menuConnection", "&Open FX", false);
+    row("menuRequest", "menuConnection", "&Request", false);
+    row("menuAssign", "menuConnection", "&Assign", false);
+    row("menuStoreSettingsOnPedal", "menuConnection", "S&tore Settings On Pedal", false);
+    row("menuSwitchWindow", "menuConnection", "Switch &Window", true);
+    row("menuAssignmentMap", "menuSettings", "&Assignment Map\u2026", true);
+    row("menuLook", "menuSettings", "&Look", true);
+    row("menuMIDI", "menuSettings", "&MIDI", false); // needs the pedal's firmware
+    row("menuMIDIchannel", "menuMIDI", "&Channel", true);
+    row("menuFirmwareUpgradeMode", "menuFirmwareUpgrade", "&Upgrade Mode", true, true, true);
+    row("menuStartFirmwareUpgrade", "menuFirmwareUpgrade", "&Start Firmware Upgrade", false);
+    row("menuSupport", "menuInfo", "&Support", true);
     row("menuAppVersion", "menuInfo", QStringLiteral("Version:  ") + KX_VERSION_TEXT, false);
     row("menuNewAppVersion", "menuInfo", "New version available:", false);
     row("menuSerialNumber", "menuInfo", "Device Serial: ", true);
-    row("menuUpdateNow", "menuInfo", "Update Now", true);
-    row("menuShowUpdateMsg", "menuInfo", "Show Update Message", true, true, true);
+    row("menuCheckForUpdates", "menuInfo", QStringLiteral("&Check for Updates\u2026"), true);
+    // Nothing to install before a check has found a newer version.
+    row("menuUpdateNow", "menuInfo", "&Update Now", false);
+    row("menuShowUpdateMsg", "menuInfo", "Show Update &Message", true, true, true);
 }
 
 void TestMainWindow::startup_menus() {
@@ -230,7 +248,8 @@ void TestMainWindow::startup_sequence_state() {
     QStringList bar;
     for (QAction* action : main().MenuBar1->actions())
         bar << action->text();
-    QCOMPARE(bar, (QStringList{"File", "Connection", "Settings", "Firmware Upgrade", "Info"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Connection", "&Settings", "F&irmware Upgrade",
+                               "I&nfo"}));
 
     QStringList categories;
     for (int i = 0; i < main().lstCategory->count(); ++i)
@@ -244,7 +263,8 @@ void TestMainWindow::startup_sequence_state() {
         looks << action->text();
     for (QAction* action : main().menuMIDIchannel->actions())
         channels << action->text();
-    QCOMPARE(looks, (QStringList{"0", "1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(looks, (QStringList{"Dark &Red", "Dark &Orange", "Dark &Turquoise", "Dark &Blue",
+                                 "&Grey Orange", "Grey Go&ld", "Light &Cyan"}));
     QCOMPARE(channels.size(), 17);
     QCOMPARE(channels.first(), QStringLiteral("OMNI"));
     QCOMPARE(channels.at(1), QStringLiteral("1"));
@@ -301,16 +321,18 @@ void TestMainWindow::category_click() {
     QCOMPARE(main().menuLoadIR->isEnabled(), load_ir);
     QVERIFY(f->windows->formFXParameters->isVisible());
 
+    // No box on any visit: the Impulse Response category points to the IR window's how-to in
+    // the status line, and the how-to names the files the import takes.
+    QCOMPARE(f->dialogs.messages, QStringList());
     if (row == kImpulseResponseRow) {
-        QCOMPARE(f->dialogs.messages.size(), 1);
-        QCOMPARE(lines_of(f->dialogs.messages.first()),
-                 (QStringList{"How to load an impulse response:",
-                              "1) Select an IR load algorithm in Impulse Response category",
-                              "2) Go to File and click Load IR, choose the desired WAV file",
-                              "3) Click UPLOAD SELECTED EFFECT button",
-                              "Works best with 48kHz sampling rate at a bitrate of 24 or 32 bit"}));
+        QVERIFY(main().lblStatusLine->toolTip().contains(QLatin1String("Load IR")));
+        const QStringList howto = lines_of(impulse_response_howto());
+        QCOMPARE(howto.first(), QStringLiteral("How to load an impulse response:"));
+        QVERIFY(howto.last().contains(QLatin1String("8, 16, 24 or 32-bit integer samples or "
+                                                    "float samples")));
+        QCOMPARE(f->windows->formImpulseResponse->lblHowTo->text().split('\n'), howto);
     } else {
-        QCOMPARE(f->dialogs.messages, QStringList());
+        QCOMPARE(main().lblStatusLine->toolTip(), QString());
     }
 }
 
@@ -352,8 +374,13 @@ void TestMainWindow::effect_click() {
     QCOMPARE(parameters.windowTitle(), QStringLiteral("Basalt Fuzz Box"));
     QCOMPARE(parameters.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
     QVERIFY(!parameters.effect_is_live());
+    // Beside the main window, as far as the screen lets it be.
     const QRect frame = main().frameGeometry();
-    QCOMPARE(parameters.pos(), QPoint(frame.x() + frame.width(), frame.y()));
+    const QRect area = parameters.screen()->availableGeometry();
+    const QRect placed = parameters.frameGeometry();
+    QCOMPARE(
+        placed.topLeft(),
+        QPoint(std::min(frame.x() + frame.width(), area.right() + 1 - placed.width()), frame.y()));
     QCOMPARE(parameters.height(),
              parameters_window_height(parameters.control_count(), parameters.readback_count()));
 }
@@ -519,8 +546,38 @@ void TestMainWindow::every_control_has_an_accessible_name() {
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY2(accessible && !accessible->text(QAccessible::Name).trimmed().isEmpty(),
-                 qPrintable(name + " has no accessible name"));
+        QVERIFY(accessible);
+        // A label is named by what it shows, empty or not.
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            QCOMPARE(accessible->text(QAccessible::Name), label->text());
+        else
+            QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(name + " has no accessible name"));
+    }
+}
+
+// Alt and a letter reaches one item: two items with the same letter take two presses and
+// turns, which a keyboard user cannot tell from a wrong key.
+void TestMainWindow::mnemonics_are_unique_in_each_menu() {
+    QList<QWidget*> menus{main().MenuBar1};
+    for (QMenu* menu : main().findChildren<QMenu*>())
+        menus << menu;
+    static const QRegularExpression marker(QStringLiteral("&([^&])"));
+    for (QWidget* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            const QRegularExpressionMatch match = marker.match(action->text());
+            if (!match.hasMatch())
+                continue;
+            const QChar letter = match.captured(1).at(0).toLower();
+            QVERIFY2(!taken.contains(letter),
+                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share Alt+%4")
+                                    .arg(menu->objectName(), taken.value(letter), action->text(),
+                                         letter)));
+            taken.insert(letter, action->text());
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // Save Configuration and Load Configuration through the main window's File menu, over scripted
 // dialogs; and once end to end against the in-process virtual pedal with real timing.
 #include "editor_fixture.h"
+#include "support/hostile_files.h"
 #include "support/log_tap.h"
 
 #include "app/Main.h"
@@ -60,6 +61,11 @@ QList<int> values_for(const ControlDescription& description, int shift) {
     return values;
 }
 
+// The index after the last pot and switch of the window's effect.
+int last_switch_end(const TformFXParameters& window) {
+    return window.description().pot_count + window.description().switch_count;
+}
+
 QByteArray read_file(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -97,6 +103,8 @@ private slots:
     void round_trip_through_the_window();
     void load_is_refused_and_changes_nothing_data();
     void load_is_refused_and_changes_nothing();
+    void hostile_preset_files_data();
+    void hostile_preset_files();
     void preset_of_another_effect_asks_first_data();
     void preset_of_another_effect_asks_first();
     void end_to_end_with_the_pedal();
@@ -154,14 +162,14 @@ void TestPresets::save_is_refused_without_values() {
         open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
     if (situation == QLatin1String("other effect")) {
         // Rotary Cabin has as many controls as Tape Loom Delay, whose values these are.
-        parameters().state().values = QList<int>(8, 1);
+        parameters().preview_state().values = QList<int>(8, 1);
         open_effect(QStringLiteral("Modulation"), QStringLiteral("Rotary Cabin"));
     }
     if (situation == QLatin1String("closed")) {
-        parameters().state().values = QList<int>(8, 1);
+        parameters().preview_state().values = QList<int>(8, 1);
         parameters().close();
     } else if (situation == QLatin1String("short")) {
-        parameters().state().values = QList<int>(7, 1);
+        parameters().preview_state().values = QList<int>(7, 1);
     }
     const QString path = preset_path(QStringLiteral("refused.txt"));
     f->dialogs.files << path;
@@ -197,8 +205,8 @@ void TestPresets::save_writes_the_open_effect() {
     QCOMPARE(parameters().readback_count(), 0);
     f->context->selection.pedal_effect_number = 3;
     f->context->selection.pedal_effect_version = 2;
-    parameters().state().values = {512, 1023, 1, 0};
-    parameters().state().control_assignments[1] = 8;
+    parameters().preview_state().values = {512, 1023, 1, 0};
+    parameters().preview_state().control_assignments[1] = 8;
     parameters().findChildren<QSlider*>().first()->setValue(5); // an edit, not a value read
     QVERIFY(!QFileInfo::exists(f->path(kPresetDir)));
     if (!chosen.isEmpty())
@@ -232,7 +240,7 @@ void TestPresets::failed_write_keeps_the_old_file() {
     QByteArray old_bytes;
     if (file == QLatin1String("preset")) {
         open_effect(QStringLiteral("Synthesis"), QStringLiteral("Arpeggio Synth"));
-        parameters().state().values = QList<int>(24, 300);
+        parameters().preview_state().values = QList<int>(24, 300);
         QDir().mkpath(f->path(kPresetDir));
         path = preset_path(QStringLiteral("old.txt"));
         old_bytes = preset_bytes(10, 1, QList<int>(24, 7));
@@ -289,7 +297,7 @@ void TestPresets::round_trip_through_the_window() {
     selection.pedal_effect_number = number;
     selection.pedal_effect_version = 4;
     const QList<int> saved = values_for(window.description(), 0);
-    window.state().values = saved;
+    window.preview_state().values = saved;
     window.setItems();
     const QStringList saved_view = shown(window);
     const QString path = preset_path(QStringLiteral("round.txt"));
@@ -299,7 +307,7 @@ void TestPresets::round_trip_through_the_window() {
     QByteArray bytes = read_file(path);
     write_file(path, bytes.replace("\r", line_end));
 
-    window.state().values = values_for(window.description(), 1);
+    window.preview_state().values = values_for(window.description(), 1);
     window.setItems();
     QVERIFY(shown(window) != saved_view);
     QComboBox* first_box = nullptr;
@@ -370,7 +378,7 @@ void TestPresets::load_is_refused_and_changes_nothing() {
     QFETCH(QString, message);
     open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
     const QList<int> before = values_for(parameters().description(), 0);
-    parameters().state().values = before;
+    parameters().preview_state().values = before;
     parameters().setItems();
     const QStringList view = shown(parameters());
     f->context->selection.pedal_effect_number = 0x1F;
@@ -418,7 +426,7 @@ void TestPresets::preset_of_another_effect_asks_first() {
     open_effect(QStringLiteral("Gain"), QStringLiteral("Basalt Fuzz Box"));
     const QList<int> before = {1, 2, 3, 0};
     const QList<int> other = {700, 600, 500, 1};
-    parameters().state().values = before;
+    parameters().preview_state().values = before;
     f->context->selection.pedal_effect_number = 3;
     QDir().mkpath(f->path(kPresetDir));
     const QString path = preset_path(QStringLiteral("ember.txt"));
@@ -503,17 +511,47 @@ void TestPresets::end_to_end_with_the_pedal() {
     for (int i = 0; i < window.description().pot_count; ++i)
         QCOMPARE(pedal.parameter_word(effect.address_of(i)), quint32(saved[i]) * 8192u);
 
-    // The switch was set back by the program, which sends nothing: reading the pedal again
-    // shows what it holds now.
+    // Every value of the file went to the pedal, the switch included: reading the pedal again
+    // gives the file's values back.
     main().btnRequest->click();
     QCOMPARE(f->dialogs.messages.size(), 1);
     const QList<int> read_back = window.state().values;
-    for (int i = 0; i < window.description().pot_count; ++i)
+    for (int i = 0; i < last_switch_end(window); ++i)
         QCOMPARE(read_back[i], saved[i]);
     const int last = window.control_count() - 1;
     const int options = int(window.description().controls.at(last).options.size());
     QCOMPARE(multi_switch_option_from_value(read_back[last], options),
              multi_switch_option_from_value(saved[last], options));
+}
+
+void TestPresets::hostile_preset_files_data() {
+    hostile_files::add_rows();
+}
+
+// A pipe, a device, a folder or a huge file chosen as a preset is refused at once with its
+// reason, and nothing changes.
+void TestPresets::hostile_preset_files() {
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    const QStringList view = shown(parameters());
+    QDir().mkpath(f->path(kPresetDir));
+    const QString path = preset_path(QStringLiteral("hostile.txt"));
+    QVERIFY(hostile_files::make(kind, path));
+    f->dialogs.files << path;
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+
+    main().menuLoadConfiguration->trigger();
+
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    QVERIFY2(f->dialogs.messages.first().startsWith(QStringLiteral("Error loading file: ") +
+                                                    QDir::toNativeSeparators(path) +
+                                                    QStringLiteral(": ")),
+             qPrintable(f->dialogs.messages.first()));
+    QVERIFY2(f->dialogs.messages.first().contains(refusal),
+             qPrintable(f->dialogs.messages.first()));
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+    QCOMPARE(shown(parameters()), view);
 }
 
 QTEST_MAIN(TestPresets)

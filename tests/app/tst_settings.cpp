@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "support/hostile_files.h"
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
@@ -27,6 +28,8 @@ private slots:
     void choice_not_stored_after_file_deleted();
     void dont_show_again_stores_no();
     void folder_that_cannot_be_made();
+    void hostile_settings_files_data();
+    void hostile_settings_files();
 
 private:
     EditorFixture* f = nullptr;
@@ -201,6 +204,37 @@ void TestSettings::folder_that_cannot_be_made() {
     QCOMPARE(qApp->styleSheet(), f->resource("STYLE_0"));
     QCOMPARE(f->main().lstCategory->count(), 7);
     QVERIFY(f->main().menuShowUpdateMsg->isChecked());
+}
+
+void TestSettings::hostile_settings_files_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("refusal");
+    for (const QString& file : {kLookFile, kMessageFile})
+        for (const hostile_files::Kind& kind : hostile_files::kKinds)
+            QTest::addRow("%s, %s", qPrintable(QFileInfo(file).fileName()), kind.name)
+                << file << QString::fromLatin1(kind.name) << QString::fromLatin1(kind.refusal);
+}
+
+// A settings file that is a pipe, a device, a folder or huge is refused with one message
+// naming it; the window still comes up, with the defaults.
+void TestSettings::hostile_settings_files() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    QVERIFY(QDir().mkpath(QFileInfo(f->path(kMessageFile)).path()));
+    QVERIFY(hostile_files::make(kind, f->path(file)));
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+    f->start();
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    QVERIFY2(f->dialogs.messages.first().startsWith(QStringLiteral("Error loading file: ") +
+                                                    QDir::toNativeSeparators(f->path(file))),
+             qPrintable(f->dialogs.messages.first()));
+    QVERIFY2(f->dialogs.messages.first().contains(refusal),
+             qPrintable(f->dialogs.messages.first()));
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+    QCOMPARE(f->main().lstCategory->count(), 7);
+    QVERIFY(f->context->show_update_message);
 }
 
 QTEST_MAIN(TestSettings)

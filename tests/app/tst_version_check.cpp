@@ -5,13 +5,17 @@
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
+#include "app/PrintConsole.h"
 #include "app/version_client.h"
+#include "base/widget_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,6 +25,7 @@
 #include <QSslServer>
 #include <QSslSocket>
 #include <QTcpServer>
+#include <QTextDocument>
 
 using namespace kx;
 
@@ -53,6 +58,8 @@ struct Route {
     QByteArray body;
     int delay_ms = 150; // keeps the answer back, so the test sees the windows working meanwhile
     bool silent = false;
+    // After the headers, 100 MB of body sent as fast as the client takes it (body unused).
+    bool endless = false;
 };
 
 // A small HTTPS server: answers every request with its route and records the request lines.
@@ -76,6 +83,7 @@ public:
     Route second; // the answer to a request of any other path
     QList<QByteArray> requests;
     bool listening = false;
+    qint64 endless_bytes_sent = 0; // of an endless body, taken by the client's side so far
 
 private:
     void accept() {
@@ -93,6 +101,10 @@ private:
                     request_line.contains(" " + kVersionPath + " ") ? route : second;
                 if (answer.silent)
                     return;
+                if (answer.endless) {
+                    send_endless(socket, answer.headers);
+                    return;
+                }
                 QTimer::singleShot(answer.delay_ms, socket, [socket, answer] {
                     socket->write("HTTP/1.1 " + answer.status +
                                   "\r\nContent-Length: " + QByteArray::number(answer.body.size()) +
@@ -102,6 +114,23 @@ private:
                 });
             });
         }
+    }
+
+    // Keeps one block in flight, so the count says what the client let through.
+    void send_endless(QTcpSocket* socket, const QByteArray& headers) {
+        constexpr qint64 kTotal = 100 * 1024 * 1024;
+        const QByteArray block(64 * 1024, '1');
+        socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n" + headers + "\r\n");
+        const auto more = [this, socket, block] {
+            if (socket->bytesToWrite() == 0 && endless_bytes_sent < kTotal &&
+                socket->state() == QAbstractSocket::ConnectedState) {
+                socket->write(block);
+                endless_bytes_sent += block.size();
+            }
+        };
+        QObject::connect(qobject_cast<QSslSocket*>(socket), &QSslSocket::encryptedBytesWritten,
+                         this, more);
+        more();
     }
 
     QSslServer server;
@@ -126,10 +155,14 @@ private slots:
     void checks_against_a_server();
     void runs_once_a_second_after_start();
     void gives_up_on_a_silent_server();
+    void stops_reading_at_the_limit_data();
+    void stops_reading_at_the_limit();
     void hands_over_to_the_updater_data();
     void hands_over_to_the_updater();
 
 private:
+    void verify_shown_as_text(TformMain& w, const QString& text);
+
     QTemporaryDir m_certificates;
     QSslCertificate m_trusted;
     QSslKey m_trusted_key;
@@ -197,52 +230,73 @@ void TestVersionCheck::checks_against_a_server_data() {
     QTest::addColumn<bool>("show_message");
     QTest::addColumn<QString>("menu"); // menuNewAppVersion afterwards
     QTest::addColumn<bool>("update");  // menuUpdateNow enabled afterwards
-    // The start of the error's text, or empty. A server that was not reached is told in the
-    // main window's status line; an answer that is not a version, in a message box.
+    // The start of the error's text, or empty. The check at start-up only logs it; one asked
+    // for in the Info menu shows it.
     QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("asked"); // through "Check for Updates"
     const QString unchanged = QStringLiteral("New version available:");
     const QString failed = QStringLiteral("Error: the version check failed: ");
     const QString none = QStringLiteral("No update available");
     const QByteArray ok("200 OK");
     // The editor is 1.0.
     QTest::newRow("newer") << "trusted" << ok << QByteArray() << QByteArray("1.1") << true
-                           << "New version available: 1.1" << true << "";
-    QTest::newRow("newer, line break") << "trusted" << ok << QByteArray() << QByteArray("1.1\r\n")
-                                       << true << "New version available: 1.1" << true << "";
+                           << "New version available: 1.1" << true << "" << false;
+    QTest::newRow("newer, line break")
+        << "trusted" << ok << QByteArray() << QByteArray("1.1\r\n") << true
+        << "New version available: 1.1" << true << "" << false;
     QTest::newRow("newer by a third number")
         << "trusted" << ok << QByteArray() << QByteArray("1.0.1") << true
-        << "New version available: 1.0.1" << true << "";
+        << "New version available: 1.0.1" << true << "" << false;
     QTest::newRow("newer, message turned off")
         << "trusted" << ok << QByteArray() << QByteArray("1.1") << false
-        << "New version available: 1.1" << true << "";
+        << "New version available: 1.1" << true << "" << false;
     QTest::newRow("equal") << "trusted" << ok << QByteArray() << QByteArray("1.0") << true << none
-                           << false << "";
+                           << false << "" << false;
     QTest::newRow("older") << "trusted" << ok << QByteArray() << QByteArray("0.9") << true << none
-                           << false << "";
+                           << false << "" << false;
     QTest::newRow("safe redirect")
         << "trusted" << QByteArray("301 Moved Permanently")
         << QByteArray("Location: /download/kestrelx/moved.php\r\n") << QByteArray() << true
-        << "New version available: 1.1" << true << "";
+        << "New version available: 1.1" << true << "" << false;
     QTest::newRow("not found") << "trusted" << QByteArray("404 Not Found") << QByteArray()
-                               << QByteArray("gone") << true << unchanged << true
-                               << "Error: Not Found";
+                               << QByteArray("gone") << true << unchanged << false
+                               << "Error: Not Found" << false;
     QTest::newRow("server error") << "trusted" << QByteArray("500 Internal Server Error")
-                                  << QByteArray() << QByteArray() << true << unchanged << true
-                                  << "Error: Internal Server Error";
+                                  << QByteArray() << QByteArray() << true << unchanged << false
+                                  << "Error: Internal Server Error" << false;
     QTest::newRow("a page, not a version")
         << "trusted" << ok << QByteArray() << QByteArray("<html>1.1</html>") << true << unchanged
-        << true << "Error: the version page holds \"<html>1.1</html>\"";
+        << false << "Error: the version page holds \"<html>1.1</html>\"" << false;
     QTest::newRow("over-long answer")
-        << "trusted" << ok << QByteArray() << QByteArray(5000, '1') << true << unchanged << true
-        << failed + "the server's answer is longer than 4096 bytes";
+        << "trusted" << ok << QByteArray() << QByteArray(5000, '1') << true << unchanged << false
+        << failed + "the server's answer is longer than 4096 bytes" << false;
+    // Markup from the server is the server's text, shown as it is.
+    QTest::newRow("HTML in the reason phrase")
+        << "trusted" << QByteArray("404 <h1>Gone</h1><a href=\"https://x.example/\">Update</a>")
+        << QByteArray() << QByteArray() << true << unchanged << false
+        << "Error: <h1>Gone</h1><a href=\"https://x.example/\">Update</a>" << true;
+    QTest::newRow("HTML in the body")
+        << "trusted" << ok << QByteArray()
+        << QByteArray("<h1>New!</h1><a href=\"https://x.example/\">Update</a>") << true << unchanged
+        << false << "Error: the version page holds \"<h1>New!</h1>" << true;
     QTest::newRow("redirect to plain HTTP")
         << "trusted" << QByteArray("302 Found") << QByteArray("Location: http://127.0.0.1:%1/v\r\n")
-        << QByteArray() << true << unchanged << true << failed + "Insecure redirect";
+        << QByteArray() << true << unchanged << false << failed + "Insecure redirect" << false;
     QTest::newRow("untrusted certificate")
-        << "untrusted" << ok << QByteArray() << QByteArray("1.1") << true << unchanged << true
-        << failed + "SSL handshake failed";
+        << "untrusted" << ok << QByteArray() << QByteArray("1.1") << true << unchanged << false
+        << failed + "SSL handshake failed" << false;
     QTest::newRow("no server") << "none" << ok << QByteArray() << QByteArray() << true << unchanged
-                               << true << failed + "Connection refused";
+                               << false << failed + "Connection refused" << false;
+    QTest::newRow("asked, newer") << "trusted" << ok << QByteArray() << QByteArray("1.1") << true
+                                  << "New version available: 1.1" << true << "" << true;
+    QTest::newRow("asked, equal") << "trusted" << ok << QByteArray() << QByteArray("1.0") << true
+                                  << none << false << "" << true;
+    QTest::newRow("asked, not found")
+        << "trusted" << QByteArray("404 Not Found") << QByteArray() << QByteArray("gone") << true
+        << unchanged << false << "Error: Not Found" << true;
+    QTest::newRow("asked, no server")
+        << "none" << ok << QByteArray() << QByteArray() << true << unchanged << false
+        << failed + "Connection refused" << true;
 }
 
 // The check sends GET for the version page and returns at once; the menu, the New Version
@@ -256,6 +310,7 @@ void TestVersionCheck::checks_against_a_server() {
     QFETCH(QString, menu);
     QFETCH(bool, update);
     QFETCH(QString, error);
+    QFETCH(bool, asked);
 
     HttpsServer https(server == QLatin1String("untrusted") ? m_untrusted : m_trusted,
                       server == QLatin1String("untrusted") ? m_untrusted_key : m_trusted_key);
@@ -276,11 +331,15 @@ void TestVersionCheck::checks_against_a_server() {
     f->start();
     TformMain& w = f->main();
     QCOMPARE(w.NetHTTPRequest1.url.toString(), address + QString::fromLatin1(kVersionPath));
-    QVERIFY(w.menuUpdateNow->isEnabled());
+    // Nothing to install until a newer version is known.
+    QVERIFY(!w.menuUpdateNow->isEnabled());
 
     QElapsedTimer clock;
     clock.start();
-    w.checkmostrecentversiononwebsite();
+    if (asked)
+        w.menuCheckForUpdates->trigger();
+    else
+        w.checkmostrecentversiononwebsite();
     QVERIFY(clock.elapsed() < 100);
     QVERIFY(!w.TimerCheckWebVersion.isActive());
     QCOMPARE(w.menuNewAppVersion->text(), QStringLiteral("New version available:"));
@@ -290,8 +349,7 @@ void TestVersionCheck::checks_against_a_server() {
     connect(&ticking, &QTimer::timeout, this, [&] { ++ticks; });
     ticking.start(10);
     QTRY_VERIFY_WITH_TIMEOUT(
-        !f->dialogs.messages.isEmpty() || !w.lblStatusLine->toolTip().isEmpty() ||
-            w.menuNewAppVersion->text() != QLatin1String("New version available:"),
+        f->windows->formPrint->Memo1->toPlainText().contains(QLatin1String("version check: ")),
         5000);
     if (server == QLatin1String("trusted"))
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
@@ -299,21 +357,24 @@ void TestVersionCheck::checks_against_a_server() {
 
     QCOMPARE(w.menuNewAppVersion->text(), menu);
     QCOMPARE(w.menuUpdateNow->isEnabled(), update);
+    // Asked for, the answer comes in a box instead of the window.
     QCOMPARE(f->windows->formNewVersionMsg->isVisible(),
-             show_message && menu.startsWith(QLatin1String("New version available: ")));
-    const bool unreachable = error.startsWith(QLatin1String("Error: the version check failed"));
-    if (error.isEmpty() || unreachable) {
+             !asked && show_message && menu.startsWith(QLatin1String("New version available: ")));
+    QCOMPARE(w.lblStatusLine->toolTip(), QString());
+    if (!error.isEmpty())
+        QVERIFY2(f->windows->formPrint->Memo1->toPlainText().contains(
+                     QStringLiteral("version check: ") + error),
+                 qPrintable(f->windows->formPrint->Memo1->toPlainText()));
+    if (!asked) {
         QCOMPARE(f->dialogs.messages, QStringList());
     } else {
         QCOMPARE(f->dialogs.messages.size(), 1);
-        QVERIFY2(f->dialogs.messages.first().startsWith(error),
+        const QString expected = !error.isEmpty() ? error
+                                 : update ? QStringLiteral("Version 1.1 of the Kestrel X Editor")
+                                          : QStringLiteral("This is the newest version");
+        QVERIFY2(f->dialogs.messages.first().startsWith(expected),
                  qPrintable(f->dialogs.messages.first()));
     }
-    if (unreachable)
-        QVERIFY2(w.lblStatusLine->toolTip().startsWith(error),
-                 qPrintable(w.lblStatusLine->toolTip()));
-    else
-        QCOMPARE(w.lblStatusLine->toolTip(), QString());
     if (QTest::currentDataTag() == QLatin1String("untrusted certificate"))
         keep_picture(w, QStringLiteral("main-version-check-failed"));
     if (QTest::currentDataTag() == QLatin1String("newer")) {
@@ -329,6 +390,9 @@ void TestVersionCheck::checks_against_a_server() {
         QCOMPARE(https.requests, QList<QByteArray>());
     }
     QVERIFY(!plain.hasPendingConnections());
+    // Only a check asked for shows its error; one at start-up has logged it.
+    if (asked && error.contains(QLatin1Char('<')))
+        verify_shown_as_text(w, f->dialogs.messages.first());
 }
 
 // Started by its timer, once: the New Version window appears about a second after start-up.
@@ -365,6 +429,59 @@ void TestVersionCheck::gives_up_on_a_silent_server() {
     QCOMPARE(reply.network_error, QStringLiteral("the server did not answer within 0.3 s."));
     QCOMPARE(https.requests.size(), 1);
     QVERIFY(!client.running());
+}
+
+// The box and the status line a user would see show the server's characters, not a heading
+// and a link.
+void TestVersionCheck::verify_shown_as_text(TformMain& w, const QString& text) {
+    WidgetDialogs dialogs(&w);
+    Qt::TextFormat box_format = Qt::RichText;
+    QString box_text;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box_format = box->textFormat();
+            box_text = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    dialogs.message(text);
+    QCOMPARE(box_text, text);
+    QCOMPARE(box_format, Qt::PlainText);
+
+    w.show_status_text(text);
+    QCOMPARE(w.lblStatusLine->textFormat(), Qt::PlainText);
+    QVERIFY2(!w.lblStatusLine->toolTip().contains(QLatin1String("<h1>")),
+             qPrintable(w.lblStatusLine->toolTip()));
+    QTextDocument tooltip;
+    tooltip.setHtml(w.lblStatusLine->toolTip());
+    QCOMPARE(tooltip.toPlainText(), text);
+}
+
+void TestVersionCheck::stops_reading_at_the_limit_data() {
+    QTest::addColumn<QByteArray>("headers");
+    QTest::newRow("length announced") << QByteArray("Content-Length: 104857600\r\n");
+    QTest::newRow("no length, to the end") << QByteArray();
+}
+
+// A 100 MB answer is given up at the limit: the client takes little more than the limit
+// (what the system's socket buffers hold), never the whole body.
+void TestVersionCheck::stops_reading_at_the_limit() {
+    QFETCH(QByteArray, headers);
+    HttpsServer https(m_trusted, m_trusted_key);
+    QVERIFY(https.listening);
+    https.route.endless = true;
+    https.route.headers = headers;
+    VersionClient client;
+    QSignalSpy finished(&client, &VersionClient::finished);
+    QVERIFY(client.send({"GET", QUrl(https.address() + kVersionPath)}));
+    QVERIFY(finished.wait(10000));
+    const auto reply = finished.first().first().value<VersionReply>();
+    QCOMPARE(reply.network_error, QStringLiteral("the server's answer is longer than 4096 bytes."));
+    QVERIFY(reply.body.isEmpty());
+    QVERIFY2(https.endless_bytes_sent < 16 * 1024 * 1024,
+             qPrintable(QString::number(https.endless_bytes_sent)));
 }
 
 void TestVersionCheck::hands_over_to_the_updater_data() {
@@ -420,9 +537,13 @@ void TestVersionCheck::hands_over_to_the_updater() {
     int ended = 0;
     window.end_editor = [&] { ++ended; };
     f->dialogs.answers << Dialogs::Answer(answer);
-    if (trigger == QLatin1String("menu"))
+    if (trigger == QLatin1String("menu")) {
+        // Offered once the server has named a newer version.
+        QVERIFY(!f->main().menuUpdateNow->isEnabled());
+        f->main().WebRequestCompleted(VersionReply{{}, 200, QStringLiteral("OK"), "1.1"});
+        QVERIFY(f->main().menuUpdateNow->isEnabled());
         f->main().menuUpdateNow->trigger();
-    else
+    } else
         window.btnLaunchUpdate->click();
     qputenv("TMPDIR", old_temp);
 

@@ -7,6 +7,7 @@
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
 #include "params/preset_file.h"
+#include "support/hostile_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -103,6 +104,8 @@ private slots:
     void firmware_asks_on_a_terminal();
     void firmware_refused_data();
     void firmware_refused();
+    void hostile_files_are_refused_data();
+    void hostile_files_are_refused();
     void diagnose_data();
     void diagnose();
 
@@ -789,8 +792,11 @@ void TestCli::firmware_refused_data() {
     QTest::newRow("missing file") << QByteArray() << true << 2
                                   << "Error loading file: " + m_dir.filePath("firmware.bin");
     QTest::newRow("empty file") << QByteArray("\0", 0) << true << 2 << "firmware.bin: ";
-    QTest::newRow("too large") << QByteArray(130 * 1024, '\xFF') << true << 2
+    QTest::newRow("too large") << QByteArray(127 * 1024 + 1, '\xFF') << true << 2
                                << "cannot be written";
+    QTest::newRow("larger than the flash")
+        << QByteArray(128 * 1024 + 1, '\xFF') << true << 2
+        << "it is 131073 bytes long, but a firmware image is at most 131072 bytes";
     // No terminal to ask on, and no --yes: not even the bootloader check goes out.
     QTest::newRow("without --yes") << QByteArray("-") << false << 2 << "give --yes";
     // The served pedal runs its firmware, not the bootloader.
@@ -843,6 +849,60 @@ void TestCli::diagnose() {
                              served ? m_port : QStringLiteral("/nonexistent/tty")});
     QVERIFY2(run.exit_code == exit_code, qPrintable(describe(run)));
     QVERIFY2(run.out.contains(output), qPrintable(describe(run)));
+}
+
+void TestCli::hostile_files_are_refused_data() {
+    QTest::addColumn<QStringList>("command"); // FILE stands for the hostile file
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("refusal");
+    const QList<QPair<const char*, QStringList>> commands{
+        {"preset load", {"preset", "load", "FILE"}},
+        {"firmware upgrade", {"firmware", "upgrade", "FILE", "--yes"}},
+        {"upload --ir", {"upload", "Basic IR Loader", "--ir", "FILE"}},
+    };
+    for (const auto& [name, command] : commands)
+        for (const hostile_files::Kind& kind : hostile_files::kKinds) {
+            // A huge file may be within what a WAV file can be, but its first bytes are not one.
+            const bool wav_sized =
+                command.contains("--ir") && QByteArray(kind.name).contains("sparse");
+            QTest::addRow("%s, %s", name, kind.name)
+                << command << QString::fromLatin1(kind.name)
+                << (wav_sized ? QStringLiteral("not a WAV file")
+                              : QString::fromLatin1(kind.refusal));
+        }
+}
+
+// Each file the command line reads, given a pipe, a device, a folder or a huge file: refused
+// before the pedal is reached, with the reason, at once and in little memory.
+void TestCli::hostile_files_are_refused() {
+    QFETCH(QStringList, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    const QString path = m_dir.filePath(QStringLiteral("hostile"));
+    QVERIFY(hostile_files::make(kind, path));
+    command.replace(command.indexOf(QStringLiteral("FILE")), path);
+    QProcess process;
+    process.start(kProgram, command + QStringList{QStringLiteral("--port"), m_port});
+    QVERIFY(process.waitForStarted(5000));
+    const bool finished = process.waitForFinished(5000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    QVERIFY2(finished, "kestrel-x did not refuse the file within 5 s");
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == 2, qPrintable(err));
+    QVERIFY2(err.contains(refusal), qPrintable(err));
+    if (!refusal.contains(QLatin1String("WAV")))
+        QVERIFY2(err.contains(QStringLiteral("Error loading file: ") + path + QStringLiteral(": ")),
+                 qPrintable(err));
+    // The most any finished child has held: every earlier run is far below the bound.
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    QVERIFY2(qint64(children.ru_maxrss) * 1024 < hostile_files::kMemoryBound,
+             qPrintable(QString::number(children.ru_maxrss)));
+    QDir(path).removeRecursively();
+    QFile::remove(path);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,5 +1,6 @@
-// The bootloader commands on a scripted port: which bytes leave, one per write, with which
-// pauses, and where each command stops when an answer is wrong.
+// The bootloader commands on a scripted port: which bytes leave, grouped into which writes,
+// with no pause before an answer is awaited, and where each command stops when an answer is
+// wrong.
 #include "base/clock.h"
 #include "base/log.h"
 #include "firmware/bootloader_frames.h"
@@ -19,8 +20,9 @@ QByteArray hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
 }
 
-// Writes ("W43"), pauses ("P1ms", "P87us"), waits ("R1/1000") and looks at unasked bytes ("?")
-// in the order they happen. Each queued answer serves one wait; with none left a wait times out.
+// Writes ("W43 BC"), pauses ("P1ms", "P87us"), waits ("R1/1000") and looks at unasked bytes
+// ("?") in the order they happen. Each queued answer serves one wait; with none left a wait times
+// out.
 struct Script : BootloaderPort, Clock {
     struct Answer {
         QByteArray bytes;
@@ -34,8 +36,9 @@ struct Script : BootloaderPort, Clock {
         events << QStringLiteral("begin");
         return {};
     }
-    Status send_byte(quint8 byte) override {
-        events << QStringLiteral("W") + byte_text(byte);
+    Status send(QByteArrayView bytes) override {
+        events << QStringLiteral("W") +
+                      QString::fromLatin1(bytes.toByteArray().toHex(' ').toUpper());
         return {};
     }
     Result<QByteArray> receive(int bytes, int timeout_ms, const QString&) override {
@@ -61,17 +64,13 @@ struct Script : BootloaderPort, Clock {
     }
 };
 
-// "W31 P1ms WCE P1ms" for bytes followed by a pause each.
-QStringList paced(const QByteArray& bytes, const QString& pause) {
-    QStringList events;
-    for (const char byte : bytes)
-        events << QStringLiteral("W") + byte_text(quint8(byte)) << pause;
-    return events;
+// "W31 CE" for bytes in one write.
+QString written(const QByteArray& bytes) {
+    return QStringLiteral("W") + QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
 QStringList write_address_events(quint32 address) {
-    return QStringList{"?"} + paced(hex("31 CE"), "P1ms") + QStringList{"P20ms", "R1/1000"} +
-           paced(address_frame(address), "P1ms") + QStringList{"P20ms", "R1/1000"};
+    return {"?", "W31 CE", "R1/1000", written(address_frame(address)), "R1/1000"};
 }
 
 using Command = std::function<Status(BootloaderProtocol&)>;
@@ -84,8 +83,8 @@ Q_DECLARE_METATYPE(kx::ErrorKind)
 class TestBootloaderProtocol : public QObject {
     Q_OBJECT
 private slots:
-    void each_byte_alone_with_its_pauses_data();
-    void each_byte_alone_with_its_pauses();
+    void frames_whole_and_answers_at_once_data();
+    void frames_whole_and_answers_at_once();
     void stops_at_the_first_wrong_answer_data();
     void stops_at_the_first_wrong_answer();
     void read_back_compares_every_byte_data();
@@ -96,45 +95,46 @@ private slots:
     void resynchronise();
 };
 
-void TestBootloaderProtocol::each_byte_alone_with_its_pauses_data() {
+void TestBootloaderProtocol::frames_whole_and_answers_at_once_data() {
     QTest::addColumn<Command>("command");
     QTest::addColumn<QList<Script::Answer>>("answers");
     QTest::addColumn<QStringList>("events");
     const auto acks = [](int n) { return QList<Script::Answer>(n, {hex("79")}); };
 
-    // The erase pauses before each byte, every other step after.
-    QTest::newRow("erase_flash") << Command([](BootloaderProtocol& p) {
-        return p.erase_flash();
-    }) << acks(2) << QStringList{"?",    "P1ms", "W43",  "P1ms", "WBC",   "P20ms",   "R1/1000",
-                                 "P1ms", "WFF",  "P1ms", "W00",  "P20ms", "R1/35000"};
+    // Each command pair and each frame in one write, as stm32flash sends them; the answer is
+    // awaited right after it, with no pause.
+    QTest::newRow("erase_flash") << Command([](BootloaderProtocol& p) { return p.erase_flash(); })
+                                 << acks(2)
+                                 << QStringList{"?", "W43 BC", "R1/1000", "WFF 00", "R1/35000"};
     QTest::newRow("send_write_address")
         << Command([](BootloaderProtocol& p) { return p.send_write_address(0x08000C00); })
         << acks(2) << write_address_events(0x08000C00);
     QTest::newRow("write_data") << Command([](BootloaderProtocol& p) {
         return p.write_data(hex("AA BB CC"));
-    }) << acks(1) << QStringList{"W02", "P1ms",  "WAA", "P87us", "WBB",    "P87us",
-                                 "WCC", "P87us", "WDF", "P1ms",  "R1/1000"};
+    }) << acks(1) << QStringList{"W02 AA BB CC DF", "R1/1000"};
     QTest::newRow("write_record") << Command([](BootloaderProtocol& p) {
         return p.write_record(*firmware_record(1));
     }) << acks(3)
                                   << write_address_events(kRecordAddress) +
-                                         paced(hex("07 00 00 00 00 00 00 00 01 06"), "P1ms") +
-                                         QStringList{"P20ms", "R1/1000"};
+                                         QStringList{"W07 00 00 00 00 00 00 00 01 06", "R1/1000"};
     QTest::newRow("go_to_application")
         << Command([](BootloaderProtocol& p) { return p.go_to_application(); }) << acks(2)
-        << QStringList{"?"} + paced(hex("21 DE"), "P1ms") + QStringList{"P100ms", "R1/1000"} +
-               paced(hex("08 00 00 00 08"), "P1ms") + QStringList{"P100ms", "R1/1000"};
+        << QStringList{"?", "W21 DE", "R1/1000", "W08 00 00 00 08", "R1/1000"};
     QTest::newRow("read_back") << Command([](BootloaderProtocol& p) {
         return p.read_back(0x08000100, hex("5A A5"));
     }) << QList<Script::Answer>{{hex("79")}, {hex("79")}, {hex("79 5A A5")}}
-                               << QStringList{"?"} + paced(hex("11 EE"), "P87us") +
-                                      QStringList{"R1/1000"} +
-                                      paced(hex("08 00 01 00 09"), "P87us") +
-                                      QStringList{"R1/1000"} + paced(hex("01 FE"), "P87us") +
-                                      QStringList{"R3/1000"};
+                               << QStringList{"?",       "W11 EE", "R1/1000", "W08 00 01 00 09",
+                                              "R1/1000", "W01 FE", "R3/1000"};
+    QTest::newRow("get_id") << Command([](BootloaderProtocol& p) -> Status {
+        const auto id = p.get_id();
+        if (!id)
+            return id.failure();
+        return *id == 0x0410 ? Status() : Status(Error{QStringLiteral("wrong ID")});
+    }) << QList<Script::Answer>{{hex("79 01 04 10 79")}}
+                            << QStringList{"?", "W02 FD", "R2/1000"};
 }
 
-void TestBootloaderProtocol::each_byte_alone_with_its_pauses() {
+void TestBootloaderProtocol::frames_whole_and_answers_at_once() {
     QFETCH(Command, command);
     QFETCH(QList<Script::Answer>, answers);
     QFETCH(QStringList, events);
@@ -237,7 +237,8 @@ void TestBootloaderProtocol::read_back_compares_every_byte() {
     const Status same = protocol.read_back(0x08000400, hex("10 20 30"));
     QCOMPARE(same.error_kind(), code);
     QCOMPARE(same.error(), message);
-    QCOMPARE(log.lines.contains(QStringLiteral("read back matches, bytes: 3")), code == 0);
+    QCOMPARE(log.lines.contains(QStringLiteral("read back matches, bytes: 3")),
+             code == ErrorKind::None);
 }
 
 void TestBootloaderProtocol::unasked_bytes_stop_a_command_before_it_sends() {
@@ -286,43 +287,69 @@ void TestBootloaderProtocol::log_lines_of_a_chunk_and_of_go() {
 }
 
 void TestBootloaderProtocol::resynchronise_data() {
-    QTest::addColumn<int>("silent_fillers");
-    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QList<Script::Answer>>("answers");
     QTest::addColumn<ErrorKind>("code");
-    QTest::addColumn<QStringList>("sent");
-    // Waiting for a command: the second filler completes a pair.
-    QTest::newRow("inside nothing")
-        << 1 << hex("1F") << ErrorKind::None << QStringList{"W00", "W00"};
-    // Waiting for an address: five fillers make a frame it refuses.
-    QTest::newRow("before an address")
-        << 4 << hex("1F") << ErrorKind::None << QStringList(5, "W00");
-    // Waiting for data: N - 1 = 0, one byte, its checksum; it is written and acknowledged.
-    QTest::newRow("before data") << 2 << hex("79") << ErrorKind::None << QStringList(3, "W00");
+    QTest::addColumn<QStringList>("events");
+    const Script::Answer silent{{}, ErrorKind::TimedOut};
+    const Script::Answer ack{hex("79")};
+    const Script::Answer nack{hex("1F")};
+    const Script::Answer id{hex("79 01 04 10 79")};
+    const QStringList filler{"W02", "R1/100"};
+    const QStringList probe{"?", "?", "W02 FD", "R2/1000"};
+    const auto fillers = [&](int n) {
+        QStringList events;
+        for (int i = 0; i < n; ++i)
+            events += filler;
+        return events;
+    };
+    const auto answers = [](std::initializer_list<QList<Script::Answer>> parts) {
+        QList<Script::Answer> all;
+        for (const auto& part : parts)
+            all += part;
+        return all;
+    };
+    // Waiting for a command: the second filler completes a pair it refuses.
+    QTest::newRow("waiting for a command")
+        << answers({{silent, nack, id}}) << ErrorKind::None << fillers(2) + probe;
+    // Waiting for an address: five fillers make a frame whose checksum is wrong.
+    QTest::newRow("waiting for an address")
+        << answers({QList<Script::Answer>(4, silent), {nack, id}}) << ErrorKind::None
+        << fillers(5) + probe;
+    // A frame it had started is completed and taken; the fillers go on to a refusal.
+    QTest::newRow("an acknowledgement on the way")
+        << answers({{silent, silent, ack, silent, nack, id}}) << ErrorKind::None
+        << fillers(5) + probe;
+    // A late refusal of the stopped attempt ends the fillers too early: Get ID meets the
+    // filler left over and is refused, and a second round ends it.
+    QTest::newRow("a filler left over")
+        << answers({{nack, nack, nack, id}}) << ErrorKind::None << filler + probe + filler + probe;
     QTest::newRow("restarted: only the sync byte answers")
-        << 6 << hex("79") << ErrorKind::None << QStringList(6, "W00") + QStringList{"W7F"};
-    QTest::newRow("never answers")
-        << 7 << QByteArray() << ErrorKind::TimedOut << QStringList(6, "W00") + QStringList{"W7F"};
+        << answers({QList<Script::Answer>(12, silent), {ack, id}}) << ErrorKind::None
+        << fillers(12) + QStringList{"W7F", "R1/100"} + probe;
+    QTest::newRow("never answers") << QList<Script::Answer>(13, silent) << ErrorKind::TimedOut
+                                   << fillers(12) + QStringList{"W7F", "R1/100"};
     QTest::newRow("answers garbage")
-        << 0 << hex("C3") << ErrorKind::BootloaderUnexpected << QStringList{"W00"};
+        << QList<Script::Answer>(13, {hex("C3")}) << ErrorKind::BootloaderUnexpected
+        << fillers(12) + QStringList{"W7F", "R1/100"};
+    // A short answer is waited out to its limit before it counts as wrong.
+    QTest::newRow("Get ID never right")
+        << answers({{nack, {hex("79 01 04")}, silent, nack, {hex("55")}, nack, nack}})
+        << ErrorKind::BootloaderUnexpected
+        << filler + probe + QStringList{"R2/1000"} + filler + probe + filler + probe;
 }
 
 void TestBootloaderProtocol::resynchronise() {
-    QFETCH(int, silent_fillers);
-    QFETCH(QByteArray, answer);
+    QFETCH(QList<Script::Answer>, answers);
     QFETCH(ErrorKind, code);
-    QFETCH(QStringList, sent);
+    QFETCH(QStringList, events);
     Script script;
-    // A late answer of the stopped attempt comes first; it must not count as a filler's.
-    script.answers.append({hex("79")});
-    script.answers.append(QList<Script::Answer>(silent_fillers, {{}, ErrorKind::TimedOut}));
-    if (!answer.isEmpty())
-        script.answers.append({answer});
+    script.answers = answers;
     NullLog log;
     BootloaderProtocol protocol(script, log, script);
-    QCOMPARE(protocol.resynchronise().error_kind(), code);
-    QCOMPARE(script.events.filter(QRegularExpression("^W")), sent);
-    QCOMPARE(script.events.filter(QRegularExpression("^R")),
-             QStringList{"R1024/1000"} + QStringList(sent.size(), "R1/100"));
+    const Status synced = protocol.resynchronise();
+    QCOMPARE(synced.error_kind(), code);
+    QCOMPARE(script.events, events);
+    QVERIFY(script.answers.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBootloaderProtocol)

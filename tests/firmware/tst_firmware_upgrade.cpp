@@ -5,6 +5,7 @@
 #include "firmware/upgrade_operation.h"
 #include "link/Operation.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -40,6 +41,12 @@ private slots:
     void refused_before_anything_is_sent_data();
     void refused_before_anything_is_sent();
     void nothing_else_comes_between_its_bytes();
+    void retry_after_a_stop_inside_write_or_read_memory_data();
+    void retry_after_a_stop_inside_write_or_read_memory();
+    void go_answer_says_whether_the_new_firmware_may_run_data();
+    void go_answer_says_whether_the_new_firmware_may_run();
+    void latency_timer_is_lowered_for_the_upgrade_and_set_back();
+    void confirmation_comes_before_any_byte();
 };
 
 void TestFirmwareUpgrade::upgrade_writes_reads_back_records_and_starts() {
@@ -239,6 +246,33 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent_data() {
     QTest::newRow("a number with no record") << 256 << 3 << "no firmware record for number 3";
 }
 
+void TestFirmwareUpgrade::confirmation_comes_before_any_byte() {
+    UpgradeRig rig(UpgradeRig::Transport::Instant);
+    rig.connect_to_bootloader();
+    // The list names the firmware by the version it brings, and its resource.
+    QCOMPARE(rig.form->cmbFirmwareChoose->itemText(0), "Firmware 12 (Firmware_1)");
+    QVERIFY(rig.form->lblBootloaderHowTo->text().contains("holding its footswitch down"));
+    rig.choose_firmware_1();
+    rig.form->show();
+
+    for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Closed}) {
+        rig.dialogs.answers << answer;
+        rig.form->btnUpgradeFirmware->click();
+        QCOMPARE(rig.dialogs.confirmations.size(), 1);
+        QCOMPARE(rig.dialogs.confirmations.takeFirst(),
+                 "Upgrade the pedal to Firmware 12 (Firmware_1)? Do not unplug the pedal or "
+                 "switch it off until \"Firmware Upgrade Complete\" appears.");
+        QCOMPARE(rig.wire(), QByteArray());
+        QVERIFY(rig.dialogs.messages.isEmpty());
+        QVERIFY(rig.form->btnUpgradeFirmware->isEnabled());
+        QCOMPARE(rig.pedal().mode(), sim::PedalMode::Bootloader);
+    }
+    // Yes starts it, on the same window.
+    rig.form->btnUpgradeFirmware->click();
+    expect_upgraded(rig, firmware_1());
+    QCOMPARE(rig.wire(), expected_wire(firmware_1()));
+}
+
 void TestFirmwareUpgrade::refused_before_anything_is_sent() {
     QFETCH(int, size);
     QFETCH(int, number);
@@ -291,6 +325,130 @@ void TestFirmwareUpgrade::nothing_else_comes_between_its_bytes() {
     QVERIFY(tries > 0);
     expect_upgraded(rig, firmware_1());
     QCOMPARE(rig.wire(), expected_wire(firmware_1()));
+}
+
+Q_DECLARE_METATYPE(sim::AnswerFault)
+
+// An answer after the command pair, the address or the frame of Write Memory or Read Memory
+// is lost, garbled, doubled or late: the upgrade stops there, and the retry brings the
+// bootloader back from wherever it was left, then succeeds.
+void TestFirmwareUpgrade::retry_after_a_stop_inside_write_or_read_memory_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<sim::AnswerFault>("fault");
+    // Answers counted from the first: the erase has two, then each chunk six. The stop comes
+    // in the second chunk.
+    const struct {
+        const char* phase;
+        int answer;
+    } phases[] = {{"Write Memory command", 9}, {"write address", 10}, {"data", 11},
+                  {"Read Memory command", 12}, {"read address", 13},  {"read count", 14}};
+    const struct {
+        const char* name;
+        sim::AnswerFault fault;
+    } faults[] = {{"lost", sim::AnswerFault::Lost},
+                  {"garbled", sim::AnswerFault::Garbled},
+                  {"doubled", sim::AnswerFault::Doubled},
+                  {"late", sim::AnswerFault::Late}};
+    for (const auto& phase : phases)
+        for (const auto& fault : faults)
+            QTest::addRow("%s, answer %s", phase.phase, fault.name) << phase.answer << fault.fault;
+}
+
+void TestFirmwareUpgrade::retry_after_a_stop_inside_write_or_read_memory() {
+    QFETCH(int, answer);
+    QFETCH(sim::AnswerFault, fault);
+    UpgradeRig rig(UpgradeRig::Transport::Instant);
+    rig.connect_to_bootloader();
+    rig.form->operation().set_timeouts(kShortTimeouts);
+    // Late by half a time limit more than is waited for it.
+    rig.pedal().inject_answer_fault(answer, fault, qint64(kShortTimeouts.reply_ms) * 1500);
+    rig.choose_firmware_1();
+    rig.form->btnUpgradeFirmwareClick();
+    QCOMPARE(rig.dialogs.messages.size(), 1);
+    QVERIFY2(rig.dialogs.messages[0].startsWith(
+                 QLatin1String("The firmware upgrade stopped while writing chunk 2 of 141")) ||
+                 rig.dialogs.messages[0].startsWith(
+                     QLatin1String("The firmware upgrade stopped while reading back chunk 2 of "
+                                   "141")),
+             qPrintable(rig.dialogs.messages[0]));
+    QCOMPARE(rig.pedal().mode(), sim::PedalMode::Bootloader);
+
+    rig.dialogs.messages.clear();
+    rig.log.lines.clear();
+    rig.form->btnUpgradeFirmwareClick();
+    expect_upgraded(rig, firmware_1());
+    QVERIFY(rig.log.lines.contains(QLatin1String(kLogResynchronise)));
+    QVERIFY(rig.log.lines.contains(QStringLiteral("product ID: 0x0410")));
+}
+
+// Once Go's address has gone out the pedal may run the new firmware, whatever its answer: the
+// user is told so, and how to find out. Before that, it has not started.
+void TestFirmwareUpgrade::go_answer_says_whether_the_new_firmware_may_run_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<sim::AnswerFault>("fault");
+    QTest::addColumn<bool>("may_run");
+    // The erase two answers, 141 chunks six each, the record three; then Go's two.
+    const int go = 2 + 6 * 141 + 3 + 1;
+    QTest::newRow("Go command garbled") << go << sim::AnswerFault::Garbled << false;
+    QTest::newRow("Go address garbled") << go + 1 << sim::AnswerFault::Garbled << true;
+    QTest::newRow("Go address lost") << go + 1 << sim::AnswerFault::Lost << true;
+    QTest::newRow("Go address doubled") << go + 1 << sim::AnswerFault::Doubled << true;
+}
+
+void TestFirmwareUpgrade::go_answer_says_whether_the_new_firmware_may_run() {
+    QFETCH(int, answer);
+    QFETCH(sim::AnswerFault, fault);
+    QFETCH(bool, may_run);
+    UpgradeRig rig(UpgradeRig::Transport::Instant);
+    rig.connect_to_bootloader();
+    rig.form->operation().set_timeouts(kShortTimeouts);
+    rig.pedal().inject_answer_fault(answer, fault);
+    rig.choose_firmware_1();
+    rig.form->btnUpgradeFirmwareClick();
+    QCOMPARE(rig.dialogs.messages.size(), 1);
+    const QString shown = rig.dialogs.messages[0];
+    QVERIFY2(shown.startsWith(QLatin1String(
+                 "The firmware upgrade stopped while starting the new firmware at 0x08000000")),
+             qPrintable(shown));
+    QCOMPARE(shown.contains(QLatin1String("may have started the new firmware already")), may_run);
+    QCOMPARE(shown.contains(QLatin1String("The new firmware was not started")), !may_run);
+    QCOMPARE(shown.endsWith(UpgradeAdvice().check_started), may_run);
+    // The pedal did jump where the answer was spoiled after the address.
+    QCOMPARE(rig.pedal().mode() == sim::PedalMode::Firmware, may_run);
+
+    // The same stop, told to a user without the window's buttons.
+    UpgradeAdvice words;
+    words.check_started = QStringLiteral("Run kestrel-x info.");
+    words.start_again = QStringLiteral("Run the upgrade again.");
+    const QString told =
+        upgrade_failure_message(rig.form->operation().place(),
+                                Error{QStringLiteral("x"), ErrorKind::BootloaderUnexpected}, words);
+    QVERIFY2(told.endsWith(may_run ? words.check_started : words.start_again), qPrintable(told));
+    QVERIFY(!told.contains(QLatin1String("Press")));
+}
+
+// The chip's timer is 1 ms while the upgrade runs and its own again after, however it ends.
+void TestFirmwareUpgrade::latency_timer_is_lowered_for_the_upgrade_and_set_back() {
+    UpgradeRig rig(UpgradeRig::Transport::Instant);
+    rig.connect_to_bootloader();
+    rig.form->operation().set_timeouts(kShortTimeouts);
+    int during = 0;
+    QObject::connect(&rig.form->operation(), &FirmwareUpgradeOperation::chunk_progress,
+                     [&](int position, int) {
+                         if (position == 1)
+                             during = rig.pedal().latency_timer_ms();
+                     });
+    rig.pedal().inject_nack_at_step(20);
+    rig.choose_firmware_1();
+    rig.form->btnUpgradeFirmwareClick();
+    QCOMPARE(during, int(kUpgradeLatencyTimerMs));
+    QCOMPARE(rig.pedal().latency_timer_ms(), 16);
+    QVERIFY(rig.log.lines.contains(QStringLiteral("latency timer (ms): 1")));
+    rig.pedal().clear_faults();
+    rig.dialogs.messages.clear();
+    rig.form->btnUpgradeFirmwareClick();
+    expect_upgraded(rig, firmware_1());
+    QCOMPARE(rig.pedal().latency_timer_ms(), 16);
 }
 
 QTEST_MAIN(TestFirmwareUpgrade)

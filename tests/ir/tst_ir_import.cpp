@@ -24,7 +24,8 @@ struct Import {
 
     Result<IrImport> run(const QString& effect, const QByteArray& bytes,
                          const QString& name = QStringLiteral("ir.wav")) {
-        return import_ir({name, bytes, effect}, store, log, [this](const QString& question) {
+        MemorySource source(bytes);
+        return import_ir({name, source, effect}, store, log, [this](const QString& question) {
             questions << question;
             return answer;
         });

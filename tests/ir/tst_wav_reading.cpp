@@ -20,9 +20,12 @@ namespace {
 const QStringList kIrEffects{"Fenwick + IR Loader", "Halcyon + IR Loader", "Basic IR Loader",
                              "IR Loader + EQ"};
 
+// Frames to keep for a test that wants every one of a small file.
+constexpr qsizetype kAllFrames = qsizetype(1) << 24;
+
 // The coefficient words a file gives for `count` words, or the error.
 Result<QString> words_of(const QByteArray& file, int count, bool resample = false) {
-    const auto wav = read_wav(file);
+    const auto wav = read_wav(file, kAllFrames);
     if (!wav)
         return wav.failure();
     const auto samples = load_ir_samples(*wav, count, resample);
@@ -54,6 +57,9 @@ private slots:
     void resampled_to_48k();
     void other_rate_kept_as_it_is();
     void float_beyond_full_scale_is_clamped();
+    void unknown_sizes_read_to_the_end_data();
+    void unknown_sizes_read_to_the_end();
+    void only_the_start_is_kept();
 };
 
 void TestWavReading::same_samples_same_coefficients_data() {
@@ -131,7 +137,7 @@ void TestWavReading::header_as_the_file_has_it() {
     QFETCH(int, bits);
     QFETCH(int, data_size);
     const QByteArray bytes = read(file);
-    const auto wav = read_wav(bytes);
+    const auto wav = read_wav(bytes, kAllFrames);
     QVERIFY2(wav.ok(), qPrintable(wav.error()));
     const WavChunks& chunks = wav->chunks;
     QCOMPARE(chunks.riff_id, QByteArray("RIFF"));
@@ -182,7 +188,7 @@ void TestWavReading::refused_files_data() {
 void TestWavReading::refused_files() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message_part);
-    const auto wav = read_wav(bytes);
+    const auto wav = read_wav(bytes, kAllFrames);
     QVERIFY(!wav.ok());
     QVERIFY2(wav.error().contains(message_part), qPrintable(wav.error()));
 }
@@ -197,7 +203,7 @@ void TestWavReading::resampled_to_48k_data() {
 // coefficients within a small error, the start in place.
 void TestWavReading::resampled_to_48k() {
     QFETCH(QString, file);
-    const auto wav = read_wav(read(file));
+    const auto wav = read_wav(read(file), kAllFrames);
     QVERIFY2(wav.ok(), qPrintable(wav.error()));
     const auto samples = load_ir_samples(*wav, 912, true);
     QVERIFY2(samples.ok(), qPrintable(samples.error()));
@@ -230,11 +236,70 @@ void TestWavReading::float_beyond_full_scale_is_clamped() {
     for (float sample : {1.5f, -2.0f, 0.5f, -0.25f})
         data += le32(std::bit_cast<quint32>(sample));
     const QByteArray file = riff(chunk("fmt ", fmt_body(3, 1, 48000, 32)) + chunk("data", data));
-    const auto wav = read_wav(file);
+    const auto wav = read_wav(file, kAllFrames);
     QVERIFY2(wav.ok(), qPrintable(wav.error()));
     const auto samples = load_ir_samples(*wav, 4, false);
     QCOMPARE(samples->values, (QList<qint32>{0x7FFFFF, -0x800000, 0x400000, -0x200000}));
     QCOMPARE(samples->clipped, 2);
+}
+
+void TestWavReading::unknown_sizes_read_to_the_end_data() {
+    QTest::addColumn<bool>("unknown_riff");
+    QTest::addColumn<bool>("unknown_data");
+    QTest::addColumn<int>("cut_bytes");
+    QTest::addColumn<QString>("message_part"); // empty: read, with every frame left
+    QTest::newRow("RIFF and data unknown") << true << true << 0 << "";
+    QTest::newRow("data unknown") << false << true << 0 << "";
+    QTest::newRow("RIFF unknown") << true << false << 0 << "";
+    QTest::newRow("data unknown, odd end") << true << true << 1 << "";
+    QTest::newRow("RIFF unknown, data cut short") << true << false << 30 << "cut short";
+    QTest::newRow("RIFF known, cut short") << false << false << 30 << "cut short";
+}
+
+// A streaming recorder leaves 0xFFFFFFFF in the sizes it could not fill in: the samples run to
+// the end of the file, however long. A declared size that the file does not reach is still a
+// file cut short.
+void TestWavReading::unknown_sizes_read_to_the_end() {
+    QFETCH(bool, unknown_riff);
+    QFETCH(bool, unknown_data);
+    QFETCH(int, cut_bytes);
+    QFETCH(QString, message_part);
+    QList<qint32> samples;
+    for (int i = 0; i < 1000; ++i)
+        samples << (i * 997) % 4000 - 2000;
+    QByteArray file = wav_24(samples);
+    const qsizetype data_size_at = file.indexOf("data") + 4;
+    if (unknown_riff)
+        file.replace(4, 4, le32(0xFFFFFFFF));
+    if (unknown_data)
+        file.replace(data_size_at, 4, le32(0xFFFFFFFF));
+    file.chop(cut_bytes);
+    const auto wav = read_wav(file, kAllFrames);
+    if (!message_part.isEmpty()) {
+        QVERIFY(!wav.ok());
+        QVERIFY2(wav.error().contains(message_part), qPrintable(wav.error()));
+        return;
+    }
+    QVERIFY2(wav.ok(), qPrintable(wav.error()));
+    const qint64 frames = (file.size() - data_size_at - 4) / 3;
+    QCOMPARE(wav->frames, frames);
+    QCOMPARE(wav->chunks.data_bytes, file.size() - data_size_at - 4);
+    for (qsizetype i = 0; i < frames; ++i)
+        QCOMPARE(std::ldexp(wav->first_channel[i], 23), double(samples[i]));
+}
+
+// A long file keeps only the start asked for, while its length and energy count every frame.
+void TestWavReading::only_the_start_is_kept() {
+    QList<qint32> samples(200000, 1 << 20);
+    const auto wav = read_wav(wav_24(samples), frames_to_keep(912, 48000));
+    QVERIFY2(wav.ok(), qPrintable(wav.error()));
+    QCOMPARE(wav->frames, qint64(samples.size()));
+    QCOMPARE(wav->first_channel.size(), frames_to_keep(912, 48000));
+    QCOMPARE(wav->energy, samples.size() * std::pow(1.0 / 8, 2));
+    const auto loaded = load_ir_samples(*wav, 912, false);
+    QCOMPARE(loaded->available, qsizetype(samples.size()));
+    const auto resampled = load_ir_samples(*wav, 912, true);
+    QCOMPARE(resampled->available, qsizetype(samples.size()));
 }
 
 QTEST_GUILESS_MAIN(TestWavReading)

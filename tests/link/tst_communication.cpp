@@ -65,6 +65,8 @@ QList<Piece> as_packets(const QByteArray& bytes, qint64 first_ms) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(kx::ErrorKind)
+
 class TestCommunication : public QObject {
     Q_OBJECT
 private slots:
@@ -95,6 +97,12 @@ private slots:
     void long_message_leaves_in_pieces_between_events();
     void link_lost_during_connect_enables_nothing();
     void late_reply_is_dropped_inside_a_claim();
+    void late_reply_in_bursts_is_dropped_whole_data();
+    void late_reply_in_bursts_is_dropped_whole();
+    void bytes_after_a_taken_reply_are_dropped_and_logged();
+    void trickling_reply_ends_at_its_limit_data();
+    void trickling_reply_ends_at_its_limit();
+    void pause_keeps_events_flowing_and_refuses_pedal_actions();
 };
 
 void TestCommunication::list_devices_data() {
@@ -161,9 +169,9 @@ void TestCommunication::connect_and_disconnect() {
 void TestCommunication::failed_open_changes_nothing() {
     Fixture f({{"KX0001", "FT230X Basic UART", FT_DEVICE_NOT_OPENED}});
     f.comm.firmware_upgrade_mode = true;
-    const auto before = f.states();
+    const auto before = f.state();
     f.comm.menuConnectClick();
-    QCOMPARE(f.states(), before);
+    QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
     QCOMPARE(f.dialogs.messages,
              QStringList{"Open_USB_Device_By_Serial_Number - Device not opened..."});
@@ -174,9 +182,9 @@ void TestCommunication::failed_close_stays_connected() {
     Fixture f;
     f.connect();
     f.driver.close_status = FT_IO_ERROR;
-    const auto before = f.states();
+    const auto before = f.state();
     f.comm.menuDisconnectClick();
-    QCOMPARE(f.states(), before);
+    QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
     QCOMPARE(f.dialogs.messages, QStringList{"FT_Close - General IO error..."});
 }
@@ -332,9 +340,8 @@ void TestCommunication::parameter_reply_in_packets_uses_only_its_bytes() {
     QCOMPARE(f.driver.purges, (QList<quint32>{FT_PURGE_RX, FT_PURGE_TX}));
     QCOMPARE(f.driver.writes, QList<QByteArray>{"\x02\x10"});
     QVERIFY(f.dialogs.messages.isEmpty());
-    // Complete at its line count, then watched for one quiet gap only.
-    QVERIFY2(f.clock.now_ms() <= as_packets(reply, 2).last().after_ms + kQuietGapMs + kPollMs,
-             qPrintable(QString::number(f.clock.now_ms())));
+    // Taken at its last byte: no quiet watch after it.
+    QCOMPARE(f.clock.now_ms(), as_packets(reply, 2).last().after_ms);
 }
 
 void TestCommunication::information_reply_in_two_reads() {
@@ -350,7 +357,7 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     Fixture f;
     f.connect();
     f.comm.received_values = "keep";
-    const auto before = f.states();
+    const auto before = f.state();
     const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 1500));
     QCOMPARE(values.error(),
              QStringLiteral("The pedal did not send its parameter state reply within 1.5 s."));
@@ -358,7 +365,7 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     QVERIFY2(f.dialogs.messages.isEmpty(), "the caller decides what the user sees");
     QCOMPARE(f.clock.now_ms(), 1500);
     QCOMPARE(f.comm.received_values, QByteArray("keep"));
-    QCOMPARE(f.states(), before);
+    QCOMPARE(f.state(), before);
     QVERIFY(f.log.lines.isEmpty());
     // The wait sleeps on the driver between polls instead of spinning.
     QVERIFY2(f.driver.waits <= 1500 / kPollMs + 1, qPrintable(QString::number(f.driver.waits)));
@@ -470,8 +477,14 @@ void TestCommunication::reply_that_does_not_fit_is_refused_data() {
     QTest::newRow("100 kB of one letter")
         << QList<Piece>{{3, QByteArray(100000, 'A')}}
         << "The pedal's effect information reply is longer than it can be.";
-    QTest::newRow("more lines than asked for")
-        << QList<Piece>{{3, "1\r\n2\r\n3\r\n4\r\n"}, {8, "5\r\n"}}
+    QTest::newRow("more lines than asked for, in the same packet")
+        << QList<Piece>{{3, "1\r\n2\r\n3\r\n4\r\n5\r\n"}}
+        << "The pedal's effect information reply is longer than it can be.";
+    QTest::newRow("more lines than asked for, already received with it")
+        << QList<Piece>{{3, "1\r\n2\r\n"}, {3, "3\r\n4\r\n"}, {3, "5\r\n"}}
+        << "The pedal's effect information reply is longer than it can be.";
+    QTest::newRow("a stray byte behind its last line")
+        << QList<Piece>{{3, "1\r\n2\r\n3\r\n4\r\n5"}}
         << "The pedal's effect information reply is longer than it can be.";
     QTest::newRow("lines without end")
         << QList<Piece>{{3, QByteArray(40, '7')}}
@@ -554,6 +567,10 @@ void TestCommunication::long_message_leaves_in_pieces_between_events() {
     QCOMPARE(f.driver.writes.join(), image);
     QVERIFY(f.driver.writes.size() > 1);
     QVERIFY2(events > 0, "window events are handled while a long message is written");
+    // A bootloader data frame is one write.
+    f.driver.writes.clear();
+    QVERIFY(f.comm.send_message(QByteArray(258, '\x5A')));
+    QCOMPARE(f.driver.writes, QList<QByteArray>{QByteArray(258, '\x5A')});
 }
 
 // Upgrade mode, the pedal unplugged inside the bootloader wait: the lost link has the last
@@ -586,6 +603,109 @@ void TestCommunication::late_reply_is_dropped_inside_a_claim() {
     QVERIFY2(text, qPrintable(text.error()));
     QCOMPARE(*text, QByteArray("4\r\n5\r\n6\r\n7\r\n"));
     QVERIFY(f.ui.status_texts.isEmpty());
+}
+
+// The late window is a time: whatever comes before it ends, however spaced, is dropped, so
+// no part of a late answer is taken for the next request's.
+void TestCommunication::late_reply_in_bursts_is_dropped_whole_data() {
+    QTest::addColumn<QList<Piece>>("first");
+    QTest::addColumn<int>("timeout_ms");
+    QTest::addColumn<ErrorKind>("code");
+    QTest::addColumn<int>("dropped");
+    QTest::newRow("late answer in two bursts")
+        << QList<Piece>{{600, "X\r\n"}, {700, "255\r\n3\r\n12\r\n"}} << 400 << ErrorKind::TimedOut
+        << 15;
+    QTest::newRow("a burst, then the answer late in two bursts")
+        << QList<Piece>{{5, "X\r\n"}, {1200, "X\r\n255\r\n"}, {1300, "3\r\n12\r\n"}} << 2000
+        << ErrorKind::BadReply << 15;
+}
+
+void TestCommunication::late_reply_in_bursts_is_dropped_whole() {
+    QFETCH(QList<Piece>, first);
+    QFETCH(int, timeout_ms);
+    QFETCH(ErrorKind, code);
+    QFETCH(int, dropped);
+    Fixture f;
+    f.connect();
+    f.driver.replies = {first, {{5, "X\r\n7\r\n3\r\n12\r\n"}}};
+    const QByteArray request("\x05\x00", 2);
+    QCOMPARE(f.comm.receive_text(request, information_reply(timeout_ms)).error_kind(), code);
+    const auto next = f.comm.receive_text(request, information_reply(timeout_ms));
+    QVERIFY2(next, qPrintable(next.error()));
+    QCOMPARE(*next, QByteArray("X\r\n7\r\n3\r\n12\r\n"));
+    QVERIFY2(f.log.lines.contains(QStringLiteral("late reply dropped, bytes: %1").arg(dropped)),
+             qPrintable(f.log.lines.join('|')));
+}
+
+// An exact reply is taken at its last byte; what the pedal sends after it is dropped by the
+// next exchange before its request, and logged.
+void TestCommunication::bytes_after_a_taken_reply_are_dropped_and_logged() {
+    Fixture f;
+    f.connect();
+    f.driver.replies = {{{3, "X\r\n5\r\n3\r\n12\r\n"}, {30, "9\r\n"}},
+                        {{5, "X\r\n7\r\n3\r\n12\r\n"}}};
+    const QByteArray request("\x05\x00", 2);
+    QCOMPARE(f.comm.receive_text(request, information_reply()).value(),
+             QByteArray("X\r\n5\r\n3\r\n12\r\n"));
+    QCOMPARE(f.clock.now_ms(), 3);
+    f.clock.sleep_ms(100); // the user's next click
+    QCOMPARE(f.comm.receive_text(request, information_reply()).value(),
+             QByteArray("X\r\n7\r\n3\r\n12\r\n"));
+    QVERIFY(
+        f.log.lines.contains(QStringLiteral("stray bytes dropped before the request, bytes: 3")));
+}
+
+// Bytes that keep coming never hold an exchange past its time limit, counted from its write.
+void TestCommunication::trickling_reply_ends_at_its_limit_data() {
+    QTest::addColumn<QByteArray>("trickle");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("digits without a line end")
+        << QByteArray(400, '7')
+        << "The pedal did not finish its effect information reply within 1 s: 100 bytes came, "
+           "still without its end.";
+    QTest::newRow("line ends, but never four lines")
+        << QByteArray("X\r") + QByteArray(400, '\r')
+        << "The pedal did not finish its effect information reply within 1 s: 100 bytes came, "
+           "still without its end.";
+}
+
+void TestCommunication::trickling_reply_ends_at_its_limit() {
+    QFETCH(QByteArray, trickle);
+    QFETCH(QString, message);
+    Fixture f;
+    f.connect();
+    QList<Piece> pieces;
+    for (int i = 0; i < trickle.size(); ++i)
+        pieces.append({10 * (i + 1), trickle.mid(i, 1)});
+    f.driver.replies = {pieces};
+    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply(1000));
+    QCOMPARE(text.error(), message);
+    QCOMPARE(text.error_kind(), ErrorKind::TimedOut);
+    QCOMPARE(f.clock.now_ms(), 1000);
+}
+
+// A fixed pause lets window events run, but no pedal action they start.
+void TestCommunication::pause_keeps_events_flowing_and_refuses_pedal_actions() {
+    InstantClock driver_clock;
+    ScriptedSerialDriver driver{driver_clock};
+    driver.chips = {{"KX0001", "FT230X Basic UART"}};
+    ScriptedDialogs dialogs;
+    MemoryLog log;
+    D2XXUnit d2xx{driver, log};
+    RecordingConnectionUi ui;
+    RealClock clock;
+    Communication comm{d2xx, ui, dialogs, log, clock};
+    comm.list_devices();
+    comm.init_line_settings();
+    comm.menuConnectClick();
+    QString nested;
+    QTimer::singleShot(0, [&] { nested = comm.send_message(QByteArray("\x0D\x00", 2)).error(); });
+    const qint64 start_ms = clock.now_ms();
+    comm.pause_ms(30);
+    QVERIFY(clock.now_ms() - start_ms >= 30);
+    QCOMPARE(nested, QStringLiteral("FT_Write was not done: the editor is waiting for the pedal."));
+    QVERIFY(driver.writes.isEmpty());
+    QVERIFY(comm.send_message(QByteArray("\x0D\x00", 2)));
 }
 
 QTEST_GUILESS_MAIN(TestCommunication)

@@ -11,16 +11,20 @@
 #include "link/D2XXUnit.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/parameter_messages.h"
+#include "params/pedal_controls.h"
+#include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 #include "support/recording_connection_ui.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTimer>
@@ -121,6 +125,7 @@ struct Rig {
         return found;
     }
     QSlider* slider(int i) { return widget<QSlider>(QStringLiteral("sldPot%1").arg(i)); }
+    QSpinBox* value(int i) { return widget<QSpinBox>(QStringLiteral("spnPot%1").arg(i)); }
     QCheckBox* toggle(int i) { return widget<QCheckBox>(QStringLiteral("chkSwitch%1").arg(i)); }
     QLabel* state(int i) { return widget<QLabel>(QStringLiteral("lblSwitchState%1").arg(i)); }
     QComboBox* list(int i) { return widget<QComboBox>(QStringLiteral("cmbMultiSwitch%1").arg(i)); }
@@ -155,6 +160,8 @@ private slots:
     void builds_rows();
     void edit_sends_its_bytes_data();
     void edit_sends_its_bytes();
+    void value_box_and_keys_data();
+    void value_box_and_keys();
     void preview_sends_nothing();
     void request_fills_the_widgets();
     void short_reply_keeps_earlier_values_data();
@@ -164,6 +171,7 @@ private slots:
     void assign_sends_the_boxes_data();
     void assign_sends_the_boxes();
     void assign_of_24_controls_sends_the_first_16();
+    void assignment_map_shows_the_pedal_and_assigns();
     void bypass_and_close();
     void every_shipped_effect_reads_whole_data();
     void every_shipped_effect_reads_whole();
@@ -189,73 +197,98 @@ void TestFXParameters::builds_rows() {
     const ControlDescription& d = rig.window.description();
     const int n = d.control_count;
     QCOMPARE(rig.window.readback_count(), readbacks);
-    QCOMPARE(rig.window.height(), (n + readbacks + 4) * 25 + 10);
-    QCOMPARE(rig.window.width(), 373);
+    // A row of headings above the rows; the rows keep their 25 pixels.
+    QCOMPARE(rig.window.height(), (n + readbacks + 5) * 25 + 10);
+    QCOMPARE(rig.window.width(), parameters_window_width());
+    QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblPedalControlHeading"))->text(), "Pedal control");
+    QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblPedalControlHeading"))->x(),
+             rig.widget<QComboBox>(QStringLiteral("boxAssignBypass"))->x());
 
     for (int i = 0; i < n; ++i) {
         const ControlEntry& e = d.controls.at(i);
-        const int y = 25 * i + 10;
+        const int y = 25 * i + 35;
         auto* label = rig.widget<QLabel>(QStringLiteral("lblControl%1").arg(i));
         QVERIFY(label);
         QCOMPARE(label->y(), y);
         QCOMPARE(label->text(), e.kind == ControlKind::Pot ? e.raw_line : e.label);
         QCOMPARE(label->toolTip(), e.kind == ControlKind::Pot ? e.raw_line : QString());
         QWidget* editor = nullptr;
-        QString kind;
         switch (e.kind) {
         case ControlKind::Pot:
             editor = rig.slider(i);
-            kind = QStringLiteral(" slider");
+
             QCOMPARE(rig.slider(i)->maximum(), 1023);
+            QCOMPARE(rig.value(i)->maximum(), 1023);
+            QCOMPARE(rig.value(i)->y(), y);
+            QCOMPARE(rig.value(i)->accessibleName(), e.label + QStringLiteral(" value"));
             break;
         case ControlKind::Switch:
             editor = rig.toggle(i);
-            kind = QStringLiteral(" switch");
-            QCOMPARE(rig.state(i)->text(), e.state0_text);
+
+            QCOMPARE(rig.state(i)->text(),
+                     live && switch_state_from_value(rig.session.state().values.at(i)) ==
+                                 SwitchState::On
+                         ? e.state1_text
+                         : e.state0_text);
             QCOMPARE(rig.state(i)->y(), y);
             break;
         case ControlKind::MultiSwitch:
             editor = rig.list(i);
-            kind = QStringLiteral(" options");
+
             QCOMPARE(rig.list(i)->count(), e.options.size());
-            QCOMPARE(rig.list(i)->currentIndex(), -1);
+            // A live window shows the pedal's values; a preview has none.
+            QCOMPARE(rig.list(i)->currentIndex(),
+                     live ? multi_switch_option_from_value(rig.session.state().values.at(i),
+                                                           int(e.options.size()))
+                          : -1);
             break;
         }
         QVERIFY2(editor, qPrintable(e.raw_line));
         QCOMPARE(editor->y(), y);
         QCOMPARE(editor->isEnabled(), live);
-        QCOMPARE(editor->accessibleName(), e.label + kind);
+        // Named by the row's label, which it is linked to; the reader adds the role.
+        QCOMPARE(editor->accessibleName(), e.label);
+        QCOMPARE(label->buddy(), editor);
         // Only the first 16 controls have an assignment slot.
         QComboBox* box = rig.window.findChild<QComboBox*>(QStringLiteral("boxAssign%1").arg(i));
         QCOMPARE(box != nullptr, i < 16);
         if (box) {
             QCOMPARE(box->y(), y);
             QCOMPARE(box->count(), 13);
-            QCOMPARE(box->currentIndex(), -1);
+            QCOMPARE(box->currentIndex(),
+                     live ? assignment_box_item(AssignmentBox::Control,
+                                                rig.session.state().control_assignments[i])
+                          : -1);
             QCOMPARE(box->isEnabled(), live);
             QCOMPARE(box->accessibleName(), e.label + QStringLiteral(" assignment"));
+            // Every item but "--" says which of the pedal's controls it is.
+            QVERIFY(box->itemData(0, Qt::ToolTipRole).toString().startsWith("Knob 1"));
+            QVERIFY(box->itemData(11, Qt::ToolTipRole).toString().startsWith("Expression pedal"));
         }
     }
     auto* bypass = rig.widget<QComboBox>(QStringLiteral("boxAssignBypass"));
     auto* preset = rig.widget<QComboBox>(QStringLiteral("boxAssignPreset"));
-    QCOMPARE(bypass->y(), 25 * n + 10);
-    QCOMPARE(preset->y(), 25 * (n + 1) + 10);
+    QCOMPARE(bypass->y(), 25 * n + 35);
+    QCOMPARE(preset->y(), 25 * (n + 1) + 35);
     QCOMPARE(bypass->accessibleName(), QStringLiteral("Bypass assignment"));
     QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblBypass"))->text(), "Bypass Toggle");
     QCOMPARE(rig.widget<QLabel>(QStringLiteral("lblPreset"))->text(), "Preset Change");
     for (int j = 0; j < readbacks; ++j) {
         QComboBox* box = rig.readback_box(j);
-        QCOMPARE(box->y(), 25 * (n + 2 + j) + 10);
+        QCOMPARE(box->y(), 25 * (n + 2 + j) + 35);
         QCOMPARE(box->count(), 5);
         QCOMPARE(box->accessibleName(), d.readbacks.at(j) + QStringLiteral(" assignment"));
     }
-    auto* line = rig.widget<QFrame>(QStringLiteral("lnSeparator"));
-    QCOMPARE(line->height(), qRound(24.5 * n));
+    // The line is painted: it is nothing a screen reader should find.
+    QCOMPARE(rig.window.separator_height(), qRound(24.5 * n));
+    QVERIFY(!rig.window.findChild<QFrame*>(QStringLiteral("lnSeparator")));
 
     // Every widget can be found by a screen reader and by name; labels always start enabled.
     for (QWidget* w : rig.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
-        QVERIFY2(!w->objectName().isEmpty(), qPrintable(w->accessibleName()));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                 qPrintable(w->objectName()));
+        QVERIFY2(!w->objectName().isEmpty(), qPrintable(accessible->text(QAccessible::Name)));
         if (qobject_cast<QLabel*>(w))
             QVERIFY(w->isEnabled());
     }
@@ -331,6 +364,17 @@ void TestFXParameters::edit_sends_its_bytes() {
     rig.window.live_mode = live_mode;
     const quint32 before = rig.word(control);
 
+    // The window shows the pedal's values: start from another one, so the edit is a change.
+    const QString pot = QStringLiteral("sldPot%1").arg(control);
+    const QString list_name = QStringLiteral("cmbMultiSwitch%1").arg(control);
+    if (auto* slider = rig.window.findChild<QSlider*>(pot); slider && slider->value() == setting)
+        slider->setValue(setting == 0 ? 1 : 0);
+    if (auto* list = rig.window.findChild<QComboBox*>(list_name);
+        list && list->currentIndex() == setting)
+        list->setCurrentIndex(setting == 0 ? 1 : 0);
+    rig.forget();
+    rig.clock.slept_ms = 0;
+    rig.clock.sleeps = 0;
     switch (rig.window.description().controls.at(control).kind) {
     case ControlKind::Pot:
         rig.slider(control)->setValue(setting);
@@ -359,6 +403,91 @@ void TestFXParameters::edit_sends_its_bytes() {
     QCOMPARE(rig.log.lines.last(), log_prefix + bytes_to_hex(message));
     QCOMPARE(rig.clock.slept_ms, qint64(log_prefix.contains("pot") ? 1 : 0));
     QVERIFY(rig.dialogs.messages.isEmpty());
+}
+
+void TestFXParameters::value_box_and_keys_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("value"); // after the action, from 500
+
+    QTest::newRow("typed into the value box") << "type 640" << 640;
+    QTest::newRow("typed past the end") << "type 5000" << 500;
+    QTest::newRow("value box: arrow up") << "box Up" << 501;
+    QTest::newRow("value box: page down") << "box PageDown" << 490;
+    QTest::newRow("value box: Home") << "box Home" << 500;
+    QTest::newRow("slider: arrow right") << "slider Right" << 501;
+    QTest::newRow("slider: page up") << "slider PageUp" << 510;
+    QTest::newRow("slider: Home does not jump to 0") << "slider Home" << 500;
+    QTest::newRow("slider: End does not jump to 1023") << "slider End" << 500;
+    QTest::newRow("slider: wheel") << "wheel" << 503;
+    QTest::newRow("slider: Shift+wheel is fine") << "shift wheel" << 501;
+    QTest::newRow("slider: Shift+drag, a step a pixel") << "shift drag 5" << 505;
+}
+
+void TestFXParameters::value_box_and_keys() {
+    QFETCH(QString, action);
+    QFETCH(int, value);
+    Rig rig;
+    rig.open(kEmber);
+    QSlider* slider = rig.slider(0);
+    QSpinBox* box = rig.value(0);
+    slider->setValue(500);
+    QCOMPARE(box->value(), 500);
+    rig.forget();
+
+    const QStringList words = action.split(' ');
+    const auto key = [](const QString& name) {
+        return name == "Up"         ? Qt::Key_Up
+               : name == "PageDown" ? Qt::Key_PageDown
+               : name == "PageUp"   ? Qt::Key_PageUp
+               : name == "Right"    ? Qt::Key_Right
+               : name == "Home"     ? Qt::Key_Home
+                                    : Qt::Key_End;
+    };
+    const QPointF middle(slider->width() / 2.0, slider->height() / 2.0);
+    const auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(middle, slider->mapToGlobal(middle), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &event);
+    };
+    if (words[0] == "type") {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, words[1]);
+        QCOMPARE(rig.received(), QByteArray()); // nothing until the value is complete
+        QTest::keyClick(box, Qt::Key_Return);
+    } else if (words[0] == "box") {
+        QTest::keyClick(box, key(words[1]));
+    } else if (words[0] == "slider") {
+        QTest::keyClick(slider, key(words[1]));
+    } else if (words[0] == "wheel") {
+        wheel(Qt::NoModifier);
+    } else if (words[0] == "shift" && words[1] == "wheel") {
+        wheel(Qt::ShiftModifier);
+    } else {
+        const int pixels = words[2].toInt();
+        const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, slider->mapToGlobal(at), Qt::LeftButton, buttons,
+                              Qt::ShiftModifier);
+            QApplication::sendEvent(slider, &event);
+        };
+        send(QEvent::MouseButtonPress, middle, Qt::LeftButton);
+        QCOMPARE(slider->value(), 500); // a fine drag starts where the slider is
+        send(QEvent::MouseMove, middle + QPointF(pixels, 0), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, middle + QPointF(pixels, 0), Qt::NoButton);
+    }
+
+    QCOMPARE(slider->value(), value);
+    QCOMPARE(box->value(), value);
+    if (value == 500) {
+        QCOMPARE(rig.received(), QByteArray());
+        return;
+    }
+    // One message for a typed value, never one a digit; the pedal holds the value.
+    const QByteArray message = write_of(rig.address(0), quint32(value) * 8192);
+    QVERIFY(rig.received().endsWith(message));
+    if (words[0] == "type")
+        QCOMPARE(rig.received(), message);
+    QCOMPARE(rig.word(0), quint32(value) * 8192);
 }
 
 void TestFXParameters::preview_sends_nothing() {
@@ -523,7 +652,6 @@ void TestFXParameters::assign_sends_the_boxes() {
     rig.widget<QComboBox>("boxAssignBypass")->setCurrentIndex(1); // FL
     rig.widget<QComboBox>("boxAssignPreset")->setCurrentIndex(3); // --
     QVERIFY(rig.log.lines.contains(QStringLiteral("BypassAssignment: 09")));
-    QVERIFY(rig.log.lines.contains(QStringLiteral("PresetAssignment: FF")));
     rig.forget();
     rig.dialogs.answers << Dialogs::Answer(answer);
 
@@ -548,6 +676,52 @@ void TestFXParameters::assign_sends_the_boxes() {
     QCOMPARE(pedal.bypass, quint8(9));
     QCOMPARE(pedal.preset, quint8(0xFF));
     QCOMPARE(rig.clock.slept_ms, 100);
+}
+
+void TestFXParameters::assignment_map_shows_the_pedal_and_assigns() {
+    Rig rig;
+    rig.open(kPendulum);
+    TformAssignmentMap map(rig.window);
+    const auto row = [](const char* item) {
+        for (int r = 0; r < pedal_controls().size(); ++r)
+            if (pedal_controls().at(r).item == QLatin1String(item))
+                return r;
+        return -1;
+    };
+    // The pedal holds Rate and Depth on knob 1, Wave on the expression pedal, bypass on the
+    // footswitch and the inverted LFO on the red light.
+    rig.send(QByteArray::fromHex("04 0000FFFF0B FFFFFFFFFFFFFFFFFFFFFF FF02FFFF 08 FF"));
+    QCOMPARE(map.choice_box(row("KI"))->currentText(), "Nothing");
+    rig.request();
+
+    QCOMPARE(map.choice_box(row("KI"))->currentText(), "Rate");
+    QVERIFY2(map.warning(row("KI"))->text().contains("Rate and Depth"),
+             qPrintable(map.warning(row("KI"))->text()));
+    QCOMPARE(map.warning(row("KII"))->text(), QString());
+    QCOMPARE(map.choice_box(row("EXP"))->currentText(), "Wave");
+    QCOMPARE(map.choice_box(row("FS"))->currentText(), "Bypass on and off");
+    QCOMPARE(map.choice_box(row("RED"))->currentText(), "LFO Inverted");
+    QCOMPARE(map.choice_box(row("SX"))->currentText(), "Nothing");
+    QVERIFY(map.choice_box(row("KI"))->isEnabled());
+
+    // Knob 2 takes Depth: the share ends, and the pedal gets the message Assign would send.
+    rig.forget();
+    QComboBox* knob2 = map.choice_box(row("KII"));
+    knob2->setCurrentIndex(knob2->findText("Depth"));
+    emit knob2->activated(knob2->currentIndex());
+    const QByteArray sent = rig.received();
+    QCOMPARE(sent, QByteArray::fromHex("04 0001FFFF0B FFFFFFFFFFFFFFFFFFFFFF FF02FFFF 08 FF"));
+    QCOMPARE(rig.box(1)->currentText(), "KII");
+    QCOMPARE(map.warning(row("KI"))->text(), QString());
+    QVERIFY(rig.dialogs.confirmations.isEmpty());
+    rig.forget();
+    QVERIFY(rig.window.assign_to_pedal());
+    QCOMPARE(rig.received(), sent);
+    QCOMPARE(rig.pedal->assignments().controls[1], quint8(1));
+
+    // A preview shows the codes but changes nothing.
+    rig.window.EnableDisableControls(false);
+    QVERIFY(!map.choice_box(row("KI"))->isEnabled());
 }
 
 void TestFXParameters::assign_of_24_controls_sends_the_first_16() {

@@ -166,7 +166,7 @@ void TestParameterMessages::received_value_words_data() {
     const int on = int(SwitchState::On);
     const int unchanged = int(SwitchState::Unchanged);
     QTest::newRow("00 40 00 00: 512") << hex("00400000") << 512 << on << 1;
-    QTest::newRow("FF FF E0 00: -1") << hex("FFFFE000") << -1 << unchanged << 0;
+    QTest::newRow("FF FF E0 00: -1") << hex("FFFFE000") << -1 << unchanged << -1;
     QTest::newRow("00 00 1F FF truncates to 0") << hex("00001FFF") << 0 << off << 0;
     QTest::newRow("00 00 20 00: 1") << hex("00002000") << 1 << on << 0;
     QTest::newRow("00 7F E0 00: 1023") << hex("007FE000") << 1023 << on << 2;

@@ -44,6 +44,8 @@ private slots:
     void slow_answer_comes_late();
     void pulled_cable_loses_the_rest();
     void bytes_during_start_up_are_lost();
+    void turned_knob_moves_its_controls_data();
+    void turned_knob_moves_its_controls();
 };
 
 void TestPedalFirmware::fresh_pedal_runs_the_empty_effect() {
@@ -225,6 +227,35 @@ void TestPedalFirmware::bytes_during_start_up_are_lost() {
     QCOMPARE(rig.exchange(kInfoRequest, kFirmwareBoot_us), QByteArray());
     QCOMPARE(rig.exchange(kInfoRequest, 100000), information(0, 0, 11));
     QCOMPARE(rig.pedal.received().size(), 4); // all four reached the pedal's pin
+}
+
+void TestPedalFirmware::turned_knob_moves_its_controls_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("followed");
+    QTest::addColumn<QList<int>>("reply"); // the three controls' value bytes
+
+    const QList<int> untouched{0, 64, 0, 0, 0, 127, 224, 0, 0, 0, 0, 0};
+    // Controls 0 and 2 are on KI (code 0), control 1 on EXP (code 11).
+    QTest::newRow("KI moves both of its controls")
+        << 0 << 512 << 2 << QList<int>({0, 64, 0, 0, 0, 127, 224, 0, 0, 64, 0, 0});
+    QTest::newRow("EXP moves its one")
+        << 11 << 1 << 1 << QList<int>({0, 64, 0, 0, 0, 0, 32, 0, 0, 0, 0, 0});
+    QTest::newRow("a knob nothing is assigned to") << 1 << 700 << 0 << untouched;
+    QTest::newRow("no such pedal control") << 12 << 5 << -1 << untouched;
+    QTest::newRow("value past the end") << 0 << 1024 << -1 << untouched;
+}
+
+void TestPedalFirmware::turned_knob_moves_its_controls() {
+    QFETCH(int, code);
+    QFETCH(int, value);
+    QFETCH(int, followed);
+    QFETCH(QList<int>, reply);
+    PedalRig rig;
+    load_effect_7(rig);
+    QCOMPARE(rig.exchange(hex("04 000B00FFFFFFFFFFFFFFFFFFFFFFFFFF FFFFFFFF FF FF")), QByteArray());
+    QCOMPARE(rig.pedal.turn_control(code, value, rig.now_us), followed);
+    QCOMPARE(numbers(rig.exchange(hex("02 03"))).mid(0, 12), reply);
 }
 
 QTEST_GUILESS_MAIN(TestPedalFirmware)

@@ -42,6 +42,7 @@ VirtualPedal& sixteen_controls(PedalRig& rig) {
 class TestPedalTiming : public QObject {
     Q_OBJECT
 private slots:
+    void short_reply_waits_for_the_latency_timer_data();
     void short_reply_waits_for_the_latency_timer();
     void long_reply_comes_in_full_packets();
     void receive_purge_drops_what_the_chip_holds();
@@ -51,15 +52,32 @@ private slots:
     void history_keeps_the_recent_bytes();
 };
 
+void TestPedalTiming::short_reply_waits_for_the_latency_timer_data() {
+    QTest::addColumn<int>("timer_ms");
+    QTest::addColumn<QList<qint64>>("delivered_us");
+    QTest::newRow("as the chip comes, 16 ms") << 16 << QList<qint64>{17261};
+    // The reply takes 1.8 ms on the line: a packet leaves 1 ms after each first byte.
+    QTest::newRow("low latency, 1 ms") << 1 << QList<qint64>{2261, 3303};
+}
+
 void TestPedalTiming::short_reply_waits_for_the_latency_timer() {
+    QFETCH(int, timer_ms);
+    QFETCH(QList<qint64>, delivered_us);
     PedalRig rig(false);
+    if (timer_ms != 16)
+        rig.pedal.set_latency_timer_ms(timer_ms);
     rig.pedal.host_bytes(hex("05 00"), 0);
     // 86.8 us a byte on the line: the request is in at 174 us and answered 1 ms later; the
-    // 21-byte reply starts reaching the chip at 1261 us and leaves with the timer, 16 ms on.
+    // 21-byte reply starts reaching the chip at 1261 us and leaves with the timer.
     const QList<Packet> received = packets(rig.pedal);
-    QCOMPARE(received.size(), 1);
-    QCOMPARE(received[0].at_us, 17261);
-    QCOMPARE(received[0].bytes, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
+    QList<qint64> times;
+    QByteArray bytes;
+    for (const Packet& packet : received) {
+        times << packet.at_us;
+        bytes += packet.bytes;
+    }
+    QCOMPARE(times, delivered_us);
+    QCOMPARE(bytes, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
     QCOMPARE(rig.pedal.received().size(), 2);
     QCOMPARE(rig.pedal.received()[0].at_us, 87);
     QCOMPARE(rig.pedal.received()[1].at_us, 174);

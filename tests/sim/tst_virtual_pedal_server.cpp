@@ -1,3 +1,5 @@
+#include "pedal_rig.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QSerialPort>
@@ -56,6 +58,7 @@ class TestVirtualPedalServer : public QObject {
 private slots:
     void firmware_answers_through_the_pty();
     void stm32flash_writes_verifies_and_reads_back();
+    void player_turns_a_knob_from_standard_input();
 };
 
 void TestVirtualPedalServer::firmware_answers_through_the_pty() {
@@ -112,6 +115,39 @@ void TestVirtualPedalServer::stm32flash_writes_verifies_and_reads_back() {
     QFile result(read_back);
     QVERIFY(result.open(QIODevice::ReadOnly));
     QCOMPARE(result.readAll(), image);
+}
+
+// A line on the server's standard input turns a pedal knob: the control assigned to it takes
+// the value, and the next parameter request through the port reads it.
+void TestVirtualPedalServer::player_turns_a_knob_from_standard_input() {
+    Server server;
+    QVERIFY2(server.start({"--instant"}), "the server printed no path");
+    QSerialPort port(server.path);
+    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+    auto exchange = [&](const QByteArray& bytes, int reply_bytes) {
+        port.write(bytes);
+        port.waitForBytesWritten(1000);
+        QByteArray reply;
+        while (reply.size() < reply_bytes && port.waitForReadyRead(2000))
+            reply += port.readAll();
+        return reply;
+    };
+    auto player = [&](const QByteArray& line) {
+        server.process.write(line + '\n');
+        while (!server.process.canReadLine() && server.process.waitForReadyRead(2000)) {
+        }
+        return server.process.readLine().trimmed();
+    };
+    using kx::sim::test::hex;
+    QCOMPARE(exchange(kx::sim::test::effect_image(7, 2, {0, 0}), 17),
+             QByteArray("Upload complete\r\n"));
+    // Control 1 on KII (code 1); nothing else assigned.
+    exchange(hex("04 FF01FFFFFFFFFFFFFFFFFFFFFFFFFFFF FFFFFFFF FF FF"), 0);
+    exchange(hex("05 00"), 21); // answered once the assignments are in
+    QCOMPARE(player("turn 1 512"), QByteArray("turned 1 to 512: 1 controls follow"));
+    QCOMPARE(player("turn 1 2000"), QByteArray("turn needs a control 0..11 and a value 0..1023"));
+    const QList<int> reply = kx::sim::test::numbers(exchange(hex("02 02"), 8 * 3 + 22 * 3));
+    QCOMPARE(reply.mid(0, 8), QList<int>({0, 0, 0, 0, 0, 64, 0, 0}));
 }
 
 QTEST_GUILESS_MAIN(TestVirtualPedalServer)

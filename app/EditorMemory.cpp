@@ -1,0 +1,119 @@
+#include "app/EditorMemory.h"
+
+#include "app/Settings.h"
+#include "base/log.h"
+#include "base/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace kx {
+
+namespace {
+
+constexpr char kPlaceGroup[] = "Windows/";
+constexpr char kLogNotRemembered[] = "Could not remember the editor's settings in %1.";
+
+QString place_key(const QWidget& window) {
+    return QLatin1String(kPlaceGroup) + window.objectName();
+}
+
+} // namespace
+
+QString EditorMemory::file_path() {
+    const QString documents = documents_folder();
+    if (documents.isEmpty())
+        return {};
+    return QDir::cleanPath(documents + QLatin1Char('/') + QLatin1String(kMakerFolder) +
+                           QLatin1Char('/') + QLatin1String(kProductFolder) + QLatin1Char('/') +
+                           QLatin1String(kMemoryFileName));
+}
+
+QVariant EditorMemory::value(const char* key) const {
+    const QString path = file_path();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return {};
+    const QSettings settings(path, QSettings::IniFormat);
+    return settings.value(QLatin1String(key));
+}
+
+void EditorMemory::set_value(const char* key, const QVariant& value) {
+    const QString path = file_path();
+    if (path.isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(path).path());
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(QLatin1String(key), value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError && m_log)
+        m_log->print_line(
+            QString::fromLatin1(kLogNotRemembered).arg(QDir::toNativeSeparators(path)));
+}
+
+QString EditorMemory::folder(const char* key, const QString& fallback) const {
+    const QString remembered = text(key);
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    return fallback;
+}
+
+void EditorMemory::set_folder_of(const char* key, const QString& file_path) {
+    if (!file_path.isEmpty())
+        set_value(key, QFileInfo(file_path).absolutePath());
+}
+
+void EditorMemory::remember_place(const QWidget& window) {
+    const QString path = file_path();
+    if (path.isEmpty() || window.objectName().isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(path).path());
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(place_key(window), window.pos());
+    settings.sync();
+}
+
+void EditorMemory::restore_place(QWidget& window) const {
+    const QString path = file_path();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    const QSettings settings(path, QSettings::IniFormat);
+    const QVariant stored = settings.value(place_key(window));
+    // A hand-edited or damaged entry is no place.
+    if (stored.typeId() != QMetaType::QPoint)
+        return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (screens.isEmpty())
+        return;
+    const QRect frame(stored.toPoint(), window.frameGeometry().size());
+    window.move(keep_on_screen(frame, screens));
+}
+
+QPoint keep_on_screen(const QRect& frame, const QList<QRect>& screens) {
+    if (screens.isEmpty())
+        return frame.topLeft();
+    QRect screen = screens.first();
+    qint64 best = -1;
+    for (const QRect& candidate : screens) {
+        const QRect overlap = candidate.intersected(frame);
+        const qint64 area = overlap.isEmpty() ? 0 : qint64(overlap.width()) * overlap.height();
+        if (area > best) {
+            best = area;
+            screen = candidate;
+        }
+    }
+    const int x = std::clamp(frame.x(), screen.left(),
+                             std::max(screen.left(), screen.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.y(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - frame.height()));
+    return {x, y};
+}
+
+} // namespace kx

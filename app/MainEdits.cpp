@@ -1,0 +1,89 @@
+// Undo and redo of the parameters window's edits, and what the editor asks before unstored
+// edits (neither stored on the pedal nor saved in a preset) would be lost.
+#include "app/AppContext.h"
+#include "app/Main.h"
+#include "base/dialogs.h"
+#include "params/ui/FXParameters.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+
+namespace kx {
+
+namespace {
+
+constexpr char kCaption[] = "Kestrel X Editor";
+constexpr char kUnstoredMark[] = " (unstored edits)";
+constexpr char kAskUnstored[] =
+    "Your edits to \"%1\" are neither stored on the pedal nor saved in a preset. Store them on "
+    "the pedal, save them as a preset, or discard them?";
+constexpr char kChoiceStore[] = "Store on the pedal";
+constexpr char kChoiceSave[] = "Save as preset\u2026";
+constexpr char kChoiceDiscard[] = "Discard";
+constexpr char kChoiceCancel[] = "Cancel";
+
+} // namespace
+
+void TformMain::create_edit_actions() {
+    QUndoStack& stack = m_windows.formFXParameters->undo_stack();
+    menuUndo = stack.createUndoAction(menuEdit, QStringLiteral("&Undo"));
+    menuUndo->setObjectName(QStringLiteral("menuUndo"));
+    menuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menuRedo = stack.createRedoAction(menuEdit, QStringLiteral("&Redo"));
+    menuRedo->setObjectName(QStringLiteral("menuRedo"));
+    menuRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // The edits are made in the parameters window: the keys work there as well as here.
+    for (QAction* action : {menuUndo, menuRedo}) {
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        menuEdit->addAction(action);
+    }
+    connect(m_windows.formFXParameters, &TformFXParameters::unstored_changed, this,
+            &TformMain::show_unstored);
+    connect(m_windows.formFXParameters, &TformFXParameters::assignments_sent, this,
+            [this] { show_status_text(QString::fromLatin1(kStatusAssigned)); });
+}
+
+void TformMain::show_unstored(bool unstored) {
+    const QString mark = unstored ? QString::fromLatin1(kUnstoredMark) : QString();
+    setWindowTitle(QString::fromLatin1(kCaption) + mark);
+    if (TformFXParameters* parameters = m_windows.formFXParameters) {
+        QString title = parameters->windowTitle();
+        if (title.endsWith(QLatin1String(kUnstoredMark)))
+            title.chop(int(qstrlen(kUnstoredMark)));
+        parameters->setWindowTitle(title + mark);
+    }
+}
+
+bool TformMain::keep_or_let_go_of_edits() {
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters || !parameters->has_unstored_edits())
+        return true;
+    const QStringList choices{QString::fromUtf8(kChoiceStore), QString::fromUtf8(kChoiceSave),
+                              QString::fromUtf8(kChoiceDiscard), QString::fromUtf8(kChoiceCancel)};
+    const int chosen = m_context.dialogs.choose(
+        QString::fromUtf8(kAskUnstored).arg(parameters->selected_effect_name), choices);
+    switch (chosen) {
+    case 0:
+        return store_settings();
+    case 1:
+        menuSaveConfigurationClick();
+        return !parameters->has_unstored_edits();
+    case 2:
+        parameters->mark_stored(); // let go: nothing more to ask about them
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TformMain::closeEvent(QCloseEvent* event) {
+    if (!keep_or_let_go_of_edits()) {
+        event->ignore();
+        return;
+    }
+    remember_places();
+    QWidget::closeEvent(event);
+}
+
+} // namespace kx

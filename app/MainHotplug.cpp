@@ -1,0 +1,111 @@
+// The main window's side of the pedal watcher: "Connect Automatically" under Connection, the
+// connect made by itself when one pedal is plugged in, and an unplug of the connected pedal
+// noticed at once, told in the status line.
+#include "app/AppContext.h"
+#include "app/Main.h"
+#include "app/Settings.h"
+#include "base/paths.h"
+#include "link/Communication.h"
+#include "link/hotplug/pedal_watcher.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+namespace kx {
+
+namespace {
+
+constexpr char kConnectAutomaticallyFile[] = "ConnectAutomatically.txt";
+constexpr char kLogPlugged[] = "pedal plugged in: ";
+constexpr char kLogUnplugged[] = "pedal unplugged: ";
+constexpr char kLogConnectingByItself[] = "connecting by itself to ";
+constexpr char kStatusUnplugged[] = "The pedal was unplugged.";
+constexpr char kStatusReconnectsByItself[] = " It connects again when it is plugged back in.";
+constexpr char kStatusReconnectByHand[] = " Plug it in again and choose Connection > Connect.";
+
+QString connect_automatically_file() {
+    const QString documents = documents_folder();
+    if (documents.isEmpty())
+        return {};
+    return QDir(documents).filePath(QLatin1String(kMakerFolder) + QLatin1Char('/') +
+                                    QLatin1String(kProductFolder) + QLatin1Char('/') +
+                                    QLatin1String(kConnectAutomaticallyFile));
+}
+
+// On unless the file says "NO"; a missing or unreadable file keeps the default.
+bool read_connect_automatically() {
+    QFile file(connect_automatically_file());
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    return file.read(16) != QByteArray(kNo);
+}
+
+QString describe(const PresentPedal& pedal) {
+    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(pedal.serial), pedal.port);
+}
+
+} // namespace
+
+void TformMain::attach_pedal_watcher() {
+    menuConnectAutomatically->setChecked(read_connect_automatically());
+    if (!m_context.watcher)
+        m_context.watcher = std::make_unique<PedalWatcher>(PedalWatcher::system_source(),
+                                                           m_context.link_options.ports);
+    PedalWatcher* watcher = m_context.watcher.get();
+    connect(watcher, &PedalWatcher::arrived, this, &TformMain::pedal_arrived);
+    connect(watcher, &PedalWatcher::left, this, &TformMain::pedal_left);
+    // Watching starts once the window is up: start-up does not wait for udev.
+    QTimer::singleShot(0, this, [this, watcher] {
+        // Nothing is logged here: the start-up writes nothing to the console.
+        watcher->start();
+        connect_automatically();
+    });
+}
+
+void TformMain::menuConnectAutomaticallyClick() {
+    const bool on = menuConnectAutomatically->isChecked();
+    write_setting(m_context.dialogs, connect_automatically_file(), QLatin1String(on ? kYes : kNo));
+    // Ticking it again is the user's wish to be connected.
+    if (on)
+        m_disconnected_by_hand = false;
+    connect_automatically();
+}
+
+void TformMain::pedal_arrived(const PresentPedal& pedal) {
+    m_context.log.print_line(QLatin1String(kLogPlugged) + describe(pedal));
+    connect_automatically();
+}
+
+void TformMain::pedal_left(const PresentPedal& pedal) {
+    m_context.log.print_line(QLatin1String(kLogUnplugged) + describe(pedal));
+    Communication& link = communication();
+    if (!link.connected() || link.device_serial_number.toLatin1() != pedal.serial)
+        return;
+    // During a wait the exchange itself finds the chip gone and says so.
+    if (link.waiting() || link.claimed())
+        return;
+    link.chip_unplugged();
+    show_status_text(QLatin1String(kStatusUnplugged) +
+                     QLatin1String(menuConnectAutomatically->isChecked() ? kStatusReconnectsByItself
+                                                                         : kStatusReconnectByHand));
+    connect_automatically(); // another pedal may be there
+}
+
+void TformMain::connect_automatically() {
+    if (!menuConnectAutomatically->isChecked() || m_disconnected_by_hand || !m_context.watcher)
+        return;
+    Communication& link = communication();
+    // Upgrade Mode's connect sends the bootloader check: that one the user asks for by hand.
+    if (link.connected() || link.waiting() || link.claimed() || link.firmware_upgrade_mode)
+        return;
+    const QList<PresentPedal> present = m_context.watcher->present();
+    if (present.size() != 1)
+        return;
+    m_context.log.print_line(QLatin1String(kLogConnectingByItself) + describe(present.first()));
+    link.device_serial_number = QString::fromLatin1(present.first().serial);
+    link.menuConnectClick(); // the same steps as the menu's, so the same bytes
+}
+
+} // namespace kx

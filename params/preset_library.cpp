@@ -1,0 +1,131 @@
+#include "params/preset_library.h"
+
+#include "base/save_file.h"
+#include "library/categories.h"
+#include "library/resource_store.h"
+#include "params/preset_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kx {
+
+EffectCatalogue catalogue_from_store(const ResourceStore& store) {
+    EffectCatalogue catalogue;
+    if (const auto lines = store.read_file_from_stream(QLatin1String(kEffectListResource))) {
+        // The effect number is the line's row; each line reads "number:name".
+        int row = 0;
+        for (const QString& line : *lines) {
+            const qsizetype colon = line.indexOf(QLatin1Char(':'));
+            catalogue.names.insert(row++, colon < 0 ? line : line.mid(colon + 1));
+        }
+    }
+    for (const EffectCategory& category : kEffectCategories) {
+        const auto lines = store.read_file_from_stream(QLatin1String(category.resource));
+        if (!lines)
+            continue;
+        for (const QString& name : *lines)
+            catalogue.category.insert(name, QLatin1String(category.caption));
+    }
+    return catalogue;
+}
+
+PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalogue) {
+    const QFileInfo info(path);
+    PresetEntry entry;
+    entry.path = path;
+    entry.name = info.completeBaseName();
+    entry.modified = info.lastModified();
+    const Result<QStringList> lines = read_preset_file(path);
+    if (!lines) {
+        entry.damage = QStringLiteral("cannot be read: ") + lines.error();
+        return entry;
+    }
+    const Result<Preset> preset = parse_preset(*lines);
+    if (!preset) {
+        entry.damage = preset.error();
+        return entry;
+    }
+    entry.effect_number = preset->effect_number;
+    entry.control_count = preset->control_count();
+    entry.effect_name = catalogue.name_of(preset->effect_number);
+    entry.category = catalogue.category_of(preset->effect_number);
+    return entry;
+}
+
+QList<PresetEntry> list_presets(const QString& folder, const EffectCatalogue& catalogue) {
+    QList<PresetEntry> entries;
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral("*") + QLatin1String(kPresetExtension)},
+                                            QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        entries << read_preset_entry(dir.filePath(name), catalogue);
+    return entries;
+}
+
+bool preset_matches(const PresetEntry& entry, const QString& filter) {
+    // A damaged file is found by that word too.
+    const QString haystack = entry.name + QLatin1Char(' ') + entry.effect_name +
+                             QLatin1Char(' ') + entry.category +
+                             (entry.damaged() ? QStringLiteral(" damaged") : QString());
+    const QStringList words = filter.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::all_of(words.cbegin(), words.cend(), [&](const QString& word) {
+        return haystack.contains(word, Qt::CaseInsensitive);
+    });
+}
+
+QStringList remember_recent(QStringList recent, const QString& path) {
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentPresetCount)
+        recent.removeLast();
+    return recent;
+}
+
+Result<QString> rename_preset(const QString& path, const QString& new_name) {
+    const QString name = new_name.trimmed();
+    if (name.isEmpty())
+        return Error{QStringLiteral("A preset needs a name.")};
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name == QLatin1String(".") || name == QLatin1String(".."))
+        return Error{
+            QStringLiteral("\"%1\" is not a file name: a preset stays in its folder.").arg(name)};
+    const QFileInfo info(path);
+    const QString target = info.dir().filePath(with_preset_extension(name));
+    if (QFileInfo(target) == info)
+        return target;
+    if (QFileInfo::exists(target))
+        return Error{QStringLiteral("A preset named \"%1\" exists already.")
+                         .arg(QFileInfo(target).completeBaseName())};
+    QFile file(path);
+    if (!file.rename(target))
+        return Error{file.errorString()};
+    return target;
+}
+
+Status delete_preset(const QString& path) {
+    QFile file(path);
+    if (!file.remove())
+        return Error{file.errorString()};
+    return {};
+}
+
+QStringList read_recent_presets(const QString& file_path) {
+    QFile file(file_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList recent;
+    for (const QByteArray& line : file.read(64 * 1024).split('\n')) {
+        const QString path = QString::fromUtf8(line).trimmed();
+        if (!path.isEmpty() && recent.size() < kRecentPresetCount && !recent.contains(path))
+            recent << path;
+    }
+    return recent;
+}
+
+Status write_recent_presets(const QString& file_path, const QStringList& recent) {
+    return save_file_atomically(file_path, recent.join(QLatin1Char('\n')).toUtf8() + '\n');
+}
+
+} // namespace kx

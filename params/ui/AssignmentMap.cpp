@@ -1,0 +1,179 @@
+#include "params/ui/AssignmentMap.h"
+
+#include "params/ui/FXParameters.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace kx {
+
+namespace {
+
+constexpr char kTextNoEffect[] =
+    "Open an effect (Open FX, or click it in the list) to see what the pedal's controls drive.";
+constexpr char kTextPreview[] =
+    "This effect does not run on the pedal: its assignments can be seen but not changed.";
+constexpr char kTextEditable[] =
+    "A change here is sent to the pedal at once, like the parameters window's boxes and Assign.";
+constexpr char kTextShared[] = "Shared: %1 follow this one control.";
+
+// The map's sections: a heading above the first row of each group of pedal_controls().
+struct Section {
+    int first_row;
+    const char* heading;
+};
+constexpr Section kSections[] = {
+    {0, "Knobs"},   {5, "Buttons"}, {8, "Footswitch"}, {10, "Remote and expression pedal"},
+    {12, "Lights"},
+};
+
+QString joined(const QStringList& names) {
+    if (names.size() <= 1)
+        return names.join(QString());
+    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + names.last();
+}
+
+} // namespace
+
+TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_parameters(parameters) {
+    setObjectName(QStringLiteral("formAssignmentMap"));
+    setWindowTitle(QString::fromLatin1(kCaptionAssignmentMap));
+    setAccessibleName(QString::fromLatin1(kCaptionAssignmentMap));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* layout = new QVBoxLayout(this);
+    m_effect = new QLabel(this);
+    m_effect->setObjectName(QStringLiteral("lblMapEffect"));
+    QFont bold = m_effect->font();
+    bold.setBold(true);
+    m_effect->setFont(bold);
+    layout->addWidget(m_effect);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("lblMapNote"));
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(1, 170);
+    grid->setColumnMinimumWidth(2, 150);
+    layout->addLayout(grid);
+    int grid_row = 0;
+    const QList<PedalControl>& controls = pedal_controls();
+    for (int row = 0; row < controls.size(); ++row) {
+        for (const Section& section : kSections) {
+            if (section.first_row != row)
+                continue;
+            auto* heading = new QLabel(QString::fromLatin1(section.heading), this);
+            heading->setObjectName(QStringLiteral("lblMapSection%1").arg(row));
+            heading->setFont(bold);
+            heading->setContentsMargins(0, row == 0 ? 0 : 6, 0, 0);
+            grid->addWidget(heading, grid_row++, 0, 1, 3);
+        }
+        const PedalControl& control = controls.at(row);
+        Row shown;
+        shown.name = new QLabel(control.name, this);
+        shown.name->setObjectName(QStringLiteral("lblMap%1").arg(control.item));
+        shown.name->setToolTip(control.hint);
+        shown.choice = new QComboBox(this);
+        shown.choice->setObjectName(QStringLiteral("boxMap%1").arg(control.item));
+        shown.choice->setAccessibleName(control.name);
+        shown.choice->setAccessibleDescription(control.hint);
+        shown.choice->setToolTip(control.hint);
+        shown.choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        shown.name->setBuddy(shown.choice);
+        shown.warning = new QLabel(this);
+        shown.warning->setObjectName(QStringLiteral("lblMapWarning%1").arg(control.item));
+        shown.warning->setWordWrap(true);
+        grid->addWidget(shown.name, grid_row, 0);
+        grid->addWidget(shown.choice, grid_row, 1);
+        grid->addWidget(shown.warning, grid_row, 2);
+        ++grid_row;
+        connect(shown.choice, &QComboBox::activated, this, [this, row] { choose(row); });
+        m_rows << shown;
+    }
+    layout->addStretch(1);
+
+    connect(&m_parameters, &TformFXParameters::assignments_changed, this,
+            &TformAssignmentMap::refresh);
+    refresh();
+}
+
+MapEffect TformAssignmentMap::effect() const {
+    MapEffect out;
+    const ControlDescription& description = m_parameters.description();
+    for (const ControlEntry& entry : description.controls)
+        out.controls << entry.label;
+    out.readbacks = description.readbacks;
+    return out;
+}
+
+void TformAssignmentMap::refresh() {
+    m_refreshing = true;
+    const MapEffect shown = effect();
+    const bool open = !shown.controls.isEmpty();
+    const bool editable = open && m_parameters.assignments_editable();
+    m_effect->setText(open ? m_parameters.windowTitle() : QStringLiteral("No effect open"));
+    m_note->setText(QString::fromLatin1(!open      ? kTextNoEffect
+                                        : editable ? kTextEditable
+                                                   : kTextPreview));
+    const FXParametersState& state = m_parameters.state();
+    const QList<PedalControl>& controls = pedal_controls();
+    for (int row = 0; row < m_rows.size(); ++row) {
+        Row& r = m_rows[row];
+        const PedalControl& control = controls.at(row);
+        r.choices = open ? map_choices(control, shown) : QList<MapChoice>{MapChoice{}};
+        r.choice->clear();
+        for (const MapChoice& choice : r.choices)
+            r.choice->addItem(map_choice_text(choice, shown));
+        const QList<MapChoice> driven =
+            open ? driven_by(control, shown, state) : QList<MapChoice>{};
+        r.choice->setCurrentIndex(driven.isEmpty() ? 0 : int(r.choices.indexOf(driven.first())));
+        r.choice->setEnabled(editable);
+        QStringList names;
+        for (const MapChoice& choice : driven)
+            names << map_choice_text(choice, shown);
+        const QString warning =
+            names.size() > 1 ? QString::fromLatin1(kTextShared).arg(joined(names)) : QString();
+        r.warning->setText(warning.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + warning);
+        r.warning->setAccessibleDescription(warning);
+    }
+    m_refreshing = false;
+    if (isVisible())
+        grow_to_fit();
+}
+
+void TformAssignmentMap::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    grow_to_fit();
+}
+
+void TformAssignmentMap::grow_to_fit() {
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+void TformAssignmentMap::choose(int row) {
+    if (m_refreshing)
+        return;
+    const Row& r = m_rows.at(row);
+    const int index = r.choice->currentIndex();
+    if (index < 0 || index >= r.choices.size())
+        return;
+    const FXParametersState codes = choose_on_map(pedal_controls().at(row), r.choices.at(index),
+                                                  effect(), m_parameters.state());
+    // The parameters window sends, tells the user about a failure and announces the new codes,
+    // which refresh this map.
+    const PedalControl& control = pedal_controls().at(row);
+    (void)m_parameters.apply_assignments(codes, control.name + QStringLiteral(": ") +
+                                                    r.choice->currentText());
+    refresh();
+}
+
+} // namespace kx

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "base/result.h"
+
+#include <QString>
+
+namespace kx::session {
+
+// What a guitarist reads about a failed pedal action: a sentence saying what happened and what
+// to do first, then the driver's or the pedal's own words in brackets as the detail, for
+// whoever helps. A message that already speaks the guitarist's language is left as it is. The
+// log keeps the detail on its own.
+QString user_message(const Error& error);
+
+inline constexpr char kLeadNoPedal[] =
+    "No pedal found. Check the USB cable, or open Connection > Diagnose.";
+inline constexpr char kLeadDriverFailed[] =
+    "The pedal's USB connection did not respond. Unplug the pedal, plug it in again and choose "
+    "Connect.";
+inline constexpr char kLeadTimedOut[] =
+    "The pedal did not answer. Check that it is powered and connected, then try again.";
+inline constexpr char kLeadBadReply[] =
+    "The pedal's answer could not be read. Try again; if it happens again, power the pedal off "
+    "and on.";
+inline constexpr char kLeadBootloaderSilent[] =
+    "The pedal's bootloader did not answer. Power the pedal up with the footswitch held and "
+    "choose Connect again, or choose Disconnect.";
+inline constexpr char kLeadUpgradeFailed[] =
+    "The firmware upgrade did not finish. Keep the pedal connected and start the upgrade again.";
+
+} // namespace kx::session

@@ -1,0 +1,556 @@
+// Every window as a screen reader finds it (the QAccessible tree), in each state of the pedal
+// session that the editor can be brought to, and the main job by the keyboard alone against
+// the virtual pedal.
+#include "editor_fixture.h"
+
+#include "app/Main.h"
+#include "app/PrintConsole.h"
+#include "kx_version.h"
+#include "link/Communication.h"
+#include "link/drivers/virtual_pedal_driver.h"
+#include "params/ui/FXParameters.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTextDocument>
+
+using namespace kx;
+
+namespace {
+
+// The words a screen reader says for a role; a name that repeats them says it twice.
+QString role_word(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+        return QStringLiteral("button");
+    case QAccessible::CheckBox:
+        return QStringLiteral("check box");
+    case QAccessible::RadioButton:
+        return QStringLiteral("radio button");
+    case QAccessible::ComboBox:
+        return QStringLiteral("combo box");
+    case QAccessible::Slider:
+        return QStringLiteral("slider");
+    case QAccessible::SpinBox:
+        return QStringLiteral("spin box");
+    case QAccessible::StaticText:
+        return QStringLiteral("label");
+    case QAccessible::List:
+        return QStringLiteral("list");
+    case QAccessible::EditableText:
+        return QStringLiteral("text");
+    case QAccessible::ProgressBar:
+        return QStringLiteral("progress bar");
+    case QAccessible::MenuItem:
+        return QStringLiteral("menu item");
+    default:
+        return {};
+    }
+}
+
+bool interactive(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::Slider:
+    case QAccessible::SpinBox:
+    case QAccessible::List:
+    case QAccessible::EditableText:
+    case QAccessible::MenuItem:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What a label shows, as a reader should say it.
+QString shown_text(const QLabel* label) {
+    QString text = label->text();
+    if (label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    if (label->buddy())
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)"))).replace("&&", "&");
+    return text;
+}
+
+// A caption as read: without its mnemonic marker and a trailing ellipsis.
+QString stripped(QString caption) {
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)"))).replace("&&", "&");
+    caption.remove(QRegularExpression(QStringLiteral("(\u2026|\\.\\.\\.)$")));
+    return caption;
+}
+
+// Two widgets are on one line when their heights overlap by half the taller one.
+bool same_line(const QRect& a, const QRect& b) {
+    const int overlap = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top());
+    return overlap * 2 >= std::max(a.height(), b.height());
+}
+
+// A visible label left of `field` on its line, among its siblings: the row's label.
+const QLabel* row_label(const QWidget* field) {
+    const QWidget* parent = field->parentWidget();
+    if (!parent)
+        return nullptr;
+    for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->isVisibleTo(parent) && !label->text().isEmpty() &&
+            label->geometry().right() <= field->geometry().left() &&
+            same_line(label->geometry(), field->geometry()))
+            return label;
+    return nullptr;
+}
+
+// Walks a window's tree and names what a reader would stumble on.
+struct TreeCheck {
+    QStringList faults;
+
+    void window(QWidget* window) {
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+        const QString where = window->objectName();
+        if (!root) {
+            faults << where + QStringLiteral(": no accessible interface");
+            return;
+        }
+        if (root->text(QAccessible::Name) != window->windowTitle())
+            faults << QStringLiteral("%1: named \"%2\", titled \"%3\"")
+                          .arg(where, root->text(QAccessible::Name), window->windowTitle());
+        children(root, where);
+        tab_order(window);
+    }
+
+    // Tab never goes back up, unless to the top of a column further right.
+    void tab_order(QWidget* window) {
+        QList<QWidget*> stops;
+        QWidget* widget = window;
+        for (int i = 0; i < 1000; ++i) {
+            widget = widget->nextInFocusChain();
+            if (widget == window)
+                break;
+            if (widget->window() == window && widget->isEnabled() && widget->isVisibleTo(window) &&
+                (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+                stops << widget;
+        }
+        const auto rect = [window](QWidget* w) {
+            return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+        };
+        for (int i = 1; i < int(stops.size()); ++i) {
+            const QRect from = rect(stops[i - 1]);
+            const QRect to = rect(stops[i]);
+            if (to.bottom() < from.top() && to.left() < from.right())
+                faults << QStringLiteral("%1: Tab goes back up from %2 to %3")
+                              .arg(window->objectName(), stops[i - 1]->objectName(),
+                                   stops[i]->objectName());
+        }
+    }
+
+    void children(QAccessibleInterface* iface, const QString& path) {
+        for (int i = 0; i < iface->childCount(); ++i)
+            if (QAccessibleInterface* child = iface->child(i))
+                node(child, path);
+    }
+
+    void node(QAccessibleInterface* iface, const QString& parent_path) {
+        const QAccessible::Role role = iface->role();
+        const QString name = iface->text(QAccessible::Name);
+        QObject* object = iface->object();
+        QString id = object && !object->objectName().isEmpty() ? object->objectName() : name;
+        const QString path = parent_path + QLatin1Char('/') + id;
+        auto fault = [&](const QString& what) { faults << path + QStringLiteral(": ") + what; };
+
+        // A menu is hidden until it opens, and its items with it: an item counts as hidden
+        // when it would not show in the open menu. Qt's scroll bars come and go with the
+        // content.
+        auto* action = qobject_cast<QAction*>(object);
+        const bool hidden = action ? !action->isVisible()
+                                   : iface->state().invisible && role != QAccessible::PopupMenu &&
+                                         !id.startsWith(QLatin1String("qt_scrollarea_"));
+        if (hidden) {
+            fault(QStringLiteral("hidden, yet in the tree"));
+            return;
+        }
+        if (id.startsWith(QLatin1String("qt_scrollarea_")) && iface->state().invisible)
+            return;
+        const QString word = role_word(role);
+        if (interactive(role) && role != QAccessible::MenuItem && name.trimmed().isEmpty())
+            fault(QStringLiteral("interactive, without a name"));
+        if (!word.isEmpty() && !name.isEmpty() &&
+            (name.compare(word, Qt::CaseInsensitive) == 0 ||
+             name.endsWith(QLatin1Char(' ') + word, Qt::CaseInsensitive)))
+            fault(QStringLiteral("the name \"%1\" repeats the role").arg(name));
+
+        if (role == QAccessible::ComboBox) {
+            const QString value = iface->text(QAccessible::Value);
+            if (!value.isEmpty() && name == value)
+                fault(QStringLiteral("named by its current item \"%1\"").arg(value));
+        }
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (auto* list = qobject_cast<QListWidget*>(object))
+            if (list->currentItem() && name == list->currentItem()->text())
+                fault(QStringLiteral("named by its current item \"%1\"").arg(name));
+        if (auto* label = qobject_cast<QLabel*>(object))
+            if (name != shown_text(label))
+                fault(
+                    QStringLiteral("label named \"%1\" shows \"%2\"").arg(name, shown_text(label)));
+        if (auto* button = qobject_cast<QPushButton*>(object)) {
+            const QString caption = stripped(button->text());
+            if (caption.contains(QRegularExpression(QStringLiteral("\\w\\w"))) &&
+                stripped(name) != caption)
+                fault(QStringLiteral("button reads \"%1\", named \"%2\"").arg(caption, name));
+        }
+        // Buttons and check boxes with a caption label themselves.
+        const auto* button = qobject_cast<QAbstractButton*>(object);
+        const bool self_labelled = button && !button->text().isEmpty();
+        if (widget && interactive(role) && !self_labelled && row_label(widget) &&
+            iface->relations(QAccessible::Label).isEmpty())
+            fault(QStringLiteral("not linked to its row's label \"%1\"")
+                      .arg(row_label(widget)->text()));
+
+        // A list's rows and a combo box's popup list are the widget's content, not widgets.
+        if (role == QAccessible::List || role == QAccessible::ComboBox ||
+            qobject_cast<QAbstractItemView*>(object))
+            return;
+        children(iface, path);
+    }
+};
+
+// The editor with the virtual pedal in the process, in real time.
+struct Rig {
+    EditorFixture f;
+
+    Rig() {
+        f.real_time = true;
+        set_documents_folder(f.documents.path());
+        f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
+        f.context->link_options.virtual_pedal = true;
+        f.windows = std::make_unique<EditorWindows>(*f.context);
+        f.main().show();
+    }
+    ~Rig() { f.stop(); }
+
+    TformMain& w() { return f.main(); }
+    TformFXParameters& parameters() { return *f.windows->formFXParameters; }
+    sim::VirtualPedal& pedal() { return f.context->link->virtual_pedal()->pedal(); }
+    void settle(int ms = 30) {
+        QTest::qWait(ms);
+        pedal().advance(VirtualPedalDriver::now_us());
+    }
+
+    // Every window of the editor shown: the ones the user opens, then the rest.
+    void show_every_window() {
+        EditorWindows& windows = *f.windows;
+        w().FormKeyDown(); // the log console
+        if (w().btnGetFXInfo->isEnabled())
+            w().btnGetFXInfo->click();
+        windows.formImpulseResponse->show_howto();
+        windows.formNewVersionMsg->show();
+        windows.formFirmwareUpgrade->show();
+        w().menuDiagnose->trigger();
+        w().menuAssignmentMap->trigger();
+        w().menuPresetLibrary->trigger();
+        QApplication::processEvents();
+    }
+
+    QStringList faults() {
+        TreeCheck check;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            const Qt::WindowType type = window->windowType();
+            if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+                check.window(window);
+        }
+        return check.faults;
+    }
+
+    void click_effect(const QString& category, const QString& effect) {
+        emit w().lstCategory->itemClicked(
+            w().lstCategory->findItems(category, Qt::MatchExactly).value(0));
+        emit w().lstEffects->itemClicked(
+            w().lstEffects->findItems(effect, Qt::MatchExactly).value(0));
+    }
+};
+
+// Sends a key as the keyboard would: to the open menu, else to the widget with the focus.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    QVERIFY2(target, "nothing takes the key");
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+// Gives the keyboard back to `window` when a window that has just opened took it (a test
+// platform activates every window it shows), as F6 does for a user.
+void keep_keyboard_in(QWidget* window) {
+    QTest::qWait(20);
+    if (QApplication::activeWindow() != window) {
+        QTest::keyClick(QApplication::activeWindow(), Qt::Key_F6);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+}
+
+// Presses Tab until `widget` has the focus, as a user would; false after a round without it.
+bool tab_to(QWidget* widget) {
+    for (int i = 0; i < 30 && QApplication::focusWidget() != widget; ++i)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                    : QApplication::activeWindow(),
+                        Qt::Key_Tab);
+    return QApplication::focusWidget() == widget;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void every_window_in_each_state_data();
+    void every_window_in_each_state();
+    void main_job_by_keyboard_alone();
+    void lists_act_on_return_space_and_double_click_data();
+    void lists_act_on_return_space_and_double_click();
+    void windows_open_inside_the_screen();
+    void captions_fit_a_larger_desktop_font();
+    void a_dock_knows_the_windows();
+};
+
+void TestAccessibility::initTestCase() {
+    // As with a screen reader running: the tree is built and events are sent.
+    QAccessible::setActive(true);
+}
+
+void TestAccessibility::every_window_in_each_state_data() {
+    QTest::addColumn<QString>("state");
+    for (const char* state : {"not connected", "preview", "connected", "live"})
+        QTest::newRow(state) << QString::fromLatin1(state);
+}
+
+void TestAccessibility::every_window_in_each_state() {
+    QFETCH(QString, state);
+    Rig rig;
+    TformMain& w = rig.w();
+    if (state != QLatin1String("not connected") && state != QLatin1String("preview"))
+        w.menuConnect->trigger();
+    if (state == QLatin1String("preview"))
+        rig.click_effect(QStringLiteral("Gain"), QStringLiteral("Basalt Fuzz Box"));
+    if (state == QLatin1String("live")) {
+        rig.click_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+        w.btnUpload->click();
+        w.btnOpenEffect->click();
+        w.btnRequest->click();
+        QVERIFY(w.btnAssign->isEnabled());
+    }
+    QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
+    rig.show_every_window();
+    const QStringList faults = rig.faults();
+    // QtTest cuts a long message short: each fault on a line of its own.
+    for (const QString& fault : faults)
+        qWarning("%s", qPrintable(fault));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// Connect, choose a category and an effect, upload, open and request, change a parameter and
+// store: keys only, and the pedal gets the upload and the write.
+void TestAccessibility::main_job_by_keyboard_alone() {
+    Rig rig;
+    TformMain& w = rig.w();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // Every menu is on the bar, none behind an overflow arrow.
+    const QRect last = w.MenuBar1->actionGeometry(w.MenuBar1->actions().last());
+    QVERIFY(!last.isEmpty() && last.right() < w.MenuBar1->width());
+
+    press(Qt::Key_C, Qt::AltModifier); // Connection
+    QVERIFY(QApplication::activePopupWidget());
+    press(Qt::Key_C); // Connect
+    QVERIFY(rig.f.context->link->communication->connected());
+
+    QVERIFY(tab_to(w.lstCategory));
+    press(Qt::Key_Down); // from Gain to Modulation
+    press(Qt::Key_Return);
+    QCOMPARE(rig.f.context->selection.selected_category, QStringLiteral("Modulation"));
+    QVERIFY(tab_to(w.lstEffects));
+    for (int i = 0; i < 20 && (!w.lstEffects->currentItem() ||
+                               w.lstEffects->currentItem()->text() != "Tape Loom Delay");
+         ++i)
+        press(Qt::Key_Down);
+    press(Qt::Key_Space);
+    QCOMPARE(rig.f.context->selection.selected_effect_name, QStringLiteral("Tape Loom Delay"));
+    // The parameters window opens beside this one, asked not to take the keyboard.
+    QVERIFY(rig.parameters().isVisible());
+    QVERIFY(rig.parameters().testAttribute(Qt::WA_ShowWithoutActivating));
+    keep_keyboard_in(&w);
+
+    press(Qt::Key_U, Qt::ControlModifier);
+    QCOMPARE(rig.f.dialogs.confirmations, QStringList{"Upload the selected effect?"});
+    rig.settle();
+    QCOMPARE(rig.pedal().running_effect(), 0x1F);
+
+    keep_keyboard_in(&w);
+    press(Qt::Key_C, Qt::AltModifier); // Connection
+    press(Qt::Key_O);                  // Open FX
+    keep_keyboard_in(&w);
+    QCOMPARE(QApplication::focusWidget(), w.btnRequest);
+    press(Qt::Key_F5); // Request
+    QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
+    QVERIFY(w.btnAssign->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), w.btnRequest);
+
+    press(Qt::Key_F6); // to the parameters window, on its first control
+    QVERIFY(QTest::qWaitForWindowActive(&rig.parameters()));
+    auto* slider = qobject_cast<QSlider*>(QApplication::focusWidget());
+    QVERIFY2(slider, QApplication::focusWidget()
+                         ? qPrintable(QApplication::focusWidget()->objectName())
+                         : "no focus");
+    const int before = slider->value();
+    press(before < 1023 ? Qt::Key_Right : Qt::Key_Left);
+    QVERIFY(slider->value() != before);
+    rig.settle();
+    const auto& effect = rig.pedal().effect();
+    const int control = rig.parameters().findChildren<QSlider*>().indexOf(slider);
+    QCOMPARE(control, 0);
+    QCOMPARE(rig.pedal().parameter_word(effect.address_of(0)), quint32(slider->value()) * 8192u);
+
+    press(Qt::Key_F6); // back, and store
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    press(Qt::Key_C, Qt::AltModifier);
+    press(Qt::Key_T); // Store Settings On Pedal
+    rig.settle();
+    QCOMPARE(rig.pedal().stored_settings().count(0x1F), std::size_t(1));
+}
+
+void TestAccessibility::lists_act_on_return_space_and_double_click_data() {
+    QTest::addColumn<int>("key"); // 0: a double click
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("double click") << 0;
+}
+
+void TestAccessibility::lists_act_on_return_space_and_double_click() {
+    QFETCH(int, key);
+    EditorFixture f;
+    f.start();
+    TformMain& w = f.main();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto act = [&](QListWidget* list, int row) {
+        list->setCurrentRow(row);
+        if (key) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key(key));
+        } else {
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            // As a mouse sends it: a click, then the second press as a double click.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        }
+    };
+    act(w.lstCategory, 3);
+    QCOMPARE(f.context->selection.selected_category, QStringLiteral("Filter"));
+    QVERIFY(w.lstEffects->count() > 1);
+    const QString log_before = f.windows->formPrint->Memo1->toPlainText();
+    act(w.lstEffects, 1);
+    QCOMPARE(f.context->selection.selected_effect_name, w.lstEffects->item(1)->text());
+    // Once, whatever the gesture.
+    const QString logged = f.windows->formPrint->Memo1->toPlainText().mid(log_before.size());
+    QCOMPARE(logged.count(QStringLiteral("efx index :")), 1);
+    QVERIFY(f.windows->formFXParameters->isVisible());
+    QVERIFY(w.btnGetFXInfo->isEnabled());
+}
+
+// Placed by the design at fixed points, each window still opens whole on the screen it is on.
+void TestAccessibility::windows_open_inside_the_screen() {
+    Rig rig;
+    rig.click_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
+    rig.show_every_window();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (!window->isVisible() || (type != Qt::Window && type != Qt::Dialog))
+            continue;
+        // The client area: the frame is the window manager's, known only once it is drawn.
+        const QRect area = window->screen()->availableGeometry();
+        const QRect frame = window->geometry();
+        if (frame.width() > area.width() || frame.height() > area.height())
+            QVERIFY2(area.contains(frame.topLeft()), qPrintable(window->objectName()));
+        else
+            QVERIFY2(area.contains(frame), qPrintable(window->objectName()));
+    }
+}
+
+// A desktop font half as large again: the windows laid out in pixels grow, and no caption of
+// theirs is cut.
+void TestAccessibility::captions_fit_a_larger_desktop_font() {
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSizeF(before.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    EditorFixture f;
+    f.start();
+    QStringList cut;
+    for (QWidget* window : {static_cast<QWidget*>(&f.main()),
+                            static_cast<QWidget*>(f.windows->formFirmwareUpgrade.get())}) {
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isHidden())
+                continue;
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(child))
+                text = button->text();
+            else if (auto* label = qobject_cast<QLabel*>(child);
+                     label && !label->wordWrap() && !label->inherits("kx::ElidingLabel"))
+                text = label->text();
+            const QFontMetrics metrics = child->fontMetrics();
+            if (metrics.horizontalAdvance(text) > child->width() ||
+                (!text.isEmpty() && metrics.height() > child->height()))
+                cut << QStringLiteral("%1 (%2 in %3 x %4)")
+                           .arg(child->objectName(), text)
+                           .arg(child->width())
+                           .arg(child->height());
+        }
+    }
+    const QSize main_size = f.main().size();
+    QMenuBar* bar = f.main().MenuBar1;
+    const QRect last = bar->actionGeometry(bar->actions().last());
+    if (last.isEmpty() || last.right() >= bar->width())
+        cut << QStringLiteral("the menu bar's last menu");
+    f.stop();
+    QApplication::setFont(before);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    QVERIFY(main_size.width() > 400);
+}
+
+// The windows carry the editor's icon, and the installed desktop file names that icon and the
+// window class the editor's windows have (the program's file name).
+void TestAccessibility::a_dock_knows_the_windows() {
+    EditorFixture f;
+    f.start();
+    const QIcon icon = f.main().windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.actualSize(QSize(256, 256)), QSize(256, 256));
+    QFile file(QStringLiteral(KX_SOURCE_DIR "/packaging/kestrel-x-editor.desktop"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QMap<QString, QString> entry;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+        if (line.contains(QLatin1Char('=')))
+            entry[line.section(QLatin1Char('='), 0, 0)] = line.section(QLatin1Char('='), 1);
+    QCOMPARE(entry.value(QStringLiteral("Icon")), QStringLiteral(KX_APP_ID));
+    QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), entry.value(QStringLiteral("Exec")));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,152 @@
+// The pedal plugged in and out: "Connect Automatically", with chips reported by an injected
+// event source over a scripted driver, and once end to end with a --port path to the served
+// virtual pedal that comes and goes.
+#include "editor_fixture.h"
+
+#include "app/Main.h"
+#include "link/Communication.h"
+#include "link/drivers/qt_serial_driver.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+
+using namespace kx;
+
+namespace {
+
+const QByteArray kSerial("DK0ABCDE");
+const PlugDevice kPedalChip{QStringLiteral("/sys/devices/usb1/1-2/ttyUSB0"), 0x0403, 0x6015,
+                            kSerial, QStringLiteral("/dev/ttyUSB0")};
+const PlugDevice kSecondChip{QStringLiteral("/sys/devices/usb1/1-3/ttyUSB1"), 0x0403, 0x6015,
+                             "DK0FGHIJ", QStringLiteral("/dev/ttyUSB1")};
+
+const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
+
+// The served virtual pedal as a child process, stopped when the test ends.
+struct ServedPedal {
+    QProcess process;
+    QString path;
+    bool start(const QStringList& arguments = {}) {
+        process.start(kServer, arguments);
+        if (!process.waitForStarted(5000))
+            return false;
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
+        }
+        path = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return path.startsWith(QLatin1Char('/'));
+    }
+    void stop() {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
+        process.waitForFinished(1000);
+    }
+    ~ServedPedal() { stop(); }
+};
+
+} // namespace
+
+class TestMainHotplug : public QObject {
+    Q_OBJECT
+private slots:
+    void connects_by_itself_data();
+    void connects_by_itself();
+    void unplug_while_idle_is_one_status_line();
+    void port_path_comes_and_goes_end_to_end();
+};
+
+void TestMainHotplug::connects_by_itself_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<bool>("connects");
+    QTest::newRow("one pedal plugged in") << "one" << true;
+    QTest::newRow("Connect Automatically off") << "off" << false;
+    QTest::newRow("disconnected by hand") << "by hand" << false;
+    QTest::newRow("two pedals") << "two" << false;
+    QTest::newRow("Upgrade Mode armed") << "upgrade" << false;
+}
+
+// The connect is the menu's own: the chip is opened and set up, and not a byte is written.
+void TestMainHotplug::connects_by_itself() {
+    QFETCH(QString, situation);
+    QFETCH(bool, connects);
+    EditorFixture f;
+    f.no_chip.chips = {{kSerial, "FT230X Basic UART"}, {"DK0FGHIJ", "FT230X Basic UART"}};
+    f.start();
+    TformMain& main = f.main();
+    if (situation == QLatin1String("two")) // both there when the watching starts
+        f.plug_source->initial = {kSecondChip, kPedalChip};
+    QCoreApplication::processEvents(); // the watcher starts once the window is up
+    if (situation == QLatin1String("off"))
+        main.menuConnectAutomatically->trigger();
+    if (situation == QLatin1String("by hand")) {
+        main.menuConnect->trigger();
+        main.menuDisconnect->trigger();
+    }
+    if (situation == QLatin1String("upgrade"))
+        main.menuFirmwareUpgradeMode->trigger();
+    f.no_chip.opened_serials.clear();
+
+    f.plug_source->add(kPedalChip);
+    QCOMPARE(main.communication().connected(), connects);
+    QCOMPARE(f.no_chip.opened_serials, connects ? QList<QByteArray>{kSerial} : QList<QByteArray>{});
+    QCOMPARE(f.no_chip.writes, QList<QByteArray>{});
+    QCOMPARE(f.dialogs.messages, QStringList{});
+    if (connects)
+        QVERIFY(main.menuDisconnect->isEnabled());
+}
+
+void TestMainHotplug::unplug_while_idle_is_one_status_line() {
+    EditorFixture f;
+    f.no_chip.chips = {{kSerial, "FT230X Basic UART"}, {"DK0FGHIJ", "FT230X Basic UART"}};
+    f.start();
+    QCoreApplication::processEvents();
+    f.plug_source->add(kPedalChip);
+    QVERIFY(f.main().communication().connected());
+
+    f.plug_source->remove(kSecondChip); // never arrived: nothing happens
+    QVERIFY(f.main().communication().connected());
+    f.plug_source->remove(kPedalChip);
+    QVERIFY(!f.main().communication().connected());
+    QCOMPARE(f.dialogs.messages, QStringList{});
+    QVERIFY2(f.main().lblStatusLine->toolTip().startsWith("The pedal was unplugged."),
+             qPrintable(f.main().lblStatusLine->toolTip()));
+    QVERIFY(f.main().menuConnect->isEnabled());
+    QVERIFY(!f.main().btnOpenEffect->isEnabled());
+
+    // Plugged back in, it connects again by itself.
+    f.plug_source->add(kPedalChip);
+    QVERIFY(f.main().communication().connected());
+}
+
+// A --port path that comes into existence is connected within 2 s without Scan; when its
+// pedal goes, that is noticed within 2 s and told without a box.
+void TestMainHotplug::port_path_comes_and_goes_end_to_end() {
+    QTemporaryDir links;
+    const QString port = links.filePath(QStringLiteral("kestrel"));
+    QtSerialDriver serial({port});
+    EditorFixture f;
+    f.driver = &serial;
+    f.real_time = true;
+    f.watched_ports = {port};
+    f.start();
+    QCoreApplication::processEvents();
+    QVERIFY(!f.main().communication().connected());
+
+    ServedPedal pedal;
+    QVERIFY2(pedal.start(), "the server printed no path");
+    QVERIFY(QFile::link(pedal.path, port));
+    QTRY_VERIFY_WITH_TIMEOUT(f.main().communication().connected(), 2000);
+    QVERIFY(f.main().btnOpenEffect->isEnabled());
+
+    pedal.stop(); // its pseudo-terminal goes, and the link points nowhere
+    QTRY_VERIFY_WITH_TIMEOUT(!f.main().communication().connected(), 2000);
+    QCOMPARE(f.dialogs.messages, QStringList{});
+    QVERIFY(f.main().lblStatusLine->toolTip().startsWith("The pedal was unplugged."));
+}
+
+QTEST_MAIN(TestMainHotplug)
+#include "tst_main_hotplug.moc"
