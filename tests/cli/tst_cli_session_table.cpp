@@ -12,6 +12,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
 namespace {
 
 const QString kProgram =
@@ -97,6 +107,118 @@ private:
     qint64 m_mark = 0;
 };
 
+// A pedal the test plays on a pseudo-terminal of its own, for what the virtual pedal never
+// does: after an upload it names `after` as its effect (0: none) and answers the image with
+// `answer`. It runs effect 0 until then. It keeps every byte it read.
+class ScriptedPedal {
+public:
+    ScriptedPedal(int after, QByteArray answer) : m_after(after), m_answer(std::move(answer)) {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+            return;
+        const char* name = ptsname(m_master);
+        if (!name)
+            return;
+        m_path = QString::fromLocal8Bit(name);
+        // Held open so that the master sees no hang-up between the program's runs.
+        m_slave = ::open(name, O_RDWR | O_NOCTTY);
+        termios raw{};
+        if (m_slave < 0 || tcgetattr(m_slave, &raw) != 0)
+            return;
+        cfmakeraw(&raw);
+        cfsetspeed(&raw, B115200);
+        tcsetattr(m_slave, TCSANOW, &raw);
+        m_thread = std::thread([this] { serve(); });
+    }
+    ~ScriptedPedal() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_slave >= 0)
+            ::close(m_slave);
+        if (m_master >= 0)
+            ::close(m_master);
+    }
+    ScriptedPedal(const ScriptedPedal&) = delete;
+    ScriptedPedal& operator=(const ScriptedPedal&) = delete;
+
+    bool started() const { return m_thread.joinable(); }
+    QStringList port() const { return {QStringLiteral("--port"), m_path}; }
+    // "05 00 0D 00 ...": every byte read, in order.
+    QString received() const {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return QString::fromLatin1(m_read.toHex(' ').toUpper());
+    }
+
+private:
+    void reply(const QByteArray& bytes) {
+        qsizetype written = 0;
+        while (written < bytes.size()) {
+            const ssize_t n =
+                ::write(m_master, bytes.constData() + written, size_t(bytes.size() - written));
+            if (n <= 0)
+                return;
+            written += n;
+        }
+    }
+
+    // Answers each whole message at the front of `pending`; true while it took one.
+    bool take(QByteArray& pending) {
+        const quint8 command = quint8(pending.at(0));
+        if (command == 0x00) { // an image: its first three bytes are its length
+            if (pending.size() < 3)
+                return false;
+            const qsizetype length = (quint8(pending.at(1)) << 8) | quint8(pending.at(2));
+            if (pending.size() < std::max<qsizetype>(length, 3))
+                return false;
+            pending.remove(0, std::max<qsizetype>(length, 3));
+            m_uploaded = true;
+            reply(m_answer);
+            return true;
+        }
+        if (pending.size() < 2)
+            return false;
+        pending.remove(0, 2);
+        if (command == 0x05) {
+            const int number = m_uploaded ? m_after : 0;
+            reply(QByteArrayLiteral("Kestrel X\r\n") + QByteArray::number(number) +
+                  QByteArrayLiteral("\r\n1\r\n3\r\n"));
+        }
+        return true;
+    }
+
+    void serve() {
+        QByteArray pending;
+        while (!m_stop) {
+            pollfd ready{m_master, POLLIN, 0};
+            if (::poll(&ready, 1, 20) <= 0 || !(ready.revents & POLLIN))
+                continue;
+            char buffer[4096];
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                continue;
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_read.append(buffer, n);
+            }
+            pending.append(buffer, n);
+            while (!pending.isEmpty() && take(pending)) {
+            }
+        }
+    }
+
+    const int m_after;
+    const QByteArray m_answer;
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_path;
+    bool m_uploaded = false;
+    std::atomic<bool> m_stop{false};
+    mutable std::mutex m_mutex;
+    QByteArray m_read;
+    std::thread m_thread;
+};
+
 } // namespace
 
 class TestCliSessionTable : public QObject {
@@ -106,6 +228,8 @@ private slots:
     void initTestCase();
     void states_and_commands_data();
     void states_and_commands();
+    void upload_is_confirmed_by_the_pedal_data();
+    void upload_is_confirmed_by_the_pedal();
 
 private:
     QTemporaryDir m_dir;
@@ -281,6 +405,42 @@ void TestCliSessionTable::states_and_commands() {
         QCOMPARE(read->values.value(0), 222);
         QCOMPARE(read->values.value(3), 1023);
     }
+}
+
+void TestCliSessionTable::upload_is_confirmed_by_the_pedal_data() {
+    QTest::addColumn<int>("after"); // the effect the pedal names after the upload
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("said");
+    const QByteArray complete = QByteArrayLiteral("Upload complete\r\n");
+    QTest::newRow("another effect") << 4 << complete << "the pedal now reports effect 4 (";
+    QTest::newRow("no effect") << 0 << complete << "the pedal now reports that it runs no effect";
+    // Once, garbage in place of the answer was taken for success.
+    QTest::newRow("garbage, then another effect")
+        << 4 << QByteArrayLiteral("\x13\x37#!garbage\xFF") << "the pedal now reports effect 4 (";
+}
+
+// The pedal's own word on what it runs after an upload decides whether the upload worked,
+// whatever its answer to the image said; a failed one asks nothing more of the pedal.
+void TestCliSessionTable::upload_is_confirmed_by_the_pedal() {
+    QFETCH(int, after);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, said);
+    ScriptedPedal pedal(after, answer);
+    QVERIFY(pedal.started());
+    const Run run = run_cli(QStringList{"upload", kFuzz} + pedal.port());
+    QVERIFY2(run.exit_code == 1, qPrintable(describe(run)));
+    QVERIFY2(run.out.isEmpty(), qPrintable(describe(run)));
+    QVERIFY2(run.err.contains(QStringLiteral("The upload of %1 failed: ").arg(kFuzz) + said),
+             qPrintable(describe(run)));
+    // The upload's progress lines, then the one line that says what went wrong.
+    const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(lines.filter(QRegularExpression(QStringLiteral("^\\d+%$"))).size() == lines.size() - 1,
+             qPrintable(describe(run)));
+    const QString received = pedal.received();
+    QVERIFY2(QRegularExpression(QStringLiteral("^05 00 0D 00( [0-9A-F]{2})+ 05 00$"))
+                 .match(received)
+                 .hasMatch(),
+             qPrintable(received));
 }
 
 QTEST_GUILESS_MAIN(TestCliSessionTable)
