@@ -290,7 +290,11 @@ void TestCliSessionTable::states_and_commands_data() {
         << int(NewPedal) << QStringList{"preset", "load", preset} << 1 << "05 00"
         << "runs no effect yet";
     QTest::newRow("new pedal: firmware")
-        << int(NewPedal) << QStringList{"firmware", "upgrade", "--yes"} << 1 << "7F"
+        << int(NewPedal) << QStringList{"firmware", "upgrade", "--yes"}
+        << 1
+        // The bootloader check: 7F, then the fillers that find a bootloader an earlier run
+        // synchronised; the running firmware drops each lone byte.
+        << "7F( 06){16}"
         << "not in its bootloader";
 
     // The pedal runs an effect: N comes from it (fault 3), and each command sends its message.
@@ -321,7 +325,11 @@ void TestCliSessionTable::states_and_commands_data() {
                                           << 0 << "05 00( 01( [0-9A-F]{2}){6}){4}"
                                           << "loaded";
     QTest::newRow("running: firmware")
-        << int(Running) << QStringList{"firmware", "upgrade", "--yes"} << 1 << "7F"
+        << int(Running) << QStringList{"firmware", "upgrade", "--yes"}
+        << 1
+        // The bootloader check: 7F, then the fillers that find a bootloader an earlier run
+        // synchronised; the running firmware drops each lone byte.
+        << "7F( 06){16}"
         << "not in its bootloader";
 
     // An impulse response belongs to the effect it was imported for (fault 2): another effect
