@@ -4,12 +4,14 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "firmware/bootloader_frames.h"
+#include "firmware/bootloader_protocol.h"
 #include "firmware/link_bootloader_port.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
 #include "library/hex_text.h"
 #include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
+#include "session/pedal_session.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -62,7 +64,7 @@ QString address_hex(quint32 address) {
     return QStringLiteral("0x") + address_text(address);
 }
 
-// Asks the bootloader who it is, under a claim of its own: nothing is written.
+// Asks the bootloader who it is (Get, Get ID) under a claim of the link: nothing is written.
 Result<BootloaderIdentity> identify(Session& session) {
     auto claim = session.comm().claim(QStringLiteral("Bootloader identity"));
     if (!claim)
@@ -154,10 +156,11 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
             return failed_error(QLatin1String(kDeclined));
     }
 
-    if (const int status = session.connect(true); status != kExitOk)
-        return status;
-    if (!session.bootloader_answered())
-        return failed_error(QLatin1String(kNotInBootloader));
+    if (const Status connected = session.connect(true); !connected)
+        return session.fail(connected.failure());
+    PedalSession& pedal = session.pedal();
+    if (pedal.link_state() != LinkState::Bootloader)
+        return report_worded(Error{QLatin1String(kNotInBootloader), ErrorKind::WrongLinkState});
     const auto identity = identify(session);
     if (!identity)
         return session.fail(identity.failure());
@@ -171,18 +174,16 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
                   plan);
 
     session.log().print_line(QLatin1String(kLogFirmwareNumBytes) + QString::number(bytes));
-    FirmwareUpgradeOperation upgrade(session.comm(), session.log(), session.clock());
-    upgrade.set_image(std::move(*image));
-    upgrade.set_advice(command_line_advice());
+    pedal.upgrade_operation().set_advice(command_line_advice());
     Status result;
     int acknowledged = 0;
     {
-        ChunkProgress progress(upgrade);
-        result = upgrade.start();
+        ChunkProgress progress(pedal.upgrade_operation());
+        result = pedal.upgrade_firmware(*image);
         acknowledged = progress.acknowledged();
     }
     if (!result)
-        return session.fail(result.failure());
+        return report_worded(result.failure());
     if (session.options().json)
         print_json(QJsonObject{
             {QStringLiteral("firmware"), name},

@@ -5,9 +5,8 @@
 #include "cli/session.h"
 #include "ir/ir_import.h"
 #include "library/categories.h"
-#include "link/Communication.h"
 #include "link/effect_upload.h"
-#include "params/parameter_messages.h"
+#include "session/pedal_session.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -17,9 +16,6 @@
 namespace kx::cli {
 
 namespace {
-
-// The words the firmware uses when it does not take an image.
-constexpr char kRejectedWord[] = "reject";
 
 struct CatalogueCategory {
     QString caption;
@@ -126,7 +122,7 @@ int command_upload(Session& session, const QStringList& arguments, const QString
                 .arg(arguments.at(0), QLatin1String(kProgram)));
     const bool impulse_response = category_caption == QLatin1String(kEffectCategories[5].caption);
 
-    QString image_text;
+    PedalSession& pedal = session.pedal();
     if (impulse_response) {
         if (ir_file.isEmpty())
             return usage_error(QStringLiteral("%1 is an impulse response effect: give its WAV "
@@ -141,49 +137,39 @@ int command_upload(Session& session, const QStringList& arguments, const QString
             import_ir(request, session.store(), session.log(), [](const QString&) { return true; });
         if (!imported)
             return usage_error(QStringLiteral("%1: %2").arg(ir_file, imported.error()));
-        image_text = imported->image;
         if (!imported->energy_line.isEmpty())
             session.log().print_line(imported->energy_line);
-    } else {
-        if (!ir_file.isEmpty())
-            return usage_error(
-                QStringLiteral("--ir is for impulse response effects; %1 is not one.")
-                    .arg(effect_name));
-        const QString name = format_resource_name(effect_name);
-        session.log().print_line(QLatin1String(kLogResourceName) + name);
-        const auto lines = session.store().read_file_from_stream(name);
-        if (!lines)
-            return session.fail(lines.failure());
-        image_text = lines->value(0);
+        pedal.set_ir_image(effect_name, imported->image);
+    } else if (!ir_file.isEmpty()) {
+        return usage_error(QStringLiteral("--ir is for impulse response effects; %1 is not one.")
+                               .arg(effect_name));
     }
     // Checked before anything goes to the pedal, the connection included.
-    if (const auto image = upload_image_bytes(image_text, effect_name); !image)
+    const auto image_text = pedal.upload_image_text(effect_name);
+    if (!image_text)
+        return session.fail(image_text.failure());
+    if (const auto image = upload_image_bytes(*image_text, effect_name); !image)
         return failed_error(image.error());
 
-    if (const int status = session.connect(); status != kExitOk)
-        return status;
-    Communication& comm = session.comm();
-    EffectUpload upload(comm, session.log(), session.clock(),
-                        [&comm]() { return comm.send_message(bypass_message()); });
-    upload.set_image(image_text, effect_name);
-    Status result;
+    // Only a pedal whose firmware answered gets the image: bytes of it could make a bootloader
+    // act. A new pedal, which runs no effect, takes it all the same.
+    if (const auto running = session.connect_to_effect();
+        !running && running.error_kind() != ErrorKind::NoEffect)
+        return session.fail(running.failure());
+    Result<QString> answer = QString();
     {
-        ProgressDisplay progress(upload);
-        result = upload.start();
+        ProgressDisplay progress(pedal.upload_operation());
+        // The session confirms the upload by what the pedal then says it runs.
+        answer = pedal.upload_effect(effect_name);
     }
-    if (!result)
-        return session.fail(result.failure());
-    const QString answer = upload.answer().trimmed();
+    if (!answer)
+        return session.fail(answer.failure());
     if (session.options().json)
         print_json(QJsonObject{{QStringLiteral("effect"), effect_name},
-                               {QStringLiteral("effect_number"),
-                                number_json(effect_numbers(session.store()), effect_name)},
-                               {QStringLiteral("answer"), answer}});
+                               {QStringLiteral("effect_number"), pedal.effect().number},
+                               {QStringLiteral("answer"), *answer}});
     else
-        print_out(answer + QLatin1Char('\n'));
-    if (answer.contains(QLatin1String(kRejectedWord), Qt::CaseInsensitive))
-        return failed_error(
-            QStringLiteral("The pedal did not take %1: %2").arg(effect_name, answer));
+        print_out(*answer + QLatin1Char('\n'));
     return kExitOk;
 }
 

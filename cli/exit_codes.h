@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/error_kind.h"
 #include "base/result.h"
 
 #include <QString>
@@ -14,17 +15,23 @@ enum ExitCode : int {
     kExitNoPedal = 3, // no pedal to talk to
 };
 
-// The kinds of the command line's own errors, as --json names them.
+// The kind --json names for the command line's own usage errors.
 inline constexpr char kKindUsage[] = "usage";
-inline constexpr char kKindNoPedal[] = "no_pedal";
-inline constexpr char kKindFailed[] = "failed";
 
-// The one place where a core error becomes an exit status and the kind --json names.
-int exit_code_of(const Error& error);
-QString kind_of(const Error& error);
+// The one place where a kind of failure becomes an exit status and the kind --json names.
+ExitCode exit_code(ErrorKind kind);
+QString kind_name(ErrorKind kind);
+// The sentence a terminal user reads. The kind alone decides: where the shared session words
+// a kind for the editor's menus and buttons, this program says it in its own words (the
+// session's text goes to the log), and a lost link leads with what to do before the driver's
+// words.
+QString cli_message(const Error& error);
 
 // Each prints one line on standard error (an object under --json) and returns the exit status.
 int report(const Error& error);
+// As report(), for a message of this program's own, or one that already says what happened
+// and what to run next (the firmware upgrade's): printed as it is.
+int report_worded(const Error& error);
 int usage_error(const QString& message);
 int no_pedal_error(const QString& message);
 int failed_error(const QString& message);

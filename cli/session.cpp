@@ -4,23 +4,33 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/pedal_drivers.h"
+#include "session/pedal_session.h"
 
 namespace kx::cli {
 
 namespace {
 constexpr char kNoPedal[] = "No pedal found: connect it, or name its port with --port.";
 constexpr char kNoSuchSerial[] = "No chip with serial number %1 is attached (found: %2).";
+// The longest the last messages may take to leave for the pedal before the port closes.
+constexpr int kSentLimitMs = 1000;
 constexpr char kNotOpened[] = "The pedal's chip %1 could not be opened.";
+// A bootloader ignores the firmware's commands, so silence is all kestrel-x can see of one.
+constexpr char kSilent[] =
+    "The pedal did not answer: if it was powered up with its footswitch held, it is in its "
+    "bootloader, which takes only 'kestrel-x firmware upgrade' (%1)";
 } // namespace
 
 Session::Session(const SessionOptions& options)
     : m_options(options), m_log(options.verbose), m_store(m_dialogs),
       m_drivers(std::make_unique<PedalDrivers>(options.virtual_pedal, options.ports)),
       m_d2xx(std::make_unique<D2XXUnit>(m_drivers->driver(), m_log)),
-      m_comm(std::make_unique<Communication>(*m_d2xx, m_ui, m_dialogs, m_log, m_clock)) {}
+      m_comm(std::make_unique<Communication>(*m_d2xx, m_ui, m_dialogs, m_log, m_clock)),
+      m_pedal(std::make_unique<PedalSession>(*m_comm, m_store, m_log, m_clock)) {}
 
 Session::~Session() {
-    // The connection refers to the chip access, which closes the chip through the drivers.
+    // The session watches the connection, which refers to the chip access, which closes the
+    // chip through the drivers.
+    m_pedal.reset();
     m_comm.reset();
     m_d2xx.reset();
 }
@@ -30,7 +40,7 @@ void Session::report_port_problems() {
         print_note(problem);
 }
 
-int Session::connect(bool bootloader) {
+Status Session::connect(bool bootloader) {
     // As the editor starts: list the chips, then the pedal's line settings (115200 8N1).
     m_comm->list_devices();
     m_comm->init_line_settings();
@@ -44,72 +54,46 @@ int Session::connect(bool bootloader) {
         QString message = QString::fromLatin1(kNoPedal);
         if (!problems.isEmpty())
             message += QStringLiteral(" (%1)").arg(problems.join(QStringLiteral("; ")));
-        return no_pedal_error(message);
+        return Error{message, ErrorKind::NoPedal};
     }
     for (const QString& problem : problems)
         print_note(problem);
     if (!m_options.serial.isEmpty()) {
         if (!serials.contains(m_options.serial))
-            return no_pedal_error(QString::fromLatin1(kNoSuchSerial)
-                                      .arg(m_options.serial, serials.join(QStringLiteral(", "))));
+            return Error{QString::fromLatin1(kNoSuchSerial)
+                             .arg(m_options.serial, serials.join(QStringLiteral(", "))),
+                         ErrorKind::NoPedal};
         m_comm->device_serial_number = m_options.serial;
     }
     // The bootloader check runs at connection, as with the editor's Upgrade Mode.
-    m_comm->firmware_upgrade_mode = bootloader;
+    if (const Status mode = m_pedal->set_upgrade_mode(bootloader); !mode)
+        return mode;
     if (!m_comm->connect_device() || !m_comm->connected()) {
         QString message = QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number);
         if (!m_dialogs.messages.isEmpty())
             message += QStringLiteral(" (%1)").arg(m_dialogs.messages.constLast());
-        return no_pedal_error(message);
+        return Error{message, ErrorKind::NoPedal};
     }
-    return kExitOk;
+    return {};
 }
 
-bool Session::bootloader_answered() const {
-    return m_comm->connected() && m_dialogs.messages.contains(QLatin1String(kTextBootloaderOk));
-}
-
-Result<RunningEffect> Session::running_effect(bool with_description) {
-    const auto reply = m_comm->receive_text(effect_information_message(), information_reply());
-    if (!reply)
-        return reply.failure();
-    const auto info = parse_effect_info(*reply);
-    if (!info)
-        return Error{info.error(), ErrorKind::BadReply};
-    for (const QString& line : effect_info_log_lines(*info))
-        m_log.print_line(line);
-    m_selection.pedal_effect_number = info->pedal_effect_number;
-    m_selection.pedal_effect_version = info->pedal_effect_version;
-    m_selection.pedal_firmware_version = info->pedal_firmware_version;
-    if (const auto error = identify_pedal_effect(m_selection, m_store, m_log))
-        return Error{*error, ErrorKind::BadReply};
-
-    RunningEffect effect;
-    effect.info = *info;
-    effect.name = m_selection.pedal_effect_name;
-    if (!with_description)
-        return effect;
-    QString error;
-    const auto description = read_control_description(effect.name, m_store, m_log, &error);
-    if (!description)
-        return Error{error, ErrorKind::BadReply};
-    effect.description = *description;
+Result<PedalEffect> Session::connect_to_effect() {
+    if (const Status connected = connect(); !connected)
+        return connected.failure();
+    auto effect = m_pedal->open_running_effect();
+    if (!effect && effect.error_kind() == ErrorKind::TimedOut)
+        return Error{QString::fromLatin1(kSilent).arg(effect.error()), ErrorKind::TimedOut};
     return effect;
 }
 
-Result<RunningEffect> Session::connect_to_effect(bool with_description) {
-    // connect() has said why it found no pedal.
-    if (const int status = connect(); status != kExitOk)
-        return Error{QString(), ErrorKind::NoPedal};
-    auto effect = running_effect(with_description);
-    if (!effect) {
-        (void)fail(effect.failure());
-        return effect.failure();
-    }
-    return effect;
+Status Session::finish_sending() {
+    return m_comm->wait_until_sent(kSentLimitMs);
 }
 
 int Session::fail(const Error& error) {
+    // Where this program words the failure its own way, the core's text stays in the log.
+    if (cli_message(error) != error.message)
+        m_log.print_line(error.message);
     return report(error);
 }
 

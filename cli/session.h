@@ -4,9 +4,6 @@
 #include "base/result.h"
 #include "cli/terminal.h"
 #include "library/resource_store.h"
-#include "library/selection.h"
-#include "link/pedal_commands.h"
-#include "params/control_description.h"
 
 #include <QStringList>
 
@@ -16,6 +13,8 @@ namespace kx {
 class Communication;
 class D2XXUnit;
 class PedalDrivers;
+class PedalSession;
+struct PedalEffect;
 } // namespace kx
 
 namespace kx::cli {
@@ -29,15 +28,9 @@ struct SessionOptions {
     bool json = false;
 };
 
-// The effect the pedal runs, named from the catalogue, with its control description.
-struct RunningEffect {
-    EffectInfo info;
-    QString name;
-    ControlDescription description;
-};
-
-// One run of kestrel-x: the same module state the editor keeps (drivers, chip access,
-// connection, resource store, selection), with terminal stand-ins for its windows.
+// One run of kestrel-x: the drivers, the chip access and the connection the editor uses, and
+// the same PedalSession, which knows the pedal and does every pedal operation. The commands
+// only read the command line, call the session and print.
 class Session {
 public:
     explicit Session(const SessionOptions& options);
@@ -47,30 +40,28 @@ public:
 
     const SessionOptions& options() const { return m_options; }
     Log& log() { return m_log; }
-    Dialogs& dialogs() { return m_dialogs; }
     Clock& clock() { return m_clock; }
     ResourceStore& store() { return m_store; }
     D2XXUnit& d2xx() { return *m_d2xx; }
     Communication& comm() { return *m_comm; }
-    SelectionState& selection() { return m_selection; }
+    PedalSession& pedal() { return *m_pedal; }
 
-    // Lists the chips and opens the chosen one at the pedal's line settings. kExitOk, or the
-    // exit code after the reason has been printed.
-    int connect(bool bootloader = false);
-    // After connect(true): whether the bootloader acknowledged the check.
-    bool bootloader_answered() const;
+    // Lists the chips and opens the chosen one at the pedal's line settings; with
+    // `bootloader`, the connection checks for the bootloader, as the editor's Upgrade Mode.
+    Status connect(bool bootloader = false);
     // Says why ports given by path were not listed (busy, missing).
     void report_port_problems();
 
-    // Asks the pedal what it runs and, when asked, reads that effect's control description.
-    Result<RunningEffect> running_effect(bool with_description = true);
+    // Connects and asks the pedal what it runs: the running effect, opened. A pedal that does
+    // not answer is told apart from one that runs no effect (NoEffect), so that a command
+    // that needs no effect can go on.
+    Result<PedalEffect> connect_to_effect();
 
-    // connect() then running_effect(); on failure the reason has been printed and the error's
-    // code is the exit code.
-    Result<RunningEffect> connect_to_effect(bool with_description = true);
+    // Waits, at most kSentLimitMs, until every byte written has left for the pedal: the
+    // program closes the port right after its last message, which has no answer.
+    Status finish_sending();
 
-    // Prints a failed exchange's error (unless the link has reported it) and returns the exit
-    // code it means.
+    // Prints a failure as one line (an object under --json) and returns its exit status.
     int fail(const Error& error);
 
 private:
@@ -80,10 +71,10 @@ private:
     TerminalConnectionUi m_ui;
     RealClock m_clock;
     ResourceStore m_store;
-    SelectionState m_selection;
     std::unique_ptr<PedalDrivers> m_drivers;
     std::unique_ptr<D2XXUnit> m_d2xx;
     std::unique_ptr<Communication> m_comm;
+    std::unique_ptr<PedalSession> m_pedal;
 };
 
 } // namespace kx::cli

@@ -101,6 +101,7 @@ private slots:
     void preset_files_refused();
     void firmware_upgrade_in_the_bootloader_data();
     void firmware_upgrade_in_the_bootloader();
+    void firmware_upgrade_unplugged();
     void firmware_asks_on_a_terminal();
     void firmware_refused_data();
     void firmware_refused();
@@ -742,6 +743,48 @@ void TestCli::firmware_upgrade_in_the_bootloader() {
     QCOMPARE(state.value(QLatin1String("firmware_version")).toInt(), int(*version));
     server.terminate();
     server.waitForFinished(5000);
+}
+
+// The pedal unplugged halfway through the upgrade: one line says where the upgrade stopped,
+// that the link was lost and what to run next, not only the driver's words.
+void TestCli::firmware_upgrade_unplugged() {
+    QProcess server;
+    server.start(kServer, {QStringLiteral("--bootloader")}); // at the link's own pace
+    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
+    const QString port = QString::fromLocal8Bit(server.readLine()).trimmed();
+    QProcess upgrade;
+    upgrade.start(kProgram, {QStringLiteral("firmware"), QStringLiteral("upgrade"),
+                             QStringLiteral("--yes"), QStringLiteral("--port"), port});
+    QVERIFY(upgrade.waitForStarted(5000));
+    upgrade.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    QElapsedTimer waited;
+    waited.start();
+    while (!err.contains("chunks acknowledged") && waited.elapsed() < 30000 &&
+           upgrade.state() == QProcess::Running) {
+        upgrade.waitForReadyRead(100);
+        err += upgrade.readAllStandardError();
+    }
+    QVERIFY2(err.contains("chunks acknowledged"), err.constData());
+    server.kill();
+    server.waitForFinished(5000);
+    QVERIFY(upgrade.waitForFinished(30000));
+    err += upgrade.readAllStandardError();
+    QCOMPARE(upgrade.exitCode(), 3);
+    const QStringList lines =
+        QString::fromLocal8Bit(err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(lines.filter(QStringLiteral(" chunks acknowledged")).size() == lines.size() - 1,
+             err.constData());
+    const QString& last = lines.constLast();
+    // Where it stopped: writing or reading back one of the chunks.
+    QVERIFY2(QRegularExpression(QStringLiteral("^kestrel-x: The firmware upgrade stopped while "
+                                               "[a-z ]+ chunk \\d+ of 141 at 0x080[0-9A-F]{5}: "
+                                               "the connection to the pedal was lost\\. The new "
+                                               "firmware was not started\\. .*run kestrel-x "
+                                               "firmware upgrade again"))
+                 .match(last)
+                 .hasMatch(),
+             qPrintable(last));
 }
 
 // On a terminal the upgrade says what it will write and asks first; "n" sends nothing at all.
