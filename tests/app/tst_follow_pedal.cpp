@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTimer>
+
+#include <utility>
 
 using namespace kx;
 
@@ -110,6 +113,7 @@ class TestFollowPedal : public QObject {
 private slots:
     void knob_turned_on_the_pedal_shows();
     void held_slider_pauses_following();
+    void click_during_a_request_waits_for_it();
     void following_ends_by_itself_data();
     void following_ends_by_itself();
 };
@@ -168,6 +172,28 @@ void TestFollowPedal::held_slider_pauses_following() {
     QVERIFY(rig.fuzz()->value() != 900);
     rig.fuzz()->setSliderDown(false);
     QTRY_COMPARE_WITH_TIMEOUT(rig.fuzz()->value(), 900, 5000);
+    QVERIFY(rig.session().following());
+}
+
+// A click that lands while a follow request waits for its reply is not refused as "busy": it
+// runs once the reply is in.
+void TestFollowPedal::click_during_a_request_waits_for_it() {
+    Rig rig;
+    QVERIFY(rig.ready);
+    rig.w().menuFollowPedal->trigger();
+    bool clicked = false;
+    connect(&rig.session(), &PedalSession::follow_request_started, this, [&] {
+        if (std::exchange(clicked, true))
+            return;
+        // Inside the request's wait, as a user's click would come.
+        QTimer::singleShot(0, &rig.w(), [&] {
+            QVERIFY(rig.session().follow_request_running());
+            QTest::mouseClick(rig.w().btnStoreSettingsOnPedal, Qt::LeftButton);
+        });
+    });
+    QTRY_VERIFY(clicked);
+    QTRY_COMPARE(rig.status(), QStringLiteral("Settings stored on the pedal"));
+    QCOMPARE(rig.f.dialogs.messages, QStringList());
     QVERIFY(rig.session().following());
 }
 
