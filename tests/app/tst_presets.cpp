@@ -385,6 +385,11 @@ void TestPresets::load_is_refused_and_changes_nothing_data() {
     QTest::newRow("more controls")
         << preset_bytes(0x1F, 1, QList<int>(9, 5), 4)
         << "This preset holds 9 controls, but the open effect \"Tape Loom Delay\" has 8";
+    QTest::newRow("another effect's, no pedal to upload it to")
+        << preset_bytes(3, 1, {1, 2, 3, 0})
+        << "This preset is for effect 3 \"Basalt Fuzz Box\", not for the open effect \"Tape Loom "
+           "Delay\": it was not loaded. Connect the pedal to upload Basalt Fuzz Box and apply "
+           "this preset.";
 }
 
 // The values list, the effect number and version and every widget stay as they were.
@@ -552,6 +557,9 @@ void TestPresets::preset_for_another_effect_uploads_it_data() {
     QTest::newRow("box closed") << "menu" << int(Dialogs::Answer::Closed) << -1 << false;
     QTest::newRow("Yes, edits discarded") << "menu" << yes << 2 << true;
     QTest::newRow("Yes, edits kept: Cancel") << "menu" << yes << 3 << false;
+    // The pedal runs the preset's effect already, while the window shows another: nothing to
+    // ask, no upload; the values go to the pedal and the window shows its effect live.
+    QTest::newRow("pedal runs it already") << "menu" << -1 << -1 << true;
 }
 
 // The pedal runs Ember Overdrive; a Basalt Fuzz Box preset names its effect and offers the
@@ -573,12 +581,16 @@ void TestPresets::preset_for_another_effect_uploads_it() {
     main().show();
     sim::VirtualPedal& pedal = f->context->link->virtual_pedal()->pedal();
     main().menuConnect->trigger();
-    open_effect(QStringLiteral("Gain"), QStringLiteral("Ember Overdrive"));
+    const bool runs_it = answer < 0;
+    open_effect(QStringLiteral("Gain"),
+                runs_it ? QStringLiteral("Basalt Fuzz Box") : QStringLiteral("Ember Overdrive"));
     main().btnUpload->click();
     QVERIFY2(f->dialogs.messages.isEmpty(), qPrintable(f->dialogs.messages.join('\n')));
-    QCOMPARE(pedal.running_effect(), 0x0F);
+    QCOMPARE(pedal.running_effect(), runs_it ? 3 : 0x0F);
     TformFXParameters& window = parameters();
     QVERIFY(window.effect_is_live());
+    if (runs_it)
+        open_effect(QStringLiteral("Gain"), QStringLiteral("Ember Overdrive"));
     if (edits >= 0) {
         QSlider* first = window.findChildren<QSlider*>().first();
         first->setValue(first->value() == 100 ? 101 : 100);
@@ -601,7 +613,8 @@ void TestPresets::preset_for_another_effect_uploads_it() {
     QDir().mkpath(f->path(kPresetDir));
     const QString path = preset_path(QStringLiteral("basalt.txt"));
     write_file(path, preset_file_bytes(*preset_text(preset)));
-    f->dialogs.answers << Dialogs::Answer(answer);
+    if (!runs_it)
+        f->dialogs.answers << Dialogs::Answer(answer);
     if (route == QLatin1String("menu")) {
         f->dialogs.files << path;
         main().menuLoadConfiguration->trigger();
@@ -615,8 +628,10 @@ void TestPresets::preset_for_another_effect_uploads_it() {
     }
 
     QCOMPARE(f->dialogs.confirmations,
-             QStringList{"This preset is for \"Basalt Fuzz Box\", but the pedal runs \"Ember "
-                         "Overdrive\".\n\nUpload Basalt Fuzz Box and apply this preset?"});
+             runs_it ? QStringList()
+                     : QStringList{"This preset is for \"Basalt Fuzz Box\", but the pedal runs "
+                                   "\"Ember Overdrive\".\n\nUpload Basalt Fuzz Box and apply this "
+                                   "preset?"});
     QTest::qWait(30);
     pedal.advance(VirtualPedalDriver::now_us());
     if (!uploads) {
@@ -632,7 +647,7 @@ void TestPresets::preset_for_another_effect_uploads_it() {
     QCOMPARE(pedal.running_effect(), 3);
     for (int i = 0; i < values.size(); ++i)
         QCOMPARE(pedal.parameter_word(pedal.effect().address_of(i)), quint32(values[i]) * 8192u);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4 && !runs_it; ++i)
         QCOMPARE(pedal.assignments().controls[i], preset.control_assignments[i]);
     QCOMPARE(window.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
     QVERIFY(window.effect_is_live());
