@@ -285,6 +285,10 @@ void TformMain::build_menus() {
 
     menuSettings = make_menu(this, "menuSettings", "&Settings");
     menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap", "&Assignment Map\u2026");
+    menuFollowPedal = make_item(menuSettings, "menuFollowPedal", "&Follow Pedal");
+    menuFollowPedal->setCheckable(true);
+    menuFollowPedal->setStatusTip(
+        QStringLiteral("Show the pedal's knobs in the parameters window as they are turned"));
     menuLook = make_menu(this, "menuLook", "&Look");
     menuSettings->addMenu(menuLook);
     menuMIDI = make_menu(this, "menuMIDI", "&MIDI");
@@ -344,6 +348,7 @@ void TformMain::build_menus() {
     connect(menuConnect, &QAction::triggered, this, &TformMain::diagnose_failed_connect);
     connect(menuLoadIR, &QAction::triggered, this, &TformMain::menuLoadIRClick);
     connect(menuAssignmentMap, &QAction::triggered, this, &TformMain::menuAssignmentMapClick);
+    connect(menuFollowPedal, &QAction::triggered, this, &TformMain::menuFollowPedalClick);
 }
 
 void TformMain::FormCreate() {
@@ -396,6 +401,7 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
                                            m_context.log, m_context.clock);
         create_edit_actions();
     }
+    attach_follow();
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
@@ -528,8 +534,12 @@ void TformMain::show_parameters_window(const QString& caption) {
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters)
         return;
-    if (parameters->isVisible())
+    if (parameters->isVisible()) {
+        // Closed to be built again: following goes on if it still shows the pedal's effect.
+        m_reopening_parameters = true;
         parameters->close();
+        m_reopening_parameters = false;
+    }
     const QRect frame = frameGeometry();
     parameters->move(frame.x() + frame.width(), frame.y());
     parameters->selected_effect_name = m_context.selection.selected_effect_name;
@@ -540,6 +550,7 @@ void TformMain::show_parameters_window(const QString& caption) {
     parameters->setFixedHeight(
         parameters_window_height(parameters->control_count(), parameters->readback_count()));
     keep_inside_screen(parameters); // now that its height is known
+    refresh_controls();
 }
 
 int TformMain::highlighted_effect_row() const {

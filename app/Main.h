@@ -38,6 +38,9 @@ class TformFXParameters;
 class TformImpulseResponse;
 class TformAssignmentMap;
 class TformPrint;
+enum class EditorPhase;
+class Log;
+struct Preset;
 struct PresentPedal;
 
 // The windows created after the main window, which it shows, places and closes.
@@ -156,6 +159,8 @@ public:
     QAction* menuSwitchWindow;
     QMenu* menuSettings;
     QAction* menuAssignmentMap;
+    // Checked while the session follows the pedal's knobs; see MainFollow.cpp.
+    QAction* menuFollowPedal;
     QMenu* menuLook;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
@@ -215,6 +220,7 @@ public slots:
     void btnStoreSettingsOnPedalClick();
     void menuMIDIchannelsClickItem(QAction* item);
     void menuAssignmentMapClick();
+    void menuFollowPedalClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -248,9 +254,15 @@ private:
     void attach_pedal_watcher();
     void pedal_arrived(const PresentPedal& pedal);
     void pedal_left(const PresentPedal& pedal);
+    // A real pedal plugged in while the virtual pedal is connected takes its place.
+    void leave_virtual_pedal();
     // Connects when "Connect Automatically" is on, exactly one pedal is present, nothing is
     // connected and the user has not disconnected by hand.
     void connect_automatically();
+    // Follow Pedal; see MainFollow.cpp.
+    void attach_follow();
+    void following_changed(bool on, const QString& reason);
+    void stop_following_unless_live(EditorPhase phase);
     // A preset loads, a WAV starts the impulse response import.
     void drop_file(const QStringList& paths);
     // Imports a WAV file into the selected impulse response effect and shows the result; false
@@ -277,6 +289,9 @@ private:
     // Shows the running effect as the session knows it: the lists, the firmware version and
     // its parameters window.
     void show_running_effect();
+    // Uploads `effect_name` through the session with its steps in lblStatus, and shows the
+    // running effect once the pedal names it.
+    Result<QString> upload_and_show(const QString& effect_name);
     // Closes the parameters window if it is open, places it beside this one, shows it for the
     // selected effect under `caption` and sizes it to the effect's rows.
     void show_parameters_window(const QString& caption);
@@ -296,8 +311,13 @@ private:
     std::optional<QStringList> LoadTextWithDialog(QString& path);
     // Loads a preset file into the open effect, as Load Configuration does after its dialog.
     bool load_preset_file(const QString& path);
+    // Whether a preset can go anywhere: a pedal that answers, or an open parameters window.
     bool preset_target_open();
     bool apply_preset(const QString& path, const QStringList& lines);
+    // A preset of a catalogue effect while the firmware answers: applied to the running effect,
+    // or, when the pedal runs another, offered as an upload of its effect with it applied.
+    bool apply_preset_on_pedal(const QString& path, const Preset& preset,
+                               const QString& effect_name);
     // A preset was loaded or saved: it goes first in the library's recent list.
     void preset_used(const QString& path);
 
@@ -316,6 +336,10 @@ private:
     // The running check was asked for in the Info menu: its result is shown, not only logged.
     bool m_check_on_purpose = false;
     EditorMemory m_memory;
+    // The parameters window is closed only to be shown again.
+    bool m_reopening_parameters = false;
+    // The log console, while a follow request runs unlogged.
+    Log* m_log_target_while_following = nullptr;
 };
 
 } // namespace kx

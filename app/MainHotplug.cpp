@@ -1,12 +1,16 @@
 // The main window's side of the pedal watcher: "Connect Automatically" under Connection, the
 // connect made by itself when one pedal is plugged in, and an unplug of the connected pedal
-// noticed at once, told in the status line.
+// noticed at once, told in the status line. With --virtual-pedal the virtual pedal counts as
+// plugged in for the whole run, unless a real pedal is there.
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "app/Settings.h"
 #include "base/paths.h"
 #include "link/Communication.h"
+#include "link/drivers/virtual_pedal_driver.h"
 #include "link/hotplug/pedal_watcher.h"
+#include "params/ui/FXParameters.h"
+#include "session/pedal_session.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,6 +28,12 @@ constexpr char kLogConnectingByItself[] = "connecting by itself to ";
 constexpr char kStatusUnplugged[] = "The pedal was unplugged.";
 constexpr char kStatusReconnectsByItself[] = " It connects again when it is plugged back in.";
 constexpr char kStatusReconnectByHand[] = " Plug it in again and choose Connection > Connect.";
+constexpr char kStatusFollowOff[] = " Follow Pedal is off.";
+constexpr char kVirtualPedalPort[] = "the virtual pedal";
+constexpr char kLogLeavingVirtualPedal[] = "a pedal was plugged in: leaving the virtual pedal";
+constexpr char kStatusStaysOnVirtual[] =
+    "A pedal was plugged in. The editor stays with the virtual pedal, whose edits are not "
+    "stored: store or save them, then choose Connection > Disconnect and Connect.";
 
 QString connect_automatically_file() {
     const QString documents = documents_folder();
@@ -75,7 +85,24 @@ void TformMain::menuConnectAutomaticallyClick() {
 
 void TformMain::pedal_arrived(const PresentPedal& pedal) {
     m_context.log.print_line(QLatin1String(kLogPlugged) + describe(pedal));
+    leave_virtual_pedal();
     connect_automatically();
+}
+
+void TformMain::leave_virtual_pedal() {
+    Communication& link = communication();
+    if (!menuConnectAutomatically->isChecked() || m_disconnected_by_hand || !link.connected() ||
+        link.device_serial_number != QLatin1String(kVirtualPedalSerial) ||
+        m_context.watcher->present().size() != 1 || link.waiting() || link.claimed())
+        return;
+    // A real pedal wins over the virtual one, as it does when both are there at the start; but
+    // edits made on the virtual pedal are not dropped unasked.
+    if (m_windows.formFXParameters && m_windows.formFXParameters->has_unstored_edits()) {
+        show_status_text(QLatin1String(kStatusStaysOnVirtual));
+        return;
+    }
+    m_context.log.print_line(QLatin1String(kLogLeavingVirtualPedal));
+    link.menuDisconnectClick();
 }
 
 void TformMain::pedal_left(const PresentPedal& pedal) {
@@ -86,10 +113,13 @@ void TformMain::pedal_left(const PresentPedal& pedal) {
     // During a wait the exchange itself finds the chip gone and says so.
     if (link.waiting() || link.claimed())
         return;
+    const bool was_following = session().following();
     link.chip_unplugged();
+    // One line says it all: the unplug, what happens next, and that following ended.
     show_status_text(QLatin1String(kStatusUnplugged) +
                      QLatin1String(menuConnectAutomatically->isChecked() ? kStatusReconnectsByItself
-                                                                         : kStatusReconnectByHand));
+                                                                         : kStatusReconnectByHand) +
+                     QLatin1String(was_following ? kStatusFollowOff : ""));
     connect_automatically(); // another pedal may be there
 }
 
@@ -100,7 +130,11 @@ void TformMain::connect_automatically() {
     // Upgrade Mode's connect sends the bootloader check: that one the user asks for by hand.
     if (link.connected() || link.waiting() || link.claimed() || link.firmware_upgrade_mode)
         return;
-    const QList<PresentPedal> present = m_context.watcher->present();
+    QList<PresentPedal> present = m_context.watcher->present();
+    // The in-process virtual pedal (--virtual-pedal) is plugged in for the whole run; a real
+    // pedal, which Connect would open before it, wins.
+    if (present.isEmpty() && m_context.link->virtual_pedal())
+        present << PresentPedal{QByteArray(kVirtualPedalSerial), QLatin1String(kVirtualPedalPort)};
     if (present.size() != 1)
         return;
     m_context.log.print_line(QLatin1String(kLogConnectingByItself) + describe(present.first()));

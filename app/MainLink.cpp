@@ -6,6 +6,7 @@
 #include "app/session_controls.h"
 #include "base/dialogs.h"
 #include "link/Communication.h"
+#include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
@@ -120,6 +121,11 @@ void TformMain::refresh_controls() {
     set(EditorControl::menuFirmwareUpgradeMode, menuFirmwareUpgradeMode);
     set(EditorControl::menuFirmwareUpgradeMode, chkFirmwareUpgradeMode.get());
     set(EditorControl::menuStartFirmwareUpgrade, menuStartFirmwareUpgrade);
+    // Following shows what it reads in the parameters window: only while that is open.
+    const bool window_open = m_windows.formFXParameters && m_windows.formFXParameters->isVisible();
+    menuFollowPedal->setEnabled(window_open &&
+                                control_enabled(phase, EditorControl::menuFollowPedal, busy));
+    stop_following_unless_live(phase);
     // The tick follows the session: a successful upgrade turns the mode off.
     menuFirmwareUpgradeMode->setChecked(session().upgrade_mode());
     chkFirmwareUpgradeMode->setChecked(session().upgrade_mode());

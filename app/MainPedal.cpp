@@ -54,6 +54,11 @@ void TformMain::btnUploadClick() {
     // The new effect replaces the one whose edits are not stored yet.
     if (!keep_or_let_go_of_edits())
         return;
+    if (const auto answer = upload_and_show(selection.selected_effect_name); !answer)
+        report_pedal_error(answer.failure());
+}
+
+Result<QString> TformMain::upload_and_show(const QString& effect_name) {
     PedalSession& pedal = session();
     if (!m_upload_watched) {
         m_upload_watched = true;
@@ -64,13 +69,12 @@ void TformMain::btnUploadClick() {
                 });
     }
     const QString status_before = lblStatus->text();
-    const auto answer = pedal.upload_effect(selection.selected_effect_name);
+    const auto answer = pedal.upload_effect(effect_name);
     lblStatus->setText(answer ? *answer : status_before);
     // The pedal runs the uploaded effect: its window goes live with the pedal's values.
     if (pedal.effect_known())
         show_running_effect();
-    if (!answer)
-        report_pedal_error(answer.failure());
+    return answer;
 }
 
 void TformMain::btnOpenEffectClick() {

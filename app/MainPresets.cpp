@@ -1,6 +1,7 @@
 // The File menu's preset files: Save Configuration writes the open effect's values and
 // assignments, Load Configuration gives the values back to the parameters window; the Preset
-// Library lists the preset folder and loads from it the same way.
+// Library and a file dropped on the main window load the same way. A preset made for another
+// effect than the pedal runs is offered as an upload of that effect with the preset applied.
 #include "app/AppContext.h"
 #include "app/EditorMemory.h"
 #include "app/Main.h"
@@ -9,6 +10,7 @@
 #include "base/dialogs.h"
 #include "base/paths.h"
 #include "library/resource_store.h"
+#include "params/control_description.h"
 #include "params/preset_file.h"
 #include "params/preset_library.h"
 #include "params/ui/FXParameters.h"
@@ -39,6 +41,14 @@ constexpr char kCountDiffers[] =
 constexpr char kOtherEffect[] =
     "This preset was saved for %1, not for the open effect \"%2\". Load its values into "
     "\"%2\"?";
+constexpr char kOtherEffectNotConnected[] =
+    "This preset is for %1, not for the open effect \"%2\": it was not loaded. Connect the "
+    "pedal to upload %3 and apply this preset.";
+constexpr char kOfferUpload[] = "This preset is for %1, but the pedal runs %2.\n\nUpload %3 "
+                                "and apply this preset?";
+constexpr char kRunsNothing[] = "no effect";
+constexpr char kPresetDoesNotFit[] =
+    "This preset holds %1 controls, but %2 has %3: it was not loaded.";
 constexpr char kEffectList[] = "effect_list";
 
 QString latin1(const char* text) {
@@ -164,6 +174,9 @@ bool TformMain::load_preset_file(const QString& path) {
 }
 
 bool TformMain::preset_target_open() {
+    // A pedal that answers takes a preset of any effect: it is uploaded first.
+    if (session().link_state() == LinkState::Firmware)
+        return true;
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
         m_context.dialogs.message(latin1(kNothingToLoadInto));
@@ -173,7 +186,6 @@ bool TformMain::preset_target_open() {
 }
 
 bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
-    TformFXParameters* parameters = m_windows.formFXParameters;
     m_context.log.print_line(joined_preset_text(lines));
 
     // Nothing changes until the whole file has been read and accepted.
@@ -184,16 +196,34 @@ bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
                                   preset.error());
         return false;
     }
-    const QString& open_effect = parameters->selected_effect_name;
-    const int control_count = parameters->control_count();
-    if (preset->control_count() != control_count) {
-        m_context.dialogs.message(
-            latin1(kCountDiffers).arg(preset->control_count()).arg(open_effect).arg(control_count));
+    const QStringList names = catalogue_names(m_context.store);
+    const QString preset_effect = names.value(preset->effect_number);
+    if (session().link_state() == LinkState::Firmware && !preset_effect.isEmpty())
+        return apply_preset_on_pedal(path, *preset, preset_effect);
+
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
+        m_context.dialogs.message(latin1(kNothingToLoadInto));
         return false;
     }
-    const QStringList names = catalogue_names(m_context.store);
+    const QString& open_effect = parameters->selected_effect_name;
+    const int control_count = parameters->control_count();
     const qsizetype open_number = names.indexOf(open_effect);
-    if (open_number >= 0 && open_number != preset->effect_number &&
+    const bool other_effect = open_number >= 0 && open_number != preset->effect_number;
+    if (preset->control_count() != control_count) {
+        // Another effect's preset goes onto the pedal only as an upload of that effect.
+        if (other_effect && !preset_effect.isEmpty())
+            m_context.dialogs.message(latin1(kOtherEffectNotConnected)
+                                          .arg(effect_description(names, preset->effect_number),
+                                               open_effect, preset_effect));
+        else
+            m_context.dialogs.message(latin1(kCountDiffers)
+                                          .arg(preset->control_count())
+                                          .arg(open_effect)
+                                          .arg(control_count));
+        return false;
+    }
+    if (other_effect &&
         m_context.dialogs.confirm(latin1(kOtherEffect)
                                       .arg(effect_description(names, preset->effect_number),
                                            open_effect)) == Dialogs::Answer::No)
@@ -213,6 +243,96 @@ bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
     }
     preset_used(path);
     m_context.dialogs.message(latin1(kFileLoaded) + shown);
+    return true;
+}
+
+bool TformMain::apply_preset_on_pedal(const QString& path, const Preset& preset,
+                                      const QString& effect_name) {
+    PedalSession& pedal = session();
+    // Whether the preset is for what the pedal runs is the pedal's word, not the window's.
+    if (!pedal.effect_known()) {
+        const auto opened = pedal.open_running_effect();
+        if (!opened && opened.error_kind() != ErrorKind::NoEffect) {
+            report_pedal_error(opened.failure());
+            return false;
+        }
+    }
+    const bool runs_it = pedal.effect_known() && pedal.effect().name == effect_name;
+    const QString description = QStringLiteral("\"%1\"").arg(effect_name);
+
+    // A preset that does not fit its own effect is refused before anything is sent.
+    QString error;
+    const auto controls =
+        read_control_description(effect_name, m_context.store, m_context.log, &error);
+    if (!controls) {
+        m_context.dialogs.message(error);
+        return false;
+    }
+    if (preset.control_count() != controls->control_count) {
+        m_context.dialogs.message(latin1(kPresetDoesNotFit)
+                                      .arg(preset.control_count())
+                                      .arg(description)
+                                      .arg(controls->control_count));
+        return false;
+    }
+
+    if (!runs_it) {
+        const QString running = pedal.effect_known()
+                                    ? QStringLiteral("\"%1\"").arg(pedal.effect().name)
+                                    : latin1(kRunsNothing);
+        if (m_context.dialogs.confirm(
+                latin1(kOfferUpload).arg(description, running, effect_name)) !=
+            Dialogs::Answer::Yes)
+            return false;
+    }
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    const bool shown_live = parameters && parameters->isVisible() && parameters->effect_is_live() &&
+                            parameters->selected_effect_name == effect_name;
+    // An upload, or a window built anew, lets go of the edits the window holds.
+    if (!(runs_it && shown_live) && !keep_or_let_go_of_edits())
+        return false;
+    if (runs_it && !pedal.values_known()) {
+        // Assignments never read would go out as unassigned with the next Assign.
+        if (const auto read = pedal.request_state(); !read) {
+            report_pedal_error(read.failure());
+            return false;
+        }
+    }
+    if (!runs_it) {
+        const auto uploaded = upload_and_show(effect_name);
+        if (!uploaded) {
+            report_pedal_error(uploaded.failure());
+            return false;
+        }
+    }
+    // The pedal plays the preset's values from now on, and the window shows them.
+    if (const Status sent = pedal.load_values(preset.values); !sent) {
+        report_pedal_error(sent.failure());
+        return false;
+    }
+    if (!runs_it) {
+        // The new effect takes the preset's assignments too, as Assign sends them; the bypass
+        // and preset-change codes, which no preset holds, stay as the pedal has them.
+        const int n = std::min(preset.control_count(), kAssignableControls);
+        for (int i = 0; i < n; ++i)
+            pedal.set_control_assignment(i, preset.control_assignments.value(i, kUnassignedCode));
+        const int r =
+            std::min<int>(pedal.effect().readback_count(), int(preset.readback_assignments.size()));
+        for (int j = 0; j < r; ++j)
+            pedal.set_readback_assignment(j, preset.readback_assignments.at(j));
+        const Status assigned = pedal.assign();
+        if (parameters && parameters->effect_is_live())
+            parameters->show_assignments();
+        if (!assigned) {
+            report_pedal_error(assigned.failure());
+            show_status_text(latin1(kStatusAssignFailed) + assigned.error());
+            return false;
+        }
+    } else if (!shown_live) {
+        show_running_effect();
+    }
+    preset_used(path);
+    m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path));
     return true;
 }
 

@@ -11,23 +11,24 @@ namespace {
 constexpr int kPhaseCount = int(EditorPhase::Upgrading) + 1;
 
 // Rows: phases; columns: Upload, Open FX, Request, Assign, Store, MIDI, Scan, Connect,
-// Disconnect, Upgrade Mode, Start Firmware Upgrade.
+// Disconnect, Upgrade Mode, Start Firmware Upgrade, Follow Pedal.
 // Request opens the running effect when it is not known; Assign and Store need its values and
 // assignments read, so that they never send a count or a code the pedal did not give. In the
 // bootloader only the upgrade and Disconnect are offered; Upgrade Mode changes only while
-// nothing is connected.
+// nothing is connected. Following needs the window live: it shows what the pedal plays.
+// clang-format off
 constexpr std::array<std::array<bool, kEditorControlCount>, kPhaseCount> kTable{{
-    //  Upl    Open   Req    Asg    Sto    MIDI   Scan   Conn   Disc   Mode   Start
-    {false, false, false, false, false, false, true, true, false, true, false},  // NotConnected
-    {true, true, true, false, false, true, false, false, true, false, false},    // NoEffectKnown
-    {true, true, true, false, false, true, false, false, true, false, false},    // EffectKnown
-    {true, true, true, true, true, true, false, false, true, false, false},      // Live
-    {true, true, true, false, false, true, false, false, true, false, false},    // Preview
-    {false, false, false, false, false, false, false, false, true, false, true}, // Bootloader
-    {false, false, false, false, false, false, false, false, true, false,
-     false}, // BootloaderSilent
-    {false, false, false, false, false, false, false, false, false, false, false}, // Upgrading
+    // Upl   Open   Req    Asg    Sto    MIDI   Scan   Conn   Disc   Mode   Start  Follow
+    {false, false, false, false, false, false, true,  true,  false, true,  false, false}, // NotConnected
+    {true,  true,  true,  false, false, true,  false, false, true,  false, false, false}, // NoEffectKnown
+    {true,  true,  true,  false, false, true,  false, false, true,  false, false, false}, // EffectKnown
+    {true,  true,  true,  true,  true,  true,  false, false, true,  false, false, true},  // Live
+    {true,  true,  true,  false, false, true,  false, false, true,  false, false, false}, // Preview
+    {false, false, false, false, false, false, false, false, true,  false, true,  false}, // Bootloader
+    {false, false, false, false, false, false, false, false, true,  false, false, false}, // BootloaderSilent
+    {false, false, false, false, false, false, false, false, false, false, false, false}, // Upgrading
 }};
+// clang-format on
 
 bool pedal_action(EditorControl control) {
     switch (control) {
@@ -90,7 +91,8 @@ QString editor_control_name(EditorControl control) {
                                          "menuConnect",
                                          "menuDisconnect",
                                          "menuFirmwareUpgradeMode",
-                                         "menuStartFirmwareUpgrade"};
+                                         "menuStartFirmwareUpgrade",
+                                         "menuFollowPedal"};
     return QString::fromLatin1(kNames[int(control)]);
 }
 

@@ -31,8 +31,9 @@ enum class EditorControl {
     menuDisconnect,
     menuFirmwareUpgradeMode, // and the check box that mirrors it
     menuStartFirmwareUpgrade,
+    menuFollowPedal,
 };
-inline constexpr int kEditorControlCount = int(EditorControl::menuStartFirmwareUpgrade) + 1;
+inline constexpr int kEditorControlCount = int(EditorControl::menuFollowPedal) + 1;
 
 // `selected_effect` is the effect the window shows (empty: none).
 EditorPhase editor_phase(const PedalSession& session, const QString& selected_effect);

@@ -79,6 +79,14 @@ QString message_of(const Error& error, bool worded) {
 
 } // namespace
 
+QStringList kind_names(ExitCode exit) {
+    QStringList names;
+    for (const KindRow& row : kKinds)
+        if (row.exit == exit && !names.contains(QLatin1String(row.name)))
+            names << QLatin1String(row.name);
+    return names;
+}
+
 QString cli_message(const Error& error) {
     return message_of(error, false);
 }

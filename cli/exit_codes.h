@@ -4,6 +4,7 @@
 #include "base/result.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kx::cli {
 
@@ -21,6 +22,8 @@ inline constexpr char kKindUsage[] = "usage";
 // The one place where a kind of failure becomes an exit status and the kind --json names.
 ExitCode exit_code(ErrorKind kind);
 QString kind_name(ErrorKind kind);
+// Every kind --json may name with `exit` as the exit status, for the man page.
+QStringList kind_names(ExitCode exit);
 // The sentence a terminal user reads. The kind alone decides: where the shared session words
 // a kind for the editor's menus and buttons, this program says it in its own words (the
 // session's text goes to the log), and a lost link leads with what to do before the driver's

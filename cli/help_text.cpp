@@ -1,5 +1,6 @@
 #include "cli/help_text.h"
 
+#include "cli/exit_codes.h"
 #include "cli/terminal.h"
 #include "kx_version.h"
 
@@ -477,7 +478,14 @@ QString man_page() {
         ".TP\n.I ~/Documents/NORVA/style.txt\nThe editor's look.\n"
         ".TP\n.I /usr/lib/udev/rules.d/60\\-kestrel\\-x\\-editor.rules\nLets the user at the "
         "computer open the pedal's USB chip.\n");
+    QStringList kinds;
+    for (const ExitCode exit : {kExitFailed, kExitUsage, kExitNoPedal})
+        kinds << QStringLiteral("%1: %2").arg(int(exit)).arg(
+            kind_names(exit).join(QStringLiteral(", ")));
     text += QStringLiteral(".SH EXIT STATUS\n") + troff(QLatin1String(kExitStatus)) +
+            QStringLiteral("\n.PP\n") +
+            troff(QStringLiteral("The \"kind\" an error names under --json, by exit status: ") +
+                  kinds.join(QStringLiteral("; ")) + QLatin1Char('.')) +
             QStringLiteral("\n.SH SEE ALSO\n.BR kestrel\\-x\\-editor (1),\n"
                            ".BR kestrel\\-x\\-virtual\\-pedal (1)\n");
     return text;

@@ -11,9 +11,11 @@
 #include "link/D2XXUnit.h"
 #include "link/effect_upload.h"
 #include "params/control_addresses.h"
+#include "session/pedal_messages.h"
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace kx {
 
@@ -67,6 +69,8 @@ PedalSession::PedalSession(Communication& comm, ResourceStore& store, Log& log, 
     m_comm.set_state_handler([this] { refresh_link_state(); });
     m_comm.set_lost_handler([this](const Error& error) { emit link_lost(error.message); });
     refresh_link_state();
+    m_follow_timer.setSingleShot(true);
+    connect(&m_follow_timer, &QTimer::timeout, this, &PedalSession::follow_once);
 }
 
 PedalSession::~PedalSession() {
@@ -97,6 +101,8 @@ void PedalSession::refresh_link_state() {
     if (state == m_link_state)
         return;
     m_link_state = state;
+    if (state != LinkState::Firmware)
+        stop_following(latin1(kFollowLinkGone));
     // What the editor knew of the effect holds only while the firmware stays connected.
     if (state != LinkState::Firmware)
         forget_effect();
@@ -116,6 +122,7 @@ bool PedalSession::upgrade_mode() const {
 }
 
 void PedalSession::forget_effect() {
+    stop_following(latin1(kFollowOtherEffect));
     if (!m_effect_known && !m_values_known)
         return;
     m_effect_known = false;
@@ -214,6 +221,7 @@ Result<PedalEffect> PedalSession::open_running_effect() {
     m_effect = effect;
     m_effect_known = true;
     if (!same) {
+        stop_following(latin1(kFollowOtherEffect));
         m_values_known = false;
         m_state = FXParametersState();
     }
@@ -221,19 +229,24 @@ Result<PedalEffect> PedalSession::open_running_effect() {
     return m_effect;
 }
 
-void PedalSession::take_reply(const ParameterReply& reply) {
+FXParametersState PedalSession::state_of_reply(const ParameterReply& reply) const {
+    FXParametersState read;
     const int n = m_effect.control_count();
-    m_state.values.resize(n);
+    read.values = m_state.values;
+    read.values.resize(n);
     for (int i = 0; i < n; ++i)
-        m_state.values[i] = reply.values.value(i).value_or(m_state.values.at(i));
-    m_state.control_assignments.fill(kUnassignedCode);
-    m_state.readback_assignments.fill(kUnassignedCode);
+        read.values[i] = reply.values.value(i).value_or(read.values.at(i));
     for (int i = 0; i < int(reply.control_codes.size()) && i < kAssignableControls; ++i)
-        m_state.control_assignments[i] = reply.control_codes.at(i).value_or(kUnassignedCode);
+        read.control_assignments[i] = reply.control_codes.at(i).value_or(kUnassignedCode);
     for (int j = 0; j < int(reply.readback_codes.size()) && j < kMaxReadbackCount; ++j)
-        m_state.readback_assignments[j] = reply.readback_codes.at(j).value_or(kUnassignedCode);
-    m_state.bypass_assignment = reply.bypass_code.value_or(kUnassignedCode);
-    m_state.preset_assignment = reply.preset_code.value_or(kUnassignedCode);
+        read.readback_assignments[j] = reply.readback_codes.at(j).value_or(kUnassignedCode);
+    read.bypass_assignment = reply.bypass_code.value_or(kUnassignedCode);
+    read.preset_assignment = reply.preset_code.value_or(kUnassignedCode);
+    return read;
+}
+
+void PedalSession::take_reply(const ParameterReply& reply) {
+    m_state = state_of_reply(reply);
     m_values_known = true;
 }
 
@@ -269,16 +282,26 @@ Status PedalSession::write_control(int index, int value, ValueOrigin origin) {
         return ready;
     if (index < 0 || index >= m_effect.control_count())
         return Error{latin1(kMessageNoSuchControl).arg(index), ErrorKind::BadInput};
-    const ControlKind kind = m_effect.description.controls.at(index).kind;
-    const QByteArray message = parameter_write_message(m_effect.addresses.at(index), value);
-    m_log.print_line(parameter_log_line(kind, index, message));
-    if (const Status sent = m_comm.send_message(message); !sent)
+    // Inside a follow request's wait the link is taken: the write goes out right after it.
+    const bool held = m_follow_running;
+    if (held)
+        m_held_writes.append({index, value, origin});
+    else if (const Status sent = send_control(index, value); !sent)
         return sent;
     // What reached the pedal is what it plays now, and what a preset saves.
     if (m_state.values.size() < m_effect.control_count())
         m_state.values.resize(m_effect.control_count());
     m_state.values[index] = value;
     emit value_changed(index, value, origin);
+    return {};
+}
+
+Status PedalSession::send_control(int index, int value) {
+    const ControlKind kind = m_effect.description.controls.at(index).kind;
+    const QByteArray message = parameter_write_message(m_effect.addresses.at(index), value);
+    m_log.print_line(parameter_log_line(kind, index, message));
+    if (const Status sent = m_comm.send_message(message); !sent)
+        return sent;
     if (kind == ControlKind::Pot)
         m_comm.pause_ms(kPotPauseMs, &m_clock);
     return {};
@@ -386,6 +409,110 @@ Status PedalSession::set_midi_channel(int channel) {
 
 Status PedalSession::enter_bypass(const LinkClaim* claim) {
     return m_comm.send_message(bypass_message(), claim);
+}
+
+// ---- following the pedal
+
+Status PedalSession::start_following() {
+    if (const Status ready = require_effect(); !ready)
+        return ready;
+    if (!m_values_known)
+        return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
+    if (m_following)
+        return {};
+    m_following = true;
+    m_followed_number = m_effect.number;
+    emit following_changed(true, {});
+    m_follow_timer.start(0);
+    return {};
+}
+
+void PedalSession::stop_following(const QString& reason) {
+    if (!m_following)
+        return;
+    m_following = false;
+    m_follow_timer.stop();
+    emit following_changed(false, reason);
+}
+
+void PedalSession::follow_once() {
+    if (!m_following || m_follow_running)
+        return;
+    // Another operation, or the user's hand on a control, goes first: try again later.
+    if (busy() || m_comm.waiting() || m_comm.claimed() || (m_follow_hold && m_follow_hold())) {
+        m_follow_timer.start(kFollowPause_ms);
+        return;
+    }
+    if (!is_live(m_effect.name) || m_effect.number != m_followed_number) {
+        stop_following(latin1(m_values_known ? kFollowOtherEffect : kFollowNotLive));
+        return;
+    }
+    const int n = m_effect.control_count();
+    m_follow_running = true;
+    emit follow_request_started();
+    const auto values = m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
+    m_follow_running = false;
+    emit follow_request_finished();
+
+    // The link was lost, or another effect opened, while the reply was awaited: it is stale.
+    if (!m_following || !is_live(m_effect.name) || m_effect.number != m_followed_number) {
+        m_held_writes.clear();
+        return;
+    }
+    if (!values) {
+        send_held_writes();
+        if (values.error_kind() == ErrorKind::Busy) {
+            m_follow_timer.start(kFollowPause_ms);
+            return;
+        }
+        stop_following(values.error_kind() == ErrorKind::LinkLost ? latin1(kFollowLinkGone)
+                                                                  : user_message(values.failure()));
+        return;
+    }
+    const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
+    if (!reply.complete()) {
+        send_held_writes();
+        stop_following(user_message(
+            Error{latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
+                  ErrorKind::BadReply}));
+        return;
+    }
+    const FXParametersState read = state_of_reply(reply);
+    // A value the user set meanwhile is sent next; the reply's older one is not shown.
+    QList<bool> held(n, false);
+    for (const HeldWrite& write : std::as_const(m_held_writes))
+        held[write.index] = true;
+    m_state.values.resize(n);
+    for (int i = 0; i < n; ++i) {
+        if (held.at(i) || m_state.values.at(i) == read.values.at(i))
+            continue;
+        m_state.values[i] = read.values.at(i);
+        emit value_changed(i, read.values.at(i), ValueOrigin::Reply);
+    }
+    if (m_state.control_assignments != read.control_assignments ||
+        m_state.readback_assignments != read.readback_assignments ||
+        m_state.bypass_assignment != read.bypass_assignment ||
+        m_state.preset_assignment != read.preset_assignment) {
+        m_state.control_assignments = read.control_assignments;
+        m_state.readback_assignments = read.readback_assignments;
+        m_state.bypass_assignment = read.bypass_assignment;
+        m_state.preset_assignment = read.preset_assignment;
+        emit assignments_changed(ValueOrigin::Reply);
+    }
+    send_held_writes();
+    if (m_following)
+        m_follow_timer.start(kFollowPause_ms);
+}
+
+void PedalSession::send_held_writes() {
+    const QList<HeldWrite> writes = std::exchange(m_held_writes, {});
+    for (const HeldWrite& write : writes) {
+        // The link reports a lost chip itself; what could not go out is not tried further.
+        if (require_effect() && write.index < m_effect.control_count() &&
+            send_control(write.index, write.value))
+            continue;
+        break;
+    }
 }
 
 // ---- images and upload

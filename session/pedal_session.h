@@ -24,7 +24,14 @@
 // Signals for windows (and followers of the pedal) to hook into:
 //   link_state_changed, effect_changed, value_changed(index, value, origin) with the origin
 //   UserEdit, Reply or Preset; values_read (a request filled every value and assignment);
-//   assignments_changed(origin); busy_changed; link_lost(detail).
+//   assignments_changed(origin); busy_changed; following_changed; link_lost(detail).
+//
+// Following the pedal: while following() the session repeats the parameter request on a
+// timer of the thread it lives on, one request at a time, kFollowPause_ms after the last one
+// ended. A request is skipped while another operation holds the link, or while the hold set
+// with set_follow_hold() says so (a slider being dragged). What changed arrives as Reply:
+// shown, never written back. A user's write made while a follow request waits for its reply
+// goes out as soon as the reply is in, after it, so the reply never undoes it.
 //
 // Adding a pedal command: build its bytes in link/pedal_commands or params/parameter_messages,
 // then add an operation here that checks the state, sends through Communication and updates
@@ -41,7 +48,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace kx {
@@ -83,6 +92,15 @@ inline constexpr char kMessageBadAddress[] =
     "The image of \"%1\" holds \"%2\" as the address of control %3, which is not a parameter "
     "address.";
 inline constexpr char kMessageNoSuchControl[] = "The running effect has no control %1.";
+
+// Between the end of one follow request and the start of the next: a knob turned on the
+// pedal shows within this plus two requests, and the link is free for the user meanwhile.
+inline constexpr int kFollowPause_ms = 200;
+// Why following ended, for the status line ("Follow Pedal is off: " and the reason).
+inline constexpr char kFollowNotLive[] =
+    "the editor has not read the running effect's values: click Request first.";
+inline constexpr char kFollowLinkGone[] = "the pedal is not connected.";
+inline constexpr char kFollowOtherEffect[] = "the pedal runs another effect.";
 
 } // namespace session
 
@@ -183,6 +201,18 @@ public:
     // Forgets the running effect and its values (a disconnect, a lost link, an upgrade).
     void forget_effect();
 
+    // ---- following the pedal (see the top of this file)
+    // Needs the running effect's values read (EffectUnknown otherwise); the first request
+    // goes out at once.
+    Status start_following();
+    // Ends following; `reason` (empty when the user chose it) goes with following_changed.
+    void stop_following(const QString& reason = {});
+    bool following() const { return m_following; }
+    // A follow request is waiting for its reply now.
+    bool follow_request_running() const { return m_follow_running; }
+    // Asked before each follow request: true skips it (the user is dragging a control).
+    void set_follow_hold(std::function<bool()> hold) { m_follow_hold = std::move(hold); }
+
 signals:
     void link_state_changed(kx::LinkState state);
     void effect_changed();
@@ -193,12 +223,24 @@ signals:
     // The chip vanished during an exchange or a step (the link's words as `detail`); the link
     // state is NotConnected already. Announced once: the failed operation returns LinkLost too.
     void link_lost(const QString& detail);
+    // Following began (on) or ended; `reason` says why it ended unless the user ended it.
+    void following_changed(bool on, const QString& reason);
+    // A follow request began waiting for its reply, and ended.
+    void follow_request_started();
+    void follow_request_finished();
 
 private:
     Status require_firmware() const;
     Status require_effect() const;
     void set_busy(bool busy);
     void take_reply(const ParameterReply& reply);
+    // The values and assignments a complete reply gives for the running effect.
+    FXParametersState state_of_reply(const ParameterReply& reply) const;
+    void follow_once();
+    // Sends the writes that came while a follow request waited.
+    void send_held_writes();
+    // The bytes of one parameter write, and the pause after a pot's.
+    Status send_control(int index, int value);
 
     Communication& m_comm;
     ResourceStore& m_store;
@@ -214,6 +256,18 @@ private:
     QHash<QString, QString> m_ir_images;
     std::unique_ptr<EffectUpload> m_upload;
     std::unique_ptr<FirmwareUpgradeOperation> m_upgrade;
+
+    bool m_following = false;
+    bool m_follow_running = false;
+    int m_followed_number = 0;
+    QTimer m_follow_timer;
+    std::function<bool()> m_follow_hold;
+    struct HeldWrite {
+        int index;
+        int value;
+        ValueOrigin origin;
+    };
+    QList<HeldWrite> m_held_writes;
 };
 
 QString link_state_name(LinkState state);

@@ -74,6 +74,12 @@ struct EditorFixture {
         file.write(content);
     }
 
+    // Connect Automatically off, as the user may set it: the test connects by hand. (With it on,
+    // an in-process virtual pedal is connected by itself once the event loop runs.)
+    void connect_by_hand_only() const {
+        write(QStringLiteral("NORVA/Kestrel X/ConnectAutomatically.txt"), "NO");
+    }
+
     QString resource(const QString& name) const {
         return QString::fromUtf8(context->store.raw(name).value_or(QByteArray()));
     }

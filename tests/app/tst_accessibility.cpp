@@ -239,6 +239,7 @@ struct Rig {
         set_documents_folder(f.documents.path());
         f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
         f.context->link_options.virtual_pedal = true;
+        f.connect_by_hand_only(); // the keyboard connects
         f.windows = std::make_unique<EditorWindows>(*f.context);
         f.main().show();
     }

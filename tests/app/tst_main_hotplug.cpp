@@ -6,6 +6,7 @@
 #include "app/Main.h"
 #include "link/Communication.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "link/drivers/virtual_pedal_driver.h"
 
 #include <QAction>
 #include <QLabel>
@@ -57,6 +58,8 @@ private slots:
     void connects_by_itself();
     void unplug_while_idle_is_one_status_line();
     void port_path_comes_and_goes_end_to_end();
+    void virtual_pedal_is_plugged_in_data();
+    void virtual_pedal_is_plugged_in();
 };
 
 void TestMainHotplug::connects_by_itself_data() {
@@ -146,6 +149,62 @@ void TestMainHotplug::port_path_comes_and_goes_end_to_end() {
     QTRY_VERIFY_WITH_TIMEOUT(!f.main().communication().connected(), 2000);
     QCOMPARE(f.dialogs.messages, QStringList{});
     QVERIFY(f.main().lblStatusLine->toolTip().startsWith("The pedal was unplugged."));
+}
+
+void TestMainHotplug::virtual_pedal_is_plugged_in_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("connected"); // "virtual", "port" or "none"
+    QTest::newRow("alone") << "alone"
+                           << "virtual";
+    QTest::newRow("Connect Automatically off") << "off"
+                                               << "none";
+    QTest::newRow("a port pedal there from the start") << "port first"
+                                                       << "port";
+    QTest::newRow("a port pedal comes later") << "port later"
+                                              << "port";
+}
+
+// As ./run.sh starts it (--virtual-pedal), the editor connects to the virtual pedal by itself,
+// sending nothing; a real pedal, there at the start or plugged in later, wins over it.
+void TestMainHotplug::virtual_pedal_is_plugged_in() {
+    QFETCH(QString, situation);
+    QFETCH(QString, connected);
+    QTemporaryDir links;
+    const QString port = links.filePath(QStringLiteral("kestrel"));
+    ServedPedal served;
+    if (situation.startsWith(QLatin1String("port")))
+        QVERIFY2(served.start(), "the server printed no path");
+    if (situation == QLatin1String("port first"))
+        QVERIFY(QFile::link(served.path, port));
+    EditorFixture f;
+    set_documents_folder(f.documents.path());
+    if (situation == QLatin1String("off"))
+        f.connect_by_hand_only();
+    f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
+    f.context->link_options.virtual_pedal = true;
+    f.context->link_options.ports = {port};
+    f.context->watcher =
+        std::make_unique<PedalWatcher>(std::make_unique<InjectedPlugSource>(), QStringList{port});
+    f.windows = std::make_unique<EditorWindows>(*f.context);
+    f.main().show();
+    Communication& link = f.main().communication();
+    QCoreApplication::processEvents(); // the watcher starts once the window is up
+    if (situation == QLatin1String("port later")) {
+        QCOMPARE(link.device_serial_number, QString::fromLatin1(kVirtualPedalSerial));
+        QVERIFY(QFile::link(served.path, port));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            link.connected() && link.device_serial_number == QFileInfo(port).fileName(), 2000);
+    }
+    QCOMPARE(link.connected(), connected != QLatin1String("none"));
+    if (connected == QLatin1String("virtual"))
+        QCOMPARE(link.device_serial_number, QString::fromLatin1(kVirtualPedalSerial));
+    if (connected == QLatin1String("port"))
+        QCOMPARE(link.device_serial_number, QFileInfo(port).fileName());
+    sim::VirtualPedal& pedal = f.context->link->virtual_pedal()->pedal();
+    pedal.advance(VirtualPedalDriver::now_us());
+    QCOMPARE(pedal.received().size(), 0);
+    QCOMPARE(f.dialogs.messages, QStringList{});
+    f.stop();
 }
 
 QTEST_MAIN(TestMainHotplug)

@@ -6,6 +6,7 @@
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
+#include "app/PresetLibrary.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/preset_file.h"
 #include "params/ui/FXParameters.h"
@@ -14,7 +15,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 
@@ -77,6 +80,16 @@ void write_file(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// Drops the file on the main window as a file manager would.
+void drop_on(QWidget& window, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent event(QPointF(10, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+}
+
 QByteArray preset_bytes(int number, int version, const QList<int>& values, int readbacks = 0) {
     Preset preset;
     preset.effect_number = number;
@@ -108,6 +121,8 @@ private slots:
     void preset_of_another_effect_asks_first_data();
     void preset_of_another_effect_asks_first();
     void end_to_end_with_the_pedal();
+    void preset_for_another_effect_uploads_it_data();
+    void preset_for_another_effect_uploads_it();
 
 private:
     TformMain& main() { return f->main(); }
@@ -370,6 +385,11 @@ void TestPresets::load_is_refused_and_changes_nothing_data() {
     QTest::newRow("more controls")
         << preset_bytes(0x1F, 1, QList<int>(9, 5), 4)
         << "This preset holds 9 controls, but the open effect \"Tape Loom Delay\" has 8";
+    QTest::newRow("another effect's, no pedal to upload it to")
+        << preset_bytes(3, 1, {1, 2, 3, 0})
+        << "This preset is for effect 3 \"Basalt Fuzz Box\", not for the open effect \"Tape Loom "
+           "Delay\": it was not loaded. Connect the pedal to upload Basalt Fuzz Box and apply "
+           "this preset.";
 }
 
 // The values list, the effect number and version and every widget stay as they were.
@@ -522,6 +542,119 @@ void TestPresets::end_to_end_with_the_pedal() {
     const int options = int(window.description().controls.at(last).options.size());
     QCOMPARE(multi_switch_option_from_value(read_back[last], options),
              multi_switch_option_from_value(saved[last], options));
+}
+
+void TestPresets::preset_for_another_effect_uploads_it_data() {
+    QTest::addColumn<QString>("route"); // menu, drop or library
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("edits"); // -1: no unstored edit; else the choice made about it
+    QTest::addColumn<bool>("uploads");
+    const int yes = int(Dialogs::Answer::Yes), no = int(Dialogs::Answer::No);
+    QTest::newRow("File > Load, Yes") << "menu" << yes << -1 << true;
+    QTest::newRow("dropped, Yes") << "drop" << yes << -1 << true;
+    QTest::newRow("Preset Library, Yes") << "library" << yes << -1 << true;
+    QTest::newRow("No") << "menu" << no << -1 << false;
+    QTest::newRow("box closed") << "menu" << int(Dialogs::Answer::Closed) << -1 << false;
+    QTest::newRow("Yes, edits discarded") << "menu" << yes << 2 << true;
+    QTest::newRow("Yes, edits kept: Cancel") << "menu" << yes << 3 << false;
+    // The pedal runs the preset's effect already, while the window shows another: nothing to
+    // ask, no upload; the values go to the pedal and the window shows its effect live.
+    QTest::newRow("pedal runs it already") << "menu" << -1 << -1 << true;
+}
+
+// The pedal runs Ember Overdrive; a Basalt Fuzz Box preset names its effect and offers the
+// upload. Yes leaves the pedal running Basalt Fuzz Box with the preset's values and
+// assignments, and the window live on them with no undo step; No (or unstored edits kept)
+// sends nothing and leaves everything as it was.
+void TestPresets::preset_for_another_effect_uploads_it() {
+    QFETCH(QString, route);
+    QFETCH(int, answer);
+    QFETCH(int, edits);
+    QFETCH(bool, uploads);
+    delete f;
+    f = new EditorFixture;
+    f->real_time = true;
+    set_documents_folder(f->documents.path());
+    f->context = std::make_unique<AppContext>(f->dialogs, f->real_clock);
+    f->context->link_options.virtual_pedal = true;
+    f->windows = std::make_unique<EditorWindows>(*f->context);
+    main().show();
+    sim::VirtualPedal& pedal = f->context->link->virtual_pedal()->pedal();
+    main().menuConnect->trigger();
+    const bool runs_it = answer < 0;
+    open_effect(QStringLiteral("Gain"),
+                runs_it ? QStringLiteral("Basalt Fuzz Box") : QStringLiteral("Ember Overdrive"));
+    main().btnUpload->click();
+    QVERIFY2(f->dialogs.messages.isEmpty(), qPrintable(f->dialogs.messages.join('\n')));
+    QCOMPARE(pedal.running_effect(), runs_it ? 3 : 0x0F);
+    TformFXParameters& window = parameters();
+    QVERIFY(window.effect_is_live());
+    if (runs_it)
+        open_effect(QStringLiteral("Gain"), QStringLiteral("Ember Overdrive"));
+    if (edits >= 0) {
+        QSlider* first = window.findChildren<QSlider*>().first();
+        first->setValue(first->value() == 100 ? 101 : 100);
+        QVERIFY(window.has_unstored_edits());
+        f->dialogs.choices << edits;
+    }
+    QTest::qWait(30);
+    pedal.advance(VirtualPedalDriver::now_us());
+    const sim::RunningEffect before = pedal.effect();
+    const QStringList view = shown(window);
+    pedal.clear_history();
+    f->dialogs.confirmations.clear();
+
+    const QList<int> values = {700, 300, 512, 1};
+    Preset preset;
+    preset.effect_number = 3;
+    preset.effect_version = 1;
+    preset.values = values;
+    preset.control_assignments = {0x00, 0x02, 0xFF, 0x08};
+    QDir().mkpath(f->path(kPresetDir));
+    const QString path = preset_path(QStringLiteral("basalt.txt"));
+    write_file(path, preset_file_bytes(*preset_text(preset)));
+    if (!runs_it)
+        f->dialogs.answers << Dialogs::Answer(answer);
+    if (route == QLatin1String("menu")) {
+        f->dialogs.files << path;
+        main().menuLoadConfiguration->trigger();
+    } else if (route == QLatin1String("drop")) {
+        drop_on(main(), path);
+    } else {
+        main().menuPresetLibrary->trigger();
+        auto* library = main().findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"));
+        QVERIFY(library);
+        emit library->load_requested(path);
+    }
+
+    QCOMPARE(f->dialogs.confirmations,
+             runs_it ? QStringList()
+                     : QStringList{"This preset is for \"Basalt Fuzz Box\", but the pedal runs "
+                                   "\"Ember Overdrive\".\n\nUpload Basalt Fuzz Box and apply this "
+                                   "preset?"});
+    QTest::qWait(30);
+    pedal.advance(VirtualPedalDriver::now_us());
+    if (!uploads) {
+        QCOMPARE(pedal.received().size(), 0);
+        QCOMPARE(pedal.running_effect(), 0x0F);
+        QVERIFY(pedal.effect().parameter_memory == before.parameter_memory);
+        QCOMPARE(window.selected_effect_name, QStringLiteral("Ember Overdrive"));
+        QCOMPARE(shown(window), view);
+        QVERIFY(f->dialogs.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
+    QCOMPARE(pedal.running_effect(), 3);
+    for (int i = 0; i < values.size(); ++i)
+        QCOMPARE(pedal.parameter_word(pedal.effect().address_of(i)), quint32(values[i]) * 8192u);
+    for (int i = 0; i < 4 && !runs_it; ++i)
+        QCOMPARE(pedal.assignments().controls[i], preset.control_assignments[i]);
+    QCOMPARE(window.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
+    QVERIFY(window.effect_is_live());
+    QCOMPARE(window.state().values, values);
+    QCOMPARE(window.findChildren<QSlider*>().first()->value(), 700);
+    QCOMPARE(window.undo_stack().count(), 0);
+    QVERIFY(!window.has_unstored_edits());
 }
 
 void TestPresets::hostile_preset_files_data() {

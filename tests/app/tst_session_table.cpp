@@ -96,6 +96,7 @@ struct Rig {
         set_documents_folder(f.documents.path());
         f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
         f.context->link_options.virtual_pedal = true;
+        f.connect_by_hand_only();
         f.windows = std::make_unique<EditorWindows>(*f.context);
         w().show();
         tap.next = f.context->log.target();
@@ -175,6 +176,7 @@ struct Rig {
             w().menuDisconnect->isEnabled(),
             w().menuFirmwareUpgradeMode->isEnabled(),
             w().menuStartFirmwareUpgrade->isEnabled(),
+            w().menuFollowPedal->isEnabled(),
         };
         QString out;
         for (bool on : states)
@@ -212,19 +214,19 @@ private slots:
 };
 
 // Upload, Open FX, Request, Assign, Store, MIDI, Scan, Connect, Disconnect, Upgrade Mode,
-// Start Firmware Upgrade.
+// Start Firmware Upgrade, Follow Pedal.
 void TestSessionTable::states_enable_their_controls_data() {
     QTest::addColumn<int>("setup");
     QTest::addColumn<QString>("enabled");
     QTest::addColumn<bool>("window_live");
-    QTest::newRow("not connected") << int(Setup::NotConnected) << "00000011010" << false;
-    QTest::newRow("new pedal") << int(Setup::NewPedal) << "11100100100" << false;
-    QTest::newRow("effect not opened") << int(Setup::EffectNotOpened) << "11100100100" << false;
-    QTest::newRow("effect opened") << int(Setup::EffectOpened) << "11100100100" << false;
-    QTest::newRow("live") << int(Setup::Live) << "11111100100" << true;
-    QTest::newRow("preview") << int(Setup::Preview) << "11100100100" << false;
-    QTest::newRow("bootloader") << int(Setup::Bootloader) << "00000000101" << false;
-    QTest::newRow("bootloader silent") << int(Setup::BootloaderSilent) << "00000000100" << false;
+    QTest::newRow("not connected") << int(Setup::NotConnected) << "000000110100" << false;
+    QTest::newRow("new pedal") << int(Setup::NewPedal) << "111001001000" << false;
+    QTest::newRow("effect not opened") << int(Setup::EffectNotOpened) << "111001001000" << false;
+    QTest::newRow("effect opened") << int(Setup::EffectOpened) << "111001001000" << false;
+    QTest::newRow("live") << int(Setup::Live) << "111111001001" << true;
+    QTest::newRow("preview") << int(Setup::Preview) << "111001001000" << false;
+    QTest::newRow("bootloader") << int(Setup::Bootloader) << "000000001010" << false;
+    QTest::newRow("bootloader silent") << int(Setup::BootloaderSilent) << "000000001000" << false;
 }
 
 void TestSessionTable::states_enable_their_controls() {
@@ -453,7 +455,7 @@ void TestSessionTable::states_x_actions() {
         QCOMPARE(session.link_state(), LinkState::NotConnected);
         QVERIFY(!session.effect_known());
         // Upgrade Mode is offered again whatever the state was.
-        QCOMPARE(rig.enabled(), QStringLiteral("00000011010"));
+        QCOMPARE(rig.enabled(), QStringLiteral("000000110100"));
         return;
     }
     case Action::SaveAfterEdits: {
@@ -588,7 +590,7 @@ void TestSessionTable::states_x_actions() {
         rig.settle(10);
         w.menuConnect->trigger();
         QCOMPARE(session.link_state(), LinkState::Bootloader);
-        QCOMPARE(rig.enabled(), QStringLiteral("00000000101"));
+        QCOMPARE(rig.enabled(), QStringLiteral("000000001010"));
         // And without Upgrade Mode the firmware is reached again.
         w.menuDisconnect->trigger();
         w.menuFirmwareUpgradeMode->trigger();
@@ -675,10 +677,10 @@ void TestSessionTable::upgrading_offers_nothing_and_ends_in_firmware() {
     upgrade.btnUpgradeFirmware->click();
     QVERIFY2(!seen.isEmpty(), "no step seen");
     for (const QString& state : seen)
-        QCOMPARE(state, QStringLiteral("upgrading 00000000000"));
+        QCOMPARE(state, QStringLiteral("upgrading 000000000000"));
     QCOMPARE(rig.session().link_state(), LinkState::Firmware);
     QVERIFY(!rig.w().menuFirmwareUpgradeMode->isChecked());
-    QCOMPARE(rig.enabled(), QStringLiteral("11100100100"));
+    QCOMPARE(rig.enabled(), QStringLiteral("111001001000"));
 }
 
 QTEST_MAIN(TestSessionTable)
