@@ -102,7 +102,8 @@ void TformMain::leave_virtual_pedal() {
         return;
     }
     m_context.log.print_line(QLatin1String(kLogLeavingVirtualPedal));
-    link.menuDisconnectClick();
+    if (const Status closed = link.disconnect_device(); !closed)
+        report_pedal_error(closed.failure());
 }
 
 void TformMain::pedal_left(const PresentPedal& pedal) {
