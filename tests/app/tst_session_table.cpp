@@ -613,7 +613,7 @@ void TestSessionTable::states_x_actions() {
         QVERIFY(rig.tap.lines.filter(QStringLiteral("The pedal did not send its")).size() == 1);
         QVERIFY(!rig.parameters().isVisible());
         // Still connected to a pedal that may answer next time: the same controls as before.
-        QCOMPARE(rig.enabled(), QStringLiteral("11100100100"));
+        QCOMPARE(rig.enabled(), QStringLiteral("111001001000"));
         return;
     }
     case Action::ConnectMissingPedal: {
@@ -622,7 +622,7 @@ void TestSessionTable::states_x_actions() {
         QCOMPARE(rig.wire().toHex(), wire.toLatin1());
         QCOMPARE(rig.f.dialogs.messages, QStringList{message});
         QCOMPARE(session.link_state(), LinkState::NotConnected);
-        QCOMPARE(rig.enabled(), QStringLiteral("00000011010"));
+        QCOMPARE(rig.enabled(), QStringLiteral("000000110100"));
         return;
     }
     case Action::LoseLinkOnRequest: {
@@ -636,7 +636,7 @@ void TestSessionTable::states_x_actions() {
                                                   "choose Connect.")),
                  qPrintable(shown));
         QCOMPARE(session.link_state(), LinkState::NotConnected);
-        QCOMPARE(rig.enabled(), QStringLiteral("00000011010"));
+        QCOMPARE(rig.enabled(), QStringLiteral("000000110100"));
         QVERIFY(!rig.parameters().effect_is_live());
         return;
     }
