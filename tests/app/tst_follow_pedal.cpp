@@ -6,10 +6,13 @@
 #include "app/Main.h"
 #include "link/Communication.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "link/drivers/virtual_pedal_driver.h"
+#include "params/parameter_messages.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -114,6 +117,7 @@ private slots:
     void knob_turned_on_the_pedal_shows();
     void held_slider_pauses_following();
     void click_during_a_request_waits_for_it();
+    void assignment_made_elsewhere_shows();
     void following_ends_by_itself_data();
     void following_ends_by_itself();
 };
@@ -195,6 +199,48 @@ void TestFollowPedal::click_during_a_request_waits_for_it() {
     QTRY_COMPARE(rig.status(), QStringLiteral("Settings stored on the pedal"));
     QCOMPARE(rig.f.dialogs.messages, QStringList());
     QVERIFY(rig.session().following());
+}
+
+// The pedal's assignments changed by another program (here: its message put on the in-process
+// pedal's wire between two requests) show in the window's boxes, as no undo step.
+void TestFollowPedal::assignment_made_elsewhere_shows() {
+    EditorFixture f;
+    f.real_time = true;
+    set_documents_folder(f.documents.path());
+    f.connect_by_hand_only();
+    f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
+    f.context->link_options.virtual_pedal = true;
+    f.windows = std::make_unique<EditorWindows>(*f.context);
+    TformMain& w = f.main();
+    w.show();
+    w.menuConnect->trigger();
+    emit w.lstCategory->itemClicked(w.lstCategory->findItems("Gain", Qt::MatchExactly).value(0));
+    emit w.lstEffects->itemClicked(w.lstEffects->findItems(kBasalt, Qt::MatchExactly).value(0));
+    w.btnUpload->click();
+    TformFXParameters& window = *f.windows->formFXParameters;
+    QVERIFY(window.effect_is_live());
+    PedalSession& session = *f.context->link->session;
+    auto* box = window.findChild<QComboBox*>(QStringLiteral("boxAssign1"));
+    QVERIFY(box);
+    const int before = box->currentIndex();
+    w.menuFollowPedal->trigger();
+    QTRY_VERIFY(!session.follow_request_running());
+    window.findChild<QSlider*>(QStringLiteral("sldPot0"))->setSliderDown(true); // no request now
+
+    sim::VirtualPedal& pedal = f.context->link->virtual_pedal()->pedal();
+    AssignmentCodes codes;
+    codes.controls = {0xFF, 0x02, 0xFF, 0xFF};
+    pedal.host_bytes(assignment_message(codes), VirtualPedalDriver::now_us());
+    QTRY_VERIFY(
+        (pedal.advance(VirtualPedalDriver::now_us()), pedal.assignments().controls[1] == 2));
+    window.findChild<QSlider*>(QStringLiteral("sldPot0"))->setSliderDown(false);
+
+    const int shown = assignment_box_item(AssignmentBox::Control, 0x02);
+    QVERIFY(shown != before);
+    QTRY_COMPARE_WITH_TIMEOUT(box->currentIndex(), shown, 5000);
+    QCOMPARE(session.state().control_assignments[1], quint8(0x02));
+    QCOMPARE(window.undo_stack().count(), 0);
+    f.stop();
 }
 
 void TestFollowPedal::following_ends_by_itself_data() {
