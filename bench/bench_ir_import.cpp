@@ -3,6 +3,7 @@
 // peak resident memory the system reports. Next to it, for comparison, sox reading the same
 // file. Goal: the import's peak at most 25 MB, whatever the file's length.
 #include "base/log.h"
+#include "base/outside_file.h"
 #include "bench/bench_table.h"
 #include "ir/ir_import.h"
 #include "library/resource_store.h"
@@ -76,16 +77,18 @@ bool write_long_wav(const QString& path) {
     return true;
 }
 
-// What the editor's "Load IR" does with the file, in this process (the child).
+// What the editor's "Load IR" does with the file, in this process (the child): the file is
+// opened as the editor opens it and read in parts, never whole.
 int import_only(const QString& path) {
     const ResourceStore store;
     NullLog log;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto file = OutsideFile::open(path, kWavFileFormat);
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qPrintable(file.error()));
         return 2;
-    const IrImportRequest request{QFileInfo(path).fileName(), file.readAll(),
+    }
+    const IrImportRequest request{QFileInfo(path).fileName(), **file,
                                   QStringLiteral("Basic IR Loader")};
-    file.close();
     const auto imported = import_ir(request, store, log, [](const QString&) { return true; });
     if (!imported) {
         std::fprintf(stderr, "%s\n", qPrintable(imported.error()));
