@@ -59,6 +59,15 @@ QString seconds(int ms) {
     return QString::number(ms / 1000.0);
 }
 
+// The chip ID in the Get ID command's answer: two bytes, high first.
+Result<quint16> product_id_in(const QByteArray& answer) {
+    if (answer.size() != 2)
+        return Error{
+            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(answer.size()),
+            ErrorKind::BootloaderUnexpected};
+    return quint16((quint8(answer.at(0)) << 8) | quint8(answer.at(1)));
+}
+
 } // namespace
 
 BootloaderProtocol::BootloaderProtocol(BootloaderPort& port, Log& log, Clock& clock,
@@ -304,12 +313,9 @@ Result<quint16> BootloaderProtocol::get_id() {
     const auto id = counted_answer(kGetId, QStringLiteral("the Get ID command"));
     if (!id)
         return id.failure();
-    if (id->size() != 2)
-        return Error{
-            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
-            ErrorKind::BootloaderUnexpected};
-    const quint16 product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
-    m_log.print_line(latin1(kLogProductId) + product_id_text(product_id));
+    const auto product_id = product_id_in(*id);
+    if (product_id)
+        m_log.print_line(latin1(kLogProductId) + product_id_text(*product_id));
     return product_id;
 }
 
@@ -454,11 +460,10 @@ Result<BootloaderIdentity> BootloaderProtocol::identify() {
     const auto id = counted_answer(kGetId, QStringLiteral("the Get ID command"));
     if (!id)
         return id.failure();
-    if (id->size() != 2)
-        return Error{
-            QStringLiteral("the bootloader gave a chip ID of %1 bytes, not 2").arg(id->size()),
-            ErrorKind::BootloaderUnexpected};
-    identity.product_id = quint16((quint8(id->at(0)) << 8) | quint8(id->at(1)));
+    const auto product_id = product_id_in(*id);
+    if (!product_id)
+        return product_id.failure();
+    identity.product_id = *product_id;
     return identity;
 }
 

@@ -109,30 +109,21 @@ const char* sf_version_string(void) {
 sf_count_t sf_read_raw(SNDFILE* file, void* data, sf_count_t bytes) {
     KX_FORWARD(sndfile_library, sf_read_raw, 0, file, data, bytes);
 }
-sf_count_t sf_readf_short(SNDFILE* file, short* data, sf_count_t frames) {
-    KX_FORWARD(sndfile_library, sf_readf_short, 0, file, data, frames);
-}
-sf_count_t sf_readf_int(SNDFILE* file, int* data, sf_count_t frames) {
-    KX_FORWARD(sndfile_library, sf_readf_int, 0, file, data, frames);
-}
-sf_count_t sf_readf_float(SNDFILE* file, float* data, sf_count_t frames) {
-    KX_FORWARD(sndfile_library, sf_readf_float, 0, file, data, frames);
-}
-sf_count_t sf_readf_double(SNDFILE* file, double* data, sf_count_t frames) {
-    KX_FORWARD(sndfile_library, sf_readf_double, 0, file, data, frames);
-}
-sf_count_t sf_read_short(SNDFILE* file, short* data, sf_count_t items) {
-    KX_FORWARD(sndfile_library, sf_read_short, 0, file, data, items);
-}
-sf_count_t sf_read_int(SNDFILE* file, int* data, sf_count_t items) {
-    KX_FORWARD(sndfile_library, sf_read_int, 0, file, data, items);
-}
-sf_count_t sf_read_float(SNDFILE* file, float* data, sf_count_t items) {
-    KX_FORWARD(sndfile_library, sf_read_float, 0, file, data, items);
-}
-sf_count_t sf_read_double(SNDFILE* file, double* data, sf_count_t items) {
-    KX_FORWARD(sndfile_library, sf_read_double, 0, file, data, items);
-}
+
+// The readers of each sample type, counted in frames (readf) and in samples (read).
+#define KX_FORWARD_READERS(type)                                                                   \
+    sf_count_t sf_readf_##type(SNDFILE* file, type* data, sf_count_t frames) {                     \
+        KX_FORWARD(sndfile_library, sf_readf_##type, 0, file, data, frames);                       \
+    }                                                                                              \
+    sf_count_t sf_read_##type(SNDFILE* file, type* data, sf_count_t items) {                       \
+        KX_FORWARD(sndfile_library, sf_read_##type, 0, file, data, items);                         \
+    }
+KX_FORWARD_READERS(short)
+KX_FORWARD_READERS(int)
+KX_FORWARD_READERS(float)
+KX_FORWARD_READERS(double)
+#undef KX_FORWARD_READERS
+
 int sf_close(SNDFILE* file) {
     KX_FORWARD(sndfile_library, sf_close, 0, file);
 }

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace kx {
 
@@ -32,6 +33,17 @@ constexpr quint8 kLowLatencyMs = 1;
 constexpr quint8 kUsualLatencyMs = 16;
 // How often a wait for written bytes to leave looks again.
 constexpr int kSentPollMs = 1;
+
+#ifdef Q_OS_LINUX
+// The serial settings of the port open as `fd`; none for a closed port or one that is not a
+// serial port (a pseudo-terminal).
+std::optional<serial_struct> serial_settings(int fd) {
+    serial_struct serial{};
+    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return std::nullopt;
+    return serial;
+}
+#endif
 
 int status_of(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -331,14 +343,14 @@ int QtSerialDriver::set_latency_timer(FtHandle handle, quint8 ms) {
     // The kernel's FTDI driver lowers the chip's timer to 1 ms while the port is marked low
     // latency; other serial ports and pseudo-terminals refuse the request.
     const int fd = int(open->port->handle());
-    serial_struct serial{};
-    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+    auto serial = serial_settings(fd);
+    if (!serial)
         return FT_OTHER_ERROR;
     if (ms < kUsualLatencyMs)
-        serial.flags |= ASYNC_LOW_LATENCY;
+        serial->flags |= ASYNC_LOW_LATENCY;
     else
-        serial.flags &= ~ASYNC_LOW_LATENCY;
-    return ::ioctl(fd, TIOCSSERIAL, &serial) == 0 ? FT_OK : FT_OTHER_ERROR;
+        serial->flags &= ~ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &*serial) == 0 ? FT_OK : FT_OTHER_ERROR;
 #else
     (void)ms;
     return FT_OTHER_ERROR;
@@ -350,11 +362,10 @@ int QtSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
     if (!open)
         return FT_INVALID_HANDLE;
 #ifdef Q_OS_LINUX
-    const int fd = int(open->port->handle());
-    serial_struct serial{};
-    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+    const auto serial = serial_settings(int(open->port->handle()));
+    if (!serial)
         return FT_OTHER_ERROR;
-    ms = (serial.flags & ASYNC_LOW_LATENCY) ? kLowLatencyMs : kUsualLatencyMs;
+    ms = (serial->flags & ASYNC_LOW_LATENCY) ? kLowLatencyMs : kUsualLatencyMs;
     return FT_OK;
 #else
     (void)ms;
