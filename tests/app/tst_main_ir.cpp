@@ -52,8 +52,11 @@ struct Rig {
     }
     void upload() {
         w().btnUpload->click();
-        QTest::qWait(30);
-        pedal().advance(VirtualPedalDriver::now_us());
+        // The in-process pedal runs only when asked: wait, with a limit a loaded machine
+        // meets, until it has taken in every byte sent to it.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (pedal().advance(VirtualPedalDriver::now_us()), pedal().unreceived_host_bytes() == 0),
+            20000);
     }
     // The impulse response image imported for the selected effect.
     QString imported() {
