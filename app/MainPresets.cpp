@@ -261,11 +261,9 @@ bool TformMain::apply_preset_on_pedal(const QString& path, const Preset& preset,
     const QString description = QStringLiteral("\"%1\"").arg(effect_name);
 
     // A preset that does not fit its own effect is refused before anything is sent.
-    QString error;
-    const auto controls =
-        read_control_description(effect_name, m_context.store, m_context.log, &error);
+    const auto controls = read_control_description(effect_name, m_context.store, m_context.log);
     if (!controls) {
-        m_context.dialogs.message(error);
+        m_context.dialogs.message(controls.error());
         return false;
     }
     if (preset.control_count() != controls->control_count) {

@@ -14,10 +14,9 @@
 namespace {
 
 void check(const QStringList& lines, int control_limit) {
-    QString error;
-    const std::optional<kx::ControlDescription> d =
-        kx::parse_control_description(lines, QStringLiteral("Fuzz"), control_limit, &error);
-    KX_FUZZ_CHECK(d.has_value() == error.isEmpty());
+    const kx::Result<kx::ControlDescription> d =
+        kx::parse_control_description(lines, QStringLiteral("Fuzz"), control_limit);
+    KX_FUZZ_CHECK(d.ok() == d.error().isEmpty());
     if (!d)
         return;
     KX_FUZZ_CHECK(d->control_count == d->pot_count + d->switch_count + d->multi_switch_count);

@@ -41,9 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         KX_FUZZ_CHECK(written == qMin(limit, bytes.size()));
         KX_FUZZ_CHECK(QByteArray(buffer.data(), written) == bytes.left(written));
 
-        QString error;
-        const std::optional<QByteArray> strict = kx::parse_image_text(text, &error);
-        KX_FUZZ_CHECK(strict.has_value() == error.isEmpty());
+        const kx::Result<QByteArray> strict = kx::parse_image_text(text);
+        KX_FUZZ_CHECK(strict.ok() == strict.error().isEmpty());
         if (strict) {
             KX_FUZZ_CHECK(text.size() % 2 == 0);
             KX_FUZZ_CHECK(*strict == bytes && bytes.size() == text.size() / 2);

@@ -381,23 +381,19 @@ QByteArray image_bytes(QStringView text) {
     return hex_to_byte_array(text);
 }
 
-std::optional<QByteArray> parse_image_text(QStringView text, QString* error) {
+Result<QByteArray> parse_image_text(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (hex_nibble(text[i]) < 0) {
-            if (error)
-                *error = QStringLiteral("character %1 (byte %2) is not a hexadecimal digit: %3")
+        if (hex_nibble(text[i]) < 0)
+            return Error{QStringLiteral("character %1 (byte %2) is not a hexadecimal digit: %3")
                              .arg(i + 1)
                              .arg(i / 2)
-                             .arg(hex4(text[i].unicode()));
-            return std::nullopt;
-        }
+                             .arg(hex4(text[i].unicode())),
+                         ErrorKind::BadInput};
     }
-    if (text.size() % 2 != 0) {
-        if (error)
-            *error = QStringLiteral("the text holds %1 hexadecimal digits, an odd number")
-                         .arg(text.size());
-        return std::nullopt;
-    }
+    if (text.size() % 2 != 0)
+        return Error{
+            QStringLiteral("the text holds %1 hexadecimal digits, an odd number").arg(text.size()),
+            ErrorKind::BadInput};
     return image_bytes(text);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -108,7 +110,7 @@ QString image_text(const QByteArray& bytes);
 QByteArray image_bytes(QStringView text);
 
 // Strict reading of an image text for tools: every character must be a hexadecimal digit and
-// their count even. On failure returns std::nullopt and says where in *error.
-std::optional<QByteArray> parse_image_text(QStringView text, QString* error = nullptr);
+// their count even. An error (BadInput) says where it is not.
+Result<QByteArray> parse_image_text(QStringView text);
 
 } // namespace kx

@@ -23,33 +23,27 @@ std::optional<QStringList> address_texts(const QString& image_text) {
     return out;
 }
 
-std::optional<QStringList> read_parameter_addresses(const QString& effect_name,
-                                                    ResourceStore& store, Log& log,
-                                                    QString* error) {
+Result<QStringList> read_parameter_addresses(const QString& effect_name, ResourceStore& store,
+                                             Log& log) {
     const QString name = format_resource_name(effect_name);
     log.print_line(QLatin1String(kLogResourceName) + name);
     const Result<QStringList> lines = store.read_file_from_stream(name);
-    if (!lines) {
-        if (error)
-            *error = lines.error();
-        return std::nullopt;
-    }
+    if (!lines)
+        return Error{lines.error(), ErrorKind::BadInput};
     const QString text = lines->value(0);
     log.print_line(QLatin1String(kLogContent) + text);
     log.print_line(QLatin1String(kLogFileContentSize) + QString::number(text.size() / 2));
 
     const auto addresses = address_texts(text);
-    if (!addresses) {
-        if (error)
-            *error = QStringLiteral("The image of \"%1\" holds %2 bytes, too few for its "
+    if (!addresses)
+        return Error{QStringLiteral("The image of \"%1\" holds %2 bytes, too few for its "
                                     "address table.")
                          .arg(effect_name)
-                         .arg(text.size() / 2);
-        return std::nullopt;
-    }
+                         .arg(text.size() / 2),
+                     ErrorKind::BadInput};
     for (const QString& address : *addresses)
         log.print_line(QLatin1String(kLogParameterAddress) + address);
-    return addresses;
+    return *addresses;
 }
 
 } // namespace kx

@@ -5,19 +5,19 @@
 
 namespace kx {
 
-std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store,
-                                             Log& log) {
+Status identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& log) {
     const Result<QStringList> catalogue =
         store.read_file_from_stream(QStringLiteral("effect_list"));
     if (!catalogue)
-        return catalogue.error();
+        return Error{catalogue.error(), ErrorKind::BadInput};
     const QStringList& lines = *catalogue;
     const int number = state.pedal_effect_number;
     if (number < 0 || number >= lines.size())
-        return QStringLiteral("The pedal reports effect number %1, but the effect list only "
-                              "holds the numbers 0 to %2.")
-            .arg(number)
-            .arg(lines.size() - 1);
+        return Error{QStringLiteral("The pedal reports effect number %1, but the effect list "
+                                    "only holds the numbers 0 to %2.")
+                         .arg(number)
+                         .arg(lines.size() - 1),
+                     ErrorKind::BadReply};
 
     const QString& line = lines.at(number);
     log.print_line(line);
@@ -27,7 +27,7 @@ std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStor
     log.print_line(QLatin1String(kLogEffectFromList) + name);
     state.selected_effect_name = name;
     state.effect_is_live = true;
-    return std::nullopt;
+    return {};
 }
 
 } // namespace kx

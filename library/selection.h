@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QString>
 
 #include <optional>
@@ -24,8 +26,8 @@ struct SelectionState {
 inline constexpr char kLogEffectFromList[] = "effetto ottenuto dalla lista: ";
 
 // Names `pedal_effect_number` from the catalogue and makes it the selected, live effect.
-// Returns an error text when the catalogue has no such line (it names the number) or cannot be
-// loaded (the store's "Error loading resource: " text); then nothing has changed.
-std::optional<QString> identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& log);
+// An error when the catalogue has no such line (BadReply; it names the number) or cannot be
+// loaded (BadInput, the store's "Error loading resource: " text); then nothing has changed.
+Status identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& log);
 
 } // namespace kx

@@ -24,22 +24,20 @@ std::optional<QStringList> extra_address_texts(const QString& image_text, int co
     return out;
 }
 
-std::optional<QStringList> read_control_addresses(const QString& effect_name, int control_count,
-                                                  ResourceStore& store, Log& log, QString* error) {
-    auto addresses = read_parameter_addresses(effect_name, store, log, error);
+Result<QStringList> read_control_addresses(const QString& effect_name, int control_count,
+                                           ResourceStore& store, Log& log) {
+    auto addresses = read_parameter_addresses(effect_name, store, log);
     if (!addresses || control_count <= kAddressTableSlots)
         return addresses;
     const Result<QStringList> lines =
         store.read_file_from_stream(format_resource_name(effect_name));
     const auto extra =
         lines ? extra_address_texts(lines->value(0), control_count) : std::optional<QStringList>();
-    if (!extra) {
-        if (error)
-            *error = QStringLiteral("The image of \"%1\" holds no addresses for its %2 controls.")
+    if (!extra)
+        return Error{QStringLiteral("The image of \"%1\" holds no addresses for its %2 controls.")
                          .arg(effect_name)
-                         .arg(control_count);
-        return std::nullopt;
-    }
+                         .arg(control_count),
+                     ErrorKind::BadInput};
     for (const QString& address : *extra)
         log.print_line(QLatin1String(kLogParameterAddress) + address);
     *addresses += *extra;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,10 +16,9 @@ class ResourceStore;
 // The parameter address text of each of an effect's `control_count` controls: the 16 slots of
 // the image's address table (read and logged as the parameters window always does), then, for
 // an effect of more than 16 controls, the addresses its image holds from byte 49 on.
-// std::nullopt, with the reason in *error, when the image cannot be loaded or is too short.
-std::optional<QStringList> read_control_addresses(const QString& effect_name, int control_count,
-                                                  ResourceStore& store, Log& log,
-                                                  QString* error = nullptr);
+// An error (BadInput) when the image cannot be loaded or is too short.
+Result<QStringList> read_control_addresses(const QString& effect_name, int control_count,
+                                           ResourceStore& store, Log& log);
 
 // The address texts of controls 16 .. control_count-1 in an image text, or std::nullopt when
 // the text is too short to hold them.

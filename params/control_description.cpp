@@ -52,13 +52,10 @@ ControlEntry multi_switch_entry(const QString& line) {
 
 } // namespace
 
-std::optional<ControlDescription> parse_control_description(const QStringList& lines,
-                                                            const QString& effect_name,
-                                                            int control_limit, QString* error) {
-    auto refuse = [&](const QString& rule) -> std::optional<ControlDescription> {
-        if (error)
-            *error = QString::fromLatin1(kRefused).arg(effect_name, rule);
-        return std::nullopt;
+Result<ControlDescription>
+parse_control_description(const QStringList& lines, const QString& effect_name, int control_limit) {
+    auto refuse = [&](const QString& rule) -> Result<ControlDescription> {
+        return Error{QString::fromLatin1(kRefused).arg(effect_name, rule), ErrorKind::BadInput};
     };
 
     const QString counts = lines.value(0);
@@ -119,8 +116,6 @@ std::optional<ControlDescription> parse_control_description(const QStringList& l
     }
     for (int j = 0; j < d.readback_count; ++j)
         d.readbacks << lines.at(1 + d.control_count + j);
-    if (error)
-        error->clear();
     return d;
 }
 
@@ -150,39 +145,30 @@ int image_control_count(const ResourceStore& store, const QString& resource_name
 
 } // namespace
 
-std::optional<ControlDescription> read_control_description(const QString& effect_name,
-                                                           ResourceStore& store, Log& log,
-                                                           QString* error) {
+Result<ControlDescription> read_control_description(const QString& effect_name,
+                                                    ResourceStore& store, Log& log) {
     const QString resource = format_resource_name(effect_name);
     const Result<QStringList> lines =
         store.read_file_from_stream(resource + QLatin1String(kControlsSuffix));
-    if (!lines) {
-        if (error)
-            *error = lines.error();
-        return std::nullopt;
-    }
+    if (!lines)
+        return Error{lines.error(), ErrorKind::BadInput};
 
     const int in_image = image_control_count(store, resource);
     const int limit = in_image > kAssignableControls ? in_image : kAssignableControls;
-    QString why;
-    auto d = parse_control_description(*lines, effect_name, limit, &why);
-    if (d && d->control_count > kAssignableControls && d->control_count != in_image) {
-        why = QString::fromLatin1(kRefused).arg(
-            effect_name, QStringLiteral("it declares %1 controls, but its image declares %2")
-                             .arg(d->control_count)
-                             .arg(in_image));
-        d.reset();
-    }
+    auto d = parse_control_description(*lines, effect_name, limit);
+    if (d && d->control_count > kAssignableControls && d->control_count != in_image)
+        d = Error{
+            QString::fromLatin1(kRefused).arg(
+                effect_name, QStringLiteral("it declares %1 controls, but its image declares %2")
+                                 .arg(d->control_count)
+                                 .arg(in_image)),
+            ErrorKind::BadInput};
     if (!d) {
-        log.print_line(why);
-        if (error)
-            *error = why;
-        return std::nullopt;
+        log.print_line(d.error());
+        return d;
     }
     for (const QString& line : control_description_log_lines(*d))
         log.print_line(line);
-    if (error)
-        error->clear();
     return d;
 }
 

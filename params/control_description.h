@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,21 +56,19 @@ struct ControlDescription {
 
 // Parses the lines of a control description. `control_limit` is the most controls the effect
 // may have (16, or the image's count when its header holds more addresses). A description
-// that breaks a rule is refused: std::nullopt, and *error names the effect and the rule.
-std::optional<ControlDescription> parse_control_description(const QStringList& lines,
-                                                            const QString& effect_name,
-                                                            int control_limit = kAssignableControls,
-                                                            QString* error = nullptr);
+// that breaks a rule is refused: an error (BadInput) that names the effect and the rule.
+Result<ControlDescription> parse_control_description(const QStringList& lines,
+                                                     const QString& effect_name,
+                                                     int control_limit = kAssignableControls);
 
 // The log lines of a parsed description: the counts, then the control and readback lines.
 QStringList control_description_log_lines(const ControlDescription& description);
 
 // Loads the description of an effect (its resource name followed by "_ctrls"), parses it and
 // logs its lines. Controls beyond 16 are accepted only when the effect's image declares that
-// many controls. A missing resource gives the store's "Error loading resource: " text in
-// *error.
-std::optional<ControlDescription> read_control_description(const QString& effect_name,
-                                                           ResourceStore& store, Log& log,
-                                                           QString* error = nullptr);
+// many controls. A missing resource gives the store's "Error loading resource: " text; every
+// error is BadInput.
+Result<ControlDescription> read_control_description(const QString& effect_name,
+                                                    ResourceStore& store, Log& log);
 
 } // namespace kx

@@ -182,25 +182,24 @@ Result<PedalEffect> PedalSession::open_running_effect() {
     }
     SelectionState named;
     named.pedal_effect_number = effect.number;
-    if (const auto error = identify_pedal_effect(named, m_store, m_log)) {
+    if (const Status named_it = identify_pedal_effect(named, m_store, m_log); !named_it) {
         forget_effect();
-        if (error->startsWith(QLatin1String(kErrorLoadingResource)))
-            return Error{*error, ErrorKind::BadInput};
+        if (named_it.error_kind() != ErrorKind::BadReply)
+            return named_it.failure();
         return Error{latin1(kMessageUnknownNumber).arg(effect.number), ErrorKind::BadReply};
     }
     effect.name = named.pedal_effect_name;
 
-    QString error;
-    const auto description = read_control_description(effect.name, m_store, m_log, &error);
+    const auto description = read_control_description(effect.name, m_store, m_log);
     if (!description) {
         forget_effect();
-        return Error{error, ErrorKind::BadInput};
+        return description.failure();
     }
     const auto address_texts =
-        read_control_addresses(effect.name, description->control_count, m_store, m_log, &error);
+        read_control_addresses(effect.name, description->control_count, m_store, m_log);
     if (!address_texts) {
         forget_effect();
-        return Error{error, ErrorKind::BadInput};
+        return address_texts.failure();
     }
     for (int i = 0; i < description->control_count; ++i) {
         const auto address = parse_address_text(address_texts->value(i));

@@ -61,14 +61,13 @@ std::optional<QByteArray> read_image(const QString& path, QStringList& problems)
         problems << QStringLiteral("the image text holds a line break after character %1; "
                                    "only its first line would be sent")
                         .arg(line_break);
-    QString error;
-    const auto bytes = parse_image_text(
-        QString::fromLatin1(line_break >= 0 ? data.left(line_break) : data), &error);
+    const auto bytes =
+        parse_image_text(QString::fromLatin1(line_break >= 0 ? data.left(line_break) : data));
     if (!bytes) {
-        problems << error;
+        problems << bytes.error();
         return std::nullopt;
     }
-    return bytes;
+    return *bytes;
 }
 
 int validate(const QStringList& paths) {

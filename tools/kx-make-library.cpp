@@ -414,11 +414,10 @@ std::optional<Outputs> make_effect(const EffectSource& s, int effect_number, Pro
 
     const QString ctrls = control_text(s);
     const int n = int(s.controls.size());
-    QString error;
     const auto d = parse_control_description(split_resource_lines(ctrls.toLatin1()), s.name,
-                                             qMax(n, kAssignableControls), &error);
+                                             qMax(n, kAssignableControls));
     if (!d) {
-        problems.add(where, error);
+        problems.add(where, d.error());
         return std::nullopt;
     }
     // The description must say what the image will hold.

@@ -334,10 +334,9 @@ QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString
 bool TformFXParameters::build_rows() {
     if (!m_store || !m_log || !m_dialogs)
         return false;
-    QString error;
-    auto description = read_control_description(selected_effect_name, *m_store, *m_log, &error);
+    auto description = read_control_description(selected_effect_name, *m_store, *m_log);
     if (!description) {
-        m_dialogs->message(error);
+        m_dialogs->message(description.error());
         return false;
     }
     m_description = *description;

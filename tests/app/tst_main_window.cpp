@@ -489,8 +489,8 @@ void TestMainWindow::identify_pedal_effect() {
     const SelectionState before = selection;
     const QStringList shown = f->context->store.resource_text;
 
-    const auto error = kx::identify_pedal_effect(selection, f->context->store, f->context->log);
-    const bool ok = !error;
+    const Status named = kx::identify_pedal_effect(selection, f->context->store, f->context->log);
+    const bool ok = named.ok();
 
     QCOMPARE(ok, !name.isEmpty());
     // The lookup reads the catalogue for itself: the list the window shows keeps its lines.
@@ -502,7 +502,8 @@ void TestMainWindow::identify_pedal_effect() {
         QCOMPARE(log_lines(),
                  (QStringList{catalogue.at(number), "effetto ottenuto dalla lista: " + name}));
     } else {
-        QVERIFY2(error->contains(QString::number(number)), qPrintable(*error));
+        QVERIFY2(named.error().contains(QString::number(number)), qPrintable(named.error()));
+        QCOMPARE(named.error_kind(), ErrorKind::BadReply);
         QCOMPARE(selection.pedal_effect_name, before.pedal_effect_name);
         QCOMPARE(selection.selected_effect_name, before.selected_effect_name);
         QCOMPARE(selection.effect_is_live, before.effect_is_live);

@@ -1,5 +1,4 @@
 #include "base/log.h"
-#include "base/scripted_dialogs.h"
 #include "library/effect_image.h"
 #include "library/effect_image_builder.h"
 #include "library/parameter_addresses.h"
@@ -400,10 +399,9 @@ void TestEffectImage::converts_image_text() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, strict_error);
     QCOMPARE(image_bytes(text), bytes);
-    QString error;
-    const auto strict = parse_image_text(text, &error);
-    QCOMPARE(error, strict_error);
-    QCOMPARE(strict.has_value(), strict_error.isEmpty());
+    const auto strict = parse_image_text(text);
+    QCOMPARE(strict.error(), strict_error);
+    QCOMPARE(strict.ok(), strict_error.isEmpty());
     if (strict)
         QCOMPARE(image_text(*strict), text.toUpper());
 }
@@ -422,7 +420,6 @@ void TestEffectImage::reads_parameter_addresses() {
     QTemporaryDir dir;
     const QString text = image_text(small_image());
     write_resource(dir, QStringLiteral("THREE_PLUS_KNOB_MULT"), text.toLatin1() + "\r\n");
-    ScriptedDialogs dialogs;
     ResourceStore store(dir.path());
     MemoryLog log;
 
@@ -438,27 +435,24 @@ void TestEffectImage::reads_parameter_addresses() {
     for (const QString& address : expected)
         lines << QStringLiteral("parameter address: ") + address;
     QCOMPARE(log.lines, lines);
-    QVERIFY(dialogs.messages.isEmpty());
 }
 
 void TestEffectImage::refuses_addresses_it_cannot_read() {
     QTemporaryDir dir;
     write_resource(dir, QStringLiteral("GOOD"), image_text(small_image()).toLatin1());
     write_resource(dir, QStringLiteral("STUB"), "000220000300");
-    ScriptedDialogs dialogs;
     ResourceStore store(dir.path());
     MemoryLog log;
-    QString error;
 
     // A missing image must not hand out the addresses of the image loaded before it.
     QVERIFY(read_parameter_addresses(QStringLiteral("Good"), store, log));
-    QVERIFY(!read_parameter_addresses(QStringLiteral("Gone"), store, log, &error));
-    QCOMPARE(error, QStringLiteral("Error loading resource: Resource Gone not found"));
-    QVERIFY(dialogs.messages.isEmpty()); // the caller shows the error
+    const auto gone = read_parameter_addresses(QStringLiteral("Gone"), store, log);
+    QCOMPARE(gone.error(), QStringLiteral("Error loading resource: Resource Gone not found"));
+    QCOMPARE(gone.error_kind(), ErrorKind::BadInput);
 
     log.lines.clear();
-    QVERIFY(!read_parameter_addresses(QStringLiteral("Stub"), store, log, &error));
-    QCOMPARE(error,
+    const auto stub = read_parameter_addresses(QStringLiteral("Stub"), store, log);
+    QCOMPARE(stub.error(),
              QStringLiteral("The image of \"Stub\" holds 6 bytes, too few for its address table."));
     QCOMPARE(log.lines.last(), QStringLiteral("file content size: 6"));
 }

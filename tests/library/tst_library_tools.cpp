@@ -142,9 +142,8 @@ void TestLibraryTools::library_source() {
     const ResourceStore store(root.filePath("resources"));
     const auto lines = store.read_file_from_stream("TEST_EFFECT_CTRLS");
     QVERIFY(lines);
-    QString error;
-    const auto description = parse_control_description(*lines, "Test Effect", 16, &error);
-    QVERIFY2(description, qPrintable(error));
+    const auto description = parse_control_description(*lines, "Test Effect", 16);
+    QVERIFY2(description, qPrintable(description.error()));
     const auto image_lines = store.read_file_from_stream("TEST_EFFECT");
     QVERIFY(image_lines);
     QStringList errors;

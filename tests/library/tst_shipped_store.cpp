@@ -145,9 +145,8 @@ void TestShippedStore::every_effect() {
 
     // The description, read as the parameters window reads it, agrees with the image.
     MemoryLog log;
-    QString error;
-    const auto description = read_control_description(name, m_store, log, &error);
-    QVERIFY2(description, qPrintable(error));
+    const auto description = read_control_description(name, m_store, log);
+    QVERIFY2(description, qPrintable(description.error()));
     QVERIFY(ascii(*m_store.raw(resource + QStringLiteral("_ctrls"))));
     QCOMPARE(image->control_count, description->control_count);
     QCOMPARE(image->readback_count, description->readback_count);

@@ -130,10 +130,8 @@ void TestControlDescription::parses() {
     QFETCH(QByteArray, text);
     QFETCH(int, limit);
     QFETCH(QStringList, expected);
-    QString error = QStringLiteral("stale");
-    const auto d = parse_control_description(lines_of(text), QStringLiteral("Test"), limit, &error);
-    QVERIFY2(d, qPrintable(error));
-    QVERIFY(error.isEmpty());
+    const auto d = parse_control_description(lines_of(text), QStringLiteral("Test"), limit);
+    QVERIFY2(d, qPrintable(d.error()));
     QCOMPARE(summary(*d), expected);
     QCOMPARE(d->controls.size(), d->control_count);
     QCOMPARE(d->controls.last().raw_line, lines_of(text).at(d->control_count));
@@ -220,10 +218,11 @@ void TestControlDescription::refuses_broken_descriptions_data() {
 void TestControlDescription::refuses_broken_descriptions() {
     QFETCH(QByteArray, text);
     QFETCH(QString, rule);
-    QString error;
-    QVERIFY(!parse_control_description(lines_of(text), QStringLiteral("Odd Fuzz"), 16, &error));
+    const auto d = parse_control_description(lines_of(text), QStringLiteral("Odd Fuzz"), 16);
+    QVERIFY(!d);
+    QCOMPARE(d.error_kind(), ErrorKind::BadInput);
     QCOMPARE(
-        error,
+        d.error(),
         QStringLiteral("The control description of \"Odd Fuzz\" cannot be used: %1.").arg(rule));
 }
 
@@ -263,12 +262,11 @@ void TestControlDescription::reads_from_the_store() {
     write_resource(dir, QStringLiteral("UNEVEN_CTRLS"), pots("F50", 20));
     ResourceStore store(dir.path());
     MemoryLog log;
-    QString error;
 
     // Controls beyond 16 are accepted when the image holds their addresses, and only they
     // lack an assignment slot.
-    const auto wide = read_control_description(QStringLiteral("Wide X"), store, log, &error);
-    QVERIFY2(wide, qPrintable(error));
+    const auto wide = read_control_description(QStringLiteral("Wide X"), store, log);
+    QVERIFY2(wide, qPrintable(wide.error()));
     QCOMPARE(wide->control_count, 24);
     QVERIFY(ControlDescription::assignable(15));
     QVERIFY(!ControlDescription::assignable(16));
@@ -277,18 +275,19 @@ void TestControlDescription::reads_from_the_store() {
     QCOMPARE(log.lines.last(), QStringLiteral("P23"));
     QVERIFY(store.resource_text.isEmpty()); // the effect list's text is not the reader's
 
-    QVERIFY(!read_control_description(QStringLiteral("Narrow"), store, log, &error));
-    QCOMPARE(error, QStringLiteral("The control description of \"Narrow\" cannot be used: it "
-                                   "declares 17 controls, more than the 16 its image has "
-                                   "addresses for."));
-    QCOMPARE(log.lines.last(), error);
+    const auto narrow = read_control_description(QStringLiteral("Narrow"), store, log);
+    QCOMPARE(narrow.error(), QStringLiteral("The control description of \"Narrow\" cannot be used: "
+                                            "it declares 17 controls, more than the 16 its image "
+                                            "has addresses for."));
+    QCOMPARE(log.lines.last(), narrow.error());
 
-    QVERIFY(!read_control_description(QStringLiteral("Uneven"), store, log, &error));
-    QCOMPARE(error, QStringLiteral("The control description of \"Uneven\" cannot be used: it "
-                                   "declares 20 controls, but its image declares 24."));
+    const auto uneven = read_control_description(QStringLiteral("Uneven"), store, log);
+    QCOMPARE(uneven.error(), QStringLiteral("The control description of \"Uneven\" cannot be used: "
+                                            "it declares 20 controls, but its image declares 24."));
 
-    QVERIFY(!read_control_description(QStringLiteral("Gone"), store, log, &error));
-    QCOMPARE(error, QStringLiteral("Error loading resource: Resource Gone_ctrls not found"));
+    const auto gone = read_control_description(QStringLiteral("Gone"), store, log);
+    QCOMPARE(gone.error(), QStringLiteral("Error loading resource: Resource Gone_ctrls not found"));
+    QCOMPARE(gone.error_kind(), ErrorKind::BadInput);
 }
 
 QTEST_GUILESS_MAIN(TestControlDescription)

@@ -385,9 +385,8 @@ void TestParameterMessages::addresses_of_more_than_16_controls() {
     QVERIFY(image);
     QCOMPARE(image->control_count, 24);
 
-    QString error;
-    const auto texts = read_control_addresses(effect, 24, store, log, &error);
-    QVERIFY2(texts, qPrintable(error));
+    const auto texts = read_control_addresses(effect, 24, store, log);
+    QVERIFY2(texts, qPrintable(texts.error()));
     QCOMPARE(texts->size(), 24);
     for (int i = 0; i < 24; ++i)
         QCOMPARE(parse_address_text(texts->at(i)),
