@@ -37,7 +37,7 @@ int print_diagnosis(const LinkOptions& link) {
     return diagnosis.ready ? 0 : 1;
 }
 
-std::optional<CommandLine> parse_command_line(const QStringList& arguments, QString* error) {
+Result<CommandLine> parse_command_line(const QStringList& arguments) {
     CommandLine out;
     QString first_error;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -68,10 +68,8 @@ std::optional<CommandLine> parse_command_line(const QStringList& arguments, QStr
             first_error = QStringLiteral("Unknown argument: %1").arg(arg);
         }
     }
-    if (!first_error.isEmpty() && !out.show_help && !out.show_version) {
-        *error = first_error;
-        return std::nullopt;
-    }
+    if (!first_error.isEmpty() && !out.show_help && !out.show_version)
+        return Error{first_error, ErrorKind::BadInput};
     return out;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,9 +34,9 @@ QString version_text();
 // returns the exit status: 0 when a pedal is ready to connect, 1 otherwise.
 int print_diagnosis(const LinkOptions& link);
 
-// Parses the arguments after the program name. On a wrong argument, returns nothing and puts
-// a message naming it into *error. --help and --version win over wrong arguments, so that
-// they answer whatever else the line holds.
-std::optional<CommandLine> parse_command_line(const QStringList& arguments, QString* error);
+// Parses the arguments after the program name. A wrong argument fails with a message naming
+// it (BadInput). --help and --version win over wrong arguments, so that they answer whatever
+// else the line holds.
+Result<CommandLine> parse_command_line(const QStringList& arguments);
 
 } // namespace kx

@@ -22,9 +22,9 @@ QStringList arguments_of(int argc, char* argv[]) {
 
 // --help, --version and --diagnose answer on a terminal without a display, so they are handled
 // before the application (which needs one) exists. The exit status when one was asked for.
-std::optional<int> answered_without_display(const std::optional<kx::CommandLine>& command_line,
+std::optional<int> answered_without_display(const kx::Result<kx::CommandLine>& command_line,
                                             const QString& program) {
-    if (!command_line)
+    if (!command_line.ok())
         return std::nullopt;
     if (command_line->show_help)
         std::fputs(qPrintable(kx::usage_text(program)), stdout);
@@ -41,11 +41,10 @@ std::optional<int> answered_without_display(const std::optional<kx::CommandLine>
 
 int main(int argc, char* argv[]) {
     const QString program = QString::fromLocal8Bit(argv[0]);
-    QString error;
     // Qt's own options (-platform, ...) may make this first reading fail; the second one,
     // after QApplication has taken them out of argv, decides.
     if (const auto status = answered_without_display(
-            kx::parse_command_line(arguments_of(argc, argv), &error), program))
+            kx::parse_command_line(arguments_of(argc, argv)), program))
         return *status;
 
     QApplication app(argc, argv);
@@ -54,9 +53,10 @@ int main(int argc, char* argv[]) {
     // A dock matches the windows to the installed desktop file and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KX_APP_ID));
 
-    const auto command_line = kx::parse_command_line(arguments_of(argc, argv), &error);
-    if (!command_line) {
-        std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(kx::usage_text(program)));
+    const auto command_line = kx::parse_command_line(arguments_of(argc, argv));
+    if (!command_line.ok()) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(command_line.error()),
+                     qPrintable(kx::usage_text(program)));
         return 2;
     }
     if (const auto status = answered_without_display(command_line, program))

@@ -18,7 +18,7 @@ QStringList module_candidates() {
                           QLatin1String(kHttpsModuleName))};
 }
 
-StartHttpsTransfer load_module(QString* error) {
+Result<StartHttpsTransfer> load_module() {
     static StartHttpsTransfer start = nullptr;
     static QString load_error;
     static bool tried = false;
@@ -33,19 +33,19 @@ StartHttpsTransfer load_module(QString* error) {
                 load_error = library.errorString();
         }
     }
-    if (!start && error)
-        *error = QStringLiteral("the network module cannot be loaded (%1).").arg(load_error);
+    if (!start)
+        return Error{QStringLiteral("the network module cannot be loaded (%1).").arg(load_error)};
     return start;
 }
 
 } // namespace
 
-std::unique_ptr<HttpsTransfer> start_https_transfer(const HttpsRequest& request, HttpsDone done,
-                                                    QString* error) {
-    const StartHttpsTransfer start = load_module(error);
+Result<std::unique_ptr<HttpsTransfer>> start_https_transfer(const HttpsRequest& request,
+                                                            HttpsDone done) {
+    const Result<StartHttpsTransfer> start = load_module();
     if (!start)
-        return nullptr;
-    return std::unique_ptr<HttpsTransfer>(start(request, std::move(done)));
+        return start.failure();
+    return std::unique_ptr<HttpsTransfer>((*start)(request, std::move(done)));
 }
 
 } // namespace kx

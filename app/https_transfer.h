@@ -3,6 +3,8 @@
 // The editor's one HTTPS exchange (the version check) lives in a module of its own that is
 // loaded when the check first runs, so that the network and TLS libraries stay out of the
 // editor's start. This is the module's interface; it uses no network type.
+#include "base/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -44,9 +46,9 @@ inline constexpr char kStartHttpsTransfer[] = "kx_start_https_transfer";
 // The module's file name, beside the program or in its library folder once installed.
 inline constexpr char kHttpsModuleName[] = "kestrel-x-https";
 
-// Starts an exchange through the module, loading it the first time; an error text when the
-// module cannot be loaded.
-std::unique_ptr<HttpsTransfer> start_https_transfer(const HttpsRequest& request, HttpsDone done,
-                                                    QString* error);
+// Starts an exchange through the module, loading it the first time; fails when the module
+// cannot be loaded, and then `done` never runs.
+Result<std::unique_ptr<HttpsTransfer>> start_https_transfer(const HttpsRequest& request,
+                                                            HttpsDone done);
 
 } // namespace kx

@@ -69,19 +69,19 @@ bool VersionClient::send(const VersionRequest& request) {
     if (m_transfer)
         return false;
     m_abort_reason.clear();
-    QString error;
-    m_transfer = start_https_transfer(
+    auto started = start_https_transfer(
         {request.method, request.url, QByteArray(kUserAgent), kMaxVersionBodyBytes},
-        [this](const HttpsAnswer& answer) { transfer_finished(answer); }, &error);
-    if (!m_transfer) {
+        [this](const HttpsAnswer& answer) { transfer_finished(answer); });
+    if (!started) {
         // Answered like any other failure below HTTP: from the event loop, after send().
-        QTimer::singleShot(0, this, [this, error] {
+        QTimer::singleShot(0, this, [this, error = started.error()] {
             VersionReply reply;
             reply.network_error = error;
             emit finished(reply);
         });
         return true;
     }
+    m_transfer = std::move(started).value();
     m_timer.start(timeout_ms);
     return true;
 }

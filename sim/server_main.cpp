@@ -1,6 +1,7 @@
 // kestrel-x-virtual-pedal: serves the virtual pedal on a pseudo-terminal, so that any serial
 // program (the editor with --port, stm32flash) can talk to it as to a real pedal.
 
+#include "base/result.h"
 #include "sim/player_command.h"
 #include "sim/virtual_pedal.h"
 
@@ -21,6 +22,9 @@
 #include <unistd.h>
 
 namespace {
+
+using kx::Error;
+using kx::Result;
 
 // The longest the loop sleeps with nothing to do; it wakes earlier for every delivery.
 constexpr qint64 kIdleWake_us = 500000;
@@ -98,29 +102,27 @@ struct Pty {
     QByteArray path;
 };
 
-bool open_pty(Pty& pty, QString* error) {
+Result<Pty> open_pty() {
+    Pty pty;
     pty.master = posix_openpt(O_RDWR | O_NOCTTY);
     if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0) {
-        *error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(strerror(errno));
-        return false;
+        return Error{QStringLiteral("cannot create a pseudo-terminal: %1").arg(strerror(errno))};
     }
     const char* name = ptsname(pty.master);
     if (!name) {
-        *error = QStringLiteral("cannot name the pseudo-terminal: %1").arg(strerror(errno));
-        return false;
+        return Error{QStringLiteral("cannot name the pseudo-terminal: %1").arg(strerror(errno))};
     }
     pty.path = name;
     pty.slave = ::open(name, O_RDWR | O_NOCTTY);
     termios raw{};
     if (pty.slave < 0 || tcgetattr(pty.slave, &raw) != 0) {
-        *error = QStringLiteral("cannot open %1: %2").arg(name, strerror(errno));
-        return false;
+        return Error{QStringLiteral("cannot open %1: %2").arg(name, strerror(errno))};
     }
     cfmakeraw(&raw);
     cfsetspeed(&raw, B115200);
     tcsetattr(pty.slave, TCSANOW, &raw);
     fcntl(pty.master, F_SETFL, fcntl(pty.master, F_GETFL) | O_NONBLOCK);
-    return true;
+    return pty;
 }
 
 } // namespace
@@ -160,12 +162,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot write the log %s\n", qPrintable(parser.value(log_file)));
         return 1;
     }
-    Pty pty;
-    QString error;
-    if (!open_pty(pty, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    const Result<Pty> opened = open_pty();
+    if (!opened) {
+        std::fprintf(stderr, "%s\n", qPrintable(opened.error()));
         return 1;
     }
+    const Pty& pty = *opened;
 
     // The signals are only let through while the loop sleeps, so a stop is never missed.
     sigset_t blocked, during_wait;

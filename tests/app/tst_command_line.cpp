@@ -62,11 +62,11 @@ void TestCommandLine::parse() {
     QFETCH(QStringList, ports);
     QFETCH(QString, shows);
     QFETCH(QString, error);
-    QString message;
-    const auto parsed = parse_command_line(arguments, &message);
-    QCOMPARE(parsed.has_value(), error.isEmpty());
+    const auto parsed = parse_command_line(arguments);
+    QCOMPARE(parsed.ok(), error.isEmpty());
     if (!parsed) {
-        QVERIFY2(message.contains(error), qPrintable(message));
+        QCOMPARE(parsed.error_kind(), ErrorKind::BadInput);
+        QVERIFY2(parsed.error().contains(error), qPrintable(parsed.error()));
         return;
     }
     QCOMPARE(parsed->link.virtual_pedal, virtual_pedal);
