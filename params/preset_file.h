@@ -23,7 +23,9 @@ struct FXParametersState;
 //   4+N .. 3+2N              assignment code of control i (FF: none)     2
 //   4+2N .. 3+2N+R           assignment code of readback j (FF: none)    2
 //
-// Load takes back the first N + 3 lines; the assignments are kept for the reader only.
+// Load takes back the first N + 3 lines into the running effect. The assignments go back to
+// the pedal only when a preset of another effect is applied with its upload; otherwise they
+// are kept for the reader.
 
 inline constexpr char kPresetExtension[] = ".txt";
 inline constexpr int kEffectNumberDigits = 4;

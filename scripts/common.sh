@@ -21,6 +21,9 @@ KX_EXTRA_PACKAGES=(
     # The package checks (packaging/check-package.sh, a CTest test): CPack's dependency
     # lookup (dpkg-shlibdeps, file) and Debian's validators.
     dpkg-dev file lintian desktop-file-utils appstream
+    # The screen reader's view (tests/support/with_screen_reader.sh): a virtual display, the
+    # session bus and the accessibility bus.
+    xvfb xauth dbus-daemon at-spi2-core
 )
 # ---------------------------------------------------------------------------------------------
 
