@@ -149,6 +149,24 @@ def version_bodies():
     }
 
 
+def doctor_trees():
+    """The doctor's system trees as fuzz_doctor.cpp cuts them: the test fixtures' files."""
+    fixtures = ROOT / "tests" / "fixtures" / "doctor"
+    sep = b"\n--\n"
+    etc = [(fixtures / "etc" / name).read_bytes() for name in ("passwd", "group")]
+    rule = b'SUBSYSTEM=="tty", ATTRS{idVendor}=="0403", ATTRS{idProduct}=="6015", TAG+="uaccess"\n'
+    trees = {}
+    for case in ("bound", "unbound"):
+        chip = fixtures / "sys" / case / "bus" / "usb" / "devices" / "1-2"
+        attributes = [(chip / name).read_bytes() if (chip / name).exists() else b""
+                      for name in ("idVendor", "idProduct", "serial", "product", "busnum",
+                                   "devnum", "1-2:1.0/uevent")]
+        comm = (fixtures / "proc" / "minicom" / "4242" / "comm").read_bytes()
+        trees[case] = sep.join(etc + [rule] + attributes + [comm, b"/usr/bin/minicom\0-D\0"])
+    trees["accounts-only"] = sep.join(etc)
+    return trees
+
+
 def main():
     out = pathlib.Path(sys.argv[1])
     seeds = {}
@@ -178,6 +196,7 @@ def main():
     seeds["wav"] = wavs()
     seeds["preset_file"] = presets()
     seeds["version_body"] = version_bodies()
+    seeds["doctor"] = doctor_trees()
     for target, files in seeds.items():
         folder = out / target
         folder.mkdir(parents=True, exist_ok=True)
