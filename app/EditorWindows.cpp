@@ -9,7 +9,9 @@ namespace kx {
 
 QIcon editor_icon() {
     QIcon icon;
-    for (int size : {32, 64, 128, 256})
+    // A window system takes every size offered, decoded, with each window; a dock shows the
+    // installed desktop file's icon, so the largest (256) stays out of the program's memory.
+    for (int size : {32, 64, 128})
         icon.addFile(QStringLiteral(":/icons/kestrel-x-editor-%1.png").arg(size),
                      QSize(size, size));
     return icon;

@@ -44,7 +44,20 @@ TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* p
     setWindowTitle(QString::fromLatin1(kCaptionAssignmentMap));
     setAccessibleName(QString::fromLatin1(kCaptionAssignmentMap));
     setAttribute(Qt::WA_QuitOnClose, false);
+    connect(&m_parameters, &TformFXParameters::assignments_changed, this,
+            &TformAssignmentMap::refresh);
+}
 
+void TformAssignmentMap::setVisible(bool visible) {
+    if (visible)
+        build();
+    QWidget::setVisible(visible);
+}
+
+void TformAssignmentMap::build() {
+    if (m_built)
+        return;
+    m_built = true;
     auto* layout = new QVBoxLayout(this);
     m_effect = new QLabel(this);
     m_effect->setObjectName(QStringLiteral("lblMapEffect"));
@@ -97,9 +110,6 @@ TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* p
         m_rows << shown;
     }
     layout->addStretch(1);
-
-    connect(&m_parameters, &TformFXParameters::assignments_changed, this,
-            &TformAssignmentMap::refresh);
     refresh();
 }
 
@@ -113,6 +123,8 @@ MapEffect TformAssignmentMap::effect() const {
 }
 
 void TformAssignmentMap::refresh() {
+    if (!m_built)
+        return; // the rows read the parameters window when they are made
     m_refreshing = true;
     const MapEffect shown = effect();
     const bool open = !shown.controls.isEmpty();

@@ -24,11 +24,13 @@ public:
     explicit TformAssignmentMap(TformFXParameters& parameters, QWidget* parent = nullptr);
 
     // The choice box and the warning of a row of pedal_controls().
-    QComboBox* choice_box(int row) const { return m_rows.value(row).choice; }
-    QLabel* warning(int row) const { return m_rows.value(row).warning; }
+    QComboBox* choice_box(int row) { return rows().value(row).choice; }
+    QLabel* warning(int row) { return rows().value(row).warning; }
 
     // Shows the parameters window's effect and codes again.
     void refresh();
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +43,13 @@ private:
         QList<MapChoice> choices;
     };
 
+    // The rows are made when the window is first shown or asked for: most runs never open it,
+    // and its sixteen styled choice boxes would cost the start time and memory.
+    void build();
+    const QList<Row>& rows() {
+        build();
+        return m_rows;
+    }
     void choose(int row);
     MapEffect effect() const;
     // A warning can take two lines, which the window's minimum height does not count: the
@@ -52,6 +61,7 @@ private:
     QLabel* m_note = nullptr;
     QList<Row> m_rows;
     bool m_refreshing = false;
+    bool m_built = false;
 };
 
 } // namespace kx
