@@ -15,12 +15,12 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "support/served_pedal.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -42,29 +42,15 @@ QStringList low_latency_options() {
     return options.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-// A fresh pedal in its bootloader, served on a pseudo-terminal.
-class ServedPedal {
-public:
-    explicit ServedPedal(const QStringList& options = {}) {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QCoreApplication::applicationDirPath() + "/kestrel-x-virtual-pedal",
-                        QStringList{QStringLiteral("--bootloader")} + options);
-        if (!m_process.waitForStarted(5000))
-            return;
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        QThread::msleep(5); // the bootloader starts after power-on
+// A fresh pedal in its bootloader, served on a pseudo-terminal; `path` is empty when it could
+// not be served.
+struct ServedBootloader {
+    explicit ServedBootloader(const QStringList& options = {}) {
+        if (pedal.start(QStringList{QStringLiteral("--bootloader")} + options))
+            path = pedal.path();
     }
-    ~ServedPedal() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-    }
-    QString path; // empty when the pedal could not be served
-
-private:
-    QProcess m_process;
+    kx::test::ServedPedal pedal;
+    QString path;
 };
 
 struct Run {
@@ -75,7 +61,7 @@ struct Run {
 // The editor's upgrade, from the start of the operation to its end, on a fresh pedal.
 std::optional<Run> editor_upgrade(const LoadedFirmware& image, const QStringList& pedal_options,
                                   QString* error) {
-    ServedPedal pedal(pedal_options);
+    ServedBootloader pedal(pedal_options);
     if (pedal.path.isEmpty()) {
         *error = QStringLiteral("the virtual pedal did not start with ") +
                  pedal_options.join(QLatin1Char(' '));
@@ -111,7 +97,7 @@ std::optional<Run> editor_upgrade(const LoadedFirmware& image, const QStringList
 // stm32flash writing and verifying the image file, from its start to its end.
 std::optional<double> stm32flash_upgrade(const QString& program, const QString& file,
                                          QString* error) {
-    ServedPedal pedal;
+    ServedBootloader pedal;
     QProcess flash;
     flash.setProcessChannelMode(QProcess::MergedChannels);
     const auto started = std::chrono::steady_clock::now();

@@ -2,12 +2,8 @@
 
 // What the benchmarks share: a connection with no window to show its state, the link to the
 // virtual pedal, and the line's byte time.
-#include "base/clock.h"
-#include "base/log.h"
-#include "link/Communication.h"
-#include "link/D2XXUnit.h"
 #include "link/connection_ui.h"
-#include "link/drivers/virtual_pedal_driver.h"
+#include "support/link_rig.h"
 
 #include <QString>
 
@@ -27,26 +23,19 @@ private:
     QString m_name;
 };
 
-// The editor's link to the in-process virtual pedal with its real timing, connected.
-struct Link {
-    VirtualPedalDriver driver;
-    NullLog log;
-    RealClock clock;
-    NoWindow window;
-    D2XXUnit d2xx{driver, log};
-    Communication comm{d2xx, window, log, clock};
+// The editor's link to the in-process virtual pedal with its real timing, connected: the
+// tests' link rig.
+struct Link : test::LinkRig {
     // Why the link is not usable: a failed connect, or the chip lost on the way.
-    QStringList problems;
+    QStringList& problems = lost;
 
-    Link() {
-        comm.set_lost_handler([this](const Error& error) { problems << error.message; });
-        if (const Status listed = comm.list_devices(); !listed)
-            problems << listed.error();
-        comm.init_line_settings();
-        if (const Status connected = comm.connect_device(); !connected)
+    Link() : LinkRig(test::Transport::InProcess) {
+        if (!ok())
+            problems << error();
+        else if (const Status connected = connect(); !connected)
             problems << connected.error();
     }
-    qsizetype pedal_sent() { return driver.pedal().sent().size(); }
+    qsizetype pedal_sent() { return pedal().sent().size(); }
 };
 
 } // namespace kx::bench

@@ -72,7 +72,7 @@ void BM_UploadOperation9472(benchmark::State& state) {
     Link link;
     const QByteArray image = largest_image();
     const QString text = QString::fromLatin1(image.toHex().toUpper());
-    EffectUpload upload(link.comm, link.log, link.clock,
+    EffectUpload upload(link.comm, link.log, link.clock(),
                         [&] { return link.comm.send_message(kBypass); });
     upload.set_image(text, QStringLiteral("Basic IR Loader"));
     std::vector<double> times_ms;
@@ -113,7 +113,7 @@ void BM_UploadOperation9472(benchmark::State& state) {
 // From the write call to the last byte of a parameter write reaching the pedal.
 void BM_SliderMoveToLastByte(benchmark::State& state) {
     Link link;
-    sim::VirtualPedal& pedal = link.driver.pedal();
+    sim::VirtualPedal& pedal = link.pedal();
     const QByteArray message("\x01\x00\x03\x00\x40\x00\x00", 7);
     double last_byte_after_call_us = 0;
     for (auto _ : state) {

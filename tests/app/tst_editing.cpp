@@ -3,6 +3,7 @@
 // they are lost, the assignment map, and a status line for every write to the pedal.
 #include "editor_fixture.h"
 #include "support/log_tap.h"
+#include "support/served_pedal.h"
 
 #include "app/Main.h"
 #include "params/pedal_controls.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -23,7 +23,6 @@ using namespace kx;
 
 namespace {
 
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
 const QString kEffect = QStringLiteral("Tape Loom Delay"); // pot 0 is "Time"
 
 QString word_hex(int value) {
@@ -33,11 +32,10 @@ QString word_hex(int value) {
 // The editor connected to a served pedal that runs Tape Loom Delay, its values read.
 struct Rig {
     Rig() {
-        server.start(kServer, {});
-        if (!server.waitForStarted(5000) || !server.waitForReadyRead(5000))
+        if (!server.start())
             return;
         LinkOptions options;
-        options.ports << QString::fromLocal8Bit(server.readLine()).trimmed();
+        options.ports << server.path();
         f.real_time = true;
         set_documents_folder(f.documents.path());
         f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
@@ -50,8 +48,7 @@ struct Rig {
     }
     ~Rig() {
         f.stop();
-        server.terminate();
-        server.waitForFinished(5000);
+        server.stop();
     }
 
     // Connect, upload, Open FX and Request, as a user does.
@@ -82,7 +79,7 @@ struct Rig {
     QString status() { return f.main().lblStatusLine->accessibleDescription(); }
 
     EditorFixture f;
-    QProcess server;
+    test::ServedPedal server;
     LogTap tap;
     bool ok = false;
     bool opened = false;

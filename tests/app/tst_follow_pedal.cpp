@@ -2,6 +2,7 @@
 // "turn" line on the server's standard input) shows in the parameters window, nothing is
 // written back, a held slider pauses following, and following ends by itself, saying why.
 #include "editor_fixture.h"
+#include "support/served_pedal.h"
 
 #include "app/Main.h"
 #include "link/Communication.h"
@@ -16,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -28,28 +28,24 @@ using namespace kx;
 
 namespace {
 
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
 const QString kBasalt = QStringLiteral("Basalt Fuzz Box");
 
 // The editor on the served virtual pedal's pseudo-terminal, connected, running Basalt Fuzz Box
 // with its window live and the pedal's knob KI (code 0) driving control 0 (Fuzz).
 struct Rig {
     QTemporaryDir folder;
-    QProcess server;
+    test::ServedPedal server;
     QString port;
     std::unique_ptr<QtSerialDriver> serial;
     EditorFixture f;
     bool ready = false;
 
     Rig() {
-        server.start(kServer, {QStringLiteral("--log"), log_path()});
-        if (!server.waitForStarted(5000))
+        if (!server.start({QStringLiteral("--log"), log_path()}))
             return;
-        while (!server.canReadLine() && server.waitForReadyRead(5000)) {
-        }
         // A --port path the pedal watcher watches, as a pedal plugged in.
         port = folder.filePath(QStringLiteral("kestrel"));
-        if (!QFile::link(QString::fromLocal8Bit(server.readLine()).trimmed(), port))
+        if (!QFile::link(server.path(), port))
             return;
         serial = std::make_unique<QtSerialDriver>(QStringList{port});
         f.driver = serial.get();
@@ -70,9 +66,7 @@ struct Rig {
     }
     ~Rig() {
         f.stop();
-        server.terminate();
-        if (!server.waitForFinished(5000))
-            server.kill();
+        server.stop();
     }
 
     QString log_path() const { return folder.filePath(QStringLiteral("pedal.log")); }
@@ -93,8 +87,8 @@ struct Rig {
         return after;
     }
     void turn(int code, int value) {
-        server.write(QStringLiteral("turn %1 %2\n").arg(code).arg(value).toLatin1());
-        server.waitForBytesWritten(1000);
+        server.tell(QStringLiteral("turn %1 %2").arg(code).arg(value).toLatin1());
+        server.process().waitForBytesWritten(1000);
     }
 
     TformMain& w() { return f.main(); }
@@ -294,8 +288,7 @@ void TestFollowPedal::following_ends_by_itself() {
             QTRY_VERIFY(!rig.session().follow_request_running());
             rig.fuzz()->setSliderDown(true);
         }
-        rig.server.terminate();
-        rig.server.waitForFinished(5000);
+        rig.server.stop();
     }
     QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 1, 5000);
     QCOMPARE(changed.first().at(0).toBool(), false);

@@ -2,6 +2,7 @@
 // event source over a scripted driver, and once end to end with a --port path to the served
 // virtual pedal that comes and goes.
 #include "editor_fixture.h"
+#include "support/served_pedal.h"
 
 #include "app/Main.h"
 #include "link/Communication.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 
 using namespace kx;
@@ -23,31 +23,7 @@ const PlugDevice kPedalChip{QStringLiteral("/sys/devices/usb1/1-2/ttyUSB0"), 0x0
 const PlugDevice kSecondChip{QStringLiteral("/sys/devices/usb1/1-3/ttyUSB1"), 0x0403, 0x6015,
                              "DK0FGHIJ", QStringLiteral("/dev/ttyUSB1")};
 
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
-
-// The served virtual pedal as a child process, stopped when the test ends.
-struct ServedPedal {
-    QProcess process;
-    QString path;
-    bool start(const QStringList& arguments = {}) {
-        process.start(kServer, arguments);
-        if (!process.waitForStarted(5000))
-            return false;
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
-        path = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return path.startsWith(QLatin1Char('/'));
-    }
-    void stop() {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
-        process.waitForFinished(1000);
-    }
-    ~ServedPedal() { stop(); }
-};
+using test::ServedPedal;
 
 } // namespace
 
@@ -141,7 +117,7 @@ void TestMainHotplug::port_path_comes_and_goes_end_to_end() {
 
     ServedPedal pedal;
     QVERIFY2(pedal.start(), "the server printed no path");
-    QVERIFY(QFile::link(pedal.path, port));
+    QVERIFY(QFile::link(pedal.path(), port));
     QTRY_VERIFY_WITH_TIMEOUT(f.main().communication().connected(), 2000);
     QVERIFY(f.main().btnOpenEffect->isEnabled());
 
@@ -175,7 +151,7 @@ void TestMainHotplug::virtual_pedal_is_plugged_in() {
     if (situation.startsWith(QLatin1String("port")))
         QVERIFY2(served.start(), "the server printed no path");
     if (situation == QLatin1String("port first"))
-        QVERIFY(QFile::link(served.path, port));
+        QVERIFY(QFile::link(served.path(), port));
     EditorFixture f;
     set_documents_folder(f.documents.path());
     if (situation == QLatin1String("off"))
@@ -191,7 +167,7 @@ void TestMainHotplug::virtual_pedal_is_plugged_in() {
     QCoreApplication::processEvents(); // the watcher starts once the window is up
     if (situation == QLatin1String("port later")) {
         QCOMPARE(link.device_serial_number, QString::fromLatin1(kVirtualPedalSerial));
-        QVERIFY(QFile::link(served.path, port));
+        QVERIFY(QFile::link(served.path(), port));
         QTRY_VERIFY_WITH_TIMEOUT(
             link.connected() && link.device_serial_number == QFileInfo(port).fileName(), 2000);
     }

@@ -4,6 +4,7 @@
 // by its own program through --port.
 #include "editor_fixture.h"
 #include "support/log_tap.h"
+#include "support/served_pedal.h"
 
 #include "app/Main.h"
 #include "link/Communication.h"
@@ -16,15 +17,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 
 using namespace kx;
 
 namespace {
-
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
 
 // The editor as started from the command line, reaching the pedal in-process or on a served
 // pseudo-terminal.
@@ -34,10 +32,9 @@ struct Rig {
         if (transport == QLatin1String("in-process")) {
             options.virtual_pedal = true;
         } else {
-            server.start(kServer, {});
-            if (!server.waitForStarted(5000) || !server.waitForReadyRead(5000))
+            if (!server.start())
                 return;
-            options.ports << QString::fromLocal8Bit(server.readLine()).trimmed();
+            options.ports << server.path();
         }
         f.real_time = true;
         set_documents_folder(f.documents.path());
@@ -49,10 +46,7 @@ struct Rig {
     }
     ~Rig() {
         f.stop();
-        if (server.state() != QProcess::NotRunning) {
-            server.terminate();
-            server.waitForFinished(5000);
-        }
+        server.stop();
     }
     TformMain& w() { return f.main(); }
     TformFXParameters& parameters() { return *f.windows->formFXParameters; }
@@ -86,7 +80,7 @@ struct Rig {
     }
 
     EditorFixture f;
-    QProcess server;
+    test::ServedPedal server;
     bool ok = false;
 };
 

@@ -8,6 +8,7 @@
 #include "library/resource_store.h"
 #include "params/preset_file.h"
 #include "support/hostile_files.h"
+#include "support/served_pedal.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -115,7 +116,7 @@ private:
     QJsonObject pedal_state();
     QStringList received_messages() const;
 
-    QProcess m_server;
+    kx::test::ServedPedal m_server{kServer};
     QTemporaryDir m_dir;
     QString m_port;
     QString m_pedal_log;
@@ -125,10 +126,9 @@ void TestCli::initTestCase() {
     QVERIFY(QFile::exists(kProgram));
     QVERIFY(m_dir.isValid());
     m_pedal_log = m_dir.filePath(QStringLiteral("pedal.log"));
-    m_server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--log"), m_pedal_log});
-    QVERIFY(m_server.waitForStarted(5000));
-    QVERIFY(m_server.waitForReadyRead(5000));
-    m_port = QString::fromLocal8Bit(m_server.readLine()).trimmed();
+    QVERIFY2(m_server.start({QStringLiteral("--instant"), QStringLiteral("--log"), m_pedal_log}),
+             qPrintable(m_server.error()));
+    m_port = m_server.path();
     QVERIFY(m_port.startsWith(QLatin1String("/dev/")));
     const Run upload =
         run_cli({QStringLiteral("upload"), kEffect, QStringLiteral("--port"), m_port});
@@ -136,8 +136,7 @@ void TestCli::initTestCase() {
 }
 
 void TestCli::cleanupTestCase() {
-    m_server.terminate();
-    m_server.waitForFinished(5000);
+    m_server.stop();
 }
 
 QJsonObject TestCli::pedal_state() {
@@ -437,13 +436,12 @@ void TestCli::set_by_option() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exit_code);
     QFETCH(QString, text);
-    QProcess server;
+    kx::test::ServedPedal server{kServer};
     const QString log = m_dir.filePath(QStringLiteral("option-pedal.log"));
     QFile::remove(log);
-    server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--log"), log});
-    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
-    const QStringList port{QStringLiteral("--port"),
-                           QString::fromLocal8Bit(server.readLine()).trimmed()};
+    QVERIFY2(server.start({QStringLiteral("--instant"), QStringLiteral("--log"), log}),
+             qPrintable(server.error()));
+    const QStringList port{QStringLiteral("--port"), server.path()};
     QCOMPARE(run_cli(QStringList{"upload", "Copperhead Distortion"} + port).exit_code, 0);
     const auto clip = [&port]() {
         const Run get = run_cli(QStringList{"get", "--json"} + port);
@@ -459,8 +457,7 @@ void TestCli::set_by_option() {
     // The program ends once its bytes are out; the pedal logs them when it has read them.
     const auto received = [&log, logged]() {
         QFile file(log);
-        return file.open(QIODevice::ReadOnly) && file.seek(logged) ? file.readAll()
-                                                                   : QByteArray();
+        return file.open(QIODevice::ReadOnly) && file.seek(logged) ? file.readAll() : QByteArray();
     };
     if (exit_code != 0) {
         QCOMPARE(clip(), before);
@@ -473,8 +470,7 @@ void TestCli::set_by_option() {
                                   received().constData(), 5000);
         QCOMPARE(clip().value(QLatin1String("text")).toString(), text);
     }
-    server.terminate();
-    server.waitForFinished(5000);
+    server.stop();
 }
 
 void TestCli::no_pedal_data() {
@@ -703,11 +699,10 @@ void TestCli::firmware_upgrade_in_the_bootloader_data() {
 
 void TestCli::firmware_upgrade_in_the_bootloader() {
     QFETCH(bool, json);
-    QProcess server;
-    server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--bootloader")});
-    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
-    const QStringList port{QStringLiteral("--port"),
-                           QString::fromLocal8Bit(server.readLine()).trimmed()};
+    kx::test::ServedPedal server{kServer};
+    QVERIFY2(server.start({QStringLiteral("--instant"), QStringLiteral("--bootloader")}),
+             qPrintable(server.error()));
+    const QStringList port{QStringLiteral("--port"), server.path()};
     QStringList arguments = QStringList{"firmware", "upgrade", "--yes"} + port;
     if (json)
         arguments << QStringLiteral("--json");
@@ -746,17 +741,16 @@ void TestCli::firmware_upgrade_in_the_bootloader() {
         kx::firmware_version_of(store.raw(QStringLiteral("FIRMWARE_1")).value_or(""));
     QVERIFY(version);
     QCOMPARE(state.value(QLatin1String("firmware_version")).toInt(), int(*version));
-    server.terminate();
-    server.waitForFinished(5000);
+    server.stop();
 }
 
 // The pedal unplugged halfway through the upgrade: one line says where the upgrade stopped,
 // that the link was lost and what to run next, not only the driver's words.
 void TestCli::firmware_upgrade_unplugged() {
-    QProcess server;
-    server.start(kServer, {QStringLiteral("--bootloader")}); // at the link's own pace
-    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
-    const QString port = QString::fromLocal8Bit(server.readLine()).trimmed();
+    kx::test::ServedPedal server{kServer};
+    QVERIFY2(server.start({QStringLiteral("--bootloader")}),
+             qPrintable(server.error())); // at the link's own pace
+    const QString port = server.path();
     QProcess upgrade;
     upgrade.start(kProgram, {QStringLiteral("firmware"), QStringLiteral("upgrade"),
                              QStringLiteral("--yes"), QStringLiteral("--port"), port});
@@ -772,7 +766,6 @@ void TestCli::firmware_upgrade_unplugged() {
     }
     QVERIFY2(err.contains("chunks acknowledged"), err.constData());
     server.kill();
-    server.waitForFinished(5000);
     QVERIFY(upgrade.waitForFinished(30000));
     err += upgrade.readAllStandardError();
     QCOMPARE(upgrade.exitCode(), 3);
@@ -798,12 +791,12 @@ void TestCli::firmware_asks_on_a_terminal() {
     const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
     if (script.isEmpty())
         QSKIP("script (util-linux) is not installed");
-    QProcess server;
+    kx::test::ServedPedal server{kServer};
     const QString log = m_dir.filePath(QStringLiteral("bootloader.log"));
-    server.start(kServer, {QStringLiteral("--instant"), QStringLiteral("--bootloader"),
-                           QStringLiteral("--log"), log});
-    QVERIFY(server.waitForStarted(5000) && server.waitForReadyRead(5000));
-    const QString port = QString::fromLocal8Bit(server.readLine()).trimmed();
+    QVERIFY2(server.start({QStringLiteral("--instant"), QStringLiteral("--bootloader"),
+                           QStringLiteral("--log"), log}),
+             qPrintable(server.error()));
+    const QString port = server.path();
     QProcess process;
     process.start(script, {QStringLiteral("-qec"),
                            QStringLiteral("'%1' firmware upgrade --port '%2'").arg(kProgram, port),
@@ -824,8 +817,7 @@ void TestCli::firmware_asks_on_a_terminal() {
     seen += QString::fromLocal8Bit(process.readAll());
     QVERIFY2(process.exitCode() == 1, qPrintable(seen));
     QVERIFY2(seen.contains(QLatin1String("Nothing was sent")), qPrintable(seen));
-    server.terminate();
-    server.waitForFinished(5000);
+    server.stop();
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray received = file.readAll();

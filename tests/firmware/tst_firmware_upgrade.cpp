@@ -24,9 +24,9 @@ void expect_upgraded(UpgradeRig& rig, const QByteArray& image) {
     QCOMPARE(rig.flash(kRecordAddress, 8), hex("00 00 00 00 00 00 00 01"));
     QCOMPARE(rig.pedal().mode(), sim::PedalMode::Firmware);
     QCOMPARE(rig.pedal().firmware_version(), 12u);
-    QVERIFY(!rig.comm->firmware_upgrade_mode);
+    QVERIFY(!rig.comm.firmware_upgrade_mode);
     QVERIFY(!rig.form->btnUpgradeFirmware->isEnabled());
-    QVERIFY(!rig.comm->claimed());
+    QVERIFY(!rig.comm.claimed());
 }
 
 } // namespace
@@ -184,9 +184,9 @@ void TestFirmwareUpgrade::fault_ends_in_a_clear_failure_and_a_retry_succeeds() {
     QCOMPARE(upgraded.size(), 0);
     QCOMPARE(pedal.mode(), sim::PedalMode::Bootloader);
     QCOMPARE(rig.flash(kRecordAddress, 8) == hex("00 00 00 00 00 00 00 01"), record_written);
-    QVERIFY(rig.comm->firmware_upgrade_mode);
-    QVERIFY(rig.comm->connected());
-    QVERIFY(!rig.comm->claimed());
+    QVERIFY(rig.comm.firmware_upgrade_mode);
+    QVERIFY(rig.comm.connected());
+    QVERIFY(!rig.comm.claimed());
     QVERIFY(rig.form->btnUpgradeFirmware->isEnabled());
     // The bar keeps the chunk where it stopped.
     const QRegularExpressionMatch chunk = QRegularExpression("chunk (\\d+) of").match(message);
@@ -221,8 +221,8 @@ void TestFirmwareUpgrade::unplug_names_the_step_and_leaves_the_editor_not_connec
                                "0x08000200: the connection to the pedal was lost.")),
              qPrintable(rig.dialogs.messages[0]));
     QVERIFY(rig.dialogs.messages[0].contains(QLatin1String("footswitch held")));
-    QVERIFY(!rig.comm->connected());
-    QVERIFY(!rig.comm->connected());
+    QVERIFY(!rig.comm.connected());
+    QVERIFY(!rig.comm.connected());
     QVERIFY(rig.form->btnUpgradeFirmware->isEnabled());
 
     // Plugged in again and powered up in its bootloader, the pedal takes the upgrade.
@@ -297,7 +297,7 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent() {
     QVERIFY(error.endsWith(QLatin1String("Nothing was sent to the pedal.")) ||
             error.endsWith(QLatin1String("Nothing was sent.")));
     QCOMPARE(rig.wire(), QByteArray());
-    QVERIFY(!rig.comm->claimed());
+    QVERIFY(!rig.comm.claimed());
 }
 
 // While the upgrade waits, window events run: a second start and any other pedal action are
@@ -316,7 +316,7 @@ void TestFirmwareUpgrade::nothing_else_comes_between_its_bytes() {
         ++tries;
         rig.form->btnUpgradeFirmwareClick();
         QCOMPARE(operation.start().error(), QStringLiteral("Firmware upgrade is already running."));
-        const auto other = rig.comm->receive_text(hex("05 00"), information_reply());
+        const auto other = rig.comm.receive_text(hex("05 00"), information_reply());
         QCOMPARE(other.error_kind(), ErrorKind::Busy);
     });
     meddler.start();

@@ -31,12 +31,12 @@ void TestFirmwareUpgradeEndToEnd::upgrade_then_open_fx() {
     rig.choose_firmware_1();
     rig.form->btnUpgradeFirmware->click();
     QCOMPARE(rig.dialogs.messages, QStringList{kTextUpgradeComplete});
-    QVERIFY(!rig.comm->firmware_upgrade_mode);
+    QVERIFY(!rig.comm.firmware_upgrade_mode);
     if (transport == int(UpgradeRig::Transport::InProcess))
         QCOMPARE(rig.wire(), expected_wire(firmware_1()));
 
     QTest::qWait(100); // the new firmware starts
-    const auto reply = rig.comm->receive_text(effect_information_message(), information_reply());
+    const auto reply = rig.comm.receive_text(effect_information_message(), information_reply());
     QVERIFY2(reply, qPrintable(reply.error()));
     const auto info = parse_effect_info(*reply);
     QVERIFY2(info, qPrintable(info.error()));

@@ -1,4 +1,5 @@
 #include "pedal_rig.h"
+#include "support/served_pedal.h"
 
 #include <QFile>
 #include <QProcess>
@@ -9,32 +10,7 @@
 
 namespace {
 
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
-
-// The server as a child process; stopped with SIGTERM when the test ends.
-struct Server {
-    QProcess process;
-    QString path;
-
-    bool start(const QStringList& arguments) {
-        if (!QFile::exists(kServer))
-            qFatal("%s is not built", qPrintable(kServer));
-        process.start(kServer, arguments);
-        if (!process.waitForStarted(5000))
-            return false;
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
-        path = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return path.startsWith(QLatin1Char('/'));
-    }
-    ~Server() {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(5000))
-                process.kill();
-        }
-    }
-};
+using Server = kx::test::ServedPedal;
 
 // Runs stm32flash with the pedal's line settings; returns its exit code, -1 if it hung.
 int stm32flash(const QString& program, const QStringList& arguments, const QString& port) {
@@ -69,7 +45,7 @@ void TestVirtualPedalServer::firmware_answers_through_the_pty() {
 
     QByteArray reply;
     for (int attempt = 0; attempt < 2; ++attempt) { // a client may close and come back
-        QSerialPort port(server.path);
+        QSerialPort port(server.path());
         QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
         port.write("\x05\x00", 2);
         port.waitForBytesWritten(1000);
@@ -79,10 +55,10 @@ void TestVirtualPedalServer::firmware_answers_through_the_pty() {
         QCOMPARE(reply, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
     }
 
-    server.process.terminate();
-    QVERIFY(server.process.waitForFinished(5000));
-    QCOMPARE(server.process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(server.process.exitCode(), 0);
+    // Asked to stop (SIGTERM), it ends cleanly.
+    server.stop();
+    QCOMPARE(server.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(server.process().exitCode(), 0);
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -108,10 +84,10 @@ void TestVirtualPedalServer::stm32flash_writes_verifies_and_reads_back() {
 
     Server server; // with the link's real timing
     QVERIFY2(server.start({"--bootloader"}), "the server printed no path");
-    QCOMPARE(stm32flash(program, {"-w", written, "-v"}, server.path), 0);
+    QCOMPARE(stm32flash(program, {"-w", written, "-v"}, server.path()), 0);
     // A second session starts with a new synchronisation byte, which the bootloader (already
     // synchronised) takes as a command; stm32flash must recover from that as with real chips.
-    QCOMPARE(stm32flash(program, {"-S", "0x08000000:3000", "-r", read_back}, server.path), 0);
+    QCOMPARE(stm32flash(program, {"-S", "0x08000000:3000", "-r", read_back}, server.path()), 0);
     QFile result(read_back);
     QVERIFY(result.open(QIODevice::ReadOnly));
     QCOMPARE(result.readAll(), image);
@@ -122,7 +98,7 @@ void TestVirtualPedalServer::stm32flash_writes_verifies_and_reads_back() {
 void TestVirtualPedalServer::player_turns_a_knob_from_standard_input() {
     Server server;
     QVERIFY2(server.start({"--instant"}), "the server printed no path");
-    QSerialPort port(server.path);
+    QSerialPort port(server.path());
     QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
     auto exchange = [&](const QByteArray& bytes, int reply_bytes) {
         port.write(bytes);
@@ -133,10 +109,8 @@ void TestVirtualPedalServer::player_turns_a_knob_from_standard_input() {
         return reply;
     };
     auto player = [&](const QByteArray& line) {
-        server.process.write(line + '\n');
-        while (!server.process.canReadLine() && server.process.waitForReadyRead(2000)) {
-        }
-        return server.process.readLine().trimmed();
+        server.tell(line);
+        return server.read_line(2000).trimmed();
     };
     using kx::sim::test::hex;
     QCOMPARE(exchange(kx::sim::test::effect_image(7, 2, {0, 0}), 17),
