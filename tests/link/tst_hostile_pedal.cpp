@@ -7,6 +7,7 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "support/pseudo_terminal.h"
 #include "support/recording_connection_ui.h"
 
 #include <QElapsedTimer>
@@ -14,8 +15,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <memory>
@@ -38,20 +37,13 @@ using Script = QList<Burst>;
 class ScriptedPtyPedal : public QObject {
 public:
     ScriptedPtyPedal() {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+        if (!m_pty.ok())
             return;
-        m_path = QString::fromLocal8Bit(ptsname(m_master));
-        fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
-        m_notifier = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Read);
+        m_notifier = std::make_unique<QSocketNotifier>(m_pty.fd(), QSocketNotifier::Read);
         connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] { take_input(); });
     }
-    ~ScriptedPtyPedal() override {
-        m_notifier.reset();
-        if (m_master >= 0)
-            ::close(m_master);
-    }
-    const QString& path() const { return m_path; }
+    ~ScriptedPtyPedal() override { m_notifier.reset(); }
+    const QString& path() const { return m_pty.path(); }
 
     QList<Script> scripts;
     // Sends one byte of `trickle` every `trickle_ms` from the first request on, for ever.
@@ -62,7 +54,7 @@ public:
 private:
     void take_input() {
         char buffer[256];
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        const ssize_t n = ::read(m_pty.fd(), buffer, sizeof buffer);
         if (n <= 0)
             return;
         m_input.append(buffer, n);
@@ -87,12 +79,11 @@ private:
                                [this, bytes = burst.bytes] { send(bytes); });
     }
     void send(const QByteArray& bytes) {
-        if (::write(m_master, bytes.constData(), size_t(bytes.size())) != bytes.size())
+        if (!m_pty.send(bytes))
             qWarning("the pedal's end of the pseudo-terminal took fewer bytes");
     }
 
-    int m_master = -1;
-    QString m_path;
+    test::PseudoTerminal m_pty;
     std::unique_ptr<QSocketNotifier> m_notifier;
     QByteArray m_input;
     bool m_trickling = false;

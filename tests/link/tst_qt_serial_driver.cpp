@@ -3,6 +3,7 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "support/pseudo_terminal.h"
 #include "support/recording_connection_ui.h"
 
 #include <QFile>
@@ -11,59 +12,19 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 using namespace kx;
 
 namespace {
 
-// The far end of a pseudo-terminal, standing in for the pedal: the driver opens the other end
-// by its path, as it would with `--port`.
-class PtyPeer {
-public:
-    PtyPeer() {
-        m_fd = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0)
-            return;
-        path = QString::fromLocal8Bit(ptsname(m_fd));
-        fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-    }
-    ~PtyPeer() { hang_up(); }
-    bool ok() const { return !path.isEmpty(); }
-
-    // Everything the editor has written so far, after up to `timeout_ms` for the first byte.
-    QByteArray take(int timeout_ms = 500) {
-        QByteArray bytes;
-        pollfd p{m_fd, POLLIN, 0};
-        if (poll(&p, 1, timeout_ms) <= 0)
-            return bytes;
-        char buffer[4096];
-        for (ssize_t n; (n = ::read(m_fd, buffer, sizeof buffer)) > 0;)
-            bytes.append(buffer, n);
-        return bytes;
-    }
-    void send(const QByteArray& bytes) {
-        QVERIFY(::write(m_fd, bytes.constData(), bytes.size()) == bytes.size());
-    }
-    void hang_up() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-
-    QString path;
-
-private:
-    int m_fd = -1;
+// The far end of a pseudo-terminal stands in for the pedal.
+struct PtyPeer : test::PseudoTerminal {
+    void send(const QByteArray& bytes) { QVERIFY(PseudoTerminal::send(bytes)); }
 };
 
 struct Fixture {
     // The driver is given the pedal's path, or `port` when it is not empty.
     explicit Fixture(const QString& port = {})
-        : driver{QStringList{port.isEmpty() ? pedal.path : port}} {}
+        : driver{QStringList{port.isEmpty() ? pedal.path() : port}} {}
 
     PtyPeer pedal;
     QtSerialDriver driver;
@@ -120,9 +81,9 @@ void TestQtSerialDriver::init() {
 void TestQtSerialDriver::lists_port_after_usb_chips() {
     Fixture f;
     QVERIFY(f.comm.list_devices());
-    QCOMPARE(f.comm.device_serial_number, QFileInfo(f.pedal.path).fileName());
+    QCOMPARE(f.comm.device_serial_number, QFileInfo(f.pedal.path()).fileName());
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
-    QVERIFY(f.ui.serial_menu.endsWith(QFileInfo(f.pedal.path).fileName()));
+    QVERIFY(f.ui.serial_menu.endsWith(QFileInfo(f.pedal.path()).fileName()));
 }
 
 void TestQtSerialDriver::lists_a_path_only_as_a_character_device_data() {
@@ -156,9 +117,9 @@ void TestQtSerialDriver::lists_a_path_only_as_a_character_device() {
     } else if (kind == "folder") {
         QVERIFY(QDir().mkdir(path));
     } else if (kind == "pty") {
-        path = pty.path;
+        path = pty.path();
     } else if (kind == "link") {
-        QVERIFY(QFile::link(pty.path, path));
+        QVERIFY(QFile::link(pty.path(), path));
     }
 
     QtSerialDriver driver{QStringList{path}};
@@ -191,7 +152,7 @@ void TestQtSerialDriver::finds_a_port_that_appears_later() {
     QCOMPARE(f.ui.device_name, label);
     QCOMPARE(f.driver.take_problems(), QStringList{"Port " + path + " does not exist."});
 
-    QVERIFY(QFile::link(f.pedal.path, path));
+    QVERIFY(QFile::link(f.pedal.path(), path));
     f.comm.init_line_settings();
     const auto found = f.comm.scan_devices();
     QVERIFY2(found, qPrintable(found.error()));
