@@ -1,6 +1,7 @@
 // A preset file written by kestrel-x loads in the editor, and one the editor saves loads with
 // kestrel-x: the editor on the in-process virtual pedal, the command line on a served one.
 #include "app/editor_fixture.h"
+#include "support/served_pedal.h"
 
 #include "app/Main.h"
 #include "base/paths.h"
@@ -18,7 +19,6 @@ using namespace kx;
 namespace {
 
 const QString kProgram = QStringLiteral(KX_BINARY_DIR "/kestrel-x");
-const QString kServer = QStringLiteral(KX_BINARY_DIR "/kestrel-x-virtual-pedal");
 const QString kCategory = QStringLiteral("Gain");
 const QString kEffect = QStringLiteral("Basalt Fuzz Box");
 
@@ -41,7 +41,7 @@ private:
     TformFXParameters& parameters() { return *f.windows->formFXParameters; }
 
     EditorFixture f;
-    QProcess m_server;
+    kx::test::ServedPedal m_server;
     QString m_port;
 };
 
@@ -67,9 +67,8 @@ QList<int> TestCliEditorPresets::served_values() {
 }
 
 void TestCliEditorPresets::initTestCase() {
-    m_server.start(kServer, {QStringLiteral("--instant")});
-    QVERIFY(m_server.waitForStarted(5000) && m_server.waitForReadyRead(5000));
-    m_port = QString::fromLocal8Bit(m_server.readLine()).trimmed();
+    QVERIFY2(m_server.start({QStringLiteral("--instant")}), qPrintable(m_server.error()));
+    m_port = m_server.path();
     QCOMPARE(cli({QStringLiteral("upload"), kEffect}), QStringLiteral("Upload complete\n"));
 
     // The editor runs the same effect on its own pedal, its values read.
@@ -93,8 +92,7 @@ void TestCliEditorPresets::initTestCase() {
 
 void TestCliEditorPresets::cleanupTestCase() {
     f.stop();
-    m_server.terminate();
-    m_server.waitForFinished(5000);
+    m_server.stop();
 }
 
 void TestCliEditorPresets::editor_preset_loads_with_the_command_line() {

@@ -3,6 +3,7 @@
 // status and every message the pedal received. The rows named "fault N" are the faults a
 // guitarist met when each program kept its own idea of the pedal.
 #include "params/preset_file.h"
+#include "support/served_pedal.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,13 +76,8 @@ public:
         QStringList arguments{QStringLiteral("--instant"), QStringLiteral("--log"), log};
         if (bootloader)
             arguments << QStringLiteral("--bootloader");
-        m_server.start(kServer, arguments);
-        if (m_server.waitForStarted(5000) && m_server.waitForReadyRead(5000))
-            m_port = QString::fromLocal8Bit(m_server.readLine()).trimmed();
-    }
-    ~ServedPedal() {
-        m_server.terminate();
-        m_server.waitForFinished(5000);
+        if (m_server.start(arguments))
+            m_port = m_server.path();
     }
     QStringList port() const { return {QStringLiteral("--port"), m_port}; }
     bool started() const { return m_port.startsWith(QLatin1String("/dev/")); }
@@ -101,7 +97,7 @@ public:
     }
 
 private:
-    QProcess m_server;
+    kx::test::ServedPedal m_server{kServer};
     QString m_log;
     QString m_port;
     qint64 m_mark = 0;
