@@ -1,13 +1,7 @@
-#include "base/clock.h"
-#include "base/log.h"
 #include "library/resource_store.h"
-#include "link/Communication.h"
-#include "link/D2XXUnit.h"
-#include "link/drivers/composite_serial_driver.h"
-#include "link/drivers/virtual_pedal_driver.h"
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
-#include "support/recording_connection_ui.h"
+#include "support/link_rig.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -17,21 +11,13 @@ using namespace kx;
 namespace {
 
 // The link to the in-process virtual pedal with real timing, connected.
-struct Rig {
-    Rig() {
-        QVERIFY(comm.list_devices());
-        comm.init_line_settings();
-        QVERIFY(comm.connect_device());
-        log.lines.clear();
+// The link to the in-process virtual pedal with its real timing, connected.
+struct Rig : test::LinkRig {
+    Rig() : LinkRig(test::Transport::InProcess) {
+        QVERIFY2(ok(), qPrintable(error()));
+        const Status connected = connect();
+        QVERIFY2(connected, qPrintable(connected.error()));
     }
-    VirtualPedalDriver pedal_driver;
-    CompositeSerialDriver driver{{&pedal_driver}};
-    MemoryLog log;
-    RealClock clock;
-    D2XXUnit d2xx{driver, log};
-    RecordingConnectionUi ui;
-    Communication comm{d2xx, ui, log, clock};
-    sim::VirtualPedal& pedal() { return pedal_driver.pedal(); }
 };
 
 QString effect_image(const QString& effect) {
@@ -189,7 +175,7 @@ void TestPedalCommands::upload_puts_the_effect_into_the_pedal() {
     const QString image = effect_image(QStringLiteral("Tape Loom Delay"));
     QVERIFY(!image.isEmpty());
     QStringList order;
-    EffectUpload upload(rig.comm, rig.log, rig.clock, [&] {
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [&] {
         order << QStringLiteral("bypass");
         return rig.comm.send_message(QByteArray("\x0D\x00", 2));
     });
@@ -214,7 +200,7 @@ void TestPedalCommands::upload_puts_the_effect_into_the_pedal() {
 void TestPedalCommands::upload_refuses_a_bad_image_before_the_bypass() {
     Rig rig;
     int bypasses = 0;
-    EffectUpload upload(rig.comm, rig.log, rig.clock, [&] {
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [&] {
         ++bypasses;
         return Status{};
     });
@@ -230,7 +216,7 @@ void TestPedalCommands::upload_refuses_a_bad_image_before_the_bypass() {
 void TestPedalCommands::upload_answer_time_limit_is_a_value() {
     Rig rig;
     rig.pedal().inject_silence(true);
-    EffectUpload upload(rig.comm, rig.log, rig.clock, [] { return Status{}; });
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [] { return Status{}; });
     upload.set_image(QString(64, QLatin1Char('0')), QStringLiteral("Gain"));
     const Status result = upload.start();
     QCOMPARE(result.error(),
@@ -242,7 +228,7 @@ void TestPedalCommands::upload_answer_time_limit_is_a_value() {
 
 void TestPedalCommands::upload_cannot_start_twice() {
     Rig rig;
-    EffectUpload upload(rig.comm, rig.log, rig.clock, [] { return Status{}; });
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [] { return Status{}; });
     upload.set_image(effect_image(QStringLiteral("Tape Loom Delay")),
                      QStringLiteral("Tape Loom Delay"));
     QString second;
