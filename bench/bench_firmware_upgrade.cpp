@@ -4,17 +4,13 @@
 // served the same way, alternately. Goals: the editor within 0.95 times stm32flash's time;
 // within 10 s where the chip's latency timer is set low (the virtual pedal models it); no
 // window freeze over 50 ms during the upgrade.
-#include "base/clock.h"
-#include "base/log.h"
 #include "bench/bench_rig.h"
 #include "bench/bench_table.h"
 #include "bench/freeze_watch.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
 #include "library/resource_store.h"
-#include "link/Communication.h"
-#include "link/D2XXUnit.h"
-#include "link/drivers/qt_serial_driver.h"
+#include "support/link_rig.h"
 #include "support/served_pedal.h"
 
 #include <QCoreApplication>
@@ -31,8 +27,6 @@
 using namespace kx;
 
 namespace {
-
-using bench::NoWindow;
 
 // The virtual pedal's options that model the chip's latency timer set low, as the editor sets
 // it for the upgrade where the system lets it (KX_BENCH_LOW_LATENCY_PEDAL overrides them).
@@ -61,26 +55,19 @@ struct Run {
 // The editor's upgrade, from the start of the operation to its end, on a fresh pedal.
 std::optional<Run> editor_upgrade(const LoadedFirmware& image, const QStringList& pedal_options,
                                   QString* error) {
-    ServedBootloader pedal(pedal_options);
-    if (pedal.path.isEmpty()) {
+    test::LinkRig link(test::Transport::PseudoTerminal,
+                       {.bootloader = true, .arguments = pedal_options});
+    if (!link.ok()) {
         *error = QStringLiteral("the virtual pedal did not start with ") +
-                 pedal_options.join(QLatin1Char(' '));
+                 pedal_options.join(QLatin1Char(' ')) + QStringLiteral(": ") + link.error();
         return std::nullopt;
     }
-    QtSerialDriver driver({pedal.path});
-    NullLog log;
-    RealClock clock;
-    NoWindow window;
-    D2XXUnit d2xx(driver, log);
-    Communication comm(d2xx, window, log, clock);
-    (void)comm.list_devices(); // a failed listing fails the connect, which says why
-    comm.init_line_settings();
-    comm.firmware_upgrade_mode = true;
-    if (const Status connected = comm.connect_device(); !connected) {
+    link.comm.firmware_upgrade_mode = true;
+    if (const Status connected = link.connect(); !connected) {
         *error = connected.error();
         return std::nullopt;
     }
-    FirmwareUpgradeOperation upgrade(comm, log, clock);
+    FirmwareUpgradeOperation upgrade(link.comm, link.log, link.clock());
     upgrade.set_image(image);
     bench::FreezeWatch watch;
     const auto started = std::chrono::steady_clock::now();
