@@ -47,6 +47,18 @@ struct EditorFixture {
         windows->formMain->show();
     }
 
+    // Runs the start-up as `--virtual-pedal` does: the virtual pedal in the process, in real
+    // time, connected by hand (the test's own Connect).
+    void start_on_virtual_pedal() {
+        real_time = true;
+        kx::set_documents_folder(documents.path());
+        context = std::make_unique<kx::AppContext>(dialogs, real_clock);
+        context->link_options.virtual_pedal = true;
+        connect_by_hand_only();
+        windows = std::make_unique<kx::EditorWindows>(*context);
+        windows->formMain->show();
+    }
+
     // Ends the run and starts a new one on the same Documents folder.
     void restart() {
         stop();

@@ -234,15 +234,7 @@ struct TreeCheck {
 struct Rig {
     EditorFixture f;
 
-    Rig() {
-        f.real_time = true;
-        set_documents_folder(f.documents.path());
-        f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
-        f.context->link_options.virtual_pedal = true;
-        f.connect_by_hand_only(); // the keyboard connects
-        f.windows = std::make_unique<EditorWindows>(*f.context);
-        f.main().show();
-    }
+    Rig() { f.start_on_virtual_pedal(); } // the keyboard connects
     ~Rig() { f.stop(); }
 
     TformMain& w() { return f.main(); }

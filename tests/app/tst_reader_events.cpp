@@ -76,15 +76,7 @@ QList<QWidget*> value_widgets(TformFXParameters& window) {
 struct Rig {
     EditorFixture f;
 
-    Rig() {
-        f.real_time = true;
-        set_documents_folder(f.documents.path());
-        f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
-        f.context->link_options.virtual_pedal = true;
-        f.connect_by_hand_only();
-        f.windows = std::make_unique<EditorWindows>(*f.context);
-        f.main().show();
-    }
+    Rig() { f.start_on_virtual_pedal(); }
     ~Rig() { f.stop(); }
 
     TformMain& w() { return f.main(); }

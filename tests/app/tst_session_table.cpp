@@ -92,13 +92,7 @@ QByteArray write_of(quint16 address, int value) {
 
 struct Rig {
     explicit Rig(Setup setup) {
-        f.real_time = true;
-        set_documents_folder(f.documents.path());
-        f.context = std::make_unique<AppContext>(f.dialogs, f.real_clock);
-        f.context->link_options.virtual_pedal = true;
-        f.connect_by_hand_only();
-        f.windows = std::make_unique<EditorWindows>(*f.context);
-        w().show();
+        f.start_on_virtual_pedal();
         tap.next = f.context->log.target();
         f.context->log.set_target(&tap);
         tape = *parse_effect_image(image_of(f.context->store, kTape));
