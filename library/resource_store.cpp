@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kx {
 
@@ -51,37 +52,54 @@ QString ascii_upper(const QString& text) {
     return out;
 }
 
-ResourceStore::ResourceStore(const QString& root) : m_root(root) {
-    const QDir dir(root);
-    const QStringList entries = dir.entryList(QDir::Files);
-    for (const QString& entry : entries)
-        m_paths.insert(ascii_upper(entry), dir.filePath(entry));
+ResourceStore::ResourceStore(const QString& root) : m_root(root) {}
+
+const QHash<QString, QString>& ResourceStore::listing() const {
+    if (!m_listing) {
+        m_listing.emplace();
+        const QDir dir(m_root);
+        for (const QString& entry : dir.entryList(QDir::Files))
+            m_listing->insert(ascii_upper(entry), dir.filePath(entry));
+    }
+    return *m_listing;
+}
+
+QString ResourceStore::path_of(const QString& resource_name) const {
+    const QString key = ascii_upper(resource_name);
+    // A name is a file of the store's folder, never a way out of it or a hidden file.
+    if (key.isEmpty() || key.startsWith(QLatin1Char('.')) || key.contains(QLatin1Char('/')))
+        return {};
+    // The files are named in upper case, so a name is mostly found where it should be.
+    const QString direct = m_root + QLatin1Char('/') + key;
+    if (QFileInfo(direct).isFile())
+        return direct;
+    return listing().value(key);
 }
 
 std::optional<QByteArray> ResourceStore::raw(const QString& resource_name) const {
-    const auto it = m_paths.constFind(ascii_upper(resource_name));
-    if (it == m_paths.constEnd())
+    const QString path = path_of(resource_name);
+    if (path.isEmpty())
         return std::nullopt;
     // The store built into the program (":/store") is no file the system can open; a store
     // folder pointed elsewhere is read as any outside file.
-    if (it.value().startsWith(QLatin1Char(':'))) {
-        QFile file(it.value());
+    if (path.startsWith(QLatin1Char(':'))) {
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return std::nullopt;
         return file.readAll();
     }
-    auto bytes = read_outside_file(it.value(), kResourceFormat);
+    auto bytes = read_outside_file(path, kResourceFormat);
     if (!bytes)
         return std::nullopt;
     return std::move(*bytes);
 }
 
 bool ResourceStore::contains(const QString& resource_name) const {
-    return m_paths.contains(ascii_upper(resource_name));
+    return !path_of(resource_name).isEmpty();
 }
 
 QStringList ResourceStore::names() const {
-    QStringList out = m_paths.keys();
+    QStringList out = listing().keys();
     out.sort();
     return out;
 }

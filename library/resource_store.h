@@ -51,8 +51,14 @@ public:
     QStringList resource_text;
 
 private:
+    // The path of a resource, or empty when the store has none of that name.
+    QString path_of(const QString& resource_name) const;
+    // Upper-case name -> file path, for the names a direct look does not find. Made on first
+    // use: listing the built-in store reads a little of every resource's data.
+    const QHash<QString, QString>& listing() const;
+
     QString m_root;
-    QHash<QString, QString> m_paths; // upper-case name -> file path
+    mutable std::optional<QHash<QString, QString>> m_listing;
 };
 
 // Upper-cases ASCII letters only, leaving every other character as it is.
