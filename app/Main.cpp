@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShortcut>
 
 namespace kx {
@@ -70,9 +69,16 @@ QPushButton* make_button(QWidget* parent, const char* name, const char* caption,
 }
 
 // Captions carry their mnemonic as "&"; the accessible name is the caption without it.
-QString without_mnemonic(QString caption) {
-    static const QRegularExpression marker(QStringLiteral("&(?!&)"));
-    return caption.remove(marker).replace(QStringLiteral("&&"), QStringLiteral("&"));
+QString without_mnemonic(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&&" stands for one "&"; a lone "&" marks the next letter.
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size())
+            break;
+        out += caption[i];
+    }
+    return out;
 }
 
 QMenu* make_menu(QWidget* parent, const char* name, const char* caption) {
