@@ -230,6 +230,8 @@ protected:
     // A larger desktop font, or a look's, scales the window so that no caption is cut.
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The first painting starts the pedal watcher (see MainHotplug.cpp).
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void build_controls();
@@ -252,6 +254,7 @@ private:
     void attach_pedal_link();
     // Starts watching for the pedal being plugged in and out, once the window is up.
     void attach_pedal_watcher();
+    void start_pedal_watcher();
     void pedal_arrived(const PresentPedal& pedal);
     void pedal_left(const PresentPedal& pedal);
     // A real pedal plugged in while the virtual pedal is connected takes its place.
@@ -327,6 +330,8 @@ private:
     bool m_upload_watched = false;
     // Disconnect chosen in the menu: no connect by itself until Connect is chosen again.
     bool m_disconnected_by_hand = false;
+    bool m_watcher_start_asked = false;
+    bool m_watcher_started = false;
     VersionClient* m_version_client = nullptr; // made by the first check
     // The list row clicked last, and when: a double click on it is not a second click.
     const QListWidgetItem* m_last_clicked = nullptr;

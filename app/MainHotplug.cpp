@@ -17,10 +17,13 @@
 #include <QFile>
 #include <QTimer>
 
+#include <utility>
+
 namespace kx {
 
 namespace {
 
+constexpr int kWatcherLatestStart_ms = 2000;
 constexpr char kConnectAutomaticallyFile[] = "ConnectAutomatically.txt";
 constexpr char kLogPlugged[] = "pedal plugged in: ";
 constexpr char kLogUnplugged[] = "pedal unplugged: ";
@@ -66,12 +69,24 @@ void TformMain::attach_pedal_watcher() {
     PedalWatcher* watcher = m_context.watcher.get();
     connect(watcher, &PedalWatcher::arrived, this, &TformMain::pedal_arrived);
     connect(watcher, &PedalWatcher::left, this, &TformMain::pedal_left);
-    // Watching starts once the window is up: start-up does not wait for udev.
-    QTimer::singleShot(0, this, [this, watcher] {
-        // Nothing is logged here: the start-up writes nothing to the console.
-        watcher->start();
-        connect_automatically();
-    });
+    // A window that is not painted soon (started minimised) watches all the same.
+    QTimer::singleShot(kWatcherLatestStart_ms, this, &TformMain::start_pedal_watcher);
+}
+
+void TformMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Watching starts once the window is up, painted: the window waits neither for udev and
+    // its library nor for the look at the ports.
+    if (!std::exchange(m_watcher_start_asked, true))
+        QTimer::singleShot(0, this, &TformMain::start_pedal_watcher);
+}
+
+void TformMain::start_pedal_watcher() {
+    if (std::exchange(m_watcher_started, true))
+        return;
+    // Nothing is logged here: the start-up writes nothing to the console.
+    m_context.watcher->start();
+    connect_automatically();
 }
 
 void TformMain::menuConnectAutomaticallyClick() {

@@ -38,7 +38,9 @@ PedalWatcher::PedalWatcher(std::unique_ptr<PlugSource> source, QStringList port_
 PedalWatcher::~PedalWatcher() = default;
 
 std::unique_ptr<PlugSource> PedalWatcher::system_source() {
-    if (UdevPlugSource::available())
+    // The library is loaded when watching starts, which falls back on a look once a second
+    // should it not load.
+    if (UdevPlugSource::daemon_running())
         return std::make_unique<UdevPlugSource>();
     return std::make_unique<SysfsPlugSource>();
 }

@@ -148,12 +148,16 @@ UdevPlugSource::UdevPlugSource(QObject* parent) : PlugSource(parent) {}
 UdevPlugSource::~UdevPlugSource() = default;
 
 bool UdevPlugSource::available() {
-    return QFileInfo::exists(QLatin1String(kDaemonSocket)) && Api::get();
+    return daemon_running() && Api::get();
+}
+
+bool UdevPlugSource::daemon_running() {
+    return QFileInfo::exists(QLatin1String(kDaemonSocket));
 }
 
 QList<PlugDevice> UdevPlugSource::start(bool& ok) {
     ok = false;
-    const Api* api = Api::get();
+    const Api* api = daemon_running() ? Api::get() : nullptr;
     if (!api)
         return {};
     auto handles = std::make_unique<Handles>();

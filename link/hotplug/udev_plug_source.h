@@ -19,6 +19,8 @@ public:
 
     // Whether udev runs here: its library loads and its daemon is there to send events.
     static bool available();
+    // Whether its daemon is there, found without loading the library.
+    static bool daemon_running();
 
     QList<PlugDevice> start(bool& ok) override;
     QString name() const override { return QStringLiteral("udev monitor"); }

@@ -58,7 +58,7 @@ void TestMainHotplug::connects_by_itself() {
     TformMain& main = f.main();
     if (situation == QLatin1String("two")) // both there when the watching starts
         f.plug_source->initial = {kSecondChip, kPedalChip};
-    QCoreApplication::processEvents(); // the watcher starts once the window is up
+    QTRY_VERIFY(f.context->watcher->started()); // once the window is up, painted
     if (situation == QLatin1String("off"))
         main.menuConnectAutomatically->trigger();
     if (situation == QLatin1String("by hand")) {
@@ -82,7 +82,7 @@ void TestMainHotplug::unplug_while_idle_is_one_status_line() {
     EditorFixture f;
     f.no_chip.chips = {{kSerial, "FT230X Basic UART"}, {"DK0FGHIJ", "FT230X Basic UART"}};
     f.start();
-    QCoreApplication::processEvents();
+    QTRY_VERIFY(f.context->watcher->started());
     f.plug_source->add(kPedalChip);
     QVERIFY(f.main().communication().connected());
 
@@ -112,7 +112,7 @@ void TestMainHotplug::port_path_comes_and_goes_end_to_end() {
     f.real_time = true;
     f.watched_ports = {port};
     f.start();
-    QCoreApplication::processEvents();
+    QTRY_VERIFY(f.context->watcher->started());
     QVERIFY(!f.main().communication().connected());
 
     ServedPedal pedal;
@@ -164,7 +164,7 @@ void TestMainHotplug::virtual_pedal_is_plugged_in() {
     f.windows = std::make_unique<EditorWindows>(*f.context);
     f.main().show();
     Communication& link = f.main().communication();
-    QCoreApplication::processEvents(); // the watcher starts once the window is up
+    QTRY_VERIFY(f.context->watcher->started()); // once the window is up, painted
     if (situation == QLatin1String("port later")) {
         QCOMPARE(link.device_serial_number, QString::fromLatin1(kVirtualPedalSerial));
         QVERIFY(QFile::link(served.path(), port));
