@@ -59,16 +59,24 @@ QString firmware_item_text(const ResourceStore& store, const QString& resource_n
 }
 
 TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), cmbFirmwareChoose(new QComboBox(this)),
-      btnUpgradeFirmware(new QPushButton(this)), ProgressBar1(new QProgressBar(this)),
-      lblBootloaderHowTo(new QLabel(this)), m_context(context),
+    : BuiltOnUseWindow(parent, Qt::Window), m_context(context),
       m_operation(context.session.upgrade_operation()) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
     setWindowTitle(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     // Wide enough for the list's "Firmware 12 (Firmware_1)" and the bootloader sentence below.
     setFixedSize(250, 214);
+    connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
+    connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
+            &TformFirmwareUpgrade::show_chunk);
+}
 
+void TformFirmwareUpgrade::build() {
+    const FirmwareUpgradeContext& context = m_context;
+    cmbFirmwareChoose = new QComboBox(this);
+    btnUpgradeFirmware = new QPushButton(this);
+    ProgressBar1 = new QProgressBar(this);
+    lblBootloaderHowTo = new QLabel(this);
     cmbFirmwareChoose->setObjectName(QStringLiteral("cmbFirmwareChoose"));
     cmbFirmwareChoose->setAccessibleName(QStringLiteral("Firmware"));
     cmbFirmwareChoose->setGeometry(8, 8, 234, 32);
@@ -105,9 +113,6 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
             &TformFirmwareUpgrade::FirmwareSelect);
     connect(btnUpgradeFirmware, &QPushButton::clicked, this,
             &TformFirmwareUpgrade::btnUpgradeFirmwareClick);
-    connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
-    connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
-            &TformFirmwareUpgrade::show_chunk);
     fit_design_to_text(this); // a larger desktop font widens it
 }
 

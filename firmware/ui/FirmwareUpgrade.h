@@ -1,8 +1,7 @@
 #pragma once
 
+#include "base/ui/built_on_use.h"
 #include "firmware/upgrade_operation.h"
-
-#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -43,15 +42,15 @@ struct FirmwareUpgradeContext {
 // The firmware upgrade window, shown from the main window's "Start Firmware Upgrade": choose a
 // firmware, start the upgrade and watch it. It stays usable for another try until an upgrade
 // has succeeded; then it hides, turns upgrade mode off and says so with firmware_upgraded().
-class TformFirmwareUpgrade : public QWidget {
+class TformFirmwareUpgrade : public BuiltOnUseWindow {
     Q_OBJECT
 public:
     explicit TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent = nullptr);
 
-    QComboBox* cmbFirmwareChoose;
-    QPushButton* btnUpgradeFirmware;
-    QProgressBar* ProgressBar1;
-    QLabel* lblBootloaderHowTo;
+    BuiltChild<QComboBox> cmbFirmwareChoose{this};
+    BuiltChild<QPushButton> btnUpgradeFirmware{this};
+    BuiltChild<QProgressBar> ProgressBar1{this};
+    BuiltChild<QLabel> lblBootloaderHowTo{this};
 
     void FirmwareSelect();
     void btnUpgradeFirmwareClick();
@@ -62,6 +61,10 @@ signals:
     // The new firmware was written, read back, recorded and started; upgrade mode is off and
     // the session's link state is the running firmware again.
     void firmware_upgraded();
+
+protected:
+    // Reads the firmware list's versions from the store, which only this window shows.
+    void build() override;
 
 private:
     void show_step(const QString& step);

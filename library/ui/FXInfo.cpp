@@ -31,14 +31,17 @@ public:
 } // namespace
 
 TformFXInfo::TformFXInfo(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      WebBrowser1(new PageBrowser(this)) {
+    : BuiltOnUseWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                   Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("formFXInfo"));
     setWindowTitle(QString::fromLatin1(kInitialCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(335, 480);
+}
+
+void TformFXInfo::build() {
+    WebBrowser1 = new PageBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setAccessibleName(QStringLiteral("Effect information page"));
     WebBrowser1->setGeometry(8, 8, 319, 464);

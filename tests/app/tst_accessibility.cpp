@@ -532,6 +532,7 @@ void TestAccessibility::captions_fit_a_larger_desktop_font() {
     EditorFixture f;
     f.start();
     QStringList cut;
+    f.windows->formFirmwareUpgrade->ensure_built(); // made when first shown
     for (QWidget* window : {static_cast<QWidget*>(&f.main()),
                             static_cast<QWidget*>(f.windows->formFirmwareUpgrade.get())}) {
         for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -12,13 +12,16 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 
 using namespace kx;
 
@@ -42,6 +45,7 @@ private slots:
     void init();
     void cleanup();
     void windows_are_created_in_order();
+    void closed_windows_make_their_widgets_when_needed();
     void startup_controls_data();
     void startup_controls();
     void startup_menus_data();
@@ -130,6 +134,28 @@ void TestMainWindow::windows_are_created_in_order() {
     QVERIFY(!w.formAssignmentMap->isVisible());
     // The start-up runs before the console exists and writes nothing to it.
     QCOMPARE(log_lines(), QStringList());
+}
+
+// The windows a start does not show hold no widgets yet; showing one, or reaching one of its
+// widgets, makes them all.
+void TestMainWindow::closed_windows_make_their_widgets_when_needed() {
+    EditorWindows& w = *f->windows;
+    for (QWidget* window : {static_cast<QWidget*>(w.formFirmwareUpgrade.get()),
+                            static_cast<QWidget*>(w.formFXInfo.get())})
+        QVERIFY2(window->findChildren<QWidget*>().isEmpty(), qPrintable(window->objectName()));
+
+    w.formFirmwareUpgrade->show();
+    auto* firmware = w.formFirmwareUpgrade->findChild<QComboBox*>("cmbFirmwareChoose");
+    QVERIFY(firmware);
+    QCOMPARE(static_cast<QComboBox*>(w.formFirmwareUpgrade->cmbFirmwareChoose), firmware);
+    QVERIFY(firmware->itemText(0).startsWith("Firmware "));
+    QVERIFY(w.formFirmwareUpgrade->findChild<QProgressBar*>("ProgressBar1"));
+
+    QTextBrowser* page = w.formFXInfo->WebBrowser1;
+    QVERIFY(page);
+    QCOMPARE(page->objectName(), "WebBrowser1");
+    QCOMPARE(page->parentWidget(), w.formFXInfo.get());
+    QVERIFY(!w.formFXInfo->isVisible());
 }
 
 void TestMainWindow::startup_controls_data() {
