@@ -30,24 +30,30 @@ constexpr int kRowHeight = 26;
 } // namespace
 
 TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), btnClear(new QPushButton(QString::fromLatin1(kClear), this)),
-      btnScrollTop(new QPushButton(QString::fromLatin1(kUp), this)),
-      btnSaveLog(new QPushButton(QString::fromUtf8(kSave), this)),
-      CheckBox1(new QCheckBox(QString::fromLatin1(kScrollDown), this)),
-      Memo1(new QPlainTextEdit(this)),
+    : BuiltOnUseWindow(parent, Qt::Window),
       m_own_dialogs(dialogs ? nullptr : std::make_unique<WidgetDialogs>(this)),
       m_dialogs(dialogs ? *dialogs : *m_own_dialogs) {
     setObjectName(QStringLiteral("formPrint"));
     setWindowTitle(QString::fromLatin1(kCaption));
     // Only the main window's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    resize(kClientWidth, kClientHeight);
+    move(1075, 0);
+    FormCreate();
+}
 
+void TformPrint::build() {
+    btnClear = new QPushButton(QString::fromLatin1(kClear), this);
+    btnScrollTop = new QPushButton(QString::fromLatin1(kUp), this);
+    btnSaveLog = new QPushButton(QString::fromUtf8(kSave), this);
+    CheckBox1 = new QCheckBox(QString::fromLatin1(kScrollDown), this);
+    Memo1 = new QPlainTextEdit(this);
     btnClear->setObjectName(QStringLiteral("btnClear"));
     btnScrollTop->setObjectName(QStringLiteral("btnScrollTop"));
     btnSaveLog->setObjectName(QStringLiteral("btnSaveLog"));
     btnSaveLog->setAccessibleDescription(QStringLiteral("Saves the log to a file"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(true);
+    CheckBox1->setChecked(auto_scroll);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     // The buttons and the check box are named by their captions; the log area has none.
     Memo1->setAccessibleName(QStringLiteral("Log"));
@@ -78,9 +84,6 @@ TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
     column->addLayout(row);
     column->addWidget(Memo1, 1); // the border is sizeable: the log area follows the window
 
-    resize(kClientWidth, kClientHeight);
-    move(1075, 0);
-
     // Tab follows the row from left to right, then the log.
     setTabOrder(btnClear, btnScrollTop);
     setTabOrder(btnScrollTop, CheckBox1);
@@ -91,7 +94,14 @@ TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
     connect(btnScrollTop, &QPushButton::clicked, this, &TformPrint::btnScrollTopClick);
     connect(CheckBox1, &QCheckBox::toggled, this, &TformPrint::CheckBox1Change);
     connect(btnSaveLog, &QPushButton::clicked, this, &TformPrint::btnSaveLogClick);
-    FormCreate();
+
+    // The lines written so far, at once; the view starts at the end, where it would have
+    // followed them.
+    if (!m_waiting.isEmpty()) {
+        Memo1->setPlainText(m_waiting.join(QLatin1Char('\n')));
+        m_waiting.clear();
+        scroll_to_end();
+    }
 }
 
 TformPrint::~TformPrint() = default;
@@ -101,6 +111,10 @@ void TformPrint::FormCreate() {
 }
 
 void TformPrint::print_line(const QString& text) {
+    if (!is_built()) {
+        m_waiting << text;
+        return;
+    }
     if (auto_scroll) {
         Memo1->appendPlainText(text);
         scroll_to_end();
@@ -110,6 +124,10 @@ void TformPrint::print_line(const QString& text) {
 }
 
 void TformPrint::append_line(const QString& text) {
+    if (!is_built()) {
+        m_waiting << text;
+        return;
+    }
     append_keeping_view(text);
 }
 

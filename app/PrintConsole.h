@@ -1,8 +1,9 @@
 #pragma once
 
 #include "base/log.h"
+#include "base/ui/built_on_use.h"
 
-#include <QWidget>
+#include <QStringList>
 
 #include <memory>
 
@@ -15,8 +16,9 @@ namespace kx {
 class Dialogs;
 
 // The log console: every part of the editor writes its diagnostic lines here. Hidden until
-// the user asks for it; the lines stay in memory while it is hidden.
-class TformPrint : public QWidget, public Log {
+// the user asks for it; the lines stay in memory while it is hidden. Its text area is made when
+// the console is first shown or reached: until then the lines wait in a plain list.
+class TformPrint : public BuiltOnUseWindow, public Log {
     Q_OBJECT
 public:
     // Without `dialogs` it shows real ones.
@@ -28,11 +30,11 @@ public:
 
     bool auto_scroll = false;
 
-    QPushButton* btnClear;
-    QPushButton* btnScrollTop;
-    QPushButton* btnSaveLog;
-    QCheckBox* CheckBox1;
-    QPlainTextEdit* Memo1;
+    BuiltChild<QPushButton> btnClear{this};
+    BuiltChild<QPushButton> btnScrollTop{this};
+    BuiltChild<QPushButton> btnSaveLog{this};
+    BuiltChild<QCheckBox> CheckBox1{this};
+    BuiltChild<QPlainTextEdit> Memo1{this};
 
 public slots:
     void btnClearClick();
@@ -41,6 +43,9 @@ public slots:
     // Saves the log's lines to a file the user chooses, for a bug report.
     void btnSaveLogClick();
 
+protected:
+    void build() override;
+
 private:
     void FormCreate();
     void append_keeping_view(const QString& text);
@@ -48,6 +53,7 @@ private:
 
     std::unique_ptr<Dialogs> m_own_dialogs;
     Dialogs& m_dialogs;
+    QStringList m_waiting; // lines written before the text area was made
 };
 
 } // namespace kx

@@ -24,6 +24,7 @@ public:
     }
 
 protected:
+    bool is_built() const { return m_built; }
     // Makes the widgets; runs once.
     virtual void build() = 0;
 

@@ -1,7 +1,8 @@
 // Linked into the programs whose start the start-up benchmark times. Once the first top-level
 // window has been exposed and painted, it prints one line to the descriptor named by
 // KX_START_PROBE_FD -- the window's size and the process's resident memory then -- and quits.
-// Without that variable it does nothing, so the program runs as it always does.
+// Without that variable it does nothing, so the program runs as it always does. With
+// KX_START_PROBE_SMAPS set to a file name, it also copies its memory map there.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -21,6 +22,14 @@ long resident_kib() {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+// Where the resident memory lies, mapping by mapping, for finding what a start costs.
+void copy_memory_map(const QString& path) {
+    QFile map(QStringLiteral("/proc/self/smaps"));
+    QFile out(path);
+    if (map.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+        out.write(map.readAll()); // read whole: the file's size is given as 0
 }
 
 class ShownProbe : public QObject {
@@ -46,6 +55,8 @@ private:
         const QByteArray line = QByteArray("shown ") + QByteArray::number(size.width()) + ' ' +
                                 QByteArray::number(size.height()) + ' ' +
                                 QByteArray::number(resident_kib()) + '\n';
+        if (qEnvironmentVariableIsSet("KX_START_PROBE_SMAPS"))
+            copy_memory_map(qEnvironmentVariable("KX_START_PROBE_SMAPS"));
         [[maybe_unused]] const auto written = ::write(m_fd, line.constData(), line.size());
         QCoreApplication::quit();
     }

@@ -141,7 +141,8 @@ void TestMainWindow::windows_are_created_in_order() {
 void TestMainWindow::closed_windows_make_their_widgets_when_needed() {
     EditorWindows& w = *f->windows;
     for (QWidget* window : {static_cast<QWidget*>(w.formFirmwareUpgrade.get()),
-                            static_cast<QWidget*>(w.formFXInfo.get())})
+                            static_cast<QWidget*>(w.formFXInfo.get()),
+                            static_cast<QWidget*>(w.formPrint.get())})
         QVERIFY2(window->findChildren<QWidget*>().isEmpty(), qPrintable(window->objectName()));
 
     w.formFirmwareUpgrade->show();
