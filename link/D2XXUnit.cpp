@@ -71,9 +71,13 @@ QString failure_message(const QString& label, int status) {
     return label + status_text(status);
 }
 
-D2XXUnit::D2XXUnit(SerialDriver& driver, Log& log)
-    : m_driver(driver), m_log(log), m_send(std::make_unique<char[]>(kLinkBufferSize)),
-      m_receive(std::make_unique<char[]>(kLinkBufferSize)) {}
+D2XXUnit::D2XXUnit(SerialDriver& driver, Log& log) : m_driver(driver), m_log(log) {}
+
+char* D2XXUnit::made(std::unique_ptr<char[]>& buffer) {
+    if (!buffer)
+        buffer = std::make_unique<char[]>(kLinkBufferSize);
+    return buffer.get();
+}
 
 D2XXUnit::~D2XXUnit() {
     forget_device();
@@ -179,7 +183,7 @@ Result<quint32> D2XXUnit::ReadFTDevice() {
     const quint32 count = std::min(queued, kLinkBufferSize);
     quint32 bytes_read = 0;
     const Status status =
-        check_io(kLabelRead, m_driver.read(device_handle, m_receive.get(), count, bytes_read));
+        check_io(kLabelRead, m_driver.read(device_handle, made(m_receive), count, bytes_read));
     if (!status)
         return status.failure();
     return std::min(bytes_read, count);
@@ -192,7 +196,7 @@ Result<quint32> D2XXUnit::WriteFTDevice(quint32 count, quint32 offset) {
     count = std::min(count, kLinkBufferSize - offset);
     quint32 bytes_written = 0;
     const Status status = check_io(
-        kLabelWrite, m_driver.write(device_handle, m_send.get() + offset, count, bytes_written));
+        kLabelWrite, m_driver.write(device_handle, made(m_send) + offset, count, bytes_written));
     if (!status)
         return status.failure();
     if (bytes_written < count)
@@ -277,7 +281,7 @@ Result<quint32> D2XXUnit::put_hex(QStringView hex) {
     if (length > static_cast<qsizetype>(kLinkBufferSize))
         return Error{QString::fromLatin1(kMessageTooLong).arg(length).arg(kLinkBufferSize),
                      ErrorKind::DriverFailed};
-    return static_cast<quint32>(hex_to_bytes(hex, m_send.get(), length));
+    return static_cast<quint32>(hex_to_bytes(hex, made(m_send), length));
 }
 
 Result<quint32> D2XXUnit::put_bytes(QByteArrayView bytes) {
@@ -285,7 +289,7 @@ Result<quint32> D2XXUnit::put_bytes(QByteArrayView bytes) {
         return Error{QString::fromLatin1(kMessageTooLong).arg(bytes.size()).arg(kLinkBufferSize),
                      ErrorKind::DriverFailed};
     if (!bytes.isEmpty())
-        std::memcpy(m_send.get(), bytes.data(), static_cast<size_t>(bytes.size()));
+        std::memcpy(made(m_send), bytes.data(), static_cast<size_t>(bytes.size()));
     return static_cast<quint32>(bytes.size());
 }
 

@@ -123,8 +123,8 @@ public:
     void set_wait_running(bool running) { m_wait_running = running; }
     bool wait_running() const { return m_wait_running; }
 
-    char* send_buffer() { return m_send.get(); }
-    const char* receive_buffer() const { return m_receive.get(); }
+    char* send_buffer() { return made(m_send); }
+    const char* receive_buffer() const { return made(m_receive); }
     SerialDriver& driver() { return m_driver; }
 
     FtHandle device_handle = 0;
@@ -143,11 +143,13 @@ private:
     Status opened(const char* label, int status, FtHandle handle);
     // An error when a wait for the pedal runs (logged), or when no chip is open.
     std::optional<Error> refused(const char* label, bool needs_open = true);
+    // A buffer, zeroed, made when first used: an editor that never connects keeps none.
+    static char* made(std::unique_ptr<char[]>& buffer);
 
     SerialDriver& m_driver;
     Log& m_log;
-    std::unique_ptr<char[]> m_send;
-    std::unique_ptr<char[]> m_receive;
+    mutable std::unique_ptr<char[]> m_send;
+    mutable std::unique_ptr<char[]> m_receive;
     bool m_open = false;
     bool m_wait_running = false;
     std::function<void(const QString&)> m_on_lost;
