@@ -44,13 +44,14 @@ void TformMain::show_pedal_message(const Error& error) {
 }
 
 void TformMain::btnUploadClick() {
-    if (m_context.dialogs.confirm(latin1(kConfirmUpload)) == Dialogs::Answer::No)
-        return;
+    // Without a choice there is no "selected effect" to ask about.
     const SelectionState& selection = m_context.selection;
     if (selection.selected_effect_name.isEmpty()) {
         m_context.dialogs.message(latin1(kMessageNoEffectSelected));
         return;
     }
+    if (m_context.dialogs.confirm(latin1(kConfirmUpload)) == Dialogs::Answer::No)
+        return;
     // The new effect replaces the one whose edits are not stored yet.
     if (!keep_or_let_go_of_edits())
         return;

@@ -105,6 +105,7 @@ private slots:
     void effect_with_24_controls();
     void midi_menu_sends_its_17_messages();
     void upload_refuses_an_empty_impulse_response();
+    void upload_without_a_selected_effect_asks_nothing();
 };
 
 void TestMainPedal::upload_open_request_edit_data() {
@@ -286,6 +287,23 @@ void TestMainPedal::upload_refuses_an_empty_impulse_response() {
     QVERIFY(w.btnUpload->isEnabled());
     QVERIFY(rig.pedal()->received().isEmpty());
     QVERIFY(!rig.pedal()->bypassed());
+}
+
+// Upload (or Ctrl+U) before any effect is chosen: no question about "the selected effect",
+// only what to do first, and nothing is sent.
+void TestMainPedal::upload_without_a_selected_effect_asks_nothing() {
+    Rig rig(QStringLiteral("in-process"));
+    TformMain& w = rig.w();
+    w.menuConnect->trigger();
+    rig.f.dialogs.messages.clear();
+    rig.pedal()->clear_history();
+    QVERIFY(w.btnUpload->isEnabled());
+    w.btnUpload->click();
+    rig.settle();
+    QCOMPARE(rig.f.dialogs.confirmations, QStringList());
+    QCOMPARE(rig.f.dialogs.messages,
+             QStringList{"Choose an effect in the list first, then upload it."});
+    QVERIFY(rig.pedal()->received().isEmpty());
 }
 
 QTEST_MAIN(TestMainPedal)
