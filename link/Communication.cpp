@@ -390,6 +390,8 @@ void Communication::pause_ms(int ms, Clock* clock) {
 
 Status Communication::write_pieces(quint32 count) {
     const WaitMark mark(m_d2xx);
+    const qint64 started_ms = m_clock.now_ms();
+    const qint64 baud = std::max<qint64>(m_d2xx.line_settings.baud_rate, 1200);
     for (quint32 offset = 0; offset < count;) {
         const quint32 piece = std::min(count - offset, kWritePieceBytes);
         // The mark is lifted for the write itself: only what window events start is refused.
@@ -401,7 +403,9 @@ Status Communication::write_pieces(quint32 count) {
         offset += piece;
         if (m_write_progress)
             m_write_progress(offset, count);
-        if (offset < count)
+        // Ten bits a byte on the line; what has not gone out yet is the lead.
+        const qint64 lead_ms = qint64(offset) * 10 * 1000 / baud - (m_clock.now_ms() - started_ms);
+        if (offset < count && lead_ms >= kWriteLeadMs)
             QCoreApplication::processEvents();
     }
     return {};

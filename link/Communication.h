@@ -77,6 +77,10 @@ inline constexpr int kMaxReplyLineBytes = 32;
 // windows. The bootloader's longest frame (N - 1, 256 data bytes, checksum) still goes out
 // in one write.
 inline constexpr quint32 kWritePieceBytes = 258;
+// Window events run between pieces only while at least this much wire time is written ahead
+// of the line: a slow event then cannot leave the pedal a silence mid-message, which it would
+// take for the message's end.
+inline constexpr qint64 kWriteLeadMs = 100;
 
 // What a wait for the pedal expects. A reply is complete at `expected_lines` lines or
 // `expected_bytes` bytes; with neither, it ends once the link has been quiet for kQuietGapMs

@@ -10,7 +10,6 @@ using namespace kx;
 
 namespace {
 
-// The link to the in-process virtual pedal with real timing, connected.
 // The link to the in-process virtual pedal with its real timing, connected.
 struct Rig : test::LinkRig {
     Rig() : LinkRig(test::Transport::InProcess) {
@@ -43,6 +42,7 @@ private slots:
     void upload_refuses_a_bad_image_before_the_bypass();
     void upload_answer_time_limit_is_a_value();
     void upload_cannot_start_twice();
+    void upload_outlasts_a_slow_window_event();
 };
 
 void TestPedalCommands::two_byte_messages_data() {
@@ -244,6 +244,27 @@ void TestPedalCommands::upload_cannot_start_twice() {
     QCOMPARE(second, QStringLiteral("Upload is already running."));
     QCOMPARE(other, QStringLiteral("effect information reply was not done: the editor is "
                                    "waiting for the pedal."));
+}
+
+// A window event that takes 120 ms while the image goes out: the pedal, which takes a silence
+// of 50 ms for the end of a message, still receives the whole image.
+void TestPedalCommands::upload_outlasts_a_slow_window_event() {
+    Rig rig;
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [] { return Status{}; });
+    upload.set_image(effect_image(QStringLiteral("Tape Loom Delay")),
+                     QStringLiteral("Tape Loom Delay"));
+    bool posted = false;
+    QObject::connect(&upload, &Operation::progress_changed, [&](int percent) {
+        if (posted || percent <= 0 || percent >= 100)
+            return;
+        posted = true;
+        QTimer::singleShot(0, [] { QThread::msleep(120); });
+    });
+    const Status result = upload.start();
+    QVERIFY(posted);
+    QVERIFY2(result, qPrintable(result.error()));
+    QCOMPARE(upload.answer(), QStringLiteral("Upload complete\r\n"));
+    QCOMPARE(rig.pedal().effect().number, 0x1F);
 }
 
 QTEST_GUILESS_MAIN(TestPedalCommands)
