@@ -1,7 +1,7 @@
 #include "link/pedal_drivers.h"
 
 #include "link/drivers/composite_serial_driver.h"
-#include "link/drivers/qt_serial_driver.h"
+#include "link/drivers/module_serial_driver.h"
 #include "link/drivers/virtual_pedal_driver.h"
 
 namespace kx {
@@ -12,7 +12,7 @@ PedalDrivers::PedalDrivers(bool virtual_pedal, const QStringList& ports) {
         m_virtual = std::make_unique<VirtualPedalDriver>();
         drivers << m_virtual.get();
     }
-    m_serial = std::make_unique<QtSerialDriver>(ports);
+    m_serial = std::make_unique<ModuleSerialDriver>(ports);
     drivers << m_serial.get();
     m_composite = std::make_unique<CompositeSerialDriver>(drivers);
 }

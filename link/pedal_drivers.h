@@ -7,7 +7,7 @@
 namespace kx {
 
 class CompositeSerialDriver;
-class QtSerialDriver;
+class ModuleSerialDriver;
 class SerialDriver;
 class VirtualPedalDriver;
 
@@ -29,7 +29,7 @@ public:
 
 private:
     std::unique_ptr<VirtualPedalDriver> m_virtual;
-    std::unique_ptr<QtSerialDriver> m_serial;
+    std::unique_ptr<ModuleSerialDriver> m_serial;
     std::unique_ptr<CompositeSerialDriver> m_composite;
 };
 

@@ -44,9 +44,12 @@ expected=(
 for file in "${expected[@]}"; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
-# The version check's network module, where the program looks for it.
+# The version check's network module and the serial port module, where the programs look for
+# them.
 [ -n "$(find "$prefix" -path "*/kestrel-x/kestrel-x-https.so")" ] ||
     fail "not installed: the network module kestrel-x-https.so"
+[ -n "$(find "$prefix" -path "*/kestrel-x/kestrel-x-serial.so")" ] ||
+    fail "not installed: the serial port module kestrel-x-serial.so"
 echo "installed: ${expected[*]}"
 "$prefix/bin/kestrel-x-editor" --version | grep -q "Kestrel X Editor" || fail "--version"
 "$prefix/bin/kestrel-x" --version | grep -q "^kestrel-x " || fail "kestrel-x --version"

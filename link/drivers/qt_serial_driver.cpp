@@ -1,6 +1,5 @@
 #include "link/drivers/qt_serial_driver.h"
 
-#include "link/drivers/usb_serial_ports.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -68,32 +67,11 @@ int status_of(QSerialPort::SerialPortError error) {
     }
 }
 
-// A list text as the driver's 64-byte list buffer holds it.
-QByteArray list_buffer(const QByteArray& text) {
-    return text.left(kListTextMaxChars);
-}
-
 // A wait that simply ran out is no failure of the port; anything else stays reported.
 int settle_after_wait(QSerialPort& port) {
     if (port.error() == QSerialPort::TimeoutError)
         port.clearError();
     return status_of(port.error());
-}
-
-// Empty when `path` is a character device (a serial port or a pseudo-terminal, also through a
-// link); otherwise why it cannot be one.
-QString port_path_problem(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return QString::fromLatin1(kPortMissing).arg(path);
-        return QString::fromLatin1(kPortUnreadable)
-            .arg(path, QString::fromLocal8Bit(std::strerror(error)));
-    }
-    if (!S_ISCHR(info.st_mode))
-        return QString::fromLatin1(kPortNotCharDevice).arg(path);
-    return {};
 }
 
 } // namespace
@@ -102,14 +80,13 @@ QtSerialDriver::QtSerialDriver(QStringList port_paths) : m_port_paths(std::move(
 
 QtSerialDriver::~QtSerialDriver() = default;
 
-QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() {
-    QList<Entry> entries;
-    bool from_device_tree = false;
-    for (const UsbSerialPort& port : list_usb_serial_ports(kFtdiVendorId, &from_device_tree))
-        entries.append({port.serial, port.description, port.location});
-    // Where there is no such tree, Qt looks in its own way (which, on Linux, asks udev about
-    // every tty and is the slowest part of the editor's start).
-    if (!from_device_tree) {
+QList<ChipEntry> QtSerialDriver::list_entries() {
+    // Where there is no device tree, Qt looks in its own way (which, on Linux, asks udev about
+    // every tty and is the slowest part of a listing).
+    QList<ChipEntry> entries;
+    if (auto in_tree = chips_in_device_tree()) {
+        entries = std::move(*in_tree);
+    } else {
         for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
             if (!info.hasVendorIdentifier() || info.vendorIdentifier() != kFtdiVendorId)
                 continue;
@@ -118,15 +95,7 @@ QList<QtSerialDriver::Entry> QtSerialDriver::list_entries() {
         }
     }
     m_problems.clear(); // only the newest listing counts
-    for (const QString& path : m_port_paths) {
-        const QString problem = port_path_problem(path);
-        if (!problem.isEmpty()) {
-            m_problems << problem;
-            continue;
-        }
-        entries.append(
-            {QFileInfo(path).fileName().toLatin1(), QByteArray(kPortPathDescription), path});
-    }
+    entries += chips_given_by_path(m_port_paths, m_problems);
     return entries;
 }
 
@@ -152,7 +121,7 @@ int QtSerialDriver::description(quint32 index, QByteArray& text) {
 
 int QtSerialDriver::open_by_serial(const QByteArray& serial, FtHandle& handle) {
     // The chips may have changed since the last listing: look again.
-    const QList<Entry> entries = list_entries();
+    const QList<ChipEntry> entries = list_entries();
     // The last entry wins, as the editor takes the last chip listed.
     for (auto it = entries.crbegin(); it != entries.crend(); ++it)
         if (!serial.isEmpty() && (it->serial == serial || (serial.size() == kOpenSerialMaxChars &&
@@ -162,13 +131,13 @@ int QtSerialDriver::open_by_serial(const QByteArray& serial, FtHandle& handle) {
 }
 
 int QtSerialDriver::open_first(FtHandle& handle) {
-    const QList<Entry> entries = list_entries();
+    const QList<ChipEntry> entries = list_entries();
     if (entries.isEmpty())
         return FT_DEVICE_NOT_FOUND;
     return open_entry(entries.first(), handle);
 }
 
-int QtSerialDriver::open_entry(const Entry& entry, FtHandle& handle) {
+int QtSerialDriver::open_entry(const ChipEntry& entry, FtHandle& handle) {
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(entry.port);
     if (!port->open(QIODevice::ReadWrite))

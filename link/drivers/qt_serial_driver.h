@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/drivers/chip_listing.h"
 #include "link/serial_driver.h"
 
 #include <QList>
@@ -13,16 +14,6 @@
 class QSerialPort;
 
 namespace kx {
-
-// Description under which a port given by path is listed, as a chip fresh from the factory.
-inline constexpr const char* kPortPathDescription = kChipFactoryDescription;
-// USB vendor of the chip maker.
-inline constexpr quint16 kFtdiVendorId = 0x0403;
-// Why a port given by path is not listed; %1 is the path.
-inline constexpr char kPortMissing[] = "Port %1 does not exist.";
-inline constexpr char kPortNotCharDevice[] =
-    "Port %1 is not a serial port (not a character device).";
-inline constexpr char kPortUnreadable[] = "Port %1 cannot be examined: %2.";
 
 // The chips on QtSerialPort: every attached FTDI chip (by serial number and USB
 // description), then the ports given by path (e.g. a pseudo-terminal), whose serial number
@@ -58,26 +49,21 @@ public:
     // Why ports given by path were left out of the listings since the last call, one text
     // each naming its path. The driver shows nothing itself; the window decides who reads
     // these. Taking them clears them, so each listing is reported once.
-    QStringList take_problems() { return std::exchange(m_problems, {}); }
+    QStringList take_problems() override { return std::exchange(m_problems, {}); }
 
 private:
-    struct Entry {
-        QByteArray serial;
-        QByteArray description;
-        QString port; // port name or path to open
-    };
     struct Open {
         std::unique_ptr<QSerialPort> port;
         quint32 write_timeout_ms = 0; // 0: derived from the byte count
     };
 
     // Lists the ports; records in m_problems why a port given by path was left out.
-    QList<Entry> list_entries();
-    int open_entry(const Entry& entry, FtHandle& handle);
+    QList<ChipEntry> list_entries();
+    int open_entry(const ChipEntry& entry, FtHandle& handle);
     Open* find(FtHandle handle);
 
     QStringList m_port_paths;
-    QList<Entry> m_entries;
+    QList<ChipEntry> m_entries;
     QStringList m_problems;
     std::map<FtHandle, Open> m_open;
     FtHandle m_next_handle = 1;
