@@ -72,8 +72,12 @@ Status Session::connect(bool bootloader) {
     // A failed bootloader check leaves the chip open: the session's link state tells.
     if (const Status connected = m_comm->connect_device(); !m_comm->connected()) {
         QString message = QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number);
+        // Why the open failed, and why no port could be opened at all (a missing module).
+        QStringList reasons = m_drivers->take_port_problems();
         if (!connected)
-            message += QStringLiteral(" (%1)").arg(connected.error());
+            reasons.prepend(connected.error());
+        if (!reasons.isEmpty())
+            message += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral("; ")));
         return Error{message, ErrorKind::NoPedal};
     }
     return {};
