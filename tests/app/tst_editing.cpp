@@ -218,7 +218,6 @@ void TestEditing::assignment_map_against_the_pedal() {
     w.btnAssign->click();
     box0->setCurrentIndex(12);
     box1->setCurrentIndex(12);
-    QTest::qWait(150);
     w.btnRequest->click();
 
     w.menuAssignmentMap->trigger();
@@ -271,7 +270,6 @@ void TestEditing::writes_leave_status_lines() {
     w.btnStoreSettingsOnPedal->click();
     QCOMPARE(rig.status(), "Settings stored on the pedal");
     QVERIFY(!rig.parameters().has_unstored_edits());
-    QTest::qWait(150);
     w.btnAssign->click();
     QCOMPARE(rig.status(), "Assignments sent to the pedal");
     rig.f.dialogs.answers << Dialogs::Answer::No;

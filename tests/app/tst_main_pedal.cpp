@@ -193,7 +193,6 @@ void TestMainPedal::upload_open_request_edit() {
     bypass->setCurrentIndex(0);
     w.btnAssign->click();
     QCOMPARE(rig.f.dialogs.confirmations.last(), QStringLiteral("Assign parameters?"));
-    QTest::qWait(150);
     w.btnStoreSettingsOnPedal->click();
     QVERIFY(tap.lines.contains(QStringLiteral("Store settings message (HEX): 0308")));
 
