@@ -15,11 +15,9 @@
 namespace kx::bench {
 
 inline void table_line(const QString& what, const QString& measured, const QString& anchor,
-                       const QString& ratio, const QString& goal, bool met) {
+                       const QString& ratio, const QString& goal, const QString& verdict) {
     const QString line =
-        QStringList{what,  measured, anchor,
-                    ratio, goal,     met ? QStringLiteral("PASS") : QStringLiteral("FAIL")}
-            .join(QLatin1Char('\t')) +
+        QStringList{what, measured, anchor, ratio, goal, verdict}.join(QLatin1Char('\t')) +
         QLatin1Char('\n');
     const QString path = qEnvironmentVariable("KX_BENCH_TABLE");
     QFile file(path);
@@ -28,6 +26,12 @@ inline void table_line(const QString& what, const QString& measured, const QStri
         return;
     }
     file.write(line.toUtf8());
+}
+
+inline void table_line(const QString& what, const QString& measured, const QString& anchor,
+                       const QString& ratio, const QString& goal, bool met) {
+    table_line(what, measured, anchor, ratio, goal,
+               met ? QStringLiteral("PASS") : QStringLiteral("FAIL"));
 }
 
 inline QString with_unit(double value, const char* unit, int decimals = 1) {
@@ -48,6 +52,15 @@ inline void limit_row(const QString& what, double measured, const QString& ancho
                       double limit, const char* unit, int decimals = 1) {
     table_line(what, with_unit(measured, unit, decimals), anchor_text, QStringLiteral("-"),
                QStringLiteral("<= ") + with_unit(limit, unit, 0), measured <= limit);
+}
+
+// A measurement shown next to an anchor for understanding, with no goal of its own.
+inline void note_row(const QString& what, double measured, const QString& anchor_text,
+                     double anchor, const char* unit, int decimals = 1) {
+    table_line(what, with_unit(measured, unit, decimals), anchor_text,
+               anchor > 0 ? QString::number(measured / anchor, 'f', 2) + QStringLiteral("x")
+                          : QStringLiteral("-"),
+               QStringLiteral("-"), QStringLiteral("-"));
 }
 
 inline double median(std::vector<double> values) {

@@ -11,10 +11,6 @@ namespace kx {
 
 namespace {
 
-// After the last acknowledgement nothing more may come: a bootloader that answers twice would
-// otherwise have had its refusal of Go taken for the earlier answer's twin.
-constexpr int kQuietAfterGoMs = 50;
-
 QString hex_address(quint32 address) {
     return QStringLiteral("0x") + address_text(address);
 }

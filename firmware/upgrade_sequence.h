@@ -27,6 +27,9 @@ inline constexpr char kStepGo[] = "go_to_application";
 
 // Pause between the record and Go.
 inline constexpr int kBeforeGoPauseMs = 10;
+// After the last acknowledgement nothing more may come: a bootloader that answers twice would
+// otherwise have had its refusal of Go taken for the earlier answer's twin.
+inline constexpr int kQuietAfterGoMs = 50;
 
 // Where an upgrade stands, or where it stopped.
 struct UpgradePlace {
