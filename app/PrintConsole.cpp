@@ -69,6 +69,7 @@ void TformPrint::build() {
     btnClear->setMinimumSize(80, kRowHeight);
     btnScrollTop->setMinimumSize(49, kRowHeight);
     CheckBox1->setMinimumSize(89, kRowHeight);
+    btnSaveLog->setMinimumHeight(kRowHeight); // as high as the row's other buttons
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     row->addWidget(btnClear);
