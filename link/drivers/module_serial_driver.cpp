@@ -50,18 +50,20 @@ int ModuleSerialDriver::device_count(quint32& count) {
 int ModuleSerialDriver::serial_number(quint32 index, QByteArray& text) {
     if (m_driver)
         return m_driver->serial_number(index, text);
-    if (index >= quint32(m_entries.size()))
-        return FT_DEVICE_NOT_FOUND;
-    text = list_buffer(m_entries[index].serial);
-    return FT_OK;
+    return listed_text(index, &ChipEntry::serial, text);
 }
 
 int ModuleSerialDriver::description(quint32 index, QByteArray& text) {
     if (m_driver)
         return m_driver->description(index, text);
+    return listed_text(index, &ChipEntry::description, text);
+}
+
+int ModuleSerialDriver::listed_text(quint32 index, QByteArray ChipEntry::*field,
+                                    QByteArray& text) const {
     if (index >= quint32(m_entries.size()))
         return FT_DEVICE_NOT_FOUND;
-    text = list_buffer(m_entries[index].description);
+    text = list_buffer(m_entries[index].*field);
     return FT_OK;
 }
 

@@ -58,6 +58,8 @@ public:
 private:
     // The loaded driver; null (and a problem noted) when the module cannot be loaded.
     SerialDriver* driver();
+    // A text of the listing made without the driver.
+    int listed_text(quint32 index, QByteArray ChipEntry::*field, QByteArray& text) const;
 
     QStringList m_port_paths;
     const char* m_module;
