@@ -9,6 +9,7 @@
 #include "support/scripted_serial_driver.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -71,6 +72,16 @@ struct EditorFixture {
     }
 
     kx::TformMain& main() { return *windows->formMain; }
+
+    // Chooses `effect` of `category` in the main window's lists, as a click on each does.
+    void choose_effect(const QString& category, const QString& effect) {
+        for (const auto& [list, text] : {std::pair{main().lstCategory, category},
+                                         std::pair{main().lstEffects, effect}}) {
+            const auto items = list->findItems(text, Qt::MatchExactly);
+            QVERIFY2(items.size() == 1, qPrintable(text));
+            emit list->itemClicked(items.first());
+        }
+    }
 
     QString path(const QString& relative) const { return documents.filePath(relative); }
 

@@ -86,10 +86,7 @@ struct Rig {
     // Connected, with `effect` uploaded: the window is live with the pedal's values.
     bool live(const QString& category, const QString& effect) {
         w().menuConnect->trigger();
-        emit w().lstCategory->itemClicked(
-            w().lstCategory->findItems(category, Qt::MatchExactly).value(0));
-        emit w().lstEffects->itemClicked(
-            w().lstEffects->findItems(effect, Qt::MatchExactly).value(0));
+        f.choose_effect(category, effect);
         w().btnUpload->click();
         return QTest::qWaitFor([this] { return w().btnAssign->isEnabled(); }, 10000);
     }

@@ -79,10 +79,7 @@ void TestCliEditorPresets::initTestCase() {
     f.windows = std::make_unique<EditorWindows>(*f.context);
     main().show();
     main().menuConnect->trigger();
-    emit main().lstCategory->itemClicked(
-        main().lstCategory->findItems(kCategory, Qt::MatchExactly).value(0));
-    emit main().lstEffects->itemClicked(
-        main().lstEffects->findItems(kEffect, Qt::MatchExactly).value(0));
+    f.choose_effect(kCategory, kEffect);
     main().btnUpload->click();
     main().btnOpenEffect->click();
     main().btnRequest->click();
