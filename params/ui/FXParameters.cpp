@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
@@ -95,6 +96,26 @@ public:
 
 private:
     int& m_depth;
+};
+
+// A value box whose Ctrl+Z and Ctrl+Shift+Z are the editor's Undo and Redo. Its own text undo
+// would take the keys and give nothing back: a typed value has gone out on Enter already.
+class ValueBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence keys(static_cast<QKeyEvent*>(event)->keyCombination());
+            if (keys == QKeySequence(Qt::CTRL | Qt::Key_Z) ||
+                keys == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) {
+                event->ignore(); // left to the shortcut
+                return true;
+            }
+        }
+        return QSpinBox::event(event);
+    }
 };
 
 } // namespace
@@ -263,7 +284,7 @@ QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QSt
 }
 
 QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlider* slider) {
-    auto* value = new QSpinBox(this);
+    auto* value = new ValueBox(this);
     value->setObjectName(QStringLiteral("spnPot%1").arg(row));
     value->setAccessibleName(label + QStringLiteral(" value"));
     value->setRange(0, kMaxControlValue);

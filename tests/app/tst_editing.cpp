@@ -11,6 +11,7 @@
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -135,9 +136,12 @@ void TestEditing::typed_values_undo_and_redo() {
     QVERIFY(w.windowTitle().endsWith("(unstored edits)"));
 
     // Ctrl+Z, in the parameters window, sends the earlier value; the menu's Redo the later.
+    // The keys go where the keyboard is: the value box just typed in, whose own text undo
+    // must not take them.
     rig.parameters().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&rig.parameters()));
-    QTest::keyClick(&rig.parameters(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), rig.time_value());
+    QTest::keyClick(rig.time_value(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(rig.time_value()->value(), first);
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(first)), qPrintable(rig.sent_pots().last()));
     QCOMPARE(w.menuUndo->text(), QStringLiteral("&Undo Time %1").arg(first));
@@ -145,7 +149,7 @@ void TestEditing::typed_values_undo_and_redo() {
     w.menuUndo->trigger();
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(read)), qPrintable(rig.sent_pots().last()));
     QVERIFY(!w.windowTitle().endsWith("(unstored edits)"));
-    QTest::keyClick(&rig.parameters(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(rig.time_value(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(first)), qPrintable(rig.sent_pots().last()));
     w.menuRedo->trigger();
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(900)), qPrintable(rig.sent_pots().last()));
