@@ -1,4 +1,5 @@
 // The firmware upgrade and the connection doctor from the command line.
+#include "base/hex_text.h"
 #include "base/outside_file.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
@@ -8,7 +9,6 @@
 #include "firmware/link_bootloader_port.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
-#include "library/hex_text.h"
 #include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
 #include "session/pedal_session.h"

@@ -1,7 +1,7 @@
 #include "firmware/loaded_firmware.h"
 
+#include "base/hex_text.h"
 #include "firmware/bootloader_frames.h"
-#include "library/hex_text.h"
 #include "library/resource_store.h"
 
 namespace kx {

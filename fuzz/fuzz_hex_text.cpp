@@ -2,9 +2,9 @@
 // whole hexadecimal pairs, writes no more than it is allowed, and gives back what bytes_to_hex
 // wrote.
 
+#include "base/hex_text.h"
 #include "fuzz/fuzz_check.h"
 #include "library/effect_image.h"
-#include "library/hex_text.h"
 
 #include <QByteArray>
 #include <QString>

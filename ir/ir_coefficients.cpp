@@ -1,6 +1,6 @@
 #include "ir/ir_coefficients.h"
 
-#include "library/hex_text.h"
+#include "base/hex_text.h"
 
 namespace kx {
 

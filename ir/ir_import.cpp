@@ -1,5 +1,6 @@
 #include "ir/ir_import.h"
 
+#include "base/hex_text.h"
 #include "base/log.h"
 #include "ir/ir_analysis.h"
 #include "ir/ir_coefficients.h"
@@ -7,7 +8,6 @@
 #include "ir/ir_targets.h"
 #include "ir/resample.h"
 #include "ir/wav_reader.h"
-#include "library/hex_text.h"
 #include "library/resource_store.h"
 
 #include <algorithm>

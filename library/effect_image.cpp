@@ -1,6 +1,6 @@
 #include "library/effect_image.h"
 
-#include "library/hex_text.h"
+#include "base/hex_text.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "link/Communication.h"
 
 #include "base/clock.h"
+#include "base/hex_text.h"
 #include "base/log.h"
-#include "library/hex_text.h"
 #include "link/D2XXUnit.h"
 #include "link/value_reply.h"
 

@@ -1,7 +1,7 @@
 #include "link/D2XXUnit.h"
 
+#include "base/hex_text.h"
 #include "base/log.h"
-#include "library/hex_text.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "link/effect_upload.h"
 
 #include "base/clock.h"
+#include "base/hex_text.h"
 #include "base/log.h"
-#include "library/hex_text.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 

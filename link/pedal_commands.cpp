@@ -1,6 +1,6 @@
 #include "link/pedal_commands.h"
 
-#include "library/hex_text.h"
+#include "base/hex_text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "params/parameter_messages.h"
 
-#include "library/hex_text.h"
+#include "base/hex_text.h"
 
 #include <algorithm>
 #include <cmath>

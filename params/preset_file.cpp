@@ -1,8 +1,8 @@
 #include "params/preset_file.h"
 
+#include "base/hex_text.h"
 #include "base/outside_file.h"
 #include "base/save_file.h"
-#include "library/hex_text.h"
 #include "library/resource_store.h"
 #include "params/parameters_state.h"
 

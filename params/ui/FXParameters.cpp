@@ -2,11 +2,11 @@
 
 #include "base/clock.h"
 #include "base/dialogs.h"
+#include "base/hex_text.h"
 #include "base/log.h"
 #include "base/plain_text.h"
 #include "base/ui/accessibility.h"
 #include "library/fx_info_page.h"
-#include "library/hex_text.h"
 #include "library/resource_store.h"
 #include "link/D2XXUnit.h"
 #include "params/pedal_controls.h"

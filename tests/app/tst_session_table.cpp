@@ -8,9 +8,9 @@
 #include "../ir/ir_fixtures.h"
 
 #include "app/Main.h"
+#include "base/hex_text.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/effect_image.h"
-#include "library/hex_text.h"
 #include "link/Communication.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "params/preset_file.h"

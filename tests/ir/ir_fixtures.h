@@ -2,8 +2,8 @@
 
 // The WAV files of tests/fixtures/ir (made by make_fixtures.sh) and small WAV files built here.
 
+#include "base/hex_text.h"
 #include "ir/ir_coefficients.h"
-#include "library/hex_text.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -2,10 +2,10 @@
 // shows: the bytes each edit sends, the pedal's parameter memory and assignments after them,
 // and the widgets a parameter state reply fills.
 #include "base/clock.h"
+#include "base/hex_text.h"
 #include "base/log.h"
 #include "base/scripted_dialogs.h"
 #include "library/effect_image.h"
-#include "library/hex_text.h"
 #include "library/resource_store.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"

@@ -1,6 +1,6 @@
+#include "base/hex_text.h"
 #include "base/log.h"
 #include "library/effect_image.h"
-#include "library/hex_text.h"
 #include "library/resource_store.h"
 #include "params/control_addresses.h"
 #include "params/parameter_messages.h"

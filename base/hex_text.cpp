@@ -1,4 +1,4 @@
-#include "library/hex_text.h"
+#include "base/hex_text.h"
 
 namespace kx {
 
