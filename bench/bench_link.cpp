@@ -7,7 +7,6 @@
 #include "bench/bench_rig.h"
 #include "bench/bench_table.h"
 #include "link/Communication.h"
-#include "link/D2XXUnit.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "sim/link_timing.h"
 #include "sim/pedal_firmware.h"

@@ -10,7 +10,6 @@
 #include "bench/freeze_watch.h"
 #include "library/resource_store.h"
 #include "link/Communication.h"
-#include "link/D2XXUnit.h"
 #include "link/drivers/virtual_pedal_driver.h"
 #include "link/effect_upload.h"
 #include "sim/link_timing.h"

@@ -4,7 +4,6 @@
 #include "base/log.h"
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_port.h"
-#include "link/D2XXUnit.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,6 @@
 #include "firmware/link_bootloader_port.h"
 
 #include "link/Communication.h"
-#include "link/D2XXUnit.h"
 
 namespace kx {
 

@@ -3,7 +3,6 @@
 #include "base/log.h"
 #include "firmware/link_bootloader_port.h"
 #include "link/Communication.h"
-#include "link/D2XXUnit.h"
 
 #include <algorithm>
 #include <optional>

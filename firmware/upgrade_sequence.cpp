@@ -5,7 +5,6 @@
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_port.h"
 #include "firmware/loaded_firmware.h"
-#include "link/D2XXUnit.h"
 
 namespace kx {
 

@@ -9,7 +9,6 @@
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_sequence.h"
 #include "fuzz/fuzz_check.h"
-#include "link/D2XXUnit.h"
 
 #include <QList>
 

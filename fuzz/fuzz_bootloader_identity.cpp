@@ -9,7 +9,6 @@
 #include "firmware/bootloader_port.h"
 #include "firmware/bootloader_protocol.h"
 #include "fuzz/fuzz_check.h"
-#include "link/D2XXUnit.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,7 +8,6 @@
 #include "library/resource_store.h"
 #include "library/selection.h"
 #include "link/Communication.h"
-#include "link/D2XXUnit.h"
 #include "link/effect_upload.h"
 #include "params/control_addresses.h"
 #include "session/pedal_messages.h"

@@ -8,7 +8,6 @@
 #include "base/ui/accessibility.h"
 #include "library/fx_info_page.h"
 #include "library/resource_store.h"
-#include "link/D2XXUnit.h"
 #include "params/pedal_controls.h"
 #include "params/ui/ParameterEdits.h"
 #include "params/ui/PotSlider.h"

@@ -6,7 +6,6 @@
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_port.h"
 #include "firmware/bootloader_protocol.h"
-#include "link/D2XXUnit.h"
 
 #include <QtTest>
 
