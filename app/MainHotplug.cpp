@@ -7,8 +7,8 @@
 #include "app/Settings.h"
 #include "base/paths.h"
 #include "link/Communication.h"
-#include "link/drivers/virtual_pedal_driver.h"
 #include "link/hotplug/pedal_watcher.h"
+#include "link/pedal_drivers.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 

@@ -11,6 +11,9 @@ class ModuleSerialDriver;
 class SerialDriver;
 class VirtualPedalDriver;
 
+// The serial number the in-process virtual pedal's chip lists.
+inline constexpr char kVirtualPedalSerial[] = "KXV00001";
+
 // The drivers a program reaches the pedal through, as its command line chose them. Lists, in
 // this order, the in-process virtual pedal (when asked for), the attached USB chips, and the
 // ports given by path; a connection opens the chip listed last, so a real pedal wins over the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/pedal_drivers.h"
 #include "link/serial_driver.h"
 #include "sim/virtual_pedal.h"
 
@@ -7,8 +8,8 @@
 
 namespace kx {
 
-// The chip of the in-process virtual pedal, as the driver lists it.
-inline constexpr char kVirtualPedalSerial[] = "KXV00001";
+// The chip of the in-process virtual pedal, as the driver lists it (its serial number is
+// kVirtualPedalSerial).
 inline constexpr const char* kVirtualPedalDescription = kChipFactoryDescription;
 
 // A serial driver with one chip attached: the virtual pedal, on the steady clock. Like the real
