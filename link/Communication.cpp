@@ -20,6 +20,7 @@ constexpr quint8 kWordLength8 = 8;
 constexpr quint8 kOneStopBit = 0;
 constexpr quint8 kNoParity = 0;
 constexpr char kBootloaderSync = 0x7F;
+constexpr char kBootloaderNack = 0x1F;
 // No command of the running firmware (which drops a lone unknown byte), nor the complement of
 // the synchronisation byte; as a frame's length it asks for a short frame: a data frame of
 // 6 + 1 bytes and its checksum, which the fillers then make wrong.
@@ -53,6 +54,14 @@ bool reply_complete(const ReplyRequest& request, const QByteArray& bytes) {
     if (request.expected_bytes > 0 && bytes.size() >= request.expected_bytes)
         return true;
     return request.expected_lines > 0 && count_reply_lines(bytes) >= request.expected_lines;
+}
+
+// The running firmware answers in text; refusal bytes alone come from a bootloader that an
+// earlier upgrade left synchronised (a fresh one stays silent).
+bool refused_by_bootloader(const ReplyRequest& request, const QByteArray& bytes) {
+    return request.expected_lines > 0 && !bytes.isEmpty() &&
+           std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return byte == kBootloaderNack; });
 }
 
 // Whether nothing follows the last line or byte asked for.
@@ -530,6 +539,10 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
             error =
                 Error{QString::fromLatin1(kMessageIncomplete).arg(request.name).arg(bytes.size()),
                       ErrorKind::BadReply};
+        if (error && (error->kind == ErrorKind::TimedOut || error->kind == ErrorKind::BadReply) &&
+            refused_by_bootloader(request, bytes))
+            error = Error{QString::fromLatin1(kMessageBootloaderRefused).arg(request.name),
+                          ErrorKind::WrongLinkState};
     }
     if (error) {
         // The rest of this reply, or all of it, may still come: keep it from the next request.

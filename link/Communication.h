@@ -66,6 +66,9 @@ inline constexpr char kMessageLongReply[] =
 inline constexpr char kMessageIncomplete[] =
     "The pedal's %1 is incomplete: it stopped after %2 bytes.";
 inline constexpr char kMessageOverlong[] = "The pedal's %1 is longer than it can be.";
+inline constexpr char kMessageBootloaderRefused[] =
+    "Start a firmware upgrade, or power the pedal up without holding the footswitch: the pedal "
+    "is in its bootloader, which refused to send its %1.";
 inline constexpr char kMessageLinkLost[] =
     "The connection to the pedal was lost (%1). Plug it in again and choose Connect.";
 

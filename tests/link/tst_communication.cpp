@@ -102,6 +102,8 @@ private slots:
     void late_reply_in_bursts_is_dropped_whole_data();
     void late_reply_in_bursts_is_dropped_whole();
     void bytes_after_a_taken_reply_are_dropped_and_logged();
+    void bootloader_refusal_is_named_data();
+    void bootloader_refusal_is_named();
     void trickling_reply_ends_at_its_limit_data();
     void trickling_reply_ends_at_its_limit();
     void pause_keeps_events_flowing_and_refuses_pedal_actions();
@@ -689,6 +691,33 @@ void TestCommunication::bytes_after_a_taken_reply_are_dropped_and_logged() {
              QByteArray("X\r\n7\r\n3\r\n12\r\n"));
     QVERIFY(
         f.log.lines.contains(QStringLiteral("stray bytes dropped before the request, bytes: 3")));
+}
+
+// A pedal left in its bootloader by a stopped upgrade refuses a firmware request with NACK
+// bytes: that is said as the bootloader, not as a reply cut short. Anything else stays a reply.
+void TestCommunication::bootloader_refusal_is_named_data() {
+    QTest::addColumn<QList<Piece>>("pieces");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("one refusal") << QList<Piece>{{1, "\x1F"}} << int(ErrorKind::WrongLinkState);
+    QTest::newRow("a refusal a byte, in two reads")
+        << QList<Piece>{{1, "\x1F"}, {3, "\x1F"}} << int(ErrorKind::WrongLinkState);
+    QTest::newRow("a refusal byte, then text") << QList<Piece>{{1, "\x1F"
+                                                                   "4\r\n"}}
+                                               << int(ErrorKind::BadReply);
+    QTest::newRow("an acknowledgement") << QList<Piece>{{1, "\x79"}} << int(ErrorKind::BadReply);
+}
+
+void TestCommunication::bootloader_refusal_is_named() {
+    QFETCH(QList<Piece>, pieces);
+    QFETCH(int, kind);
+    Fixture f;
+    f.connect();
+    f.driver.replies = {pieces};
+    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply(400));
+    QCOMPARE(int(text.error_kind()), kind);
+    if (kind == int(ErrorKind::WrongLinkState))
+        QCOMPARE(text.error(), QString::fromLatin1(kMessageBootloaderRefused)
+                                   .arg(QLatin1String("effect information reply")));
 }
 
 // Bytes that keep coming never hold an exchange past its time limit, counted from its write.
