@@ -9,6 +9,7 @@
 #include "firmware/link_bootloader_port.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
+#include "library/firmware_image.h"
 #include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
 #include "session/pedal_session.h"
@@ -43,8 +44,10 @@ Result<LoadedFirmware> firmware_from_file(const QString& path) {
     const auto bytes = read_outside_file(path, kFirmwareFileFormat);
     if (!bytes)
         return Error{QStringLiteral("Error loading file: ") + bytes.error()};
-    return LoadedFirmware{QFileInfo(path).fileName(), kBuiltInFirmwareNumber, *bytes,
-                          bytes_to_hex(*bytes)};
+    const QString name = QFileInfo(path).fileName();
+    if (const Status firmware = check_firmware_image(name, *bytes); !firmware)
+        return firmware.failure();
+    return LoadedFirmware{name, kBuiltInFirmwareNumber, *bytes, bytes_to_hex(*bytes)};
 }
 
 // A stopped upgrade names what to run next: this program has no buttons.

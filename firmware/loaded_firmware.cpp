@@ -2,9 +2,13 @@
 
 #include "base/hex_text.h"
 #include "firmware/bootloader_frames.h"
+#include "library/firmware_image.h"
 #include "library/resource_store.h"
 
 namespace kx {
+
+static_assert(kMaxImageBytes == kMaxFirmwareImageBytes,
+              "the image checks and the flash layout agree on where the record's page begins");
 
 std::optional<int> firmware_number(const QString& item_text) {
     if (item_text.isEmpty() || !item_text.back().isDigit())
@@ -20,6 +24,8 @@ Result<LoadedFirmware> load_firmware_image(const ResourceStore& store, const QSt
     if (!bytes)
         return Error{QString::fromLatin1(kErrorLoadingResource) +
                      ResourceStore::missing_text(item_text)};
+    if (const Status firmware = check_firmware_image(item_text, *bytes); !firmware)
+        return firmware.failure();
     return LoadedFirmware{item_text, firmware_number(item_text).value_or(0), *bytes,
                           bytes_to_hex(*bytes)};
 }

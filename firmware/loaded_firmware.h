@@ -48,7 +48,8 @@ struct LoadedFirmware {
 std::optional<int> firmware_number(const QString& item_text);
 
 // The raw data resource named by the item, with its hex text. The error is the store's
-// "Error loading resource: " text, or the no-choice message for an empty name.
+// "Error loading resource: " text, the no-choice message for an empty name, or why the
+// resource is not a firmware image (check_firmware_image).
 Result<LoadedFirmware> load_firmware_image(const ResourceStore& store, const QString& item_text);
 
 // Refuses, before anything is sent, an image that is empty, needs more chunks than the upgrade

@@ -1,7 +1,8 @@
 // Firmware images come from files and from the pedal's flash. The input is a 32-bit
 // little-endian offset followed by the image: firmware_word must refuse every offset whose word
 // is not wholly inside, whatever its size, and the version field must be read only from bytes
-// that are there.
+// that are there. The whole input is also a file offered to the upgrade: one taken must fit the
+// flash, start with a stack address in RAM, and carry its version.
 
 #include "fuzz/fuzz_check.h"
 #include "library/firmware_image.h"
@@ -15,6 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray whole =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     (void)kx::firmware_version_of(whole);
+    if (kx::check_firmware_image(QStringLiteral("fuzz"), whole)) {
+        KX_FUZZ_CHECK(size > 0 && qsizetype(size) <= kx::kMaxFirmwareImageBytes);
+        const quint32 stack = *kx::firmware_word(whole, 0);
+        KX_FUZZ_CHECK(stack > kx::kRamBase && stack <= kx::kRamBase + kx::kRamSize);
+        KX_FUZZ_CHECK(kx::firmware_version_of(whole).has_value());
+    }
     if (size < 4)
         return 0;
 

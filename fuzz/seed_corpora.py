@@ -177,6 +177,8 @@ def main():
         "vector-table": struct.pack("<i", 4) + firmware[:0x200],
         "version-field": struct.pack("<i", 0x144) + firmware[:0x200],
         "past-the-end": struct.pack("<i", 0x1FE) + firmware[:0x200],
+        # The whole input as a file the upgrade takes: vector table, reset handler and version.
+        "upgrade-file": firmware[:0x200],
     }
     seeds["control_description"] = {
         p.name: p.read_bytes() for p in sorted(RESOURCES.glob("*_CTRLS"))

@@ -831,9 +831,17 @@ void TestCli::firmware_refused_data() {
     QTest::addColumn<QString>("error");
     QTest::newRow("missing file") << QByteArray() << true << 2
                                   << "Error loading file: " + m_dir.filePath("firmware.bin");
-    QTest::newRow("empty file") << QByteArray("\0", 0) << true << 2 << "firmware.bin: ";
+    QTest::newRow("empty file") << QByteArray("\0", 0) << true << 2
+                                << "firmware.bin is not one (it is empty)";
     QTest::newRow("too large") << QByteArray(127 * 1024 + 1, '\xFF') << true << 2
-                               << "cannot be written";
+                               << "its 130049 bytes are more than the 130048 that fit";
+    // A file picked by mistake never reaches the flash, however it is named.
+    QFile wav(QStringLiteral(KX_FIXTURES_DIR "/ir/pcm16-mono-48k.wav"));
+    QVERIFY(wav.open(QIODevice::ReadOnly));
+    QTest::newRow("impulse response WAV")
+        << wav.readAll() << true << 2
+        << "Choose a firmware file made for the Kestrel X: firmware.bin is not one (it starts "
+           "with 0x46464952";
     QTest::newRow("larger than the flash")
         << QByteArray(128 * 1024 + 1, '\xFF') << true << 2
         << "it is 131073 bytes long, but a firmware image is at most 131072 bytes";

@@ -223,6 +223,19 @@ void TestBootloaderFrames::firmware_1_loads_from_the_store() {
     QVERIFY2(missing.error().startsWith(QLatin1String("Error loading resource: ")) &&
                  missing.error().contains(QLatin1String("Firmware_9"), Qt::CaseInsensitive),
              qPrintable(missing.error()));
+
+    // A store whose firmware is some other file: the firmware window loads through here, and
+    // refuses it as kestrel-x refuses such a file.
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(QStringLiteral(KX_FIXTURES_DIR "/ir/pcm16-mono-48k.wav"),
+                        folder.filePath(QStringLiteral("FIRMWARE_1"))));
+    const auto other =
+        load_firmware_image(ResourceStore(folder.path()), QStringLiteral("Firmware_1"));
+    QVERIFY(!other);
+    QCOMPARE(other.error_kind(), ErrorKind::BadInput);
+    QVERIFY2(other.error().startsWith(QLatin1String(
+                 "Choose a firmware file made for the Kestrel X: Firmware_1 is not one")),
+             qPrintable(other.error()));
 }
 
 QTEST_GUILESS_MAIN(TestBootloaderFrames)
