@@ -235,11 +235,14 @@ void TestFirmwareUpgrade::unplug_names_the_step_and_leaves_the_editor_not_connec
 }
 
 void TestFirmwareUpgrade::refused_before_anything_is_sent_data() {
-    QTest::addColumn<int>("size"); // -1: no firmware chosen in the window; -2: not connected
+    // -1: no firmware chosen in the window; -2: not connected; -3: the store's firmware is a WAV
+    QTest::addColumn<int>("size");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("message");
     QTest::newRow("no firmware chosen") << -1 << 1 << kMessageNoFirmwareChosen;
     QTest::newRow("not connected") << -2 << 1 << kMessageUpgradeNotConnected;
+    QTest::newRow("not a firmware image")
+        << -3 << 1 << "Firmware_1 is not one (it starts with 0x46464952";
     QTest::newRow("reaches the record's page")
         << int(kMaxImageBytes) + 1 << 1 << "its 130049 bytes would reach the firmware record";
     QTest::newRow("more than 512 chunks") << 513 * 256 << 1 << "more than 512 chunks";
@@ -280,9 +283,15 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent() {
     UpgradeRig rig(UpgradeRig::Transport::Instant);
     if (size != -2)
         rig.connect_to_bootloader();
+    QTemporaryDir folder;
+    if (size == -3) {
+        QVERIFY(QFile::copy(QStringLiteral(KX_FIXTURES_DIR "/ir/pcm16-mono-48k.wav"),
+                            folder.filePath(QStringLiteral("FIRMWARE_1"))));
+        rig.store = ResourceStore(folder.path());
+    }
     QString error;
     if (size < 0) {
-        if (size == -2)
+        if (size != -1)
             rig.choose_firmware_1();
         rig.form->btnUpgradeFirmwareClick();
         error = rig.dialogs.messages.value(0);
@@ -295,7 +304,7 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent() {
     }
     QVERIFY2(error.contains(message), qPrintable(error));
     QVERIFY(error.endsWith(QLatin1String("Nothing was sent to the pedal.")) ||
-            error.endsWith(QLatin1String("Nothing was sent.")));
+            error.endsWith(QLatin1String("nothing was sent."), Qt::CaseInsensitive));
     QCOMPARE(rig.wire(), QByteArray());
     QVERIFY(!rig.comm.claimed());
 }
