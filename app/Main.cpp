@@ -36,6 +36,10 @@ constexpr int kClientWidth = 400;
 constexpr int kClientHeight = 396;
 constexpr int kVersionCheckDelay_ms = 1000;
 constexpr char kDeviceNameCaption[] = "Device Name: ";
+constexpr char kLogReconnectForUpgrade[] =
+    "Upgrade Mode ticked: connecting again to the bootloader";
+constexpr char kLogReconnectForFirmware[] =
+    "Upgrade Mode unticked: connecting again to the firmware";
 
 // The category rows are the library's categories, in its order (Open FX walks them in the same
 // order); each row has its click handler.
@@ -504,17 +508,18 @@ void TformMain::fill_effect_list() {
     lstEffects->setCurrentRow(-1);
 }
 
-void TformMain::effetto_cliccato(QListWidgetItem* Item) {
+Task<> TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!Item)
-        return;
+        co_return;
     // The click rebuilds the parameters window: its unstored edits are asked about first, and
     // Cancel leaves the list as it was.
-    if (!keep_or_let_go_of_edits()) {
+    const bool let_go = co_await keep_or_let_go_of_edits();
+    if (!let_go) {
         const auto shown =
             lstEffects->findItems(m_context.selection.selected_effect_name, Qt::MatchExactly);
         lstEffects->setCurrentItem(shown.isEmpty() ? nullptr : shown.first(),
                                    QItemSelectionModel::ClearAndSelect);
-        return;
+        co_return;
     }
     SelectionState& selection = m_context.selection;
     // The click highlights its row (a Ctrl+click must not leave it unhighlighted).
@@ -666,10 +671,33 @@ void TformMain::menuShowUpdateMsgClick() {
     store_update_message_choice(m_context.dialogs, menuShowUpdateMsg->isChecked());
 }
 
-void TformMain::menuFirmwareUpgradeModeClick() {
-    if (const Status set = session().set_upgrade_mode(menuFirmwareUpgradeMode->isChecked()); !set)
-        show_status_text(set.error());
-    refresh_controls();
+Task<> TformMain::menuFirmwareUpgradeModeClick() {
+    const bool on = menuFirmwareUpgradeMode->isChecked();
+    PedalSession& pedal = session();
+    if (pedal.link_state() == LinkState::NotConnected) {
+        if (const Status set = pedal.set_upgrade_mode(on); !set)
+            show_status_text(set.error());
+        refresh_controls();
+        co_return;
+    }
+    // The mode is the connection's: changing it connects again in the other mode, once the
+    // edits the window holds have been stored, saved or let go.
+    bool let_go = !pedal.busy();
+    if (let_go)
+        let_go = co_await keep_or_let_go_of_edits();
+    if (!let_go) {
+        refresh_controls(); // the tick goes back to the mode the connection has
+        co_return;
+    }
+    m_context.log.print_line(
+        QLatin1String(on ? kLogReconnectForUpgrade : kLogReconnectForFirmware));
+    if (const Status closed = communication().disconnect_device(); !closed) {
+        report_pedal_error(closed.failure());
+        refresh_controls();
+        co_return;
+    }
+    (void)pedal.set_upgrade_mode(on);
+    co_await menuConnectClick();
 }
 
 void TformMain::menuAssignmentMapClick() {

@@ -3,10 +3,12 @@
 #include "app/EditorMemory.h"
 #include "app/NewVersionMsg.h"
 #include "base/result.h"
+#include "base/task.h"
 #include "link/connection_ui.h"
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -189,10 +191,10 @@ public slots:
     void lstDynamicClick();
     void lstIRClick();
     void lstOtherClick();
-    void effetto_cliccato(QListWidgetItem* Item);
+    Task<> effetto_cliccato(QListWidgetItem* Item);
     void menuSupportClick();
     void menuScanClick();
-    void menuConnectClick();
+    Task<> menuConnectClick();
     void menuDisconnectClick();
     // The connection doctor; see MainDoctor.cpp.
     void menuDiagnoseClick();
@@ -200,7 +202,7 @@ public slots:
     void menuConnectAutomaticallyClick();
     void menuLookClickItem(QAction* item);
     void menuShowUpdateMsgClick();
-    void menuFirmwareUpgradeModeClick();
+    Task<> menuFirmwareUpgradeModeClick();
     void menuStartFirmwareUpgradeClick();
     void menuLoadIRClick();
     void checkmostrecentversiononwebsite();
@@ -208,17 +210,19 @@ public slots:
     void menuUpdateNowClick();
     void menuCheckForUpdatesClick();
     void menuSwitchWindowClick();
-    void menuLoadConfigurationClick();
+    Task<> menuLoadConfigurationClick();
     void menuSaveConfigurationClick();
     void menuPresetLibraryClick();
     void btnGetFXInfoClick();
     void FormKeyDown();
-    void btnUploadClick();
-    void btnOpenEffectClick();
-    void btnRequestClick();
-    void btnAssignClick();
-    void btnStoreSettingsOnPedalClick();
-    void menuMIDIchannelsClickItem(QAction* item);
+    // The pedal's actions start at once and end when the pedal has answered: each gives the
+    // task that ends then (the windows never wait for it).
+    Task<> btnUploadClick();
+    Task<> btnOpenEffectClick();
+    Task<> btnRequestClick();
+    Task<> btnAssignClick();
+    Task<> btnStoreSettingsOnPedalClick();
+    Task<> menuMIDIchannelsClickItem(QAction* item);
     void menuAssignmentMapClick();
     void menuFollowPedalClick();
 
@@ -244,10 +248,13 @@ private:
     // Unstored edits; see MainEdits.cpp.
     void create_edit_actions();
     // Asks what to do with unstored edits before they would be lost; false: stay as we are.
-    bool keep_or_let_go_of_edits();
+    Task<bool> keep_or_let_go_of_edits();
+    // Closes the window once the question about the unstored edits has been answered and the
+    // edits stored, saved or let go.
+    Task<> close_after_edits();
     void show_unstored(bool unstored);
     // Store Settings On Pedal; whether the pedal took the settings.
-    bool store_settings();
+    Task<bool> store_settings();
     void build_menus();
     void FormCreate();
     // The pedal link's part of the start-up; see MainLink.cpp.
@@ -294,11 +301,11 @@ private:
     void show_running_effect();
     // Uploads `effect_name` through the session with its steps in lblStatus, and shows the
     // running effect once the pedal names it.
-    Result<QString> upload_and_show(const QString& effect_name);
+    Task<Result<QString>> upload_and_show(QString effect_name);
     // Closes the parameters window if it is open, places it beside this one, shows it for the
     // selected effect under `caption` and sizes it to the effect's rows.
     void show_parameters_window(const QString& caption);
-    void request_parameters();
+    Task<> request_parameters();
     // The row of the pedal's effect in a category list, if it is there.
     std::optional<int> find_effect_in_list(const QStringList& lines) const;
     // Loads a category's effect names for the effect list (ResourceStore::resource_text); a
@@ -309,18 +316,21 @@ private:
     void report_pedal_error(const Error& error);
     // Shows it, the guitarist's sentence first; the log keeps the driver's words.
     void show_pedal_message(const Error& error);
+    // Which pedal a chip serial is, in a few words: "virtual", a port's path, or the serial.
+    QString pedal_identity(const QString& serial) const;
+    // Disconnects a port the editor took by itself whose device did not answer as the pedal.
+    void release_unproven_port(const Error& error);
     // Preset files; see MainPresets.cpp.
     void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
     std::optional<QStringList> LoadTextWithDialog(QString& path);
     // Loads a preset file into the open effect, as Load Configuration does after its dialog.
-    bool load_preset_file(const QString& path);
+    Task<bool> load_preset_file(QString path);
     // Whether a preset can go anywhere: a pedal that answers, or an open parameters window.
     bool preset_target_open();
-    bool apply_preset(const QString& path, const QStringList& lines);
+    Task<bool> apply_preset(QString path, QStringList lines);
     // A preset of a catalogue effect while the firmware answers: applied to the running effect,
     // or, when the pedal runs another, offered as an upload of its effect with it applied.
-    bool apply_preset_on_pedal(const QString& path, const Preset& preset,
-                               const QString& effect_name);
+    Task<bool> apply_preset_on_pedal(QString path, Preset preset, QString effect_name);
     // A preset was loaded or saved: it goes first in the library's recent list.
     void preset_used(const QString& path);
 
@@ -328,6 +338,15 @@ private:
     OtherWindows m_windows;
     QString m_device_name_text;
     bool m_upload_watched = false;
+    bool m_closing_approved = false;
+    QPointer<QWidget> m_focus_after_busy;
+    bool m_in_close_event = false;
+    bool m_close_now = false;
+    // The chip (serial or port path) of the last pedal connected this run.
+    QString m_last_pedal_serial;
+    // Connected by itself to a port given by path, and that device has not answered as the
+    // pedal yet.
+    bool m_unproven_port = false;
     // Disconnect chosen in the menu: no connect by itself until Connect is chosen again.
     bool m_disconnected_by_hand = false;
     bool m_watcher_start_asked = false;
@@ -344,7 +363,6 @@ private:
     // The parameters window is closed only to be shown again.
     bool m_reopening_parameters = false;
     // The log console, while a follow request runs unlogged.
-    Log* m_log_target_while_following = nullptr;
 };
 
 } // namespace kx

@@ -55,35 +55,59 @@ void TformMain::show_unstored(bool unstored) {
     }
 }
 
-bool TformMain::keep_or_let_go_of_edits() {
+Task<bool> TformMain::keep_or_let_go_of_edits() {
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->has_unstored_edits())
-        return true;
+        co_return true;
     const QStringList choices{QString::fromUtf8(kChoiceStore), QString::fromUtf8(kChoiceSave),
                               QString::fromUtf8(kChoiceDiscard), QString::fromUtf8(kChoiceCancel)};
     const int chosen = m_context.dialogs.choose(
         QString::fromUtf8(kAskUnstored).arg(parameters->selected_effect_name), choices);
     switch (chosen) {
     case 0:
-        return store_settings();
+        co_return co_await store_settings();
     case 1:
         menuSaveConfigurationClick();
-        return !parameters->has_unstored_edits();
+        co_return !parameters->has_unstored_edits();
     case 2:
         parameters->mark_stored(); // let go: nothing more to ask about them
-        return true;
+        co_return true;
     default:
-        return false;
+        co_return false;
     }
 }
 
 void TformMain::closeEvent(QCloseEvent* event) {
-    if (!keep_or_let_go_of_edits()) {
-        event->ignore();
-        return;
+    // The question, and a store it may ask for, need the pedal: the window stays until they
+    // have ended, then closes itself if the edits were kept or let go.
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    if (!m_closing_approved && parameters && parameters->has_unstored_edits()) {
+        // Answered at once (Discard, Cancel, Save), the window closes now or stays; a store
+        // closes it once the pedal has taken it.
+        m_in_close_event = true;
+        m_close_now = false;
+        close_after_edits();
+        m_in_close_event = false;
+        if (!std::exchange(m_close_now, false)) {
+            event->ignore();
+            return;
+        }
     }
+    m_closing_approved = false;
     remember_places();
     QWidget::closeEvent(event);
+}
+
+Task<> TformMain::close_after_edits() {
+    const bool let_go = co_await keep_or_let_go_of_edits();
+    if (!let_go)
+        co_return;
+    if (m_in_close_event) {
+        m_close_now = true;
+        co_return;
+    }
+    m_closing_approved = true;
+    close();
 }
 
 } // namespace kx

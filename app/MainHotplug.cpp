@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <utility>
@@ -32,6 +33,8 @@ constexpr char kStatusUnplugged[] = "The pedal was unplugged.";
 constexpr char kStatusReconnectsByItself[] = " It connects again when it is plugged back in.";
 constexpr char kStatusReconnectByHand[] = " Plug it in again and choose Connection > Connect.";
 constexpr char kStatusFollowOff[] = " Follow Pedal is off.";
+constexpr char kStatusOtherPedalByHand[] =
+    "Another pedal is attached. Store or save the edits first, then choose Connect to use it.";
 constexpr char kVirtualPedalPort[] = "the virtual pedal";
 constexpr char kLogLeavingVirtualPedal[] = "a pedal was plugged in: leaving the virtual pedal";
 constexpr char kStatusStaysOnVirtual[] =
@@ -148,14 +151,29 @@ void TformMain::connect_automatically() {
         return;
     QList<PresentPedal> present = m_context.watcher->present();
     // The in-process virtual pedal (--virtual-pedal) is plugged in for the whole run; a real
-    // pedal, which Connect would open before it, wins.
-    if (present.isEmpty() && m_context.link->virtual_pedal())
+    // pedal, which Connect would open before it, wins. Once a real pedal has been used, its
+    // going away never moves the editor onto the virtual one: a Store or an upload meant for
+    // the real pedal would go there.
+    const bool real_pedal_used =
+        !m_last_pedal_serial.isEmpty() && m_last_pedal_serial != QLatin1String(kVirtualPedalSerial);
+    if (present.isEmpty() && m_context.link->virtual_pedal() && !real_pedal_used)
         present << PresentPedal{QByteArray(kVirtualPedalSerial), QLatin1String(kVirtualPedalPort)};
     if (present.size() != 1)
         return;
+    // Nor does it change pedals by itself while the window holds edits for the last one.
+    const QString serial = QString::fromLatin1(present.first().serial);
+    if (!m_last_pedal_serial.isEmpty() && serial != m_last_pedal_serial &&
+        m_windows.formFXParameters && m_windows.formFXParameters->has_unstored_edits()) {
+        show_status_text(QLatin1String(kStatusOtherPedalByHand));
+        return;
+    }
     m_context.log.print_line(QLatin1String(kLogConnectingByItself) + describe(present.first()));
     link.device_serial_number = QString::fromLatin1(present.first().serial);
+    // A path may lead to any device; until it answers as the pedal it is not one.
+    const bool by_path = QFileInfo(present.first().port).fileName() == serial &&
+                         serial != QLatin1String(kVirtualPedalSerial);
     menuConnectClick(); // the same steps as the menu's, so the same bytes and messages
+    m_unproven_port = by_path && link.connected();
 }
 
 } // namespace kx

@@ -6,11 +6,15 @@
 #include "app/session_controls.h"
 #include "base/dialogs.h"
 #include "link/Communication.h"
+#include "link/pedal_commands.h"
+#include "link/pedal_drivers.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -26,6 +30,15 @@ void TformMain::attach_pedal_link() {
         connect(&pedal, signal, this, &TformMain::refresh_controls);
     connect(&pedal, &PedalSession::link_state_changed, this, &TformMain::refresh_controls);
     connect(&pedal, &PedalSession::busy_changed, this, &TformMain::refresh_controls);
+    // The device answered as the pedal: it is one.
+    connect(&pedal, &PedalSession::effect_changed, this, [this] {
+        if (session().firmware_version() > 0 || session().effect_known())
+            m_unproven_port = false;
+    });
+    connect(&pedal, &PedalSession::link_state_changed, this, [this](LinkState state) {
+        if (state == LinkState::NotConnected)
+            m_unproven_port = false;
+    });
     connect(&pedal, &PedalSession::link_lost, this, [this](const QString& detail) {
         show_pedal_message(Error{detail, ErrorKind::LinkLost});
     });
@@ -68,9 +81,12 @@ void TformMain::menuScanClick() {
     report_port_problems();
 }
 
-void TformMain::menuConnectClick() {
+Task<> TformMain::menuConnectClick() {
     m_disconnected_by_hand = false;
-    const Status connected = communication().connect_device();
+    m_unproven_port = false;
+    const Status connected = co_await session().connect_pedal();
+    if (communication().connected())
+        m_last_pedal_serial = communication().device_serial_number;
     if (!connected)
         report_pedal_error(connected.failure());
     else if (session().link_state() == LinkState::Bootloader)
@@ -92,7 +108,26 @@ void TformMain::set_device_name_text(const QString& text) {
     // The connection edits the text it reads back here, and each reconnect leaves one more
     // blank before "connected"; the label shows the words, not the blanks.
     m_device_name_text = text;
-    lblDeviceName->set_text(text.simplified());
+    QString shown = text.simplified();
+    // Which pedal the editor talks to, always in sight: the virtual one, a port given by its
+    // path, or a chip by its serial number.
+    const QString connected = QLatin1Char(' ') + QLatin1String(kTextConnected);
+    if (shown.endsWith(connected) && m_context.link && m_context.link->communication) {
+        const QString which = pedal_identity(communication().device_serial_number);
+        if (!which.isEmpty())
+            shown.insert(shown.size() - connected.size(), QStringLiteral(" (%1)").arg(which));
+    }
+    lblDeviceName->set_text(shown);
+}
+
+QString TformMain::pedal_identity(const QString& serial) const {
+    if (serial == QLatin1String(kVirtualPedalSerial))
+        return QStringLiteral("virtual");
+    // A port given by path is opened by its file name: the path says which it is.
+    for (const QString& path : m_context.link_options.ports)
+        if (QFileInfo(path).fileName() == serial)
+            return path;
+    return serial;
 }
 
 void TformMain::append_serial_number_text(const QString& text) {
@@ -105,7 +140,9 @@ PedalSession& TformMain::session() {
 
 void TformMain::refresh_controls() {
     const EditorPhase phase = editor_phase(session(), m_context.selection.selected_effect_name);
-    const bool busy = session().busy();
+    // A follow request does not grey the buttons: what they ask goes right after it.
+    const bool busy = session().busy_for_user();
+    QWidget* const focused = QApplication::focusWidget();
     const auto set = [&](EditorControl control, auto* widget) {
         widget->setEnabled(control_enabled(phase, control, busy));
     };
@@ -121,6 +158,16 @@ void TformMain::refresh_controls() {
     set(EditorControl::menuFirmwareUpgradeMode, menuFirmwareUpgradeMode);
     set(EditorControl::menuFirmwareUpgradeMode, chkFirmwareUpgradeMode.get());
     set(EditorControl::menuStartFirmwareUpgrade, menuStartFirmwareUpgrade);
+    // A button greyed while the pedal works gives the keyboard back once it is offered again:
+    // the focus does not wander off because of a wait.
+    if (busy && focused && !focused->isEnabled() && focused->window() == this)
+        m_focus_after_busy = focused;
+    if (!busy && m_focus_after_busy) {
+        if (m_focus_after_busy->isEnabled() && QApplication::focusWidget() != m_focus_after_busy &&
+            isActiveWindow())
+            m_focus_after_busy->setFocus();
+        m_focus_after_busy = nullptr;
+    }
     // Following shows what it reads in the parameters window: only while that is open.
     const bool window_open = m_windows.formFXParameters && m_windows.formFXParameters->isVisible();
     menuFollowPedal->setEnabled(window_open &&
@@ -128,6 +175,11 @@ void TformMain::refresh_controls() {
     stop_following_unless_live(phase);
     // The tick follows the session: a successful upgrade turns the mode off.
     menuFirmwareUpgradeMode->setChecked(session().upgrade_mode());
+    // The firmware's version as the pedal last said it, whatever effect runs; none when not
+    // connected to the firmware.
+    const int firmware = session().firmware_version();
+    lblFirmwareVersion->setText(QLatin1String(kTextFirmwareVersion) +
+                                (firmware > 0 ? QString::number(firmware) : QString()));
     chkFirmwareUpgradeMode->setChecked(session().upgrade_mode());
 }
 

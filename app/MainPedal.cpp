@@ -25,6 +25,10 @@ QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
+constexpr char kMessageNotAPedal[] =
+    "The device at %1 did not answer as a Kestrel X, so the editor let it go. If it is the "
+    "pedal, check that it is powered, then choose Connect.";
+
 } // namespace
 
 void TformMain::report_pedal_error(const Error& error) {
@@ -32,7 +36,28 @@ void TformMain::report_pedal_error(const Error& error) {
     // status line.
     if (error.kind == ErrorKind::LinkLost || error.kind == ErrorKind::Busy)
         return;
+    // Actions asked before the link went fail one by one: a line each, not a box each.
+    if (error.kind == ErrorKind::NotConnected) {
+        show_status_text(error.message);
+        return;
+    }
+    // A port taken by itself that does not answer as the pedal is some other device.
+    if (m_unproven_port &&
+        (error.kind == ErrorKind::TimedOut || error.kind == ErrorKind::BadReply)) {
+        release_unproven_port(error);
+        return;
+    }
     show_pedal_message(error);
+}
+
+void TformMain::release_unproven_port(const Error& error) {
+    const QString path = communication().device_serial_number;
+    m_unproven_port = false;
+    m_context.log.print_line(error.message);
+    (void)communication().disconnect_device();
+    // The user did not choose this device: it is not taken again by itself this run.
+    m_disconnected_by_hand = true;
+    m_context.dialogs.message(QString::fromLatin1(kMessageNotAPedal).arg(path));
 }
 
 void TformMain::show_pedal_message(const Error& error) {
@@ -43,23 +68,24 @@ void TformMain::show_pedal_message(const Error& error) {
     m_context.dialogs.message(session::user_message(error));
 }
 
-void TformMain::btnUploadClick() {
+Task<> TformMain::btnUploadClick() {
     // Without a choice there is no "selected effect" to ask about.
     const SelectionState& selection = m_context.selection;
     if (selection.selected_effect_name.isEmpty()) {
         m_context.dialogs.message(latin1(kMessageNoEffectSelected));
-        return;
+        co_return;
     }
     if (m_context.dialogs.confirm(latin1(kConfirmUpload)) == Dialogs::Answer::No)
-        return;
+        co_return;
     // The new effect replaces the one whose edits are not stored yet.
-    if (!keep_or_let_go_of_edits())
-        return;
-    if (const auto answer = upload_and_show(selection.selected_effect_name); !answer)
+    const bool let_go = co_await keep_or_let_go_of_edits();
+    if (!let_go)
+        co_return;
+    if (const auto answer = co_await upload_and_show(selection.selected_effect_name); !answer)
         report_pedal_error(answer.failure());
 }
 
-Result<QString> TformMain::upload_and_show(const QString& effect_name) {
+Task<Result<QString>> TformMain::upload_and_show(QString effect_name) {
     PedalSession& pedal = session();
     if (!m_upload_watched) {
         m_upload_watched = true;
@@ -70,22 +96,23 @@ Result<QString> TformMain::upload_and_show(const QString& effect_name) {
                 });
     }
     const QString status_before = lblStatus->text();
-    const auto answer = pedal.upload_effect(effect_name);
+    const auto answer = co_await pedal.upload_effect(effect_name);
     lblStatus->setText(answer ? *answer : status_before);
     // The pedal runs the uploaded effect: its window goes live with the pedal's values.
     if (pedal.effect_known())
         show_running_effect();
-    return answer;
+    co_return answer;
 }
 
-void TformMain::btnOpenEffectClick() {
+Task<> TformMain::btnOpenEffectClick() {
     // Opening rebuilds the parameters window: its unstored edits are asked about first.
-    if (!keep_or_let_go_of_edits())
-        return;
-    const auto effect = session().open_running_effect();
+    const bool let_go = co_await keep_or_let_go_of_edits();
+    if (!let_go)
+        co_return;
+    const auto effect = co_await session().open_running_effect();
     if (!effect) {
         report_pedal_error(effect.failure());
-        return;
+        co_return;
     }
     show_running_effect();
 }
@@ -99,8 +126,6 @@ void TformMain::show_running_effect() {
     selection.pedal_effect_name = effect.name;
     selection.selected_effect_name = effect.name;
     selection.effect_is_live = true;
-    lblFirmwareVersion->setText(latin1(kTextFirmwareVersion) +
-                                QString::number(effect.firmware_version));
 
     for (int row = 0; row < category_count(); ++row) {
         const auto lines = m_context.store.read_file_from_stream(category_resource(row));
@@ -130,65 +155,63 @@ std::optional<int> TformMain::find_effect_in_list(const QStringList& lines) cons
     return static_cast<int>(index);
 }
 
-void TformMain::btnRequestClick() {
-    request_parameters();
+Task<> TformMain::btnRequestClick() {
+    co_await request_parameters();
 }
 
-void TformMain::request_parameters() {
+Task<> TformMain::request_parameters() {
     PedalSession& pedal = session();
     const bool was_known = pedal.effect_known();
     const QString shown = m_context.selection.selected_effect_name;
-    const auto state = pedal.request_state();
+    const auto state = co_await pedal.request_state();
     // Request is for the running effect: it was opened on the way, or a preview was shown.
     if (pedal.effect_known() &&
         (!was_known || shown != pedal.effect().name || !m_windows.formFXParameters ||
          !m_windows.formFXParameters->isVisible()))
         show_running_effect();
-    if (!state) {
+    if (!state)
         report_pedal_error(state.failure());
-        return;
-    }
 }
 
-void TformMain::btnAssignClick() {
-    if (m_windows.formFXParameters) {
+Task<> TformMain::btnAssignClick() {
+    if (TformFXParameters* parameters = m_windows.formFXParameters) {
         // It tells the user about a failure, and says when the pedal got the codes.
-        const Status sent = m_windows.formFXParameters->assign_to_pedal();
+        const Status sent = co_await parameters->assign_to_pedal();
         if (!sent)
             show_status_text(latin1(kStatusAssignFailed) + sent.error());
-        return;
+        co_return;
     }
-    if (const Status sent = session().assign(); !sent) {
+    if (const Status sent = co_await session().assign(); !sent) {
         report_pedal_error(sent.failure());
         show_status_text(latin1(kStatusAssignFailed) + sent.error());
-        return;
+        co_return;
     }
     show_status_text(latin1(kStatusAssigned));
 }
 
-void TformMain::btnStoreSettingsOnPedalClick() {
-    (void)store_settings();
+Task<> TformMain::btnStoreSettingsOnPedalClick() {
+    (void)co_await store_settings();
 }
 
-bool TformMain::store_settings() {
-    if (const Status sent = session().store(); !sent) {
+Task<bool> TformMain::store_settings() {
+    if (const Status sent = co_await session().store(); !sent) {
         report_pedal_error(sent.failure());
         show_status_text(latin1(kStatusStoreFailed) + sent.error());
-        return false;
+        co_return false;
     }
     if (TformFXParameters* parameters = m_windows.formFXParameters)
         parameters->mark_stored();
     show_status_text(latin1(kStatusStored));
-    return true;
+    co_return true;
 }
 
-void TformMain::menuMIDIchannelsClickItem(QAction* item) {
+Task<> TformMain::menuMIDIchannelsClickItem(QAction* item) {
     const QString caption = item->text();
     const int channel = int(menuMIDIchannel->actions().indexOf(item));
-    if (const Status sent = session().set_midi_channel(channel); !sent) {
+    if (const Status sent = co_await session().set_midi_channel(channel); !sent) {
         report_pedal_error(sent.failure());
         show_status_text(latin1(kStatusMidiFailed).arg(caption) + sent.error());
-        return;
+        co_return;
     }
     show_status_text(latin1(kStatusMidiSet).arg(caption));
     check_midi_channel(caption);

@@ -151,26 +151,26 @@ std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
     return *lines;
 }
 
-void TformMain::menuLoadConfigurationClick() {
+Task<> TformMain::menuLoadConfigurationClick() {
     if (!preset_target_open())
-        return;
+        co_return;
     QString path;
     const auto lines = LoadTextWithDialog(path);
     if (!lines)
-        return;
-    apply_preset(path, *lines);
+        co_return;
+    co_await apply_preset(path, *lines);
 }
 
-bool TformMain::load_preset_file(const QString& path) {
+Task<bool> TformMain::load_preset_file(QString path) {
     if (!preset_target_open())
-        return false;
+        co_return false;
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
         m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
                                   QStringLiteral(": ") + lines.error());
-        return false;
+        co_return false;
     }
-    return apply_preset(path, *lines);
+    co_return co_await apply_preset(path, *lines);
 }
 
 bool TformMain::preset_target_open() {
@@ -185,7 +185,7 @@ bool TformMain::preset_target_open() {
     return true;
 }
 
-bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
+Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
     m_context.log.print_line(joined_preset_text(lines));
 
     // Nothing changes until the whole file has been read and accepted.
@@ -194,17 +194,17 @@ bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
     if (!preset) {
         m_context.dialogs.message(latin1(kErrorLoadingFile) + shown + QStringLiteral(": ") +
                                   preset.error());
-        return false;
+        co_return false;
     }
     const QStringList names = catalogue_names(m_context.store);
     const QString preset_effect = names.value(preset->effect_number);
     if (session().link_state() == LinkState::Firmware && !preset_effect.isEmpty())
-        return apply_preset_on_pedal(path, *preset, preset_effect);
+        co_return co_await apply_preset_on_pedal(path, *preset, preset_effect);
 
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
         m_context.dialogs.message(latin1(kNothingToLoadInto));
-        return false;
+        co_return false;
     }
     const QString& open_effect = parameters->selected_effect_name;
     const int control_count = parameters->control_count();
@@ -221,19 +221,19 @@ bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
                                           .arg(preset->control_count())
                                           .arg(open_effect)
                                           .arg(control_count));
-        return false;
+        co_return false;
     }
     if (other_effect &&
         m_context.dialogs.confirm(latin1(kOtherEffect)
                                       .arg(effect_description(names, preset->effect_number),
                                            open_effect)) == Dialogs::Answer::No)
-        return false;
+        co_return false;
 
     if (parameters->effect_is_live()) {
         // The pedal plays the preset's values from now on, and the window shows them.
-        if (const Status sent = session().load_values(preset->values); !sent) {
+        if (const Status sent = co_await session().load_values(preset->values); !sent) {
             report_pedal_error(sent.failure());
-            return false;
+            co_return false;
         }
     } else {
         SelectionState& selection = m_context.selection;
@@ -243,18 +243,17 @@ bool TformMain::apply_preset(const QString& path, const QStringList& lines) {
     }
     preset_used(path);
     m_context.dialogs.message(latin1(kFileLoaded) + shown);
-    return true;
+    co_return true;
 }
 
-bool TformMain::apply_preset_on_pedal(const QString& path, const Preset& preset,
-                                      const QString& effect_name) {
+Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString effect_name) {
     PedalSession& pedal = session();
     // Whether the preset is for what the pedal runs is the pedal's word, not the window's.
     if (!pedal.effect_known()) {
-        const auto opened = pedal.open_running_effect();
+        const auto opened = co_await pedal.open_running_effect();
         if (!opened && opened.error_kind() != ErrorKind::NoEffect) {
             report_pedal_error(opened.failure());
-            return false;
+            co_return false;
         }
     }
     const bool runs_it = pedal.effect_known() && pedal.effect().name == effect_name;
@@ -264,14 +263,14 @@ bool TformMain::apply_preset_on_pedal(const QString& path, const Preset& preset,
     const auto controls = read_control_description(effect_name, m_context.store, m_context.log);
     if (!controls) {
         m_context.dialogs.message(controls.error());
-        return false;
+        co_return false;
     }
     if (preset.control_count() != controls->control_count) {
         m_context.dialogs.message(latin1(kPresetDoesNotFit)
                                       .arg(preset.control_count())
                                       .arg(description)
                                       .arg(controls->control_count));
-        return false;
+        co_return false;
     }
 
     if (!runs_it) {
@@ -281,32 +280,35 @@ bool TformMain::apply_preset_on_pedal(const QString& path, const Preset& preset,
         if (m_context.dialogs.confirm(
                 latin1(kOfferUpload).arg(description, running, effect_name)) !=
             Dialogs::Answer::Yes)
-            return false;
+            co_return false;
     }
     TformFXParameters* parameters = m_windows.formFXParameters;
     const bool shown_live = parameters && parameters->isVisible() && parameters->effect_is_live() &&
                             parameters->selected_effect_name == effect_name;
     // An upload, or a window built anew, lets go of the edits the window holds.
-    if (!(runs_it && shown_live) && !keep_or_let_go_of_edits())
-        return false;
+    bool let_go = runs_it && shown_live;
+    if (!let_go)
+        let_go = co_await keep_or_let_go_of_edits();
+    if (!let_go)
+        co_return false;
     if (runs_it && !pedal.values_known()) {
         // Assignments never read would go out as unassigned with the next Assign.
-        if (const auto read = pedal.request_state(); !read) {
+        if (const auto read = co_await pedal.request_state(); !read) {
             report_pedal_error(read.failure());
-            return false;
+            co_return false;
         }
     }
     if (!runs_it) {
-        const auto uploaded = upload_and_show(effect_name);
+        const auto uploaded = co_await upload_and_show(effect_name);
         if (!uploaded) {
             report_pedal_error(uploaded.failure());
-            return false;
+            co_return false;
         }
     }
     // The pedal plays the preset's values from now on, and the window shows them.
-    if (const Status sent = pedal.load_values(preset.values); !sent) {
+    if (const Status sent = co_await pedal.load_values(preset.values); !sent) {
         report_pedal_error(sent.failure());
-        return false;
+        co_return false;
     }
     if (!runs_it) {
         // The new effect takes the preset's assignments too, as Assign sends them; the bypass
@@ -318,20 +320,20 @@ bool TformMain::apply_preset_on_pedal(const QString& path, const Preset& preset,
             std::min<int>(pedal.effect().readback_count(), int(preset.readback_assignments.size()));
         for (int j = 0; j < r; ++j)
             pedal.set_readback_assignment(j, preset.readback_assignments.at(j));
-        const Status assigned = pedal.assign();
+        const Status assigned = co_await pedal.assign();
         if (parameters && parameters->effect_is_live())
             parameters->show_assignments();
         if (!assigned) {
             report_pedal_error(assigned.failure());
             show_status_text(latin1(kStatusAssignFailed) + assigned.error());
-            return false;
+            co_return false;
         }
     } else if (!shown_live) {
         show_running_effect();
     }
     preset_used(path);
     m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path));
-    return true;
+    co_return true;
 }
 
 void TformMain::preset_used(const QString& path) {

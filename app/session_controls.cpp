@@ -14,18 +14,19 @@ constexpr int kPhaseCount = int(EditorPhase::Upgrading) + 1;
 // Disconnect, Upgrade Mode, Start Firmware Upgrade, Follow Pedal.
 // Request opens the running effect when it is not known; Assign and Store need its values and
 // assignments read, so that they never send a count or a code the pedal did not give. In the
-// bootloader only the upgrade and Disconnect are offered; Upgrade Mode changes only while
-// nothing is connected. Following needs the window live: it shows what the pedal plays.
+// bootloader only the upgrade, Disconnect and leaving Upgrade Mode are offered; changing
+// Upgrade Mode while connected connects again in the other mode. Following needs the window
+// live: it shows what the pedal plays.
 // clang-format off
 constexpr std::array<std::array<bool, kEditorControlCount>, kPhaseCount> kTable{{
     // Upl   Open   Req    Asg    Sto    MIDI   Scan   Conn   Disc   Mode   Start  Follow
     {false, false, false, false, false, false, true,  true,  false, true,  false, false}, // NotConnected
-    {true,  true,  true,  false, false, true,  false, false, true,  false, false, false}, // NoEffectKnown
-    {true,  true,  true,  false, false, true,  false, false, true,  false, false, false}, // EffectKnown
-    {true,  true,  true,  true,  true,  true,  false, false, true,  false, false, true},  // Live
-    {true,  true,  true,  false, false, true,  false, false, true,  false, false, false}, // Preview
-    {false, false, false, false, false, false, false, false, true,  false, true,  false}, // Bootloader
-    {false, false, false, false, false, false, false, false, true,  false, false, false}, // BootloaderSilent
+    {true,  true,  true,  false, false, true,  false, false, true,  true,  false, false}, // NoEffectKnown
+    {true,  true,  true,  false, false, true,  false, false, true,  true,  false, false}, // EffectKnown
+    {true,  true,  true,  true,  true,  true,  false, false, true,  true,  false, true},  // Live
+    {true,  true,  true,  false, false, true,  false, false, true,  true,  false, false}, // Preview
+    {false, false, false, false, false, false, false, false, true,  true,  true,  false}, // Bootloader
+    {false, false, false, false, false, false, false, false, true,  true,  false, false}, // BootloaderSilent
     {false, false, false, false, false, false, false, false, false, false, false, false}, // Upgrading
 }};
 // clang-format on
@@ -38,6 +39,7 @@ bool pedal_action(EditorControl control) {
     case EditorControl::btnAssign:
     case EditorControl::btnStoreSettingsOnPedal:
     case EditorControl::menuMIDI:
+    case EditorControl::menuFirmwareUpgradeMode:
         return true;
     default:
         return false;

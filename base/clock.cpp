@@ -1,9 +1,6 @@
 #include "base/clock.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -23,16 +20,9 @@ void RealClock::sleep_ms(int ms) {
         QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-void RealClock::pause_ms(int ms) {
-    if (ms <= 0)
-        return;
-    if (!QCoreApplication::instance()) {
-        sleep_ms(ms);
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+Task<> RealClock::pause(int ms) {
+    if (ms > 0)
+        co_await after_ms(ms);
 }
 
 void RealClock::sleep_us(qint64 us) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/task.h"
+
 #include <QElapsedTimer>
 #include <QtGlobal>
 
@@ -16,9 +18,12 @@ public:
     virtual void sleep_us(qint64 us) = 0;
     // Monotonic milliseconds, for time limits.
     virtual qint64 now_ms() const = 0;
-    // A pause between messages during which window events keep flowing. By default a sleep:
-    // clocks that do not really wait need nothing else.
-    virtual void pause_ms(int ms) { sleep_ms(ms); }
+    // A pause between messages: the work waits, the thread does not. Clocks that do not really
+    // wait only count the time and end the pause at once.
+    virtual Task<> pause(int ms) {
+        sleep_ms(ms);
+        co_return;
+    }
 };
 
 class RealClock : public Clock {
@@ -28,8 +33,8 @@ public:
     // Precise to a few microseconds: a plain sleep would often take twice as long.
     void sleep_us(qint64 us) override;
     qint64 now_ms() const override { return m_timer.elapsed(); }
-    // Runs the event loop until the time has passed (a sleep where there is none).
-    void pause_ms(int ms) override;
+    // Resumes from the event loop once the time has passed.
+    Task<> pause(int ms) override;
 
 private:
     QElapsedTimer m_timer;

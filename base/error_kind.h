@@ -19,6 +19,7 @@ enum class ErrorKind {
     NoEffect,       // the pedal runs effect 0: nothing to open until an upload
     EffectUnknown,  // the running effect's description is not known (Open FX first)
     UploadFailed,   // the pedal did not confirm the uploaded effect
+    UnknownEffect,  // the pedal runs an effect number the editor's list does not hold
     BadInput,       // a file, image or value given by the user cannot be used
     // The bootloader's answers.
     BootloaderSilent,      // the check at connect found no bootloader (Upgrade Mode)
@@ -27,6 +28,7 @@ enum class ErrorKind {
     BootloaderReadRefused, // NACK to Read Memory: the flash cannot be verified
     BootloaderMismatch,    // the flash does not hold what was written
     BootloaderUnasked,     // bytes arrived that nothing asked for
+    Cancelled,             // the user stopped the work between two exchanges
 };
 
 } // namespace kx

@@ -16,6 +16,7 @@
 #include "sim/stm32_bootloader.h"
 #include "support/link_rig.h"
 #include "support/served_pedal.h"
+#include "tests/support/await.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -107,7 +108,7 @@ std::optional<Run> editor_upgrade(const LoadedFirmware& image, const QStringList
     upgrade.set_image(image);
     bench::FreezeWatch watch;
     const auto started = std::chrono::steady_clock::now();
-    const Status done = upgrade.start();
+    const Status done = test::done(upgrade.start());
     const auto ended = std::chrono::steady_clock::now();
     if (!done) {
         *error = done.error();

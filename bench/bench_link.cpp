@@ -10,6 +10,7 @@
 #include "link/drivers/virtual_pedal_driver.h"
 #include "sim/link_timing.h"
 #include "sim/pedal_firmware.h"
+#include "tests/support/await.h"
 
 #include <QCoreApplication>
 
@@ -68,15 +69,16 @@ void measure(benchmark::State& state, const QString& what, const QByteArray& req
 void BM_InformationRequest(benchmark::State& state) {
     const QByteArray request("\x05\x00", 2);
     measure(state, QStringLiteral("Information request"), request,
-            double(sim::kInfoReplyWork_us) / 1000.0,
-            [&](Link& link) { return bool(link.comm.receive_text(request, information_reply())); });
+            double(sim::kInfoReplyWork_us) / 1000.0, [&](Link& link) {
+                return bool(test::done(link.comm.receive_text(request, information_reply())));
+            });
 }
 
 void BM_ParameterRequest16(benchmark::State& state) {
     const QByteArray request("\x02\x10");
     measure(state, QStringLiteral("16-control parameter request"), request,
             double(sim::kParameterReplyWork_us) / 1000.0, [&](Link& link) {
-                return bool(link.comm.receive_values(request, parameter_reply(16)));
+                return bool(test::done(link.comm.receive_values(request, parameter_reply(16))));
             });
 }
 

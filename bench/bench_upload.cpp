@@ -14,6 +14,7 @@
 #include "link/effect_upload.h"
 #include "sim/link_timing.h"
 #include "sim/pedal_firmware.h"
+#include "tests/support/await.h"
 
 #include <QCoreApplication>
 
@@ -54,7 +55,7 @@ void BM_UploadImage9472(benchmark::State& state) {
     ReplyRequest answer{QStringLiteral("answer to the upload"), 0, kUploadAnswerBytes,
                         kUploadAnswerTimeoutMs};
     for (auto _ : state) {
-        const auto reply = link.comm.exchange(image, answer);
+        const auto reply = test::done(link.comm.exchange(image, answer));
         if (!reply)
             state.SkipWithError(reply.error().toLocal8Bit().constData());
     }
@@ -72,14 +73,14 @@ void BM_UploadOperation9472(benchmark::State& state) {
     const QByteArray image = largest_image();
     const QString text = QString::fromLatin1(image.toHex().toUpper());
     EffectUpload upload(link.comm, link.log, link.clock(),
-                        [&] { return link.comm.send_message(kBypass); });
+                        [&] { return test::done(link.comm.send_message(kBypass)); });
     upload.set_image(text, QStringLiteral("Basic IR Loader"));
     std::vector<double> times_ms;
     double longest_freeze_ms = 0;
     for (auto _ : state) {
         bench::FreezeWatch watch;
         const auto started = std::chrono::steady_clock::now();
-        const Status result = upload.start();
+        const Status result = test::done(upload.start());
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
                 .count();
@@ -118,7 +119,7 @@ void BM_SliderMoveToLastByte(benchmark::State& state) {
     for (auto _ : state) {
         pedal.clear_history();
         const qint64 start_us = VirtualPedalDriver::now_us();
-        if (const Status sent = link.comm.send_message(message); !sent)
+        if (const Status sent = test::done(link.comm.send_message(message)); !sent)
             state.SkipWithError(sent.error().toLocal8Bit().constData());
         const qint64 returned_us = VirtualPedalDriver::now_us();
         state.PauseTiming();

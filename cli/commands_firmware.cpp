@@ -1,6 +1,7 @@
 // The firmware upgrade and the connection doctor from the command line.
 #include "base/hex_text.h"
 #include "base/outside_file.h"
+#include "cli/await.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
@@ -73,10 +74,10 @@ Result<BootloaderIdentity> identify(Session& session) {
     if (!claim)
         return claim.failure();
     LinkBootloaderPort port(session.comm(), *claim);
-    if (const Status begun = port.begin(); !begun)
+    if (const Status begun = finish(port.begin()); !begun)
         return begun.failure();
     BootloaderProtocol protocol(port, session.log(), session.clock());
-    return protocol.identify();
+    return finish(protocol.identify());
 }
 
 // Acknowledged chunks on standard error: redrawn in place on a terminal, a line every tenth
@@ -182,7 +183,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
     int acknowledged = 0;
     {
         ChunkProgress progress(pedal.upgrade_operation());
-        result = pedal.upgrade_firmware(*image);
+        result = finish(pedal.upgrade_firmware(*image));
         acknowledged = progress.acknowledged();
     }
     if (!result)

@@ -1,5 +1,6 @@
 // The commands over the effect library: the catalogue and the upload of an effect (with an
 // impulse response imported into it).
+#include "cli/await.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
@@ -160,7 +161,7 @@ int command_upload(Session& session, const QStringList& arguments, const QString
     {
         ProgressDisplay progress(pedal.upload_operation());
         // The session confirms the upload by what the pedal then says it runs.
-        answer = pedal.upload_effect(effect_name);
+        answer = finish(pedal.upload_effect(effect_name));
     }
     if (!answer)
         return session.fail(answer.failure());

@@ -1,6 +1,7 @@
 // The commands that read or change the running effect: the editor's Connect, Open FX,
 // Request, the parameters window's controls, Assign, Store and the MIDI menu, each one call of
 // the pedal session.
+#include "cli/await.h"
 #include "cli/commands.h"
 #include "cli/control_values.h"
 #include "cli/exit_codes.h"
@@ -78,7 +79,7 @@ int command_get(Session& session) {
     if (const auto effect = session.connect_to_effect(); !effect)
         return session.fail(effect.failure());
     PedalSession& pedal = session.pedal();
-    if (const auto read = pedal.request_state(); !read)
+    if (const auto read = finish(pedal.request_state()); !read)
         return session.fail(read.failure());
     const PedalEffect& effect = pedal.effect();
     const ControlDescription& description = effect.description;
@@ -152,7 +153,7 @@ int command_set(Session& session, const QStringList& arguments, bool raw) {
     const auto value = parse_control_value(control, value_text, raw);
     if (!value)
         return usage_error(value.error());
-    if (const Status written = session.pedal().write_control(*index, *value); !written)
+    if (const Status written = finish(session.pedal().write_control(*index, *value)); !written)
         return session.fail(written.failure());
     if (const Status out = session.finish_sending(); !out)
         return session.fail(out.failure());
@@ -202,7 +203,7 @@ int command_assign(Session& session, const QStringList& arguments) {
 
     // The message carries every assignment: the others go back as the pedal has them.
     PedalSession& pedal = session.pedal();
-    if (const auto read = pedal.request_state(); !read)
+    if (const auto read = finish(pedal.request_state()); !read)
         return session.fail(read.failure());
     switch (slot) {
     case Slot::Control:
@@ -218,7 +219,7 @@ int command_assign(Session& session, const QStringList& arguments) {
         pedal.set_preset_assignment(*code);
         break;
     }
-    if (const Status assigned = pedal.assign(); !assigned)
+    if (const Status assigned = finish(pedal.assign()); !assigned)
         return session.fail(assigned.failure());
     if (const Status out = session.finish_sending(); !out)
         return session.fail(out.failure());
@@ -242,7 +243,7 @@ int command_store(Session& session) {
     const auto effect = session.connect_to_effect();
     if (!effect)
         return session.fail(effect.failure());
-    if (const Status stored = session.pedal().store(); !stored)
+    if (const Status stored = finish(session.pedal().store()); !stored)
         return session.fail(stored.failure());
     if (const Status out = session.finish_sending(); !out)
         return session.fail(out.failure());
@@ -270,7 +271,7 @@ int command_midi(Session& session, const QStringList& arguments) {
     if (const auto effect = session.connect_to_effect();
         !effect && effect.error_kind() != ErrorKind::NoEffect)
         return session.fail(effect.failure());
-    if (const Status set = session.pedal().set_midi_channel(channel); !set)
+    if (const Status set = finish(session.pedal().set_midi_channel(channel)); !set)
         return session.fail(set.failure());
     if (const Status out = session.finish_sending(); !out)
         return session.fail(out.failure());

@@ -1,5 +1,6 @@
 // The editor's preset files from the command line: save reads the pedal's state into one,
 // load sends a preset's values to the running effect.
+#include "cli/await.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
@@ -35,7 +36,7 @@ int save(Session& session, const QString& path) {
     if (const auto effect = session.connect_to_effect(); !effect)
         return session.fail(effect.failure());
     PedalSession& pedal = session.pedal();
-    if (const auto read = pedal.request_state(); !read)
+    if (const auto read = finish(pedal.request_state()); !read)
         return session.fail(read.failure());
     const PedalEffect& effect = pedal.effect();
     const auto preset = preset_from_state(effect.number, effect.version, pedal.state(),
@@ -78,7 +79,7 @@ int load(Session& session, const QString& path) {
     QList<int> values;
     for (const int value : preset->values)
         values << std::clamp(value, 0, kMaxControlValue);
-    if (const Status loaded = session.pedal().load_values(values); !loaded)
+    if (const Status loaded = finish(session.pedal().load_values(values)); !loaded)
         return session.fail(loaded.failure());
     if (const Status out = session.finish_sending(); !out)
         return session.fail(out.failure());

@@ -42,6 +42,8 @@ constexpr KindRow kKinds[] = {
     {ErrorKind::BootloaderReadRefused, "bootloader_read_refused", kExitFailed, nullptr},
     {ErrorKind::BootloaderMismatch, "bootloader_mismatch", kExitFailed, nullptr},
     {ErrorKind::BootloaderUnasked, "bootloader_unasked", kExitFailed, nullptr},
+    {ErrorKind::Cancelled, "cancelled", kExitFailed, nullptr},
+    {ErrorKind::UnknownEffect, "unknown_effect", kExitFailed, nullptr},
 };
 
 constexpr char kLinkLost[] =

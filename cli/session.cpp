@@ -1,4 +1,5 @@
 #include "cli/session.h"
+#include "cli/await.h"
 
 #include "cli/exit_codes.h"
 #include "link/Communication.h"
@@ -70,7 +71,7 @@ Status Session::connect(bool bootloader) {
     if (const Status mode = m_pedal->set_upgrade_mode(bootloader); !mode)
         return mode;
     // A failed bootloader check leaves the chip open: the session's link state tells.
-    if (const Status connected = m_comm->connect_device(); !m_comm->connected()) {
+    if (const Status connected = finish(m_comm->connect_device()); !m_comm->connected()) {
         QString message = QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number);
         // Why the open failed, and why no port could be opened at all (a missing module).
         QStringList reasons = m_drivers->take_port_problems();
@@ -86,7 +87,7 @@ Status Session::connect(bool bootloader) {
 Result<PedalEffect> Session::connect_to_effect() {
     if (const Status connected = connect(); !connected)
         return connected.failure();
-    auto effect = m_pedal->open_running_effect();
+    auto effect = finish(m_pedal->open_running_effect());
     if (!effect && effect.error_kind() == ErrorKind::TimedOut)
         return Error{QString::fromLatin1(kSilent).arg(effect.error()), ErrorKind::TimedOut};
     return effect;

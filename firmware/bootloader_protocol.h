@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/task.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,46 +47,46 @@ public:
                        const BootloaderTimeouts& timeouts = {});
 
     // One answer byte, logged; anything but ACK is an error naming `what`.
-    Status wait_for_ack(const QString& what, int timeout_ms);
+    Task<Status> wait_for_ack(const QString& what, int timeout_ms);
     // Write Memory with its address frame, both acknowledged.
-    Status send_write_address(quint32 address);
+    Task<Status> send_write_address(quint32 address);
     // Erase Memory, global erase.
-    Status erase_flash();
+    Task<Status> erase_flash();
     // The data frame of one chunk (1 to 256 bytes) after send_write_address.
-    Status write_data(const QByteArray& data);
+    Task<Status> write_data(const QByteArray& data);
     // Read Memory of `expected.size()` bytes at `address`, compared with `expected`.
-    Status read_back(quint32 address, const QByteArray& expected);
+    Task<Status> read_back(quint32 address, const QByteArray& expected);
     // Write Memory of the record at its address.
-    Status write_record(const QByteArray& record);
+    Task<Status> write_record(const QByteArray& record);
     // Go to the image's start address. Once the address frame has gone out the new firmware
     // may run, whatever answer comes: go_address_sent() says so.
-    Status go_to_application();
+    Task<Status> go_to_application();
     bool go_address_sent() const { return m_go_address_sent; }
     // Get ID: the product ID of the microcontroller (0x0410 for the pedal's).
-    Result<quint16> get_id();
+    Task<Result<quint16>> get_id();
     // Brings a bootloader that an earlier attempt left anywhere inside a command back to
     // waiting for a command, and proves it with Get ID. See the .cpp for how.
-    Status resynchronise();
+    Task<Status> resynchronise();
     // Fails when bytes arrived that no request asked for: a bootloader that answers twice
     // could otherwise make a later refusal look like an acknowledgement.
-    Status expect_nothing_unasked();
+    Task<Status> expect_nothing_unasked();
     // Waits `quiet_ms` and fails if anything arrives.
-    Status expect_quiet(int quiet_ms);
+    Task<Status> expect_quiet(int quiet_ms);
     // Get, then Get ID: asks only, writes nothing.
-    Result<BootloaderIdentity> identify();
+    Task<Result<BootloaderIdentity>> identify();
 
     quint32 target_address = 0;
 
 private:
-    Status send(QByteArrayView bytes);
-    Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what);
+    Task<Status> send(QByteArrayView bytes);
+    Task<Result<QByteArray>> receive(int bytes, int timeout_ms, const QString& what);
     // As receive(), for an answer of a known length: it goes on past a pause inside it.
-    Result<QByteArray> receive_whole(int bytes, int timeout_ms, const QString& what);
+    Task<Result<QByteArray>> receive_whole(int bytes, int timeout_ms, const QString& what);
     // Sends filler bytes one at a time until the bootloader refuses a frame; false when it
     // never does.
-    Result<bool> fill_until_refused();
+    Task<Result<bool>> fill_until_refused();
     // A command whose answer is ACK, a count byte N, N + 1 bytes and ACK: those N + 1 bytes.
-    Result<QByteArray> counted_answer(quint8 command, const QString& what);
+    Task<Result<QByteArray>> counted_answer(quint8 command, const QString& what);
 
     BootloaderPort& m_port;
     Log& m_log;

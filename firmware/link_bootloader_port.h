@@ -13,10 +13,10 @@ class LinkBootloaderPort : public BootloaderPort {
 public:
     LinkBootloaderPort(Communication& comm, const LinkClaim& claim);
 
-    Status begin() override;
-    Status send(QByteArrayView bytes) override;
-    Result<QByteArray> receive(int bytes, int timeout_ms, const QString& what) override;
-    Result<QByteArray> take_unasked() override;
+    Task<Status> begin() override;
+    Task<Status> send(QByteArray bytes) override;
+    Task<Result<QByteArray>> receive(int bytes, int timeout_ms, QString what) override;
+    Task<Result<QByteArray>> take_unasked() override;
 
 private:
     Communication& m_comm;

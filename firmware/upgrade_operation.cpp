@@ -12,23 +12,23 @@ namespace kx {
 FirmwareUpgradeOperation::FirmwareUpgradeOperation(Communication& comm, Log& log, Clock& clock)
     : Operation(QStringLiteral("Firmware upgrade")), m_comm(comm), m_log(log), m_clock(clock) {}
 
-Status FirmwareUpgradeOperation::run() {
+Task<Status> FirmwareUpgradeOperation::run() {
     m_place = {};
     // Nothing goes out for an image that cannot be written whole.
     if (const Status fits = check_firmware_fits(m_image); !fits)
-        return fits;
+        co_return fits;
     if (!m_comm.connected())
-        return Error{QString::fromLatin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
+        co_return Error{QString::fromLatin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
     auto claim = m_comm.claim(name());
     if (!claim)
-        return claim.failure();
+        co_return claim.failure();
     // Lowered where the system allows it, and set back however the upgrade ends.
     const auto usual_latency = m_comm.set_latency_timer(kUpgradeLatencyTimerMs, &*claim);
     if (usual_latency)
         m_log.print_line(QString::fromLatin1(kLogLatencyTimer) +
                          QString::number(kUpgradeLatencyTimerMs));
     else if (usual_latency.error_kind() == ErrorKind::LinkLost)
-        return usual_latency.failure();
+        co_return usual_latency.failure();
     else
         m_log.print_line(QString::fromLatin1(kLogLatencyTimerKept) + usual_latency.error());
     struct Restore {
@@ -53,18 +53,19 @@ Status FirmwareUpgradeOperation::run() {
     sequence.on_acknowledged = [this](int acknowledged, int count) {
         emit chunks_acknowledged(acknowledged, count);
     };
-    const Status result = sequence.run(m_image, m_stopped_midway);
+    sequence.cancelled = [this] { return cancel_requested(); };
+    const Status result = co_await sequence.run(m_image, m_stopped_midway);
     m_place = sequence.place();
     if (!result) {
         // Only an attempt that got to send may have left the bootloader inside a command.
         m_stopped_midway = m_stopped_midway ||
                            (!m_place.step.isEmpty() && m_place.step != QLatin1String(kStepSplit));
-        return Error{upgrade_failure_message(m_place, result.failure(), m_advice),
-                     result.error_kind()};
+        co_return Error{upgrade_failure_message(m_place, result.failure(), m_advice),
+                        result.error_kind()};
     }
     m_stopped_midway = false;
     emit chunk_progress(m_place.chunk_count, m_place.chunk_count);
-    return {};
+    co_return Status{};
 }
 
 } // namespace kx

@@ -46,7 +46,7 @@ signals:
     void chunks_acknowledged(int acknowledged, int count);
 
 protected:
-    Status run() override;
+    Task<Status> run() override;
 
 private:
     Communication& m_comm;

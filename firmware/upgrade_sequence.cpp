@@ -78,60 +78,64 @@ void UpgradeSequence::enter(const char* step, int chunk, quint32 address) {
         on_place(m_place);
 }
 
-Status UpgradeSequence::run(const LoadedFirmware& image, bool resynchronise) {
+Task<Status> UpgradeSequence::run(LoadedFirmware image, bool resynchronise) {
     m_place = {};
     enter(kStepSplit, -1, kImageAddress);
     if (const Status fits = check_firmware_fits(image); !fits)
-        return fits;
+        co_return fits;
     const FirmwareChunks chunks = split_into_chunks(image.bytes, image.hex);
     for (const QString& line : chunk_log_lines(chunks))
         m_log.print_line(line);
     m_place.chunk_count = chunks.count();
     const QByteArray record = firmware_record(image.number).value_or(QByteArray());
 
-    if (const Status begun = m_port.begin(); !begun)
-        return begun;
+    if (const Status begun = co_await m_port.begin(); !begun)
+        co_return begun;
     if (resynchronise) {
         enter(kStepResynchronise, -1, 0);
-        if (const Status synced = m_protocol.resynchronise(); !synced)
-            return synced;
+        if (const Status synced = co_await m_protocol.resynchronise(); !synced)
+            co_return synced;
     }
 
     enter(kStepErase, -1, kImageAddress);
-    if (const Status erased = m_protocol.erase_flash(); !erased)
-        return erased;
+    if (const Status erased = co_await m_protocol.erase_flash(); !erased)
+        co_return erased;
 
     m_log.print_line(QString::fromLatin1(kLogStartWrite));
     m_log.print_line(QString());
     m_protocol.target_address = kImageAddress;
     for (int k = 0; k < chunks.count(); ++k) {
+        // A stop between two chunks leaves the bootloader waiting for a command: a new run
+        // starts over from the erase.
+        if (cancelled && cancelled())
+            co_return Error{QString::fromLatin1(kMessageUpgradeCancelled), ErrorKind::Cancelled};
         const quint32 address = m_protocol.target_address;
         const QByteArray& chunk = chunks.bytes[k];
         enter(kStepWriteImage, k, address);
-        if (const Status written = m_protocol.send_write_address(address); !written)
-            return written;
-        if (const Status written = m_protocol.write_data(chunk); !written)
-            return written;
+        if (const Status written = co_await m_protocol.send_write_address(address); !written)
+            co_return written;
+        if (const Status written = co_await m_protocol.write_data(chunk); !written)
+            co_return written;
         if (on_acknowledged)
             on_acknowledged(k + 1, chunks.count());
         enter(kStepReadBack, k, address);
-        if (const Status same = m_protocol.read_back(address, chunk); !same)
-            return same;
+        if (const Status same = co_await m_protocol.read_back(address, chunk); !same)
+            co_return same;
         m_protocol.target_address = address + quint32(chunk.size());
         m_log.print_line(QString());
     }
 
     enter(kStepWriteRecord, -1, kRecordAddress);
-    if (const Status recorded = m_protocol.write_record(record); !recorded)
-        return recorded;
-    m_clock.sleep_ms(kBeforeGoPauseMs);
+    if (const Status recorded = co_await m_protocol.write_record(record); !recorded)
+        co_return recorded;
+    co_await m_clock.pause(kBeforeGoPauseMs);
 
     enter(kStepGo, -1, kImageAddress);
-    const Status started = m_protocol.go_to_application();
+    const Status started = co_await m_protocol.go_to_application();
     m_place.go_sent = m_protocol.go_address_sent();
     if (!started)
-        return started;
-    return m_protocol.expect_quiet(kQuietAfterGoMs);
+        co_return started;
+    co_return co_await m_protocol.expect_quiet(kQuietAfterGoMs);
 }
 
 } // namespace kx

@@ -30,6 +30,7 @@ inline constexpr int kBeforeGoPauseMs = 10;
 // After the last acknowledgement nothing more may come: a bootloader that answers twice would
 // otherwise have had its refusal of Go taken for the earlier answer's twin.
 inline constexpr int kQuietAfterGoMs = 50;
+inline constexpr char kMessageUpgradeCancelled[] = "you cancelled it";
 
 // Where an upgrade stands, or where it stopped.
 struct UpgradePlace {
@@ -70,10 +71,12 @@ public:
     std::function<void(const UpgradePlace&)> on_place;
     // Told how many chunks the bootloader has acknowledged, of how many.
     std::function<void(int acknowledged, int count)> on_acknowledged;
+    // Asked before each chunk: true stops the upgrade there (ErrorKind::Cancelled).
+    std::function<bool()> cancelled;
 
     // `resynchronise`: an earlier attempt stopped, perhaps inside a command, so the bootloader
     // is first brought back to waiting for one.
-    Status run(const LoadedFirmware& image, bool resynchronise);
+    Task<Status> run(LoadedFirmware image, bool resynchronise);
     const UpgradePlace& place() const { return m_place; }
 
 private:

@@ -9,6 +9,7 @@
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_sequence.h"
 #include "fuzz/fuzz_check.h"
+#include "tests/support/await.h"
 
 #include <QList>
 
@@ -35,21 +36,21 @@ public:
     QList<QByteArray> taken;      // by each wait
     QList<qsizetype> sent_before; // bytes sent before each wait
 
-    Status begin() override { return {}; }
-    Status send(QByteArrayView bytes) override {
+    Task<Status> begin() override { co_return Status{}; }
+    Task<Status> send(QByteArray bytes) override {
         sent.append(bytes);
-        return {};
+        co_return Status{};
     }
-    Result<QByteArray> receive(int bytes, int, const QString&) override {
+    Task<Result<QByteArray>> receive(int bytes, int, QString) override {
         sent_before.append(sent.size());
         const QByteArray answer = m_answers.mid(m_at, bytes);
         m_at += answer.size();
         taken.append(answer);
         if (answer.isEmpty())
-            return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
-        return answer;
+            co_return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
+        co_return answer;
     }
-    Result<QByteArray> take_unasked() override { return QByteArray(); }
+    Task<Result<QByteArray>> take_unasked() override { co_return QByteArray(); }
 
 private:
     QByteArray m_answers;
@@ -77,7 +78,7 @@ Run run(const LoadedFirmware& image, const QByteArray& answers) {
     InstantClock clock;
     NullLog log;
     UpgradeSequence sequence(result.port, log, clock);
-    result.ok = sequence.run(image, /*resynchronise=*/false).ok();
+    result.ok = test::done(sequence.run(image, /*resynchronise=*/false)).ok();
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include "firmware/bootloader_port.h"
 #include "firmware/bootloader_protocol.h"
 #include "fuzz/fuzz_check.h"
+#include "tests/support/await.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,19 +24,19 @@ public:
 
     QByteArray sent;
 
-    Status begin() override { return {}; }
-    Status send(QByteArrayView bytes) override {
+    Task<Status> begin() override { co_return Status{}; }
+    Task<Status> send(QByteArray bytes) override {
         sent.append(bytes);
-        return {};
+        co_return Status{};
     }
-    Result<QByteArray> receive(int bytes, int, const QString&) override {
+    Task<Result<QByteArray>> receive(int bytes, int, QString) override {
         const QByteArray answer = m_answers.mid(m_at, bytes);
         m_at += answer.size();
         if (answer.isEmpty())
-            return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
-        return answer;
+            co_return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
+        co_return answer;
     }
-    Result<QByteArray> take_unasked() override { return QByteArray(); }
+    Task<Result<QByteArray>> take_unasked() override { co_return QByteArray(); }
 
 private:
     QByteArray m_answers;
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     InstantClock clock;
     NullLog log;
     BootloaderProtocol protocol(port, log, clock);
-    const auto identity = protocol.identify();
+    const auto identity = test::done(protocol.identify());
 
     qsizetype at = 0;
     const auto get = counted(answers, at);

@@ -6,8 +6,6 @@
 #include "link/D2XXUnit.h"
 #include "link/value_reply.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <utility>
 
@@ -198,53 +196,60 @@ Result<QStringList> Communication::scan_devices() {
     return found;
 }
 
-Status Communication::connect_device() {
+Task<Status> Communication::connect_device() {
     if (!exchange_allowed(QStringLiteral("Connect")))
-        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Connect")),
-                     ErrorKind::Busy};
+        co_return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Connect")),
+                        ErrorKind::Busy};
     m_log.print_line(latin1(kLogSerialNumber) + device_serial_number);
     if (const Status open = m_d2xx.Open_USB_Device_By_Serial_Number(device_serial_number); !open) {
         // Nothing else changes. A chip that is not there is no pedal to the user.
-        return Error{open.error(), m_d2xx.last_status == FT_DEVICE_NOT_FOUND ? ErrorKind::NoPedal
-                                                                             : open.error_kind()};
+        co_return Error{open.error(), m_d2xx.last_status == FT_DEVICE_NOT_FOUND
+                                          ? ErrorKind::NoPedal
+                                          : open.error_kind()};
     }
     m_ui.set_device_name_text(m_ui.device_name_text() + latin1(kTextConnectedSuffix));
     Status result;
-    for (const Status& setting :
-         {m_d2xx.SetFTDeviceBaudRate(), m_d2xx.SetFTDeviceDataCharacteristics()})
-        if (!setting && result)
-            result = setting;
+    if (const Status baud = m_d2xx.SetFTDeviceBaudRate(); !baud)
+        result = baud;
+    if (const Status characteristics = m_d2xx.SetFTDeviceDataCharacteristics();
+        !characteristics && result)
+        result = characteristics;
     if (!connected())
-        return result; // lost while setting it up; that has been announced
+        co_return result; // lost while setting it up; that has been announced
     m_log.print_line(
         latin1(kLogHandle) +
         QStringLiteral("%1").arg(m_d2xx.device_handle, 8, 16, QLatin1Char('0')).toUpper());
     m_log.print_line(latin1(kLogBaudRate) + QString::number(m_d2xx.line_settings.baud_rate));
     bootloader_ready = false;
     if (firmware_upgrade_mode) {
-        const Status check = check_bootloader();
+        const Status check = co_await check_bootloader();
+        // No bootloader answered: what the chip leads to is the pedal's firmware, which the
+        // editor stays connected to, usable, rather than waiting for an upgrade it cannot do.
+        if (!check && check.error_kind() == ErrorKind::BootloaderSilent)
+            firmware_upgrade_mode = false;
         if (!check && result)
             result = check;
     }
     state_changed();
-    return result;
+    co_return result;
 }
 
-Status Communication::check_bootloader() {
+Task<Status> Communication::check_bootloader() {
     const auto failed = [](const QString& reason) {
         return Error{latin1(kTextBootloaderFailed) + QStringLiteral(": ") + reason,
                      ErrorKind::BootloaderSilent};
     };
-    const auto reply = receive_text(QByteArrayView(&kBootloaderSync, 1), bootloader_reply());
+    const auto reply = co_await receive_text(QByteArray(1, kBootloaderSync), bootloader_reply());
     if (!reply && reply.error_kind() != ErrorKind::TimedOut)
-        return reply.error_kind() == ErrorKind::LinkLost ? reply.failure() : failed(reply.error());
+        co_return reply.error_kind() == ErrorKind::LinkLost ? reply.failure()
+                                                            : failed(reply.error());
     if (reply) {
         const QString first = bytes_to_hex(reply->first(1));
         m_log.print_line(latin1(kLogReceivedByte) + first);
         if (first != latin1(kTextBootloaderAck))
-            return failed(QStringLiteral("it answered %1").arg(first));
+            co_return failed(QStringLiteral("it answered %1").arg(first));
         bootloader_ready = true;
-        return {};
+        co_return {};
     }
     // The bootloader answers only the first synchronisation byte after its reset; one that a
     // connect of an earlier run has synchronised takes the byte as the first of a command
@@ -258,27 +263,27 @@ Status Communication::check_bootloader() {
     m_late_until_ms = m_clock.now_ms() + kFillerTimeoutMs;
     bool answered = false;
     for (int i = 0; i < kMaxBootloaderFillers; ++i) {
-        const auto answer =
-            receive_text(QByteArrayView(&kBootloaderFiller, 1), bootloader_reply(kFillerTimeoutMs));
+        const auto answer = co_await receive_text(QByteArray(1, kBootloaderFiller),
+                                                  bootloader_reply(kFillerTimeoutMs));
         if (!answer && answer.error_kind() == ErrorKind::TimedOut)
             continue;
         if (!answer)
-            return answer.error_kind() == ErrorKind::LinkLost ? answer.failure()
-                                                              : failed(answer.error());
+            co_return answer.error_kind() == ErrorKind::LinkLost ? answer.failure()
+                                                                 : failed(answer.error());
         const QString first = bytes_to_hex(answer->first(1));
         m_log.print_line(latin1(kLogReceivedByte) + first);
         if (first == latin1(kTextBootloaderAck)) {
             answered = true;
         } else if (first == latin1(kTextBootloaderNack)) {
             bootloader_ready = true;
-            return {};
+            co_return {};
         } else {
-            return failed(QStringLiteral("it answered %1").arg(first));
+            co_return failed(QStringLiteral("it answered %1").arg(first));
         }
     }
     if (answered) // in step, but inside a frame no filler could end: the upgrade resynchronises
         bootloader_ready = true;
-    return bootloader_ready ? Status{} : failed(reply.error());
+    co_return bootloader_ready ? Status{} : failed(reply.error());
 }
 
 Status Communication::disconnect_device() {
@@ -316,9 +321,9 @@ void Communication::link_lost(const QString& message) {
         m_lost_handler(Error{message, ErrorKind::LinkLost});
 }
 
-Status Communication::drop_late_reply() {
+Task<Status> Communication::drop_late_reply() {
     if (m_late_until_ms < 0)
-        return {};
+        co_return Status{};
     const qint64 until_ms = std::exchange(m_late_until_ms, -1);
     // Everything that comes before the window closes belongs to the request that gave up,
     // however it is spaced: a late answer may come in bursts with quiet between them. The
@@ -326,25 +331,24 @@ Status Communication::drop_late_reply() {
     const WaitMark mark(m_d2xx);
     qint64 dropped = 0;
     for (;;) {
-        QCoreApplication::processEvents();
         const auto queued = m_d2xx.GetFTDeviceQueueStatus();
         if (!queued)
-            return queued.failure();
+            co_return queued.failure();
         if (*queued > 0) {
             const auto n = m_d2xx.ReadFTDevice();
             if (!n)
-                return n.failure();
+                co_return n.failure();
             dropped += *n;
         }
         const qint64 left_ms = until_ms - m_clock.now_ms();
         if (left_ms <= 0)
             break;
-        m_d2xx.driver().wait_for_data(m_d2xx.device_handle,
-                                      static_cast<int>(std::min<qint64>(kPollMs, left_ms)));
+        co_await m_d2xx.driver().wait_for_data(
+            m_d2xx.device_handle, static_cast<int>(std::min<qint64>(kPollMs, left_ms)));
     }
     if (dropped > 0)
         m_log.print_line(latin1(kLogLateReplyDropped) + QString::number(dropped));
-    return {};
+    co_return Status{};
 }
 
 Status Communication::drop_stray_bytes() {
@@ -392,12 +396,12 @@ Result<quint8> Communication::set_latency_timer(quint8 ms, const LinkClaim* clai
     return *before;
 }
 
-void Communication::pause_ms(int ms, Clock* clock) {
+Task<> Communication::pause(int ms, Clock* clock) {
     const WaitMark mark(m_d2xx);
-    (clock ? *clock : m_clock).pause_ms(ms);
+    co_await (clock ? *clock : m_clock).pause(ms);
 }
 
-Status Communication::write_pieces(quint32 count) {
+Task<Status> Communication::write_pieces(quint32 count) {
     const WaitMark mark(m_d2xx);
     const qint64 started_ms = m_clock.now_ms();
     const qint64 baud = std::max<qint64>(m_d2xx.line_settings.baud_rate, 1200);
@@ -408,55 +412,58 @@ Status Communication::write_pieces(quint32 count) {
         const auto written = m_d2xx.WriteFTDevice(piece, offset);
         m_d2xx.set_wait_running(true);
         if (!written)
-            return written.failure();
+            co_return written.failure();
         offset += piece;
         if (m_write_progress)
             m_write_progress(offset, count);
         // Ten bits a byte on the line; what has not gone out yet is the lead.
         const qint64 lead_ms = qint64(offset) * 10 * 1000 / baud - (m_clock.now_ms() - started_ms);
         if (offset < count && lead_ms >= kWriteLeadMs)
-            QCoreApplication::processEvents();
+            co_await after_ms(0);
     }
-    return {};
+    co_return Status{};
 }
 
-Status Communication::send_message(QByteArrayView message, const LinkClaim* claim) {
+Task<Status> Communication::send_message(QByteArray message, const LinkClaim* claim) {
     if (!exchange_allowed(QStringLiteral("FT_Write"), claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("FT_Write")),
-                     ErrorKind::Busy};
+        co_return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("FT_Write")),
+                        ErrorKind::Busy};
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
-        return count.failure();
-    return write_pieces(*count);
+        co_return count.failure();
+    co_return co_await write_pieces(*count);
 }
 
-Result<QByteArray> Communication::exchange(QByteArrayView message, const ReplyRequest& reply,
-                                           const LinkClaim* claim,
-                                           const std::function<void()>& written) {
+Task<Result<QByteArray>> Communication::exchange(QByteArray message, ReplyRequest reply,
+                                                 const LinkClaim* claim,
+                                                 std::function<void()> written) {
     if (!exchange_allowed(reply.name, claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), ErrorKind::Busy};
+        co_return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), ErrorKind::Busy};
+    // The late window is waited out before the message is in the buffer, and under the wait's
+    // own mark: nothing else can reach the chip meanwhile.
+    if (const Status late = co_await drop_late_reply(); !late)
+        co_return late.failure();
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
-        return count.failure();
-    if (const Status late = drop_late_reply(); !late)
-        return late.failure();
+        co_return count.failure();
     if (const Status stray = drop_stray_bytes(); !stray)
-        return stray.failure();
+        co_return stray.failure();
     // Nothing of an earlier exchange may be taken for this one's reply.
-    for (const Status& purge : {m_d2xx.PurgeFTDeviceRX(), m_d2xx.PurgeFTDeviceTX()})
-        if (!purge)
-            return purge.failure();
-    if (const Status sent = write_pieces(*count); !sent)
-        return sent.failure();
+    if (const Status purge = m_d2xx.PurgeFTDeviceRX(); !purge)
+        co_return purge.failure();
+    if (const Status purge = m_d2xx.PurgeFTDeviceTX(); !purge)
+        co_return purge.failure();
+    if (const Status sent = co_await write_pieces(*count); !sent)
+        co_return sent.failure();
     if (written)
         written();
-    return collect_reply(reply, claim);
+    co_return co_await collect_reply(std::move(reply), claim);
 }
 
-Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
-                                                const LinkClaim* claim) {
+Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
+                                                      const LinkClaim* claim) {
     if (!exchange_allowed(request.name, claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(request.name), ErrorKind::Busy};
+        co_return Error{QString::fromLatin1(kMessageBusy).arg(request.name), ErrorKind::Busy};
     const qsizetype max_bytes =
         request.expected_lines > 0
             ? qsizetype(request.expected_lines) * kMaxReplyLineBytes
@@ -482,8 +489,6 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
         const qint64 deadline_ms = start_ms + request.timeout_ms;
         qint64 last_byte_ms = start_ms;
         for (;;) {
-            // Window events run here; anything they try on the chip is refused meanwhile.
-            QCoreApplication::processEvents();
             const auto queued = m_d2xx.GetFTDeviceQueueStatus();
             if (!queued) {
                 error = queued.failure();
@@ -519,10 +524,11 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
             }
             const qint64 quiet_left_ms =
                 bytes.isEmpty() ? left_ms : kQuietGapMs - (now_ms - last_byte_ms);
-            m_d2xx.driver().wait_for_data(
-                m_d2xx.device_handle,
-                static_cast<int>(std::min<qint64>(
-                    {kPollMs, std::max<qint64>(left_ms, 1), std::max<qint64>(quiet_left_ms, 1)})));
+            // The event loop runs here; what it starts on the chip is refused meanwhile.
+            const qint64 wait_ms =
+                std::min<qint64>(kPollMs, std::min(std::max<qint64>(left_ms, 1),
+                                                   std::max<qint64>(quiet_left_ms, 1)));
+            co_await m_d2xx.driver().wait_for_data(m_d2xx.device_handle, int(wait_ms));
         }
         // Taken at its last byte; what the chip has already passed on with it still counts.
         if (!error && complete && request.exact) {
@@ -548,36 +554,39 @@ Result<QByteArray> Communication::collect_reply(const ReplyRequest& request,
         // The rest of this reply, or all of it, may still come: keep it from the next request.
         if (error->kind == ErrorKind::TimedOut || error->kind == ErrorKind::BadReply)
             m_late_until_ms = m_clock.now_ms() + request.timeout_ms;
-        return *error;
+        co_return *error;
     }
-    return bytes;
+    co_return bytes;
 }
 
-Result<QByteArray> Communication::receive_text(QByteArrayView message, const ReplyRequest& request,
-                                               const LinkClaim* claim) {
-    auto reply = exchange(message, request, claim);
+Task<Result<QByteArray>> Communication::receive_text(QByteArray message, ReplyRequest request,
+                                                     const LinkClaim* claim) {
+    auto reply = co_await exchange(std::move(message), std::move(request), claim);
     if (reply)
         m_log.print_line(latin1(kLogBytesReceived) + QString::number(reply->size()));
-    return reply;
+    co_return reply;
 }
 
-Result<QByteArray> Communication::receive_values(QByteArrayView message,
-                                                 const ReplyRequest& request,
-                                                 const LinkClaim* claim) {
-    const auto reply = exchange(message, request, claim);
+Task<Result<QByteArray>> Communication::receive_values(QByteArray message, ReplyRequest request,
+                                                       const LinkClaim* claim) {
+    const int lines = request.expected_lines;
+    const bool quiet = request.quiet;
+    const auto reply = co_await exchange(std::move(message), std::move(request), claim);
     if (!reply)
-        return reply.failure();
-    return parse_values(*reply, request.expected_lines);
+        co_return reply.failure();
+    co_return parse_values(*reply, lines, quiet);
 }
 
-Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expected_count) {
+Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expected_count,
+                                               bool quiet) {
     const ValueParse parse = parse_value_lines(reply);
     if (parse.failed)
         return Error{QString::fromLatin1(kMessageBadValue)
                          .arg(parse.bad_line + 1)
                          .arg(QString::fromLatin1(parse.bad_text)),
                      ErrorKind::BadReply};
-    m_log.print_line(latin1(kLogBytesReceived) + QString::number(parse.values.size()));
+    if (!quiet)
+        m_log.print_line(latin1(kLogBytesReceived) + QString::number(parse.values.size()));
     if (parse.values.isEmpty() || parse.values.size() < expected_count)
         return Error{QString::fromLatin1(kMessageShortReply)
                          .arg(parse.values.size())
@@ -588,6 +597,8 @@ Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expe
             QString::fromLatin1(kMessageLongReply).arg(parse.values.size()).arg(expected_count),
             ErrorKind::BadReply};
     received_values = parse.values;
+    if (quiet)
+        return received_values;
     m_log.print_line(latin1(kLogArraySize) + QString::number(received_values.size()));
     for (qsizetype i = 0; i < received_values.size(); ++i)
         m_log.print_line(QStringLiteral("%1: %2")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/task.h"
 #include "link/connection_ui.h"
 #include "link/serial_driver.h"
 
@@ -24,7 +25,7 @@ inline constexpr int kReplyTimeoutMs = 2000;
 // quiet this long after its last byte: well above the chip's 16 ms latency timer, which flushes
 // a partial USB packet.
 inline constexpr int kQuietGapMs = 50;
-// Longest single wait on the driver, so that window events are still handled during a wait.
+// Longest single wait on the driver before the link looks at the chip again.
 inline constexpr int kPollMs = 10;
 
 inline constexpr char kTextDeviceNameDefault[] = "Device Name";
@@ -75,12 +76,12 @@ inline constexpr char kMessageLinkLost[] =
 // The longest line a reply of the running firmware may hold, CR LF included: a reply that
 // runs past its lines times this is not the one asked for.
 inline constexpr int kMaxReplyLineBytes = 32;
-// Writes longer than this go out in pieces, with window events handled between them, so
+// Writes longer than this go out in pieces, with the event loop served between them, so
 // that a long message (an effect image is most of a second of wire) does not freeze the
 // windows. The bootloader's longest frame (N - 1, 256 data bytes, checksum) still goes out
 // in one write.
 inline constexpr quint32 kWritePieceBytes = 258;
-// Window events run between pieces only while at least this much wire time is written ahead
+// The event loop runs between pieces only while at least this much wire time is written ahead
 // of the line: a slow event then cannot leave the pedal a silence mid-message, which it would
 // take for the message's end.
 inline constexpr qint64 kWriteLeadMs = 100;
@@ -100,6 +101,9 @@ struct ReplyRequest {
     // Whether a reply that goes quiet before its count is returned as it is (the upload's
     // answer is shown whatever its length).
     bool short_ok = false;
+    // A reply asked for again and again (following the pedal) logs no lines of its values: it
+    // would fill the log several times a second. What goes wrong is logged all the same.
+    bool quiet = false;
 };
 
 // The four-line effect information reply.
@@ -131,8 +135,8 @@ private:
 };
 
 // Discovery and connection of the pedal's chip, and the exchanges with it. Runs on the window
-// thread; a wait keeps window events flowing, and while it runs every other exchange with the
-// pedal is refused with a log line and a status text the user sees.
+// thread; a wait suspends its work and returns to the event loop, and while it runs every
+// other exchange with the pedal is refused with a log line and a status text the user sees.
 //
 // No step shows a box: each returns what happened, and its caller (the main window, the
 // command line) decides what the user reads. A lost chip is announced once, through the lost
@@ -157,7 +161,7 @@ public:
     // when the chip is not there), and also when it was opened but a line setting failed
     // (DriverFailed) or the bootloader check failed (BootloaderSilent, kTextBootloaderFailed
     // with the reason): connected() is true then.
-    Status connect_device();
+    Task<Status> connect_device();
     // Closes the chip; on success the link goes to the not-connected state.
     Status disconnect_device();
     bool connected() const;
@@ -170,17 +174,18 @@ public:
     // The one exchange primitive: drops what a late earlier reply may still bring, empties
     // both queues, writes the message and collects its reply.
     // `written` runs once the message is out, before the wait (for progress and log lines).
-    Result<QByteArray> exchange(QByteArrayView message, const ReplyRequest& reply,
-                                const LinkClaim* claim = nullptr,
-                                const std::function<void()>& written = {});
+    // Every wait of these suspends the caller's work and returns to the event loop; the
+    // arguments are taken by value, as they must outlive the caller's statement.
+    Task<Result<QByteArray>> exchange(QByteArray message, ReplyRequest reply,
+                                      const LinkClaim* claim = nullptr,
+                                      std::function<void()> written = {});
     // Writes a message that has no reply (parameter writes, a bootloader byte).
-    Status send_message(QByteArrayView message, const LinkClaim* claim = nullptr);
+    Task<Status> send_message(QByteArray message, const LinkClaim* claim = nullptr);
     // Collects a reply to bytes already written.
-    Result<QByteArray> collect_reply(const ReplyRequest& request, const LinkClaim* claim = nullptr);
-    // A fixed pause between messages that keeps window events flowing; pedal actions they try
-    // meanwhile are refused, as during a wait for a reply. It runs on `clock` when given (the
-    // caller's own), else on the link's.
-    void pause_ms(int ms, Clock* clock = nullptr);
+    Task<Result<QByteArray>> collect_reply(ReplyRequest request, const LinkClaim* claim = nullptr);
+    // A fixed pause between messages; pedal actions tried meanwhile are refused, as during a
+    // wait for a reply. It runs on `clock` when given (the caller's own), else on the link's.
+    Task<> pause(int ms, Clock* clock = nullptr);
     // Blocks until the bytes written have left for the chip, at most `timeout_ms`: for a
     // program that ends right after a message.
     Status wait_until_sent(int timeout_ms);
@@ -194,14 +199,15 @@ public:
     }
 
     // A text reply (information, upload answer) to `message`, with its log line.
-    Result<QByteArray> receive_text(QByteArrayView message, const ReplyRequest& request,
-                                    const LinkClaim* claim = nullptr);
+    Task<Result<QByteArray>> receive_text(QByteArray message, ReplyRequest request,
+                                          const LinkClaim* claim = nullptr);
     // A parameter state reply to `message`: fills received_values and returns them.
-    Result<QByteArray> receive_values(QByteArrayView message, const ReplyRequest& request,
-                                      const LinkClaim* claim = nullptr);
+    Task<Result<QByteArray>> receive_values(QByteArray message, ReplyRequest request,
+                                            const LinkClaim* claim = nullptr);
     // Fills received_values from the reply's lines, which must give exactly `expected_count`
     // values (0: any non-empty count). On failure received_values is unchanged.
-    Result<QByteArray> parse_values(const QByteArray& reply, int expected_count);
+    Result<QByteArray> parse_values(const QByteArray& reply, int expected_count,
+                                    bool quiet = false);
 
     // Claims the link for work of several exchanges; an error when another claim or a wait
     // runs (the user has been told).
@@ -229,15 +235,15 @@ public:
 
 private:
     friend class LinkClaim;
-    Status check_bootloader();
+    Task<Status> check_bootloader();
     void enter_not_connected_state();
     void link_lost(const QString& message);
     void state_changed();
     // Waits out a reply that may still come for an earlier request that gave up on it.
-    Status drop_late_reply();
+    Task<Status> drop_late_reply();
     // Reads and logs what arrived unasked since the last exchange, before the purge drops it.
     Status drop_stray_bytes();
-    Status write_pieces(quint32 count);
+    Task<Status> write_pieces(quint32 count);
 
     D2XXUnit& m_d2xx;
     ConnectionUi& m_ui;

@@ -7,18 +7,20 @@ namespace kx {
 
 Operation::Operation(QString name, QObject* parent) : QObject(parent), m_name(std::move(name)) {}
 
-Status Operation::start() {
+Task<Status> Operation::start() {
     if (m_state == State::Running)
-        return Error{QString::fromLatin1(kMessageOperationRunning).arg(m_name)};
+        co_return Error{QString::fromLatin1(kMessageOperationRunning).arg(m_name), ErrorKind::Busy};
     m_state = State::Running;
+    m_cancel = false;
     m_step.clear();
     set_progress(0);
-    m_result = run();
+    m_result = co_await run();
+    m_cancel = false;
     m_state = m_result ? State::Succeeded : State::Failed;
     if (m_result)
         set_progress(100);
     emit finished(m_result.ok());
-    return m_result;
+    co_return Status(m_result); // a copy: an lvalue given to co_return is moved from
 }
 
 void Operation::set_step(const QString& step) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/task.h"
 
 #include <QObject>
 #include <QString>
@@ -9,8 +10,8 @@ namespace kx {
 
 // Work with the pedal that takes seconds (an upload, the firmware upgrade): named steps, a
 // progress signal and one result. A window starts it and watches it; the operation never
-// shows a dialog. Its waits keep window events flowing, so start() returns only when the
-// work has ended, while progress and step changes reach the window as they happen.
+// shows a dialog. Its waits suspend the work and return to the event loop, so progress and
+// step changes reach the window as they happen; the task of start() ends with the work.
 class Operation : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +19,13 @@ public:
 
     explicit Operation(QString name, QObject* parent = nullptr);
 
-    // Runs the work to its end and returns its result. Refused (with an error, nothing done)
+    // Runs the work to its end and gives its result. Refused (with an error, nothing done)
     // while it runs; once ended it may be started again from the beginning.
-    Status start();
+    Task<Status> start();
+    // Asks the work to stop at its next safe point (between two exchanges); it then ends with
+    // ErrorKind::Cancelled. Nothing happens when it does not run.
+    void cancel() { m_cancel = m_state == State::Running; }
+    bool cancel_requested() const { return m_cancel; }
 
     const QString& name() const { return m_name; }
     State state() const { return m_state; }
@@ -37,7 +42,7 @@ signals:
 
 protected:
     // The work itself, step by step.
-    virtual Status run() = 0;
+    virtual Task<Status> run() = 0;
 
     void set_step(const QString& step);
     void set_progress(int percent);
@@ -48,6 +53,7 @@ private:
     QString m_step;
     int m_progress = 0;
     Status m_result;
+    bool m_cancel = false;
 };
 
 inline constexpr char kMessageOperationRunning[] = "%1 is already running.";

@@ -37,7 +37,7 @@ Result<QByteArray> upload_image_bytes(const QString& image_text, const QString& 
 }
 
 EffectUpload::EffectUpload(Communication& comm, Log& log, Clock& clock,
-                           std::function<Status()> enter_bypass)
+                           std::function<Task<Status>()> enter_bypass)
     : Operation(QStringLiteral("Upload")), m_comm(comm), m_log(log), m_clock(clock),
       m_enter_bypass(std::move(enter_bypass)) {}
 
@@ -46,25 +46,25 @@ void EffectUpload::set_image(const QString& image_text, const QString& effect_na
     m_effect_name = effect_name;
 }
 
-Status EffectUpload::run() {
+Task<Status> EffectUpload::run() {
     m_answer.clear();
     set_step(QStringLiteral("check the image"));
     // Nothing goes out, the bypass included, for an image that cannot be sent.
     const auto image = upload_image_bytes(m_image_text, m_effect_name);
     if (!image)
-        return image.failure();
+        co_return image.failure();
     if (!m_comm.exchange_allowed(name()))
-        return Error{QString::fromLatin1(kMessageBusy).arg(name()), ErrorKind::Busy};
+        co_return Error{QString::fromLatin1(kMessageBusy).arg(name()), ErrorKind::Busy};
 
     set_step(QStringLiteral("bypass"));
-    if (const Status bypass = m_enter_bypass(); !bypass)
-        return bypass;
-    m_comm.pause_ms(kBypassPauseMs, &m_clock);
+    if (const Status bypass = co_await m_enter_bypass(); !bypass)
+        co_return bypass;
+    co_await m_comm.pause(kBypassPauseMs, &m_clock);
     set_progress(5);
 
     auto claim = m_comm.claim(name());
     if (!claim)
-        return claim.failure();
+        co_return claim.failure();
     const auto n = image->size();
     m_log.print_line(latin1(kLogSize) + QString::number(n));
     m_log.print_line(latin1(kLogNumOfBytes) + QString::number(n));
@@ -76,17 +76,17 @@ Status EffectUpload::run() {
     m_comm.set_write_progress([this](quint32 written, quint32 total) {
         set_progress(5 + int(qint64(85) * written / std::max<quint32>(total, 1)));
     });
-    const auto reply = m_comm.exchange(*image, request, &*claim, [this] {
+    const auto reply = co_await m_comm.exchange(*image, request, &*claim, [this] {
         m_log.print_line(latin1(kLogWriteToDevice));
         set_progress(90);
         set_step(latin1(kTextUploading));
     });
     m_comm.set_write_progress({});
     if (!reply)
-        return reply.failure();
+        co_return reply.failure();
     m_answer = QString::fromLatin1(reply->left(kUploadAnswerBytes));
     m_log.print_line(latin1(kLogReceived) + m_answer);
-    return {};
+    co_return Status{};
 }
 
 } // namespace kx

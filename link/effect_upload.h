@@ -44,7 +44,8 @@ Result<QByteArray> upload_image_bytes(const QString& image_text, const QString& 
 class EffectUpload : public Operation {
     Q_OBJECT
 public:
-    EffectUpload(Communication& comm, Log& log, Clock& clock, std::function<Status()> enter_bypass);
+    EffectUpload(Communication& comm, Log& log, Clock& clock,
+                 std::function<Task<Status>()> enter_bypass);
 
     // Set before each start: the image text and the effect's name for messages.
     void set_image(const QString& image_text, const QString& effect_name);
@@ -52,13 +53,13 @@ public:
     const QString& answer() const { return m_answer; }
 
 protected:
-    Status run() override;
+    Task<Status> run() override;
 
 private:
     Communication& m_comm;
     Log& m_log;
     Clock& m_clock;
-    std::function<Status()> m_enter_bypass;
+    std::function<Task<Status>()> m_enter_bypass;
     QString m_image_text;
     QString m_effect_name;
     QString m_answer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/task.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QtGlobal>
@@ -69,9 +71,10 @@ public:
                                          quint8 parity) = 0;
     virtual int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) = 0;
 
-    // Not a D2XX call: blocks for at most `timeout_ms` or until received bytes may have
-    // arrived, so that a wait for the pedal need not spin a core.
-    virtual void wait_for_data(FtHandle handle, int timeout_ms) = 0;
+    // Not a D2XX call: resumes after at most `timeout_ms`, or once received bytes may have
+    // arrived, so that a wait for the pedal need not spin a core. It never blocks the thread:
+    // the event loop runs meanwhile.
+    virtual Task<> wait_for_data(FtHandle handle, int timeout_ms) = 0;
 
     // The chip's latency timer: how long it holds received bytes that do not fill a USB packet
     // before it sends them to the host (16 ms from the factory). A driver that cannot set it

@@ -10,6 +10,7 @@ KX_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-serialport-dev libgl-dev
     stm32flash openssl
     libsndfile1-dev libsoxr-dev
+    qcoro-qt6-dev # coroutines on the event loop: waits for the pedal that block no window
     libudev-dev # the pedal watcher's udev monitor; the library itself is loaded when it starts
 )
 

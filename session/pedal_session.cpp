@@ -30,18 +30,6 @@ QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
-// Counts an operation as running for as long as it lives.
-class BusyMark {
-public:
-    explicit BusyMark(std::function<void(bool)> set) : m_set(std::move(set)) { m_set(true); }
-    ~BusyMark() { m_set(false); }
-    BusyMark(const BusyMark&) = delete;
-    BusyMark& operator=(const BusyMark&) = delete;
-
-private:
-    std::function<void(bool)> m_set;
-};
-
 } // namespace
 
 QString link_state_name(LinkState state) {
@@ -69,7 +57,7 @@ PedalSession::PedalSession(Communication& comm, ResourceStore& store, Log& log, 
     m_comm.set_lost_handler([this](const Error& error) { emit link_lost(error.message); });
     refresh_link_state();
     m_follow_timer.setSingleShot(true);
-    connect(&m_follow_timer, &QTimer::timeout, this, &PedalSession::follow_once);
+    connect(&m_follow_timer, &QTimer::timeout, this, [this] { follow_once(); });
 }
 
 PedalSession::~PedalSession() {
@@ -82,11 +70,37 @@ bool PedalSession::is_live(const QString& effect_name) const {
            !effect_name.isEmpty() && effect_name == m_effect.name;
 }
 
-void PedalSession::set_busy(bool busy) {
-    const bool was = this->busy();
-    m_busy += busy ? 1 : -1;
-    if (was != this->busy())
-        emit busy_changed(this->busy());
+// ---- the queue
+
+PedalSession::Turn::~Turn() {
+    if (m_session)
+        m_session->pass_turn();
+}
+
+Task<PedalSession::Turn> PedalSession::queue_turn() {
+    const quint64 ticket = m_next_ticket++;
+    ++s_pending;
+    if (ticket == m_serving)
+        emit busy_changed(true);
+    while (ticket != m_serving)
+        co_await signal_or_timeout(this, &PedalSession::turn_passed, -1);
+    co_return Turn(this);
+}
+
+void PedalSession::pass_turn() {
+    ++m_serving;
+    --s_pending;
+    if (!busy()) {
+        emit busy_changed(false);
+        return;
+    }
+    // The next operation starts from the event loop, not inside the end of this one.
+    if (std::exchange(m_wake_queued, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_wake_queued = false;
+        emit turn_passed();
+    });
 }
 
 void PedalSession::refresh_link_state() {
@@ -101,6 +115,8 @@ void PedalSession::refresh_link_state() {
         return;
     m_link_state = state;
     if (state != LinkState::Firmware)
+        m_firmware_version = 0;
+    if (state != LinkState::Firmware)
         stop_following(latin1(kFollowLinkGone));
     // What the editor knew of the effect holds only while the firmware stays connected.
     if (state != LinkState::Firmware)
@@ -114,6 +130,11 @@ Status PedalSession::set_upgrade_mode(bool on) {
                      ErrorKind::WrongLinkState};
     m_comm.firmware_upgrade_mode = on;
     return {};
+}
+
+Task<Status> PedalSession::connect_pedal() {
+    const Turn turn = co_await queue_turn();
+    co_return co_await m_comm.connect_device();
 }
 
 bool PedalSession::upgrade_mode() const {
@@ -157,16 +178,21 @@ Status PedalSession::require_effect() const {
 
 // ---- running firmware
 
-Result<PedalEffect> PedalSession::open_running_effect() {
+Task<Result<PedalEffect>> PedalSession::open_running_effect() {
+    const Turn turn = co_await queue_turn();
+    co_return co_await open_now();
+}
+
+Task<Result<PedalEffect>> PedalSession::open_now() {
     if (const Status firmware = require_firmware(); !firmware)
-        return firmware.failure();
-    const BusyMark busy([this](bool on) { set_busy(on); });
-    const auto reply = m_comm.receive_text(effect_information_message(), information_reply());
+        co_return firmware.failure();
+    const auto reply =
+        co_await m_comm.receive_text(effect_information_message(), information_reply());
     if (!reply)
-        return reply.failure();
+        co_return reply.failure();
     const auto info = parse_effect_info(*reply);
     if (!info)
-        return Error{info.error(), ErrorKind::BadReply};
+        co_return Error{info.error(), ErrorKind::BadReply};
     for (const QString& line : effect_info_log_lines(*info))
         m_log.print_line(line);
 
@@ -174,37 +200,43 @@ Result<PedalEffect> PedalSession::open_running_effect() {
     effect.number = info->pedal_effect_number;
     effect.version = info->pedal_effect_version;
     effect.firmware_version = info->pedal_firmware_version;
+    // The firmware's version is known whatever effect it runs (after an upgrade, none).
+    if (m_firmware_version != effect.firmware_version) {
+        m_firmware_version = effect.firmware_version;
+        emit effect_changed();
+    }
     if (effect.number == 0) {
         forget_effect();
         m_effect.firmware_version = effect.firmware_version;
-        return Error{latin1(kMessageNoEffect), ErrorKind::NoEffect};
+        co_return Error{latin1(kMessageNoEffect), ErrorKind::NoEffect};
     }
     SelectionState named;
     named.pedal_effect_number = effect.number;
     if (const Status named_it = identify_pedal_effect(named, m_store, m_log); !named_it) {
         forget_effect();
         if (named_it.error_kind() != ErrorKind::BadReply)
-            return named_it.failure();
-        return Error{latin1(kMessageUnknownNumber).arg(effect.number), ErrorKind::BadReply};
+            co_return named_it.failure();
+        // The pedal's answer was read: it names a number the list does not hold.
+        co_return Error{latin1(kMessageUnknownNumber).arg(effect.number), ErrorKind::UnknownEffect};
     }
     effect.name = named.pedal_effect_name;
 
     const auto description = read_control_description(effect.name, m_store, m_log);
     if (!description) {
         forget_effect();
-        return description.failure();
+        co_return description.failure();
     }
     const auto address_texts =
         read_control_addresses(effect.name, description->control_count, m_store, m_log);
     if (!address_texts) {
         forget_effect();
-        return address_texts.failure();
+        co_return address_texts.failure();
     }
     for (int i = 0; i < description->control_count; ++i) {
         const auto address = parse_address_text(address_texts->value(i));
         if (!address) {
             forget_effect();
-            return Error{
+            co_return Error{
                 latin1(kMessageBadAddress).arg(effect.name, address_texts->value(i)).arg(i),
                 ErrorKind::BadInput};
         }
@@ -212,19 +244,16 @@ Result<PedalEffect> PedalSession::open_running_effect() {
     }
     effect.description = *description;
 
-    // The values kept for the effect stay while the pedal still runs it; another effect
-    // starts from nothing read.
-    const bool same =
-        m_effect_known && m_effect.number == effect.number && m_effect.version == effect.version;
+    // Values are the pedal's only when read after this: the pedal may have changed them since
+    // an earlier request (a knob turned, a preset recalled), even for the same effect.
+    stop_following(latin1(kFollowOtherEffect));
     m_effect = effect;
     m_effect_known = true;
-    if (!same) {
-        stop_following(latin1(kFollowOtherEffect));
-        m_values_known = false;
-        m_state = FXParametersState();
-    }
+    m_values_known = false;
+    m_state = FXParametersState();
+    m_assignments_edited = false;
     emit effect_changed();
-    return m_effect;
+    co_return Result<PedalEffect>(m_effect); // a copy: co_return would move from the member
 }
 
 FXParametersState PedalSession::state_of_reply(const ParameterReply& reply) const {
@@ -248,86 +277,109 @@ void PedalSession::take_reply(const ParameterReply& reply) {
     m_values_known = true;
 }
 
-Result<ParameterReply> PedalSession::request_state() {
+Task<Result<ParameterReply>> PedalSession::request_state() {
+    const Turn turn = co_await queue_turn();
+    co_return co_await request_now();
+}
+
+Task<Result<ParameterReply>> PedalSession::request_now() {
     if (const Status firmware = require_firmware(); !firmware)
-        return firmware.failure();
-    const BusyMark busy([this](bool on) { set_busy(on); });
+        co_return firmware.failure();
     if (!m_effect_known) {
-        const auto opened = open_running_effect();
+        const auto opened = co_await open_now();
         if (!opened)
-            return opened.failure();
+            co_return opened.failure();
     }
     const int n = m_effect.control_count();
-    const auto values = m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
+    const auto values =
+        co_await m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
     if (!values)
-        return values.failure();
+        co_return values.failure();
     const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
     // A reply short of any value changes nothing: half a state saved as a preset would be a
     // tone the pedal never played.
     if (!reply.complete())
-        return Error{latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
-                     ErrorKind::BadReply};
+        co_return Error{
+            latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
+            ErrorKind::BadReply};
     take_reply(reply);
+    m_assignments_edited = false;
     for (int i = 0; i < n; ++i)
         emit value_changed(i, m_state.values.at(i), ValueOrigin::Reply);
     emit assignments_changed(ValueOrigin::Reply);
     emit values_read();
-    return reply;
+    co_return reply;
 }
 
-Status PedalSession::write_control(int index, int value, ValueOrigin origin) {
-    if (const Status ready = require_effect(); !ready)
-        return ready;
-    if (index < 0 || index >= m_effect.control_count())
-        return Error{latin1(kMessageNoSuchControl).arg(index), ErrorKind::BadInput};
-    // Inside a follow request's wait the link is taken: the write goes out right after it.
-    const bool held = m_follow_running;
-    if (held)
-        m_held_writes.append({index, value, origin});
-    else if (const Status sent = send_control(index, value); !sent)
-        return sent;
-    // What reached the pedal is what it plays now, and what a preset saves.
+Task<Status> PedalSession::write_control(int index, int value, ValueOrigin origin) {
+    // The value as edited is the session's at once, so that a Save right after it holds it; it
+    // reaches the pedal in its turn.
+    const bool shown = m_effect_known && index >= 0 && index < m_effect.control_count();
+    if (shown)
+        keep_value(index, value, origin);
+    ++m_queued_writes[index];
+    const Turn turn = co_await queue_turn();
+    if (--m_queued_writes[index] <= 0)
+        m_queued_writes.remove(index);
+    co_return co_await write_now(index, value, origin, shown);
+}
+
+void PedalSession::keep_value(int index, int value, ValueOrigin origin) {
     if (m_state.values.size() < m_effect.control_count())
         m_state.values.resize(m_effect.control_count());
     m_state.values[index] = value;
     emit value_changed(index, value, origin);
-    return {};
 }
 
-Status PedalSession::send_control(int index, int value) {
+Task<Status> PedalSession::write_now(int index, int value, ValueOrigin origin, bool shown) {
+    if (const Status ready = require_effect(); !ready)
+        co_return ready;
+    if (index < 0 || index >= m_effect.control_count())
+        co_return Error{latin1(kMessageNoSuchControl).arg(index), ErrorKind::BadInput};
+    if (const Status sent = co_await send_control(index, value); !sent)
+        co_return sent;
+    // What reached the pedal is what it plays now, and what a preset saves.
+    if (!shown)
+        keep_value(index, value, origin);
+    co_return Status{};
+}
+
+Task<Status> PedalSession::send_control(int index, int value) {
     const ControlKind kind = m_effect.description.controls.at(index).kind;
     const QByteArray message = parameter_write_message(m_effect.addresses.at(index), value);
     m_log.print_line(parameter_log_line(kind, index, message));
-    if (const Status sent = m_comm.send_message(message); !sent)
-        return sent;
+    if (const Status sent = co_await m_comm.send_message(message); !sent)
+        co_return sent;
     if (kind == ControlKind::Pot)
-        m_comm.pause_ms(kPotPauseMs, &m_clock);
-    return {};
+        co_await m_comm.pause(kPotPauseMs, &m_clock);
+    co_return Status{};
 }
 
-Status PedalSession::load_values(const QList<int>& values) {
+Task<Status> PedalSession::load_values(QList<int> values) {
+    const Turn turn = co_await queue_turn();
     if (const Status ready = require_effect(); !ready)
-        return ready;
+        co_return ready;
     if (values.size() != m_effect.control_count())
-        return Error{QStringLiteral("The values are for %1 controls, the running effect has %2.")
-                         .arg(values.size())
-                         .arg(m_effect.control_count()),
-                     ErrorKind::BadInput};
-    const BusyMark busy([this](bool on) { set_busy(on); });
+        co_return Error{QStringLiteral("The values are for %1 controls, the running effect has %2.")
+                            .arg(values.size())
+                            .arg(m_effect.control_count()),
+                        ErrorKind::BadInput};
     for (int i = 0; i < values.size(); ++i) {
         if (m_values_known && m_state.values.value(i) == values.at(i))
             continue;
-        if (const Status sent = write_control(i, values.at(i), ValueOrigin::Preset); !sent)
-            return sent;
+        if (const Status sent = co_await write_now(i, values.at(i), ValueOrigin::Preset, false);
+            !sent)
+            co_return sent;
     }
     m_values_known = true;
-    return {};
+    co_return Status{};
 }
 
 void PedalSession::set_control_assignment(int index, quint8 code) {
     if (index < 0 || index >= kAssignableControls || m_state.control_assignments[index] == code)
         return;
     m_state.control_assignments[index] = code;
+    m_assignments_edited = true;
     emit assignments_changed(ValueOrigin::UserEdit);
 }
 
@@ -335,6 +387,7 @@ void PedalSession::set_readback_assignment(int index, quint8 code) {
     if (index < 0 || index >= kMaxReadbackCount || m_state.readback_assignments[index] == code)
         return;
     m_state.readback_assignments[index] = code;
+    m_assignments_edited = true;
     emit assignments_changed(ValueOrigin::UserEdit);
 }
 
@@ -342,6 +395,7 @@ void PedalSession::set_bypass_assignment(quint8 code) {
     if (m_state.bypass_assignment == code)
         return;
     m_state.bypass_assignment = code;
+    m_assignments_edited = true;
     emit assignments_changed(ValueOrigin::UserEdit);
 }
 
@@ -349,15 +403,17 @@ void PedalSession::set_preset_assignment(quint8 code) {
     if (m_state.preset_assignment == code)
         return;
     m_state.preset_assignment = code;
+    m_assignments_edited = true;
     emit assignments_changed(ValueOrigin::UserEdit);
 }
 
-Status PedalSession::assign() {
+Task<Status> PedalSession::assign() {
+    const Turn turn = co_await queue_turn();
     if (const Status ready = require_effect(); !ready)
-        return ready;
+        co_return ready;
     // Codes never read would go out as unassigned and clear the pedal's assignments.
     if (!m_values_known)
-        return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
+        co_return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
     AssignmentCodes codes;
     const int n = std::min(m_effect.control_count(), kAssignableControls);
     for (int i = 0; i < n; ++i)
@@ -368,45 +424,52 @@ Status PedalSession::assign() {
     codes.preset = m_state.preset_assignment;
     const QByteArray message = assignment_message(codes);
     m_log.print_line(message_hex(message));
-    const BusyMark busy([this](bool on) { set_busy(on); });
-    if (const Status sent = m_comm.send_message(message); !sent)
-        return sent;
-    m_comm.pause_ms(kSettlePauseMs, &m_clock);
-    return {};
+    const Status sent = co_await send_then_settle(message);
+    if (sent)
+        m_assignments_edited = false;
+    co_return sent;
 }
 
-Status PedalSession::store() {
+Task<Status> PedalSession::send_then_settle(QByteArray message) {
+    if (const Status sent = co_await m_comm.send_message(std::move(message)); !sent)
+        co_return sent;
+    co_await m_comm.pause(kSettlePauseMs, &m_clock);
+    co_return Status{};
+}
+
+Task<Status> PedalSession::store() {
+    const Turn turn = co_await queue_turn();
     if (const Status ready = require_effect(); !ready)
-        return ready;
+        co_return ready;
     const QByteArray message = store_settings_message(m_effect.control_count());
     m_log.print_line(latin1(kLogStoreSettings) + message_hex(message));
-    const BusyMark busy([this](bool on) { set_busy(on); });
-    if (const Status sent = m_comm.send_message(message); !sent)
-        return sent;
-    m_comm.pause_ms(kSettlePauseMs, &m_clock);
-    return {};
+    co_return co_await send_then_settle(message);
 }
 
-Status PedalSession::set_midi_channel(int channel) {
+Task<Status> PedalSession::set_midi_channel(int channel) {
+    const Turn turn = co_await queue_turn();
     if (const Status firmware = require_firmware(); !firmware)
-        return firmware;
+        co_return firmware;
     const QStringList captions = midi_channel_items();
     if (channel < 0 || channel >= captions.size())
-        return Error{latin1(kMessageBadMidiChannel).arg(channel), ErrorKind::BadInput};
+        co_return Error{latin1(kMessageBadMidiChannel).arg(channel), ErrorKind::BadInput};
     const auto message = midi_channel_message(captions.at(channel));
     if (!message)
-        return Error{message.error(), ErrorKind::BadInput};
+        co_return Error{message.error(), ErrorKind::BadInput};
     m_log.print_line(latin1(kLogMidiChannel) + captions.at(channel));
     m_log.print_line(message_hex(*message));
-    const BusyMark busy([this](bool on) { set_busy(on); });
-    if (const Status sent = m_comm.send_message(*message); !sent)
-        return sent;
-    m_comm.pause_ms(kSettlePauseMs, &m_clock);
-    return {};
+    co_return co_await send_then_settle(*message);
 }
 
-Status PedalSession::enter_bypass(const LinkClaim* claim) {
-    return m_comm.send_message(bypass_message(), claim);
+Task<Status> PedalSession::enter_bypass() {
+    const Turn turn = co_await queue_turn();
+    if (const Status firmware = require_firmware(); !firmware)
+        co_return firmware;
+    co_return co_await send_bypass();
+}
+
+Task<Status> PedalSession::send_bypass() {
+    co_return co_await m_comm.send_message(bypass_message());
 }
 
 // ---- following the pedal
@@ -433,84 +496,71 @@ void PedalSession::stop_following(const QString& reason) {
     emit following_changed(false, reason);
 }
 
-void PedalSession::follow_once() {
+Task<> PedalSession::follow_once() {
     if (!m_following || m_follow_running)
-        return;
-    // Another operation, or the user's hand on a control, goes first: try again later.
-    if (busy() || m_comm.waiting() || m_comm.claimed() || (m_follow_hold && m_follow_hold())) {
+        co_return;
+    // Other operations, or the user's hand on a control, go first: try again later.
+    if (busy() || (m_follow_hold && m_follow_hold())) {
         m_follow_timer.start(kFollowPause_ms);
-        return;
+        co_return;
     }
     if (!is_live(m_effect.name) || m_effect.number != m_followed_number) {
         stop_following(latin1(m_values_known ? kFollowOtherEffect : kFollowNotLive));
-        return;
+        co_return;
     }
-    const int n = m_effect.control_count();
+    // Marked before its turn (which comes at once: nothing else is asked), so that the buttons
+    // never see it as the user's work.
     m_follow_running = true;
+    const Turn turn = co_await queue_turn();
+    const int n = m_effect.control_count();
     emit follow_request_started();
-    const auto values = m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
+    ReplyRequest request = parameter_reply(n);
+    request.quiet = true;
+    const auto values = co_await m_comm.receive_values(parameter_request_message(n), request);
     m_follow_running = false;
     emit follow_request_finished();
 
     // The link was lost, or another effect opened, while the reply was awaited: it is stale.
-    if (!m_following || !is_live(m_effect.name) || m_effect.number != m_followed_number) {
-        m_held_writes.clear();
-        return;
-    }
+    if (!m_following || !is_live(m_effect.name) || m_effect.number != m_followed_number)
+        co_return;
     if (!values) {
-        send_held_writes();
         if (values.error_kind() == ErrorKind::Busy) {
             m_follow_timer.start(kFollowPause_ms);
-            return;
+            co_return;
         }
         stop_following(values.error_kind() == ErrorKind::LinkLost ? latin1(kFollowLinkGone)
                                                                   : user_message(values.failure()));
-        return;
+        co_return;
     }
     const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
     if (!reply.complete()) {
-        send_held_writes();
         stop_following(user_message(
             Error{latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
                   ErrorKind::BadReply}));
-        return;
+        co_return;
     }
     const FXParametersState read = state_of_reply(reply);
-    // A value the user set meanwhile is sent next; the reply's older one is not shown.
-    QList<bool> held(n, false);
-    for (const HeldWrite& write : std::as_const(m_held_writes))
-        held[write.index] = true;
+    // A value the user set meanwhile goes out next; the reply's older one is not shown.
     m_state.values.resize(n);
     for (int i = 0; i < n; ++i) {
-        if (held.at(i) || m_state.values.at(i) == read.values.at(i))
+        if (m_queued_writes.contains(i) || m_state.values.at(i) == read.values.at(i))
             continue;
         m_state.values[i] = read.values.at(i);
         emit value_changed(i, read.values.at(i), ValueOrigin::Reply);
     }
-    if (m_state.control_assignments != read.control_assignments ||
-        m_state.readback_assignments != read.readback_assignments ||
-        m_state.bypass_assignment != read.bypass_assignment ||
-        m_state.preset_assignment != read.preset_assignment) {
+    // Assignments the user changed and has not sent yet stay as edited.
+    if (!m_assignments_edited && (m_state.control_assignments != read.control_assignments ||
+                                  m_state.readback_assignments != read.readback_assignments ||
+                                  m_state.bypass_assignment != read.bypass_assignment ||
+                                  m_state.preset_assignment != read.preset_assignment)) {
         m_state.control_assignments = read.control_assignments;
         m_state.readback_assignments = read.readback_assignments;
         m_state.bypass_assignment = read.bypass_assignment;
         m_state.preset_assignment = read.preset_assignment;
         emit assignments_changed(ValueOrigin::Reply);
     }
-    send_held_writes();
     if (m_following)
         m_follow_timer.start(kFollowPause_ms);
-}
-
-void PedalSession::send_held_writes() {
-    const QList<HeldWrite> writes = std::exchange(m_held_writes, {});
-    for (const HeldWrite& write : writes) {
-        // The link reports a lost chip itself; what could not go out is not tried further.
-        if (require_effect() && write.index < m_effect.control_count() &&
-            send_control(write.index, write.value))
-            continue;
-        break;
-    }
 }
 
 // ---- images and upload
@@ -539,23 +589,23 @@ Result<QString> PedalSession::upload_image_text(const QString& effect_name) {
 EffectUpload& PedalSession::upload_operation() {
     if (!m_upload)
         m_upload = std::make_unique<EffectUpload>(m_comm, m_log, m_clock,
-                                                  [this]() -> Status { return enter_bypass(); });
+                                                  [this] { return send_bypass(); });
     return *m_upload;
 }
 
-Result<QString> PedalSession::upload_effect(const QString& effect_name) {
+Task<Result<QString>> PedalSession::upload_effect(QString effect_name) {
+    const Turn turn = co_await queue_turn();
     if (const Status firmware = require_firmware(); !firmware)
-        return firmware.failure();
+        co_return firmware.failure();
     const auto image_text = upload_image_text(effect_name);
     if (!image_text)
-        return image_text.failure();
-    const BusyMark busy([this](bool on) { set_busy(on); });
+        co_return image_text.failure();
     EffectUpload& upload = upload_operation();
     upload.set_image(*image_text, effect_name);
     // Whatever ran before is gone from the pedal once the image goes out.
     forget_effect();
-    if (const Status sent = upload.start(); !sent)
-        return sent.failure();
+    if (const Status sent = co_await upload.start(); !sent)
+        co_return sent.failure();
     QString answer = upload.answer();
     while (answer.endsWith(QLatin1Char('\n')) || answer.endsWith(QLatin1Char('\r')))
         answer.chop(1);
@@ -564,24 +614,24 @@ Result<QString> PedalSession::upload_effect(const QString& effect_name) {
     const QByteArray image = image_bytes(*image_text);
     const int uploaded_number =
         image.size() > kEffectNumberOffset ? quint8(image.at(kEffectNumberOffset)) : -1;
-    const auto opened = open_running_effect();
+    const auto opened = co_await open_now();
     if (!opened) {
         if (opened.error_kind() == ErrorKind::NoEffect)
-            return Error{latin1(kMessageUploadNotConfirmed)
-                             .arg(effect_name, QStringLiteral("that it runs no effect")),
-                         ErrorKind::UploadFailed};
-        return opened.failure();
+            co_return Error{latin1(kMessageUploadNotConfirmed)
+                                .arg(effect_name, QStringLiteral("that it runs no effect")),
+                            ErrorKind::UploadFailed};
+        co_return opened.failure();
     }
     if (opened->number != uploaded_number || opened->name != effect_name)
-        return Error{
+        co_return Error{
             latin1(kMessageUploadNotConfirmed)
                 .arg(effect_name,
                      QStringLiteral("effect %1 (%2)").arg(opened->number).arg(opened->name)),
             ErrorKind::UploadFailed};
     // The new effect starts from its image's values; reading them makes its window live.
-    if (const auto read = request_state(); !read)
-        return read.failure();
-    return answer;
+    if (const auto read = co_await request_now(); !read)
+        co_return read.failure();
+    co_return answer;
 }
 
 // ---- firmware upgrade
@@ -592,21 +642,26 @@ FirmwareUpgradeOperation& PedalSession::upgrade_operation() {
     return *m_upgrade;
 }
 
-Status PedalSession::upgrade_firmware(const LoadedFirmware& image) {
+void PedalSession::cancel_upgrade() {
+    if (m_upgrade)
+        m_upgrade->cancel();
+}
+
+Task<Status> PedalSession::upgrade_firmware(LoadedFirmware image) {
+    const Turn turn = co_await queue_turn();
     if (m_link_state != LinkState::Bootloader) {
         if (m_link_state == LinkState::NotConnected)
-            return Error{latin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
-        return Error{QStringLiteral("The firmware upgrade needs the pedal's bootloader: tick "
-                                    "Upgrade Mode, power the pedal up with the footswitch held "
-                                    "and connect again."),
-                     ErrorKind::WrongLinkState};
+            co_return Error{latin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
+        co_return Error{QStringLiteral("The firmware upgrade needs the pedal's bootloader: tick "
+                                       "Upgrade Mode, power the pedal up with the footswitch held "
+                                       "and connect again."),
+                        ErrorKind::WrongLinkState};
     }
     FirmwareUpgradeOperation& operation = upgrade_operation();
     operation.set_image(image);
-    const BusyMark busy([this](bool on) { set_busy(on); });
     m_upgrading = true;
     refresh_link_state();
-    const Status result = operation.start();
+    const Status result = co_await operation.start();
     m_upgrading = false;
     if (result) {
         // The new firmware runs: the link now talks to it.
@@ -614,7 +669,7 @@ Status PedalSession::upgrade_firmware(const LoadedFirmware& image) {
         m_comm.bootloader_ready = false;
     }
     refresh_link_state();
-    return result;
+    co_return result;
 }
 
 } // namespace kx

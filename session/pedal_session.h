@@ -15,11 +15,15 @@
 //                      them.
 //   ir_image(name)     the impulse response image imported for effect `name` (empty: none).
 //
-// Operations return a Result with an ErrorKind (base/error_kind.h); none shows a box. Each is
-// refused, with nothing sent, where the state does not allow it: firmware commands in any
-// state but Firmware (WrongLinkState), request/assign/store/write while the running effect's
+// Operations start at once and give a Task whose result is a Result with an ErrorKind
+// (base/error_kind.h); none shows a box, and none blocks: a wait for the pedal or a pause
+// suspends the operation and returns to the event loop. The session runs one operation at a
+// time, in the order they were asked for: one asked while another runs waits its turn (a
+// slider's write asked during a follow request goes right after it). Each is refused, with
+// nothing sent, where the state at its turn does not allow it: firmware commands in any state
+// but Firmware (WrongLinkState), request/assign/store/write while the running effect's
 // description is unknown (EffectUnknown), and open on a pedal that runs effect 0 (NoEffect).
-// busy_changed() brackets every operation that talks to the pedal.
+// busy_changed() is true from the first operation asked until the queue is empty.
 //
 // Signals for windows (and followers of the pedal) to hook into:
 //   link_state_changed, effect_changed, value_changed(index, value, origin) with the origin
@@ -28,16 +32,17 @@
 //
 // Following the pedal: while following() the session repeats the parameter request on a
 // timer of the thread it lives on, one request at a time, kFollowPause_ms after the last one
-// ended. A request is skipped while another operation holds the link, or while the hold set
-// with set_follow_hold() says so (a slider being dragged). What changed arrives as Reply:
-// shown, never written back. A user's write made while a follow request waits for its reply
-// goes out as soon as the reply is in, after it, so the reply never undoes it.
+// ended. A request is skipped while other operations are queued, or while the hold set with
+// set_follow_hold() says so (a slider being dragged). What changed arrives as Reply: shown,
+// never written back. A user's write asked while a follow request waits goes out right after
+// it, and the reply does not show an older value for that control meanwhile.
 //
 // Adding a pedal command: build its bytes in link/pedal_commands or params/parameter_messages,
 // then add an operation here that checks the state, sends through Communication and updates
 // what the session knows; both programs call that operation.
 
 #include "base/result.h"
+#include "base/task.h"
 #include "link/pedal_commands.h"
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
@@ -59,7 +64,6 @@ class Clock;
 class Communication;
 class EffectUpload;
 class FirmwareUpgradeOperation;
-class LinkClaim;
 class Log;
 class ResourceStore;
 struct LoadedFirmware;
@@ -137,11 +141,18 @@ public:
 
     // ---- what the session knows
     LinkState link_state() const { return m_link_state; }
-    bool busy() const { return m_busy > 0; }
+    bool busy() const { return m_serving != m_next_ticket; }
+    // Busy with more than a follow request: what the user asked waits or runs.
+    bool busy_for_user() const { return m_next_ticket - m_serving > (m_follow_running ? 1u : 0u); }
+    // Operations asked and not ended, over every session of the program (tests wait for none).
+    static int operations_pending() { return s_pending; }
     bool effect_known() const { return m_effect_known; }
     const PedalEffect& effect() const { return m_effect; }
     const FXParametersState& state() const { return m_state; }
     bool values_known() const { return m_values_known; }
+    // The running firmware's version from its last information reply; 0 until one came on this
+    // connection.
+    int firmware_version() const { return m_firmware_version; }
     // Whether `effect_name` is the running effect with its values read: its window is live.
     bool is_live(const QString& effect_name) const;
     Communication& communication() { return m_comm; }
@@ -150,21 +161,23 @@ public:
     // Upgrade Mode: the next connect checks for the bootloader. Refused while connected.
     Status set_upgrade_mode(bool on);
     bool upgrade_mode() const;
+    // Opens the chosen chip (and, in Upgrade Mode, checks for the bootloader) in its turn.
+    Task<Status> connect_pedal();
     // Re-reads the link's state and announces a change (Communication calls it).
     void refresh_link_state();
 
     // ---- operations of the running firmware
     // Asks the pedal what it runs (05 00), names it from the catalogue and reads its control
     // description and addresses. Effect 0 gives NoEffect, and nothing else is asked.
-    Result<PedalEffect> open_running_effect();
+    Task<Result<PedalEffect>> open_running_effect();
     // Reads the running effect's values and assignments (02 N); opens the effect first when it
     // is not known yet. The values arrive as ValueOrigin::Reply.
-    Result<ParameterReply> request_state();
+    Task<Result<ParameterReply>> request_state();
     // Sends control i's value (01 address word) and keeps it in the values list.
-    Status write_control(int index, int value, ValueOrigin origin = ValueOrigin::UserEdit);
+    Task<Status> write_control(int index, int value, ValueOrigin origin = ValueOrigin::UserEdit);
     // A preset's values: each one that differs is written as by write_control (origin Preset);
     // its assignments are taken into the lists (Assign sends them).
-    Status load_values(const QList<int>& values);
+    Task<Status> load_values(QList<int> values);
     // The assignment lists as edited (not sent until assign()).
     void set_control_assignment(int index, quint8 code);
     void set_readback_assignment(int index, quint8 code);
@@ -172,13 +185,13 @@ public:
     void set_preset_assignment(quint8 code);
     // Sends the assignment lists (04 ...), then pauses kSettlePauseMs. Refused until a request
     // or a preset filled them.
-    Status assign();
+    Task<Status> assign();
     // Stores the running effect's settings on the pedal (03 N), then pauses kSettlePauseMs.
-    Status store();
+    Task<Status> store();
     // channel 0 is OMNI, 1..16 the channels (07 channel), then pauses kSettlePauseMs.
-    Status set_midi_channel(int channel);
-    // Sends the bypass message (under `claim` when an operation holds the link).
-    Status enter_bypass(const LinkClaim* claim = nullptr);
+    Task<Status> set_midi_channel(int channel);
+    // Sends the bypass message (0D 00).
+    Task<Status> enter_bypass();
 
     // ---- images
     void set_ir_image(const QString& effect_name, const QString& image_text);
@@ -190,12 +203,15 @@ public:
     // checks that the pedal now runs it (anything else is UploadFailed) and reads its values.
     // Returns the pedal's answer text (CR LF removed). A failure after the confirmation leaves
     // the effect known (effect_known()).
-    Result<QString> upload_effect(const QString& effect_name);
+    Task<Result<QString>> upload_effect(QString effect_name);
     EffectUpload& upload_operation();
 
     // ---- the firmware upgrade (Bootloader state only); the link state is Upgrading meanwhile
     // and Firmware after success. Upgrade Mode is off after success.
-    Status upgrade_firmware(const LoadedFirmware& image);
+    Task<Status> upgrade_firmware(LoadedFirmware image);
+    // Stops the running upgrade between two chunks (it then ends with ErrorKind::Cancelled),
+    // where the bootloader waits for a command: a new start resynchronises and starts over.
+    void cancel_upgrade();
     FirmwareUpgradeOperation& upgrade_operation();
 
     // Forgets the running effect and its values (a disconnect, a lost link, an upgrade).
@@ -220,6 +236,8 @@ signals:
     void values_read();
     void assignments_changed(kx::ValueOrigin origin);
     void busy_changed(bool busy);
+    // An operation's turn ended (the next one in the queue may start).
+    void turn_passed();
     // The chip vanished during an exchange or a step (the link's words as `detail`); the link
     // state is NotConnected already. Announced once: the failed operation returns LinkLost too.
     void link_lost(const QString& detail);
@@ -230,27 +248,52 @@ signals:
     void follow_request_finished();
 
 private:
+    // The queue: each operation takes a ticket when asked and runs once it is served; the
+    // Turn it holds passes the link on when it ends.
+    class Turn {
+    public:
+        explicit Turn(PedalSession* session) : m_session(session) {}
+        Turn(Turn&& other) noexcept : m_session(std::exchange(other.m_session, nullptr)) {}
+        Turn& operator=(Turn&&) = delete;
+        ~Turn();
+
+    private:
+        PedalSession* m_session;
+    };
+    Task<Turn> queue_turn();
+    void pass_turn();
+
+    // The operations' work, run inside a turn (they call each other without queueing).
+    Task<Result<PedalEffect>> open_now();
+    Task<Result<ParameterReply>> request_now();
+    // `shown`: the value was kept and announced when the write was asked.
+    Task<Status> write_now(int index, int value, ValueOrigin origin, bool shown);
+    void keep_value(int index, int value, ValueOrigin origin);
+    Task<Status> send_then_settle(QByteArray message);
+    Task<Status> send_bypass();
+
     Status require_firmware() const;
     Status require_effect() const;
-    void set_busy(bool busy);
     void take_reply(const ParameterReply& reply);
     // The values and assignments a complete reply gives for the running effect.
     FXParametersState state_of_reply(const ParameterReply& reply) const;
-    void follow_once();
-    // Sends the writes that came while a follow request waited.
-    void send_held_writes();
+    Task<> follow_once();
     // The bytes of one parameter write, and the pause after a pot's.
-    Status send_control(int index, int value);
+    Task<Status> send_control(int index, int value);
 
     Communication& m_comm;
     ResourceStore& m_store;
     Log& m_log;
     Clock& m_clock;
     LinkState m_link_state = LinkState::NotConnected;
-    int m_busy = 0;
+    quint64 m_next_ticket = 0; // of the next operation asked
+    quint64 m_serving = 0;     // the ticket whose operation runs (== m_next_ticket: none)
+    bool m_wake_queued = false;
+    static inline int s_pending = 0;
     bool m_effect_known = false;
     bool m_values_known = false;
     bool m_upgrading = false;
+    int m_firmware_version = 0;
     PedalEffect m_effect;
     FXParametersState m_state;
     QHash<QString, QString> m_ir_images;
@@ -262,12 +305,11 @@ private:
     int m_followed_number = 0;
     QTimer m_follow_timer;
     std::function<bool()> m_follow_hold;
-    struct HeldWrite {
-        int index;
-        int value;
-        ValueOrigin origin;
-    };
-    QList<HeldWrite> m_held_writes;
+    // Writes asked and not yet sent, by control: a follow reply read meanwhile does not show
+    // an older value for them.
+    QHash<int, int> m_queued_writes;
+    // The user changed an assignment that Assign has not sent yet: no reply overwrites it.
+    bool m_assignments_edited = false;
 };
 
 QString link_state_name(LinkState state);

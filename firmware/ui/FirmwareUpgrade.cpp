@@ -19,6 +19,8 @@ namespace {
 
 constexpr char kCaption[] = "Firmware Upgrade";
 constexpr char kTextUpgradeFirmware[] = "Upgrade Firmware";
+constexpr char kTextCancel[] = "Cancel";
+constexpr char kTextCancelling[] = "Cancelling after this chunk";
 constexpr char kTextChooseFirmware[] = "Choose firmware";
 
 // The firmware images the editor carries, by resource name; the list shows each with the
@@ -75,6 +77,7 @@ void TformFirmwareUpgrade::build() {
     const FirmwareUpgradeContext& context = m_context;
     cmbFirmwareChoose = new QComboBox(this);
     btnUpgradeFirmware = new QPushButton(this);
+    btnCancelUpgrade = new QPushButton(this);
     ProgressBar1 = new QProgressBar(this);
     lblBootloaderHowTo = new QLabel(this);
     cmbFirmwareChoose->setObjectName(QStringLiteral("cmbFirmwareChoose"));
@@ -93,8 +96,14 @@ void TformFirmwareUpgrade::build() {
 
     btnUpgradeFirmware->setObjectName(QStringLiteral("btnUpgradeFirmware"));
     btnUpgradeFirmware->setAccessibleName(latin1(kTextUpgradeFirmware));
-    btnUpgradeFirmware->setGeometry(8, 48, 234, 33);
+    btnUpgradeFirmware->setGeometry(8, 48, 150, 33);
     btnUpgradeFirmware->setText(latin1(kTextUpgradeFirmware));
+    btnCancelUpgrade->setObjectName(QStringLiteral("btnCancelUpgrade"));
+    btnCancelUpgrade->setAccessibleName(latin1(kTextCancel));
+    btnCancelUpgrade->setToolTip(QStringLiteral("Stop the upgrade after the chunk being written"));
+    btnCancelUpgrade->setGeometry(164, 48, 78, 33);
+    btnCancelUpgrade->setText(latin1(kTextCancel));
+    btnCancelUpgrade->setEnabled(false);
 
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(QStringLiteral("Upgrade progress"));
@@ -113,6 +122,8 @@ void TformFirmwareUpgrade::build() {
             &TformFirmwareUpgrade::FirmwareSelect);
     connect(btnUpgradeFirmware, &QPushButton::clicked, this,
             &TformFirmwareUpgrade::btnUpgradeFirmwareClick);
+    connect(btnCancelUpgrade, &QPushButton::clicked, this,
+            &TformFirmwareUpgrade::btnCancelUpgradeClick);
     fit_design_to_text(this); // a larger desktop font widens it
 }
 
@@ -126,17 +137,17 @@ void TformFirmwareUpgrade::FirmwareSelect() {
     m_context.log.print_line(m_image_name);
 }
 
-void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
+Task<> TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
     if (m_operation.running())
-        return;
+        co_return;
     if (cmbFirmwareChoose->currentIndex() < 0) {
         m_context.dialogs.message(latin1(kMessageNoFirmwareChosen));
-        return;
+        co_return;
     }
     auto image = load_firmware_image(m_context.store, m_image_name);
     if (!image) {
         m_context.dialogs.message(image.error());
-        return;
+        co_return;
     }
     m_context.log.print_line(latin1(kLogFirmwareNumBytes) + QString::number(image->bytes.size()));
     // Flash is rewritten from the first byte on: the user says yes knowing what and how long.
@@ -144,18 +155,20 @@ void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
             QString::fromLatin1(kConfirmFirmwareUpgrade).arg(cmbFirmwareChoose->currentText())) !=
         Dialogs::Answer::Yes) {
         ProgressBar1->setFormat(QStringLiteral("Not started"));
-        return;
+        co_return;
     }
 
     set_running(true);
-    const Status result = m_context.session.upgrade_firmware(*image);
+    const Status result = co_await m_context.session.upgrade_firmware(*image);
     set_running(false);
     if (!result) {
         const int chunk = m_operation.place().chunk;
-        ProgressBar1->setFormat(chunk < 0 ? QStringLiteral("Upgrade failed")
-                                          : QStringLiteral("Chunk %1 failed").arg(chunk + 1));
+        ProgressBar1->setFormat(result.error_kind() == ErrorKind::Cancelled
+                                    ? QStringLiteral("Cancelled")
+                                : chunk < 0 ? QStringLiteral("Upgrade failed")
+                                            : QStringLiteral("Chunk %1 failed").arg(chunk + 1));
         m_context.dialogs.message(result.error());
-        return;
+        co_return;
     }
     ProgressBar1->setFormat(QStringLiteral("Done"));
     m_context.dialogs.message(latin1(kTextUpgradeComplete));
@@ -165,8 +178,17 @@ void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
     emit firmware_upgraded();
 }
 
+void TformFirmwareUpgrade::btnCancelUpgradeClick() {
+    if (!m_operation.running())
+        return;
+    m_context.session.cancel_upgrade();
+    btnCancelUpgrade->setEnabled(false);
+    ProgressBar1->setFormat(latin1(kTextCancelling));
+}
+
 void TformFirmwareUpgrade::set_running(bool running) {
     btnUpgradeFirmware->setEnabled(!running);
+    btnCancelUpgrade->setEnabled(running);
     cmbFirmwareChoose->setEnabled(!running);
     if (running) {
         ProgressBar1->setRange(0, 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/task.h"
+
 #include "base/ui/built_on_use.h"
 #include "firmware/upgrade_operation.h"
 
@@ -49,11 +51,15 @@ public:
 
     BuiltChild<QComboBox> cmbFirmwareChoose{this};
     BuiltChild<QPushButton> btnUpgradeFirmware{this};
+    // Stops a running upgrade after the chunk being written, with the bootloader ready for
+    // another try.
+    BuiltChild<QPushButton> btnCancelUpgrade{this};
     BuiltChild<QProgressBar> ProgressBar1{this};
     BuiltChild<QLabel> lblBootloaderHowTo{this};
 
     void FirmwareSelect();
-    void btnUpgradeFirmwareClick();
+    Task<> btnUpgradeFirmwareClick();
+    void btnCancelUpgradeClick();
 
     FirmwareUpgradeOperation& operation() { return m_operation; }
 

@@ -145,10 +145,10 @@ int CompositeSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
     return driver ? driver->wait_until_sent(inner, timeout_ms) : FT_INVALID_HANDLE;
 }
 
-void CompositeSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
+Task<> CompositeSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
     const auto [driver, inner] = route(handle);
     if (driver)
-        driver->wait_for_data(inner, timeout_ms);
+        co_await driver->wait_for_data(inner, timeout_ms);
 }
 
 } // namespace kx

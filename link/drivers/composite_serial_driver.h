@@ -30,7 +30,7 @@ public:
     int set_data_characteristics(FtHandle handle, quint8 word_length, quint8 stop_bits,
                                  quint8 parity) override;
     int set_timeouts(FtHandle handle, quint32 read_ms, quint32 write_ms) override;
-    void wait_for_data(FtHandle handle, int timeout_ms) override;
+    Task<> wait_for_data(FtHandle handle, int timeout_ms) override;
     int set_latency_timer(FtHandle handle, quint8 ms) override;
     int latency_timer(FtHandle handle, quint8& ms) override;
     int wait_until_sent(FtHandle handle, int timeout_ms) override;

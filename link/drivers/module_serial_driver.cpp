@@ -123,9 +123,9 @@ int ModuleSerialDriver::set_timeouts(FtHandle handle, quint32 read_ms, quint32 w
     return m_driver ? m_driver->set_timeouts(handle, read_ms, write_ms) : FT_INVALID_HANDLE;
 }
 
-void ModuleSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
+Task<> ModuleSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
     if (m_driver)
-        m_driver->wait_for_data(handle, timeout_ms);
+        co_await m_driver->wait_for_data(handle, timeout_ms);
 }
 
 int ModuleSerialDriver::set_latency_timer(FtHandle handle, quint8 ms) {

@@ -1,6 +1,5 @@
 #include "link/drivers/qt_serial_driver.h"
 
-
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -364,13 +363,13 @@ int QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
 #endif
 }
 
-void QtSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
+Task<> QtSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {
     Open* open = find(handle);
     if (!open || !open->port->isOpen() || open->port->bytesAvailable() > 0)
-        return;
-    open->port->waitForReadyRead(std::max(timeout_ms, 0));
-    if (open->port->error() == QSerialPort::TimeoutError)
-        open->port->clearError();
+        co_return;
+    // The port reads what the system received when the event loop serves its notifier, and
+    // says so with readyRead; a port closed meanwhile only ends the wait at its limit.
+    co_await signal_or_timeout(open->port.get(), &QIODevice::readyRead, std::max(timeout_ms, 0));
 }
 
 } // namespace kx

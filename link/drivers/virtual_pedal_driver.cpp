@@ -192,9 +192,28 @@ int VirtualPedalDriver::set_timeouts(FtHandle handle, quint32 read_ms, quint32 /
     return FT_OK;
 }
 
-void VirtualPedalDriver::wait_for_data(FtHandle handle, int timeout_ms) {
-    if (check(handle) == FT_OK)
-        wait_for(1, now_us() + qint64(std::max(timeout_ms, 0)) * 1000);
+Task<> VirtualPedalDriver::wait_for_data(FtHandle handle, int timeout_ms) {
+    if (check(handle) != FT_OK)
+        co_return;
+    collect();
+    if (!m_received.isEmpty())
+        co_return;
+    // The pedal knows when its next event is due (a byte reaching it, bytes reaching the
+    // host): the wait looks again then, until bytes came or the limit passed.
+    const qint64 deadline_us = now_us() + qint64(std::max(timeout_ms, 0)) * 1000;
+    for (;;) {
+        const qint64 now = now_us();
+        if (now >= deadline_us)
+            co_return;
+        const qint64 wake_us =
+            std::min(deadline_us, m_pedal->next_delivery_us().value_or(deadline_us));
+        co_await after_ms(int(std::max<qint64>((wake_us - now + 999) / 1000, 1)));
+        if (check(handle) != FT_OK)
+            co_return;
+        collect();
+        if (!m_received.isEmpty())
+            co_return;
+    }
 }
 
 int VirtualPedalDriver::set_latency_timer(FtHandle handle, quint8 ms) {

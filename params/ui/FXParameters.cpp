@@ -11,6 +11,7 @@
 #include "params/pedal_controls.h"
 #include "params/ui/ParameterEdits.h"
 #include "params/ui/PotSlider.h"
+#include "session/pedal_messages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -580,46 +581,47 @@ void TformFXParameters::show_assignments() {
 
 // ---- messages
 
-Status TformFXParameters::send_parameter(int i, int value) {
+Task<Status> TformFXParameters::send_parameter(int i, int value) {
     if (!m_session)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
+        co_return Error{QStringLiteral("The parameters window has no pedal link.")};
     // Another effect's addresses would overwrite the running effect's parameters.
     if (!m_live)
-        return {};
-    const Status status = m_session->write_control(i, value);
+        co_return Status{};
+    const Status status = co_await m_session->write_control(i, value);
     report(status);
-    return status;
+    co_return status;
 }
 
-Status TformFXParameters::send_pot(int i) {
+Task<Status> TformFXParameters::send_pot(int i) {
     QSlider* slider = m_sliders.value(i);
     if (!slider)
-        return Error{QStringLiteral("Control %1 is not a pot.").arg(i)};
-    return send_parameter(i, pot_value(slider->value()));
+        co_return Error{QStringLiteral("Control %1 is not a pot.").arg(i)};
+    co_return co_await send_parameter(i, pot_value(slider->value()));
 }
 
-Status TformFXParameters::send_switch(int i) {
+Task<Status> TformFXParameters::send_switch(int i) {
     QCheckBox* toggle = m_toggles.value(i);
     if (!toggle)
-        return Error{QStringLiteral("Control %1 is not a switch.").arg(i)};
-    return send_parameter(i, switch_value(toggle->isChecked()));
+        co_return Error{QStringLiteral("Control %1 is not a switch.").arg(i)};
+    co_return co_await send_parameter(i, switch_value(toggle->isChecked()));
 }
 
-Status TformFXParameters::send_multiswitch(int i) {
+Task<Status> TformFXParameters::send_multiswitch(int i) {
     QComboBox* list = m_lists.value(i);
     if (!list)
-        return Error{QStringLiteral("Control %1 is not a multi switch.").arg(i)};
+        co_return Error{QStringLiteral("Control %1 is not a multi switch.").arg(i)};
     if (list->currentIndex() < 0)
-        return {}; // no option chosen: nothing to send
-    return send_parameter(i, multi_switch_value(list->currentIndex(), m_option_counts.at(i)));
+        co_return Status{}; // no option chosen: nothing to send
+    co_return co_await send_parameter(
+        i, multi_switch_value(list->currentIndex(), m_option_counts.at(i)));
 }
 
-Status TformFXParameters::assign_to_pedal() {
+Task<Status> TformFXParameters::assign_to_pedal() {
     if (!m_session || !m_dialogs)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
+        co_return Error{QStringLiteral("The parameters window has no pedal link.")};
     if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
-        return {};
-    return send_assignment();
+        co_return Status{};
+    co_return co_await send_assignment();
 }
 
 bool TformFXParameters::assignments_editable() const {
@@ -667,19 +669,18 @@ void TformFXParameters::take_codes(const FXParametersState& codes) {
     show_assignments();
 }
 
-Status TformFXParameters::apply_assignments(const FXParametersState& codes,
-                                            const QString& edit_text) {
+Task<Status> TformFXParameters::apply_assignments(FXParametersState codes, QString edit_text) {
     if (!m_session || !m_dialogs)
-        return Error{QStringLiteral("The parameters window has no pedal link.")};
+        co_return Error{QStringLiteral("The parameters window has no pedal link.")};
     if (!assignments_editable())
-        return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
-                                    "effect and its settings have been read.")};
+        co_return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
+                                       "effect and its settings have been read.")};
     const FXParametersState before = m_codes_shown;
     take_codes(codes);
     m_undo.push(
         new AssignmentEdit(*this, before, state(), true,
                            edit_text.isEmpty() ? QStringLiteral("assignments") : edit_text));
-    return send_assignment();
+    co_return co_await send_assignment();
 }
 
 void TformFXParameters::replay_assignments(const FXParametersState& codes, bool send) {
@@ -760,12 +761,12 @@ void TformFXParameters::record_assignments(const QString& text) {
     m_undo.push(new AssignmentEdit(*this, before, state(), false, text));
 }
 
-Status TformFXParameters::send_assignment() {
-    const Status status = m_session->assign();
+Task<Status> TformFXParameters::send_assignment() {
+    const Status status = co_await m_session->assign();
     if (status)
         emit assignments_sent();
     report(status);
-    return status;
+    co_return status;
 }
 
 void TformFXParameters::report(const Status& status) {
@@ -780,8 +781,9 @@ void TformFXParameters::report(const Status& status) {
             m_main->show_status_text(status.error());
         return;
     default:
+        // In the same words as the main window: what to do first, the detail after.
         if (m_dialogs)
-            m_dialogs->message(status.error());
+            m_dialogs->message(session::user_message(status.failure()));
     }
 }
 

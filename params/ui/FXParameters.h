@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/task.h"
 #include "link/connection_ui.h"
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
@@ -86,13 +87,13 @@ public:
 
     // The main window's "Assign": asks "Assign parameters?" and has the session send the
     // assignment lists. The answer No sends nothing (and is no error). Failures are shown here.
-    Status assign_to_pedal();
+    Task<Status> assign_to_pedal();
     // Whether the assignment boxes can be changed now: an effect is open, it runs on the pedal
     // and the window's widgets are enabled.
     bool assignments_editable() const;
     // Sets the boxes to `codes` (the assignment map's change) and sends the assignment message
     // at once, without asking: the change itself was the user's answer. Failures are shown here.
-    Status apply_assignments(const FXParametersState& codes, const QString& edit_text = {});
+    Task<Status> apply_assignments(FXParametersState codes, QString edit_text = {});
 
     // The user's edits of values and assignments, undoable; values that a reply or a preset
     // fills in are not edits. Showing an effect starts an empty stack.
@@ -109,9 +110,9 @@ public:
 
     // The parameter writes of one control, from its widget's current state. Nothing is sent
     // while the window is not live.
-    Status send_pot(int i);
-    Status send_switch(int i);
-    Status send_multiswitch(int i);
+    Task<Status> send_pot(int i);
+    Task<Status> send_switch(int i);
+    Task<Status> send_multiswitch(int i);
 
 signals:
     // The window was closed: the main window disables the buttons that need it open.
@@ -153,7 +154,7 @@ private:
     void session_value_changed(int i, int value, ValueOrigin origin);
     // Tells the user about a send that failed, unless the link already has.
     void report(const Status& status);
-    Status send_parameter(int i, int value);
+    Task<Status> send_parameter(int i, int value);
     // Takes `codes` as the assignments (the session's while live) and shows them.
     void take_codes(const FXParametersState& codes);
     // Stores one box's code where the window's assignments live.
@@ -165,7 +166,7 @@ private:
     void record_assignments(const QString& text);
     QString assignment_text(const QString& what, AssignmentBox box, int item) const;
     // Has the session send the assignment lists; says so when they reached the pedal.
-    Status send_assignment();
+    Task<Status> send_assignment();
 
     // Handlers; each knows its control by the index it was connected with.
     void PotParameterChange(int i);

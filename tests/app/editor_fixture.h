@@ -6,6 +6,7 @@
 #include "base/paths.h"
 #include "base/scripted_dialogs.h"
 #include "link/hotplug/pedal_watcher.h"
+#include "support/await.h"
 #include "support/scripted_serial_driver.h"
 
 #include <QFile>
@@ -33,6 +34,8 @@ struct EditorFixture {
     QStringList watched_ports;
     std::unique_ptr<kx::EditorWindows> windows;
     QList<QUrl> opened;
+
+    ~EditorFixture() { kx::test::settle(); }
 
     // Runs the start-up as the program does; the main window is shown.
     void start() {
@@ -67,6 +70,8 @@ struct EditorFixture {
     }
 
     void stop() {
+        // Work still running would resume into windows that are gone.
+        kx::test::settle();
         windows.reset();
         context.reset();
     }
@@ -75,8 +80,8 @@ struct EditorFixture {
 
     // Chooses `effect` of `category` in the main window's lists, as a click on each does.
     void choose_effect(const QString& category, const QString& effect) {
-        for (const auto& [list, text] : {std::pair{main().lstCategory, category},
-                                         std::pair{main().lstEffects, effect}}) {
+        for (const auto& [list, text] :
+             {std::pair{main().lstCategory, category}, std::pair{main().lstEffects, effect}}) {
             const auto items = list->findItems(text, Qt::MatchExactly);
             QVERIFY2(items.size() == 1, qPrintable(text));
             emit list->itemClicked(items.first());

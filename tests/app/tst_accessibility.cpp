@@ -2,6 +2,7 @@
 // session that the editor can be brought to, and the main job by the keyboard alone against
 // the virtual pedal.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "app/PrintConsole.h"
@@ -251,12 +252,16 @@ struct Rig {
         w().FormKeyDown(); // the log console
         if (w().btnGetFXInfo->isEnabled())
             w().btnGetFXInfo->click();
+        kx::test::settle();
         windows.formImpulseResponse->show_howto();
         windows.formNewVersionMsg->show();
         windows.formFirmwareUpgrade->show();
         w().menuDiagnose->trigger();
+        kx::test::settle();
         w().menuAssignmentMap->trigger();
+        kx::test::settle();
         w().menuPresetLibrary->trigger();
+        kx::test::settle();
         QApplication::processEvents();
     }
 
@@ -287,6 +292,7 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         target = QApplication::activeWindow();
     QVERIFY2(target, "nothing takes the key");
     QTest::keyClick(target, Qt::Key(key), modifiers);
+    kx::test::settle();
 }
 
 // Gives the keyboard back to `window` when a window that has just opened took it (a test
@@ -295,6 +301,7 @@ void keep_keyboard_in(QWidget* window) {
     QTest::qWait(20);
     if (QApplication::activeWindow() != window) {
         QTest::keyClick(QApplication::activeWindow(), Qt::Key_F6);
+        kx::test::settle();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 }
@@ -348,9 +355,11 @@ void TestAccessibility::every_window_in_each_state() {
                                 state != QLatin1String("bootloader silent"));
         rig.settle(int(sim::kFirmwareBoot_us / 1000) + 10);
         w.menuFirmwareUpgradeMode->trigger();
+        kx::test::settle();
     }
     if (state != QLatin1String("not connected") && state != QLatin1String("preview"))
         w.menuConnect->trigger();
+    kx::test::settle();
     if (state == QLatin1String("upgrading")) {
         // The tree as it stands between two chunks; then the pedal goes away, which ends the
         // upgrade without waiting for all of them.
@@ -365,8 +374,10 @@ void TestAccessibility::every_window_in_each_state() {
             rig.pedal().unplug(VirtualPedalDriver::now_us());
         });
         w.menuStartFirmwareUpgrade->trigger();
+        kx::test::settle();
         upgrade.cmbFirmwareChoose->setCurrentIndex(0);
         upgrade.btnUpgradeFirmware->click();
+        kx::test::settle();
         QVERIFY(checked);
         for (const QString& fault : during)
             qWarning("%s", qPrintable(fault));
@@ -378,8 +389,11 @@ void TestAccessibility::every_window_in_each_state() {
     if (state == QLatin1String("live")) {
         rig.click_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
         w.btnUpload->click();
+        kx::test::settle();
         w.btnOpenEffect->click();
+        kx::test::settle();
         w.btnRequest->click();
+        kx::test::settle();
         QVERIFY(w.btnAssign->isEnabled());
     }
     // The bootloader's answer, or its silence, is told; the pedal's firmware says nothing.
@@ -433,9 +447,11 @@ void TestAccessibility::main_job_by_keyboard_alone() {
     keep_keyboard_in(&w);
     press(Qt::Key_C, Qt::AltModifier); // Connection
     press(Qt::Key_O);                  // Open FX
+    kx::test::settle();
     keep_keyboard_in(&w);
     QCOMPARE(QApplication::focusWidget(), w.btnRequest);
     press(Qt::Key_F5); // Request
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     QVERIFY(w.btnAssign->isEnabled());
     QCOMPARE(QApplication::focusWidget(), w.btnRequest);
@@ -486,6 +502,7 @@ void TestAccessibility::lists_act_on_return_space_and_double_click() {
             const QPoint at = list->visualItemRect(list->item(row)).center();
             // As a mouse sends it: a click, then the second press as a double click.
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            kx::test::settle();
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
         }

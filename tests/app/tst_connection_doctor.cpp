@@ -3,6 +3,7 @@
 #include "app/PrintConsole.h"
 #include "editor_fixture.h"
 #include "link/doctor/access_rule.h"
+#include "support/await.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -133,11 +134,13 @@ void TestConnectionDoctor::offers_the_rule_and_runs_it() {
     QVERIFY(doctor.btnAllowAccess->isVisible() && doctor.btnAllowAccess->isEnabled());
 
     doctor.btnAllowAccess->click();
+    kx::test::settle();
     QCOMPARE(program, QStringLiteral("pkexec"));
     QCOMPARE(arguments, doctor::rule_install_arguments());
     // One run at a time: the button waits for the answer.
     QVERIFY(!doctor.btnAllowAccess->isEnabled());
     doctor.btnAllowAccess->click();
+    kx::test::settle();
     QCOMPARE(dialogs.messages.size(), 0);
 
     finish(exit_code);
@@ -159,6 +162,7 @@ void TestConnectionDoctor::without_pkexec_the_command_remains() {
     QVERIFY(doctor.btnAllowAccess->toolTip().contains(QLatin1String("terminal")));
     QCOMPARE(doctor.edtCommand->text(), doctor::rule_install_command());
     doctor.btnCopyCommand->click();
+    kx::test::settle();
     QCOMPARE(QGuiApplication::clipboard()->text(), doctor::rule_install_command());
     QVERIFY(!ran);
 }
@@ -219,6 +223,7 @@ void TestConnectionDoctor::failed_connect_opens_the_doctor() {
     f.start();
     f.context->link_options.virtual_pedal = virtual_pedal;
     f.main().menuConnect->trigger();
+    kx::test::settle();
     auto* doctor = f.main().findChild<ConnectionDoctor*>();
     QCOMPARE(doctor && doctor->isVisible(), opens);
     if (!opens)
@@ -239,11 +244,13 @@ void TestConnectionDoctor::diagnose_menu_item_opens_it() {
     QCOMPARE(item->objectName(), QStringLiteral("menuDiagnose"));
     QVERIFY(f.main().menuConnection->actions().contains(item));
     item->trigger();
+    kx::test::settle();
     auto* doctor = f.main().findChild<ConnectionDoctor*>();
     QVERIFY(doctor && doctor->isVisible());
     // Asking again reuses the window.
     doctor->close();
     item->trigger();
+    kx::test::settle();
     QCOMPARE(f.main().findChildren<ConnectionDoctor*>().size(), 1);
     QVERIFY(doctor->isVisible());
 }
@@ -255,6 +262,7 @@ void TestConnectionDoctor::keyboard_order_of_the_main_window_and_log_console() {
     TformMain& main = f.main();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     f.main().menuConnect->trigger(); // the pedal buttons become reachable
+    kx::test::settle();
     // Left column from the top, then the category and effect lists.
     const QStringList chain = tab_chain(&main, main.btnUpload);
     QCOMPARE(chain.mid(0, 3), (QStringList{"btnUpload", "btnOpenEffect", "btnRequest"}));

@@ -2,6 +2,7 @@
 // places kept on a screen, the last category and effect, the MIDI channel, the preset and WAV
 // folders; a damaged file costs nothing but the memory.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/EditorMemory.h"
 #include "app/Main.h"
@@ -81,6 +82,7 @@ void TestEditorMemory::remembered_between_runs() {
     TformMain& main = f->main();
     main.lstCategory->setCurrentRow(1);
     main.lstModulationClick();
+    kx::test::settle();
     main.effetto_cliccato(main.lstEffects->item(2));
     const QString effect = main.lstEffects->item(2)->text();
     main.move(60, 40);
@@ -115,12 +117,15 @@ void TestEditorMemory::folders_of_the_dialogs() {
     TformMain& main = f->main();
     main.lstCategory->setCurrentRow(5);
     main.lstIRClick();
+    kx::test::settle();
     main.effetto_cliccato(main.lstEffects->item(0));
     f->dialogs.files << f->path("irs/missing.wav");
     main.menuLoadIRClick();
+    kx::test::settle();
     // The preset folder: a load that picks a file in "sets".
     f->dialogs.files << f->path("sets/none.txt");
     main.menuLoadConfigurationClick();
+    kx::test::settle();
     f->dialogs.folders.clear();
 
     f->restart();
@@ -155,6 +160,7 @@ void TestEditorMemory::damaged_or_stale_memory_is_ignored() {
     // Remembering again works over the damaged file.
     main.lstCategory->setCurrentRow(0);
     main.lstGainClick();
+    kx::test::settle();
     f->restart();
     QCOMPARE(f->main().lstCategory->currentRow(), 0);
 }

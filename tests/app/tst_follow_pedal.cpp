@@ -2,6 +2,7 @@
 // "turn" line on the server's standard input) shows in the parameters window, nothing is
 // written back, a held slider pauses following, and following ends by itself, saying why.
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/served_pedal.h"
 
 #include "app/Main.h"
@@ -53,13 +54,15 @@ struct Rig {
         f.watched_ports = {port};
         f.start();
         w().menuConnect->trigger();
+        kx::test::settle();
         click(w().lstCategory, QStringLiteral("Gain"));
         click(w().lstEffects, kBasalt);
         w().btnUpload->click();
+        kx::test::settle();
         if (!parameters().effect_is_live())
             return;
         session().set_control_assignment(0, 0x00);
-        if (!session().assign())
+        if (!test::done(session().assign()))
             return;
         f.dialogs.messages.clear();
         ready = true;
@@ -125,6 +128,7 @@ void TestFollowPedal::knob_turned_on_the_pedal_shows() {
     QVERIFY(rig.w().menuFollowPedal->isCheckable());
     QSignalSpy values(&rig.session(), &PedalSession::value_changed);
     rig.w().menuFollowPedal->trigger();
+    kx::test::settle();
     QVERIFY(rig.session().following());
 
     for (int value : {512, 77}) {
@@ -140,6 +144,7 @@ void TestFollowPedal::knob_turned_on_the_pedal_shows() {
     for (const QList<QVariant>& change : values)
         QCOMPARE(change.at(2).value<ValueOrigin>(), ValueOrigin::Reply);
     rig.w().menuFollowPedal->trigger(); // off by the user: nothing to tell
+    kx::test::settle();
     QVERIFY(!rig.session().following());
     QVERIFY(!rig.status().contains(QLatin1String("Follow Pedal")));
     QCOMPARE(rig.f.dialogs.messages, QStringList());
@@ -160,6 +165,7 @@ void TestFollowPedal::held_slider_pauses_following() {
     Rig rig;
     QVERIFY(rig.ready);
     rig.w().menuFollowPedal->trigger();
+    kx::test::settle();
     QSignalSpy requests(&rig.session(), &PedalSession::follow_request_started);
     QVERIFY(requests.wait(2000));
     QTRY_VERIFY(!rig.session().follow_request_running());
@@ -179,6 +185,7 @@ void TestFollowPedal::click_during_a_request_waits_for_it() {
     Rig rig;
     QVERIFY(rig.ready);
     rig.w().menuFollowPedal->trigger();
+    kx::test::settle();
     bool clicked = false;
     connect(&rig.session(), &PedalSession::follow_request_started, this, [&] {
         if (std::exchange(clicked, true))
@@ -208,9 +215,11 @@ void TestFollowPedal::assignment_made_elsewhere_shows() {
     TformMain& w = f.main();
     w.show();
     w.menuConnect->trigger();
+    kx::test::settle();
     emit w.lstCategory->itemClicked(w.lstCategory->findItems("Gain", Qt::MatchExactly).value(0));
     emit w.lstEffects->itemClicked(w.lstEffects->findItems(kBasalt, Qt::MatchExactly).value(0));
     w.btnUpload->click();
+    kx::test::settle();
     TformFXParameters& window = *f.windows->formFXParameters;
     QVERIFY(window.effect_is_live());
     PedalSession& session = *f.context->link->session;
@@ -218,6 +227,7 @@ void TestFollowPedal::assignment_made_elsewhere_shows() {
     QVERIFY(box);
     const int before = box->currentIndex();
     w.menuFollowPedal->trigger();
+    kx::test::settle();
     QTRY_VERIFY(!session.follow_request_running());
     window.findChild<QSlider*>(QStringLiteral("sldPot0"))->setSliderDown(true); // no request now
 
@@ -266,6 +276,7 @@ void TestFollowPedal::following_ends_by_itself() {
     Rig rig;
     QVERIFY(rig.ready);
     rig.w().menuFollowPedal->trigger();
+    kx::test::settle();
     QSignalSpy changed(&rig.session(), &PedalSession::following_changed);
     if (event == QLatin1String("disconnect")) {
         rig.w().menuDisconnect->trigger();

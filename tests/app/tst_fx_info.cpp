@@ -1,6 +1,7 @@
 // The "?" button: every effect's information page, beside the parameters window, with its
 // caption and its two log lines.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "library/ui/FXInfo.h"
@@ -117,6 +118,7 @@ void TestFXInfo::every_effect_has_its_page() {
     f->context->log.set_target(&tap);
 
     main().btnGetFXInfo->click();
+    kx::test::settle();
 
     QCOMPARE(f->dialogs.messages, QStringList());
     QVERIFY(info().isVisible());
@@ -143,15 +145,18 @@ void TestFXInfo::follows_the_parameters_window() {
     click_effect(QStringLiteral("Basalt Fuzz Box"));
     parameters().move(420, 60);
     main().btnGetFXInfo->click();
+    kx::test::settle();
     const QPoint first = info().frameGeometry().topLeft();
     QCOMPARE(first, beside_parameters());
     main().btnGetFXInfo->click();
+    kx::test::settle();
     QCOMPARE(info().frameGeometry().topLeft(), first);
     QVERIFY(info().isVisible());
 
     parameters().move(40, 200);
     QCOMPARE(info().frameGeometry().topLeft(), first); // it moves only with the next click
     main().btnGetFXInfo->click();
+    kx::test::settle();
     QCOMPARE(info().frameGeometry().topLeft(), beside_parameters());
     QVERIFY(info().frameGeometry().topLeft() != first);
 }
@@ -164,6 +169,7 @@ void TestFXInfo::shows_the_effect_clicked_last() {
     click_category(QStringLiteral("Other"));
     QVERIFY(main().btnGetFXInfo->isEnabled());
     main().btnGetFXInfo->click();
+    kx::test::settle();
     QCOMPARE(info().windowTitle(), QStringLiteral("Tape Loom Delay"));
     QVERIFY(info().WebBrowser1->toPlainText().contains(QLatin1String("tape")));
 }
@@ -181,6 +187,7 @@ void TestFXInfo::loads_nothing_from_outside() {
     click_category(QStringLiteral("Synthesis"));
     click_effect(QStringLiteral("Arpeggio Synth"));
     main().btnGetFXInfo->click();
+    kx::test::settle();
     info().grab(); // lays the page out, pictures included
     const QVariant loaded = info().WebBrowser1->document()->resource(
         QTextDocument::ImageResource, QUrl(QStringLiteral("arpeggio_steps.png")));
@@ -195,11 +202,13 @@ void TestFXInfo::missing_page_is_reported() {
     click_category(QStringLiteral("Gain"));
     click_effect(QStringLiteral("Basalt Fuzz Box"));
     main().btnGetFXInfo->click();
+    kx::test::settle();
     const QString page = info().WebBrowser1->toPlainText();
     info().close();
     f->context->selection.selected_effect_name = QStringLiteral("No Such Effect");
 
     main().btnGetFXInfo->click();
+    kx::test::settle();
 
     QCOMPARE(f->dialogs.messages.size(), 1);
     QVERIFY2(f->dialogs.messages.first().startsWith(QLatin1String("Error loading resource: ")),

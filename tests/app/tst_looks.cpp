@@ -2,6 +2,7 @@
 // the style sheets as written and in the palettes the windows get from them; the Look menu
 // names them and checks the one in use.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "app/Settings.h"
@@ -292,6 +293,7 @@ void TestLooks::look_menu_names_and_checks_the_look() {
     };
     QCOMPARE(checked(), QList<int>{4});
     items[6]->trigger();
+    kx::test::settle();
     QCOMPARE(checked(), QList<int>{6});
     QCOMPARE(f.read(kLookFile), QByteArray("6"));
     // Look 7 is not in the menu: nothing is checked while it is in use.

@@ -2,6 +2,7 @@
 // event source over a scripted driver, and once end to end with a --port path to the served
 // virtual pedal that comes and goes.
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/served_pedal.h"
 
 #include "app/Main.h"
@@ -61,12 +62,16 @@ void TestMainHotplug::connects_by_itself() {
     QTRY_VERIFY(f.context->watcher->started()); // once the window is up, painted
     if (situation == QLatin1String("off"))
         main.menuConnectAutomatically->trigger();
+    kx::test::settle();
     if (situation == QLatin1String("by hand")) {
         main.menuConnect->trigger();
+        kx::test::settle();
         main.menuDisconnect->trigger();
+        kx::test::settle();
     }
     if (situation == QLatin1String("upgrade"))
         main.menuFirmwareUpgradeMode->trigger();
+    kx::test::settle();
     f.no_chip.opened_serials.clear();
 
     f.plug_source->add(kPedalChip);

@@ -2,6 +2,7 @@
 // timing: a WAV file imported into each impulse response effect, uploaded, and found in the
 // pedal's parameter memory.
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/hostile_files.h"
 
 #include "../ir/ir_fixtures.h"
@@ -35,6 +36,7 @@ struct Rig {
         f.windows = std::make_unique<EditorWindows>(*f.context);
         w().show();
         w().menuConnect->trigger();
+        kx::test::settle();
         click(w().lstCategory, QString::fromLatin1(kImpulseResponseCategory));
         f.dialogs.messages.clear(); // the category's how-to
     }
@@ -49,9 +51,11 @@ struct Rig {
     void load_ir(const QString& fixture) {
         f.dialogs.files << ir_fixtures::path(fixture);
         w().menuLoadIR->trigger();
+        kx::test::settle();
     }
     void upload() {
         w().btnUpload->click();
+        kx::test::settle();
         // The in-process pedal runs only when asked: wait, with a limit a loaded machine
         // meets, until it has taken in every byte sent to it.
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -153,6 +157,7 @@ void TestMainIR::refused_or_cancelled_import_keeps_the_image() {
     QVERIFY2(rig.f.dialogs.messages[1].startsWith(QLatin1String("Error loading file: ")),
              qPrintable(messages(rig.f.dialogs)));
     rig.w().menuLoadIR->trigger(); // the dialog cancelled: no file queued
+    kx::test::settle();
     QCOMPARE(rig.f.dialogs.messages.size(), 2);
     QCOMPARE(rig.imported(), imported);
     QVERIFY(!rig.ir_window().isVisible());
@@ -188,6 +193,7 @@ void TestMainIR::hostile_files_are_refused() {
     rig.f.dialogs.files << path;
     const qint64 memory_before = hostile_files::peak_memory_bytes();
     rig.w().menuLoadIR->trigger();
+    kx::test::settle();
 
     QCOMPARE(rig.f.dialogs.messages.size(), 1);
     const QString& message = rig.f.dialogs.messages.first();

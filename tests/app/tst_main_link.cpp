@@ -1,6 +1,7 @@
 // The main window against the in-process virtual pedal, in real time: listing at start-up,
 // the "Connection" menu and the bootloader check, as a user sees them.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/ElidingLabel.h"
 #include "app/Main.h"
@@ -52,12 +53,12 @@ void expect(TformMain& w, ControlStates want, const char* situation) {
 }
 
 const ControlStates kNotConnectedAtStart{false, false, false, true, true, false, true, false};
-const ControlStates kConnected{true, true, true, false, false, true, false, false};
+// Upgrade Mode stays offered: ticking it connects again to the bootloader.
+const ControlStates kConnected{true, true, true, false, false, true, true, false};
 // Upgrade Mode comes back with Disconnect, whatever came before.
 const ControlStates kNotConnectedAfter = kNotConnectedAtStart;
-// In the bootloader only the upgrade and Disconnect are offered.
-const ControlStates kBootloader{false, false, false, false, false, true, false, true};
-const ControlStates kBootloaderSilent{false, false, false, false, false, true, false, false};
+// In the bootloader only the upgrade, Disconnect and leaving Upgrade Mode are offered.
+const ControlStates kBootloader{false, false, false, false, false, true, true, true};
 
 // A pseudo-terminal standing for a pedal on a real port, given with --port.
 struct PtyPort {
@@ -130,13 +131,15 @@ void TestMainLink::connect_disconnect_reconnect() {
     QString name = "Kestrel X";
     for (int round = 0; round < 5; ++round) {
         w.menuConnect->trigger();
+        kx::test::settle();
         name += " connected";
         QCOMPARE(w.device_name_text(), name);
-        expect_label(w, "Kestrel X connected", "connected");
+        expect_label(w, "Kestrel X (virtual) connected", "connected");
         expect(w, kConnected, "connected");
         QCOMPARE(pedal.pedal().mode(), sim::PedalMode::Firmware);
 
         w.menuDisconnect->trigger();
+        kx::test::settle();
         name.chop(int(strlen("connected")));
         QCOMPARE(w.device_name_text(), name);
         expect_label(w, "Kestrel X", "disconnected");
@@ -151,12 +154,13 @@ void TestMainLink::bootloader_check_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("bootloader answers 79")
         << true << "Connection to bootloader succeeded, ready for firmware upgrade";
-    // What to do first, then the check's own words.
+    // What to do first, then the check's own words; the firmware stays connected and usable.
     QTest::newRow("running firmware stays silent")
         << false
-        << "The pedal's bootloader did not answer. Power the pedal up with the footswitch held "
-           "and choose Connect again, or choose Disconnect. (Connection to bootloader failed: "
-           "The pedal did not send its bootloader answer within 2 s.)";
+        << "The pedal did not answer as its bootloader, so the editor stays connected to its "
+           "firmware. To upgrade it, power the pedal up with the footswitch held, then tick "
+           "Upgrade Mode again. (Connection to bootloader failed: The pedal did not send its "
+           "bootloader answer within 2 s.)";
 }
 
 void TestMainLink::bootloader_check() {
@@ -170,16 +174,19 @@ void TestMainLink::bootloader_check() {
     TformMain& w = f.main();
 
     w.menuFirmwareUpgradeMode->trigger();
+    kx::test::settle();
     QVERIFY(w.communication().firmware_upgrade_mode);
     w.menuConnect->trigger();
+    kx::test::settle();
 
     QVERIFY2(!f.dialogs.messages.isEmpty(), "no message shown");
     QCOMPARE(f.dialogs.messages.last(), message);
     if (in_bootloader) {
         expect(w, kBootloader, "bootloader");
     } else {
-        // The chip stays open, but nothing but Disconnect is offered.
-        expect(w, kBootloaderSilent, "bootloader silent");
+        // The chip stays open to the running firmware, every pedal action offered.
+        expect(w, kConnected, "firmware after a failed bootloader check");
+        QVERIFY(!w.menuFirmwareUpgradeMode->isChecked());
     }
 }
 
@@ -198,6 +205,7 @@ void TestMainLink::real_port_is_listed_after_the_virtual_pedal() {
              qPrintable(w.menuSerialNumber->text()));
     QCOMPARE(w.communication().device_serial_number, QFileInfo(port).fileName());
     w.menuConnect->trigger();
+    kx::test::settle();
     QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join(" | ")));
     QVERIFY(w.lblDeviceName->text().endsWith(" connected"));
     f.stop();
@@ -212,11 +220,16 @@ void TestMainLink::device_label_after_reconnects_through_a_port() {
 
     // Scan names the chip by its description, which is longer than "Kestrel X".
     w.menuScan->trigger();
+    kx::test::settle();
     QCOMPARE(f.dialogs.messages, QStringList{"FT230X Basic UART found, click Connect"});
     for (int round = 0; round < 5; ++round) {
         w.menuConnect->trigger();
-        expect_label(w, "FT230X Basic UART connected", "connected");
+        kx::test::settle();
+        // The window names the port it took by its path.
+        expect_label(w, QStringLiteral("FT230X Basic UART (%1) connected").arg(pty.path),
+                     "connected");
         w.menuDisconnect->trigger();
+        kx::test::settle();
         expect_label(w, "FT230X Basic UART", "disconnected");
     }
     QCOMPARE(w.device_name_text(), QString("FT230X Basic UART     "));
@@ -241,6 +254,7 @@ void TestMainLink::missing_port_is_named_not_listed() {
     // Each listing says it again, in the status line and the log.
     w.show_status_text({});
     w.menuScan->trigger();
+    kx::test::settle();
     QCOMPARE(f.dialogs.messages, QStringList{"No device found"});
     QCOMPARE(w.lblStatusLine->text().remove(QChar(0x200B)), problem);
     const QString log = f.windows->formPrint->Memo1->toPlainText();

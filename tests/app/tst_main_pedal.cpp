@@ -3,6 +3,7 @@
 // control, assign and store. The pedal is reached in-process, and served on a pseudo-terminal
 // by its own program through --port.
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/log_tap.h"
 #include "support/served_pedal.h"
 
@@ -125,12 +126,14 @@ void TestMainPedal::upload_open_request_edit() {
     TformMain& w = rig.w();
 
     w.menuConnect->trigger();
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     rig.click_category(QStringLiteral("Modulation"));
     rig.click_effect(QStringLiteral("Tape Loom Delay"));
 
     // Upload: confirmed, the pedal's answer under the button.
     w.btnUpload->click();
+    kx::test::settle();
     QCOMPARE(rig.f.dialogs.confirmations, QStringList{"Upload the selected effect?"});
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     QVERIFY(w.btnUpload->isEnabled());
@@ -139,8 +142,10 @@ void TestMainPedal::upload_open_request_edit() {
     if (rig.pedal())
         QCOMPARE(rig.pedal()->running_effect(), 0x1F);
 
-    // Open FX names the effect and opens its window, live: the upload read its values.
+    // Open FX names the effect and opens its window; the values the upload read may be old by
+    // now, so the window waits for Request.
     w.btnOpenEffect->click();
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     TformFXParameters& parameters = rig.parameters();
     QVERIFY(parameters.isVisible());
@@ -153,10 +158,12 @@ void TestMainPedal::upload_open_request_edit() {
     QVERIFY(w.btnRequest->isEnabled());
     auto* slider = rig.widget<QSlider>(QStringLiteral("Time"));
     QVERIFY(slider);
-    QVERIFY(slider->isEnabled());
+    QVERIFY(!slider->isEnabled());
+    QVERIFY(!w.btnAssign->isEnabled());
 
     // Request fills the window and enables it.
     w.btnRequest->click();
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     QVERIFY(slider->isEnabled());
     QVERIFY(w.btnAssign->isEnabled());
@@ -176,6 +183,7 @@ void TestMainPedal::upload_open_request_edit() {
     tap.lines.clear();
     sliders[0]->setValue(700);
     toggles[0]->click();
+    kx::test::settle();
     lists[0]->setCurrentIndex(lists[0]->count() - 1);
     const QStringList sent = tap.lines.filter(QStringLiteral("data sent"));
     QCOMPARE(sent.size(), 3);
@@ -192,8 +200,10 @@ void TestMainPedal::upload_open_request_edit() {
     QVERIFY(bypass);
     bypass->setCurrentIndex(0);
     w.btnAssign->click();
+    kx::test::settle();
     QCOMPARE(rig.f.dialogs.confirmations.last(), QStringLiteral("Assign parameters?"));
     w.btnStoreSettingsOnPedal->click();
+    kx::test::settle();
     QVERIFY(tap.lines.contains(QStringLiteral("Store settings message (HEX): 0308")));
 
     rig.settle();
@@ -212,6 +222,7 @@ void TestMainPedal::upload_open_request_edit() {
     const bool toggled = toggles[0]->isChecked();
     sliders[0]->setValue(3);
     w.btnRequest->click();
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     QCOMPARE(sliders[0]->value(), 3);
     QCOMPARE(toggles[0]->isChecked(), toggled);
@@ -226,13 +237,17 @@ void TestMainPedal::effect_with_24_controls() {
     Rig rig(QStringLiteral("in-process"));
     TformMain& w = rig.w();
     w.menuConnect->trigger();
+    kx::test::settle();
     rig.click_category(QStringLiteral("Synthesis"));
     rig.click_effect(QStringLiteral("Arpeggio Synth"));
     w.btnUpload->click();
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     w.btnOpenEffect->click();
+    kx::test::settle();
     w.btnRequest->click();
+    kx::test::settle();
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.f.dialogs.messages.join('\n')));
     TformFXParameters& parameters = rig.parameters();
     QCOMPARE(parameters.control_count(), 24);
@@ -257,10 +272,12 @@ void TestMainPedal::midi_menu_sends_its_17_messages() {
     Rig rig(QStringLiteral("in-process"));
     TformMain& w = rig.w();
     w.menuConnect->trigger();
+    kx::test::settle();
     const QList<QAction*> items = w.menuMIDIchannel->actions();
     QCOMPARE(items.size(), 17);
     for (int channel = 0; channel < items.size(); ++channel) {
         items[channel]->trigger();
+        kx::test::settle();
         rig.settle(5);
         QCOMPARE(rig.pedal()->midi_channel(), channel);
     }
@@ -273,11 +290,13 @@ void TestMainPedal::upload_refuses_an_empty_impulse_response() {
     Rig rig(QStringLiteral("in-process"));
     TformMain& w = rig.w();
     w.menuConnect->trigger();
+    kx::test::settle();
     rig.click_category(QStringLiteral("Impulse Response"));
     rig.f.dialogs.messages.clear();
     rig.click_effect(rig.w().lstEffects->item(0)->text());
     rig.pedal()->clear_history();
     w.btnUpload->click();
+    kx::test::settle();
     rig.settle();
     QCOMPARE(rig.f.dialogs.messages.size(), 1);
     QVERIFY2(rig.f.dialogs.messages[0].startsWith(QLatin1String("There is no image to upload")),
@@ -294,10 +313,12 @@ void TestMainPedal::upload_without_a_selected_effect_asks_nothing() {
     Rig rig(QStringLiteral("in-process"));
     TformMain& w = rig.w();
     w.menuConnect->trigger();
+    kx::test::settle();
     rig.f.dialogs.messages.clear();
     rig.pedal()->clear_history();
     QVERIFY(w.btnUpload->isEnabled());
     w.btnUpload->click();
+    kx::test::settle();
     rig.settle();
     QCOMPARE(rig.f.dialogs.confirmations, QStringList());
     QCOMPARE(rig.f.dialogs.messages,

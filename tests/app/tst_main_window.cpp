@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
@@ -140,9 +141,9 @@ void TestMainWindow::windows_are_created_in_order() {
 // widgets, makes them all.
 void TestMainWindow::closed_windows_make_their_widgets_when_needed() {
     EditorWindows& w = *f->windows;
-    for (QWidget* window : {static_cast<QWidget*>(w.formFirmwareUpgrade.get()),
-                            static_cast<QWidget*>(w.formFXInfo.get()),
-                            static_cast<QWidget*>(w.formPrint.get())})
+    for (QWidget* window :
+         {static_cast<QWidget*>(w.formFirmwareUpgrade.get()),
+          static_cast<QWidget*>(w.formFXInfo.get()), static_cast<QWidget*>(w.formPrint.get())})
         QVERIFY2(window->findChildren<QWidget*>().isEmpty(), qPrintable(window->objectName()));
 
     w.formFirmwareUpgrade->show();
@@ -381,6 +382,7 @@ void TestMainWindow::effect_click() {
         QVERIFY(parameters.isVisible());
     }
     f->windows->formPrint->btnClear->click();
+    kx::test::settle();
 
     click_effect(1);
 
@@ -451,8 +453,10 @@ void TestMainWindow::arrow_keys() {
     QCOMPARE(main().highlighted_effect_row(), start);
     const SelectionState before = f->context->selection;
     f->windows->formPrint->btnClear->click();
+    kx::test::settle();
 
     QTest::keyClick(main().lstEffects, Qt::Key(key));
+    kx::test::settle();
 
     QCOMPARE(main().highlighted_effect_row(), end);
     QCOMPARE(log_lines(), QStringList{logged});
@@ -478,6 +482,7 @@ void TestMainWindow::print_console_key() {
     for (int round = 0; round < 2; ++round) { // the second time after closing the console
         main().lstEffects->setFocus();
         QTest::keyClick(main().lstEffects, Qt::Key_P, Qt::KeyboardModifiers(modifiers));
+        kx::test::settle();
         QCOMPARE(console.isVisible(), shown);
         console.close();
         main().activateWindow();
@@ -487,6 +492,7 @@ void TestMainWindow::print_console_key() {
 
 void TestMainWindow::support_opens_contact_page() {
     main().menuSupport->trigger();
+    kx::test::settle();
     QCOMPARE(f->opened, QList<QUrl>{QUrl(update_server() + QStringLiteral("/contact-us/"))});
 }
 
@@ -510,6 +516,7 @@ void TestMainWindow::identify_pedal_effect() {
     click_category(0);
     click_effect(0);
     f->windows->formPrint->btnClear->click();
+    kx::test::settle();
     SelectionState& selection = f->context->selection;
     selection.pedal_effect_name = QStringLiteral("before");
     selection.pedal_effect_number = number;

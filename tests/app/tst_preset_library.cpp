@@ -1,6 +1,7 @@
 // The Preset Library window (File > "Preset Library…") over a folder of preset files, with
 // scripted dialogs: listing, filtering, loading, the recent list, rename and delete.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "app/PresetLibrary.h"
@@ -10,9 +11,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTreeWidget>
 
 using namespace kx;
@@ -82,6 +83,7 @@ TformPresetLibrary& TestPresetLibrary::open_library() {
     QAction* item = f->main().findChild<QAction*>(QStringLiteral("menuPresetLibrary"));
     [&] { QVERIFY(item); }();
     item->trigger();
+    kx::test::settle();
     auto* window = f->main().findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"));
     [&] { QVERIFY(window && window->isVisible()); }();
     return *window;
@@ -131,6 +133,7 @@ void TestPresetLibrary::filters() {
     QFETCH(QString, filter);
     QFETCH(QStringList, shown);
     QTest::keyClicks(library->edtPresetFilter, filter);
+    kx::test::settle();
     QCOMPARE(column(library->visible_rows(), TformPresetLibrary::ColumnName), shown);
     // The first match is chosen, so Return in the filter loads it.
     QCOMPARE(library->btnLoadPreset->isEnabled(), !shown.isEmpty());
@@ -149,6 +152,7 @@ void TestPresetLibrary::loads_with_return_and_double_click() {
 
     library->lstPresets->setCurrentItem(row(QStringLiteral("Warm Tape")));
     QTest::keyClick(library->lstPresets, Qt::Key_Return);
+    kx::test::settle();
     QCOMPARE(parameters.state().values, QList<int>(8, 300));
     QCOMPARE(f->dialogs.messages.size(), 1);
     QVERIFY(f->dialogs.messages.first().startsWith("File loaded successfully: "));
@@ -185,6 +189,7 @@ void TestPresetLibrary::renames_and_deletes() {
     library->lstPresets->setCurrentItem(row(QStringLiteral("Broken")));
     f->dialogs.answers = {Dialogs::Answer::No};
     library->btnDeletePreset->click();
+    kx::test::settle();
     QCOMPARE(f->dialogs.confirmations.size(), 1);
     QVERIFY(f->dialogs.confirmations.first().contains("\"Broken\""));
     QVERIFY(QFile::exists(f->path(kPresetDir + "Broken.txt")));

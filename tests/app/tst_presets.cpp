@@ -1,6 +1,7 @@
 // Save Configuration and Load Configuration through the main window's File menu, over scripted
 // dialogs; and once end to end against the in-process virtual pedal with real timing.
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/hostile_files.h"
 #include "support/log_tap.h"
 
@@ -190,6 +191,7 @@ void TestPresets::save_is_refused_without_values() {
     f->dialogs.files << path;
 
     main().menuSaveConfiguration->trigger();
+    kx::test::settle();
 
     QCOMPARE(f->dialogs.messages.size(), 1);
     QVERIFY2(f->dialogs.messages.first().startsWith(message), qPrintable(f->dialogs.messages[0]));
@@ -228,6 +230,7 @@ void TestPresets::save_writes_the_open_effect() {
         f->dialogs.files << preset_path(chosen);
 
     main().menuSaveConfiguration->trigger();
+    kx::test::settle();
 
     QVERIFY(QFileInfo(f->path(kPresetDir)).isDir());
     if (written.isEmpty()) {
@@ -318,6 +321,7 @@ void TestPresets::round_trip_through_the_window() {
     const QString path = preset_path(QStringLiteral("round.txt"));
     f->dialogs.files << path;
     main().menuSaveConfiguration->trigger();
+    kx::test::settle();
     QCOMPARE(f->dialogs.messages.size(), 1);
     QByteArray bytes = read_file(path);
     write_file(path, bytes.replace("\r", line_end));
@@ -343,6 +347,7 @@ void TestPresets::round_trip_through_the_window() {
     f->context->log.set_target(&tap);
 
     main().menuLoadConfiguration->trigger();
+    kx::test::settle();
 
     f->context->log.set_target(tap.next);
     QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
@@ -412,6 +417,7 @@ void TestPresets::load_is_refused_and_changes_nothing() {
     }
 
     main().menuLoadConfiguration->trigger();
+    kx::test::settle();
 
     if (message.isEmpty()) {
         QCOMPARE(f->dialogs.messages, QStringList());
@@ -455,6 +461,7 @@ void TestPresets::preset_of_another_effect_asks_first() {
     f->dialogs.answers << Dialogs::Answer(answer);
 
     main().menuLoadConfiguration->trigger();
+    kx::test::settle();
 
     QCOMPARE(f->dialogs.confirmations,
              QStringList{"This preset was saved for effect 15 \"Ember Overdrive\", not for the "
@@ -487,10 +494,14 @@ void TestPresets::end_to_end_with_the_pedal() {
     };
 
     main().menuConnect->trigger();
+    kx::test::settle();
     open_effect(QStringLiteral("Modulation"), QStringLiteral("Tape Loom Delay"));
     main().btnUpload->click();
+    kx::test::settle();
     main().btnOpenEffect->click();
+    kx::test::settle();
     main().btnRequest->click();
+    kx::test::settle();
     QCOMPARE(f->dialogs.messages, QStringList());
     TformFXParameters& window = parameters();
     QVERIFY(window.findChildren<QSlider*>().first()->isEnabled());
@@ -501,6 +512,7 @@ void TestPresets::end_to_end_with_the_pedal() {
     const QString path = preset_path(QStringLiteral("Tape Loom Delay.txt"));
     f->dialogs.files << preset_path(QStringLiteral("Tape Loom Delay"));
     main().menuSaveConfiguration->trigger();
+    kx::test::settle();
     QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File saved successfully: ") + path});
     const auto lines = read_preset_file(path);
     QVERIFY(lines.ok());
@@ -515,6 +527,7 @@ void TestPresets::end_to_end_with_the_pedal() {
         slider->setValue(1023 - slider->value());
     for (QCheckBox* toggle : window.findChildren<QCheckBox*>())
         toggle->click();
+    kx::test::settle();
     for (QComboBox* list : window.findChildren<QComboBox*>())
         if (!list->accessibleName().endsWith(QLatin1String(" assignment")))
             list->setCurrentIndex((list->currentIndex() + 1) % list->count());
@@ -525,6 +538,7 @@ void TestPresets::end_to_end_with_the_pedal() {
     f->dialogs.messages.clear();
     f->dialogs.files << path;
     main().menuLoadConfiguration->trigger();
+    kx::test::settle();
     QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
     settle();
     QCOMPARE(shown(window), saved_view);
@@ -534,6 +548,7 @@ void TestPresets::end_to_end_with_the_pedal() {
     // Every value of the file went to the pedal, the switch included: reading the pedal again
     // gives the file's values back.
     main().btnRequest->click();
+    kx::test::settle();
     QCOMPARE(f->dialogs.messages.size(), 1);
     const QList<int> read_back = window.state().values;
     for (int i = 0; i < last_switch_end(window); ++i)
@@ -581,10 +596,12 @@ void TestPresets::preset_for_another_effect_uploads_it() {
     main().show();
     sim::VirtualPedal& pedal = f->context->link->virtual_pedal()->pedal();
     main().menuConnect->trigger();
+    kx::test::settle();
     const bool runs_it = answer < 0;
     open_effect(QStringLiteral("Gain"),
                 runs_it ? QStringLiteral("Basalt Fuzz Box") : QStringLiteral("Ember Overdrive"));
     main().btnUpload->click();
+    kx::test::settle();
     QVERIFY2(f->dialogs.messages.isEmpty(), qPrintable(f->dialogs.messages.join('\n')));
     QCOMPARE(pedal.running_effect(), runs_it ? 3 : 0x0F);
     TformFXParameters& window = parameters();
@@ -622,10 +639,12 @@ void TestPresets::preset_for_another_effect_uploads_it() {
         drop_on(main(), path);
     } else {
         main().menuPresetLibrary->trigger();
+        kx::test::settle();
         auto* library = main().findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"));
         QVERIFY(library);
         emit library->load_requested(path);
     }
+    kx::test::settle();
 
     QCOMPARE(f->dialogs.confirmations,
              runs_it ? QStringList()
@@ -675,6 +694,7 @@ void TestPresets::hostile_preset_files() {
     const qint64 memory_before = hostile_files::peak_memory_bytes();
 
     main().menuLoadConfiguration->trigger();
+    kx::test::settle();
 
     QCOMPARE(f->dialogs.messages.size(), 1);
     QVERIFY2(f->dialogs.messages.first().startsWith(QStringLiteral("Error loading file: ") +

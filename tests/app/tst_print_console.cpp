@@ -2,6 +2,7 @@
 #include "app/Settings.h"
 #include "base/scripted_dialogs.h"
 #include "library/resource_store.h"
+#include "support/await.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -93,6 +94,7 @@ void TestPrintConsole::scrolling() {
 
     if (action.startsWith(QLatin1String("up")))
         console.btnScrollTop->click();
+    kx::test::settle();
     if (action.endsWith(QLatin1String("print")))
         console.print_line(QStringLiteral("new"));
     if (action == QLatin1String("append"))
@@ -110,6 +112,7 @@ void TestPrintConsole::clear_empties_the_log() {
     TformPrint console;
     fill(console, 5);
     console.btnClear->click();
+    kx::test::settle();
     QCOMPARE(console.Memo1->toPlainText(), QString());
     console.print_line(QStringLiteral("first"));
     QCOMPARE(console.Memo1->toPlainText(), QStringLiteral("first"));
@@ -141,9 +144,12 @@ void TestPrintConsole::text_can_be_selected_but_not_edited() {
     console.print_line(QStringLiteral("keep me"));
     console.Memo1->setFocus();
     QTest::keyClicks(console.Memo1, QStringLiteral("typed"));
+    kx::test::settle();
     QTest::keyClick(console.Memo1, Qt::Key_Backspace);
+    kx::test::settle();
     QCOMPARE(console.Memo1->toPlainText(), QStringLiteral("keep me"));
     QTest::keyClick(console.Memo1, Qt::Key_A, Qt::ControlModifier);
+    kx::test::settle();
     QCOMPARE(console.Memo1->textCursor().selectedText(), QStringLiteral("keep me"));
 }
 
@@ -218,6 +224,7 @@ void TestPrintConsole::save_log() {
     console.append_line(QStringLiteral("second \u00e9"));
     dialogs.files << (file.isEmpty() ? QString() : dir.filePath(file));
     console.btnSaveLog->click();
+    kx::test::settle();
 
     QFile written(file.isEmpty() ? dir.filePath(QStringLiteral("old.txt")) : dir.filePath(file));
     if (saved.isEmpty()) {

@@ -4,6 +4,7 @@
 // active, so this runs under a desktop's session and accessibility buses on a virtual display
 // (tests/support/with_screen_reader.sh) and is skipped without them.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "link/Communication.h"
@@ -86,8 +87,10 @@ struct Rig {
     // Connected, with `effect` uploaded: the window is live with the pedal's values.
     bool live(const QString& category, const QString& effect) {
         w().menuConnect->trigger();
+        kx::test::settle();
         f.choose_effect(category, effect);
         w().btnUpload->click();
+        kx::test::settle();
         return QTest::qWaitFor([this] { return w().btnAssign->isEnabled(); }, 10000);
     }
 };
@@ -110,16 +113,20 @@ void TestReaderEvents::initTestCase() {
     QAccessible::installUpdateHandler(record);
 }
 
-void TestReaderEvents::cleanupTestCase() { QAccessible::installUpdateHandler(nullptr); }
+void TestReaderEvents::cleanupTestCase() {
+    QAccessible::installUpdateHandler(nullptr);
+}
 
 void TestReaderEvents::values_the_program_sets_are_told_data() {
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("effect");
     QTest::addColumn<QString>("source");
-    QTest::newRow("knobs turned on the pedal, then Request")
-        << "Gain" << "Basalt Fuzz Box" << "reply";
-    QTest::newRow("a preset with a switch and a list")
-        << "Gain" << "Copperhead Distortion" << "preset";
+    QTest::newRow("knobs turned on the pedal, then Request") << "Gain"
+                                                             << "Basalt Fuzz Box"
+                                                             << "reply";
+    QTest::newRow("a preset with a switch and a list") << "Gain"
+                                                       << "Copperhead Distortion"
+                                                       << "preset";
 }
 
 void TestReaderEvents::values_the_program_sets_are_told() {
@@ -139,7 +146,7 @@ void TestReaderEvents::values_the_program_sets_are_told() {
         const int knobs = std::min(session.effect().control_count(), 5);
         for (int i = 0; i < knobs; ++i)
             session.set_control_assignment(i, quint8(i));
-        QVERIFY(session.assign().ok());
+        QVERIFY(test::done(session.assign()).ok());
         QTest::qWait(200);
         for (int code = 0; code < knobs; ++code)
             QVERIFY(rig.pedal().turn_control(code, 1000 - code * 137,
@@ -150,13 +157,15 @@ void TestReaderEvents::values_the_program_sets_are_told() {
         const QString preset = rig.f.path(QStringLiteral("now.txt"));
         rig.f.dialogs.files << preset;
         rig.w().menuSaveConfiguration->trigger();
+        kx::test::settle();
         QVERIFY(QFile::exists(preset));
         for (QSlider* slider : window.findChildren<QSlider*>())
             slider->setValue((slider->value() + 300) % 1024);
         for (QCheckBox* toggle : window.findChildren<QCheckBox*>())
             toggle->click();
-        for (QComboBox* list : window.findChildren<QComboBox*>(
-                 QRegularExpression(QStringLiteral("^cmbMultiSwitch"))))
+        kx::test::settle();
+        for (QComboBox* list :
+             window.findChildren<QComboBox*>(QRegularExpression(QStringLiteral("^cmbMultiSwitch"))))
             list->setCurrentIndex((list->currentIndex() + 1) % list->count());
         rig.f.dialogs.files << preset;
         rig.f.dialogs.answers << Dialogs::Answer::Yes;
@@ -171,6 +180,7 @@ void TestReaderEvents::values_the_program_sets_are_told() {
         rig.w().btnRequest->click();
     else
         rig.w().menuLoadConfiguration->trigger();
+    kx::test::settle();
     QTRY_VERIFY_WITH_TIMEOUT(!g_told.empty(), 5000);
     QTest::qWait(50);
 

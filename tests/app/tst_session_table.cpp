@@ -3,6 +3,7 @@
 // each state, and the bytes each action puts on the wire. The rows named "fault N" are the
 // faults a guitarist met when the editor's knowledge of the pedal lived in its windows.
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/log_tap.h"
 
 #include "../ir/ir_fixtures.h"
@@ -104,16 +105,20 @@ struct Rig {
         }
         if (setup == Setup::Bootloader || setup == Setup::BootloaderSilent) {
             w().menuFirmwareUpgradeMode->trigger();
+            kx::test::settle();
             QVERIFY(w().menuFirmwareUpgradeMode->isChecked());
         }
         if (setup != Setup::NotConnected)
             w().menuConnect->trigger();
+        kx::test::settle();
         if (setup == Setup::EffectOpened || setup == Setup::Live || setup == Setup::Preview) {
             w().btnOpenEffect->click();
+            kx::test::settle();
             QVERIFY2(session().effect_known(), qPrintable(messages()));
         }
         if (setup == Setup::Live || setup == Setup::Preview)
             w().btnRequest->click();
+        kx::test::settle();
         if (setup == Setup::Preview) {
             click(w().lstCategory, QStringLiteral("Modulation"));
             click(w().lstEffects, kChorus);
@@ -214,13 +219,15 @@ void TestSessionTable::states_enable_their_controls_data() {
     QTest::addColumn<QString>("enabled");
     QTest::addColumn<bool>("window_live");
     QTest::newRow("not connected") << int(Setup::NotConnected) << "000000110100" << false;
-    QTest::newRow("new pedal") << int(Setup::NewPedal) << "111001001000" << false;
-    QTest::newRow("effect not opened") << int(Setup::EffectNotOpened) << "111001001000" << false;
-    QTest::newRow("effect opened") << int(Setup::EffectOpened) << "111001001000" << false;
-    QTest::newRow("live") << int(Setup::Live) << "111111001001" << true;
-    QTest::newRow("preview") << int(Setup::Preview) << "111001001000" << false;
-    QTest::newRow("bootloader") << int(Setup::Bootloader) << "000000001010" << false;
-    QTest::newRow("bootloader silent") << int(Setup::BootloaderSilent) << "000000001000" << false;
+    // Upgrade Mode is offered while connected: ticking it connects again in that mode.
+    QTest::newRow("new pedal") << int(Setup::NewPedal) << "111001001100" << false;
+    QTest::newRow("effect not opened") << int(Setup::EffectNotOpened) << "111001001100" << false;
+    QTest::newRow("effect opened") << int(Setup::EffectOpened) << "111001001100" << false;
+    QTest::newRow("live") << int(Setup::Live) << "111111001101" << true;
+    QTest::newRow("preview") << int(Setup::Preview) << "111001001100" << false;
+    QTest::newRow("bootloader") << int(Setup::Bootloader) << "000000001110" << false;
+    // The check found no bootloader: the running firmware stays connected, usable.
+    QTest::newRow("bootloader silent") << int(Setup::BootloaderSilent) << "111001001100" << false;
 }
 
 void TestSessionTable::states_enable_their_controls() {
@@ -275,7 +282,7 @@ void TestSessionTable::states_x_actions_data() {
         {"live", live, {"?", "0500", "0208", "?", "0308", "0703", "?", "?"}},
         {"preview", preview, {"?", "0500", "0208", "~", "~", "0703", "", "?"}},
         {"bootloader", boot, {"-", "-", "-", "-", "-", "-", "", "?"}},
-        {"bootloader silent", silent, {"-", "-", "-", "-", "-", "-", "", "?"}},
+        {"bootloader silent", silent, {"?", "0500", "05000208", "-", "-", "0703", "", "?"}},
     };
     for (const Row& row : rows)
         for (int c = 0; c < int(std::size(columns)); ++c)
@@ -337,27 +344,27 @@ void TestSessionTable::states_x_actions() {
     switch (Action(action)) {
     case Action::Upload:
         control = w.btnUpload;
-        operation = [&] { return Status(session.upload_effect(kTape).failure()); };
+        operation = [&] { return Status(test::done(session.upload_effect(kTape)).failure()); };
         break;
     case Action::Open:
         control = w.btnOpenEffect;
-        operation = [&] { return Status(session.open_running_effect().failure()); };
+        operation = [&] { return Status(test::done(session.open_running_effect()).failure()); };
         break;
     case Action::Request:
         control = w.btnRequest;
-        operation = [&] { return Status(session.request_state().failure()); };
+        operation = [&] { return Status(test::done(session.request_state()).failure()); };
         break;
     case Action::Assign:
         control = w.btnAssign;
-        operation = [&] { return session.assign(); };
+        operation = [&] { return test::done(session.assign()); };
         break;
     case Action::Store:
         control = w.btnStoreSettingsOnPedal;
-        operation = [&] { return session.store(); };
+        operation = [&] { return test::done(session.store()); };
         break;
     case Action::Midi:
         control = w.menuMIDI->menuAction();
-        operation = [&] { return session.set_midi_channel(3); };
+        operation = [&] { return test::done(session.set_midi_channel(3)); };
         break;
     case Action::Disconnect:
         control = w.menuDisconnect;
@@ -397,6 +404,7 @@ void TestSessionTable::states_x_actions() {
         rig.click(w.lstEffects, kTape);
         rig.forget();
         w.btnUpload->click();
+        kx::test::settle();
         QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.messages()));
         QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
         // Bypass, the image, then the session confirms what runs and reads its values.
@@ -415,6 +423,7 @@ void TestSessionTable::states_x_actions() {
         const sim::Assignments before = rig.pedal().assignments();
         rig.forget();
         w.btnAssign->click();
+        kx::test::settle();
         QCOMPARE(rig.f.dialogs.confirmations, QStringList{"Assign parameters?"});
         // All 23 bytes: the changed code, and every other one as the pedal had it.
         const QByteArray sent = rig.wire();
@@ -445,6 +454,7 @@ void TestSessionTable::states_x_actions() {
     case Action::Disconnect: {
         QVERIFY(enabled());
         w.menuDisconnect->trigger();
+        kx::test::settle();
         QCOMPARE(rig.wire(), QByteArray());
         QCOMPARE(session.link_state(), LinkState::NotConnected);
         QVERIFY(!session.effect_known());
@@ -460,6 +470,7 @@ void TestSessionTable::states_x_actions() {
         const QString path = rig.f.path(QStringLiteral("tape.txt"));
         rig.f.dialogs.files << path;
         w.menuSaveConfiguration->trigger();
+        kx::test::settle();
         QCOMPARE(rig.f.dialogs.messages.size(), 1);
         QVERIFY2(rig.f.dialogs.messages[0].startsWith(message), qPrintable(rig.messages()));
         const auto lines = read_preset_file(path);
@@ -479,19 +490,23 @@ void TestSessionTable::states_x_actions() {
         rig.click(w.lstEffects, kBasicIr);
         rig.f.dialogs.files << ir_fixtures::path(kCabinet);
         w.menuLoadIR->trigger();
+        kx::test::settle();
         QVERIFY(!session.ir_image(kBasicIr).isEmpty());
         // ...then another effect of the category, and one through Open FX.
         rig.click(w.lstEffects, QStringLiteral("IR Loader + EQ"));
         rig.forget();
         w.btnUpload->click();
+        kx::test::settle();
         QCOMPARE(rig.f.dialogs.messages.size(), 1);
         QVERIFY2(rig.f.dialogs.messages[0].startsWith(QLatin1String("There is no image to upload")),
                  qPrintable(rig.messages()));
         QCOMPARE(rig.wire(), QByteArray());
         w.btnOpenEffect->click(); // Tape Loom Delay runs
+        kx::test::settle();
         QCOMPARE(rig.f.context->selection.selected_effect_name, kTape);
         rig.forget();
         w.btnUpload->click();
+        kx::test::settle();
         QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.messages()));
         QCOMPARE(rig.wire().mid(2, tape_image.size()), tape_image);
         QCOMPARE(rig.pedal().running_effect(), rig.tape.effect_number);
@@ -506,15 +521,19 @@ void TestSessionTable::states_x_actions() {
     case Action::CloseStoreReconnect: {
         rig.parameters().close();
         w.btnStoreSettingsOnPedal->click();
+        kx::test::settle();
         QCOMPARE(rig.wire().toHex(), QByteArray("0308"));
         w.menuDisconnect->trigger();
+        kx::test::settle();
         w.menuConnect->trigger();
+        kx::test::settle();
         // Nothing is known after a reconnect: Assign and Store wait for a request, which first
         // asks what runs.
         QVERIFY(!w.btnAssign->isEnabled());
         QVERIFY(!w.btnStoreSettingsOnPedal->isEnabled());
         rig.forget();
         w.btnRequest->click();
+        kx::test::settle();
         QCOMPARE(rig.wire().toHex(), QByteArray("05000208"));
         QVERIFY(w.btnAssign->isEnabled());
         QCOMPARE(rig.parameters().control_count(), n);
@@ -530,6 +549,7 @@ void TestSessionTable::states_x_actions() {
         sliders.first()->setValue(sliders.first()->value() == 5 ? 6 : 5);
         QCOMPARE(rig.wire(), QByteArray());
         w.btnRequest->click();
+        kx::test::settle();
         QCOMPARE(rig.wire().toHex(), wire.toLatin1());
         QCOMPARE(rig.parameters().selected_effect_name, kTape);
         QVERIFY(rig.parameters().effect_is_live());
@@ -538,9 +558,11 @@ void TestSessionTable::states_x_actions() {
     }
     case Action::OpenNewPedal: {
         w.btnOpenEffect->click();
+        kx::test::settle();
         QCOMPARE(rig.f.dialogs.messages, QStringList{message});
         QVERIFY(!rig.parameters().isVisible());
         w.btnRequest->click();
+        kx::test::settle();
         QCOMPARE(rig.wire().toHex(), QByteArray("05000500"));
         QVERIFY(!w.btnAssign->isEnabled());
         QVERIFY(!rig.parameters().isVisible());
@@ -550,9 +572,11 @@ void TestSessionTable::states_x_actions() {
         QVERIFY(!w.btnOpenEffect->isEnabled());
         QVERIFY(!w.menuMIDI->menuAction()->isEnabled());
         w.menuMIDIchannel->actions().at(3)->trigger();
+        kx::test::settle();
         for (const Status& refused :
-             {Status(session.open_running_effect().failure()), session.set_midi_channel(3),
-              session.store(), Status(session.upload_effect(kTape).failure())})
+             {Status(test::done(session.open_running_effect()).failure()),
+              test::done(session.set_midi_channel(3)), test::done(session.store()),
+              Status(test::done(session.upload_effect(kTape)).failure())})
             QCOMPARE(refused.error_kind(), ErrorKind::WrongLinkState);
         QCOMPARE(rig.wire(), QByteArray());
         QVERIFY(w.menuStartFirmwareUpgrade->isEnabled());
@@ -562,42 +586,45 @@ void TestSessionTable::states_x_actions() {
         auto* list = static_cast<QComboBox*>(rig.control(7));
         list->setCurrentIndex(1);
         // The pedal holds a value beyond the list's options (written behind the window's back).
-        QVERIFY(rig.f.context->link->communication->send_message(
-            write_of(rig.tape.parameter_addresses[7], 2000)));
+        QVERIFY(test::done(rig.f.context->link->communication->send_message(
+            write_of(rig.tape.parameter_addresses[7], 2000))));
         rig.forget();
         w.btnRequest->click();
+        kx::test::settle();
         QCOMPARE(list->currentIndex(), -1);
         QCOMPARE(rig.wire().toHex(), wire.toLatin1());
         QCOMPARE(rig.pedal().parameter_word(rig.tape.parameter_addresses[7]), 2000u * 8192u);
         return;
     }
     case Action::DisconnectAfterFailedCheck: {
+        // A failed bootloader check leaves the running firmware connected and usable, Upgrade
+        // Mode unticked and offered; the user read what to do.
         QCOMPARE(rig.f.dialogs.messages, QStringList()); // forget() cleared the check's boxes
-        QCOMPARE(session.link_state(), LinkState::BootloaderSilent);
-        QVERIFY(w.menuFirmwareUpgradeMode->isChecked());
-        QVERIFY(!w.menuFirmwareUpgradeMode->isEnabled());
-        w.menuDisconnect->trigger();
+        QCOMPARE(session.link_state(), LinkState::Firmware);
+        QVERIFY(!w.menuFirmwareUpgradeMode->isChecked());
         QVERIFY(w.menuFirmwareUpgradeMode->isEnabled());
-        QVERIFY(w.menuFirmwareUpgradeMode->isChecked());
-        // Retried with the footswitch held: the bootloader answers, the upgrade is offered.
+        QVERIFY(w.btnOpenEffect->isEnabled());
+        // Powered up with the footswitch held, ticking Upgrade Mode connects again to the
+        // bootloader by itself, and the upgrade is offered.
         rig.pedal().power_cycle(VirtualPedalDriver::now_us(), true);
         rig.settle(10);
-        w.menuConnect->trigger();
-        QCOMPARE(session.link_state(), LinkState::Bootloader);
-        QCOMPARE(rig.enabled(), QStringLiteral("000000001010"));
-        // And without Upgrade Mode the firmware is reached again.
-        w.menuDisconnect->trigger();
         w.menuFirmwareUpgradeMode->trigger();
-        QVERIFY(!w.menuFirmwareUpgradeMode->isChecked());
+        kx::test::settle();
+        QCOMPARE(session.link_state(), LinkState::Bootloader);
+        QCOMPARE(rig.enabled(), QStringLiteral("000000001110"));
+        // Unticking it connects again to the firmware, once the pedal runs it.
         rig.pedal().power_cycle(VirtualPedalDriver::now_us());
         rig.settle(10);
-        w.menuConnect->trigger();
+        w.menuFirmwareUpgradeMode->trigger();
+        kx::test::settle();
+        QVERIFY(!w.menuFirmwareUpgradeMode->isChecked());
         QCOMPARE(session.link_state(), LinkState::Firmware);
         return;
     }
     case Action::OpenSilentPedal: {
         rig.pedal().inject_silence(true);
         w.btnOpenEffect->click();
+        kx::test::settle();
         QCOMPARE(rig.wire().toHex(), wire.toLatin1());
         QCOMPARE(rig.f.dialogs.messages.size(), 1);
         // What to do first, the link's own words as the detail; the log keeps them too.
@@ -607,12 +634,13 @@ void TestSessionTable::states_x_actions() {
         QVERIFY(rig.tap.lines.filter(QStringLiteral("The pedal did not send its")).size() == 1);
         QVERIFY(!rig.parameters().isVisible());
         // Still connected to a pedal that may answer next time: the same controls as before.
-        QCOMPARE(rig.enabled(), QStringLiteral("111001001000"));
+        QCOMPARE(rig.enabled(), QStringLiteral("111001001100"));
         return;
     }
     case Action::ConnectMissingPedal: {
         pull_cable(rig);
         w.menuConnect->trigger();
+        kx::test::settle();
         QCOMPARE(rig.wire().toHex(), wire.toLatin1());
         QCOMPARE(rig.f.dialogs.messages, QStringList{message});
         QCOMPARE(session.link_state(), LinkState::NotConnected);
@@ -622,6 +650,7 @@ void TestSessionTable::states_x_actions() {
     case Action::LoseLinkOnRequest: {
         pull_cable(rig);
         w.btnRequest->click();
+        kx::test::settle();
         // The driver's words as the detail, said once though the request failed too.
         QCOMPARE(rig.f.dialogs.messages.size(), 1);
         const QString& shown = rig.f.dialogs.messages[0];
@@ -644,6 +673,7 @@ void TestSessionTable::states_x_actions() {
         button->click();
     else if (Action(action) == Action::Midi)
         w.menuMIDIchannel->actions().at(3)->trigger();
+    kx::test::settle();
     QCOMPARE(rig.wire().toHex().toUpper(), wire.toLatin1());
     if (message.isEmpty() && Action(action) != Action::Open && Action(action) != Action::Request)
         QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(rig.messages()));
@@ -667,14 +697,16 @@ void TestSessionTable::upgrading_offers_nothing_and_ends_in_firmware() {
         seen << link_state_name(rig.session().link_state()) + QLatin1Char(' ') + rig.enabled();
     });
     rig.w().menuStartFirmwareUpgrade->trigger();
+    kx::test::settle();
     upgrade.cmbFirmwareChoose->setCurrentIndex(0);
     upgrade.btnUpgradeFirmware->click();
+    kx::test::settle();
     QVERIFY2(!seen.isEmpty(), "no step seen");
     for (const QString& state : seen)
         QCOMPARE(state, QStringLiteral("upgrading 000000000000"));
     QCOMPARE(rig.session().link_state(), LinkState::Firmware);
     QVERIFY(!rig.w().menuFirmwareUpgradeMode->isChecked());
-    QCOMPARE(rig.enabled(), QStringLiteral("111001001000"));
+    QCOMPARE(rig.enabled(), QStringLiteral("111001001100"));
 }
 
 QTEST_MAIN(TestSessionTable)

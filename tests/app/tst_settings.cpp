@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "support/await.h"
 #include "support/hostile_files.h"
 
 #include "app/Main.h"
@@ -122,11 +123,14 @@ void TestSettings::chosen_look_is_applied_and_kept() {
     const QList<QAction*> items = f->main().menuLook->actions();
     QCOMPARE(items.size(), 7);
     items.at(4)->trigger();
+    kx::test::settle();
     QCOMPARE(qApp->styleSheet(), f->resource("STYLE_4"));
     QCOMPARE(f->read(kLookFile), QByteArray("4"));
     items.at(6)->trigger();
+    kx::test::settle();
     QCOMPARE(f->read(kLookFile), QByteArray("6"));
     items.at(4)->trigger();
+    kx::test::settle();
 
     qApp->setStyleSheet(QString());
     f->restart();
@@ -155,6 +159,7 @@ void TestSettings::show_update_message_toggles() {
     const bool in_memory = f->context->show_update_message;
     for (int i = 0; i < clicks; ++i)
         f->main().menuShowUpdateMsg->trigger();
+    kx::test::settle();
     QCOMPARE(f->main().menuShowUpdateMsg->isChecked(), checked);
     QCOMPARE(f->read(kMessageFile), stored);
     // The choice counts from the next start on.
@@ -167,6 +172,7 @@ void TestSettings::choice_not_stored_after_file_deleted() {
     f->start();
     QVERIFY(QFile::remove(f->path(kMessageFile)));
     f->main().menuShowUpdateMsg->trigger();
+    kx::test::settle();
     f->windows->formNewVersionMsg->CheckBox1->setChecked(true);
     QVERIFY(!QFile::exists(f->path(kMessageFile)));
     QCOMPARE(f->dialogs.messages, QStringList());
@@ -177,11 +183,14 @@ void TestSettings::dont_show_again_stores_no() {
     QCheckBox* box = f->windows->formNewVersionMsg->CheckBox1;
     QCOMPARE(box->text(), QStringLiteral("Don't Show This Message Again"));
     box->click();
+    kx::test::settle();
     QCOMPARE(f->read(kMessageFile), QByteArray("NO"));
     f->write(kMessageFile, "YES");
     box->click(); // unchecking stores nothing
+    kx::test::settle();
     QCOMPARE(f->read(kMessageFile), QByteArray("YES"));
     box->click();
+    kx::test::settle();
     f->restart();
     QVERIFY(!f->main().menuShowUpdateMsg->isChecked());
     QVERIFY(!f->context->show_update_message);

@@ -2,6 +2,7 @@
 // made for the test and trusted through the test's own authority; and the hand-over to a
 // stand-in updater that records its arguments.
 #include "editor_fixture.h"
+#include "support/await.h"
 
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
@@ -545,6 +546,7 @@ void TestVersionCheck::hands_over_to_the_updater() {
         f->main().menuUpdateNow->trigger();
     } else
         window.btnLaunchUpdate->click();
+    kx::test::settle();
     qputenv("TMPDIR", old_temp);
 
     if (updater == QLatin1String("none")) {

@@ -1,6 +1,7 @@
 // A preset file written by kestrel-x loads in the editor, and one the editor saves loads with
 // kestrel-x: the editor on the in-process virtual pedal, the command line on a served one.
 #include "app/editor_fixture.h"
+#include "support/await.h"
 #include "support/served_pedal.h"
 
 #include "app/Main.h"
@@ -79,10 +80,14 @@ void TestCliEditorPresets::initTestCase() {
     f.windows = std::make_unique<EditorWindows>(*f.context);
     main().show();
     main().menuConnect->trigger();
+    kx::test::settle();
     f.choose_effect(kCategory, kEffect);
     main().btnUpload->click();
+    kx::test::settle();
     main().btnOpenEffect->click();
+    kx::test::settle();
     main().btnRequest->click();
+    kx::test::settle();
     QCOMPARE(f.dialogs.messages, QStringList());
     QCOMPARE(parameters().state().values.size(), 4);
 }
@@ -97,6 +102,7 @@ void TestCliEditorPresets::editor_preset_loads_with_the_command_line() {
     const QString path = f.path(QStringLiteral("from-editor.txt"));
     f.dialogs.files << path;
     main().menuSaveConfiguration->trigger();
+    kx::test::settle();
     QCOMPARE(f.dialogs.messages, QStringList{QStringLiteral("File saved successfully: ") + path});
     f.dialogs.messages.clear();
 
@@ -122,6 +128,7 @@ void TestCliEditorPresets::command_line_preset_loads_in_the_editor() {
 
     f.dialogs.files << path;
     main().menuLoadConfiguration->trigger();
+    kx::test::settle();
     QCOMPARE(f.dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
     QCOMPARE(parameters().state().values, written);
 }

@@ -6,6 +6,7 @@
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_port.h"
 #include "firmware/bootloader_protocol.h"
+#include "support/await.h"
 
 #include <QtTest>
 
@@ -31,27 +32,26 @@ struct Script : BootloaderPort, Clock {
     QList<Answer> answers;
     QByteArray unasked;
 
-    Status begin() override {
+    Task<Status> begin() override {
         events << QStringLiteral("begin");
-        return {};
+        co_return Status{};
     }
-    Status send(QByteArrayView bytes) override {
-        events << QStringLiteral("W") +
-                      QString::fromLatin1(bytes.toByteArray().toHex(' ').toUpper());
-        return {};
+    Task<Status> send(QByteArray bytes) override {
+        events << QStringLiteral("W") + QString::fromLatin1(bytes.toHex(' ').toUpper());
+        co_return Status{};
     }
-    Result<QByteArray> receive(int bytes, int timeout_ms, const QString&) override {
+    Task<Result<QByteArray>> receive(int bytes, int timeout_ms, QString) override {
         events << QStringLiteral("R%1/%2").arg(bytes).arg(timeout_ms);
         if (answers.isEmpty())
-            return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
+            co_return Error{QStringLiteral("no answer"), ErrorKind::TimedOut};
         const Answer answer = answers.takeFirst();
         if (answer.kind != ErrorKind::None)
-            return Error{QStringLiteral("link error"), answer.kind};
-        return answer.bytes;
+            co_return Error{QStringLiteral("link error"), answer.kind};
+        co_return answer.bytes;
     }
-    Result<QByteArray> take_unasked() override {
+    Task<Result<QByteArray>> take_unasked() override {
         events << QStringLiteral("?");
-        return std::exchange(unasked, {});
+        co_return std::exchange(unasked, {});
     }
     void sleep_ms(int ms) override { events << QStringLiteral("P%1ms").arg(ms); }
     void sleep_us(qint64 us) override { events << QStringLiteral("P%1us").arg(us); }
@@ -102,30 +102,30 @@ void TestBootloaderProtocol::frames_whole_and_answers_at_once_data() {
 
     // Each command pair and each frame in one write, as stm32flash sends them; the answer is
     // awaited right after it, with no pause.
-    QTest::newRow("erase_flash") << Command([](BootloaderProtocol& p) { return p.erase_flash(); })
-                                 << acks(2)
-                                 << QStringList{"?", "W43 BC", "R1/1000", "WFF 00", "R1/35000"};
-    QTest::newRow("send_write_address")
-        << Command([](BootloaderProtocol& p) { return p.send_write_address(0x08000C00); })
-        << acks(2) << write_address_events(0x08000C00);
+    QTest::newRow("erase_flash") << Command([](BootloaderProtocol& p) {
+        return test::done(p.erase_flash());
+    }) << acks(2) << QStringList{"?", "W43 BC", "R1/1000", "WFF 00", "R1/35000"};
+    QTest::newRow("send_write_address") << Command([](BootloaderProtocol& p) {
+        return test::done(p.send_write_address(0x08000C00));
+    }) << acks(2) << write_address_events(0x08000C00);
     QTest::newRow("write_data") << Command([](BootloaderProtocol& p) {
-        return p.write_data(hex("AA BB CC"));
+        return test::done(p.write_data(hex("AA BB CC")));
     }) << acks(1) << QStringList{"W02 AA BB CC DF", "R1/1000"};
     QTest::newRow("write_record") << Command([](BootloaderProtocol& p) {
-        return p.write_record(*firmware_record(1));
+        return test::done(p.write_record(*firmware_record(1)));
     }) << acks(3)
                                   << write_address_events(kRecordAddress) +
                                          QStringList{"W07 00 00 00 00 00 00 00 01 06", "R1/1000"};
     QTest::newRow("go_to_application")
-        << Command([](BootloaderProtocol& p) { return p.go_to_application(); }) << acks(2)
-        << QStringList{"?", "W21 DE", "R1/1000", "W08 00 00 00 08", "R1/1000"};
+        << Command([](BootloaderProtocol& p) { return test::done(p.go_to_application()); })
+        << acks(2) << QStringList{"?", "W21 DE", "R1/1000", "W08 00 00 00 08", "R1/1000"};
     QTest::newRow("read_back") << Command([](BootloaderProtocol& p) {
-        return p.read_back(0x08000100, hex("5A A5"));
+        return test::done(p.read_back(0x08000100, hex("5A A5")));
     }) << QList<Script::Answer>{{hex("79")}, {hex("79")}, {hex("79 5A A5")}}
                                << QStringList{"?",       "W11 EE", "R1/1000", "W08 00 01 00 09",
                                               "R1/1000", "W01 FE", "R3/1000"};
     QTest::newRow("get_id") << Command([](BootloaderProtocol& p) -> Status {
-        const auto id = p.get_id();
+        const auto id = test::done(p.get_id());
         if (!id)
             return id.failure();
         return *id == 0x0410 ? Status() : Status(Error{QStringLiteral("wrong ID")});
@@ -187,9 +187,9 @@ void TestBootloaderProtocol::stops_at_the_first_wrong_answer() {
     script.answers = answers;
     NullLog log;
     BootloaderProtocol protocol(script, log, script);
-    Status done = protocol.send_write_address(0x08000000);
+    Status done = test::done(protocol.send_write_address(0x08000000));
     if (done)
-        done = protocol.write_data(hex("01 02"));
+        done = test::done(protocol.write_data(hex("01 02")));
     QCOMPARE(done.error_kind(), code);
     QCOMPARE(done.error(), message);
     QCOMPARE(script.events.filter(QRegularExpression("^R")).size(), waits);
@@ -233,7 +233,7 @@ void TestBootloaderProtocol::read_back_compares_every_byte() {
     script.answers = answers;
     MemoryLog log;
     BootloaderProtocol protocol(script, log, script);
-    const Status same = protocol.read_back(0x08000400, hex("10 20 30"));
+    const Status same = test::done(protocol.read_back(0x08000400, hex("10 20 30")));
     QCOMPARE(same.error_kind(), code);
     QCOMPARE(same.error(), message);
     QCOMPARE(log.lines.contains(QStringLiteral("read back matches, bytes: 3")),
@@ -245,7 +245,7 @@ void TestBootloaderProtocol::unasked_bytes_stop_a_command_before_it_sends() {
     script.unasked = hex("79");
     NullLog log;
     BootloaderProtocol protocol(script, log, script);
-    const Status go = protocol.go_to_application();
+    const Status go = test::done(protocol.go_to_application());
     QCOMPARE(go.error_kind(), ErrorKind::BootloaderUnasked);
     QCOMPARE(go.error(), QStringLiteral("the bootloader sent 1 byte(s) nobody asked for (79)"));
     QCOMPARE(script.events, QStringList{"?"});
@@ -258,8 +258,8 @@ void TestBootloaderProtocol::log_lines_of_a_chunk_and_of_go() {
     script.acks(2);
     MemoryLog log;
     BootloaderProtocol protocol(script, log, script);
-    QVERIFY(protocol.send_write_address(0x08008C00));
-    QVERIFY(!protocol.write_data(QByteArray(28, '\x11')));
+    QVERIFY(test::done(protocol.send_write_address(0x08008C00)));
+    QVERIFY(!test::done(protocol.write_data(QByteArray(28, '\x11'))));
     const QStringList ack{"num of bytes received: 1", "received: 79", "ACK"};
     QStringList expected = QStringList{"SEND WRITE COMMAND"} + ack;
     expected << "SEND ADDRESS + CHECKSUM"
@@ -276,7 +276,7 @@ void TestBootloaderProtocol::log_lines_of_a_chunk_and_of_go() {
     QCOMPARE(log.lines, expected);
 
     log.lines.clear();
-    QVERIFY(protocol.go_to_application());
+    QVERIFY(test::done(protocol.go_to_application()));
     expected = QStringList{"", "SEND GO COMMAND"} + ack;
     expected << "SEND ADDRESS + CHECKSUM"
              << "Address: 08000000"
@@ -345,7 +345,7 @@ void TestBootloaderProtocol::resynchronise() {
     script.answers = answers;
     NullLog log;
     BootloaderProtocol protocol(script, log, script);
-    const Status synced = protocol.resynchronise();
+    const Status synced = test::done(protocol.resynchronise());
     QCOMPARE(synced.error_kind(), code);
     QCOMPARE(script.events, events);
     QVERIFY(script.answers.isEmpty());

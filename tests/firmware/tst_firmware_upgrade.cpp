@@ -1,5 +1,6 @@
 // The firmware window and its upgrade against the virtual pedal's bootloader, in-process with
 // instant timing: the whole sequence, every kind of fault, and a retry after each.
+#include "support/await.h"
 #include "upgrade_rig.h"
 
 #include "firmware/upgrade_operation.h"
@@ -61,6 +62,7 @@ void TestFirmwareUpgrade::upgrade_writes_reads_back_records_and_starts() {
     QCOMPARE(rig.log.lines, (QStringList{"Firmware Version: 1", "Firmware_1"}));
     rig.form->show();
     rig.form->btnUpgradeFirmware->click();
+    kx::test::settle();
 
     expect_upgraded(rig, image);
     QCOMPARE(rig.wire(), expected_wire(image));
@@ -173,6 +175,7 @@ void TestFirmwareUpgrade::fault_ends_in_a_clear_failure_and_a_retry_succeeds() {
     rig.choose_firmware_1();
 
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     QCOMPARE(rig.dialogs.messages.size(), 1);
     const QString shown = rig.dialogs.messages[0];
     QVERIFY2(shown.startsWith(QStringLiteral("The firmware upgrade stopped while ") + message),
@@ -197,6 +200,7 @@ void TestFirmwareUpgrade::fault_ends_in_a_clear_failure_and_a_retry_succeeds() {
     pedal.clear_faults();
     rig.dialogs.messages.clear();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     expect_upgraded(rig, firmware_1());
     QCOMPARE(upgraded.size(), 1);
     QCOMPARE(pedal.flash().size(), qsizetype(kFlashSize));
@@ -210,6 +214,7 @@ void TestFirmwareUpgrade::unplug_names_the_step_and_leaves_the_editor_not_connec
     rig.pedal().inject_unplug_at_byte(4 + 2 * 274 + 8 + 100);
     rig.choose_firmware_1();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
 
     // The session announces once that the pedal is gone (the main window shows it); the
     // window says where the upgrade stopped and how to go on.
@@ -231,6 +236,7 @@ void TestFirmwareUpgrade::unplug_names_the_step_and_leaves_the_editor_not_connec
     rig.dialogs.messages.clear();
     rig.connect_to_bootloader();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     expect_upgraded(rig, firmware_1());
 }
 
@@ -261,6 +267,7 @@ void TestFirmwareUpgrade::confirmation_comes_before_any_byte() {
     for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Closed}) {
         rig.dialogs.answers << answer;
         rig.form->btnUpgradeFirmware->click();
+        kx::test::settle();
         QCOMPARE(rig.dialogs.confirmations.size(), 1);
         QCOMPARE(rig.dialogs.confirmations.takeFirst(),
                  "Upgrade the pedal to Firmware 12 (Firmware_1)? Do not unplug the pedal or "
@@ -272,6 +279,7 @@ void TestFirmwareUpgrade::confirmation_comes_before_any_byte() {
     }
     // Yes starts it, on the same window.
     rig.form->btnUpgradeFirmware->click();
+    kx::test::settle();
     expect_upgraded(rig, firmware_1());
     QCOMPARE(rig.wire(), expected_wire(firmware_1()));
 }
@@ -294,13 +302,14 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent() {
         if (size != -1)
             rig.choose_firmware_1();
         rig.form->btnUpgradeFirmwareClick();
+        kx::test::settle();
         error = rig.dialogs.messages.value(0);
     } else {
         FirmwareUpgradeOperation& operation = rig.form->operation();
         const QByteArray bytes(size, '\x5A');
         operation.set_image(
             {QStringLiteral("Firmware_%1").arg(number), number, bytes, bytes.toHex().toUpper()});
-        error = operation.start().error();
+        error = test::done(operation.start()).error();
     }
     QVERIFY2(error.contains(message), qPrintable(error));
     QVERIFY(error.endsWith(QLatin1String("Nothing was sent to the pedal.")) ||
@@ -309,7 +318,7 @@ void TestFirmwareUpgrade::refused_before_anything_is_sent() {
     QVERIFY(!rig.comm.claimed());
 }
 
-// While the upgrade waits, window events run: a second start and any other pedal action are
+// While the upgrade waits, the event loop runs: a second start and any other pedal action are
 // refused, so the pedal receives exactly one sequence.
 void TestFirmwareUpgrade::nothing_else_comes_between_its_bytes() {
     UpgradeRig rig(UpgradeRig::Transport::Instant);
@@ -324,12 +333,14 @@ void TestFirmwareUpgrade::nothing_else_comes_between_its_bytes() {
             return;
         ++tries;
         rig.form->btnUpgradeFirmwareClick();
-        QCOMPARE(operation.start().error(), QStringLiteral("Firmware upgrade is already running."));
-        const auto other = rig.comm.receive_text(hex("05 00"), information_reply());
+        QCOMPARE(test::done(operation.start()).error(),
+                 QStringLiteral("Firmware upgrade is already running."));
+        const auto other = test::done(rig.comm.receive_text(hex("05 00"), information_reply()));
         QCOMPARE(other.error_kind(), ErrorKind::Busy);
     });
     meddler.start();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     meddler.stop();
     QVERIFY(tries > 0);
     expect_upgraded(rig, firmware_1());
@@ -373,6 +384,7 @@ void TestFirmwareUpgrade::retry_after_a_stop_inside_write_or_read_memory() {
     rig.pedal().inject_answer_fault(answer, fault, qint64(kShortTimeouts.reply_ms) * 1500);
     rig.choose_firmware_1();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     QCOMPARE(rig.dialogs.messages.size(), 1);
     QVERIFY2(rig.dialogs.messages[0].startsWith(
                  QLatin1String("The firmware upgrade stopped while writing chunk 2 of 141")) ||
@@ -385,6 +397,7 @@ void TestFirmwareUpgrade::retry_after_a_stop_inside_write_or_read_memory() {
     rig.dialogs.messages.clear();
     rig.log.lines.clear();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     expect_upgraded(rig, firmware_1());
     QVERIFY(rig.log.lines.contains(QLatin1String(kLogResynchronise)));
     QVERIFY(rig.log.lines.contains(QStringLiteral("product ID: 0x0410")));
@@ -414,6 +427,7 @@ void TestFirmwareUpgrade::go_answer_says_whether_the_new_firmware_may_run() {
     rig.pedal().inject_answer_fault(answer, fault);
     rig.choose_firmware_1();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     QCOMPARE(rig.dialogs.messages.size(), 1);
     const QString shown = rig.dialogs.messages[0];
     QVERIFY2(shown.startsWith(QLatin1String(
@@ -450,12 +464,14 @@ void TestFirmwareUpgrade::latency_timer_is_lowered_for_the_upgrade_and_set_back(
     rig.pedal().inject_nack_at_step(20);
     rig.choose_firmware_1();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     QCOMPARE(during, int(kUpgradeLatencyTimerMs));
     QCOMPARE(rig.pedal().latency_timer_ms(), 16);
     QVERIFY(rig.log.lines.contains(QStringLiteral("latency timer (ms): 1")));
     rig.pedal().clear_faults();
     rig.dialogs.messages.clear();
     rig.form->btnUpgradeFirmwareClick();
+    kx::test::settle();
     expect_upgraded(rig, firmware_1());
     QCOMPARE(rig.pedal().latency_timer_ms(), 16);
 }

@@ -1,6 +1,7 @@
 // The firmware upgrade with real timing against the virtual pedal's bootloader, reached
 // in-process and served on a pseudo-terminal through the serial port driver: the pedal then
 // runs the new firmware and says so through Open FX.
+#include "support/await.h"
 #include "upgrade_rig.h"
 
 #include "link/pedal_commands.h"
@@ -30,13 +31,15 @@ void TestFirmwareUpgradeEndToEnd::upgrade_then_open_fx() {
     rig.connect_to_bootloader();
     rig.choose_firmware_1();
     rig.form->btnUpgradeFirmware->click();
+    kx::test::settle();
     QCOMPARE(rig.dialogs.messages, QStringList{kTextUpgradeComplete});
     QVERIFY(!rig.comm.firmware_upgrade_mode);
     if (transport == int(UpgradeRig::Transport::InProcess))
         QCOMPARE(rig.wire(), expected_wire(firmware_1()));
 
     QTest::qWait(100); // the new firmware starts
-    const auto reply = rig.comm.receive_text(effect_information_message(), information_reply());
+    const auto reply =
+        test::done(rig.comm.receive_text(effect_information_message(), information_reply()));
     QVERIFY2(reply, qPrintable(reply.error()));
     const auto info = parse_effect_info(*reply);
     QVERIFY2(info, qPrintable(info.error()));

@@ -2,6 +2,7 @@
 #include "base/log.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
+#include "support/await.h"
 #include "support/recording_connection_ui.h"
 #include "support/scripted_serial_driver.h"
 
@@ -30,7 +31,7 @@ struct Fixture {
         comm.init_line_settings();
     }
     void connect() {
-        QVERIFY(comm.connect_device());
+        QVERIFY(test::done(comm.connect_device()));
         log.lines.clear();
     }
     Status listed;
@@ -148,7 +149,7 @@ void TestCommunication::list_devices() {
 
 void TestCommunication::connect_and_disconnect() {
     Fixture f;
-    QVERIFY(f.comm.connect_device());
+    QVERIFY(test::done(f.comm.connect_device()));
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
     QCOMPARE(f.log.lines,
              (QStringList{"serial number: KX0001", "FT_HANDLE: 0x00001234", "baud rate = 115200"}));
@@ -164,7 +165,7 @@ void TestCommunication::connect_and_disconnect() {
     QCOMPARE(f.driver.open_handle, FtHandle(0));
 
     // And again: the chip can be opened anew.
-    QVERIFY(f.comm.connect_device());
+    QVERIFY(test::done(f.comm.connect_device()));
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X  connected"));
     QCOMPARE(f.state(), QStringLiteral("connected"));
 }
@@ -189,7 +190,7 @@ void TestCommunication::failed_open_changes_nothing() {
     Fixture f({{"KX0001", "FT230X Basic UART", status}});
     f.comm.firmware_upgrade_mode = true;
     const auto before = f.state();
-    const Status connected = f.comm.connect_device();
+    const Status connected = test::done(f.comm.connect_device());
     QCOMPARE(f.state(), before);
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X"));
     QCOMPARE(connected.error(), message);
@@ -296,7 +297,7 @@ void TestCommunication::bootloader_check() {
     f.comm.firmware_upgrade_mode = true;
     f.driver.replies = answers;
     f.driver.write_status = write_status;
-    const Status connected = f.comm.connect_device();
+    const Status connected = test::done(f.comm.connect_device());
     QCOMPARE(f.driver.writes.join(), sent);
     QCOMPARE(f.log.lines.mid(f.log.lines.size() - log_tail.size()), log_tail);
     QCOMPARE(connected.error(), error);
@@ -369,7 +370,8 @@ void TestCommunication::parameter_reply_in_packets_uses_only_its_bytes() {
     const QByteArray reply = value_lines(expected);
     QVERIFY(reply.size() > 3 * 62);
     f.driver.replies = {as_packets(reply, 2)};
-    const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16));
+    const auto values =
+        test::done(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16)));
     QVERIFY2(values, qPrintable(values.error()));
     QCOMPARE(f.comm.received_values.size(), 86);
     QCOMPARE(*values, f.comm.received_values);
@@ -386,7 +388,8 @@ void TestCommunication::information_reply_in_two_reads() {
     Fixture f;
     f.connect();
     f.driver.replies = {{{5, "X\r\n5\r"}, {21, "\n3\r\n12\r\n"}}};
-    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    const auto text =
+        test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()));
     QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
     QCOMPARE(f.log.lines, QStringList{"num of bytes received: 13"});
 }
@@ -396,7 +399,8 @@ void TestCommunication::silent_pedal_ends_at_time_limit() {
     f.connect();
     f.comm.received_values = "keep";
     const auto before = f.state();
-    const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 1500));
+    const auto values =
+        test::done(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 1500)));
     QCOMPARE(values.error(),
              QStringLiteral("The pedal did not send its parameter state reply within 1.5 s."));
     QCOMPARE(values.error_kind(), ErrorKind::TimedOut);
@@ -414,7 +418,8 @@ void TestCommunication::unfinished_reply_ends_after_quiet_gap() {
     Fixture f;
     f.connect();
     f.driver.replies = {{{5, "X\r\n5\r\n3\r\n"}}};
-    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    const auto text =
+        test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()));
     QCOMPARE(text.error(), QStringLiteral("The pedal's effect information reply is incomplete: it "
                                           "stopped after 9 bytes."));
     QCOMPARE(text.error_kind(), ErrorKind::BadReply);
@@ -427,7 +432,8 @@ void TestCommunication::unplug_during_wait_is_reported_once() {
     f.driver.unplug_at_ms = 30;
     f.driver.replies = {{{5, "1\r\n"}}}; // the pedal starts to answer, then is gone
     f.comm.received_values = "keep";
-    const auto values = f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 5000));
+    const auto values =
+        test::done(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 5000)));
     QCOMPARE(values.error_kind(), ErrorKind::LinkLost);
     QCOMPARE(f.lost.size(), 1);
     QCOMPARE(f.lost[0].message, QStringLiteral("FT_GetQueueStatus - General IO error..."));
@@ -449,9 +455,11 @@ void TestCommunication::second_exchange_inside_wait_is_refused() {
     QTimer::singleShot(0, [&] {
         QCOMPARE(f.comm.disconnect_device().error_kind(), ErrorKind::Busy);
         QVERIFY(!f.d2xx.send_bytes(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7)));
-        nested = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()).error();
+        nested =
+            test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply())).error();
     });
-    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    const auto text =
+        test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()));
     QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
     QCOMPARE(nested, QStringLiteral("effect information reply was not done: the editor is "
                                     "waiting for the pedal."));
@@ -497,11 +505,11 @@ void TestCommunication::late_reply_is_never_taken_for_the_next() {
                         {{5, "4\r\n5\r\n6\r\n7\r\n"}},
                         {{5, "8\r\n9\r\n10\r\n11\r\n"}}};
     const QByteArray request("\x05\x00", 2);
-    QCOMPARE(f.comm.receive_text(request, information_reply(400)).error_kind(),
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply(400))).error_kind(),
              ErrorKind::TimedOut);
-    QCOMPARE(f.comm.receive_text(request, information_reply(400)).value(),
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply(400))).value(),
              QByteArray("4\r\n5\r\n6\r\n7\r\n"));
-    QCOMPARE(f.comm.receive_text(request, information_reply(400)).value(),
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply(400))).value(),
              QByteArray("8\r\n9\r\n10\r\n11\r\n"));
     QVERIFY(f.log.lines.contains(QStringLiteral("late reply dropped, bytes: 12")));
 }
@@ -533,11 +541,11 @@ void TestCommunication::reply_that_does_not_fit_is_refused() {
     f.connect();
     f.driver.replies = {pieces, {{5, "4\r\n5\r\n6\r\n7\r\n"}}};
     const QByteArray request("\x05\x00", 2);
-    const auto text = f.comm.receive_text(request, information_reply());
+    const auto text = test::done(f.comm.receive_text(request, information_reply()));
     QCOMPARE(text.error(), message);
     QCOMPARE(text.error_kind(), ErrorKind::BadReply);
     // What is left of it never reaches the next request.
-    const auto next = f.comm.receive_text(request, information_reply());
+    const auto next = test::done(f.comm.receive_text(request, information_reply()));
     QVERIFY2(next, qPrintable(next.error()));
     QCOMPARE(*next, QByteArray("4\r\n5\r\n6\r\n7\r\n"));
 }
@@ -549,7 +557,8 @@ void TestCommunication::unplug_found_by_a_write_is_reported_once() {
     f.connect();
     f.driver.unplug_at_ms = 0;
     for (int step = 0; step < 5; ++step) {
-        const Status sent = f.comm.send_message(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7));
+        const Status sent =
+            test::done(f.comm.send_message(QByteArray("\x01\x00\x10\x00\x00\x20\x00", 7)));
         QCOMPARE(sent.error_kind(), step == 0 ? ErrorKind::LinkLost : ErrorKind::NotConnected);
     }
     QCOMPARE(f.lost.size(), 1);
@@ -569,18 +578,19 @@ void TestCommunication::claim_keeps_other_actions_out() {
         auto claim = f.comm.claim(QStringLiteral("Upload"));
         QVERIFY(claim);
         QVERIFY(!f.comm.claim(QStringLiteral("Firmware upgrade")));
-        QCOMPARE(f.comm.exchange(QByteArray("\x7F"), bootloader_reply()).error_kind(),
+        QCOMPARE(test::done(f.comm.exchange(QByteArray("\x7F"), bootloader_reply())).error_kind(),
                  ErrorKind::Busy);
         QCOMPARE(f.comm.disconnect_device().error_kind(), ErrorKind::Busy);
         QVERIFY(f.comm.connected());
-        QCOMPARE(f.comm.exchange(QByteArray("\x7F"), bootloader_reply(), &*claim).value(),
-                 QByteArray("\x79"));
+        QCOMPARE(
+            test::done(f.comm.exchange(QByteArray("\x7F"), bootloader_reply(), &*claim)).value(),
+            QByteArray("\x79"));
     }
     QCOMPARE(f.ui.status_texts,
              (QStringList{"Firmware upgrade was not done: the editor is waiting for the pedal.",
                           "bootloader answer was not done: the editor is waiting for the pedal.",
                           "Disconnect was not done: the editor is waiting for the pedal."}));
-    QVERIFY(f.comm.exchange(QByteArray("\x7F"), bootloader_reply()));
+    QVERIFY(test::done(f.comm.exchange(QByteArray("\x7F"), bootloader_reply())));
     QCOMPARE(f.driver.writes.size(), 2);
 }
 
@@ -595,17 +605,17 @@ void TestCommunication::long_message_leaves_in_pieces_between_events() {
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         ++events;
         // A handler that runs meanwhile may not write into the message.
-        QVERIFY(!f.comm.send_message(QByteArray("\x0D\x00", 2)));
+        QVERIFY(!test::done(f.comm.send_message(QByteArray("\x0D\x00", 2))));
     });
     ticker.start(0);
-    QVERIFY(f.comm.send_message(image));
+    QVERIFY(test::done(f.comm.send_message(image)));
     ticker.stop();
     QCOMPARE(f.driver.writes.join(), image);
     QVERIFY(f.driver.writes.size() > 1);
     QVERIFY2(events > 0, "window events are handled while a long message is written");
     // A bootloader data frame is one write.
     f.driver.writes.clear();
-    QVERIFY(f.comm.send_message(QByteArray(258, '\x5A')));
+    QVERIFY(test::done(f.comm.send_message(QByteArray(258, '\x5A'))));
     QCOMPARE(f.driver.writes, QList<QByteArray>{QByteArray(258, '\x5A')});
 }
 
@@ -615,13 +625,13 @@ void TestCommunication::link_lost_during_connect_enables_nothing() {
     Fixture f;
     f.comm.firmware_upgrade_mode = true;
     f.driver.unplug_at_ms = 1;
-    QCOMPARE(f.comm.connect_device().error_kind(), ErrorKind::LinkLost);
+    QCOMPARE(test::done(f.comm.connect_device()).error_kind(), ErrorKind::LinkLost);
     QCOMPARE(f.state(), QStringLiteral("not connected"));
     QVERIFY(!f.comm.bootloader_ready);
     QCOMPARE(f.lost.size(), 1);
     QCOMPARE(f.lost[0].message, QStringLiteral("FT_GetQueueStatus - General IO error..."));
     f.driver.chips[0].open_status = FT_DEVICE_NOT_FOUND;
-    QCOMPARE(f.comm.connect_device().error_kind(), ErrorKind::NoPedal);
+    QCOMPARE(test::done(f.comm.connect_device()).error_kind(), ErrorKind::NoPedal);
     QCOMPARE(f.state(), QStringLiteral("not connected"));
     QCOMPARE(f.lost.size(), 1);
 }
@@ -633,11 +643,11 @@ void TestCommunication::late_reply_is_dropped_inside_a_claim() {
     f.connect();
     f.driver.replies = {{{600, "0\r\n1\r\n2\r\n3\r\n"}}, {{5, "4\r\n5\r\n6\r\n7\r\n"}}};
     const QByteArray request("\x05\x00", 2);
-    QCOMPARE(f.comm.receive_text(request, information_reply(400)).error_kind(),
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply(400))).error_kind(),
              ErrorKind::TimedOut);
     auto claim = f.comm.claim(QStringLiteral("Upload"));
     QVERIFY(claim);
-    const auto text = f.comm.exchange(request, information_reply(400), &*claim);
+    const auto text = test::done(f.comm.exchange(request, information_reply(400), &*claim));
     QVERIFY2(text, qPrintable(text.error()));
     QCOMPARE(*text, QByteArray("4\r\n5\r\n6\r\n7\r\n"));
     QVERIFY(f.ui.status_texts.isEmpty());
@@ -667,8 +677,9 @@ void TestCommunication::late_reply_in_bursts_is_dropped_whole() {
     f.connect();
     f.driver.replies = {first, {{5, "X\r\n7\r\n3\r\n12\r\n"}}};
     const QByteArray request("\x05\x00", 2);
-    QCOMPARE(f.comm.receive_text(request, information_reply(timeout_ms)).error_kind(), code);
-    const auto next = f.comm.receive_text(request, information_reply(timeout_ms));
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply(timeout_ms))).error_kind(),
+             code);
+    const auto next = test::done(f.comm.receive_text(request, information_reply(timeout_ms)));
     QVERIFY2(next, qPrintable(next.error()));
     QCOMPARE(*next, QByteArray("X\r\n7\r\n3\r\n12\r\n"));
     QVERIFY2(f.log.lines.contains(QStringLiteral("late reply dropped, bytes: %1").arg(dropped)),
@@ -683,11 +694,11 @@ void TestCommunication::bytes_after_a_taken_reply_are_dropped_and_logged() {
     f.driver.replies = {{{3, "X\r\n5\r\n3\r\n12\r\n"}, {30, "9\r\n"}},
                         {{5, "X\r\n7\r\n3\r\n12\r\n"}}};
     const QByteArray request("\x05\x00", 2);
-    QCOMPARE(f.comm.receive_text(request, information_reply()).value(),
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply())).value(),
              QByteArray("X\r\n5\r\n3\r\n12\r\n"));
     QCOMPARE(f.clock.now_ms(), 3);
     f.clock.sleep_ms(100); // the user's next click
-    QCOMPARE(f.comm.receive_text(request, information_reply()).value(),
+    QCOMPARE(test::done(f.comm.receive_text(request, information_reply())).value(),
              QByteArray("X\r\n7\r\n3\r\n12\r\n"));
     QVERIFY(
         f.log.lines.contains(QStringLiteral("stray bytes dropped before the request, bytes: 3")));
@@ -713,7 +724,8 @@ void TestCommunication::bootloader_refusal_is_named() {
     Fixture f;
     f.connect();
     f.driver.replies = {pieces};
-    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply(400));
+    const auto text =
+        test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply(400)));
     QCOMPARE(int(text.error_kind()), kind);
     if (kind == int(ErrorKind::WrongLinkState))
         QCOMPARE(text.error(), QString::fromLatin1(kMessageBootloaderRefused)
@@ -743,13 +755,14 @@ void TestCommunication::trickling_reply_ends_at_its_limit() {
     for (int i = 0; i < trickle.size(); ++i)
         pieces.append({10 * (i + 1), trickle.mid(i, 1)});
     f.driver.replies = {pieces};
-    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply(1000));
+    const auto text =
+        test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply(1000)));
     QCOMPARE(text.error(), message);
     QCOMPARE(text.error_kind(), ErrorKind::TimedOut);
     QCOMPARE(f.clock.now_ms(), 1000);
 }
 
-// A fixed pause lets window events run, but no pedal action they start.
+// A fixed pause returns to the event loop, which runs, but no pedal action it starts.
 void TestCommunication::pause_keeps_events_flowing_and_refuses_pedal_actions() {
     InstantClock driver_clock;
     ScriptedSerialDriver driver{driver_clock};
@@ -761,15 +774,16 @@ void TestCommunication::pause_keeps_events_flowing_and_refuses_pedal_actions() {
     Communication comm{d2xx, ui, log, clock};
     QVERIFY(comm.list_devices());
     comm.init_line_settings();
-    QVERIFY(comm.connect_device());
+    QVERIFY(test::done(comm.connect_device()));
     QString nested;
-    QTimer::singleShot(0, [&] { nested = comm.send_message(QByteArray("\x0D\x00", 2)).error(); });
+    QTimer::singleShot(
+        0, [&] { nested = test::done(comm.send_message(QByteArray("\x0D\x00", 2))).error(); });
     const qint64 start_ms = clock.now_ms();
-    comm.pause_ms(30);
+    test::done(comm.pause(30));
     QVERIFY(clock.now_ms() - start_ms >= 30);
     QCOMPARE(nested, QStringLiteral("FT_Write was not done: the editor is waiting for the pedal."));
     QVERIFY(driver.writes.isEmpty());
-    QVERIFY(comm.send_message(QByteArray("\x0D\x00", 2)));
+    QVERIFY(test::done(comm.send_message(QByteArray("\x0D\x00", 2))));
 }
 
 QTEST_GUILESS_MAIN(TestCommunication)

@@ -7,6 +7,7 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "support/await.h"
 #include "support/pseudo_terminal.h"
 #include "support/recording_connection_ui.h"
 
@@ -102,7 +103,7 @@ struct Link {
     Link() {
         QVERIFY(comm.list_devices());
         comm.init_line_settings();
-        QVERIFY(comm.connect_device());
+        QVERIFY(test::done(comm.connect_device()));
     }
 };
 
@@ -135,8 +136,10 @@ void TestHostilePedal::no_stale_answer_is_taken() {
     Link link;
     QVERIFY(link.comm.connected());
     link.pedal.scripts = scripts;
-    QVERIFY(!link.comm.receive_text(kInformationRequest, information_reply(timeout_ms)));
-    const auto next = link.comm.receive_text(kInformationRequest, information_reply(timeout_ms));
+    QVERIFY(
+        !test::done(link.comm.receive_text(kInformationRequest, information_reply(timeout_ms))));
+    const auto next =
+        test::done(link.comm.receive_text(kInformationRequest, information_reply(timeout_ms)));
     QVERIFY2(next, qPrintable(next.error()));
     QCOMPARE(*next, QByteArray("X\r\n7\r\n3\r\n12\r\n"));
     QCOMPARE(link.pedal.requests, 2);
@@ -152,7 +155,7 @@ void TestHostilePedal::trickling_answer_ends_at_the_limit() {
     QElapsedTimer took;
     took.start();
     const auto reply =
-        link.comm.receive_values(QByteArray("\x02\x18", 2), parameter_reply(24, 500));
+        test::done(link.comm.receive_values(QByteArray("\x02\x18", 2), parameter_reply(24, 500)));
     QCOMPARE(reply.error_kind(), ErrorKind::TimedOut);
     QVERIFY2(reply.error().startsWith(
                  QLatin1String("The pedal did not finish its parameter state reply within 0.5 s")),

@@ -3,6 +3,7 @@
 // driver, and served on a pseudo-terminal by its program, through the QtSerialPort driver as
 // `--port PATH` reaches it. Each scenario runs on both.
 #include "link/Operation.h"
+#include "support/await.h"
 #include "support/link_rig.h"
 
 #include <QFileInfo>
@@ -47,16 +48,16 @@ public:
     QByteArray answer;
 
 protected:
-    Status run() override {
+    Task<Status> run() override {
         auto claim = m_comm.claim(name());
         if (!claim)
-            return claim.failure();
+            co_return claim.failure();
         set_step(QStringLiteral("ask"));
-        const auto reply = m_comm.exchange(m_message, m_reply, &*claim);
+        const auto reply = co_await m_comm.exchange(m_message, m_reply, &*claim);
         if (!reply)
-            return reply.failure();
+            co_return reply.failure();
         answer = *reply;
-        return {};
+        co_return Status{};
     }
 
 private:
@@ -97,17 +98,19 @@ void TestLinkEndToEnd::connect_exchange_reconnect() {
     QCOMPARE(*found, QStringList{"FT230X Basic UART"});
     QCOMPARE(rig.log.lines.first(), QStringLiteral("FT device count: 1"));
     for (int round = 0; round < 2; ++round) {
-        const Status connected = rig.comm.connect_device();
+        const Status connected = test::done(rig.comm.connect_device());
         QVERIFY2(connected, qPrintable(connected.error()));
         QVERIFY(rig.ui.device_name.endsWith(QLatin1String(" connected")));
         QVERIFY(rig.comm.connected());
 
-        const auto text = rig.comm.receive_text(kInformationRequest, information_reply());
+        const auto text =
+            test::done(rig.comm.receive_text(kInformationRequest, information_reply()));
         QVERIFY2(text, qPrintable(text.error()));
         QCOMPARE(text->count("\r\n"), 4);
         QCOMPARE(text->split('\r').value(1), QByteArray("\n0"));
 
-        const auto values = rig.comm.receive_values(kParameterRequest, parameter_reply(16));
+        const auto values =
+            test::done(rig.comm.receive_values(kParameterRequest, parameter_reply(16)));
         QVERIFY2(values, qPrintable(values.error()));
         QCOMPARE(values->size(), 86);
         // The factory effect's assignments are all "none".
@@ -126,7 +129,8 @@ void TestLinkEndToEnd::silent_pedal_ends_at_time_limit() {
     QVERIFY(rig.ok());
     rig.connect();
     rig.comm.received_values = "keep";
-    const auto values = rig.comm.receive_values(kUnknownCommand, parameter_reply(16, 400));
+    const auto values =
+        test::done(rig.comm.receive_values(kUnknownCommand, parameter_reply(16, 400)));
     QCOMPARE(values.error(),
              QStringLiteral("The pedal did not send its parameter state reply within 0.4 s."));
     QCOMPARE(rig.comm.received_values, QByteArray("keep"));
@@ -142,14 +146,17 @@ void TestLinkEndToEnd::late_reply_is_never_taken_for_the_next() {
     Rig rig(transport, {.reply_delay_ms = 600});
     QVERIFY(rig.ok());
     rig.connect();
-    QCOMPARE(rig.comm.receive_text(kInformationRequest, information_reply(400)).error_kind(),
-             ErrorKind::TimedOut);
-    const auto values = rig.comm.receive_values(kParameterRequest, parameter_reply(16, 3000));
+    QCOMPARE(
+        test::done(rig.comm.receive_text(kInformationRequest, information_reply(400))).error_kind(),
+        ErrorKind::TimedOut);
+    const auto values =
+        test::done(rig.comm.receive_values(kParameterRequest, parameter_reply(16, 3000)));
     QVERIFY2(values, qPrintable(values.error()));
     QCOMPARE(values->size(), 86);
     QVERIFY2(rig.log.lines.filter(QStringLiteral("late reply dropped, bytes: ")).size() == 1,
              qPrintable(rig.log.lines.join('\n')));
-    const auto text = rig.comm.receive_text(kInformationRequest, information_reply(3000));
+    const auto text =
+        test::done(rig.comm.receive_text(kInformationRequest, information_reply(3000)));
     QVERIFY2(text, qPrintable(text.error()));
     QCOMPARE(text->count("\r\n"), 4);
 }
@@ -176,14 +183,15 @@ void TestLinkEndToEnd::unplug_is_reported_once() {
     const QByteArray knob_turn("\x01\x00\x10\x00\x00\x20\x00", 7);
     if (found_by == QLatin1String("write")) {
         rig.unplug();
-        QCOMPARE(rig.comm.send_message(knob_turn).error_kind(), ErrorKind::LinkLost);
+        QCOMPARE(test::done(rig.comm.send_message(knob_turn)).error_kind(), ErrorKind::LinkLost);
     } else {
         QTimer::singleShot(100, [&] { rig.unplug(); });
-        QCOMPARE(rig.comm.receive_text(kUnknownCommand, information_reply(5000)).error_kind(),
+        QCOMPARE(test::done(rig.comm.receive_text(kUnknownCommand, information_reply(5000)))
+                     .error_kind(),
                  ErrorKind::LinkLost);
     }
     for (int step = 0; step < 5; ++step)
-        QVERIFY(!rig.comm.send_message(knob_turn));
+        QVERIFY(!test::done(rig.comm.send_message(knob_turn)));
     QCOMPARE(rig.lost.size(), 1);
     QVERIFY2(rig.lost[0].contains(QLatin1String(" - ")), qPrintable(rig.lost[0]));
     QCOMPARE(rig.log.lines, QStringList{kLogLinkLost});
@@ -193,7 +201,7 @@ void TestLinkEndToEnd::unplug_is_reported_once() {
         // Plugged in again, the pedal can be connected as before.
         rig.pedal_driver().replug();
         rig.connect();
-        QVERIFY(rig.comm.receive_text(kInformationRequest, information_reply()));
+        QVERIFY(test::done(rig.comm.receive_text(kInformationRequest, information_reply())));
     }
 }
 
@@ -204,7 +212,7 @@ void TestLinkEndToEnd::time_out_reaches_the_operation_as_a_value() {
     rig.connect();
     OneExchange silent(rig.comm, kUnknownCommand, information_reply(300));
     QSignalSpy finished(&silent, &Operation::finished);
-    const Status result = silent.start();
+    const Status result = test::done(silent.start());
     QCOMPARE(result.error_kind(), ErrorKind::TimedOut);
     QCOMPARE(silent.state(), Operation::State::Failed);
     QCOMPARE(silent.step(), QStringLiteral("ask"));
@@ -214,7 +222,7 @@ void TestLinkEndToEnd::time_out_reaches_the_operation_as_a_value() {
 
     // The link is free again, and the same operation can be run anew.
     OneExchange information(rig.comm, kInformationRequest, information_reply());
-    QVERIFY(information.start());
+    QVERIFY(test::done(information.start()));
     QCOMPARE(information.state(), Operation::State::Succeeded);
     QCOMPARE(information.progress_percent(), 100);
     QCOMPARE(information.answer.count("\r\n"), 4);
@@ -239,7 +247,7 @@ void TestLinkEndToEnd::bootloader_check() {
     if (refuse)
         rig.pedal_driver().pedal().inject_nack_at_step(1);
     rig.comm.firmware_upgrade_mode = true;
-    const Status connected = rig.comm.connect_device();
+    const Status connected = test::done(rig.comm.connect_device());
     QCOMPARE(connected.ok(), !refuse);
     if (refuse)
         QCOMPARE(connected.error_kind(), ErrorKind::BootloaderSilent);
@@ -257,14 +265,14 @@ void TestLinkEndToEnd::bootloader_check_again() {
     QVERIFY(rig.ok());
     rig.comm.firmware_upgrade_mode = true;
     for (int round = 0; round < 3; ++round) {
-        const Status connected = rig.comm.connect_device();
+        const Status connected = test::done(rig.comm.connect_device());
         QVERIFY2(connected,
                  qPrintable(QStringLiteral("round %1: ").arg(round) + connected.error()));
         QVERIFY(rig.comm.bootloader_ready);
         QVERIFY(
             rig.log.lines.contains(QStringLiteral("received Byte: ") + (round == 0 ? "79" : "1F")));
-        const auto id = rig.comm.exchange(QByteArray("\x02\xFD", 2),
-                                          {QStringLiteral("Get ID answer"), 0, 5, 2000, false});
+        const auto id = test::done(rig.comm.exchange(
+            QByteArray("\x02\xFD", 2), {QStringLiteral("Get ID answer"), 0, 5, 2000, false}));
         QVERIFY2(id, qPrintable(id.error()));
         QCOMPARE(*id, QByteArray("\x79\x01\x04\x10\x79", 5));
         QVERIFY(rig.comm.disconnect_device());
@@ -279,17 +287,17 @@ void TestLinkEndToEnd::bootloader_check_again() {
 void TestLinkEndToEnd::parameter_reply_of_16_controls() {
     Rig rig(test::Transport::InProcess, {});
     rig.connect();
-    QVERIFY(rig.comm.send_message(QByteArray("\x01\x00\x00\x00\xFE\x2A\x07", 7)));
+    QVERIFY(test::done(rig.comm.send_message(QByteArray("\x01\x00\x00\x00\xFE\x2A\x07", 7))));
     QByteArray assign("\x04", 1);
     for (int i = 0; i < 16; ++i)
         assign.append(char(i % 12));
     assign.append(QByteArray("\x00\x01\x02\x03\x05\x07", 6));
-    QVERIFY(rig.comm.send_message(assign));
+    QVERIFY(test::done(rig.comm.send_message(assign)));
     // They have no answer: wait until the pedal has taken them in.
     QTRY_VERIFY_WITH_TIMEOUT(rig.pedal_has_taken_everything(), 5000);
     rig.pedal_driver().pedal().clear_history();
 
-    const auto values = rig.comm.receive_values(kParameterRequest, parameter_reply(16));
+    const auto values = test::done(rig.comm.receive_values(kParameterRequest, parameter_reply(16)));
     QVERIFY2(values, qPrintable(values.error()));
 
     QByteArray expected;

@@ -1,6 +1,7 @@
 #include "library/resource_store.h"
 #include "link/effect_upload.h"
 #include "link/pedal_commands.h"
+#include "support/await.h"
 #include "support/link_rig.h"
 
 #include <QSignalSpy>
@@ -175,15 +176,15 @@ void TestPedalCommands::upload_puts_the_effect_into_the_pedal() {
     const QString image = effect_image(QStringLiteral("Tape Loom Delay"));
     QVERIFY(!image.isEmpty());
     QStringList order;
-    EffectUpload upload(rig.comm, rig.log, rig.clock(), [&] {
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [&]() -> Task<Status> {
         order << QStringLiteral("bypass");
-        return rig.comm.send_message(QByteArray("\x0D\x00", 2));
+        co_return co_await rig.comm.send_message(QByteArray("\x0D\x00", 2));
     });
     QObject::connect(&upload, &Operation::step_changed,
                      [&](const QString& step) { order << step; });
     QSignalSpy progress(&upload, &Operation::progress_changed);
     upload.set_image(image, QStringLiteral("Tape Loom Delay"));
-    const Status result = upload.start();
+    const Status result = test::done(upload.start());
     QVERIFY2(result, qPrintable(result.error()));
     QCOMPARE(upload.answer(), QStringLiteral("Upload complete\r\n"));
     // The step is named before the bypass lambda runs.
@@ -200,12 +201,12 @@ void TestPedalCommands::upload_puts_the_effect_into_the_pedal() {
 void TestPedalCommands::upload_refuses_a_bad_image_before_the_bypass() {
     Rig rig;
     int bypasses = 0;
-    EffectUpload upload(rig.comm, rig.log, rig.clock(), [&] {
+    EffectUpload upload(rig.comm, rig.log, rig.clock(), [&]() -> Task<Status> {
         ++bypasses;
-        return Status{};
+        co_return Status{};
     });
     upload.set_image(QString(), QStringLiteral("IR Loader 1"));
-    const Status result = upload.start();
+    const Status result = test::done(upload.start());
     QVERIFY(
         result.error().startsWith(QLatin1String("There is no image to upload for IR Loader 1.")));
     QCOMPARE(bypasses, 0);
@@ -216,9 +217,10 @@ void TestPedalCommands::upload_refuses_a_bad_image_before_the_bypass() {
 void TestPedalCommands::upload_answer_time_limit_is_a_value() {
     Rig rig;
     rig.pedal().inject_silence(true);
-    EffectUpload upload(rig.comm, rig.log, rig.clock(), [] { return Status{}; });
+    EffectUpload upload(rig.comm, rig.log, rig.clock(),
+                        []() -> Task<Status> { co_return Status{}; });
     upload.set_image(QString(64, QLatin1Char('0')), QStringLiteral("Gain"));
-    const Status result = upload.start();
+    const Status result = test::done(upload.start());
     QCOMPARE(result.error(),
              QStringLiteral("The pedal did not send its answer to the upload within 3 s."));
     QCOMPARE(upload.step(), QStringLiteral("Uploading..."));
@@ -228,7 +230,8 @@ void TestPedalCommands::upload_answer_time_limit_is_a_value() {
 
 void TestPedalCommands::upload_cannot_start_twice() {
     Rig rig;
-    EffectUpload upload(rig.comm, rig.log, rig.clock(), [] { return Status{}; });
+    EffectUpload upload(rig.comm, rig.log, rig.clock(),
+                        []() -> Task<Status> { co_return Status{}; });
     upload.set_image(effect_image(QStringLiteral("Tape Loom Delay")),
                      QStringLiteral("Tape Loom Delay"));
     QString second;
@@ -236,11 +239,12 @@ void TestPedalCommands::upload_cannot_start_twice() {
     QObject::connect(&upload, &Operation::step_changed, [&](const QString& step) {
         if (step != QLatin1String("Uploading..."))
             return;
-        second = upload.start().error();
+        second = test::done(upload.start()).error();
         // Nor may any other exchange come between the image and its answer.
-        other = rig.comm.exchange(effect_information_message(), information_reply()).error();
+        other = test::done(rig.comm.exchange(effect_information_message(), information_reply()))
+                    .error();
     });
-    QVERIFY(upload.start());
+    QVERIFY(test::done(upload.start()));
     QCOMPARE(second, QStringLiteral("Upload is already running."));
     QCOMPARE(other, QStringLiteral("effect information reply was not done: the editor is "
                                    "waiting for the pedal."));
@@ -250,7 +254,8 @@ void TestPedalCommands::upload_cannot_start_twice() {
 // of 50 ms for the end of a message, still receives the whole image.
 void TestPedalCommands::upload_outlasts_a_slow_window_event() {
     Rig rig;
-    EffectUpload upload(rig.comm, rig.log, rig.clock(), [] { return Status{}; });
+    EffectUpload upload(rig.comm, rig.log, rig.clock(),
+                        []() -> Task<Status> { co_return Status{}; });
     upload.set_image(effect_image(QStringLiteral("Tape Loom Delay")),
                      QStringLiteral("Tape Loom Delay"));
     bool posted = false;
@@ -260,7 +265,7 @@ void TestPedalCommands::upload_outlasts_a_slow_window_event() {
         posted = true;
         QTimer::singleShot(0, [] { QThread::msleep(120); });
     });
-    const Status result = upload.start();
+    const Status result = test::done(upload.start());
     QVERIFY(posted);
     QVERIFY2(result, qPrintable(result.error()));
     QCOMPARE(upload.answer(), QStringLiteral("Upload complete\r\n"));

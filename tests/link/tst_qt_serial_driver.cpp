@@ -3,6 +3,7 @@
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 #include "link/drivers/qt_serial_driver.h"
+#include "support/await.h"
 #include "support/pseudo_terminal.h"
 #include "support/recording_connection_ui.h"
 
@@ -158,7 +159,7 @@ void TestQtSerialDriver::finds_a_port_that_appears_later() {
     QVERIFY2(found, qPrintable(found.error()));
     QCOMPARE(*found, QStringList{"FT230X Basic UART"});
     QCOMPARE(f.comm.device_serial_number, QString("pedal"));
-    QVERIFY(f.comm.connect_device());
+    QVERIFY(test::done(f.comm.connect_device()));
     QCOMPARE(f.ui.device_name, QString("FT230X Basic UART connected"));
     QVERIFY(f.d2xx.device_open());
     QCOMPARE(f.driver.take_problems(), QStringList{});
@@ -168,14 +169,15 @@ void TestQtSerialDriver::exchange_through_port() {
     Fixture f;
     QVERIFY(f.comm.list_devices());
     f.comm.init_line_settings();
-    const Status connected = f.comm.connect_device();
+    const Status connected = test::done(f.comm.connect_device());
     QVERIFY2(connected, qPrintable(connected.error()));
     QCOMPARE(f.ui.device_name, QStringLiteral("Kestrel X connected"));
 
     // The answer comes in two pieces with a pause between them, as USB packets do.
     QTimer::singleShot(5, [&] { f.pedal.send("X\r\n5\r"); });
     QTimer::singleShot(25, [&] { f.pedal.send("\n3\r\n12\r\n"); });
-    const auto text = f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply());
+    const auto text =
+        test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()));
     QCOMPARE(text.value(), QByteArray("X\r\n5\r\n3\r\n12\r\n"));
     QCOMPARE(f.pedal.take(), QByteArray("\x05\x00", 2));
 
@@ -188,7 +190,7 @@ void TestQtSerialDriver::each_write_leaves_at_once() {
     Fixture f;
     QVERIFY(f.comm.list_devices());
     f.comm.init_line_settings();
-    QVERIFY(f.comm.connect_device());
+    QVERIFY(test::done(f.comm.connect_device()));
     // No return to the event loop between the writes: each byte must still be on its way.
     for (const char byte : {'\x31', '\xCE'}) {
         f.d2xx.send_buffer()[0] = byte;
@@ -201,9 +203,10 @@ void TestQtSerialDriver::hang_up_during_wait_leaves_not_connected() {
     Fixture f;
     QVERIFY(f.comm.list_devices());
     f.comm.init_line_settings();
-    QVERIFY(f.comm.connect_device());
+    QVERIFY(test::done(f.comm.connect_device()));
     QTimer::singleShot(30, [&] { f.pedal.hang_up(); });
-    QCOMPARE(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 3000)).error_kind(),
+    QCOMPARE(test::done(f.comm.receive_values(QByteArray("\x02\x10"), parameter_reply(16, 3000)))
+                 .error_kind(),
              ErrorKind::LinkLost);
     QCOMPARE(f.lost.size(), 1);
     QVERIFY2(f.lost[0].startsWith(QLatin1String("FT_GetQueueStatus - ")), qPrintable(f.lost[0]));

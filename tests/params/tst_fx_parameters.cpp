@@ -15,6 +15,7 @@
 #include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
+#include "support/await.h"
 #include "support/recording_connection_ui.h"
 
 #include <QAccessible>
@@ -62,7 +63,7 @@ struct Rig {
         window.attach(session, ui, store, dialogs, log, clock);
         QVERIFY(comm.list_devices());
         comm.init_line_settings();
-        QVERIFY(comm.connect_device());
+        QVERIFY(test::done(comm.connect_device()));
     }
 
     // Uploads the effect so the pedal runs it, then opens the window on it: live once the
@@ -73,13 +74,14 @@ struct Rig {
         const auto info = parse_effect_image(bytes);
         QVERIFY(info);
         image = *info;
-        const auto answer = comm.exchange(bytes, ReplyRequest{QStringLiteral("upload"), 0, 17});
+        const auto answer =
+            test::done(comm.exchange(bytes, ReplyRequest{QStringLiteral("upload"), 0, 17}));
         QVERIFY2(answer, qPrintable(answer.error()));
         QCOMPARE(pedal->running_effect(), image.effect_number);
-        const auto opened = session.open_running_effect();
+        const auto opened = test::done(session.open_running_effect());
         QVERIFY2(opened, qPrintable(opened.error()));
         if (live) {
-            const auto state = session.request_state();
+            const auto state = test::done(session.request_state());
             QVERIFY2(state, qPrintable(state.error()));
         }
         forget();
@@ -108,12 +110,12 @@ struct Rig {
 
     // A parameter request as the main window makes it; the window follows the session.
     void request() {
-        const auto state = session.request_state();
+        const auto state = test::done(session.request_state());
         QVERIFY2(state, qPrintable(state.error()));
     }
 
     void send(const QByteArray& message) {
-        const Status sent = comm.send_message(message);
+        const Status sent = test::done(comm.send_message(message));
         QVERIFY2(sent, qPrintable(sent.error()));
     }
 
@@ -381,6 +383,7 @@ void TestFXParameters::edit_sends_its_bytes() {
     case ControlKind::Switch:
         for (int k = 0; k < setting; ++k)
             QTest::mouseClick(rig.toggle(control), Qt::LeftButton);
+        kx::test::settle();
         QCOMPARE(rig.state(control)->text(), state_text);
         break;
     case ControlKind::MultiSwitch:
@@ -452,6 +455,7 @@ void TestFXParameters::value_box_and_keys() {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, words[1]);
+        kx::test::settle();
         QCOMPARE(rig.received(), QByteArray()); // nothing until the value is complete
         QTest::keyClick(box, Qt::Key_Return);
     } else if (words[0] == "box") {
@@ -574,15 +578,15 @@ void TestFXParameters::short_reply_keeps_earlier_values() {
     rig.slider(0)->setValue(300);
     rig.list(4)->setCurrentIndex(2);
     const FXParametersState earlier = rig.session.state();
-    const auto full = rig.comm.exchange(QByteArray::fromHex("0205"),
-                                        ReplyRequest{QStringLiteral("reply"), 42, 0});
+    const auto full = test::done(rig.comm.exchange(QByteArray::fromHex("0205"),
+                                                   ReplyRequest{QStringLiteral("reply"), 42, 0}));
     QVERIFY2(full, qPrintable(full.error()));
     QByteArray cut;
     for (const QByteArray& line : full->split('\n').mid(0, lines))
         cut += line + '\n';
     rig.pedal->inject_garbage(cut);
 
-    const auto state = rig.session.request_state();
+    const auto state = test::done(rig.session.request_state());
 
     QVERIFY(!state);
     QVERIFY2(state.error_kind() == ErrorKind::BadReply || state.error_kind() == ErrorKind::TimedOut,
@@ -604,7 +608,8 @@ void TestFXParameters::slider_moved_during_a_wait_is_refused() {
         rig.slider(0)->setValue(800);
         moved = true;
     });
-    const auto values = rig.comm.receive_values(QByteArray::fromHex("0205"), parameter_reply(5));
+    const auto values =
+        test::done(rig.comm.receive_values(QByteArray::fromHex("0205"), parameter_reply(5)));
     QVERIFY2(values, qPrintable(values.error()));
     QVERIFY(moved);
 
@@ -654,7 +659,7 @@ void TestFXParameters::assign_sends_the_boxes() {
     rig.forget();
     rig.dialogs.answers << Dialogs::Answer(answer);
 
-    const Status status = rig.window.assign_to_pedal();
+    const Status status = test::done(rig.window.assign_to_pedal());
 
     QVERIFY2(status, qPrintable(status.error()));
     const QByteArray expected =
@@ -714,7 +719,7 @@ void TestFXParameters::assignment_map_shows_the_pedal_and_assigns() {
     QCOMPARE(map.warning(row("KI"))->text(), QString());
     QVERIFY(rig.dialogs.confirmations.isEmpty());
     rig.forget();
-    QVERIFY(rig.window.assign_to_pedal());
+    QVERIFY(test::done(rig.window.assign_to_pedal()));
     QCOMPARE(rig.received(), sent);
     QCOMPARE(rig.pedal->assignments().controls[1], quint8(1));
 
@@ -729,7 +734,7 @@ void TestFXParameters::assign_of_24_controls_sends_the_first_16() {
     for (int i = 0; i < 16; ++i)
         rig.box(i)->setCurrentIndex(i % 12);
     rig.forget();
-    QVERIFY(rig.window.assign_to_pedal());
+    QVERIFY(test::done(rig.window.assign_to_pedal()));
     QCOMPARE(rig.received(),
              QByteArray::fromHex("04 000102030405060708090A0B00010203 FFFFFFFF FF FF"));
     QCOMPARE(rig.pedal->assignments().controls[15], quint8(3));
@@ -746,7 +751,7 @@ void TestFXParameters::bypass_and_close() {
     Rig rig;
     rig.open(kEmber);
     rig.forget();
-    QVERIFY(rig.session.enter_bypass());
+    QVERIFY(test::done(rig.session.enter_bypass()));
     QCOMPARE(rig.received(), QByteArray::fromHex("0D00"));
     QVERIFY(rig.pedal->bypassed());
     QCOMPARE(rig.log.lines, QStringList());

@@ -1,4 +1,5 @@
 #include "link/drivers/virtual_pedal_driver.h"
+#include "support/await.h"
 
 #include <QtTest>
 
@@ -100,7 +101,7 @@ void TestVirtualPedalDriver::answer_arrives_through_wait_with_real_timing() {
     OpenChip chip(false);
     QCOMPARE(chip.send(QByteArray("\x05\x00", 2)), int(FT_OK));
     QCOMPARE(chip.take(), QByteArray()); // still on the line
-    chip.driver.wait_for_data(chip.handle, 2000);
+    test::done(chip.driver.wait_for_data(chip.handle, 2000));
     const QByteArray reply = chip.take();
     QCOMPARE(reply, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
     QCOMPARE(chip.driver.pedal().received().size(), 2);
@@ -118,7 +119,7 @@ void TestVirtualPedalDriver::pulled_cable_fails_the_open_handle() {
     QCOMPARE(chip.driver.queue_status(chip.handle, queued), int(FT_IO_ERROR));
     QCOMPARE(chip.driver.read(chip.handle, &byte, 1, read), int(FT_IO_ERROR));
     QCOMPARE(chip.driver.write(chip.handle, "\x05", 1, written), int(FT_IO_ERROR));
-    chip.driver.wait_for_data(chip.handle, 5000); // returns at once: nothing can come
+    test::done(chip.driver.wait_for_data(chip.handle, 5000)); // at once: nothing can come
 
     quint32 count = 1;
     chip.driver.device_count(count);

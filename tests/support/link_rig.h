@@ -11,6 +11,7 @@
 #include "link/drivers/composite_serial_driver.h"
 #include "link/drivers/qt_serial_driver.h"
 #include "link/drivers/virtual_pedal_driver.h"
+#include "support/await.h"
 #include "support/recording_connection_ui.h"
 #include "support/served_pedal.h"
 
@@ -101,7 +102,7 @@ public:
 
     // Connects as the Connect step does; the log starts empty afterwards.
     Status connect() {
-        const Status connected = comm.connect_device();
+        const Status connected = test::done(comm.connect_device());
         if (connected)
             log.lines.clear();
         return connected;

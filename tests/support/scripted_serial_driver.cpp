@@ -148,7 +148,7 @@ int ScriptedSerialDriver::set_timeouts(FtHandle handle, quint32, quint32) {
     return check(handle);
 }
 
-void ScriptedSerialDriver::wait_for_data(FtHandle, int timeout_ms) {
+Task<> ScriptedSerialDriver::wait_for_data(FtHandle, int timeout_ms) {
     ++waits;
     if (during_wait)
         during_wait();
@@ -158,6 +158,9 @@ void ScriptedSerialDriver::wait_for_data(FtHandle, int timeout_ms) {
     const qint64 step = until - m_clock.now_ms();
     if (step > 0)
         m_clock.sleep_ms(static_cast<int>(step));
+    // As a real wait does, it lets the event loop run: what a window event starts meanwhile
+    // meets the link's wait.
+    co_await after_ms(0);
 }
 
 } // namespace kx
