@@ -18,13 +18,15 @@ inline constexpr char kLeadDriverFailed[] =
     "The pedal's USB connection did not respond. Unplug the pedal, plug it in again and choose "
     "Connect.";
 inline constexpr char kLeadTimedOut[] =
-    "The pedal did not answer. Check that it is powered and connected, then try again.";
+    "The pedal did not answer. Check that it is powered and connected, then try again. A pedal "
+    "powered up with the footswitch held is in its bootloader: tick Connection > Upgrade Mode "
+    "to upgrade its firmware.";
 inline constexpr char kLeadBadReply[] =
     "The pedal's answer could not be read. Try again; if it happens again, power the pedal off "
     "and on.";
 inline constexpr char kLeadBootloaderSilent[] =
-    "The pedal's bootloader did not answer. Power the pedal up with the footswitch held and "
-    "choose Connect again, or choose Disconnect.";
+    "The pedal did not answer as its bootloader, so the editor stays connected to its firmware. "
+    "To upgrade it, power the pedal up with the footswitch held, then tick Upgrade Mode again.";
 inline constexpr char kLeadUpgradeFailed[] =
     "The firmware upgrade did not finish. Keep the pedal connected and start the upgrade again.";
 
