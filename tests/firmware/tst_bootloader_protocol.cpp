@@ -20,7 +20,7 @@ QByteArray hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
 }
 
-// Writes ("W43 BC"), pauses ("P1ms", "P87us"), waits ("R1/1000") and looks at unasked bytes
+// Writes ("W43 BC"), pauses ("P1ms"), waits ("R1/1000") and looks at unasked bytes
 // ("?") in the order they happen. Each queued answer serves one wait; with none left a wait times
 // out.
 struct Script : BootloaderPort, Clock {
@@ -53,8 +53,10 @@ struct Script : BootloaderPort, Clock {
         events << QStringLiteral("?");
         co_return std::exchange(unasked, {});
     }
-    void sleep_ms(int ms) override { events << QStringLiteral("P%1ms").arg(ms); }
-    void sleep_us(qint64 us) override { events << QStringLiteral("P%1us").arg(us); }
+    Task<> pause(int ms) override {
+        events << QStringLiteral("P%1ms").arg(ms);
+        co_return;
+    }
     qint64 now_ms() const override { return 0; }
 
     void acks(int n) {

@@ -374,8 +374,8 @@ void TestFXParameters::edit_sends_its_bytes() {
         list && list->currentIndex() == setting)
         list->setCurrentIndex(setting == 0 ? 1 : 0);
     rig.forget();
-    rig.clock.slept_ms = 0;
-    rig.clock.sleeps = 0;
+    rig.clock.paused_ms = 0;
+    rig.clock.pauses = 0;
     switch (rig.window.description().controls.at(control).kind) {
     case ControlKind::Pot:
         rig.slider(control)->setValue(setting);
@@ -403,7 +403,7 @@ void TestFXParameters::edit_sends_its_bytes() {
     QCOMPARE(rig.received().size() % 7, 0);
     QCOMPARE(rig.word(control), word);
     QCOMPARE(rig.log.lines.last(), log_prefix + bytes_to_hex(message));
-    QCOMPARE(rig.clock.slept_ms, qint64(log_prefix.contains("pot") ? 1 : 0));
+    QCOMPARE(rig.clock.paused_ms, qint64(log_prefix.contains("pot") ? 1 : 0));
     QVERIFY(rig.dialogs.messages.isEmpty());
 }
 
@@ -620,7 +620,7 @@ void TestFXParameters::slider_moved_during_a_wait_is_refused() {
     QVERIFY(rig.log.lines.contains(QStringLiteral("pedal busy, refused: FT_Write")));
     QVERIFY(rig.dialogs.messages.isEmpty());
     QCOMPARE(rig.slider(0)->value(), 800);
-    QCOMPARE(rig.clock.sleeps, 0);
+    QCOMPARE(rig.clock.pauses, 0);
 }
 
 void TestFXParameters::edit_while_not_connected_is_told_without_a_box() {
@@ -668,7 +668,7 @@ void TestFXParameters::assign_sends_the_boxes() {
     if (Dialogs::Answer(answer) == Dialogs::Answer::No) {
         QCOMPARE(rig.log.lines, QStringList());
         QCOMPARE(rig.received(), QByteArray());
-        QCOMPARE(rig.clock.slept_ms, 0);
+        QCOMPARE(rig.clock.paused_ms, 0);
         return;
     }
     QCOMPARE(rig.log.lines, QStringList{bytes_to_hex(expected)});
@@ -679,7 +679,7 @@ void TestFXParameters::assign_sends_the_boxes() {
     QCOMPARE(pedal.readbacks[1], quint8(2));
     QCOMPARE(pedal.bypass, quint8(9));
     QCOMPARE(pedal.preset, quint8(0xFF));
-    QCOMPARE(rig.clock.slept_ms, 100);
+    QCOMPARE(rig.clock.paused_ms, 100);
 }
 
 void TestFXParameters::assignment_map_shows_the_pedal_and_assigns() {

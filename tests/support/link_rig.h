@@ -54,8 +54,10 @@ inline constexpr Transport kRealTimeTransports[] = {Transport::InProcess,
 class FastClock : public Clock {
 public:
     FastClock() { m_timer.start(); }
-    void sleep_ms(int ms) override { m_slept_us += qint64(ms) * 1000; }
-    void sleep_us(qint64 us) override { m_slept_us += us; }
+    Task<> pause(int ms) override {
+        m_slept_us += qint64(ms) * 1000;
+        co_return;
+    }
     qint64 now_ms() const override { return m_timer.elapsed() + m_slept_us / 1000; }
 
 private:

@@ -157,7 +157,7 @@ Task<> ScriptedSerialDriver::wait_for_data(FtHandle, int timeout_ms) {
         until = std::min(until, m_pending.first().at_ms);
     const qint64 step = until - m_clock.now_ms();
     if (step > 0)
-        m_clock.sleep_ms(static_cast<int>(step));
+        m_clock.advance_ms(static_cast<int>(step));
     // As a real wait does, it lets the event loop run: what a window event starts meanwhile
     // meets the link's wait.
     co_await after_ms(0);
