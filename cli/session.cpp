@@ -23,17 +23,13 @@ constexpr char kSilent[] =
 
 Session::Session(const SessionOptions& options)
     : m_options(options), m_log(options.verbose),
-      m_drivers(std::make_unique<PedalDrivers>(options.virtual_pedal, options.ports)),
-      m_d2xx(std::make_unique<D2XXUnit>(m_drivers->driver(), m_log)),
-      m_comm(std::make_unique<Communication>(*m_d2xx, m_ui, m_log, m_clock)),
-      m_pedal(std::make_unique<PedalSession>(*m_comm, m_store, m_log, m_clock)) {}
+      m_drivers(std::make_unique<PedalDrivers>(options.virtual_pedal, options.ports)) {
+    m_stack.build(m_drivers->driver(), m_ui, m_log, m_clock, m_store);
+}
 
 Session::~Session() {
-    // The session watches the connection, which refers to the chip access, which closes the
-    // chip through the drivers.
-    m_pedal.reset();
-    m_comm.reset();
-    m_d2xx.reset();
+    // Before the drivers it uses.
+    m_stack.clear();
 }
 
 void Session::report_port_problems() {
@@ -44,13 +40,13 @@ void Session::report_port_problems() {
 Status Session::connect(bool bootloader) {
     // As the editor starts: list the chips, then the pedal's line settings (115200 8N1).
     // A chip whose listing failed is not there to connect to: the serial numbers below say so.
-    (void)m_comm->list_devices();
-    m_comm->init_line_settings();
+    (void)comm().list_devices();
+    comm().init_line_settings();
     // Why a port given by path is not there belongs to the one line that says no pedal.
     const QStringList problems = m_drivers->take_port_problems();
     QStringList serials;
-    for (quint32 i = 0; i < m_d2xx->device_count; ++i)
-        if (const auto serial = m_d2xx->GetFTDeviceSerialNo(i))
+    for (quint32 i = 0; i < d2xx().device_count; ++i)
+        if (const auto serial = d2xx().GetFTDeviceSerialNo(i))
             serials << *serial;
     if (serials.isEmpty()) {
         QString message = QString::fromLatin1(kNoPedal);
@@ -65,14 +61,14 @@ Status Session::connect(bool bootloader) {
             return Error{QString::fromLatin1(kNoSuchSerial)
                              .arg(m_options.serial, serials.join(QStringLiteral(", "))),
                          ErrorKind::NoPedal};
-        m_comm->device_serial_number = m_options.serial;
+        comm().device_serial_number = m_options.serial;
     }
     // The bootloader check runs at connection, as with the editor's Upgrade Mode.
-    if (const Status mode = m_pedal->set_upgrade_mode(bootloader); !mode)
+    if (const Status mode = pedal().set_upgrade_mode(bootloader); !mode)
         return mode;
     // A failed bootloader check leaves the chip open: the session's link state tells.
-    if (const Status connected = finish(m_comm->connect_device()); !m_comm->connected()) {
-        QString message = QString::fromLatin1(kNotOpened).arg(m_comm->device_serial_number);
+    if (const Status connected = finish(comm().connect_device()); !comm().connected()) {
+        QString message = QString::fromLatin1(kNotOpened).arg(comm().device_serial_number);
         // Why the open failed, and why no port could be opened at all (a missing module).
         QStringList reasons = m_drivers->take_port_problems();
         if (!connected)
@@ -87,14 +83,14 @@ Status Session::connect(bool bootloader) {
 Result<PedalEffect> Session::connect_to_effect() {
     if (const Status connected = connect(); !connected)
         return connected.failure();
-    auto effect = finish(m_pedal->open_running_effect());
+    auto effect = finish(pedal().open_running_effect());
     if (!effect && effect.error_kind() == ErrorKind::TimedOut)
         return Error{QString::fromLatin1(kSilent).arg(effect.error()), ErrorKind::TimedOut};
     return effect;
 }
 
 Status Session::finish_sending() {
-    return m_comm->wait_until_sent(kSentLimitMs);
+    return finish(comm().wait_until_sent(kSentLimitMs));
 }
 
 int Session::fail(const Error& error) {

@@ -370,16 +370,16 @@ Status Communication::drop_stray_bytes() {
     return {};
 }
 
-Status Communication::wait_until_sent(int timeout_ms) {
+Task<Status> Communication::wait_until_sent(int timeout_ms) {
     if (!connected())
-        return Error{QString::fromLatin1(kMessageNotOpen).arg(QStringLiteral("FT_Write")),
-                     ErrorKind::NotConnected};
-    const int status = m_d2xx.driver().wait_until_sent(m_d2xx.device_handle, timeout_ms);
+        co_return Error{QString::fromLatin1(kMessageNotOpen).arg(QStringLiteral("FT_Write")),
+                        ErrorKind::NotConnected};
+    const int status = co_await m_d2xx.driver().wait_until_sent(m_d2xx.device_handle, timeout_ms);
     if (status != FT_OK)
-        return Error{QStringLiteral("The message to the pedal did not leave within %1 s.")
+        co_return Error{QStringLiteral("The message to the pedal did not leave within %1 s.")
                          .arg(timeout_ms / 1000.0),
-                     ErrorKind::DriverFailed};
-    return {};
+                        ErrorKind::DriverFailed};
+    co_return Status{};
 }
 
 Result<quint8> Communication::set_latency_timer(quint8 ms, const LinkClaim* claim) {
@@ -413,6 +413,9 @@ Task<Status> Communication::write_pieces(quint32 count) {
         m_d2xx.set_wait_running(true);
         if (!written)
             co_return written.failure();
+        // What the system could not take at once goes while the event loop runs.
+        if (const Status out = co_await m_d2xx.wait_written(); !out)
+            co_return out.failure();
         offset += piece;
         if (m_write_progress)
             m_write_progress(offset, count);

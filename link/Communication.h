@@ -188,7 +188,7 @@ public:
     Task<> pause(int ms, Clock* clock = nullptr);
     // Blocks until the bytes written have left for the chip, at most `timeout_ms`: for a
     // program that ends right after a message.
-    Status wait_until_sent(int timeout_ms);
+    Task<Status> wait_until_sent(int timeout_ms);
     // Sets the chip's latency timer, for work of many short answers (the bootloader's); the
     // value is the timer it had, to be set again afterwards. An error where the system cannot
     // set it; nothing has changed then.

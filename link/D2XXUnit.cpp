@@ -205,6 +205,15 @@ Result<quint32> D2XXUnit::WriteFTDevice(quint32 count, quint32 offset) {
     return bytes_written;
 }
 
+Task<Status> D2XXUnit::wait_written() {
+    // Called inside a wait of the link's own, so the mark that refuses window calls is not
+    // asked; a chip closed meanwhile ends it.
+    if (!m_open)
+        co_return check(kLabelWrite, FT_DEVICE_NOT_OPENED);
+    const int status = co_await m_driver.wait_written(device_handle);
+    co_return check_io(kLabelWrite, status);
+}
+
 Status D2XXUnit::ResetFTDevice() {
     if (auto error = refused(kLabelReset))
         return *error;

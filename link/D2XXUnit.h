@@ -88,6 +88,8 @@ public:
     // Sends bytes offset to offset+count-1 of the send buffer in one driver call; the value is
     // the count written. Writing fewer bytes than asked is a failure.
     Result<quint32> WriteFTDevice(quint32 count, quint32 offset = 0);
+    // Resumes once the system has taken every byte written, within the write's time limit.
+    Task<Status> wait_written();
     Status ResetFTDevice();
     Status SetFTDeviceBaudRate();
     Status SetFTDeviceDataCharacteristics();

@@ -62,6 +62,8 @@ public:
 
     virtual int queue_status(FtHandle handle, quint32& queued) = 0;
     virtual int read(FtHandle handle, char* buffer, quint32 count, quint32& bytes_read) = 0;
+    // Hands the bytes to the system without waiting; what it cannot take at once stays
+    // queued and leaves as the event loop runs (see wait_written).
     virtual int write(FtHandle handle, const char* buffer, quint32 count,
                       quint32& bytes_written) = 0;
     virtual int purge(FtHandle handle, quint32 mask) = 0;
@@ -81,10 +83,13 @@ public:
     // answers FT_OTHER_ERROR and the chip keeps its own.
     virtual int set_latency_timer(FtHandle /*handle*/, quint8 /*ms*/) { return FT_OTHER_ERROR; }
     virtual int latency_timer(FtHandle /*handle*/, quint8& /*ms*/) { return FT_OTHER_ERROR; }
-    // Not a D2XX call: blocks until the bytes written have left the host for the chip, or
-    // `timeout_ms` has passed (FT_IO_ERROR then). Drivers whose writes only return once the
-    // bytes are out need nothing more.
-    virtual int wait_until_sent(FtHandle /*handle*/, int /*timeout_ms*/) { return FT_OK; }
+    // Not a D2XX call: resumes once every byte handed to write() is with the system, or the
+    // write's time limit has passed (FT_IO_ERROR then, and the bytes not taken are dropped).
+    // A driver's write() never waits; the event loop runs meanwhile.
+    virtual Task<int> wait_written(FtHandle /*handle*/) { co_return FT_OK; }
+    // Not a D2XX call: resumes once the bytes written have left the host for the chip, or
+    // `timeout_ms` has passed (FT_IO_ERROR then).
+    virtual Task<int> wait_until_sent(FtHandle /*handle*/, int /*timeout_ms*/) { co_return FT_OK; }
     // Not a D2XX call: why chips were left out of the listings since the last call, one text
     // each. The driver shows nothing itself; taking them clears them.
     virtual QStringList take_problems() { return {}; }

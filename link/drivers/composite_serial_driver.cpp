@@ -140,9 +140,20 @@ int CompositeSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
     return driver ? driver->latency_timer(inner, ms) : FT_INVALID_HANDLE;
 }
 
-int CompositeSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+Task<int> CompositeSerialDriver::wait_written(FtHandle handle) {
     const auto [driver, inner] = route(handle);
-    return driver ? driver->wait_until_sent(inner, timeout_ms) : FT_INVALID_HANDLE;
+    if (!driver)
+        co_return FT_INVALID_HANDLE;
+    const int status = co_await driver->wait_written(inner);
+    co_return status;
+}
+
+Task<int> CompositeSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+    const auto [driver, inner] = route(handle);
+    if (!driver)
+        co_return FT_INVALID_HANDLE;
+    const int status = co_await driver->wait_until_sent(inner, timeout_ms);
+    co_return status;
 }
 
 Task<> CompositeSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {

@@ -33,7 +33,8 @@ public:
     Task<> wait_for_data(FtHandle handle, int timeout_ms) override;
     int set_latency_timer(FtHandle handle, quint8 ms) override;
     int latency_timer(FtHandle handle, quint8& ms) override;
-    int wait_until_sent(FtHandle handle, int timeout_ms) override;
+    Task<int> wait_written(FtHandle handle) override;
+    Task<int> wait_until_sent(FtHandle handle, int timeout_ms) override;
 
 private:
     // The driver and its index within that driver's list, for an index of the joined list.

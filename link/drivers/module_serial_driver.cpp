@@ -136,8 +136,18 @@ int ModuleSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
     return m_driver ? m_driver->latency_timer(handle, ms) : FT_INVALID_HANDLE;
 }
 
-int ModuleSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
-    return m_driver ? m_driver->wait_until_sent(handle, timeout_ms) : FT_INVALID_HANDLE;
+Task<int> ModuleSerialDriver::wait_written(FtHandle handle) {
+    if (!m_driver)
+        co_return FT_INVALID_HANDLE;
+    const int status = co_await m_driver->wait_written(handle);
+    co_return status;
+}
+
+Task<int> ModuleSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+    if (!m_driver)
+        co_return FT_INVALID_HANDLE;
+    const int status = co_await m_driver->wait_until_sent(handle, timeout_ms);
+    co_return status;
 }
 
 QStringList ModuleSerialDriver::take_problems() {

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -15,6 +16,7 @@
 #endif
 
 #include <algorithm>
+#include <climits>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -166,8 +168,8 @@ int QtSerialDriver::queue_status(FtHandle handle, quint32& queued) {
     if (!open)
         return FT_INVALID_HANDLE;
     QSerialPort& port = *open->port;
-    // Let the port take in what the system has received so far.
-    port.waitForReadyRead(0);
+    // The port takes in what the system received whenever the event loop serves it, and every
+    // wait for the pedal runs the event loop: what it holds now is what has arrived.
     const int status = settle_after_wait(port);
     if (status != FT_OK)
         return status;
@@ -203,25 +205,42 @@ int QtSerialDriver::write(FtHandle handle, const char* buffer, quint32 count,
         return FT_OK;
     if (port.write(buffer, count) != static_cast<qint64>(count))
         return FT_FAILED_TO_WRITE_DEVICE;
-    // The bytes must really leave now: a caller may pause between single-byte writes, and the
-    // port would otherwise only send them once the event loop runs.
-    const qint32 baud = std::max<qint32>(port.baudRate(), 1200);
-    const qint64 wire_ms = static_cast<qint64>(count) * 10 * 1000 / baud;
+    // The bytes leave now, as far as the system takes them without waiting: a caller may pause
+    // between single-byte writes, and the port would otherwise only send them once the event
+    // loop serves it. The rest goes as the event loop runs (wait_written).
+    port.flush();
+    if (port.error() != QSerialPort::NoError)
+        return status_of(port.error());
+    bytes_written = count;
+    return FT_OK;
+}
+
+Task<int> QtSerialDriver::wait_written(FtHandle handle) {
+    Open* open = find(handle);
+    if (!open)
+        co_return FT_INVALID_HANDLE;
+    QSerialPort* port = open->port.get();
+    if (port->bytesToWrite() == 0)
+        co_return FT_OK;
+    const qint32 baud = std::max<qint32>(port->baudRate(), 1200);
+    const qint64 wire_ms = port->bytesToWrite() * 10 * 1000 / baud;
     const qint64 limit_ms =
         open->write_timeout_ms > 0 ? open->write_timeout_ms : 2 * wire_ms + kWriteSlackMs;
     QDeadlineTimer deadline(limit_ms);
-    while (port.bytesToWrite() > 0 && !deadline.hasExpired()) {
-        if (!port.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
-            break;
+    QPointer<QSerialPort> alive(port);
+    while (alive && port->isOpen() && port->bytesToWrite() > 0 && !deadline.hasExpired() &&
+           port->error() == QSerialPort::NoError)
+        co_await signal_or_timeout(port, &QIODevice::bytesWritten,
+                                   int(std::max<qint64>(deadline.remainingTime(), 1)));
+    // The port may have been closed while the wait ran.
+    if (!alive || !find(handle))
+        co_return FT_INVALID_HANDLE;
+    if (port->bytesToWrite() > 0) {
+        const int status = settle_after_wait(*port);
+        port->clear(QSerialPort::Output);
+        co_return status == FT_OK ? FT_IO_ERROR : status;
     }
-    if (port.bytesToWrite() > 0) {
-        const int status = settle_after_wait(port);
-        bytes_written = static_cast<quint32>(count - port.bytesToWrite());
-        port.clear(QSerialPort::Output);
-        return status == FT_OK ? FT_IO_ERROR : status;
-    }
-    bytes_written = count;
-    return FT_OK;
+    co_return settle_after_wait(*port);
 }
 
 int QtSerialDriver::purge(FtHandle handle, quint32 mask) {
@@ -341,26 +360,26 @@ int QtSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
 #endif
 }
 
-int QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
-    Open* open = find(handle);
-    if (!open)
-        return FT_INVALID_HANDLE;
-    // The port has handed every byte to the system once a write returns; the system's output
-    // queue is then watched until it is empty.
+Task<int> QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
     QDeadlineTimer deadline(std::max(timeout_ms, 0));
-#ifdef Q_OS_LINUX
-    const int fd = int(open->port->handle());
     for (;;) {
-        int queued = 0;
-        if (fd < 0 || ::ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0)
-            return FT_OK;
-        if (deadline.hasExpired())
-            return FT_IO_ERROR;
-        ::usleep(kSentPollMs * 1000);
-    }
-#else
-    return deadline.hasExpired() ? FT_IO_ERROR : FT_OK;
+        Open* open = find(handle);
+        if (!open)
+            co_return FT_INVALID_HANDLE;
+        // First the port's own queue, then the system's output queue until it is empty.
+        int queued = int(std::min<qint64>(open->port->bytesToWrite(), INT_MAX));
+#ifdef Q_OS_LINUX
+        const int fd = int(open->port->handle());
+        int in_system = 0;
+        if (queued == 0 && fd >= 0 && ::ioctl(fd, TIOCOUTQ, &in_system) == 0)
+            queued = in_system;
 #endif
+        if (queued <= 0)
+            co_return FT_OK;
+        if (deadline.hasExpired())
+            co_return FT_IO_ERROR;
+        co_await after_ms(kSentPollMs);
+    }
 }
 
 Task<> QtSerialDriver::wait_for_data(FtHandle handle, int timeout_ms) {

@@ -44,7 +44,8 @@ public:
     // Through the port's low-latency flag where the system has one (Linux).
     int set_latency_timer(FtHandle handle, quint8 ms) override;
     int latency_timer(FtHandle handle, quint8& ms) override;
-    int wait_until_sent(FtHandle handle, int timeout_ms) override;
+    Task<int> wait_written(FtHandle handle) override;
+    Task<int> wait_until_sent(FtHandle handle, int timeout_ms) override;
 
     // Why ports given by path were left out of the listings since the last call, one text
     // each naming its path. The driver shows nothing itself; the window decides who reads

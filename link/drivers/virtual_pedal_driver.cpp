@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <thread>
 
 namespace kx {
 
@@ -20,8 +19,6 @@ constexpr quint8 kStopBits1 = 0;
 constexpr quint8 kStopBits2 = 2;
 constexpr quint8 kParityNone = 0;
 constexpr quint8 kParitySpace = 4;
-// A wait whose next event is already due still yields this long, so it can never spin.
-constexpr qint64 kShortestNap_us = 100;
 
 } // namespace
 
@@ -72,7 +69,6 @@ int VirtualPedalDriver::open_by_serial(const QByteArray& serial, FtHandle& handl
     m_word_length = kBits8;
     m_stop_bits = kStopBits1;
     m_parity = kParityNone;
-    m_read_timeout_ms = 0;
     m_received.clear();
     m_pedal->purge_host_receive(now_us());
     return FT_OK;
@@ -121,11 +117,9 @@ int VirtualPedalDriver::read(FtHandle handle, char* buffer, quint32 count, quint
     bytes_read = 0;
     if (const int status = check(handle); status != FT_OK)
         return status;
-    // A read for more than is queued waits at most the read time-out (none by default, where
-    // the chip's own driver would wait for ever).
-    wait_for(count, now_us() + qint64(m_read_timeout_ms) * 1000);
-    if (const int status = check(handle); status != FT_OK)
-        return status;
+    // A read takes only what has arrived: waits belong to wait_for_data, which lets the event
+    // loop run.
+    collect();
     bytes_read = std::min<quint32>(count, quint32(m_received.size()));
     if (bytes_read > 0)
         std::memcpy(buffer, m_received.constData(), bytes_read);
@@ -185,11 +179,9 @@ int VirtualPedalDriver::set_data_characteristics(FtHandle handle, quint8 word_le
     return FT_OK;
 }
 
-int VirtualPedalDriver::set_timeouts(FtHandle handle, quint32 read_ms, quint32 /*write_ms*/) {
-    if (const int status = check(handle); status != FT_OK)
-        return status;
-    m_read_timeout_ms = read_ms;
-    return FT_OK;
+int VirtualPedalDriver::set_timeouts(FtHandle handle, quint32 /*read_ms*/, quint32 /*write_ms*/) {
+    // Reads take only what has arrived and writes never wait: no limit has a use here.
+    return check(handle);
 }
 
 Task<> VirtualPedalDriver::wait_for_data(FtHandle handle, int timeout_ms) {
@@ -232,33 +224,24 @@ int VirtualPedalDriver::latency_timer(FtHandle handle, quint8& ms) {
     return FT_OK;
 }
 
-int VirtualPedalDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
+Task<int> VirtualPedalDriver::wait_written(FtHandle handle) {
+    // The pedal's line takes every byte at once and delivers it in its own time.
+    co_return check(handle);
+}
+
+Task<int> VirtualPedalDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
     const qint64 deadline_us = now_us() + qint64(std::max(timeout_ms, 0)) * 1000;
     for (;;) {
         if (const int status = check(handle); status != FT_OK)
-            return status;
+            co_return status;
         const qint64 now = now_us();
         m_pedal->advance(now);
         if (m_pedal->unreceived_host_bytes() == 0)
-            return FT_OK;
+            co_return FT_OK;
         if (now >= deadline_us)
-            return FT_IO_ERROR;
-        const qint64 next = m_pedal->next_delivery_us().value_or(deadline_us);
-        std::this_thread::sleep_for(std::chrono::microseconds(
-            std::clamp(next - now, kShortestNap_us, std::max(deadline_us - now, kShortestNap_us))));
-    }
-}
-
-void VirtualPedalDriver::wait_for(quint32 bytes, qint64 deadline_us) {
-    while (check(m_handle) == FT_OK) {
-        collect();
-        const qint64 now = now_us();
-        if (quint32(m_received.size()) >= bytes || now >= deadline_us)
-            return;
-        const std::optional<qint64> next = m_pedal->next_delivery_us();
-        const qint64 wake_us =
-            std::min(deadline_us, std::max(next.value_or(deadline_us), now + kShortestNap_us));
-        std::this_thread::sleep_for(std::chrono::microseconds(wake_us - now));
+            co_return FT_IO_ERROR;
+        const qint64 next = std::min(deadline_us, m_pedal->next_delivery_us().value_or(deadline_us));
+        co_await after_ms(int(std::max<qint64>((next - now + 999) / 1000, 1)));
     }
 }
 

@@ -48,7 +48,8 @@ public:
     // The pedal's chip takes the timer it is given; bytes are out once the pedal has them all.
     int set_latency_timer(FtHandle handle, quint8 ms) override;
     int latency_timer(FtHandle handle, quint8& ms) override;
-    int wait_until_sent(FtHandle handle, int timeout_ms) override;
+    Task<int> wait_written(FtHandle handle) override;
+    Task<int> wait_until_sent(FtHandle handle, int timeout_ms) override;
 
 private:
     // FT_OK for the open, live handle; otherwise the status every call on it returns.
@@ -57,8 +58,6 @@ private:
     // Moves what the chip has delivered into the host's queue; with the wrong line settings
     // the host cannot make sense of it, so it is lost.
     void collect();
-    // Sleeps until the queue holds `bytes` bytes, the deadline passes or the cable is pulled.
-    void wait_for(quint32 bytes, qint64 deadline_us);
 
     std::shared_ptr<sim::VirtualPedal> m_pedal;
     FtHandle m_handle = 0; // open handle, 0 when closed
@@ -69,7 +68,6 @@ private:
     quint8 m_word_length = 0;
     quint8 m_stop_bits = 0;
     quint8 m_parity = 0;
-    quint32 m_read_timeout_ms = 0;
 };
 
 } // namespace kx

@@ -72,6 +72,7 @@ private slots:
     void exchange_through_port();
     void each_write_leaves_at_once();
     void hang_up_during_wait_leaves_not_connected();
+    void a_write_nobody_reads_ends_at_its_limit_without_blocking();
 };
 
 void TestQtSerialDriver::init() {
@@ -212,6 +213,27 @@ void TestQtSerialDriver::hang_up_during_wait_leaves_not_connected() {
     QVERIFY2(f.lost[0].startsWith(QLatin1String("FT_GetQueueStatus - ")), qPrintable(f.lost[0]));
     QVERIFY(!f.comm.connected());
     QVERIFY(!f.d2xx.device_open());
+}
+
+// The far end reads nothing: once the system's buffers are full, the write waits on the event
+// loop (a timer still fires) and fails at its time limit instead of hanging. A port that takes
+// nothing for that long counts as gone.
+void TestQtSerialDriver::a_write_nobody_reads_ends_at_its_limit_without_blocking() {
+    Fixture f;
+    QVERIFY(f.comm.list_devices());
+    f.comm.init_line_settings();
+    QVERIFY(test::done(f.comm.connect_device()));
+    QVERIFY(f.d2xx.SetFTDeviceTimeouts(0, 200));
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(10);
+    Status sent;
+    for (int i = 0; i < 16 && sent; ++i)
+        sent = test::done(f.comm.send_message(QByteArray(60000, 'x')));
+    QCOMPARE(sent.error_kind(), ErrorKind::LinkLost);
+    QVERIFY(!f.comm.connected());
+    QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
 }
 
 QTEST_GUILESS_MAIN(TestQtSerialDriver)
