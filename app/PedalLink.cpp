@@ -1,9 +1,6 @@
 #include "app/PedalLink.h"
 
-#include "link/Communication.h"
-#include "link/D2XXUnit.h"
 #include "link/pedal_drivers.h"
-#include "session/pedal_session.h"
 
 namespace kx {
 
@@ -15,11 +12,7 @@ PedalLink::PedalLink(const LinkOptions& options)
 PedalLink::PedalLink(SerialDriver& driver) : m_driver(&driver) {}
 
 PedalLink::~PedalLink() {
-    // The session refers to the connection, which refers to the chip access, which closes the
-    // chip through the drivers.
-    session.reset();
-    communication.reset();
-    d2xx.reset();
+    clear();
 }
 
 VirtualPedalDriver* PedalLink::virtual_pedal() {
@@ -31,11 +24,7 @@ QStringList PedalLink::take_port_problems() {
 }
 
 void PedalLink::attach(ConnectionUi& ui, Log& log, Clock& clock, ResourceStore& store) {
-    session.reset();
-    communication.reset();
-    d2xx = std::make_unique<D2XXUnit>(*m_driver, log);
-    communication = std::make_unique<Communication>(*d2xx, ui, log, clock);
-    session = std::make_unique<PedalSession>(*communication, store, log, clock);
+    build(*m_driver, ui, log, clock, store);
 }
 
 } // namespace kx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "session/pedal_stack.h"
 
 #include <QStringList>
 
@@ -22,7 +23,7 @@ class VirtualPedalDriver;
 // The pedal link's module state: the drivers chosen on the command line, the chip access with
 // its two buffers, and the connection. Created once at start-up; the chip access and the
 // connection come to life when the main window, which shows their effects, exists.
-class PedalLink {
+class PedalLink : public PedalStack {
 public:
     // Lists, in this order, the in-process virtual pedal (with --virtual-pedal), the attached
     // USB chips, and the ports given by path. Connect opens the chip listed last, so a real
@@ -43,11 +44,8 @@ public:
     // QtSerialDriver::take_problems).
     QStringList take_port_problems();
 
-    // Made by attach(); the destructor ends them before the drivers they use.
-    std::unique_ptr<D2XXUnit> d2xx;
-    std::unique_ptr<Communication> communication;
-    // What the editor knows of the pedal, over the connection.
-    std::unique_ptr<PedalSession> session;
+    // d2xx, communication and session (PedalStack) are made by attach(); the destructor ends
+    // them before the drivers they use.
 
 private:
     std::unique_ptr<PedalDrivers> m_drivers;

@@ -4,6 +4,7 @@
 #include "base/result.h"
 #include "cli/terminal.h"
 #include "library/resource_store.h"
+#include "session/pedal_stack.h"
 
 #include <QStringList>
 
@@ -42,9 +43,9 @@ public:
     Log& log() { return m_log; }
     Clock& clock() { return m_clock; }
     ResourceStore& store() { return m_store; }
-    D2XXUnit& d2xx() { return *m_d2xx; }
-    Communication& comm() { return *m_comm; }
-    PedalSession& pedal() { return *m_pedal; }
+    D2XXUnit& d2xx() { return *m_stack.d2xx; }
+    Communication& comm() { return *m_stack.communication; }
+    PedalSession& pedal() { return *m_stack.session; }
 
     // Lists the chips and opens the chosen one at the pedal's line settings; with
     // `bootloader`, the connection checks for the bootloader, as the editor's Upgrade Mode.
@@ -72,9 +73,7 @@ private:
     RealClock m_clock;
     ResourceStore m_store;
     std::unique_ptr<PedalDrivers> m_drivers;
-    std::unique_ptr<D2XXUnit> m_d2xx;
-    std::unique_ptr<Communication> m_comm;
-    std::unique_ptr<PedalSession> m_pedal;
+    PedalStack m_stack;
 };
 
 } // namespace kx::cli
