@@ -4,7 +4,7 @@
 #include "app/PedalLink.h"
 #include "base/log.h"
 #include "library/resource_store.h"
-#include "library/selection.h"
+#include "app/selection.h"
 
 #include <QUrl>
 

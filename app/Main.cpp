@@ -365,7 +365,6 @@ void TformMain::FormCreate() {
     list_devices();
     init_line_settings();
     (void)session().set_upgrade_mode(false);
-    m_context.selection.effect_is_live = false;
     refresh_controls();
 
     create_categories();
@@ -532,8 +531,6 @@ Task<> TformMain::effetto_cliccato(QListWidgetItem* Item) {
     if (!selection.selected_effect_name.isEmpty())
         btnGetFXInfo->setEnabled(true);
 
-    selection.effect_is_live =
-        session().effect_known() && selection.selected_effect_name == session().effect().name;
     refresh_controls();
 
     show_parameters_window(selection.selected_effect_name);
@@ -691,7 +688,7 @@ Task<> TformMain::menuFirmwareUpgradeModeClick() {
     }
     m_context.log.print_line(
         QLatin1String(on ? kLogReconnectForUpgrade : kLogReconnectForFirmware));
-    if (const Status closed = communication().disconnect_device(); !closed) {
+    if (const Status closed = co_await pedal.disconnect_pedal(); !closed) {
         report_pedal_error(closed.failure());
         refresh_controls();
         co_return;

@@ -193,9 +193,9 @@ public slots:
     void lstOtherClick();
     Task<> effetto_cliccato(QListWidgetItem* Item);
     void menuSupportClick();
-    void menuScanClick();
+    Task<> menuScanClick();
     Task<> menuConnectClick();
-    void menuDisconnectClick();
+    Task<> menuDisconnectClick();
     // The connection doctor; see MainDoctor.cpp.
     void menuDiagnoseClick();
     // Hot-plug; see MainHotplug.cpp.
@@ -319,7 +319,7 @@ private:
     // Which pedal a chip serial is, in a few words: "virtual", a port's path, or the serial.
     QString pedal_identity(const QString& serial) const;
     // Disconnects a port the editor took by itself whose device did not answer as the pedal.
-    void release_unproven_port(const Error& error);
+    Task<> release_unproven_port(Error error);
     // Preset files; see MainPresets.cpp.
     void SaveTextWithDialog(const QString& TextContent, const QString& NameOfFile);
     std::optional<QStringList> LoadTextWithDialog(QString& path);

@@ -66,8 +66,8 @@ void TformMain::init_line_settings() {
     communication().init_line_settings();
 }
 
-void TformMain::menuScanClick() {
-    const auto found = communication().scan_devices();
+Task<> TformMain::menuScanClick() {
+    const auto found = co_await session().scan_chips();
     if (!found) {
         // No chip is the scan's own finding, said in its words.
         if (found.error_kind() == ErrorKind::NoPedal)
@@ -94,9 +94,9 @@ Task<> TformMain::menuConnectClick() {
     report_port_problems();
 }
 
-void TformMain::menuDisconnectClick() {
+Task<> TformMain::menuDisconnectClick() {
     m_disconnected_by_hand = true;
-    if (const Status disconnected = communication().disconnect_device(); !disconnected)
+    if (const Status disconnected = co_await session().disconnect_pedal(); !disconnected)
         report_pedal_error(disconnected.failure());
 }
 

@@ -50,13 +50,13 @@ void TformMain::report_pedal_error(const Error& error) {
     show_pedal_message(error);
 }
 
-void TformMain::release_unproven_port(const Error& error) {
+Task<> TformMain::release_unproven_port(Error error) {
     const QString path = communication().device_serial_number;
     m_unproven_port = false;
     m_context.log.print_line(error.message);
-    (void)communication().disconnect_device();
     // The user did not choose this device: it is not taken again by itself this run.
     m_disconnected_by_hand = true;
+    (void)co_await session().disconnect_pedal();
     m_context.dialogs.message(QString::fromLatin1(kMessageNotAPedal).arg(path));
 }
 
@@ -120,12 +120,7 @@ Task<> TformMain::btnOpenEffectClick() {
 void TformMain::show_running_effect() {
     const PedalEffect& effect = session().effect();
     SelectionState& selection = m_context.selection;
-    selection.pedal_effect_number = effect.number;
-    selection.pedal_effect_version = effect.version;
-    selection.pedal_firmware_version = effect.firmware_version;
-    selection.pedal_effect_name = effect.name;
     selection.selected_effect_name = effect.name;
-    selection.effect_is_live = true;
 
     for (int row = 0; row < category_count(); ++row) {
         const auto lines = m_context.store.read_file_from_stream(category_resource(row));
@@ -149,7 +144,7 @@ void TformMain::show_running_effect() {
 }
 
 std::optional<int> TformMain::find_effect_in_list(const QStringList& lines) const {
-    const qsizetype index = lines.indexOf(m_context.selection.pedal_effect_name);
+    const qsizetype index = lines.indexOf(m_context.link->session->effect().name);
     if (index < 0)
         return std::nullopt;
     return static_cast<int>(index);

@@ -97,8 +97,8 @@ void TformMain::menuSaveConfigurationClick() {
     const PedalSession& pedal = session();
     const bool live = parameters->effect_is_live();
     const auto preset = preset_from_state(
-        live ? pedal.effect().number : selection.pedal_effect_number,
-        live ? pedal.effect().version : selection.pedal_effect_version, parameters->state(),
+        live ? pedal.effect().number : selection.preview_effect_number,
+        live ? pedal.effect().version : selection.preview_effect_version, parameters->state(),
         parameters->control_count(), parameters->readback_count());
     if (!preset) {
         m_context.dialogs.message(latin1(kValuesNotRead).arg(parameters->selected_effect_name));
@@ -237,8 +237,8 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
         }
     } else {
         SelectionState& selection = m_context.selection;
-        selection.pedal_effect_number = preset->effect_number;
-        selection.pedal_effect_version = preset->effect_version;
+        selection.preview_effect_number = preset->effect_number;
+        selection.preview_effect_version = preset->effect_version;
         parameters->set_preview_values(preset->values);
     }
     preset_used(path);
@@ -305,30 +305,20 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
             co_return false;
         }
     }
-    // The pedal plays the preset's values from now on, and the window shows them.
-    if (const Status sent = co_await pedal.load_values(preset.values); !sent) {
-        report_pedal_error(sent.failure());
+    // The pedal plays the preset's values from now on, and the window shows them. An effect
+    // uploaded for the preset takes its assignments too.
+    const Status applied = co_await pedal.apply_preset(
+        preset, runs_it ? PedalSession::PresetAssignments::Keep
+                        : PedalSession::PresetAssignments::Take);
+    if (!runs_it && parameters && parameters->effect_is_live())
+        parameters->show_assignments();
+    if (!applied) {
+        report_pedal_error(applied.failure());
+        if (!runs_it)
+            show_status_text(latin1(kStatusAssignFailed) + applied.error());
         co_return false;
     }
-    if (!runs_it) {
-        // The new effect takes the preset's assignments too, as Assign sends them; the bypass
-        // and preset-change codes, which no preset holds, stay as the pedal has them.
-        const int n = std::min(preset.control_count(), kAssignableControls);
-        for (int i = 0; i < n; ++i)
-            pedal.set_control_assignment(i, preset.control_assignments.value(i, kUnassignedCode));
-        const int r =
-            std::min<int>(pedal.effect().readback_count(), int(preset.readback_assignments.size()));
-        for (int j = 0; j < r; ++j)
-            pedal.set_readback_assignment(j, preset.readback_assignments.at(j));
-        const Status assigned = co_await pedal.assign();
-        if (parameters && parameters->effect_is_live())
-            parameters->show_assignments();
-        if (!assigned) {
-            report_pedal_error(assigned.failure());
-            show_status_text(latin1(kStatusAssignFailed) + assigned.error());
-            co_return false;
-        }
-    } else if (!shown_live) {
+    if (runs_it && !shown_live) {
         show_running_effect();
     }
     preset_used(path);

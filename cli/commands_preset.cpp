@@ -63,24 +63,13 @@ int load(Session& session, const QString& path) {
     const auto effect = session.connect_to_effect();
     if (!effect)
         return session.fail(effect.failure());
-    if (preset->effect_number != effect->number)
-        return failed_error(QStringLiteral("%1 is a preset for effect %2, but the pedal runs "
-                                           "effect %3 \"%4\": upload that effect first.")
-                                .arg(path)
-                                .arg(preset->effect_number)
-                                .arg(effect->number)
-                                .arg(effect->name));
-    if (preset->control_count() != effect->control_count())
-        return failed_error(QStringLiteral("%1 holds %2 controls, but %3 has %4.")
-                                .arg(path)
-                                .arg(preset->control_count())
-                                .arg(effect->name)
-                                .arg(effect->control_count()));
-    QList<int> values;
-    for (const int value : preset->values)
-        values << std::clamp(value, 0, kMaxControlValue);
-    if (const Status loaded = finish(session.pedal().load_values(values)); !loaded)
-        return session.fail(loaded.failure());
+    // The same checks and values as the editor's; the effect is not uploaded from here.
+    const Status applied = finish(
+        session.pedal().apply_preset(*preset, PedalSession::PresetAssignments::Keep));
+    if (!applied && applied.error_kind() == ErrorKind::BadInput)
+        return failed_error(QStringLiteral("%1: %2").arg(path, applied.error()));
+    if (!applied)
+        return session.fail(applied.failure());
     if (const Status out = session.finish_sending(); !out)
         return session.fail(out.failure());
     print_done(session, QLatin1String(kLoad), path, *effect);

@@ -1,17 +1,16 @@
-#include "library/selection.h"
+#include "library/effect_naming.h"
 
 #include "base/log.h"
 #include "library/resource_store.h"
 
 namespace kx {
 
-Status identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& log) {
+Result<QString> name_pedal_effect(int number, ResourceStore& store, Log& log) {
     const Result<QStringList> catalogue =
         store.read_file_from_stream(QStringLiteral("effect_list"));
     if (!catalogue)
         return Error{catalogue.error(), ErrorKind::BadInput};
     const QStringList& lines = *catalogue;
-    const int number = state.pedal_effect_number;
     if (number < 0 || number >= lines.size())
         return Error{QStringLiteral("The pedal reports effect number %1, but the effect list "
                                     "only holds the numbers 0 to %2.")
@@ -23,11 +22,8 @@ Status identify_pedal_effect(SelectionState& state, ResourceStore& store, Log& l
     log.print_line(line);
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
     const QString name = colon < 0 ? line : line.mid(colon + 1);
-    state.pedal_effect_name = name;
     log.print_line(QLatin1String(kLogEffectFromList) + name);
-    state.selected_effect_name = name;
-    state.effect_is_live = true;
-    return {};
+    return name;
 }
 
 } // namespace kx

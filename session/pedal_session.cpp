@@ -6,7 +6,7 @@
 #include "library/categories.h"
 #include "library/effect_image.h"
 #include "library/resource_store.h"
-#include "library/selection.h"
+#include "library/effect_naming.h"
 #include "link/Communication.h"
 #include "link/effect_upload.h"
 #include "params/control_addresses.h"
@@ -137,6 +137,21 @@ Task<Status> PedalSession::connect_pedal() {
     co_return co_await m_comm.connect_device();
 }
 
+Task<Status> PedalSession::disconnect_pedal() {
+    const Turn turn = co_await queue_turn();
+    co_return m_comm.disconnect_device();
+}
+
+Task<Status> PedalSession::list_chips() {
+    const Turn turn = co_await queue_turn();
+    co_return m_comm.list_devices();
+}
+
+Task<Result<QStringList>> PedalSession::scan_chips() {
+    const Turn turn = co_await queue_turn();
+    co_return m_comm.scan_devices();
+}
+
 bool PedalSession::upgrade_mode() const {
     return m_comm.firmware_upgrade_mode;
 }
@@ -210,16 +225,15 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
         m_effect.firmware_version = effect.firmware_version;
         co_return Error{latin1(kMessageNoEffect), ErrorKind::NoEffect};
     }
-    SelectionState named;
-    named.pedal_effect_number = effect.number;
-    if (const Status named_it = identify_pedal_effect(named, m_store, m_log); !named_it) {
+    const Result<QString> named = name_pedal_effect(effect.number, m_store, m_log);
+    if (!named) {
         forget_effect();
-        if (named_it.error_kind() != ErrorKind::BadReply)
-            co_return named_it.failure();
+        if (named.error_kind() != ErrorKind::BadReply)
+            co_return named.failure();
         // The pedal's answer was read: it names a number the list does not hold.
         co_return Error{latin1(kMessageUnknownNumber).arg(effect.number), ErrorKind::UnknownEffect};
     }
-    effect.name = named.pedal_effect_name;
+    effect.name = *named;
 
     const auto description = read_control_description(effect.name, m_store, m_log);
     if (!description) {
@@ -357,6 +371,11 @@ Task<Status> PedalSession::send_control(int index, int value) {
 
 Task<Status> PedalSession::load_values(QList<int> values) {
     const Turn turn = co_await queue_turn();
+    const Status loaded = co_await load_values_now(std::move(values));
+    co_return loaded;
+}
+
+Task<Status> PedalSession::load_values_now(QList<int> values) {
     if (const Status ready = require_effect(); !ready)
         co_return ready;
     if (values.size() != m_effect.control_count())
@@ -407,8 +426,51 @@ void PedalSession::set_preset_assignment(quint8 code) {
     emit assignments_changed(ValueOrigin::UserEdit);
 }
 
+Task<Status> PedalSession::apply_preset(Preset preset, PresetAssignments assignments) {
+    const Turn turn = co_await queue_turn();
+    if (const Status ready = require_effect(); !ready)
+        co_return ready;
+    if (preset.effect_number != m_effect.number)
+        co_return Error{latin1(kMessagePresetOtherEffect)
+                            .arg(preset.effect_number)
+                            .arg(m_effect.number)
+                            .arg(m_effect.name),
+                        ErrorKind::BadInput};
+    if (preset.control_count() != m_effect.control_count())
+        co_return Error{latin1(kMessagePresetDoesNotFit)
+                            .arg(preset.control_count())
+                            .arg(m_effect.name)
+                            .arg(m_effect.control_count()),
+                        ErrorKind::BadInput};
+    QList<int> values;
+    for (int i = 0; i < preset.values.size(); ++i) {
+        const int value = preset.values.at(i);
+        values << std::clamp(value, 0, kMaxControlValue);
+        if (values.last() != value)
+            m_log.print_line(
+                latin1(kLogPresetValueClamped).arg(i).arg(value).arg(values.last()));
+    }
+    if (const Status loaded = co_await load_values_now(values); !loaded)
+        co_return loaded;
+    if (assignments == PresetAssignments::Keep)
+        co_return Status{};
+    const int n = std::min(preset.control_count(), kAssignableControls);
+    for (int i = 0; i < n; ++i)
+        set_control_assignment(i, preset.control_assignments.value(i, kUnassignedCode));
+    const int r = std::min<int>(m_effect.readback_count(), int(preset.readback_assignments.size()));
+    for (int j = 0; j < r; ++j)
+        set_readback_assignment(j, preset.readback_assignments.at(j));
+    const Status assigned = co_await assign_now();
+    co_return assigned;
+}
+
 Task<Status> PedalSession::assign() {
     const Turn turn = co_await queue_turn();
+    const Status assigned = co_await assign_now();
+    co_return assigned;
+}
+
+Task<Status> PedalSession::assign_now() {
     if (const Status ready = require_effect(); !ready)
         co_return ready;
     // Codes never read would go out as unassigned and clear the pedal's assignments.

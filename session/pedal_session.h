@@ -47,6 +47,7 @@
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
 #include "params/parameters_state.h"
+#include "params/preset_file.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -96,6 +97,12 @@ inline constexpr char kMessageBadAddress[] =
     "The image of \"%1\" holds \"%2\" as the address of control %3, which is not a parameter "
     "address.";
 inline constexpr char kMessageNoSuchControl[] = "The running effect has no control %1.";
+inline constexpr char kMessagePresetOtherEffect[] =
+    "The preset is for effect %1, but the pedal runs effect %2 \"%3\": upload that effect first.";
+inline constexpr char kMessagePresetDoesNotFit[] =
+    "The preset holds %1 controls, but \"%2\" has %3: it was not loaded.";
+inline constexpr char kLogPresetValueClamped[] =
+    "preset value out of range: control %1 holds %2, sent as %3";
 
 // Between the end of one follow request and the start of the next: a knob turned on the
 // pedal shows within this plus two requests, and the link is free for the user meanwhile.
@@ -163,6 +170,12 @@ public:
     bool upgrade_mode() const;
     // Opens the chosen chip (and, in Upgrade Mode, checks for the bootloader) in its turn.
     Task<Status> connect_pedal();
+    // Closes the chip in its turn: after what was asked before it, never inside an exchange.
+    Task<Status> disconnect_pedal();
+    // Lists the chips again in its turn (the connection keeps the listing it connects from).
+    Task<Status> list_chips();
+    // As list_chips, and gives each chip's description (NoPedal when there is none).
+    Task<Result<QStringList>> scan_chips();
     // Re-reads the link's state and announces a change (Communication calls it).
     void refresh_link_state();
 
@@ -178,6 +191,15 @@ public:
     // A preset's values: each one that differs is written as by write_control (origin Preset);
     // its assignments are taken into the lists (Assign sends them).
     Task<Status> load_values(QList<int> values);
+    // Whether applying a preset takes its assignments too: an effect uploaded for the preset
+    // does; one that already ran keeps the assignments it has (as edited).
+    enum class PresetAssignments { Keep, Take };
+    // A preset for the running effect, in one turn: refused (BadInput, nothing sent) when it
+    // names another effect or another control count. Its values go out as load_values sends
+    // them, each kept to 0..1023 (the log says which were not); with Take, its control and
+    // read-back assignments are then sent as assign() sends them. The bypass and preset-change
+    // codes, which no preset holds, stay as they are.
+    Task<Status> apply_preset(Preset preset, PresetAssignments assignments);
     // The assignment lists as edited (not sent until assign()).
     void set_control_assignment(int index, quint8 code);
     void set_readback_assignment(int index, quint8 code);
@@ -270,6 +292,8 @@ private:
     Task<Status> write_now(int index, int value, ValueOrigin origin, bool shown);
     void keep_value(int index, int value, ValueOrigin origin);
     Task<Status> send_then_settle(QByteArray message);
+    Task<Status> load_values_now(QList<int> values);
+    Task<Status> assign_now();
     Task<Status> send_bypass();
 
     Status require_firmware() const;

@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
 #include "support/await.h"
 
+#include "library/effect_naming.h"
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
 #include "app/PrintConsole.h"
@@ -301,7 +302,7 @@ void TestMainWindow::startup_sequence_state() {
     QVERIFY(main().menuShowUpdateMsg->isChecked());
     QVERIFY(!main().menuFirmwareUpgradeMode->isChecked());
     QVERIFY(!f->main().communication().firmware_upgrade_mode);
-    QVERIFY(!f->context->selection.effect_is_live);
+    QVERIFY(!f->main().session().effect_known());
 
     // The version check is armed once, one second after start-up.
     QVERIFY(main().TimerCheckWebVersion.isActive());
@@ -344,7 +345,6 @@ void TestMainWindow::category_click() {
     const SelectionState& after = f->context->selection;
     QCOMPARE(after.selected_category, kCategoryCaptions.at(row));
     QCOMPARE(after.selected_effect_name, before.selected_effect_name);
-    QCOMPARE(after.effect_is_live, before.effect_is_live);
     QVERIFY(main().btnGetFXInfo->isEnabled());
     QCOMPARE(main().menuLoadIR->isEnabled(), load_ir);
     QVERIFY(f->windows->formFXParameters->isVisible());
@@ -391,7 +391,7 @@ void TestMainWindow::effect_click() {
     QCOMPARE(log_lines().mid(0, 2),
              (QStringList{"efx index :1", "selected effect name: Basalt Fuzz Box"}));
     QCOMPARE(selection.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
-    QVERIFY(!selection.effect_is_live);
+    QVERIFY(!f->windows->formFXParameters->effect_is_live());
     for (QPushButton* button :
          {main().btnRequest, main().btnAssign, main().btnStoreSettingsOnPedal})
         QVERIFY(!button->isEnabled());
@@ -517,30 +517,23 @@ void TestMainWindow::identify_pedal_effect() {
     click_effect(0);
     f->windows->formPrint->btnClear->click();
     kx::test::settle();
-    SelectionState& selection = f->context->selection;
-    selection.pedal_effect_name = QStringLiteral("before");
-    selection.pedal_effect_number = number;
-    const SelectionState before = selection;
+    const SelectionState before = f->context->selection;
     const QStringList shown = f->context->store.resource_text;
 
-    const Status named = kx::identify_pedal_effect(selection, f->context->store, f->context->log);
-    const bool ok = named.ok();
+    const Result<QString> named = kx::name_pedal_effect(number, f->context->store, f->context->log);
 
-    QCOMPARE(ok, !name.isEmpty());
-    // The lookup reads the catalogue for itself: the list the window shows keeps its lines.
+    QCOMPARE(named.ok(), !name.isEmpty());
+    // The lookup reads the catalogue for itself: the list the window shows keeps its lines,
+    // and the window's selection stays as it was.
     QCOMPARE(f->context->store.resource_text, shown);
-    if (ok) {
-        QCOMPARE(selection.pedal_effect_name, name);
-        QCOMPARE(selection.selected_effect_name, name);
-        QVERIFY(selection.effect_is_live);
+    QCOMPARE(f->context->selection.selected_effect_name, before.selected_effect_name);
+    if (named) {
+        QCOMPARE(*named, name);
         QCOMPARE(log_lines(),
                  (QStringList{catalogue.at(number), "effetto ottenuto dalla lista: " + name}));
     } else {
         QVERIFY2(named.error().contains(QString::number(number)), qPrintable(named.error()));
         QCOMPARE(named.error_kind(), ErrorKind::BadReply);
-        QCOMPARE(selection.pedal_effect_name, before.pedal_effect_name);
-        QCOMPARE(selection.selected_effect_name, before.selected_effect_name);
-        QCOMPARE(selection.effect_is_live, before.effect_is_live);
         QCOMPARE(log_lines(), QStringList());
     }
 }

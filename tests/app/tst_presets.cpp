@@ -212,7 +212,7 @@ void TestPresets::save_writes_the_open_effect_data() {
                                << "";
 }
 
-// Effect number and version of the pedal's last answer, the window's values list (not the
+// Effect number and version of the preview, the window's values list (not the
 // sliders) and its assignments; the preset folder is made when missing.
 void TestPresets::save_writes_the_open_effect() {
     QFETCH(QString, chosen);
@@ -220,8 +220,8 @@ void TestPresets::save_writes_the_open_effect() {
     open_effect(QStringLiteral("Gain"), QStringLiteral("Basalt Fuzz Box"));
     QCOMPARE(parameters().control_count(), 4);
     QCOMPARE(parameters().readback_count(), 0);
-    f->context->selection.pedal_effect_number = 3;
-    f->context->selection.pedal_effect_version = 2;
+    f->context->selection.preview_effect_number = 3;
+    f->context->selection.preview_effect_version = 2;
     parameters().preview_state().values = {512, 1023, 1, 0};
     parameters().preview_state().control_assignments[1] = 8;
     parameters().findChildren<QSlider*>().first()->setValue(5); // an edit, not a value read
@@ -312,8 +312,8 @@ void TestPresets::round_trip_through_the_window() {
     open_effect(category, effect);
     TformFXParameters& window = parameters();
     SelectionState& selection = f->context->selection;
-    selection.pedal_effect_number = number;
-    selection.pedal_effect_version = 4;
+    selection.preview_effect_number = number;
+    selection.preview_effect_version = 4;
     const QList<int> saved = values_for(window.description(), 0);
     window.preview_state().values = saved;
     window.setItems();
@@ -339,7 +339,7 @@ void TestPresets::round_trip_through_the_window() {
     QVERIFY(box_row >= 0);
     first_box->setCurrentIndex(3);
     const auto assignments = window.state().control_assignments;
-    selection.pedal_effect_version = 9;
+    selection.preview_effect_version = 9;
     f->dialogs.messages.clear();
     f->dialogs.files << path;
     LogTap tap;
@@ -353,8 +353,8 @@ void TestPresets::round_trip_through_the_window() {
     QCOMPARE(f->dialogs.messages, QStringList{QStringLiteral("File loaded successfully: ") + path});
     QCOMPARE(f->dialogs.confirmations, QStringList());
     QCOMPARE(window.state().values, saved);
-    QCOMPARE(selection.pedal_effect_number, number);
-    QCOMPARE(selection.pedal_effect_version, 4);
+    QCOMPARE(selection.preview_effect_number, number);
+    QCOMPARE(selection.preview_effect_version, 4);
     QCOMPARE(selection.selected_effect_name, effect);
     QCOMPARE(window.control_count(), int(saved.size()));
     QCOMPARE(window.state().control_assignments, assignments);
@@ -406,8 +406,8 @@ void TestPresets::load_is_refused_and_changes_nothing() {
     parameters().preview_state().values = before;
     parameters().setItems();
     const QStringList view = shown(parameters());
-    f->context->selection.pedal_effect_number = 0x1F;
-    f->context->selection.pedal_effect_version = 6;
+    f->context->selection.preview_effect_number = 0x1F;
+    f->context->selection.preview_effect_version = 6;
     QDir().mkpath(f->path(kPresetDir));
     const QString path = preset_path(QStringLiteral("bad.txt"));
     if (bytes != "-") {
@@ -431,8 +431,8 @@ void TestPresets::load_is_refused_and_changes_nothing() {
     QCOMPARE(f->dialogs.confirmations, QStringList());
     QCOMPARE(parameters().state().values, before);
     QCOMPARE(shown(parameters()), view);
-    QCOMPARE(f->context->selection.pedal_effect_number, 0x1F);
-    QCOMPARE(f->context->selection.pedal_effect_version, 6);
+    QCOMPARE(f->context->selection.preview_effect_number, 0x1F);
+    QCOMPARE(f->context->selection.preview_effect_version, 6);
     QCOMPARE(parameters().control_count(), 8);
 }
 
@@ -453,7 +453,7 @@ void TestPresets::preset_of_another_effect_asks_first() {
     const QList<int> before = {1, 2, 3, 0};
     const QList<int> other = {700, 600, 500, 1};
     parameters().preview_state().values = before;
-    f->context->selection.pedal_effect_number = 3;
+    f->context->selection.preview_effect_number = 3;
     QDir().mkpath(f->path(kPresetDir));
     const QString path = preset_path(QStringLiteral("ember.txt"));
     write_file(path, preset_bytes(0x0F, 5, other));
@@ -468,7 +468,7 @@ void TestPresets::preset_of_another_effect_asks_first() {
                          "open effect \"Basalt Fuzz Box\". Load its values into \"Basalt Fuzz "
                          "Box\"?"});
     QCOMPARE(parameters().state().values, loads ? other : before);
-    QCOMPARE(f->context->selection.pedal_effect_number, loads ? 0x0F : 3);
+    QCOMPARE(f->context->selection.preview_effect_number, loads ? 0x0F : 3);
     QCOMPARE(f->context->selection.selected_effect_name, QStringLiteral("Basalt Fuzz Box"));
     QCOMPARE(parameters().findChildren<QSlider*>().first()->value(), loads ? 700 : 0);
     QCOMPARE(f->dialogs.messages.size(), loads ? 1 : 0);
@@ -519,7 +519,7 @@ void TestPresets::end_to_end_with_the_pedal() {
     const auto preset = parse_preset(*lines);
     QVERIFY2(preset.ok(), qPrintable(preset.error()));
     QCOMPARE(preset->effect_number, 0x1F);
-    QCOMPARE(preset->effect_version, f->context->selection.pedal_effect_version);
+    QCOMPARE(preset->effect_version, f->main().session().effect().version);
     QCOMPARE(preset->values, saved);
 
     // Every control moves: each edit reaches the pedal.

@@ -37,7 +37,7 @@ enum class Setup {
 
 enum class Behaviour { Answers, Silent, Garbage, Unplugged };
 
-enum class Op { Open, Request, Write, Assign, Store, Midi, Upload };
+enum class Op { Open, Request, Write, Assign, Store, Midi, Upload, Disconnect, OtherPreset };
 
 template <typename T> Status status_of(const Result<T>& result) {
     return result ? Status{} : Status(result.failure());
@@ -87,6 +87,15 @@ struct Fixture {
             co_return co_await session.set_midi_channel(3);
         case Op::Upload:
             co_return status_of(co_await session.upload_effect(kTape));
+        case Op::Disconnect:
+            co_return co_await session.disconnect_pedal();
+        case Op::OtherPreset: {
+            Preset other;
+            other.effect_number = session.effect().number + 1;
+            other.values = QList<int>(session.effect().control_count(), 0);
+            co_return co_await session.apply_preset(other,
+                                                    PedalSession::PresetAssignments::Take);
+        }
         }
         co_return Status{};
     }
@@ -117,6 +126,8 @@ private slots:
     void firmware_version_known_whatever_the_effect();
     void a_second_open_reads_the_values_again();
     void a_cancelled_upgrade_leaves_the_bootloader_ready_for_another();
+    void a_preset_goes_out_as_both_programs_send_it();
+    void a_disconnect_waits_for_the_operation_before_it();
 };
 
 void TestPedalSession::operations_by_state_and_behaviour_data() {
@@ -146,6 +157,10 @@ void TestPedalSession::operations_by_state_and_behaviour_data() {
         ErrorKind::WrongLinkState, "");
     row("bootloader: upload", Setup::Bootloader, Op::Upload, Behaviour::Answers,
         ErrorKind::WrongLinkState, "");
+    row("not connected: disconnect", Setup::NotConnected, Op::Disconnect, Behaviour::Answers,
+        ErrorKind::NotConnected, "");
+    row("live: preset of another effect", Setup::Live, Op::OtherPreset, Behaviour::Answers,
+        ErrorKind::BadInput, "");
     // The pedal answers.
     row("no effect: open", Setup::NoEffect, Op::Open, Behaviour::Answers, ErrorKind::NoEffect,
         "0500");
@@ -155,6 +170,7 @@ void TestPedalSession::operations_by_state_and_behaviour_data() {
     row("live: assign", Setup::Live, Op::Assign, Behaviour::Answers, ErrorKind::None, "*");
     row("live: write", Setup::Live, Op::Write, Behaviour::Answers, ErrorKind::None, "*");
     row("live: upload", Setup::Live, Op::Upload, Behaviour::Answers, ErrorKind::None, "*");
+    row("live: disconnect", Setup::Live, Op::Disconnect, Behaviour::Answers, ErrorKind::None, "");
     // The pedal stays silent, answers garbage, or goes.
     row("live: request, silent", Setup::Live, Op::Request, Behaviour::Silent, ErrorKind::TimedOut,
         "0208");
@@ -350,4 +366,50 @@ void TestPedalSession::a_cancelled_upgrade_leaves_the_bootloader_ready_for_anoth
 }
 
 QTEST_GUILESS_MAIN(TestPedalSession)
+// A preset for the running effect: its values kept to the pedal's range and sent, and with
+// Take its assignments sent after them, as the editor does for an effect it uploaded for it.
+void TestPedalSession::a_preset_goes_out_as_both_programs_send_it() {
+    Fixture f(Setup::Live);
+    QVERIFY(f.live);
+    const PedalEffect& effect = f.session.effect();
+    Preset preset;
+    preset.effect_number = effect.number;
+    preset.effect_version = effect.version;
+    preset.values = f.session.state().values.first(effect.control_count());
+    preset.values[0] = 4000;
+    preset.values[1] = (preset.values[1] + 7) % 1024;
+    for (int i = 0; i < effect.control_count(); ++i)
+        preset.control_assignments << quint8(i == 0 ? 3 : kUnassignedCode);
+
+    QVERIFY(done(f.session.apply_preset(preset, PedalSession::PresetAssignments::Take)));
+
+    QCOMPARE(f.session.state().values.at(0), kMaxControlValue);
+    QCOMPARE(f.session.state().values.at(1), preset.values[1]);
+    QCOMPARE(f.session.state().control_assignments[0], quint8(3));
+    const QByteArray wire = f.wire();
+    QCOMPARE(wire.at(0), char(0x01)); // the writes first ...
+    QCOMPARE(wire.count(char(0x01)) >= 2, true);
+    QVERIFY(wire.contains(char(0x04))); // ... then the assignments
+    QVERIFY(f.rig.log.lines.join(QLatin1Char('\n'))
+                .contains(QStringLiteral("control 0 holds 4000, sent as 1023")));
+
+    // Keep: the values only.
+    f.mark = f.rig.pedal().received().size();
+    preset.values[1] = (preset.values[1] + 7) % 1024;
+    QVERIFY(done(f.session.apply_preset(preset, PedalSession::PresetAssignments::Keep)));
+    QVERIFY(!f.wire().contains(char(0x04)));
+}
+
+// Disconnect takes its turn: an exchange asked before it ends first, and nothing of it is cut.
+void TestPedalSession::a_disconnect_waits_for_the_operation_before_it() {
+    Fixture f(Setup::Live, Transport::InProcess);
+    QVERIFY(f.live);
+    Task<Status> request = f.run(Op::Request);
+    Task<Status> disconnect = f.session.disconnect_pedal();
+    QVERIFY(f.session.busy());
+    QVERIFY(done(std::move(request)));
+    QVERIFY(done(std::move(disconnect)));
+    QCOMPARE(f.session.link_state(), LinkState::NotConnected);
+}
+
 #include "tst_pedal_session.moc"
