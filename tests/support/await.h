@@ -9,15 +9,24 @@
 #include <QEventLoop>
 
 #include <optional>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 namespace kx::test {
 
 template <typename T> T done(Task<T> task) {
-    std::optional<T> result;
+    // A Task<> ends with nothing to give; the wait is the same.
+    using Kept = std::conditional_t<std::is_void_v<T>, std::monostate, T>;
+    std::optional<Kept> result;
     QEventLoop* loop = nullptr;
     auto run = [&]() -> Task<> {
-        result.emplace(co_await std::move(task));
+        if constexpr (std::is_void_v<T>) {
+            co_await std::move(task);
+            result.emplace();
+        } else {
+            result.emplace(co_await std::move(task));
+        }
         if (loop)
             loop->quit();
     };
@@ -27,24 +36,8 @@ template <typename T> T done(Task<T> task) {
         loop = &wait;
         wait.exec();
     }
-    return std::move(*result);
-}
-
-inline void done(Task<> task) {
-    bool ended = false;
-    QEventLoop* loop = nullptr;
-    auto run = [&]() -> Task<> {
-        co_await std::move(task);
-        ended = true;
-        if (loop)
-            loop->quit();
-    };
-    auto running = run();
-    if (!ended) {
-        QEventLoop wait;
-        loop = &wait;
-        wait.exec();
-    }
+    if constexpr (!std::is_void_v<T>)
+        return std::move(*result);
 }
 
 } // namespace kx::test
