@@ -63,6 +63,9 @@ constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
+constexpr char kTextNotAssignable[] = "not assignable";
+constexpr char kHintNotAssignable[] =
+    "The pedal's controls can drive the first 16 controls of an effect only";
 constexpr int kClientWidth = kBoxX + kBoxWidth + 5;
 constexpr char kHeadingValue[] = "Value";
 constexpr char kHeadingPedalControl[] = "Pedal control";
@@ -138,6 +141,8 @@ TformFXParameters::TformFXParameters(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
     m_undo.setObjectName(QStringLiteral("undoParameters"));
+    // Escape closes as the title bar's button does: unstored edits are asked about first.
+    close_on_escape(this);
     connect(&m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit unstored_changed(!clean); });
 }
@@ -220,13 +225,17 @@ void TformFXParameters::closeEvent(QCloseEvent* event) {
 void TformFXParameters::OnShow() {
     // Values read for one effect mean nothing for another: a preset saved from them would carry
     // the wrong effect's settings under this one's number.
-    if (selected_effect_name != m_values_effect) {
+    const bool same_effect = selected_effect_name == m_values_effect;
+    if (!same_effect) {
         m_state = FXParametersState();
         m_values_effect = selected_effect_name;
     }
     clear_rows();
-    // The steps name rows that are rebuilt now; the main window has asked about unstored edits.
-    m_undo.clear();
+    // Another effect starts afresh: the main window has asked about unstored edits before it
+    // opens one. The same effect shown again (its window was closed) keeps its edits unstored
+    // and undoable: the steps name rows by index, which the rebuilt rows have again.
+    if (!same_effect || !has_unstored_edits())
+        m_undo.clear();
     if (!build_rows()) {
         clear_rows();
         m_description = ControlDescription();
@@ -444,6 +453,15 @@ bool TformFXParameters::build_rows() {
                                  m_description.controls.at(i).label);
         connect(box, &QComboBox::currentIndexChanged, this, [this, i] { boxAssignOnChange(i); });
         m_boxes << box;
+    }
+    // Their rows say so where the box would be, rather than leave a gap without a word.
+    for (int i = kAssignableControls; i < n; ++i) {
+        auto* note = new QLabel(latin1(kTextNotAssignable), this);
+        note->setObjectName(QStringLiteral("lblNotAssignable%1").arg(i));
+        note->setToolTip(latin1(kHintNotAssignable));
+        note->setEnabled(false); // greyed, as a box that cannot be used would be
+        note->setGeometry(kBoxX, row_y(i), kBoxWidth, kWidgetHeight);
+        note->show();
     }
 
     // Painted, not a widget: a screen reader has nothing to say about a line.
