@@ -173,6 +173,21 @@ void TestEditing::typed_values_undo_and_redo() {
     QCOMPARE(rig.time()->value(), 900);
     QCOMPARE(w.menuUndo->text(), "&Undo Time 900");
     QCOMPARE(rig.parameters().undo_stack().count(), 2);
+
+    // Escape closes the parameters window and loses no edit: it stays unstored, and opening
+    // the effect again asks about it first.
+    rig.parameters().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.parameters()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!rig.parameters().isVisible());
+    QVERIFY(rig.parameters().has_unstored_edits());
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Unstored edits")));
+    const qsizetype asked = rig.f.dialogs.questions.size();
+    rig.f.dialogs.choices << 3; // Cancel
+    emit w.lstEffects->itemClicked(w.lstEffects->findItems(kEffect, Qt::MatchExactly).first());
+    kx::test::settle();
+    QCOMPARE(rig.f.dialogs.questions.size(), asked + 1);
+    QVERIFY(rig.parameters().has_unstored_edits());
 }
 
 void TestEditing::unstored_edits_are_asked_about_data() {
