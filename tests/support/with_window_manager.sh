@@ -25,7 +25,7 @@ fi
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 # openbox runs its start-up command once it manages the screen.
-openbox --sm-disable --config-file /dev/null --startup "touch $work/managed" \
+openbox --sm-disable --startup "touch $work/managed" \
     >"$work/openbox.log" 2>&1 &
 wm=$!
 for _ in $(seq 100); do
