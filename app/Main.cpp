@@ -570,6 +570,9 @@ void TformMain::show_parameters_window(const QString& caption) {
     show_unstored(parameters->has_unstored_edits()); // kept when the same effect opens again
     parameters->setFixedHeight(
         parameters_window_height(parameters->control_count(), parameters->readback_count()));
+    // Taller than the screen (a 24-control effect on a low screen), it scrolls its rows.
+    const int decoration = expected_frame(parameters).height() - parameters->height();
+    parameters->fit_height(home_area(parameters).height() - decoration);
     place_beside(parameters, this); // now that its height is known
     refresh_controls();
 }

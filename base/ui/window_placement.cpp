@@ -21,7 +21,13 @@ QPointer<QWidget> g_home;
 // of the window manager's borders yet, or at times reports a frame of one pixel.)
 bool framed(const QWidget* window) {
     const QRect frame = window->frameGeometry();
-    return frame != window->geometry() && frame.contains(window->geometry());
+    const QRect client = window->geometry();
+    if (frame == client || !frame.contains(client))
+        return false;
+    // A window manager's frame has its title bar above the client area; what Qt reports
+    // without one is not a frame to go by.
+    return frame.top() < client.top() ||
+           QGuiApplication::platformName() == QLatin1String("offscreen");
 }
 
 // Set on a window once it has been shown: a window shown again keeps the place the user gave
@@ -60,13 +66,12 @@ void check_when_framed(QWidget* window, int tries_left = 40) {
     QTimer::singleShot(25, window, [window, tries_left] {
         if (!window->isVisible())
             return;
-        if (!framed(window)) {
-            if (tries_left > 0)
-                check_when_framed(window, tries_left - 1);
-            return;
-        }
-        if (!home_area(window).contains(window->frameGeometry()))
+        // Until Qt has heard of the frame (at times it never does), another window's borders
+        // stand in for it.
+        if (!home_area(window).contains(expected_frame(window)))
             keep_inside_screen(window);
+        if (!framed(window) && tries_left > 0)
+            check_when_framed(window, tries_left - 1);
     });
 }
 
@@ -178,21 +183,26 @@ QRect home_area(const QWidget* window) {
 QRect expected_frame(const QWidget* window) {
     if (framed(window))
         return window->frameGeometry();
-    // Not framed yet: another window's margins, which the same window manager draws. Before the
-    // first showing, geometry() holds the place the frame's corner was moved to.
-    const QRect g = window->geometry();
-    const QRect placed = window->isVisible() ? g : QRect(window->pos(), g.size());
+    // Not framed yet: another window's margins, which the same window manager draws; when Qt
+    // knows of none, borders at least as wide as a window manager's usual ones, so that a
+    // frame thought whole on the screen is.
+    // (Without a window manager, as offscreen, there are none.)
+    QMargins margins = QGuiApplication::platformName() == QLatin1String("offscreen")
+                           ? QMargins()
+                           : QMargins(4, 32, 4, 8);
     for (const QWidget* other : QApplication::topLevelWidgets())
         if (other != window && other->isVisible() && framed(other)) {
             const QRect og = other->geometry();
             const QRect of = other->frameGeometry();
-            const QSize extra = of.size() - og.size();
-            if (window->isVisible())
-                return g.adjusted(of.left() - og.left(), of.top() - og.top(),
-                                  of.right() - og.right(), of.bottom() - og.bottom());
-            return QRect(placed.topLeft(), g.size() + extra);
+            margins = QMargins(og.left() - of.left(), og.top() - of.top(),
+                               of.right() - og.right(), of.bottom() - og.bottom());
+            break;
         }
-    return placed;
+    const QRect g = window->geometry();
+    // Before the first showing, geometry() holds the place the frame's corner was moved to.
+    if (!window->isVisible())
+        return QRect(window->pos(), g.size().grownBy(margins));
+    return g.marginsAdded(margins);
 }
 
 void move_frame(QWidget* window, QPoint corner) {

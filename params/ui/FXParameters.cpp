@@ -13,12 +13,14 @@
 #include "params/ui/PotSlider.h"
 #include "session/pedal_messages.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -200,7 +202,7 @@ void TformFXParameters::refresh_live() {
 void TformFXParameters::set_editors_enabled(bool enabled) {
     // The labels stay readable; only what would send to the pedal follows the live state.
     for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget))
+        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget) && widget != m_scroll)
             widget->setEnabled(enabled);
 }
 
@@ -279,6 +281,9 @@ void TformFXParameters::clear_rows() {
     m_bypass_label = m_preset_label = nullptr;
     m_bypass_box = m_preset_box = nullptr;
     m_separator_height = 0;
+    m_scroll = nullptr; // deleted with the rows; the window shows them whole again
+    m_offset = 0;
+    setFixedWidth(parameters_window_width());
     update();
 }
 
@@ -459,8 +464,9 @@ bool TformFXParameters::build_rows() {
         auto* note = new QLabel(latin1(kTextNotAssignable), this);
         note->setObjectName(QStringLiteral("lblNotAssignable%1").arg(i));
         note->setToolTip(latin1(kHintNotAssignable));
-        note->setEnabled(false); // greyed, as a box that cannot be used would be
-        note->setGeometry(kBoxX, row_y(i), kBoxWidth, kWidgetHeight);
+        // Dimmer than the row's label, in a colour each look gives with enough contrast.
+        note->setProperty("secondary", true);
+        note->setGeometry(kBoxX, row_y(i), kClientWidth - kBoxX, kWidgetHeight);
         note->show();
     }
 
@@ -530,13 +536,66 @@ void TformFXParameters::paintEvent(QPaintEvent* event) {
     if (m_separator_height <= 0)
         return;
     QPainter painter(this);
-    painter.fillRect(kSeparatorX, kTop, 1, m_separator_height, palette().color(QPalette::Mid));
+    painter.fillRect(kSeparatorX, kTop - m_offset, 1, m_separator_height,
+                     palette().color(QPalette::Mid));
+}
+
+void TformFXParameters::fit_height(int height) {
+    const int full = parameters_window_height(control_count(), readback_count());
+    if (height >= full || height <= 0) {
+        scroll_rows(0);
+        delete m_scroll;
+        m_scroll = nullptr;
+        setFixedSize(parameters_window_width(), full);
+        return;
+    }
+    if (!m_scroll) {
+        m_scroll = new QScrollBar(Qt::Vertical, this);
+        m_scroll->setObjectName(QStringLiteral("scrParameters"));
+        m_scroll->setAccessibleName(QStringLiteral("Rows"));
+        connect(m_scroll, &QScrollBar::valueChanged, this, &TformFXParameters::scroll_rows);
+        connect(qApp, &QApplication::focusChanged, m_scroll,
+                [this](QWidget*, QWidget* now) { show_focused_row(now); });
+    }
+    constexpr int kBarWidth = 14;
+    setFixedSize(parameters_window_width() + kBarWidth, height);
+    m_scroll->setGeometry(parameters_window_width(), 0, kBarWidth, height);
+    m_scroll->setRange(0, full - height);
+    m_scroll->setPageStep(height);
+    m_scroll->setSingleStep(kRowPitch);
+    m_scroll->show();
+}
+
+void TformFXParameters::scroll_rows(int offset) {
+    static constexpr char kRowY[] = "kx_row_y";
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget == m_scroll)
+            continue;
+        if (!widget->property(kRowY).isValid())
+            widget->setProperty(kRowY, widget->y() + m_offset);
+        widget->move(widget->x(), widget->property(kRowY).toInt() - offset);
+    }
+    m_offset = offset;
+    update();
+}
+
+void TformFXParameters::show_focused_row(QWidget* focused) {
+    if (!m_scroll || !focused || focused->window() != this || focused == m_scroll)
+        return;
+    QWidget* row = focused;
+    while (row->parentWidget() && row->parentWidget() != this)
+        row = row->parentWidget();
+    if (row->y() < 0)
+        m_scroll->setValue(m_scroll->value() + row->y() - kTop);
+    else if (row->geometry().bottom() >= height())
+        m_scroll->setValue(m_scroll->value() + row->geometry().bottom() - height() + kTop);
 }
 
 void TformFXParameters::EnableDisableControls(bool AEnable) {
     const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : widgets)
-        widget->setEnabled(AEnable);
+        if (widget != m_scroll)
+            widget->setEnabled(AEnable);
     emit assignments_changed();
 }
 

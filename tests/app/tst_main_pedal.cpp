@@ -19,6 +19,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 
 using namespace kx;
@@ -268,6 +270,19 @@ void TestMainPedal::effect_with_24_controls() {
     for (QComboBox* box : parameters.findChildren<QComboBox*>())
         boxes += box->accessibleName().endsWith(QLatin1String(" assignment")) ? 1 : 0;
     QCOMPARE(boxes, 16 + 2); // the first 16 controls, bypass and preset
+    // Taller than the screen, the window scrolls its rows, and the keyboard's focus brings a
+    // row into view.
+    const QRect area = parameters.screen()->availableGeometry();
+    QVERIFY(parameters.frameGeometry().height() <= area.height());
+    if (parameters_window_height(24, 0) > area.height()) {
+        QVERIFY(parameters.scroll_bar() && parameters.scroll_bar()->isVisible());
+        QComboBox* last = rig.widget<QComboBox>(QStringLiteral("Division"));
+        QVERIFY(last);
+        parameters.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&parameters));
+        last->setFocus(Qt::TabFocusReason);
+        QVERIFY(last->geometry().bottom() < parameters.height() && last->y() >= 0);
+    }
     // The rows past them say why they have no box.
     for (int i = 16; i < 24; ++i) {
         const auto* note =

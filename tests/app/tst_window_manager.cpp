@@ -1,4 +1,4 @@
-// The editor's windows under a real window manager: openbox on a virtual display of 1024 x 768,
+// The editor's windows under a real window manager: openbox on a virtual display of 1024 x 720,
 // smaller than the places the windows were designed for (started by
 // support/with_window_manager.sh). Each window opens with its frame (title bar included) whole
 // on the main window's screen, beside the main window where there is room, and Escape closes
@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 
 #include <functional>
@@ -154,6 +155,7 @@ private slots:
     void initTestCase();
     void every_window_opens_on_screen_and_closes_with_escape_data();
     void every_window_opens_on_screen_and_closes_with_escape();
+    void a_window_taller_than_the_screen_scrolls();
     void a_place_off_the_screen_is_neither_used_nor_kept();
     void boxes_open_centred_on_their_window_data();
     void boxes_open_centred_on_their_window();
@@ -188,6 +190,33 @@ void TestWindowManager::every_window_opens_on_screen_and_closes_with_escape() {
     QTest::keyClick(focus && focus->window() == window ? focus : window, Qt::Key_Escape);
     QTRY_VERIFY2(!window->isVisible(), qPrintable(name));
     QVERIFY(rig.main().isVisible());
+}
+
+// The 24-control effect's window is taller than this screen: it opens whole, and its rows
+// scroll.
+void TestWindowManager::a_window_taller_than_the_screen_scrolls() {
+    Rig rig;
+    rig.start();
+    rig.f.choose_effect(QStringLiteral("Synthesis"), QStringLiteral("Arpeggio Synth"));
+    kx::test::settle();
+    TformFXParameters& parameters = *rig.windows().formFXParameters;
+    QVERIFY(settled(&parameters));
+    const QStringList faults = rig.place_faults(&parameters);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QScrollBar* bar = parameters.scroll_bar();
+    QVERIFY(bar && bar->isVisible());
+    // The lowest row's widget.
+    QWidget* last = nullptr;
+    for (QWidget* widget : parameters.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (widget != bar && (!last || widget->geometry().bottom() > last->geometry().bottom()))
+            last = widget;
+    QVERIFY(last);
+    // The bar covers what the screen leaves out; at its end the lowest row is in view.
+    QCOMPARE(bar->maximum(),
+             parameters_window_height(parameters.control_count(), parameters.readback_count()) -
+                 parameters.height());
+    bar->setValue(bar->maximum());
+    QVERIFY(last->y() >= 0 && last->geometry().bottom() < parameters.height());
 }
 
 void TestWindowManager::a_place_off_the_screen_is_neither_used_nor_kept() {

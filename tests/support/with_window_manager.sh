@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs a program on a virtual X display of its own (1024 x 768, smaller than the windows' fixed
+# Runs a program on a virtual X display of its own (1024 x 720, lower than the windows' fixed
 # places assume) under a real window manager (openbox), so that windows get frames, title bars
 # and the manager's placement, as on a desktop. Without Xvfb or openbox the program runs as it
 # is (and skips).
@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'kill "$wm" "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT INT TERM
 wm=
 # Xvfb picks a free display and writes its number to descriptor 3 once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1024x720x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
