@@ -158,7 +158,12 @@ void ConnectionDoctor::diagnose() {
 }
 
 void ConnectionDoctor::show_diagnosis() {
-    lblSummary->setText(m_diagnosis.summary());
+    // What the system shows is read while the editor may hold the pedal: the summary says so
+    // first, not that a pedal is ready to connect.
+    const QString connected = m_connected_to ? m_connected_to() : QString();
+    lblSummary->setText(connected.isEmpty()
+                            ? m_diagnosis.summary()
+                            : QStringLiteral("The editor is connected to %1.").arg(connected));
     QString text;
     QString command;
     for (const doctor::Finding& finding : m_diagnosis.findings) {

@@ -36,6 +36,12 @@ public:
     void diagnose();
     const doctor::Diagnosis& diagnosis() const { return m_diagnosis; }
 
+    // What the editor is connected to in a few words ("the virtual pedal", a port), or empty
+    // when it is not connected.
+    void set_connection(std::function<QString()> connected_to) {
+        m_connected_to = std::move(connected_to);
+    }
+
     // Tests record instead of asking for a password. By default pkexec runs it, when present.
     void set_privileged_runner(PrivilegedRunner runner, bool available);
 
@@ -63,6 +69,7 @@ private:
     bool m_runner_available = false;
     bool m_running = false;
     doctor::Diagnosis m_diagnosis;
+    std::function<QString()> m_connected_to;
 };
 
 } // namespace kx

@@ -72,9 +72,13 @@ void EditorMemory::remember_place(const QWidget& window) {
     const QString path = file_path();
     if (path.isEmpty() || window.objectName().isEmpty())
         return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
     QDir().mkpath(QFileInfo(path).path());
     QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(place_key(window), window.pos());
+    // The frame's corner, whole on a screen: a title bar above the screen is never kept.
+    settings.setValue(place_key(window), keep_on_screen(window.frameGeometry(), screens));
     settings.sync();
 }
 
@@ -92,8 +96,12 @@ void EditorMemory::restore_place(QWidget& window) const {
         screens << screen->availableGeometry();
     if (screens.isEmpty())
         return;
+    // A place off every screen (a screen since unplugged, a title bar above the top) is not
+    // used: the window opens where it would on a first run.
     const QRect frame(stored.toPoint(), window.frameGeometry().size());
-    window.move(keep_on_screen(frame, screens));
+    if (keep_on_screen(frame, screens) != frame.topLeft())
+        return;
+    window.move(frame.topLeft());
 }
 
 QPoint keep_on_screen(const QRect& frame, const QList<QRect>& screens) {

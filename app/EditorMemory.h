@@ -43,7 +43,7 @@ public:
     // Remembers the folder of `file_path`.
     void set_folder_of(const char* key, const QString& file_path);
 
-    // The window's place under its object name; restoring keeps it on a screen.
+    // The window's place under its object name; a place not whole on a screen is not restored.
     void remember_place(const QWidget& window);
     void restore_place(QWidget& window) const;
 

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/window_placement.h"
 
 #include <QApplication>
 
@@ -22,6 +23,7 @@ EditorWindows::EditorWindows(AppContext& context) : m_context(context) {
     QApplication::setWindowIcon(editor_icon());
     keep_windows_inside_screen();
     formMain = std::make_unique<TformMain>(context);
+    set_home_window(formMain.get());
     formFirmwareUpgrade = std::make_unique<TformFirmwareUpgrade>(FirmwareUpgradeContext{
         *context.link->session, context.log, context.dialogs, context.clock, context.store});
     formPrint = std::make_unique<TformPrint>(&context.dialogs);

@@ -4,16 +4,21 @@
 #include "app/ElidingLabel.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
+#include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/plain_text.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/window_placement.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
 #include "link/Communication.h"
+#include "link/drivers/virtual_pedal_driver.h"
 #include "link/pedal_commands.h"
+#include "link/pedal_drivers.h"
 #include "params/ui/AssignmentMap.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
+#include "sim/virtual_pedal.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -38,6 +43,12 @@ constexpr int kVersionCheckDelay_ms = 1000;
 constexpr char kDeviceNameCaption[] = "Device Name: ";
 constexpr char kLogReconnectForUpgrade[] =
     "Upgrade Mode ticked: connecting again to the bootloader";
+constexpr char kAskVirtualBootloader[] =
+    "The built-in virtual pedal runs its firmware. Restart it in its bootloader, as a pedal "
+    "powered up with its footswitch held, so that you can try the whole upgrade?";
+constexpr char kChoiceRestartInBootloader[] = "Restart in bootloader";
+constexpr char kChoiceLeaveFirmwareRunning[] = "Leave it running";
+constexpr char kLogVirtualBootloader[] = "virtual pedal restarted in its bootloader";
 constexpr char kLogReconnectForFirmware[] =
     "Upgrade Mode unticked: connecting again to the firmware";
 
@@ -143,7 +154,7 @@ void TformMain::build_controls() {
     lblFirmwareVersion =
         make_label(this, "lblFirmwareVersion", "Firmware Version: ", {9, 64, 174, 20});
     btnUpload = make_button(this, "btnUpload", "Upload Selected Effect", {7, 90, 174, 36});
-    lblStatus = make_label(this, "lblStatus", "Status: ", {7, 134, 174, 17});
+    lblStatus = make_label(this, "lblStatus", kTextStatusCaption, {7, 134, 174, 17});
     btnOpenEffect = make_button(this, "btnOpenEffect", "Open FX", {9, 164, 174, 31});
     btnRequest = make_button(this, "btnRequest", "Request", {8, 203, 80, 31});
     btnAssign = make_button(this, "btnAssign", "Assign", {97, 203, 86, 31});
@@ -548,16 +559,18 @@ void TformMain::show_parameters_window(const QString& caption) {
         parameters->close();
         m_reopening_parameters = false;
     }
-    const QRect frame = frameGeometry();
-    parameters->move(frame.x() + frame.width(), frame.y());
     parameters->selected_effect_name = m_context.selection.selected_effect_name;
     // It opens beside this window and leaves the keyboard here; F6 goes over to it.
     parameters->setAttribute(Qt::WA_ShowWithoutActivating);
     parameters->show();
     parameters->setWindowTitle(caption);
+    show_unstored(parameters->has_unstored_edits()); // kept when the same effect opens again
     parameters->setFixedHeight(
         parameters_window_height(parameters->control_count(), parameters->readback_count()));
-    keep_inside_screen(parameters); // now that its height is known
+    // Taller than the screen (a 24-control effect on a low screen), it scrolls its rows.
+    const int decoration = expected_frame(parameters).height() - parameters->height();
+    parameters->fit_height(home_area(parameters).height() - decoration);
+    place_beside(parameters, this); // now that its height is known
     refresh_controls();
 }
 
@@ -610,6 +623,15 @@ bool TformMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         if (list == lstEffects && move_up_or_down(key_event->key()))
             return true;
+        // The list marks its first row as current when it takes the focus, unhighlighted: the
+        // first arrow highlights that row rather than moving past it.
+        if (list == lstCategory &&
+            (key_event->key() == Qt::Key_Down || key_event->key() == Qt::Key_Up) &&
+            list->selectionModel()->selectedRows().isEmpty()) {
+            list->setCurrentRow(std::max(0, list->currentRow()),
+                                QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
     }
     if (event->type() == QEvent::EnabledChange)
         if (QAction* item = m_button_items.value(watched))
@@ -675,6 +697,8 @@ Task<> TformMain::menuFirmwareUpgradeModeClick() {
         if (const Status set = pedal.set_upgrade_mode(on); !set)
             show_status_text(set.error());
         refresh_controls();
+        if (on)
+            (void)co_await offer_virtual_bootloader();
         co_return;
     }
     // The mode is the connection's: changing it connects again in the other mode, once the
@@ -694,7 +718,28 @@ Task<> TformMain::menuFirmwareUpgradeModeClick() {
         co_return;
     }
     (void)pedal.set_upgrade_mode(on);
+    if (on)
+        (void)co_await offer_virtual_bootloader();
     co_await menuConnectClick();
+}
+
+Task<bool> TformMain::offer_virtual_bootloader() {
+    VirtualPedalDriver* driver = m_context.link->virtual_pedal();
+    if (!driver)
+        co_return false;
+    // Only the built-in pedal can be restarted from here, and only while no other is in use.
+    const Communication& link = communication();
+    if (link.connected() && link.device_serial_number != QLatin1String(kVirtualPedalSerial))
+        co_return false;
+    const int chosen =
+        m_context.dialogs.choose(text(kAskVirtualBootloader), {text(kChoiceRestartInBootloader),
+                                                               text(kChoiceLeaveFirmwareRunning)});
+    if (chosen != 0)
+        co_return false;
+    driver->pedal().power_cycle(VirtualPedalDriver::now_us(), true);
+    m_context.log.print_line(text(kLogVirtualBootloader));
+    co_await m_context.clock.pause(int(sim::kFirmwareBoot_us / 1000) + 10);
+    co_return true;
 }
 
 void TformMain::menuAssignmentMapClick() {

@@ -61,7 +61,13 @@ inline constexpr char kLogEffectIndex[] = "efx index :";
 inline constexpr char kLogSelectedEffect[] = "selected effect name: ";
 inline constexpr char kLogArrowUp[] = "arrow up pressed";
 inline constexpr char kLogArrowDown[] = "arrow down pressed";
-inline constexpr char kConfirmUpload[] = "Upload the selected effect?";
+// The upload's question names what goes to the pedal: the effect, and an impulse response
+// effect's imported file.
+inline constexpr char kConfirmUpload[] = "Upload the selected effect, \"%1\"?";
+inline constexpr char kConfirmUploadIr[] =
+    "Upload the selected effect, \"%1\", with the impulse response \"%2\"?";
+// lblStatus with no upload to tell of.
+inline constexpr char kTextStatusCaption[] = "Status: ";
 inline constexpr char kMessageNoEffectSelected[] =
     "Choose an effect in the list first, then upload it.";
 // What the status line says after a write to the pedal.
@@ -294,6 +300,9 @@ private:
     bool activate_current_row(QListWidget* list, int key);
     void focus_request();
     void check_current_look(std::optional<int> look);
+    // With the built-in virtual pedal, Upgrade Mode offers to restart it in its bootloader, as
+    // a pedal powered up with its footswitch held; true when it was restarted so.
+    Task<bool> offer_virtual_bootloader();
     // The new firmware runs; the session has turned upgrade mode off.
     void firmware_upgraded();
     // Shows the running effect as the session knows it: the lists, the firmware version and
@@ -311,6 +320,8 @@ private:
     // Loads a category's effect names for the effect list (ResourceStore::resource_text); a
     // failure is shown, and the list keeps the names it had.
     bool load_effect_list(const QString& resource);
+    // Whether `effect_name` is listed in the Impulse Response category.
+    bool is_impulse_response_effect(const QString& effect_name) const;
     // The one place that shows what went wrong with the pedal: a failed step of the link or an
     // operation of the session (a lost link and a refusal are said elsewhere, once).
     void report_pedal_error(const Error& error);
@@ -357,6 +368,8 @@ private:
     QElapsedTimer m_last_click;
     // The pedal items of the menu, by the button whose state they follow.
     QHash<QObject*, QAction*> m_button_items;
+    // The file of each effect's imported impulse response, by effect name.
+    QHash<QString, QString> m_ir_files;
     // The running check was asked for in the Info menu: its result is shown, not only logged.
     bool m_check_on_purpose = false;
     EditorMemory m_memory;

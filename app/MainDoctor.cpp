@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "link/Communication.h"
 #include "link/doctor/diagnosis.h"
+#include "link/pedal_drivers.h"
 
 namespace kx {
 
@@ -26,8 +27,15 @@ ConnectionDoctor& doctor_window(TformMain& main, AppContext& context) {
             return sources;
         },
         context.dialogs, &main);
-    doctor->move(main.frameGeometry().topRight() + QPoint(8, 0));
-    return *doctor;
+    doctor->set_connection([&main] {
+        Communication& link = main.communication();
+        if (!link.connected())
+            return QString();
+        const QString serial = link.device_serial_number;
+        return serial == QLatin1String(kVirtualPedalSerial) ? QStringLiteral("the virtual pedal")
+                                                            : serial;
+    });
+    return *doctor; // opens beside the main window
 }
 
 // The findings go to the log as well, so that a saved log tells what the doctor saw.

@@ -14,7 +14,8 @@ namespace kx {
 namespace {
 
 constexpr char kCaption[] = "Kestrel X Editor";
-constexpr char kUnstoredMark[] = " (unstored edits)";
+// The state goes first, where a narrow title bar still shows it.
+constexpr char kUnstoredMark[] = "Unstored edits \u2014 ";
 constexpr char kAskUnstored[] =
     "Your edits to \"%1\" are neither stored on the pedal nor saved in a preset. Store them on "
     "the pedal, save them as a preset, or discard them?";
@@ -45,13 +46,13 @@ void TformMain::create_edit_actions() {
 }
 
 void TformMain::show_unstored(bool unstored) {
-    const QString mark = unstored ? QString::fromLatin1(kUnstoredMark) : QString();
-    setWindowTitle(QString::fromLatin1(kCaption) + mark);
+    const QString mark = unstored ? QString::fromUtf8(kUnstoredMark) : QString();
+    setWindowTitle(mark + QString::fromLatin1(kCaption));
     if (TformFXParameters* parameters = m_windows.formFXParameters) {
         QString title = parameters->windowTitle();
-        if (title.endsWith(QLatin1String(kUnstoredMark)))
-            title.chop(int(qstrlen(kUnstoredMark)));
-        parameters->setWindowTitle(title + mark);
+        if (title.startsWith(QString::fromUtf8(kUnstoredMark)))
+            title.remove(0, QString::fromUtf8(kUnstoredMark).size());
+        parameters->setWindowTitle(mark + title);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/ui/window_placement.h"
 #include "library/fx_info_page.h"
 #include "library/ui/FXInfo.h"
 #include "params/ui/FXParameters.h"
@@ -25,12 +26,13 @@ void TformMain::btnGetFXInfoClick() {
 
     if (info->isVisible())
         info->close();
-    if (TformFXParameters* parameters = m_windows.formFXParameters) {
-        const QRect frame = parameters->frameGeometry();
-        info->move(frame.x() + frame.width(), frame.y());
-    }
     info->show();
-    info->setWindowTitle(effect_name);
+    // Beside the parameters window it tells about, else beside this one.
+    TformFXParameters* parameters = m_windows.formFXParameters;
+    place_beside(info,
+                 parameters && parameters->isVisible() ? static_cast<QWidget*>(parameters) : this);
+    // Named apart from the parameters window, which carries the effect's name alone.
+    info->setWindowTitle(effect_name + QStringLiteral(" information"));
 
     const QString page = info_page_text(*lines);
     m_context.log.print_line(page);

@@ -66,6 +66,7 @@ bool TformMain::import_ir_file(const QString& path) {
     }
     // The image belongs to the effect it was built for; the upload of another sends its own.
     session().set_ir_image(m_context.selection.selected_effect_name, imported->image);
+    m_ir_files.insert(m_context.selection.selected_effect_name, file_name);
     form->show_import(*imported);
     return true;
 }

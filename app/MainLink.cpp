@@ -36,8 +36,11 @@ void TformMain::attach_pedal_link() {
             m_unproven_port = false;
     });
     connect(&pedal, &PedalSession::link_state_changed, this, [this](LinkState state) {
-        if (state == LinkState::NotConnected)
-            m_unproven_port = false;
+        if (state != LinkState::NotConnected)
+            return;
+        m_unproven_port = false;
+        // An upload's outcome belongs to the connection that made it.
+        lblStatus->setText(QLatin1String(kTextStatusCaption));
     });
     connect(&pedal, &PedalSession::link_lost, this, [this](const QString& detail) {
         show_pedal_message(Error{detail, ErrorKind::LinkLost});
@@ -176,8 +179,9 @@ void TformMain::refresh_controls() {
     // The tick follows the session: a successful upgrade turns the mode off.
     menuFirmwareUpgradeMode->setChecked(session().upgrade_mode());
     // The firmware's version as the pedal last said it, whatever effect runs; none when not
-    // connected to the firmware.
-    const int firmware = session().firmware_version();
+    // connected to the firmware: nothing of an earlier connection stays.
+    const int firmware =
+        session().link_state() == LinkState::Firmware ? session().firmware_version() : 0;
     lblFirmwareVersion->setText(QLatin1String(kTextFirmwareVersion) +
                                 (firmware > 0 ? QString::number(firmware) : QString()));
     chkFirmwareUpgradeMode->setChecked(session().upgrade_mode());

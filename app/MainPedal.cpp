@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "library/categories.h"
 #include "library/resource_store.h"
 #include "link/Communication.h"
 #include "link/effect_upload.h"
@@ -68,6 +69,15 @@ void TformMain::show_pedal_message(const Error& error) {
     m_context.dialogs.message(session::user_message(error));
 }
 
+bool TformMain::is_impulse_response_effect(const QString& effect_name) const {
+    for (const EffectCategory& category : kEffectCategories)
+        if (QLatin1String(category.caption) == QLatin1String(kImpulseResponseCategory)) {
+            const auto names = m_context.store.read_file_from_stream(latin1(category.resource));
+            return names && names->contains(effect_name);
+        }
+    return false;
+}
+
 Task<> TformMain::btnUploadClick() {
     // Without a choice there is no "selected effect" to ask about.
     const SelectionState& selection = m_context.selection;
@@ -75,7 +85,16 @@ Task<> TformMain::btnUploadClick() {
         m_context.dialogs.message(latin1(kMessageNoEffectSelected));
         co_return;
     }
-    if (m_context.dialogs.confirm(latin1(kConfirmUpload)) == Dialogs::Answer::No)
+    const QString& name = selection.selected_effect_name;
+    const QString ir_file = m_ir_files.value(name);
+    if (ir_file.isEmpty() && is_impulse_response_effect(name)) {
+        // Nothing to upload until a response is imported: said before any question.
+        m_context.dialogs.message(latin1(kMessageImageEmpty).arg(name));
+        co_return;
+    }
+    const QString question = ir_file.isEmpty() ? latin1(kConfirmUpload).arg(name)
+                                               : latin1(kConfirmUploadIr).arg(name, ir_file);
+    if (m_context.dialogs.confirm(question) == Dialogs::Answer::No)
         co_return;
     // The new effect replaces the one whose edits are not stored yet.
     const bool let_go = co_await keep_or_let_go_of_edits();
@@ -95,9 +114,11 @@ Task<Result<QString>> TformMain::upload_and_show(QString effect_name) {
                         lblStatus->setText(step);
                 });
     }
-    const QString status_before = lblStatus->text();
+    // The last upload's outcome goes: this one's steps and outcome take its place.
+    lblStatus->setText(QLatin1String(kTextStatusCaption));
     const auto answer = co_await pedal.upload_effect(effect_name);
-    lblStatus->setText(answer ? *answer : status_before);
+    if (answer)
+        lblStatus->setText(*answer);
     // The pedal runs the uploaded effect: its window goes live with the pedal's values.
     if (pedal.effect_known())
         show_running_effect();

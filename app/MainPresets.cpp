@@ -344,7 +344,6 @@ void TformMain::menuPresetLibraryClick() {
         library->setWindowFlag(Qt::Window);
         connect(library, &TformPresetLibrary::load_requested, this,
                 [this](const QString& path) { load_preset_file(path); });
-        library->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     library->show();
     library->raise();

@@ -18,6 +18,11 @@ constexpr char kLogVersionCheckOff[] = "version check off";
 constexpr char kLogVersionCheck[] = "version check: ";
 constexpr char kMessageCheckOff[] =
     "The version check is turned off for this run (the update server is \"off\").";
+constexpr char kLogNoUpdateServer[] = "version check: no update server set for this build";
+constexpr char kMessageNoUpdateServer[] =
+    "No update server is set for this build of the Kestrel X Editor, so it cannot check for "
+    "updates. To check one, start the editor with KX_UPDATE_SERVER set to the server's address "
+    "(for example KX_UPDATE_SERVER=https://updates.example.org ./run.sh).";
 constexpr char kMessageNewer[] =
     "Version %1 of the Kestrel X Editor is available (this is %2). Info > Update Now installs it.";
 constexpr char kMessageNewest[] = "This is the newest version of the Kestrel X Editor (%1).";
@@ -30,6 +35,14 @@ void TformMain::checkmostrecentversiononwebsite() {
         m_context.log.print_line(QLatin1String(kLogVersionCheckOff));
         if (m_check_on_purpose)
             m_context.dialogs.message(QString::fromLatin1(kMessageCheckOff));
+        m_check_on_purpose = false;
+        return;
+    }
+    // The built-in address answers nowhere: a network error would say nothing useful.
+    if (update_server_is_builtin()) {
+        m_context.log.print_line(QLatin1String(kLogNoUpdateServer));
+        if (m_check_on_purpose)
+            m_context.dialogs.message(QString::fromLatin1(kMessageNoUpdateServer));
         m_check_on_purpose = false;
         return;
     }

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "base/dialogs.h"
 #include "base/paths.h"
+#include "base/ui/accessibility.h"
 #include "kx_version.h"
 
 #include <QCheckBox>
@@ -82,6 +83,7 @@ TformNewVersionMsg::TformNewVersionMsg(AppContext& context, QWidget* parent)
       end_editor([] { QCoreApplication::quit(); }), m_context(context) {
     setObjectName(QStringLiteral("formNewVersionMsg"));
     setWindowTitle(latin1(kCaption));
+    close_on_escape(this);
     setFixedSize(kClientWidth, kClientHeight);
     move(450, 25);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "base/paths.h"
+#include "base/ui/accessibility.h"
 #include "base/ui/widget_dialogs.h"
 
 #include <QBoxLayout>
@@ -20,6 +21,9 @@ constexpr char kClear[] = "Clear";
 constexpr char kUp[] = "UP";
 constexpr char kScrollDown[] = "scrollDOWN";
 constexpr char kSave[] = "Save\u2026";
+constexpr char kClose[] = "Close";
+// The log keeps this many lines, the last ones: a long session never fills the memory.
+constexpr int kKeptLines = 10000;
 constexpr char kSaveCaption[] = "Save the log";
 constexpr char kSaveFilter[] = "Text files (*.txt);;All files (*)";
 constexpr char kSaveName[] = "kestrel-x-log.txt";
@@ -39,6 +43,7 @@ TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kClientWidth, kClientHeight);
     move(1075, 0);
+    close_on_escape(this);
     FormCreate();
 }
 
@@ -46,11 +51,13 @@ void TformPrint::build() {
     btnClear = new QPushButton(QString::fromLatin1(kClear), this);
     btnScrollTop = new QPushButton(QString::fromLatin1(kUp), this);
     btnSaveLog = new QPushButton(QString::fromUtf8(kSave), this);
+    btnClosePrint = new QPushButton(QString::fromLatin1(kClose), this);
     CheckBox1 = new QCheckBox(QString::fromLatin1(kScrollDown), this);
     Memo1 = new QPlainTextEdit(this);
     btnClear->setObjectName(QStringLiteral("btnClear"));
     btnScrollTop->setObjectName(QStringLiteral("btnScrollTop"));
     btnSaveLog->setObjectName(QStringLiteral("btnSaveLog"));
+    btnClosePrint->setObjectName(QStringLiteral("btnClosePrint"));
     btnSaveLog->setAccessibleDescription(QStringLiteral("Saves the log to a file"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(auto_scroll);
@@ -59,7 +66,10 @@ void TformPrint::build() {
     Memo1->setAccessibleName(QStringLiteral("Log"));
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines (a pedal's reply in hex, a path) wrap at the window's edge, whole in view.
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setMaximumBlockCount(kKeptLines);
     // Reachable with Tab so that the keyboard can select and copy; Tab also leaves it.
     Memo1->setFocusPolicy(Qt::StrongFocus);
     Memo1->setTabChangesFocus(true);
@@ -70,6 +80,7 @@ void TformPrint::build() {
     btnScrollTop->setMinimumSize(49, kRowHeight);
     CheckBox1->setMinimumSize(89, kRowHeight);
     btnSaveLog->setMinimumHeight(kRowHeight); // as high as the row's other buttons
+    btnClosePrint->setMinimumHeight(kRowHeight);
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     row->addWidget(btnClear);
@@ -79,6 +90,8 @@ void TformPrint::build() {
     row->addWidget(CheckBox1);
     row->addStretch(1);
     row->addWidget(btnSaveLog);
+    row->addSpacing(8);
+    row->addWidget(btnClosePrint);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     column->setSpacing(kMargin);
@@ -89,12 +102,14 @@ void TformPrint::build() {
     setTabOrder(btnClear, btnScrollTop);
     setTabOrder(btnScrollTop, CheckBox1);
     setTabOrder(CheckBox1, btnSaveLog);
-    setTabOrder(btnSaveLog, Memo1);
+    setTabOrder(btnSaveLog, btnClosePrint);
+    setTabOrder(btnClosePrint, Memo1);
 
     connect(btnClear, &QPushButton::clicked, this, &TformPrint::btnClearClick);
     connect(btnScrollTop, &QPushButton::clicked, this, &TformPrint::btnScrollTopClick);
     connect(CheckBox1, &QCheckBox::toggled, this, &TformPrint::CheckBox1Change);
     connect(btnSaveLog, &QPushButton::clicked, this, &TformPrint::btnSaveLogClick);
+    connect(btnClosePrint, &QPushButton::clicked, this, &QWidget::close);
 
     // The lines written so far, at once; the view starts at the end, where it would have
     // followed them.
@@ -113,7 +128,7 @@ void TformPrint::FormCreate() {
 
 void TformPrint::print_line(const QString& text) {
     if (!is_built()) {
-        m_waiting << text;
+        wait(text);
         return;
     }
     if (auto_scroll) {
@@ -126,10 +141,16 @@ void TformPrint::print_line(const QString& text) {
 
 void TformPrint::append_line(const QString& text) {
     if (!is_built()) {
-        m_waiting << text;
+        wait(text);
         return;
     }
     append_keeping_view(text);
+}
+
+void TformPrint::wait(const QString& text) {
+    m_waiting << text;
+    if (m_waiting.size() > kKeptLines)
+        m_waiting.removeFirst();
 }
 
 void TformPrint::append_keeping_view(const QString& text) {

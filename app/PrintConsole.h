@@ -33,6 +33,7 @@ public:
     BuiltChild<QPushButton> btnClear{this};
     BuiltChild<QPushButton> btnScrollTop{this};
     BuiltChild<QPushButton> btnSaveLog{this};
+    BuiltChild<QPushButton> btnClosePrint{this};
     BuiltChild<QCheckBox> CheckBox1{this};
     BuiltChild<QPlainTextEdit> Memo1{this};
 
@@ -49,6 +50,8 @@ protected:
 private:
     void FormCreate();
     void append_keeping_view(const QString& text);
+    // Keeps a line for the text area, which is not made yet.
+    void wait(const QString& text);
     void scroll_to_end();
 
     std::unique_ptr<Dialogs> m_own_dialogs;

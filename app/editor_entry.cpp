@@ -43,13 +43,14 @@ int main(int argc, char* argv[]) {
     const QString program = QString::fromLocal8Bit(argv[0]);
     // Qt's own options (-platform, ...) may make this first reading fail; the second one,
     // after QApplication has taken them out of argv, decides.
-    if (const auto status = answered_without_display(
-            kx::parse_command_line(arguments_of(argc, argv)), program))
+    if (const auto status =
+            answered_without_display(kx::parse_command_line(arguments_of(argc, argv)), program))
         return *status;
 
     QApplication app(argc, argv);
+    // No display name: the desktop would add it to every window's title, where it crowds out
+    // the window's own name. Each title names its window; boxes take the application's name.
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
     // A dock matches the windows to the installed desktop file and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KX_APP_ID));
 

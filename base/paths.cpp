@@ -30,6 +30,10 @@ QString update_server() {
     return from_env.isEmpty() ? QString::fromLatin1(kDefaultServer) : from_env;
 }
 
+bool update_server_is_builtin() {
+    return update_server() == QLatin1String(kDefaultServer);
+}
+
 void set_update_server(const QString& server) {
     g_server = server;
 }

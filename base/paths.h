@@ -13,5 +13,8 @@ void set_documents_folder(const QString& folder);
 // (or set_update_server) redirects it, so tests talk to a local server.
 QString update_server();
 void set_update_server(const QString& server);
+// Whether the server is the built-in one, which names no real host: a build that is to check
+// for updates is given its server's address.
+bool update_server_is_builtin();
 
 } // namespace kx

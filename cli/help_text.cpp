@@ -3,6 +3,8 @@
 #include "cli/exit_codes.h"
 #include "cli/terminal.h"
 #include "kx_version.h"
+#include "library/categories.h"
+#include "library/resource_store.h"
 
 namespace kx::cli {
 
@@ -492,6 +494,21 @@ QString man_page() {
 }
 
 QString bash_completion() {
+    // The catalogue's effect names, one a line, for `upload`; blanks are part of the names.
+    const ResourceStore store;
+    QStringList effects;
+    QStringList captions;
+    for (const EffectCategory& category : kEffectCategories) {
+        captions << QString::fromLatin1(category.caption).split(QLatin1Char(' ')).first();
+        if (const auto names = store.read_file_from_stream(QLatin1String(category.resource)))
+            for (const QString& name : *names)
+                if (!name.trimmed().isEmpty())
+                    effects << name.trimmed();
+    }
+    QString effect_lines = effects.join(QLatin1Char('\n'));
+    effect_lines.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('\''), QStringLiteral("\\'"));
+    const QString category_words = captions.join(QLatin1Char(' '));
     QStringList names;
     for (const CommandHelp& command : commands())
         names << command.name;
@@ -503,51 +520,73 @@ QString bash_completion() {
         QStringList own;
         for (const OptionHelp& option : command.options)
             own << QStringLiteral("--") + option.names.constLast();
+        // What each word after the command is: a word of a list, an effect's name, a
+        // pedal control code, a file; none (a control's name, a value) offers nothing.
         QString words;
-        if (command.name == QLatin1String("preset"))
+        QString second;
+        if (command.name == QLatin1String("preset")) {
             words = QStringLiteral("save load");
-        else if (command.name == QLatin1String("firmware"))
+            second = QStringLiteral("@files");
+        } else if (command.name == QLatin1String("firmware")) {
             words = QStringLiteral("upgrade");
-        else if (command.name == QLatin1String("midi"))
+            second = QStringLiteral("@files");
+        } else if (command.name == QLatin1String("midi")) {
             words = QStringLiteral("omni 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
-        cases += QStringLiteral("        %1) own=\"%2\"; words=\"%3\" ;;\n")
-                     .arg(command.name, own.join(QLatin1Char(' ')), words);
+        } else if (command.name == QLatin1String("upload")) {
+            words = QStringLiteral("@effects");
+        } else if (command.name == QLatin1String("effects")) {
+            words = category_words;
+        } else if (command.name == QLatin1String("assign")) {
+            words = QStringLiteral("bypass preset");
+            second =
+                QStringLiteral("KI KII KIII KIV KV B1 B2 B3 FS FL RMT EXP SX DX RED GREEN none");
+        }
+        cases += QStringLiteral("        %1) own=\"%2\"; words=\"%3\"; second=\"%4\" ;;\n")
+                     .arg(command.name, own.join(QLatin1Char(' ')), words, second);
     }
-    return QStringLiteral(
-               "# bash completion for kestrel-x -*- shell-script -*-\n"
-               "_kestrel_x() {\n"
-               "    local cur prev command=\"\" own=\"\" words=\"\" i positional=0\n"
-               "    cur=\"${COMP_WORDS[COMP_CWORD]}\"\n"
-               "    prev=\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
-               "    case \"$prev\" in\n"
-               "        --port) COMPREPLY=($(compgen -f -- \"${cur:-/dev/tty}\")); return ;;\n"
-               "        --ir) COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- \"$cur\")); "
-               "compopt -o plusdirs 2>/dev/null; return ;;\n"
-               "        --serial) return ;;\n"
-               "    esac\n"
-               "    for ((i = 1; i < COMP_CWORD; i++)); do\n"
-               "        case \"${COMP_WORDS[i]}\" in\n"
-               "            --port|--ir|--serial) ((i++)) ;;\n"
-               "            -*) ;;\n"
-               "            *) [[ -z \"$command\" ]] && command=\"${COMP_WORDS[i]}\" || "
-               "((positional++)) ;;\n"
-               "        esac\n"
-               "    done\n"
-               "    case \"$command\" in\n"
-               "        \"\"|help) words=\"%1\" ;;\n"
-               "%2"
-               "        *) ;;\n"
-               "    esac\n"
-               "    if [[ \"$cur\" == -* ]]; then\n"
-               "        COMPREPLY=($(compgen -W \"%3 $own\" -- \"$cur\"))\n"
-               "    elif [[ -n \"$words\" && $positional -eq 0 ]]; then\n"
-               "        COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
-               "    else\n"
-               "        COMPREPLY=($(compgen -f -- \"$cur\"))\n"
-               "    fi\n"
-               "}\n"
-               "complete -F _kestrel_x kestrel-x\n")
-        .arg(names.join(QLatin1Char(' ')), cases, common.join(QLatin1Char(' ')));
+    // %1 the commands, %2 each command's words, %3 the common options, %4 the effect names.
+    static const char kScript[] = R"(# bash completion for kestrel-x -*- shell-script -*-
+_kestrel_x_effects=$'%4'
+_kestrel_x() {
+    local cur prev command="" own="" words="" second="" i positional=0
+    cur="${COMP_WORDS[COMP_CWORD]}"
+    prev="${COMP_WORDS[COMP_CWORD-1]}"
+    case "$prev" in
+        --port) COMPREPLY=($(compgen -f -- "${cur:-/dev/tty}")); return ;;
+        --ir) COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur")); compopt -o plusdirs 2>/dev/null; return ;;
+        --serial) return ;;
+    esac
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        case "${COMP_WORDS[i]}" in
+            --port|--ir|--serial) ((i++)) ;;
+            -*) ;;
+            *) [[ -z "$command" ]] && command="${COMP_WORDS[i]}" || ((positional++)) ;;
+        esac
+    done
+    case "$command" in
+        ""|help) words="%1" ;;
+%2        *) ;;
+    esac
+    if [[ "$cur" == -* ]]; then
+        COMPREPLY=($(compgen -W "%3 $own" -- "$cur"))
+        return
+    fi
+    [[ -n "$command" && $positional -eq 1 ]] && words="$second"
+    [[ $positional -gt 1 ]] && words=""
+    case "$words" in
+        @files) COMPREPLY=($(compgen -f -- "$cur")) ;;
+        @effects)
+            local IFS=$'\n'
+            COMPREPLY=($(compgen -W "$_kestrel_x_effects" -- "$cur"))
+            COMPREPLY=("${COMPREPLY[@]// /\\ }") ;;
+        "") COMPREPLY=() ;;
+        *) COMPREPLY=($(compgen -W "$words" -- "$cur")) ;;
+    esac
+}
+complete -F _kestrel_x kestrel-x
+)";
+    return QString::fromUtf8(kScript).arg(names.join(QLatin1Char(' ')), cases,
+                                          common.join(QLatin1Char(' ')), effect_lines);
 }
 
 } // namespace kx::cli

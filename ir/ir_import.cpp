@@ -93,7 +93,7 @@ QStringList file_summary(const IrImportRequest& request, const WavFile& wav) {
     QStringList lines{
         latin1(kSummaryTitle),
         latin1(kSummaryName) + request.file_name,
-        latin1(kSummarySize) + QString::number(request.file.size()),
+        latin1(kSummarySize) + QString::number(request.file.size()) + QStringLiteral(" bytes"),
         latin1(kSummarySampleRate) + QString::number(wav.chunks.sample_rate),
         latin1(kSummaryBits) + QString::number(wav.chunks.bits_per_sample),
     };

@@ -26,6 +26,8 @@ KX_EXTRA_PACKAGES=(
     # The screen reader's view (tests/support/with_screen_reader.sh): a virtual display, the
     # session bus and the accessibility bus.
     xvfb xauth dbus-daemon at-spi2-core
+    # Windows under a real window manager (tests/support/with_window_manager.sh).
+    openbox x11-utils
 )
 # ---------------------------------------------------------------------------------------------
 

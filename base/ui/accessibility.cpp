@@ -6,14 +6,12 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
-#include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
@@ -150,22 +148,6 @@ bool tab_stop(const QWidget* widget, const QWidget* window) {
     return true;
 }
 
-class ScreenKeeper : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto* widget = static_cast<QWidget*>(watched);
-            const Qt::WindowType type = widget->windowType();
-            if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog))
-                keep_inside_screen(widget);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 void install_accessibility() {
@@ -188,6 +170,13 @@ void add_label_relation(QLabel* label, QWidget* field) {
     if (!labels.contains(label))
         labels.append(QPointer<QLabel>(label));
     field->setProperty(kLabelsProperty, QVariant::fromValue(labels));
+}
+
+void close_on_escape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setObjectName(QStringLiteral("keyCloseOnEscape"));
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 void set_reading_order(QWidget* window) {
@@ -224,47 +213,6 @@ void set_reading_order(QWidget* window) {
     });
     for (int i = 1; i < int(order.size()); ++i)
         QWidget::setTabOrder(stops[order[i - 1]].widget, stops[order[i]].widget);
-}
-
-void keep_inside_screen(QWidget* window) {
-    QScreen* screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    QRect frame = window->frameGeometry();
-    const bool framed = frame != window->geometry();
-    // Before its first showing a window has no frame yet: take another window's, which the
-    // same window manager draws.
-    if (frame == window->geometry())
-        for (const QWidget* other : QApplication::topLevelWidgets())
-            if (other != window && other->isVisible() &&
-                other->frameGeometry() != other->geometry()) {
-                const QRect g = window->geometry();
-                const QRect og = other->geometry();
-                const QRect of = other->frameGeometry();
-                frame = g.adjusted(of.left() - og.left(), of.top() - og.top(),
-                                   of.right() - og.right(), of.bottom() - og.bottom());
-                break;
-            }
-    const QSize decoration = frame.size() - window->size();
-    if (window->minimumSize() != window->maximumSize() &&
-        (frame.width() > area.width() || frame.height() > area.height()))
-        window->resize(std::min(window->width(), area.width() - decoration.width()),
-                       std::min(window->height(), area.height() - decoration.height()));
-    const QSize size = window->size() + decoration;
-    // A window larger than the area keeps its top left corner (and title bar) inside.
-    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - size.width()));
-    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - size.height()));
-    // A window not yet framed is placed by its frame's corner; a framed one is moved by the
-    // frame's shift, as what pos() gives then varies by platform.
-    if (QPoint(x, y) == frame.topLeft())
-        return;
-    if (framed)
-        window->move(window->pos() + QPoint(x, y) - frame.topLeft());
-    else
-        window->move(x, y);
 }
 
 void fit_design_to_text(QWidget* window) {
@@ -324,14 +272,6 @@ void fit_design_to_text(QWidget* window) {
         child->setGeometry(rect);
     }
     window->setFixedSize(scaled(window->property(kDesign).toRect()).size());
-}
-
-void keep_windows_inside_screen() {
-    static QPointer<ScreenKeeper> keeper;
-    if (keeper || !qApp)
-        return;
-    keeper = new ScreenKeeper(qApp);
-    qApp->installEventFilter(keeper);
 }
 
 } // namespace kx

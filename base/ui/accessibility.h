@@ -23,21 +23,17 @@ void link_label(QLabel* label, QWidget* field);
 // only: a label has one buddy, and a row's label also names the row's other widgets.
 void add_label_relation(QLabel* label, QWidget* field);
 
+// Escape closes `window` (as its close button does, so what closing asks first is asked), unless
+// an open list or menu of the window takes it first.
+void close_on_escape(QWidget* window);
+
 // Orders Tab through the focusable children of `window` as they read: row by row from the
 // top, left to right within a row (a row is a run of widgets whose heights overlap).
 void set_reading_order(QWidget* window);
-
-// Moves `window` so that its frame lies inside the available area of the screen it is on (or
-// of the primary screen), shrinking a resizable window that is larger than that area.
-void keep_inside_screen(QWidget* window);
 
 // For a window laid out in fixed pixels: scales the designed layout (taken on the first call)
 // by the least factor, never below 1, at which every caption of its buttons, one-line labels
 // and lists fits in the font they now have. Call again when the font or the look changes.
 void fit_design_to_text(QWidget* window);
-
-// From now on, every window and dialog of the program is kept inside the screen whenever it is
-// shown. Calling it again does nothing.
-void keep_windows_inside_screen();
 
 } // namespace kx

@@ -22,6 +22,9 @@ public:
                       const QString& folder) override;
 
 private:
+    // The window a box is about: the active window of the program, else the one given.
+    QWidget* parent() const;
+
     QPointer<QWidget> m_parent;
 };
 

@@ -8,6 +8,7 @@
 #include "library/resource_store.h"
 #include "session/pedal_session.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -20,6 +21,7 @@ namespace {
 constexpr char kCaption[] = "Firmware Upgrade";
 constexpr char kTextUpgradeFirmware[] = "Upgrade Firmware";
 constexpr char kTextCancel[] = "Cancel";
+constexpr char kTextClose[] = "Close";
 constexpr char kTextCancelling[] = "Cancelling after this chunk";
 constexpr char kTextChooseFirmware[] = "Choose firmware";
 
@@ -67,7 +69,7 @@ TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context
     setWindowTitle(latin1(kCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     // Wide enough for the list's "Firmware 12 (Firmware_1)" and the bootloader sentence below.
-    setFixedSize(250, 214);
+    setFixedSize(250, 255);
     connect(&m_operation, &Operation::step_changed, this, &TformFirmwareUpgrade::show_step);
     connect(&m_operation, &FirmwareUpgradeOperation::chunk_progress, this,
             &TformFirmwareUpgrade::show_chunk);
@@ -78,6 +80,7 @@ void TformFirmwareUpgrade::build() {
     cmbFirmwareChoose = new QComboBox(this);
     btnUpgradeFirmware = new QPushButton(this);
     btnCancelUpgrade = new QPushButton(this);
+    btnCloseFirmwareUpgrade = new QPushButton(latin1(kTextClose), this);
     ProgressBar1 = new QProgressBar(this);
     lblBootloaderHowTo = new QLabel(this);
     cmbFirmwareChoose->setObjectName(QStringLiteral("cmbFirmwareChoose"));
@@ -117,6 +120,10 @@ void TformFirmwareUpgrade::build() {
     lblBootloaderHowTo->setWordWrap(true);
     lblBootloaderHowTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblBootloaderHowTo->setGeometry(8, 137, 234, 69);
+    btnCloseFirmwareUpgrade->setObjectName(QStringLiteral("btnCloseFirmwareUpgrade"));
+    btnCloseFirmwareUpgrade->setGeometry(164, 214, 78, 33);
+    connect(btnCloseFirmwareUpgrade, &QPushButton::clicked, this, &QWidget::close);
+    close_on_escape(this);
 
     connect(cmbFirmwareChoose, &QComboBox::currentIndexChanged, this,
             &TformFirmwareUpgrade::FirmwareSelect);
@@ -125,6 +132,16 @@ void TformFirmwareUpgrade::build() {
     connect(btnCancelUpgrade, &QPushButton::clicked, this,
             &TformFirmwareUpgrade::btnCancelUpgradeClick);
     fit_design_to_text(this); // a larger desktop font widens it
+}
+
+void TformFirmwareUpgrade::closeEvent(QCloseEvent* event) {
+    // An upgrade runs to its end or to Cancel with its progress in view: the pedal must not be
+    // unplugged or powered off meanwhile.
+    if (m_operation.running()) {
+        event->ignore();
+        return;
+    }
+    BuiltOnUseWindow::closeEvent(event);
 }
 
 void TformFirmwareUpgrade::FirmwareSelect() {
@@ -189,6 +206,7 @@ void TformFirmwareUpgrade::btnCancelUpgradeClick() {
 void TformFirmwareUpgrade::set_running(bool running) {
     btnUpgradeFirmware->setEnabled(!running);
     btnCancelUpgrade->setEnabled(running);
+    btnCloseFirmwareUpgrade->setEnabled(!running);
     cmbFirmwareChoose->setEnabled(!running);
     if (running) {
         ProgressBar1->setRange(0, 1);

@@ -54,6 +54,8 @@ public:
     // Stops a running upgrade after the chunk being written, with the bootloader ready for
     // another try.
     BuiltChild<QPushButton> btnCancelUpgrade{this};
+    // Closes the window; not while an upgrade runs.
+    BuiltChild<QPushButton> btnCloseFirmwareUpgrade{this};
     BuiltChild<QProgressBar> ProgressBar1{this};
     BuiltChild<QLabel> lblBootloaderHowTo{this};
 
@@ -69,6 +71,7 @@ signals:
     void firmware_upgraded();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     // Reads the firmware list's versions from the store, which only this window shows.
     void build() override;
 

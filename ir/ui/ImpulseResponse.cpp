@@ -1,6 +1,7 @@
 #include "ir/ui/ImpulseResponse.h"
 
 #include "base/dialogs.h"
+#include "base/ui/accessibility.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ir_plots.h"
 
@@ -63,7 +64,8 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     imgResponse->setAccessibleName(QStringLiteral("Magnitude response of the loaded samples"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &QWidget::hide);
+    connect(btnOK, &QPushButton::clicked, this, &QWidget::close);
+    close_on_escape(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,5 +1,7 @@
 #include "library/ui/FXInfo.h"
 
+#include "base/ui/accessibility.h"
+
 #include <QImage>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -38,6 +40,7 @@ TformFXInfo::TformFXInfo(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kInitialCaption));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(335, 480);
+    close_on_escape(this);
 }
 
 void TformFXInfo::build() {

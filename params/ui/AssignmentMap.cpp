@@ -1,10 +1,12 @@
 #include "params/ui/AssignmentMap.h"
 
+#include "base/ui/accessibility.h"
 #include "params/ui/FXParameters.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kx {
@@ -44,6 +46,7 @@ TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* p
     setWindowTitle(QString::fromLatin1(kCaptionAssignmentMap));
     setAccessibleName(QString::fromLatin1(kCaptionAssignmentMap));
     setAttribute(Qt::WA_QuitOnClose, false);
+    close_on_escape(this);
     connect(&m_parameters, &TformFXParameters::assignments_changed, this,
             &TformAssignmentMap::refresh);
 }
@@ -110,6 +113,13 @@ void TformAssignmentMap::build() {
         m_rows << shown;
     }
     layout->addStretch(1);
+    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close->setObjectName(QStringLiteral("btnCloseAssignmentMap"));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_close);
+    layout->addLayout(buttons);
     refresh();
 }
 

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace kx {
 
@@ -59,6 +60,7 @@ private:
     TformFXParameters& m_parameters;
     QLabel* m_effect = nullptr;
     QLabel* m_note = nullptr;
+    QPushButton* m_close = nullptr;
     QList<Row> m_rows;
     bool m_refreshing = false;
     bool m_built = false;

@@ -13,12 +13,14 @@
 #include "params/ui/PotSlider.h"
 #include "session/pedal_messages.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -63,6 +65,9 @@ constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
+constexpr char kTextNotAssignable[] = "not assignable";
+constexpr char kHintNotAssignable[] =
+    "The pedal's controls can drive the first 16 controls of an effect only";
 constexpr int kClientWidth = kBoxX + kBoxWidth + 5;
 constexpr char kHeadingValue[] = "Value";
 constexpr char kHeadingPedalControl[] = "Pedal control";
@@ -138,6 +143,8 @@ TformFXParameters::TformFXParameters(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
     m_undo.setObjectName(QStringLiteral("undoParameters"));
+    // Escape closes as the title bar's button does: unstored edits are asked about first.
+    close_on_escape(this);
     connect(&m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit unstored_changed(!clean); });
 }
@@ -195,7 +202,7 @@ void TformFXParameters::refresh_live() {
 void TformFXParameters::set_editors_enabled(bool enabled) {
     // The labels stay readable; only what would send to the pedal follows the live state.
     for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget))
+        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget) && widget != m_scroll)
             widget->setEnabled(enabled);
 }
 
@@ -220,13 +227,17 @@ void TformFXParameters::closeEvent(QCloseEvent* event) {
 void TformFXParameters::OnShow() {
     // Values read for one effect mean nothing for another: a preset saved from them would carry
     // the wrong effect's settings under this one's number.
-    if (selected_effect_name != m_values_effect) {
+    const bool same_effect = selected_effect_name == m_values_effect;
+    if (!same_effect) {
         m_state = FXParametersState();
         m_values_effect = selected_effect_name;
     }
     clear_rows();
-    // The steps name rows that are rebuilt now; the main window has asked about unstored edits.
-    m_undo.clear();
+    // Another effect starts afresh: the main window has asked about unstored edits before it
+    // opens one. The same effect shown again (its window was closed) keeps its edits unstored
+    // and undoable: the steps name rows by index, which the rebuilt rows have again.
+    if (!same_effect || !has_unstored_edits())
+        m_undo.clear();
     if (!build_rows()) {
         clear_rows();
         m_description = ControlDescription();
@@ -270,6 +281,9 @@ void TformFXParameters::clear_rows() {
     m_bypass_label = m_preset_label = nullptr;
     m_bypass_box = m_preset_box = nullptr;
     m_separator_height = 0;
+    m_scroll = nullptr; // deleted with the rows; the window shows them whole again
+    m_offset = 0;
+    setFixedWidth(parameters_window_width());
     update();
 }
 
@@ -445,6 +459,16 @@ bool TformFXParameters::build_rows() {
         connect(box, &QComboBox::currentIndexChanged, this, [this, i] { boxAssignOnChange(i); });
         m_boxes << box;
     }
+    // Their rows say so where the box would be, rather than leave a gap without a word.
+    for (int i = kAssignableControls; i < n; ++i) {
+        auto* note = new QLabel(latin1(kTextNotAssignable), this);
+        note->setObjectName(QStringLiteral("lblNotAssignable%1").arg(i));
+        note->setToolTip(latin1(kHintNotAssignable));
+        // Dimmer than the row's label, in a colour each look gives with enough contrast.
+        note->setProperty("secondary", true);
+        note->setGeometry(kBoxX, row_y(i), kClientWidth - kBoxX, kWidgetHeight);
+        note->show();
+    }
 
     // Painted, not a widget: a screen reader has nothing to say about a line.
     m_separator_height = int(std::lround(kSeparatorPerControl * n));
@@ -512,13 +536,66 @@ void TformFXParameters::paintEvent(QPaintEvent* event) {
     if (m_separator_height <= 0)
         return;
     QPainter painter(this);
-    painter.fillRect(kSeparatorX, kTop, 1, m_separator_height, palette().color(QPalette::Mid));
+    painter.fillRect(kSeparatorX, kTop - m_offset, 1, m_separator_height,
+                     palette().color(QPalette::Mid));
+}
+
+void TformFXParameters::fit_height(int height) {
+    const int full = parameters_window_height(control_count(), readback_count());
+    if (height >= full || height <= 0) {
+        scroll_rows(0);
+        delete m_scroll;
+        m_scroll = nullptr;
+        setFixedSize(parameters_window_width(), full);
+        return;
+    }
+    if (!m_scroll) {
+        m_scroll = new QScrollBar(Qt::Vertical, this);
+        m_scroll->setObjectName(QStringLiteral("scrParameters"));
+        m_scroll->setAccessibleName(QStringLiteral("Rows"));
+        connect(m_scroll, &QScrollBar::valueChanged, this, &TformFXParameters::scroll_rows);
+        connect(qApp, &QApplication::focusChanged, m_scroll,
+                [this](QWidget*, QWidget* now) { show_focused_row(now); });
+    }
+    constexpr int kBarWidth = 14;
+    setFixedSize(parameters_window_width() + kBarWidth, height);
+    m_scroll->setGeometry(parameters_window_width(), 0, kBarWidth, height);
+    m_scroll->setRange(0, full - height);
+    m_scroll->setPageStep(height);
+    m_scroll->setSingleStep(kRowPitch);
+    m_scroll->show();
+}
+
+void TformFXParameters::scroll_rows(int offset) {
+    static constexpr char kRowY[] = "kx_row_y";
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget == m_scroll)
+            continue;
+        if (!widget->property(kRowY).isValid())
+            widget->setProperty(kRowY, widget->y() + m_offset);
+        widget->move(widget->x(), widget->property(kRowY).toInt() - offset);
+    }
+    m_offset = offset;
+    update();
+}
+
+void TformFXParameters::show_focused_row(QWidget* focused) {
+    if (!m_scroll || !focused || focused->window() != this || focused == m_scroll)
+        return;
+    QWidget* row = focused;
+    while (row->parentWidget() && row->parentWidget() != this)
+        row = row->parentWidget();
+    if (row->y() < 0)
+        m_scroll->setValue(m_scroll->value() + row->y() - kTop);
+    else if (row->geometry().bottom() >= height())
+        m_scroll->setValue(m_scroll->value() + row->geometry().bottom() - height() + kTop);
 }
 
 void TformFXParameters::EnableDisableControls(bool AEnable) {
     const auto widgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : widgets)
-        widget->setEnabled(AEnable);
+        if (widget != m_scroll)
+            widget->setEnabled(AEnable);
     emit assignments_changed();
 }
 

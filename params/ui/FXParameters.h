@@ -17,6 +17,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QScrollBar;
 class QSlider;
 class QSpinBox;
 
@@ -77,6 +78,12 @@ public:
     FXParametersState& preview_state() { return m_state; }
     // The line between the controls and their boxes, painted from the top row down.
     int separator_height() const { return m_separator_height; }
+    // Shows the rows within `height` pixels when the window is taller (a low screen): a scroll
+    // bar at the right moves them, and so does the keyboard's focus. A taller `height` shows
+    // the whole window again.
+    void fit_height(int height);
+    // The scroll bar fit_height made, or nullptr.
+    QScrollBar* scroll_bar() const { return m_scroll; }
 
     // Shows the values list in the widgets, without running their handlers.
     void setItems();
@@ -217,6 +224,11 @@ private:
     QComboBox* m_preset_box = nullptr;
     // Height of the line between the controls and their assignment boxes (0: none).
     int m_separator_height = 0;
+    // Rows moved up by m_offset pixels through m_scroll (fit_height).
+    void scroll_rows(int offset);
+    void show_focused_row(QWidget* focused);
+    QScrollBar* m_scroll = nullptr;
+    int m_offset = 0;
 };
 
 } // namespace kx

@@ -6,6 +6,7 @@
 
 #include "app/Main.h"
 #include "app/PrintConsole.h"
+#include "app/Settings.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "firmware/upgrade_operation.h"
 #include "kx_version.h"
@@ -17,15 +18,21 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace kx;
 
@@ -306,6 +313,53 @@ void keep_keyboard_in(QWidget* window) {
     }
 }
 
+double luminance(QColor color) {
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Pixels of `widget` that change by 3:1 contrast or more when it takes the focus: its focus
+// mark, as a user sees it against what was there before.
+// -1: it never took the focus.
+int focus_mark_pixels(QWidget* widget, QWidget* elsewhere) {
+    const auto focus = [](QWidget* target) {
+        for (int i = 0; i < 50 && !target->hasFocus(); ++i) {
+            target->window()->activateWindow();
+            target->setFocus(Qt::TabFocusReason);
+            QTest::qWait(10);
+        }
+        return target->hasFocus();
+    };
+    if (!focus(elsewhere))
+        return -1;
+    // As seen: over the window's own background (a translucent look's controls let it through).
+    const auto seen = [widget] {
+        QWidget* window = widget->window();
+        return window->grab(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size())).toImage();
+    };
+    const QImage before = seen();
+    if (!focus(widget))
+        return -1;
+    const QImage after = seen();
+    if (before.size() != after.size())
+        return 0;
+    int marked = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3.0)
+                ++marked;
+    return marked;
+}
+
 // Presses Tab until `widget` has the focus, as a user would; false after a round without it.
 bool tab_to(QWidget* widget) {
     for (int i = 0; i < 30 && QApplication::focusWidget() != widget; ++i)
@@ -329,6 +383,8 @@ private slots:
     void windows_open_inside_the_screen();
     void captions_fit_a_larger_desktop_font();
     void a_dock_knows_the_windows();
+    void focus_mark_in_every_look_data();
+    void focus_mark_in_every_look();
 };
 
 void TestAccessibility::initTestCase() {
@@ -424,7 +480,9 @@ void TestAccessibility::main_job_by_keyboard_alone() {
     QVERIFY(rig.f.context->link->communication->connected());
 
     QVERIFY(tab_to(w.lstCategory));
-    press(Qt::Key_Down); // from Gain to Modulation
+    press(Qt::Key_Down); // the first row, Gain, not skipped
+    QCOMPARE(w.lstCategory->selectedItems().value(0)->text(), QStringLiteral("Gain"));
+    press(Qt::Key_Down); // Modulation
     press(Qt::Key_Return);
     QCOMPARE(rig.f.context->selection.selected_category, QStringLiteral("Modulation"));
     QVERIFY(tab_to(w.lstEffects));
@@ -440,7 +498,8 @@ void TestAccessibility::main_job_by_keyboard_alone() {
     keep_keyboard_in(&w);
 
     press(Qt::Key_U, Qt::ControlModifier);
-    QCOMPARE(rig.f.dialogs.confirmations, QStringList{"Upload the selected effect?"});
+    QCOMPARE(rig.f.dialogs.confirmations,
+             QStringList{"Upload the selected effect, \"Tape Loom Delay\"?"});
     rig.settle();
     QCOMPARE(rig.pedal().running_effect(), 0x1F);
 
@@ -598,6 +657,64 @@ void TestAccessibility::a_dock_knows_the_windows() {
             entry[line.section(QLatin1Char('='), 0, 0)] = line.section(QLatin1Char('='), 1);
     QCOMPARE(entry.value(QStringLiteral("Icon")), QStringLiteral(KX_APP_ID));
     QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), entry.value(QStringLiteral("Exec")));
+}
+
+void TestAccessibility::focus_mark_in_every_look_data() {
+    QTest::addColumn<int>("look");
+    for (int look = 0; look <= kLookMenuCount; ++look) // 7, the eighth, only from the file
+        QTest::addRow("look %d", look) << look;
+}
+
+// Every kind of control the windows let the keyboard reach shows a mark when it has the focus,
+// one that differs from the control without the focus by 3:1 contrast or more (a slider that
+// moves with the arrow keys included).
+void TestAccessibility::focus_mark_in_every_look() {
+    QFETCH(int, look);
+    EditorFixture f;
+    f.start();
+    QVERIFY(apply_look(f.context->store, look));
+    QWidget window;
+    window.setObjectName(QStringLiteral("formFXParameters")); // a translucent look's gradient
+    auto* layout = new QVBoxLayout(&window);
+    auto* other = new QPushButton(QStringLiteral("Elsewhere"), &window);
+    auto* combo = new QComboBox(&window);
+    combo->addItems({QStringLiteral("KI"), QStringLiteral("--")});
+    auto* slider = new QSlider(Qt::Horizontal, &window);
+    slider->setRange(0, 1023);
+    slider->setValue(800);
+    auto* list = new QListWidget(&window);
+    list->addItems({QStringLiteral("Gain"), QStringLiteral("Modulation")});
+    auto* text = new QPlainTextEdit(QStringLiteral("log"), &window);
+    const QList<QWidget*> controls = {new QPushButton(QStringLiteral("Request"), &window),
+                                      new QCheckBox(QStringLiteral("scrollDOWN"), &window),
+                                      combo,
+                                      slider,
+                                      new QSpinBox(&window),
+                                      list,
+                                      text,
+                                      new QLineEdit(QStringLiteral("command"), &window)};
+    layout->addWidget(other);
+    for (QWidget* control : controls)
+        layout->addWidget(control);
+    window.resize(260, 520);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList unmarked;
+    for (QWidget* control : controls) {
+        // A line round a check box's indicator, at least.
+        const int marked = focus_mark_pixels(control, other);
+        if (marked < 40)
+            unmarked << QStringLiteral("%1: %2 pixels")
+                            .arg(QLatin1String(control->metaObject()->className()))
+                            .arg(marked);
+    }
+    // The slider that the arrow keys move, marked, for the pictures of each look.
+    slider->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    if (const QString folder = qEnvironmentVariable("KX_SHOT_DIR"); !folder.isEmpty())
+        window.grab().save(QStringLiteral("%1/focus-look-%2.png").arg(folder).arg(look));
+    QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -184,6 +184,11 @@ void TestConnectionDoctor::ready_pedal_offers_nothing() {
     QVERIFY(!doctor.edtCommand->isEnabled());
     QVERIFY(!doctor.btnCopyCommand->isEnabled());
     QVERIFY(!doctor.btnAllowAccess->isEnabled());
+    // Connected, the summary says so rather than that a pedal is ready to connect.
+    doctor.set_connection([] { return QStringLiteral("the virtual pedal"); });
+    doctor.diagnose();
+    QCOMPARE(doctor.lblSummary->text(),
+             QStringLiteral("The editor is connected to the virtual pedal."));
 }
 
 void TestConnectionDoctor::controls_are_named_and_tab_follows_the_layout() {
@@ -272,7 +277,8 @@ void TestConnectionDoctor::keyboard_order_of_the_main_window_and_log_console() {
     console.show();
     QVERIFY(QTest::qWaitForWindowExposed(&console));
     QCOMPARE(tab_chain(&console, console.btnClear),
-             (QStringList{"btnClear", "btnScrollTop", "CheckBox1", "btnSaveLog", "Memo1"}));
+             (QStringList{"btnClear", "btnScrollTop", "CheckBox1", "btnSaveLog", "btnClosePrint",
+                          "Memo1"}));
 }
 
 QTEST_MAIN(TestConnectionDoctor)

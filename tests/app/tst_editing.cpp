@@ -140,7 +140,8 @@ void TestEditing::typed_values_undo_and_redo() {
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(first)), qPrintable(rig.sent_pots().last()));
     type_value(rig.time_value(), 900);
     QCOMPARE(w.menuUndo->text(), "&Undo Time 900");
-    QVERIFY(w.windowTitle().endsWith("(unstored edits)"));
+    // The state first, where a narrow title bar still shows it.
+    QCOMPARE(w.windowTitle(), QString::fromUtf8("Unstored edits \u2014 Kestrel X Editor"));
 
     // Ctrl+Z, in the parameters window, sends the earlier value; the menu's Redo the later.
     // The keys go where the keyboard is: the value box just typed in, whose own text undo
@@ -157,7 +158,7 @@ void TestEditing::typed_values_undo_and_redo() {
     w.menuUndo->trigger();
     kx::test::settle();
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(read)), qPrintable(rig.sent_pots().last()));
-    QVERIFY(!w.windowTitle().endsWith("(unstored edits)"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kestrel X Editor"));
     QTest::keyClick(rig.time_value(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     kx::test::settle();
     QVERIFY2(rig.sent_pots().last().endsWith(word_hex(first)), qPrintable(rig.sent_pots().last()));
@@ -172,6 +173,21 @@ void TestEditing::typed_values_undo_and_redo() {
     QCOMPARE(rig.time()->value(), 900);
     QCOMPARE(w.menuUndo->text(), "&Undo Time 900");
     QCOMPARE(rig.parameters().undo_stack().count(), 2);
+
+    // Escape closes the parameters window and loses no edit: it stays unstored, and opening
+    // the effect again asks about it first.
+    rig.parameters().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.parameters()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!rig.parameters().isVisible());
+    QVERIFY(rig.parameters().has_unstored_edits());
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Unstored edits")));
+    const qsizetype asked = rig.f.dialogs.questions.size();
+    rig.f.dialogs.choices << 3; // Cancel
+    emit w.lstEffects->itemClicked(w.lstEffects->findItems(kEffect, Qt::MatchExactly).first());
+    kx::test::settle();
+    QCOMPARE(rig.f.dialogs.questions.size(), asked + 1);
+    QVERIFY(rig.parameters().has_unstored_edits());
 }
 
 void TestEditing::unstored_edits_are_asked_about_data() {
@@ -202,7 +218,9 @@ void TestEditing::unstored_edits_are_asked_about() {
     const auto other = w.lstEffects->findItems("Tidewater Chorus", Qt::MatchExactly);
     emit w.lstEffects->itemClicked(other.first());
     QCOMPARE(rig.f.dialogs.questions.size(), 1);
-    QVERIFY(rig.parameters().windowTitle().startsWith(kEffect));
+    // The state first, then the effect the window shows.
+    QVERIFY(rig.parameters().windowTitle().startsWith(QString::fromUtf8("Unstored edits \u2014 ") +
+                                                      kEffect));
     QCOMPARE(w.lstEffects->currentItem()->text(), kEffect);
     QCOMPARE(rig.time_value()->value(), 333);
 

@@ -143,6 +143,9 @@ void TestEditorMemory::damaged_or_stale_memory_is_ignored_data() {
     QTest::addRow("unknown names")
         << QByteArray("[Selection]\nCategory=Nowhere\nEffect=Nothing\n[Pedal]\nMidiChannel=99\n"
                       "[Windows]\nformMain=not a point\n");
+    // Left by a run whose windows opened with their title bars above the screen.
+    QTest::addRow("places off the screen")
+        << QByteArray("[Windows]\nformMain=@Point(-1 -20)\nformAssignmentMap=@Point(5000 -20)\n");
     QTest::addRow("effect of another category")
         << QByteArray("[Selection]\nCategory=Gain\nEffect=Ghost Effect\n");
 }

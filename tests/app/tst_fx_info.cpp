@@ -88,10 +88,9 @@ void TestFXInfo::click_effect(const QString& name) {
 QPoint TestFXInfo::beside_parameters() const {
     const QRect frame = f->windows->formFXParameters->frameGeometry();
     const QRect area = f->windows->formFXInfo->screen()->availableGeometry();
+    // Its whole frame, right border included, inside the screen.
     const QRect info_frame = f->windows->formFXInfo->frameGeometry();
-    const QRect info_area = f->windows->formFXInfo->geometry();
-    const int inside =
-        area.right() + 1 - info_area.width() - (info_area.left() - info_frame.left());
+    const int inside = area.right() + 1 - info_frame.width();
     return {std::min(frame.x() + frame.width(), inside), frame.y()};
 }
 
@@ -122,7 +121,7 @@ void TestFXInfo::every_effect_has_its_page() {
 
     QCOMPARE(f->dialogs.messages, QStringList());
     QVERIFY(info().isVisible());
-    QCOMPARE(info().windowTitle(), effect);
+    QCOMPARE(info().windowTitle(), effect + QStringLiteral(" information"));
     QCOMPARE(info().frameGeometry().topLeft(), beside_parameters());
     QCOMPARE(info().size(), QSize(335, 480));
     const QByteArray raw = f->context->store.raw(format_resource_name(effect) + "_info").value();
@@ -170,7 +169,7 @@ void TestFXInfo::shows_the_effect_clicked_last() {
     QVERIFY(main().btnGetFXInfo->isEnabled());
     main().btnGetFXInfo->click();
     kx::test::settle();
-    QCOMPARE(info().windowTitle(), QStringLiteral("Tape Loom Delay"));
+    QCOMPARE(info().windowTitle(), QStringLiteral("Tape Loom Delay information"));
     QVERIFY(info().WebBrowser1->toPlainText().contains(QLatin1String("tape")));
 }
 
@@ -214,7 +213,7 @@ void TestFXInfo::missing_page_is_reported() {
     QVERIFY2(f->dialogs.messages.first().startsWith(QLatin1String("Error loading resource: ")),
              qPrintable(f->dialogs.messages.first()));
     QVERIFY(!info().isVisible());
-    QCOMPARE(info().windowTitle(), QStringLiteral("Basalt Fuzz Box"));
+    QCOMPARE(info().windowTitle(), QStringLiteral("Basalt Fuzz Box information"));
     QCOMPARE(info().WebBrowser1->toPlainText(), page);
 }
 

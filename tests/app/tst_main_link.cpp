@@ -109,6 +109,8 @@ private slots:
     void connect_disconnect_reconnect();
     void bootloader_check_data();
     void bootloader_check();
+    void upgrade_mode_restarts_the_built_in_pedal_in_its_bootloader_data();
+    void upgrade_mode_restarts_the_built_in_pedal_in_its_bootloader();
     void real_port_is_listed_after_the_virtual_pedal();
     void device_label_after_reconnects_through_a_port();
     void missing_port_is_named_not_listed();
@@ -188,6 +190,55 @@ void TestMainLink::bootloader_check() {
         expect(w, kConnected, "firmware after a failed bootloader check");
         QVERIFY(!w.menuFirmwareUpgradeMode->isChecked());
     }
+}
+
+void TestMainLink::upgrade_mode_restarts_the_built_in_pedal_in_its_bootloader_data() {
+    QTest::addColumn<bool>("connected"); // ticked while connected, or before Connect
+    QTest::addColumn<int>("choice");     // 0 restarts it, 1 leaves the firmware running
+    QTest::newRow("connected, restarted") << true << 0;
+    QTest::newRow("not connected, restarted") << false << 0;
+    QTest::newRow("connected, left running") << true << 1;
+}
+
+// A user without a pedal tries the whole upgrade: the built-in virtual pedal is restarted in
+// its bootloader, as a pedal powered up with its footswitch held, when they choose so.
+void TestMainLink::upgrade_mode_restarts_the_built_in_pedal_in_its_bootloader() {
+    QFETCH(bool, connected);
+    QFETCH(int, choice);
+    EditorFixture f;
+    f.connect_by_hand_only();
+    start_with(f, {true, {}});
+    TformMain& w = f.main();
+    QVERIFY(f.context->link->virtual_pedal());
+    if (connected) {
+        w.menuConnect->trigger();
+        kx::test::settle();
+        expect(w, kConnected, "connected");
+    }
+    f.dialogs.choices << choice;
+    w.menuFirmwareUpgradeMode->trigger();
+    QTRY_COMPARE(f.dialogs.questions.size(), 1);
+    QVERIFY2(f.dialogs.questions[0].contains("Restart it in its bootloader"),
+             qPrintable(f.dialogs.questions[0]));
+    QTRY_COMPARE(f.context->link->virtual_pedal()->pedal().mode(),
+                 choice == 0 ? sim::PedalMode::Bootloader : sim::PedalMode::Firmware);
+    // The pedal's boot is waited for on the event loop; then the editor connects again.
+    if (connected) {
+        QTRY_VERIFY_WITH_TIMEOUT(!f.dialogs.messages.isEmpty(), 10000);
+    } else {
+        QTest::qWait(int(sim::kFirmwareBoot_us / 1000) + 20);
+        w.menuConnect->trigger();
+    }
+    kx::test::settle();
+    QVERIFY(!f.dialogs.messages.isEmpty());
+    if (choice == 0) {
+        expect(w, kBootloader, "restarted in its bootloader");
+        QCOMPARE(f.dialogs.messages.last(),
+                 "Connection to bootloader succeeded, ready for firmware upgrade");
+    } else {
+        expect(w, kConnected, "firmware left running");
+    }
+    f.stop();
 }
 
 void TestMainLink::real_port_is_listed_after_the_virtual_pedal() {

@@ -19,6 +19,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 
 using namespace kx;
@@ -134,7 +136,9 @@ void TestMainPedal::upload_open_request_edit() {
     // Upload: confirmed, the pedal's answer under the button.
     w.btnUpload->click();
     kx::test::settle();
-    QCOMPARE(rig.f.dialogs.confirmations, QStringList{"Upload the selected effect?"});
+    // The question names what goes to the pedal.
+    QCOMPARE(rig.f.dialogs.confirmations,
+             QStringList{"Upload the selected effect, \"Tape Loom Delay\"?"});
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Upload complete"));
     QVERIFY(w.btnUpload->isEnabled());
     QVERIFY(tap.lines.contains(QStringLiteral("resource name: Tape_Loom_Delay")));
@@ -229,6 +233,14 @@ void TestMainPedal::upload_open_request_edit() {
     QCOMPARE(lists[0]->currentIndex(), options - 1);
     QCOMPARE(boxes[0]->currentIndex(), 1);
     QCOMPARE(bypass->currentIndex(), 0);
+
+    // Nothing of this connection stays after Disconnect: no firmware version, no upload's
+    // outcome.
+    QVERIFY(w.lblFirmwareVersion->text() != QStringLiteral("Firmware Version: "));
+    w.menuDisconnect->trigger();
+    kx::test::settle();
+    QCOMPARE(w.lblFirmwareVersion->text(), QStringLiteral("Firmware Version: "));
+    QCOMPARE(w.lblStatus->text(), QStringLiteral("Status: "));
     rig.f.context->log.set_target(tap.next);
 }
 
@@ -258,6 +270,26 @@ void TestMainPedal::effect_with_24_controls() {
     for (QComboBox* box : parameters.findChildren<QComboBox*>())
         boxes += box->accessibleName().endsWith(QLatin1String(" assignment")) ? 1 : 0;
     QCOMPARE(boxes, 16 + 2); // the first 16 controls, bypass and preset
+    // Taller than the screen, the window scrolls its rows, and the keyboard's focus brings a
+    // row into view.
+    const QRect area = parameters.screen()->availableGeometry();
+    QVERIFY(parameters.frameGeometry().height() <= area.height());
+    if (parameters_window_height(24, 0) > area.height()) {
+        QVERIFY(parameters.scroll_bar() && parameters.scroll_bar()->isVisible());
+        QComboBox* last = rig.widget<QComboBox>(QStringLiteral("Division"));
+        QVERIFY(last);
+        parameters.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&parameters));
+        last->setFocus(Qt::TabFocusReason);
+        QVERIFY(last->geometry().bottom() < parameters.height() && last->y() >= 0);
+    }
+    // The rows past them say why they have no box.
+    for (int i = 16; i < 24; ++i) {
+        const auto* note =
+            parameters.findChild<QLabel*>(QStringLiteral("lblNotAssignable%1").arg(i));
+        QVERIFY2(note && note->isVisible() && note->text() == QStringLiteral("not assignable"),
+                 qPrintable(QString::number(i)));
+    }
     // The last control, past the assignment slots, still reaches the pedal.
     QComboBox* division = rig.widget<QComboBox>(QStringLiteral("Division"));
     QVERIFY(division);
@@ -301,6 +333,8 @@ void TestMainPedal::upload_refuses_an_empty_impulse_response() {
     QCOMPARE(rig.f.dialogs.messages.size(), 1);
     QVERIFY2(rig.f.dialogs.messages[0].startsWith(QLatin1String("There is no image to upload")),
              qPrintable(rig.f.dialogs.messages[0]));
+    // Said before anything is asked.
+    QCOMPARE(rig.f.dialogs.confirmations, QStringList());
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Status: "));
     QVERIFY(w.btnUpload->isEnabled());
     QVERIFY(rig.pedal()->received().isEmpty());

@@ -35,6 +35,8 @@ private slots:
     void scrolling();
     void clear_empties_the_log();
     void lines_written_while_hidden_are_kept();
+    void keeps_the_last_lines_and_wraps_long_ones_data();
+    void keeps_the_last_lines_and_wraps_long_ones();
     void text_can_be_selected_but_not_edited();
     void captions_fit_in_every_look_data();
     void captions_fit_in_every_look();
@@ -135,6 +137,31 @@ void TestPrintConsole::lines_written_while_hidden_are_kept() {
     QCOMPARE(lines.mid(300), (QStringList{"appended", "two", "lines"}));
     // The console opens on the newest lines.
     QVERIFY(at_end(console));
+}
+
+void TestPrintConsole::keeps_the_last_lines_and_wraps_long_ones_data() {
+    QTest::addColumn<bool>("shown_first"); // the text area made before the lines come
+    QTest::newRow("written while shown") << true;
+    QTest::newRow("written before it was ever shown") << false;
+}
+
+// A long session keeps the last 10,000 lines, not every line since the start; a line longer
+// than the window (a reply in hex, a path) wraps and is seen whole.
+void TestPrintConsole::keeps_the_last_lines_and_wraps_long_ones() {
+    QFETCH(bool, shown_first);
+    TformPrint console;
+    if (shown_first)
+        console.show();
+    fill(console, 10050);
+    const QString long_line = QStringLiteral("reply: ") + QString(600, QLatin1Char('A'));
+    console.print_line(long_line);
+    console.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&console));
+    const QStringList lines = console.Memo1->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 10000);
+    QCOMPARE(lines.first(), QStringLiteral("line 51"));
+    QCOMPARE(lines.last(), long_line);
+    QCOMPARE(console.Memo1->horizontalScrollBar()->maximum(), 0);
 }
 
 void TestPrintConsole::text_can_be_selected_but_not_edited() {

@@ -158,6 +158,7 @@ private slots:
     void gives_up_on_a_silent_server();
     void stops_reading_at_the_limit_data();
     void stops_reading_at_the_limit();
+    void the_builtin_server_is_no_server();
     void hands_over_to_the_updater_data();
     void hands_over_to_the_updater();
 
@@ -585,6 +586,25 @@ void TestVersionCheck::hands_over_to_the_updater() {
     QCOMPARE(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')),
              (QStringList{"2", canonical_temp + QStringLiteral("/kestrel-x-editor-update"),
                           QCoreApplication::applicationFilePath(), ""}));
+}
+
+// The built-in address names no real host: Check for Updates says that no server is set for
+// this build and how to set one, not a network error; the check at start-up only logs it.
+void TestVersionCheck::the_builtin_server_is_no_server() {
+    const QByteArray before = qgetenv("KX_UPDATE_SERVER");
+    qunsetenv("KX_UPDATE_SERVER");
+    const auto restore = qScopeGuard([&] { qputenv("KX_UPDATE_SERVER", before); });
+    f->start();
+    TformMain& w = f->main();
+    w.checkmostrecentversiononwebsite();
+    QCOMPARE(f->dialogs.messages, QStringList());
+    w.menuCheckForUpdates->trigger();
+    kx::test::settle();
+    QCOMPARE(f->dialogs.messages.size(), 1);
+    QVERIFY2(f->dialogs.messages[0].startsWith("No update server is set for this build") &&
+                 f->dialogs.messages[0].contains("KX_UPDATE_SERVER="),
+             qPrintable(f->dialogs.messages[0]));
+    QVERIFY(!w.menuUpdateNow->isEnabled());
 }
 
 QTEST_MAIN(TestVersionCheck)

@@ -110,6 +110,8 @@ private slots:
     void hostile_files_are_refused();
     void diagnose_data();
     void diagnose();
+    void bash_completion_offers_what_each_word_takes_data();
+    void bash_completion_offers_what_each_word_takes();
 
 private:
     // The served pedal's state as `get --json` reads it.
@@ -951,6 +953,60 @@ void TestCli::hostile_files_are_refused() {
              qPrintable(QString::number(children.ru_maxrss)));
     QDir(path).removeRecursively();
     QFile::remove(path);
+}
+
+void TestCli::bash_completion_offers_what_each_word_takes_data() {
+    QTest::addColumn<QString>("line"); // what is typed, the last word being completed
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("not_offered");
+    const QStringList files{QStringLiteral("fuzz.txt")};
+    QTest::newRow("command") << "up" << QStringList{"upload"} << files;
+    QTest::newRow("effect name") << "upload Bas" << QStringList{"Basalt\\ Fuzz\\ Box"} << files;
+    QTest::newRow("control name: nothing to guess") << "set " << QStringList() << files;
+    QTest::newRow("value: nothing to guess") << "set Fuzz " << QStringList() << files;
+    QTest::newRow("pedal control code") << "assign Fuzz K" << QStringList{"KI", "KV"} << files;
+    QTest::newRow("MIDI channel") << "midi 1" << QStringList{"1", "16"} << files;
+    QTest::newRow("preset file") << "preset load " << files << QStringList{"save"};
+    QTest::newRow("option") << "upload --i" << QStringList{"--ir"} << files;
+}
+
+// Effect names and pedal control codes where they belong, file names only where a file goes.
+void TestCli::bash_completion_offers_what_each_word_takes() {
+    QFETCH(QString, line);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, not_offered);
+    const Run script = run_cli({QStringLiteral("--help-bash-completion")});
+    QCOMPARE(script.exit_code, 0);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("fuzz.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QFile saved(folder.filePath(QStringLiteral("completion.bash")));
+    QVERIFY(saved.open(QIODevice::WriteOnly));
+    saved.write(script.out.toUtf8());
+    saved.close();
+    // The words as bash splits them; an ending blank starts an empty word.
+    const QStringList words = line.split(QLatin1Char(' '));
+    QString array;
+    for (const QString& word : QStringList{QStringLiteral("kestrel-x")} + words)
+        array += QStringLiteral(" '%1'").arg(word);
+    QProcess bash;
+    bash.setWorkingDirectory(folder.path());
+    bash.start(QStringLiteral("bash"),
+               {QStringLiteral("-c"),
+                QStringLiteral("source ./completion.bash; COMP_WORDS=(%1); COMP_CWORD=%2; "
+                               "_kestrel_x; printf '%s\\n' \"${COMPREPLY[@]}\"")
+                    .arg(array)
+                    .arg(words.size())});
+    QVERIFY(bash.waitForFinished(10000));
+    const QStringList got = QString::fromUtf8(bash.readAllStandardOutput())
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& want : offered)
+        QVERIFY2(got.contains(want), qPrintable(got.join(QLatin1String(" | "))));
+    for (const QString& unwanted : not_offered)
+        QVERIFY2(!got.contains(unwanted), qPrintable(got.join(QLatin1String(" | "))));
+    if (offered.isEmpty())
+        QVERIFY2(got.isEmpty(), qPrintable(got.join(QLatin1String(" | "))));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -87,8 +87,9 @@ void TestIrImport::log_lines_in_order() {
     QCOMPARE(import.log.lines, expected);
 
     QCOMPARE(result->image, image);
-    QCOMPARE(result->summary, crlf({"Selected file data:", "Name: " + kCanonical, "Size: 3044",
-                                    "Sample rate: 48000", "Bits per sample: 24"}));
+    QCOMPARE(result->summary,
+             crlf({"Selected file data:", "Name: " + kCanonical, "Size: 3044 bytes",
+                   "Sample rate: 48000", "Bits per sample: 24"}));
     QVERIFY(import.questions.isEmpty());
     QCOMPARE(result->picture.loaded_count, 912);
     QCOMPARE(result->picture.file_start.size(), kCanonicalFrames);
@@ -170,7 +171,7 @@ void TestIrImport::other_rate_asks_to_resample() {
     import.answer = answer;
     const auto result = import.run("Basic IR Loader", read("relabelled-44100.wav"), "r.wav");
     QVERIFY2(result.ok(), qPrintable(result.error()));
-    const QString file_lines = crlf({"Selected file data:", "Name: r.wav", "Size: 3044",
+    const QString file_lines = crlf({"Selected file data:", "Name: r.wav", "Size: 3044 bytes",
                                      "Sample rate: 44100", "Bits per sample: 24"});
     QCOMPARE(import.questions.size(), 1);
     QCOMPARE(import.questions[0],
