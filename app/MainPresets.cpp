@@ -337,7 +337,8 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
 }
 
 void TformMain::preset_used(const QString& path) {
-    note_recent_preset(path);
+    if (const QString notice = note_recent_preset(path); !notice.isEmpty())
+        show_status_text(notice);
     if (auto* library = findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"),
                                                        Qt::FindDirectChildrenOnly))
         library->refresh();
@@ -354,6 +355,7 @@ void TformMain::menuPresetLibraryClick() {
         library->setWindowFlag(Qt::Window);
         connect(library, &TformPresetLibrary::load_requested, this,
                 [this](const QString& path) { load_preset_file(path); });
+        connect(library, &TformPresetLibrary::notice, this, &TformMain::show_status_text);
         library->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     library->show();

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 #include "base/paths.h"
 
 #include <QDir>
@@ -23,6 +24,9 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr char kUnknownEffect[] = "effect %1, not in this editor's list";
+constexpr char kRecentSetAside[] =
+    "The list of recent presets was not read: %1 The file is set aside as %2.";
+constexpr char kRecentNotSetAside[] = "The list of recent presets was not read: %1";
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -46,13 +50,28 @@ QString recent_presets_file() {
                                     latin1(kRecentPresetsFileName));
 }
 
-void note_recent_preset(const QString& path) {
+QStringList read_recent_list(QString& notice) {
     const QString file = recent_presets_file();
     if (file.isEmpty())
-        return;
+        return {};
+    const Result<QStringList> recent = read_recent_presets(file);
+    if (recent)
+        return *recent;
+    const Result<QString> aside = set_aside_file(file);
+    notice = aside ? latin1(kRecentSetAside).arg(recent.error(), QDir::toNativeSeparators(*aside))
+                   : latin1(kRecentNotSetAside).arg(recent.error());
+    return {};
+}
+
+QString note_recent_preset(const QString& path) {
+    const QString file = recent_presets_file();
+    if (file.isEmpty())
+        return {};
+    QString notice;
+    const QStringList recent = read_recent_list(notice);
     // The list is a convenience: a folder that cannot take it costs nothing else.
-    (void)write_recent_presets(
-        file, remember_recent(read_recent_presets(file), QFileInfo(path).absoluteFilePath()));
+    (void)write_recent_presets(file, remember_recent(recent, QFileInfo(path).absoluteFilePath()));
+    return notice;
 }
 
 TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue, Dialogs& dialogs,
@@ -150,7 +169,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &TformPresetLibrary::refresh);
     lstPresets->installEventFilter(this);
     lstRecentPresets->installEventFilter(this);
-    refresh();
+    // The folder is read when the window shows, not here as well.
 }
 
 void TformPresetLibrary::refresh() {
@@ -194,7 +213,11 @@ void TformPresetLibrary::fill_presets() {
 
 void TformPresetLibrary::fill_recent() {
     lstRecentPresets->clear();
-    for (const QString& path : read_recent_presets(recent_presets_file())) {
+    QString problem;
+    const QStringList recent = read_recent_list(problem);
+    if (!problem.isEmpty())
+        emit notice(problem);
+    for (const QString& path : recent) {
         auto* item = new QListWidgetItem(QFileInfo(path).completeBaseName(), lstRecentPresets);
         item->setData(kPathRole, path);
         item->setToolTip(QDir::toNativeSeparators(path));
@@ -298,7 +321,10 @@ bool TformPresetLibrary::rename_row(QTreeWidgetItem* item, const QString& new_na
     }
     // The recent list follows the file.
     const QString file = recent_presets_file();
-    QStringList recent = read_recent_presets(file);
+    QString problem;
+    QStringList recent = read_recent_list(problem);
+    if (!problem.isEmpty())
+        emit notice(problem);
     const qsizetype at = recent.indexOf(QFileInfo(old_path).absoluteFilePath());
     if (at >= 0) {
         recent[at] = QFileInfo(*renamed).absoluteFilePath();

@@ -23,8 +23,12 @@ inline constexpr char kDamagedPreset[] = "Damaged: %1";
 
 // Where the list of presets loaded or saved last is kept between runs.
 QString recent_presets_file();
-// Puts `path` first in that list (a failure to store it costs only the list).
-void note_recent_preset(const QString& path);
+// That list. A file that cannot be read (a pipe, a huge file) is set aside and the list starts
+// empty; the returned notice says so (empty when all is well).
+QStringList read_recent_list(QString& notice);
+// Puts `path` first in that list (a failure to store it costs only the list); returns the
+// notice of a list file set aside.
+QString note_recent_preset(const QString& path);
 
 // The preset folder as a list to pick from: each file with its effect's name and category and
 // its date, a filter, the presets loaded or saved last, and rename and delete. A file that is
@@ -60,6 +64,8 @@ public:
 signals:
     // The user chose a preset to load.
     void load_requested(const QString& path);
+    // Something the main window's status line should say (a recent list set aside).
+    void notice(const QString& text);
 
 public slots:
     void btnLoadPresetClick();

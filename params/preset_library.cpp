@@ -1,5 +1,6 @@
 #include "params/preset_library.h"
 
+#include "base/outside_file.h"
 #include "base/save_file.h"
 #include "library/categories.h"
 #include "library/resource_store.h"
@@ -111,12 +112,16 @@ Status delete_preset(const QString& path) {
     return {};
 }
 
-QStringList read_recent_presets(const QString& file_path) {
-    QFile file(file_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+Result<QStringList> read_recent_presets(const QString& file_path) {
+    if (!QFileInfo(file_path).exists() && !QFileInfo(file_path).isSymLink())
+        return QStringList();
+    // Ten paths: far below this.
+    const auto bytes =
+        read_outside_file(file_path, FileFormat{"the list of recent presets", 64 * 1024});
+    if (!bytes)
+        return bytes.failure();
     QStringList recent;
-    for (const QByteArray& line : file.read(64 * 1024).split('\n')) {
+    for (const QByteArray& line : bytes->split('\n')) {
         const QString path = QString::fromUtf8(line).trimmed();
         if (!path.isEmpty() && recent.size() < kRecentPresetCount && !recent.contains(path))
             recent << path;

@@ -67,8 +67,9 @@ Result<QString> rename_preset(const QString& path, const QString& new_name);
 // Deletes a preset file.
 Status delete_preset(const QString& path);
 
-// The recent list kept in `file` (missing: empty), and writing it back.
-QStringList read_recent_presets(const QString& file);
+// The recent list kept in `file` (missing: empty), and writing it back. The file is read
+// through the guard of outside files: a pipe or a huge file is refused, never waited on.
+Result<QStringList> read_recent_presets(const QString& file);
 Status write_recent_presets(const QString& file, const QStringList& recent);
 
 } // namespace kx

@@ -2,6 +2,7 @@
 // scripted dialogs: listing, filtering, loading, the recent list, rename and delete.
 #include "editor_fixture.h"
 #include "support/await.h"
+#include "support/hostile_files.h"
 
 #include "app/Main.h"
 #include "app/PresetLibrary.h"
@@ -52,6 +53,8 @@ private slots:
     void loads_with_return_and_double_click();
     void renames_and_deletes();
     void keeps_the_last_ten();
+    void hostile_recent_list_data();
+    void hostile_recent_list();
 
 private:
     TformPresetLibrary& open_library();
@@ -211,7 +214,46 @@ void TestPresetLibrary::keeps_the_last_ten() {
     // Kept between runs.
     QVERIFY(write_recent_presets(recent_presets_file(), recent));
     f->restart();
-    QCOMPARE(read_recent_presets(recent_presets_file()), recent);
+    const auto read = read_recent_presets(recent_presets_file());
+    QVERIFY2(read, qPrintable(read.error()));
+    QCOMPARE(*read, recent);
+}
+
+void TestPresetLibrary::hostile_recent_list_data() {
+    hostile_files::add_rows();
+}
+
+// A pipe as the recent list would freeze the library and every load and save that updates
+// it: it is set aside with a word in the status line, and the list starts again.
+void TestPresetLibrary::hostile_recent_list() {
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    delete library;
+    const QString file = recent_presets_file();
+    QVERIFY(hostile_files::make(kind, file));
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+    library = &open_library();
+    QCOMPARE(library->lstRecentPresets->count(), 0);
+    QCOMPARE(library->visible_rows().size(), 4);
+    const QString status = f->main().lblStatusLine->accessibleDescription();
+    QVERIFY2(status.startsWith(QStringLiteral("The list of recent presets was not read: ") +
+                               QDir::toNativeSeparators(file)),
+             qPrintable(status));
+    QVERIFY2(status.contains(refusal), qPrintable(status));
+    QVERIFY(QFileInfo(file + QStringLiteral(".unreadable")).exists() ||
+            QFileInfo(file + QStringLiteral(".unreadable")).isSymLink());
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+
+    // The same kind of file again, met by a load or a save (each notes its preset): the note
+    // ends, says so, and the list takes the preset.
+    QVERIFY(hostile_files::make(kind, file));
+    const QString preset = f->path(kPresetDir + "Crunch.txt");
+    QVERIFY(note_recent_preset(preset).contains(refusal));
+    library->refresh();
+    QCOMPARE(library->lstRecentPresets->count(), 1);
+    const auto recent = read_recent_presets(file);
+    QVERIFY2(recent, qPrintable(recent.error()));
+    QCOMPARE(*recent, QStringList{QFileInfo(preset).absoluteFilePath()});
 }
 
 QTEST_MAIN(TestPresetLibrary)
