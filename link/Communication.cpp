@@ -75,6 +75,13 @@ bool ends_where_complete(const ReplyRequest& request, const QByteArray& bytes) {
     return end + 1 == bytes.size();
 }
 
+// Whether the wait goes on after the reply's last line for the rest of its burst.
+bool follows_burst(const ReplyRequest& request) {
+    return request.exact && request.expected_lines > 0;
+}
+
+constexpr char kLogExtraLines[] = "%1: %2 lines where %3 were asked for";
+
 } // namespace
 
 ReplyRequest information_reply(int timeout_ms) {
@@ -82,7 +89,10 @@ ReplyRequest information_reply(int timeout_ms) {
 }
 
 ReplyRequest parameter_reply(int control_count, int timeout_ms) {
-    return {QStringLiteral("parameter state reply"), 4 * control_count + 22, 0, timeout_ms, true};
+    ReplyRequest request{QStringLiteral("parameter state reply"), 4 * control_count + 22, 0,
+                         timeout_ms, true};
+    request.extra_lines_ok = true;
+    return request;
 }
 
 ReplyRequest bootloader_reply(int timeout_ms) {
@@ -502,15 +512,20 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
                     error = overlong();
                     break;
                 }
-                if (reply_complete(request, bytes)) {
+                if (!complete && reply_complete(request, bytes)) {
                     complete = true;
-                    break;
+                    // A reply of known lines is followed to the end of its burst.
+                    if (!follows_burst(request))
+                        break;
                 }
             }
             const qint64 now_ms = m_clock.now_ms();
-            if (!bytes.isEmpty() && now_ms - last_byte_ms >= kQuietGapMs)
+            const qint64 gap_ms = complete ? kBurstTailMs : kQuietGapMs;
+            if (!bytes.isEmpty() && now_ms - last_byte_ms >= gap_ms)
                 break;
             const qint64 left_ms = deadline_ms - now_ms;
+            if (left_ms <= 0 && complete)
+                break;
             if (left_ms <= 0) {
                 const QString seconds = QString::number(request.timeout_ms / 1000.0);
                 error = bytes.isEmpty()
@@ -523,7 +538,7 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
                 break;
             }
             const qint64 quiet_left_ms =
-                bytes.isEmpty() ? left_ms : kQuietGapMs - (now_ms - last_byte_ms);
+                bytes.isEmpty() ? left_ms : gap_ms - (now_ms - last_byte_ms);
             // The event loop runs here; what it starts on the chip is refused meanwhile.
             const qint64 wait_ms =
                 std::min<qint64>(kPollMs, std::min(std::max<qint64>(left_ms, 1),
@@ -538,8 +553,16 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
             else if (*queued > 0)
                 read_queued();
         }
-        if (!error && complete && request.exact && !ends_where_complete(request, bytes))
-            error = overlong();
+        if (!error && complete && request.exact && !ends_where_complete(request, bytes)) {
+            const int lines = count_reply_lines(bytes);
+            if (request.extra_lines_ok && bytes.endsWith('\n'))
+                m_log.print_line(QString::fromLatin1(kLogExtraLines)
+                                     .arg(request.name)
+                                     .arg(lines)
+                                     .arg(request.expected_lines));
+            else
+                error = overlong();
+        }
         if (!error && !complete && !request.short_ok &&
             (request.expected_lines > 0 || request.expected_bytes > 0))
             error =
@@ -571,14 +594,15 @@ Task<Result<QByteArray>> Communication::receive_values(QByteArray message, Reply
                                                        const LinkClaim* claim) {
     const int lines = request.expected_lines;
     const bool quiet = request.quiet;
+    const bool extra_ok = request.extra_lines_ok;
     const auto reply = co_await exchange(std::move(message), std::move(request), claim);
     if (!reply)
         co_return reply.failure();
-    co_return parse_values(*reply, lines, quiet);
+    co_return parse_values(*reply, lines, quiet, extra_ok);
 }
 
 Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expected_count,
-                                               bool quiet) {
+                                               bool quiet, bool extra_ok) {
     const ValueParse parse = parse_value_lines(reply);
     if (parse.failed)
         return Error{QString::fromLatin1(kMessageBadValue)
@@ -592,7 +616,7 @@ Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expe
                          .arg(parse.values.size())
                          .arg(std::max(expected_count, 1)),
                      ErrorKind::BadReply};
-    if (expected_count > 0 && parse.values.size() > expected_count)
+    if (expected_count > 0 && parse.values.size() > expected_count && !extra_ok)
         return Error{
             QString::fromLatin1(kMessageLongReply).arg(parse.values.size()).arg(expected_count),
             ErrorKind::BadReply};

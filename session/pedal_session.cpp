@@ -295,13 +295,12 @@ Task<Result<ParameterReply>> PedalSession::request_now() {
         co_await m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
     if (!values)
         co_return values.failure();
-    const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
-    // A reply short of any value changes nothing: half a state saved as a preset would be a
-    // tone the pedal never played.
-    if (!reply.complete())
-        co_return Error{
-            latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
-            ErrorKind::BadReply};
+    // A reply short of any value, or with a value no control can have, changes nothing: half
+    // a state saved as a preset would be a tone the pedal never played.
+    const auto read = read_parameter_reply(*values, n, m_effect.readback_count());
+    if (!read)
+        co_return read.failure();
+    const ParameterReply reply = *read;
     take_reply(reply);
     m_assignments_edited = false;
     for (int i = 0; i < n; ++i)
@@ -532,14 +531,12 @@ Task<> PedalSession::follow_once() {
                                                                   : user_message(values.failure()));
         co_return;
     }
-    const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
-    if (!reply.complete()) {
-        stop_following(user_message(
-            Error{latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
-                  ErrorKind::BadReply}));
+    const auto checked = read_parameter_reply(*values, n, m_effect.readback_count());
+    if (!checked) {
+        stop_following(user_message(checked.failure()));
         co_return;
     }
-    const FXParametersState read = state_of_reply(reply);
+    const FXParametersState read = state_of_reply(*checked);
     // A value the user set meanwhile goes out next; the reply's older one is not shown.
     m_state.values.resize(n);
     for (int i = 0; i < n; ++i) {
