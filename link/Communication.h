@@ -245,6 +245,8 @@ public:
 private:
     friend class LinkClaim;
     Task<Status> check_bootloader();
+    // One filler byte and the bootloader's answer to it: ACK, NACK, or 0 for none.
+    Task<Result<char>> send_filler();
     void enter_not_connected_state();
     void link_lost(const QString& message);
     void state_changed();

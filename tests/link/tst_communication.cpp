@@ -260,7 +260,6 @@ void TestCommunication::bootloader_check_data() {
     QTest::addColumn<int>("write_status");
     const QString failed = QString::fromLatin1(kTextBootloaderFailed) + QStringLiteral(": ");
     const QByteArray sync("\x7F");
-    const QByteArray fillers(16, '\x06');
     QTest::newRow("ack") << QList<QList<Piece>>{{{3, "\x79"}}} << sync
                          << QStringList{"num of bytes received: 1", "received Byte: 79"}
                          << QString() << true << 0;
@@ -276,14 +275,32 @@ void TestCommunication::bootloader_check_data() {
     QTest::newRow("synchronised before: the filler refused")
         << QList<QList<Piece>>{{}, {{3, "\x1F"}}} << sync + '\x06'
         << QStringList{"num of bytes received: 1", "received Byte: 1F"} << QString() << true << 0;
-    // Left inside a frame: fillers go on through an acknowledgement until one is refused.
+    // Left inside a frame (7F may have been its length, asking for 128 bytes more): fillers
+    // enough for the longest frame go at once; an acknowledgement on the way only moves it
+    // on, and a single filler then ends the command pair the last of them began.
+    const QByteArray frame_fillers(257, '\x06');
+    const QString found_in_frame =
+        "bootloader found: inside a frame a stopped upgrade left, which filler bytes ended";
     QTest::newRow("inside a frame: fillers until refused")
-        << QList<QList<Piece>>{{}, {}, {{3, "\x79"}}, {{3, "\x1F"}}} << sync + "\x06\x06\x06"
-        << QStringList{"received Byte: 79", "num of bytes received: 1", "received Byte: 1F"}
+        << QList<QList<Piece>>{{}, {}, {{3, "\x79"}}, {{3, "\x1F"}}}
+        << sync + '\x06' + frame_fillers + '\x06'
+        << QStringList{"received Byte: 79", "num of bytes received: 1", "received Byte: 1F",
+                       found_in_frame}
         << QString() << true << 0;
+    QTest::newRow("inside a data frame whose length was 7F")
+        << QList<QList<Piece>>{{},
+                               {},
+                               {{2, "\x1F"}, {3, QByteArray(64, '\x1F')}},
+                               {},
+                               {{3, "\x1F"}}}
+        << sync + '\x06' + frame_fillers + "\x06\x06"
+        << QStringList{"num of bytes received: 1", "received Byte: 1F", found_in_frame} << QString()
+        << true << 0;
     QTest::newRow("silent, the fillers too")
-        << QList<QList<Piece>>{} << sync + fillers << QStringList{}
-        << failed + "The pedal did not send its bootloader answer within 2 s." << false << 0;
+        << QList<QList<Piece>>{} << sync + '\x06' + frame_fillers << QStringList{}
+        << failed + "no answer to the synchronisation byte nor to 258 filler bytes: the pedal is "
+                    "not in its bootloader"
+        << false << 0;
     QTest::newRow("sync not sent")
         << QList<QList<Piece>>{{{3, "\x79"}}} << QByteArray() << QStringList{"baud rate = 115200"}
         << failed + "FT_Write - Insufficient resources..." << false
