@@ -275,6 +275,11 @@ Task<Status> Communication::check_bootloader() {
     if (reply) {
         const QString first = bytes_to_hex(reply->first(1));
         m_log.print_line(latin1(kLogReceivedByte) + first);
+        // A refusal is a bootloader in step that was inside a command (one byte of a pair, or
+        // the last of a frame): 7F completed it, and it waits for a command now.
+        if (first == latin1(kTextBootloaderNack))
+            co_return found(QStringLiteral("inside a command, which the synchronisation byte "
+                                           "ended"));
         if (first != latin1(kTextBootloaderAck))
             co_return failed(QStringLiteral("it answered %1").arg(first));
         co_return found({}); // synchronised now, as after every power-up
