@@ -307,7 +307,7 @@ void TestSessionTable::states_x_actions_data() {
     QTest::newRow("fault 6: nothing but the upgrade reaches the bootloader")
         << boot << int(Action::BootloaderCommands) << ""
         << "";
-    QTest::newRow("fault 7: a list value beyond its options shows none and sends nothing")
+    QTest::newRow("fault 7: a list value beyond any control's range is refused, sends nothing")
         << live << int(Action::ListBeyondItsOptions) << "0208"
         << "";
     QTest::newRow("fault 8: Disconnect gives Upgrade Mode back after a failed check")
@@ -591,7 +591,10 @@ void TestSessionTable::states_x_actions() {
         rig.forget();
         w.btnRequest->click();
         kx::test::settle();
-        QCOMPARE(list->currentIndex(), -1);
+        // No control can hold it: the reply is refused, said so, and nothing of it is shown.
+        QCOMPARE(list->currentIndex(), 1);
+        QVERIFY2(rig.messages().contains(QLatin1String("reads 2000, outside 0 to 1023")),
+                 qPrintable(rig.messages()));
         QCOMPARE(rig.wire().toHex(), wire.toLatin1());
         QCOMPARE(rig.pedal().parameter_word(rig.tape.parameter_addresses[7]), 2000u * 8192u);
         return;
