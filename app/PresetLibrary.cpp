@@ -18,11 +18,16 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <optional>
+
 namespace kx {
 
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+// After a change in the folder, the next look waits this long for more changes.
+constexpr int kRescanDelayMs = 150;
 constexpr char kUnknownEffect[] = "effect %1, not in this editor's list";
 constexpr char kRecentSetAside[] =
     "The list of recent presets was not read: %1 The file is set aside as %2.";
@@ -166,49 +171,162 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
             &TformPresetLibrary::btnDeletePresetClick);
     connect(btnClosePresetLibrary, &QPushButton::clicked, this, &QDialog::close);
     // Presets saved from the main window, or changed by another program, show up at once.
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &TformPresetLibrary::refresh);
+    // A program writing many files changes the folder many times: one look after it settles.
+    m_scan_pool.setMaxThreadCount(1);
+    m_scan_timer.setSingleShot(true);
+    m_scan_timer.setInterval(kRescanDelayMs);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_scan_timer,
+            qOverload<>(&QTimer::start));
+    connect(&m_scan_timer, &QTimer::timeout, this, [this] {
+        if (m_scanning)
+            m_scan_again = true;
+        else
+            start_scan();
+    });
     lstPresets->installEventFilter(this);
     lstRecentPresets->installEventFilter(this);
     // The folder is read when the window shows, not here as well.
 }
 
-void TformPresetLibrary::refresh() {
-    if (QFileInfo(m_folder).isDir() && !m_watcher.directories().contains(m_folder))
-        m_watcher.addPath(m_folder);
-    m_entries = list_presets(m_folder, m_catalogue);
-    fill_presets();
-    fill_recent();
+TformPresetLibrary::~TformPresetLibrary() {
+    // A look still running stops at its next file; its result is never shown.
+    m_stop_scan->store(true);
+    m_scan_pool.waitForDone();
 }
 
+void TformPresetLibrary::refresh() {
+    fill_recent();
+    if (m_scanning)
+        m_scan_again = true;
+    else
+        start_scan();
+}
+
+void TformPresetLibrary::start_scan() {
+    m_scan_timer.stop();
+    m_scanning = true;
+    m_scan_again = false;
+    if (QFileInfo(m_folder).isDir() && !m_watcher.directories().contains(m_folder))
+        m_watcher.addPath(m_folder);
+    // The files are read off the window thread: a folder of thousands of presets, or another
+    // program writing into it, must not stop the windows. Only changed files are read again.
+    m_scan_pool.start([this, folder = m_folder, catalogue = m_catalogue, known = m_entries,
+                       stop = m_stop_scan] {
+        PresetScan scan = scan_presets(folder, catalogue, known, stop.get());
+        if (stop->load())
+            return;
+        // The window waits for this thread before it goes, so `this` is still there.
+        QMetaObject::invokeMethod(
+            this, [this, scan = std::move(scan)]() mutable { take_scan(std::move(scan)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void TformPresetLibrary::take_scan(PresetScan scan) {
+    m_scanning = false;
+    m_entries = std::move(scan.entries);
+    fill_presets();
+    emit scanned(scan.files_read);
+    if (m_scan_again)
+        start_scan();
+}
+
+namespace {
+
+bool same_row(const PresetEntry& a, const PresetEntry& b) {
+    return a.path == b.path && a.name == b.name && a.modified == b.modified && a.size == b.size &&
+           a.damage == b.damage && a.effect_number == b.effect_number &&
+           a.effect_name == b.effect_name && a.category == b.category;
+}
+
+} // namespace
+
+void TformPresetLibrary::fill_item(QTreeWidgetItem* item, const PresetEntry& entry) const {
+    item->setData(ColumnName, kPathRole, entry.path);
+    item->setText(ColumnName, entry.name);
+    item->setToolTip(ColumnName, QDir::toNativeSeparators(entry.path));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    QFont font = item->font(ColumnEffect);
+    font.setItalic(entry.damaged());
+    item->setFont(ColumnEffect, font);
+    item->setToolTip(ColumnEffect, entry.damaged() ? entry.damage : QString());
+    if (entry.damaged()) {
+        item->setText(ColumnEffect, latin1(kDamagedPreset).arg(entry.damage));
+        item->setText(ColumnCategory, QString());
+    } else if (entry.effect_name.isEmpty()) {
+        item->setText(ColumnEffect, latin1(kUnknownEffect).arg(entry.effect_number));
+        item->setText(ColumnCategory, QString());
+    } else {
+        item->setText(ColumnEffect, entry.effect_name);
+        item->setText(ColumnCategory, entry.category);
+    }
+    item->setText(ColumnDate, QLocale().toString(entry.modified, QLocale::ShortFormat));
+}
+
+// Brings the rows in line with m_entries, touching only rows whose file came, went or changed.
 void TformPresetLibrary::fill_presets() {
     const QString keep = selected_path();
     m_filling = true;
-    lstPresets->clear();
-    const QLocale locale;
-    for (const PresetEntry& entry : std::as_const(m_entries)) {
-        auto* item = new QTreeWidgetItem(lstPresets);
-        item->setData(ColumnName, kPathRole, entry.path);
-        item->setText(ColumnName, entry.name);
-        item->setToolTip(ColumnName, QDir::toNativeSeparators(entry.path));
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        if (entry.damaged()) {
-            item->setText(ColumnEffect, latin1(kDamagedPreset).arg(entry.damage));
-            item->setToolTip(ColumnEffect, entry.damage);
-            QFont italic = item->font(ColumnEffect);
-            italic.setItalic(true);
-            item->setFont(ColumnEffect, italic);
-        } else if (entry.effect_name.isEmpty()) {
-            item->setText(ColumnEffect, latin1(kUnknownEffect).arg(entry.effect_number));
-        } else {
-            item->setText(ColumnEffect, entry.effect_name);
-            item->setText(ColumnCategory, entry.category);
-        }
-        item->setText(ColumnDate, locale.toString(entry.modified, QLocale::ShortFormat));
-        if (entry.path == keep)
-            item->setSelected(true);
+    QHash<QString, qsizetype> index;
+    index.reserve(m_entries.size());
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        index.insert(m_entries.at(i).path, i);
+    // What each row showed, by path; rows of files that went are removed.
+    QHash<QString, QTreeWidgetItem*> rows;
+    for (int i = lstPresets->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* item = lstPresets->topLevelItem(i);
+        const QString path = item->data(ColumnName, kPathRole).toString();
+        if (index.contains(path))
+            rows.insert(path, item);
+        else
+            delete lstPresets->takeTopLevelItem(i);
     }
+    if (rows.isEmpty()) {
+        // The first look: every row at once.
+        QList<QTreeWidgetItem*> items;
+        items.reserve(m_entries.size());
+        for (const PresetEntry& entry : std::as_const(m_entries)) {
+            auto* item = new QTreeWidgetItem;
+            fill_item(item, entry);
+            items << item;
+        }
+        lstPresets->addTopLevelItems(items);
+    } else {
+        for (qsizetype i = 0; i < m_entries.size(); ++i) {
+            const PresetEntry& entry = m_entries.at(i);
+            QTreeWidgetItem* item = rows.value(entry.path);
+            if (!item) {
+                item = new QTreeWidgetItem;
+                fill_item(item, entry);
+                lstPresets->insertTopLevelItem(int(i), item);
+                continue;
+            }
+            const qsizetype before = m_entry_index.value(entry.path, -1);
+            if (before < 0 || before >= m_shown.size() || !same_row(m_shown.at(before), entry))
+                fill_item(item, entry);
+            if (lstPresets->indexOfTopLevelItem(item) != int(i)) {
+                lstPresets->takeTopLevelItem(lstPresets->indexOfTopLevelItem(item));
+                lstPresets->insertTopLevelItem(int(i), item);
+            }
+        }
+    }
+    m_shown = m_entries;
+    m_entry_index = std::move(index);
+    for (QTreeWidgetItem* item : lstPresets->selectedItems())
+        item->setSelected(false);
+    if (!keep.isEmpty())
+        if (QTreeWidgetItem* item = row_of(keep))
+            item->setSelected(true);
     m_filling = false;
     edtPresetFilterChange(edtPresetFilter->text());
+}
+
+QTreeWidgetItem* TformPresetLibrary::row_of(const QString& path) const {
+    const qsizetype at = m_entry_index.value(path, -1);
+    if (at < 0 || at >= lstPresets->topLevelItemCount())
+        return nullptr;
+    QTreeWidgetItem* item = lstPresets->topLevelItem(int(at));
+    return item->data(ColumnName, kPathRole).toString() == path ? item : nullptr;
 }
 
 void TformPresetLibrary::fill_recent() {
@@ -229,11 +347,8 @@ void TformPresetLibrary::fill_recent() {
 const PresetEntry* TformPresetLibrary::entry_of(const QTreeWidgetItem* item) const {
     if (!item)
         return nullptr;
-    const QString path = item->data(ColumnName, kPathRole).toString();
-    for (const PresetEntry& entry : m_entries)
-        if (entry.path == path)
-            return &entry;
-    return nullptr;
+    const qsizetype at = m_entry_index.value(item->data(ColumnName, kPathRole).toString(), -1);
+    return at >= 0 && at < m_entries.size() ? &m_entries.at(at) : nullptr;
 }
 
 QList<QTreeWidgetItem*> TformPresetLibrary::visible_rows() const {
@@ -316,7 +431,9 @@ bool TformPresetLibrary::rename_row(QTreeWidgetItem* item, const QString& new_na
     if (!renamed) {
         m_dialogs.message(QStringLiteral("The preset \"%1\" was not renamed: %2")
                               .arg(entry->name, renamed.error()));
-        refresh();
+        m_filling = true;
+        item->setText(ColumnName, entry->name);
+        m_filling = false;
         return false;
     }
     // The recent list follows the file.
@@ -330,12 +447,28 @@ bool TformPresetLibrary::rename_row(QTreeWidgetItem* item, const QString& new_na
         recent[at] = QFileInfo(*renamed).absoluteFilePath();
         (void)write_recent_presets(file, recent);
     }
-    m_entries.clear(); // the rows are rebuilt; keep the renamed one chosen
+    // The row follows at once; the next look at the folder confirms it.
+    replace_entry(old_path, read_preset_entry(*renamed, m_catalogue));
+    if (QTreeWidgetItem* row = row_of(*renamed))
+        lstPresets->setCurrentItem(row);
     refresh();
-    for (QTreeWidgetItem* row : visible_rows())
-        if (row->data(ColumnName, kPathRole).toString() == *renamed)
-            lstPresets->setCurrentItem(row);
     return true;
+}
+
+void TformPresetLibrary::replace_entry(const QString& old_path, std::optional<PresetEntry> entry) {
+    QList<PresetEntry> entries = m_entries;
+    entries.removeIf([&](const PresetEntry& e) { return e.path == old_path; });
+    if (entry) {
+        const auto at = std::lower_bound(entries.begin(), entries.end(), *entry,
+                                         [](const PresetEntry& a, const PresetEntry& b) {
+                                             return QString::compare(QFileInfo(a.path).fileName(),
+                                                                     QFileInfo(b.path).fileName(),
+                                                                     Qt::CaseInsensitive) < 0;
+                                         });
+        entries.insert(at, *entry);
+    }
+    m_entries = std::move(entries);
+    fill_presets();
 }
 
 void TformPresetLibrary::btnDeletePresetClick() {
@@ -348,6 +481,8 @@ void TformPresetLibrary::btnDeletePresetClick() {
     if (const Status deleted = delete_preset(entry->path); !deleted)
         m_dialogs.message(QStringLiteral("The preset \"%1\" was not deleted: %2")
                               .arg(entry->name, deleted.error()));
+    else
+        replace_entry(entry->path, std::nullopt);
     refresh();
 }
 

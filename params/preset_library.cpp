@@ -38,6 +38,7 @@ PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalo
     entry.path = path;
     entry.name = info.completeBaseName();
     entry.modified = info.lastModified();
+    entry.size = info.size();
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
         entry.damage = QStringLiteral("cannot be read: ") + lines.error();
@@ -65,10 +66,38 @@ QList<PresetEntry> list_presets(const QString& folder, const EffectCatalogue& ca
     return entries;
 }
 
+PresetScan scan_presets(const QString& folder, const EffectCatalogue& catalogue,
+                        const QList<PresetEntry>& known, const std::atomic<bool>* stop) {
+    QHash<QString, const PresetEntry*> by_path;
+    by_path.reserve(known.size());
+    for (const PresetEntry& entry : known)
+        by_path.insert(entry.path, &entry);
+    PresetScan scan;
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*") + QLatin1String(kPresetExtension)});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList files = dir.entryInfoList();
+    scan.entries.reserve(files.size());
+    for (const QFileInfo& info : files) {
+        if (stop && stop->load())
+            break;
+        const QString path = info.filePath();
+        const PresetEntry* before = by_path.value(path);
+        if (before && before->size == info.size() && before->modified == info.lastModified()) {
+            scan.entries << *before;
+            continue;
+        }
+        scan.entries << read_preset_entry(path, catalogue);
+        ++scan.files_read;
+    }
+    return scan;
+}
+
 bool preset_matches(const PresetEntry& entry, const QString& filter) {
     // A damaged file is found by that word too.
-    const QString haystack = entry.name + QLatin1Char(' ') + entry.effect_name +
-                             QLatin1Char(' ') + entry.category +
+    const QString haystack = entry.name + QLatin1Char(' ') + entry.effect_name + QLatin1Char(' ') +
+                             entry.category +
                              (entry.damaged() ? QStringLiteral(" damaged") : QString());
     const QStringList words = filter.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return std::all_of(words.cbegin(), words.cend(), [&](const QString& word) {

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 using namespace kx;
@@ -55,6 +56,7 @@ private slots:
     void keeps_the_last_ten();
     void hostile_recent_list_data();
     void hostile_recent_list();
+    void reads_only_what_changed();
 
 private:
     TformPresetLibrary& open_library();
@@ -89,6 +91,8 @@ TformPresetLibrary& TestPresetLibrary::open_library() {
     kx::test::settle();
     auto* window = f->main().findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"));
     [&] { QVERIFY(window && window->isVisible()); }();
+    // The folder is read on a thread of its own.
+    [&] { QTRY_VERIFY(!window->scanning()); }();
     return *window;
 }
 
@@ -254,6 +258,42 @@ void TestPresetLibrary::hostile_recent_list() {
     const auto recent = read_recent_presets(file);
     QVERIFY2(recent, qPrintable(recent.error()));
     QCOMPARE(*recent, QStringList{QFileInfo(preset).absoluteFilePath()});
+}
+
+// The folder is read once when the library opens; after that a change reads the files that
+// came or changed, and only their rows change.
+void TestPresetLibrary::reads_only_what_changed() {
+    QSignalSpy scanned(library, &TformPresetLibrary::scanned);
+    QTreeWidgetItem* tape = row(QStringLiteral("Warm Tape"));
+    QTreeWidgetItem* stranger = row(QStringLiteral("Stranger"));
+    QVERIFY(tape && stranger);
+    const QString tape_text = tape->text(TformPresetLibrary::ColumnEffect);
+
+    for (int i = 0; i < 3; ++i)
+        f->write(kPresetDir + QStringLiteral("New %1.txt").arg(i),
+                 preset_bytes(kBasaltFuzzBox, {1, 2, 3, i}));
+    QFile::remove(f->path(kPresetDir + "Stranger.txt"));
+    QTRY_VERIFY(row(QStringLiteral("New 2")) && !row(QStringLiteral("Stranger")));
+    QTRY_VERIFY(!library->scanning());
+    int read = 0;
+    for (const QList<QVariant>& signal : std::as_const(scanned))
+        read += signal.at(0).toInt();
+    QCOMPARE(read, 3);
+    QCOMPARE(row(QStringLiteral("Warm Tape")), tape);
+    QCOMPARE(tape->text(TformPresetLibrary::ColumnEffect), tape_text);
+    QCOMPARE(column(library->visible_rows(), TformPresetLibrary::ColumnName),
+             QStringList({"Broken", "Crunch", "New 0", "New 1", "New 2", "Warm Tape"}));
+
+    // A file written again (which changes no folder entry) is read again at the next look,
+    // alone, and its row shows what it holds now.
+    f->write(kPresetDir + "Warm Tape.txt", "not a preset any more");
+    scanned.clear();
+    library->refresh();
+    QTRY_COMPARE(scanned.size(), 1);
+    QCOMPARE(scanned.first().at(0).toInt(), 1);
+    QVERIFY(row(QStringLiteral("Warm Tape"))
+                ->text(TformPresetLibrary::ColumnEffect)
+                .startsWith(QLatin1String("Damaged: ")));
 }
 
 QTEST_MAIN(TestPresetLibrary)
