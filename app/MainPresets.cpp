@@ -28,6 +28,13 @@ constexpr char kPresetFilter[] = "Preset files (*.txt)";
 constexpr char kPresetFolder[] = "Preset";
 constexpr char kFileSaved[] = "File saved successfully: ";
 constexpr char kFileLoaded[] = "File loaded successfully: ";
+
+// After the load message: a word when the file held no assignments.
+QString missing_assignments_note(const Preset& preset) {
+    return preset.assignments_missing
+               ? QStringLiteral("\n\n") + QString::fromLatin1(kNoteAssignmentsMissing)
+               : QString();
+}
 constexpr char kNothingToSave[] =
     "There is no open effect to save: click Open FX, then Request, and save again.";
 constexpr char kNothingToLoadInto[] =
@@ -242,7 +249,7 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
         parameters->set_preview_values(preset->values);
     }
     preset_used(path);
-    m_context.dialogs.message(latin1(kFileLoaded) + shown);
+    m_context.dialogs.message(latin1(kFileLoaded) + shown + missing_assignments_note(*preset));
     co_return true;
 }
 
@@ -310,7 +317,7 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
         report_pedal_error(sent.failure());
         co_return false;
     }
-    if (!runs_it) {
+    if (!runs_it && !preset.assignments_missing) {
         // The new effect takes the preset's assignments too, as Assign sends them; the bypass
         // and preset-change codes, which no preset holds, stay as the pedal has them.
         const int n = std::min(preset.control_count(), kAssignableControls);
@@ -332,7 +339,8 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
         show_running_effect();
     }
     preset_used(path);
-    m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path));
+    m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path) +
+                              missing_assignments_note(preset));
     co_return true;
 }
 
