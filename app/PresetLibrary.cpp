@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -28,6 +29,9 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 // After a change in the folder, the next look waits this long for more changes.
 constexpr int kRescanDelayMs = 150;
+// Rows added in one turn of the event loop on the first look.
+constexpr qsizetype kBatchRows = 500;
+constexpr int kMeasuredRows = 64;
 constexpr char kUnknownEffect[] = "effect %1, not in this editor's list";
 constexpr char kRecentSetAside[] =
     "The list of recent presets was not read: %1 The file is set aside as %2.";
@@ -117,6 +121,9 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lstPresets->header()->setSectionResizeMode(ColumnEffect, QHeaderView::Stretch);
     lstPresets->header()->setSectionResizeMode(ColumnCategory, QHeaderView::ResizeToContents);
     lstPresets->header()->setSectionResizeMode(ColumnDate, QHeaderView::ResizeToContents);
+    // Those two columns are sized from the rows in view and a few around them: measuring a
+    // thousand rows at each change of a folder of thousands holds the window up.
+    lstPresets->header()->setResizeContentsPrecision(kMeasuredRows);
     lblPresets->setBuddy(lstPresets);
 
     lblRecentPresets = new QLabel(QStringLiteral("&Loaded or saved last:"), this);
@@ -210,20 +217,25 @@ void TformPresetLibrary::start_scan() {
         m_watcher.addPath(m_folder);
     // The files are read off the window thread: a folder of thousands of presets, or another
     // program writing into it, must not stop the windows. Only changed files are read again.
-    m_scan_pool.start([this, folder = m_folder, catalogue = m_catalogue, known = m_entries,
-                       stop = m_stop_scan] {
-        PresetScan scan = scan_presets(folder, catalogue, known, stop.get());
-        if (stop->load())
-            return;
-        // The window waits for this thread before it goes, so `this` is still there.
-        QMetaObject::invokeMethod(
-            this, [this, scan = std::move(scan)]() mutable { take_scan(std::move(scan)); },
-            Qt::QueuedConnection);
-    });
+    m_scan_pool.start(
+        [this, folder = m_folder, catalogue = m_catalogue, known = m_entries, stop = m_stop_scan] {
+            PresetScan scan = scan_presets(folder, catalogue, known, stop.get());
+            if (stop->load())
+                return;
+            // The window waits for this thread before it goes, so `this` is still there.
+            QMetaObject::invokeMethod(
+                this, [this, scan = std::move(scan)]() mutable { take_scan(std::move(scan)); },
+                Qt::QueuedConnection);
+        });
 }
 
 void TformPresetLibrary::take_scan(PresetScan scan) {
     m_scanning = false;
+    if (m_batching) {
+        // The rows of the last look are still going in: this one is taken again after them.
+        m_scan_again = true;
+        return;
+    }
     m_entries = std::move(scan.entries);
     fill_presets();
     emit scanned(scan.files_read);
@@ -282,15 +294,15 @@ void TformPresetLibrary::fill_presets() {
             delete lstPresets->takeTopLevelItem(i);
     }
     if (rows.isEmpty()) {
-        // The first look: every row at once.
-        QList<QTreeWidgetItem*> items;
-        items.reserve(m_entries.size());
-        for (const PresetEntry& entry : std::as_const(m_entries)) {
-            auto* item = new QTreeWidgetItem;
-            fill_item(item, entry);
-            items << item;
-        }
-        lstPresets->addTopLevelItems(items);
+        // The first look: the rows go in batches, each in its own turn of the event loop, so
+        // that thousands of them never hold the window up for long.
+        m_shown = m_entries;
+        m_entry_index = std::move(index);
+        m_batch_at = 0;
+        m_batching = true;
+        m_keep_after_batches = keep;
+        add_batch();
+        return;
     } else {
         for (qsizetype i = 0; i < m_entries.size(); ++i) {
             const PresetEntry& entry = m_entries.at(i);
@@ -304,7 +316,8 @@ void TformPresetLibrary::fill_presets() {
             const qsizetype before = m_entry_index.value(entry.path, -1);
             if (before < 0 || before >= m_shown.size() || !same_row(m_shown.at(before), entry))
                 fill_item(item, entry);
-            if (lstPresets->indexOfTopLevelItem(item) != int(i)) {
+            // Rows keep their order: only one that moved is looked for.
+            if (lstPresets->topLevelItem(int(i)) != item) {
                 lstPresets->takeTopLevelItem(lstPresets->indexOfTopLevelItem(item));
                 lstPresets->insertTopLevelItem(int(i), item);
             }
@@ -312,6 +325,10 @@ void TformPresetLibrary::fill_presets() {
     }
     m_shown = m_entries;
     m_entry_index = std::move(index);
+    finish_fill(keep);
+}
+
+void TformPresetLibrary::finish_fill(const QString& keep) {
     for (QTreeWidgetItem* item : lstPresets->selectedItems())
         item->setSelected(false);
     if (!keep.isEmpty())
@@ -319,6 +336,27 @@ void TformPresetLibrary::fill_presets() {
             item->setSelected(true);
     m_filling = false;
     edtPresetFilterChange(edtPresetFilter->text());
+}
+
+void TformPresetLibrary::add_batch() {
+    const qsizetype end = std::min<qsizetype>(m_shown.size(), m_batch_at + kBatchRows);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(end - m_batch_at);
+    for (; m_batch_at < end; ++m_batch_at) {
+        auto* item = new QTreeWidgetItem;
+        fill_item(item, m_shown.at(m_batch_at));
+        items << item;
+    }
+    lstPresets->addTopLevelItems(items);
+    if (m_batch_at < m_shown.size()) {
+        QTimer::singleShot(0, this, [this] { add_batch(); });
+        return;
+    }
+    m_batching = false;
+    finish_fill(std::exchange(m_keep_after_batches, QString()));
+    // A look that ended while the rows went in is taken now.
+    if (m_scan_again && !m_scanning)
+        start_scan();
 }
 
 QTreeWidgetItem* TformPresetLibrary::row_of(const QString& path) const {
@@ -371,7 +409,8 @@ void TformPresetLibrary::edtPresetFilterChange(const QString& text) {
         QTreeWidgetItem* item = lstPresets->topLevelItem(i);
         const PresetEntry* entry = entry_of(item);
         const bool shown = entry && preset_matches(*entry, text);
-        item->setHidden(!shown);
+        if (item->isHidden() == shown)
+            item->setHidden(!shown);
         if (!shown)
             item->setSelected(false);
         else if (!first_visible)
@@ -456,15 +495,19 @@ bool TformPresetLibrary::rename_row(QTreeWidgetItem* item, const QString& new_na
 }
 
 void TformPresetLibrary::replace_entry(const QString& old_path, std::optional<PresetEntry> entry) {
+    if (m_batching) {
+        // The rows are still going in; the look after them shows the change.
+        m_scan_again = true;
+        return;
+    }
     QList<PresetEntry> entries = m_entries;
     entries.removeIf([&](const PresetEntry& e) { return e.path == old_path; });
     if (entry) {
-        const auto at = std::lower_bound(entries.begin(), entries.end(), *entry,
-                                         [](const PresetEntry& a, const PresetEntry& b) {
-                                             return QString::compare(QFileInfo(a.path).fileName(),
-                                                                     QFileInfo(b.path).fileName(),
-                                                                     Qt::CaseInsensitive) < 0;
-                                         });
+        const auto at = std::lower_bound(
+            entries.begin(), entries.end(), *entry, [](const PresetEntry& a, const PresetEntry& b) {
+                return QString::compare(QFileInfo(a.path).fileName(), QFileInfo(b.path).fileName(),
+                                        Qt::CaseInsensitive) < 0;
+            });
         entries.insert(at, *entry);
     }
     m_entries = std::move(entries);

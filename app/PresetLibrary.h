@@ -54,7 +54,7 @@ public:
     // files that changed are read, and only their rows change when the look is done.
     void refresh();
     // Whether a look at the folder runs or is due.
-    bool scanning() const { return m_scanning || m_scan_timer.isActive(); }
+    bool scanning() const { return m_scanning || m_batching || m_scan_timer.isActive(); }
     const QList<PresetEntry>& entries() const { return m_entries; }
     // The entry of a row of lstPresets, or nullptr.
     const PresetEntry* entry_of(const QTreeWidgetItem* item) const;
@@ -97,6 +97,8 @@ private:
     void take_scan(PresetScan scan);
     void fill_item(QTreeWidgetItem* item, const PresetEntry& entry) const;
     QTreeWidgetItem* row_of(const QString& path) const;
+    void add_batch();
+    void finish_fill(const QString& keep);
     // Puts `entry` in place of the entry of `old_path` (or only removes that one).
     void replace_entry(const QString& old_path, std::optional<PresetEntry> entry);
     void fill_presets();
@@ -117,6 +119,9 @@ private:
     QThreadPool m_scan_pool;
     QTimer m_scan_timer;
     bool m_scanning = false;
+    bool m_batching = false; // the first look's rows are still going in
+    qsizetype m_batch_at = 0;
+    QString m_keep_after_batches;
     bool m_scan_again = false;
     std::shared_ptr<std::atomic<bool>> m_stop_scan = std::make_shared<std::atomic<bool>>(false);
 };
