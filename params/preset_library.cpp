@@ -9,6 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
 
 namespace kx {
 
@@ -66,6 +73,43 @@ QList<PresetEntry> list_presets(const QString& folder, const EffectCatalogue& ca
     return entries;
 }
 
+namespace {
+
+constexpr char kNotUtf8Name[] =
+    "its file name is not UTF-8 text, so the editor cannot open it: rename it in a file "
+    "manager.";
+
+// The ".txt" files of `folder` whose names are not UTF-8, listed from the system's own bytes.
+QList<PresetEntry> presets_without_utf8_names(const QString& folder) {
+    QList<PresetEntry> entries;
+#ifndef Q_OS_WIN
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return entries;
+    while (const dirent* item = ::readdir(dir)) {
+        const QByteArray name(item->d_name);
+        if (!name.toLower().endsWith(kPresetExtension))
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(name);
+        if (!utf8.hasError())
+            continue; // Qt lists it
+        PresetEntry entry;
+        // Never opened: the path only tells this entry from the others.
+        entry.path = QDir(folder).filePath(QString::fromLatin1(name.toPercentEncoding()));
+        entry.name = decoded.chopped(qsizetype(qstrlen(kPresetExtension)));
+        entry.damage = QString::fromLatin1(kNotUtf8Name);
+        entries << entry;
+    }
+    ::closedir(dir);
+#else
+    (void)folder;
+#endif
+    return entries;
+}
+
+} // namespace
+
 PresetScan scan_presets(const QString& folder, const EffectCatalogue& catalogue,
                         const QList<PresetEntry>& known, const std::atomic<bool>* stop) {
     QHash<QString, const PresetEntry*> by_path;
@@ -90,6 +134,16 @@ PresetScan scan_presets(const QString& folder, const EffectCatalogue& catalogue,
         }
         scan.entries << read_preset_entry(path, catalogue);
         ++scan.files_read;
+    }
+    // Qt leaves out a name that is not UTF-8; such a preset is listed all the same, with why
+    // it cannot be opened.
+    const QList<PresetEntry> unnamed = presets_without_utf8_names(folder);
+    if (!unnamed.isEmpty()) {
+        scan.entries += unnamed;
+        std::stable_sort(scan.entries.begin(), scan.entries.end(),
+                         [](const PresetEntry& a, const PresetEntry& b) {
+                             return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+                         });
     }
     return scan;
 }

@@ -11,12 +11,15 @@
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTreeWidget>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace kx;
 
@@ -57,6 +60,7 @@ private slots:
     void hostile_recent_list_data();
     void hostile_recent_list();
     void reads_only_what_changed();
+    void lists_a_name_that_is_not_utf8();
 
 private:
     TformPresetLibrary& open_library();
@@ -294,6 +298,22 @@ void TestPresetLibrary::reads_only_what_changed() {
     QVERIFY(row(QStringLiteral("Warm Tape"))
                 ->text(TformPresetLibrary::ColumnEffect)
                 .startsWith(QLatin1String("Damaged: ")));
+}
+
+// Qt's listing leaves out a file whose name is not UTF-8; the library lists it all the same,
+// damaged, with why it cannot be opened.
+void TestPresetLibrary::lists_a_name_that_is_not_utf8() {
+    const QByteArray name = QFile::encodeName(f->path(kPresetDir)) + "Caf\xE9.txt";
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    library->refresh();
+    QTRY_VERIFY(!library->scanning());
+    QTreeWidgetItem* item = row(QStringLiteral("Caf\uFFFD"));
+    QVERIFY(item);
+    QVERIFY2(item->text(TformPresetLibrary::ColumnEffect).contains(QLatin1String("not UTF-8")),
+             qPrintable(item->text(TformPresetLibrary::ColumnEffect)));
+    QCOMPARE(library->visible_rows().size(), 5);
 }
 
 QTEST_MAIN(TestPresetLibrary)
