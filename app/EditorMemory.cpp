@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "base/log.h"
+#include "base/outside_file.h"
 #include "base/paths.h"
 
 #include <QDir>
@@ -19,6 +20,12 @@ namespace {
 
 constexpr char kPlaceGroup[] = "Windows/";
 constexpr char kLogNotRemembered[] = "Could not remember the editor's settings in %1.";
+constexpr char kSetAside[] =
+    "The editor's settings were not read: %1 The file is set aside as %2; the defaults are used.";
+constexpr char kNotSetAside[] = "The editor's settings were not read: %1 It could not be set "
+                                "aside (%2); the defaults are used and nothing is remembered.";
+// Window places and a few names: far below this.
+constexpr FileFormat kMemoryFormat{"the editor's settings file", 1024 * 1024};
 
 QString place_key(const QWidget& window) {
     return QLatin1String(kPlaceGroup) + window.objectName();
@@ -35,8 +42,34 @@ QString EditorMemory::file_path() {
                            QLatin1String(kMemoryFileName));
 }
 
-QVariant EditorMemory::value(const char* key) const {
+QString EditorMemory::usable_path() const {
+    if (m_given_up)
+        return {};
     const QString path = file_path();
+    if (path.isEmpty())
+        return {};
+    // Checked before every QSettings, which opens and reads the file as it is, pipe or not.
+    const Status usable = check_outside_file(path, kMemoryFormat);
+    if (usable)
+        return path;
+    const Result<QString> aside = set_aside_file(path);
+    QString notice;
+    if (aside) {
+        notice =
+            QString::fromLatin1(kSetAside).arg(usable.error(), QDir::toNativeSeparators(*aside));
+    } else {
+        m_given_up = true;
+        notice = QString::fromLatin1(kNotSetAside).arg(usable.error(), aside.error());
+    }
+    if (m_log)
+        m_log->print_line(notice);
+    if (m_notice)
+        m_notice(notice);
+    return aside ? path : QString();
+}
+
+QVariant EditorMemory::value(const char* key) const {
+    const QString path = usable_path();
     if (path.isEmpty() || !QFileInfo::exists(path))
         return {};
     const QSettings settings(path, QSettings::IniFormat);
@@ -44,7 +77,7 @@ QVariant EditorMemory::value(const char* key) const {
 }
 
 void EditorMemory::set_value(const char* key, const QVariant& value) {
-    const QString path = file_path();
+    const QString path = usable_path();
     if (path.isEmpty())
         return;
     QDir().mkpath(QFileInfo(path).path());
@@ -69,7 +102,7 @@ void EditorMemory::set_folder_of(const char* key, const QString& file_path) {
 }
 
 void EditorMemory::remember_place(const QWidget& window) {
-    const QString path = file_path();
+    const QString path = usable_path();
     if (path.isEmpty() || window.objectName().isEmpty())
         return;
     QList<QRect> screens;
@@ -83,7 +116,7 @@ void EditorMemory::remember_place(const QWidget& window) {
 }
 
 void EditorMemory::restore_place(QWidget& window) const {
-    const QString path = file_path();
+    const QString path = usable_path();
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     const QSettings settings(path, QSettings::IniFormat);

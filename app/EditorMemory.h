@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class QWidget;
 
 namespace kx {
@@ -27,12 +29,18 @@ inline constexpr char kWavFolder[] = "Folders/Wav";
 // effect, the MIDI channel, the last preset and WAV folders), in its own file beside the
 // product's settings file: Documents/NORVA/Kestrel X/Editor.ini. The one-word settings files
 // are never touched. A value that cannot be read is as if never stored; a failed write is
-// logged and costs nothing but the memory.
+// logged and costs nothing but the memory. A file that is no regular file or far too long (a
+// pipe would stop the editor in QSettings) is set aside once, with a notice, and the editor
+// goes on with its defaults.
 class EditorMemory {
 public:
     explicit EditorMemory(Log* log = nullptr) : m_log(log) {}
 
     static QString file_path();
+    // Called with the notice of a file set aside (for the status line).
+    void set_notice_handler(std::function<void(const QString&)> handler) {
+        m_notice = std::move(handler);
+    }
 
     QVariant value(const char* key) const;
     QString text(const char* key) const { return value(key).toString(); }
@@ -48,7 +56,13 @@ public:
     void restore_place(QWidget& window) const;
 
 private:
+    // The file's path once it is safe for QSettings to open; empty when there is none.
+    QString usable_path() const;
+
     Log* m_log;
+    std::function<void(const QString&)> m_notice;
+    // The file could not be set aside: nothing is read or written for the rest of the run.
+    mutable bool m_given_up = false;
 };
 
 // The top-left corner that shows `frame` whole on one of the `screens` (available areas): the

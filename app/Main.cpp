@@ -126,6 +126,7 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     move(37, 31);
     build_controls();
+    m_memory.set_notice_handler([this](const QString& notice) { show_status_text(notice); });
     build_menus();
     attach_pedal_link();
     FormCreate();

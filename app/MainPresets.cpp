@@ -28,6 +28,13 @@ constexpr char kPresetFilter[] = "Preset files (*.txt)";
 constexpr char kPresetFolder[] = "Preset";
 constexpr char kFileSaved[] = "File saved successfully: ";
 constexpr char kFileLoaded[] = "File loaded successfully: ";
+
+// After the load message: a word when the file held no assignments.
+QString missing_assignments_note(const Preset& preset) {
+    return preset.assignments_missing
+               ? QStringLiteral("\n\n") + QString::fromLatin1(kNoteAssignmentsMissing)
+               : QString();
+}
 constexpr char kNothingToSave[] =
     "There is no open effect to save: click Open FX, then Request, and save again.";
 constexpr char kNothingToLoadInto[] =
@@ -242,7 +249,7 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
         parameters->set_preview_values(preset->values);
     }
     preset_used(path);
-    m_context.dialogs.message(latin1(kFileLoaded) + shown);
+    m_context.dialogs.message(latin1(kFileLoaded) + shown + missing_assignments_note(*preset));
     co_return true;
 }
 
@@ -322,12 +329,14 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
         show_running_effect();
     }
     preset_used(path);
-    m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path));
+    m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path) +
+                              missing_assignments_note(preset));
     co_return true;
 }
 
 void TformMain::preset_used(const QString& path) {
-    note_recent_preset(path);
+    if (const QString notice = note_recent_preset(path); !notice.isEmpty())
+        show_status_text(notice);
     if (auto* library = findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"),
                                                        Qt::FindDirectChildrenOnly))
         library->refresh();
@@ -344,6 +353,7 @@ void TformMain::menuPresetLibraryClick() {
         library->setWindowFlag(Qt::Window);
         connect(library, &TformPresetLibrary::load_requested, this,
                 [this](const QString& path) { load_preset_file(path); });
+        connect(library, &TformPresetLibrary::notice, this, &TformMain::show_status_text);
     }
     library->show();
     library->raise();

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "base/dialogs.h"
+#include "base/outside_file.h"
 #include "base/paths.h"
 
 #include <QDir>
@@ -15,14 +16,26 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <optional>
 
 namespace kx {
 
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+// After a change in the folder, the next look waits this long for more changes.
+constexpr int kRescanDelayMs = 150;
+// Rows added in one turn of the event loop on the first look.
+constexpr qsizetype kBatchRows = 500;
+constexpr int kMeasuredRows = 64;
 constexpr char kUnknownEffect[] = "effect %1, not in this editor's list";
+constexpr char kRecentSetAside[] =
+    "The list of recent presets was not read: %1 The file is set aside as %2.";
+constexpr char kRecentNotSetAside[] = "The list of recent presets was not read: %1";
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -46,13 +59,28 @@ QString recent_presets_file() {
                                     latin1(kRecentPresetsFileName));
 }
 
-void note_recent_preset(const QString& path) {
+QStringList read_recent_list(QString& notice) {
     const QString file = recent_presets_file();
     if (file.isEmpty())
-        return;
+        return {};
+    const Result<QStringList> recent = read_recent_presets(file);
+    if (recent)
+        return *recent;
+    const Result<QString> aside = set_aside_file(file);
+    notice = aside ? latin1(kRecentSetAside).arg(recent.error(), QDir::toNativeSeparators(*aside))
+                   : latin1(kRecentNotSetAside).arg(recent.error());
+    return {};
+}
+
+QString note_recent_preset(const QString& path) {
+    const QString file = recent_presets_file();
+    if (file.isEmpty())
+        return {};
+    QString notice;
+    const QStringList recent = read_recent_list(notice);
     // The list is a convenience: a folder that cannot take it costs nothing else.
-    (void)write_recent_presets(
-        file, remember_recent(read_recent_presets(file), QFileInfo(path).absoluteFilePath()));
+    (void)write_recent_presets(file, remember_recent(recent, QFileInfo(path).absoluteFilePath()));
+    return notice;
 }
 
 TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue, Dialogs& dialogs,
@@ -93,6 +121,9 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lstPresets->header()->setSectionResizeMode(ColumnEffect, QHeaderView::Stretch);
     lstPresets->header()->setSectionResizeMode(ColumnCategory, QHeaderView::ResizeToContents);
     lstPresets->header()->setSectionResizeMode(ColumnDate, QHeaderView::ResizeToContents);
+    // Those two columns are sized from the rows in view and a few around them: measuring a
+    // thousand rows at each change of a folder of thousands holds the window up.
+    lstPresets->header()->setResizeContentsPrecision(kMeasuredRows);
     lblPresets->setBuddy(lstPresets);
 
     lblRecentPresets = new QLabel(QStringLiteral("&Loaded or saved last:"), this);
@@ -147,54 +178,202 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
             &TformPresetLibrary::btnDeletePresetClick);
     connect(btnClosePresetLibrary, &QPushButton::clicked, this, &QDialog::close);
     // Presets saved from the main window, or changed by another program, show up at once.
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &TformPresetLibrary::refresh);
+    // A program writing many files changes the folder many times: one look after it settles.
+    m_scan_pool.setMaxThreadCount(1);
+    m_scan_timer.setSingleShot(true);
+    m_scan_timer.setInterval(kRescanDelayMs);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_scan_timer,
+            qOverload<>(&QTimer::start));
+    connect(&m_scan_timer, &QTimer::timeout, this, [this] {
+        if (m_scanning)
+            m_scan_again = true;
+        else
+            start_scan();
+    });
     lstPresets->installEventFilter(this);
     lstRecentPresets->installEventFilter(this);
-    refresh();
+    // The folder is read when the window shows, not here as well.
+}
+
+TformPresetLibrary::~TformPresetLibrary() {
+    // A look still running stops at its next file; its result is never shown.
+    m_stop_scan->store(true);
+    m_scan_pool.waitForDone();
 }
 
 void TformPresetLibrary::refresh() {
-    if (QFileInfo(m_folder).isDir() && !m_watcher.directories().contains(m_folder))
-        m_watcher.addPath(m_folder);
-    m_entries = list_presets(m_folder, m_catalogue);
-    fill_presets();
     fill_recent();
+    if (m_scanning)
+        m_scan_again = true;
+    else
+        start_scan();
 }
 
+void TformPresetLibrary::start_scan() {
+    m_scan_timer.stop();
+    m_scanning = true;
+    m_scan_again = false;
+    if (QFileInfo(m_folder).isDir() && !m_watcher.directories().contains(m_folder))
+        m_watcher.addPath(m_folder);
+    // The files are read off the window thread: a folder of thousands of presets, or another
+    // program writing into it, must not stop the windows. Only changed files are read again.
+    m_scan_pool.start(
+        [this, folder = m_folder, catalogue = m_catalogue, known = m_entries, stop = m_stop_scan] {
+            PresetScan scan = scan_presets(folder, catalogue, known, stop.get());
+            if (stop->load())
+                return;
+            // The window waits for this thread before it goes, so `this` is still there.
+            QMetaObject::invokeMethod(
+                this, [this, scan = std::move(scan)]() mutable { take_scan(std::move(scan)); },
+                Qt::QueuedConnection);
+        });
+}
+
+void TformPresetLibrary::take_scan(PresetScan scan) {
+    m_scanning = false;
+    if (m_batching) {
+        // The rows of the last look are still going in: this one is taken again after them.
+        m_scan_again = true;
+        return;
+    }
+    m_entries = std::move(scan.entries);
+    fill_presets();
+    emit scanned(scan.files_read);
+    if (m_scan_again)
+        start_scan();
+}
+
+namespace {
+
+bool same_row(const PresetEntry& a, const PresetEntry& b) {
+    return a.path == b.path && a.name == b.name && a.modified == b.modified && a.size == b.size &&
+           a.damage == b.damage && a.effect_number == b.effect_number &&
+           a.effect_name == b.effect_name && a.category == b.category;
+}
+
+} // namespace
+
+void TformPresetLibrary::fill_item(QTreeWidgetItem* item, const PresetEntry& entry) const {
+    item->setData(ColumnName, kPathRole, entry.path);
+    item->setText(ColumnName, entry.name);
+    item->setToolTip(ColumnName, QDir::toNativeSeparators(entry.path));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    QFont font = item->font(ColumnEffect);
+    font.setItalic(entry.damaged());
+    item->setFont(ColumnEffect, font);
+    item->setToolTip(ColumnEffect, entry.damaged() ? entry.damage : QString());
+    if (entry.damaged()) {
+        item->setText(ColumnEffect, latin1(kDamagedPreset).arg(entry.damage));
+        item->setText(ColumnCategory, QString());
+    } else if (entry.effect_name.isEmpty()) {
+        item->setText(ColumnEffect, latin1(kUnknownEffect).arg(entry.effect_number));
+        item->setText(ColumnCategory, QString());
+    } else {
+        item->setText(ColumnEffect, entry.effect_name);
+        item->setText(ColumnCategory, entry.category);
+    }
+    item->setText(ColumnDate, QLocale().toString(entry.modified, QLocale::ShortFormat));
+}
+
+// Brings the rows in line with m_entries, touching only rows whose file came, went or changed.
 void TformPresetLibrary::fill_presets() {
     const QString keep = selected_path();
     m_filling = true;
-    lstPresets->clear();
-    const QLocale locale;
-    for (const PresetEntry& entry : std::as_const(m_entries)) {
-        auto* item = new QTreeWidgetItem(lstPresets);
-        item->setData(ColumnName, kPathRole, entry.path);
-        item->setText(ColumnName, entry.name);
-        item->setToolTip(ColumnName, QDir::toNativeSeparators(entry.path));
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        if (entry.damaged()) {
-            item->setText(ColumnEffect, latin1(kDamagedPreset).arg(entry.damage));
-            item->setToolTip(ColumnEffect, entry.damage);
-            QFont italic = item->font(ColumnEffect);
-            italic.setItalic(true);
-            item->setFont(ColumnEffect, italic);
-        } else if (entry.effect_name.isEmpty()) {
-            item->setText(ColumnEffect, latin1(kUnknownEffect).arg(entry.effect_number));
-        } else {
-            item->setText(ColumnEffect, entry.effect_name);
-            item->setText(ColumnCategory, entry.category);
-        }
-        item->setText(ColumnDate, locale.toString(entry.modified, QLocale::ShortFormat));
-        if (entry.path == keep)
-            item->setSelected(true);
+    QHash<QString, qsizetype> index;
+    index.reserve(m_entries.size());
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        index.insert(m_entries.at(i).path, i);
+    // What each row showed, by path; rows of files that went are removed.
+    QHash<QString, QTreeWidgetItem*> rows;
+    for (int i = lstPresets->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* item = lstPresets->topLevelItem(i);
+        const QString path = item->data(ColumnName, kPathRole).toString();
+        if (index.contains(path))
+            rows.insert(path, item);
+        else
+            delete lstPresets->takeTopLevelItem(i);
     }
+    if (rows.isEmpty()) {
+        // The first look: the rows go in batches, each in its own turn of the event loop, so
+        // that thousands of them never hold the window up for long.
+        m_shown = m_entries;
+        m_entry_index = std::move(index);
+        m_batch_at = 0;
+        m_batching = true;
+        m_keep_after_batches = keep;
+        add_batch();
+        return;
+    } else {
+        for (qsizetype i = 0; i < m_entries.size(); ++i) {
+            const PresetEntry& entry = m_entries.at(i);
+            QTreeWidgetItem* item = rows.value(entry.path);
+            if (!item) {
+                item = new QTreeWidgetItem;
+                fill_item(item, entry);
+                lstPresets->insertTopLevelItem(int(i), item);
+                continue;
+            }
+            const qsizetype before = m_entry_index.value(entry.path, -1);
+            if (before < 0 || before >= m_shown.size() || !same_row(m_shown.at(before), entry))
+                fill_item(item, entry);
+            // Rows keep their order: only one that moved is looked for.
+            if (lstPresets->topLevelItem(int(i)) != item) {
+                lstPresets->takeTopLevelItem(lstPresets->indexOfTopLevelItem(item));
+                lstPresets->insertTopLevelItem(int(i), item);
+            }
+        }
+    }
+    m_shown = m_entries;
+    m_entry_index = std::move(index);
+    finish_fill(keep);
+}
+
+void TformPresetLibrary::finish_fill(const QString& keep) {
+    for (QTreeWidgetItem* item : lstPresets->selectedItems())
+        item->setSelected(false);
+    if (!keep.isEmpty())
+        if (QTreeWidgetItem* item = row_of(keep))
+            item->setSelected(true);
     m_filling = false;
     edtPresetFilterChange(edtPresetFilter->text());
 }
 
+void TformPresetLibrary::add_batch() {
+    const qsizetype end = std::min<qsizetype>(m_shown.size(), m_batch_at + kBatchRows);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(end - m_batch_at);
+    for (; m_batch_at < end; ++m_batch_at) {
+        auto* item = new QTreeWidgetItem;
+        fill_item(item, m_shown.at(m_batch_at));
+        items << item;
+    }
+    lstPresets->addTopLevelItems(items);
+    if (m_batch_at < m_shown.size()) {
+        QTimer::singleShot(0, this, [this] { add_batch(); });
+        return;
+    }
+    m_batching = false;
+    finish_fill(std::exchange(m_keep_after_batches, QString()));
+    // A look that ended while the rows went in is taken now.
+    if (m_scan_again && !m_scanning)
+        start_scan();
+}
+
+QTreeWidgetItem* TformPresetLibrary::row_of(const QString& path) const {
+    const qsizetype at = m_entry_index.value(path, -1);
+    if (at < 0 || at >= lstPresets->topLevelItemCount())
+        return nullptr;
+    QTreeWidgetItem* item = lstPresets->topLevelItem(int(at));
+    return item->data(ColumnName, kPathRole).toString() == path ? item : nullptr;
+}
+
 void TformPresetLibrary::fill_recent() {
     lstRecentPresets->clear();
-    for (const QString& path : read_recent_presets(recent_presets_file())) {
+    QString problem;
+    const QStringList recent = read_recent_list(problem);
+    if (!problem.isEmpty())
+        emit notice(problem);
+    for (const QString& path : recent) {
         auto* item = new QListWidgetItem(QFileInfo(path).completeBaseName(), lstRecentPresets);
         item->setData(kPathRole, path);
         item->setToolTip(QDir::toNativeSeparators(path));
@@ -206,11 +385,8 @@ void TformPresetLibrary::fill_recent() {
 const PresetEntry* TformPresetLibrary::entry_of(const QTreeWidgetItem* item) const {
     if (!item)
         return nullptr;
-    const QString path = item->data(ColumnName, kPathRole).toString();
-    for (const PresetEntry& entry : m_entries)
-        if (entry.path == path)
-            return &entry;
-    return nullptr;
+    const qsizetype at = m_entry_index.value(item->data(ColumnName, kPathRole).toString(), -1);
+    return at >= 0 && at < m_entries.size() ? &m_entries.at(at) : nullptr;
 }
 
 QList<QTreeWidgetItem*> TformPresetLibrary::visible_rows() const {
@@ -233,7 +409,8 @@ void TformPresetLibrary::edtPresetFilterChange(const QString& text) {
         QTreeWidgetItem* item = lstPresets->topLevelItem(i);
         const PresetEntry* entry = entry_of(item);
         const bool shown = entry && preset_matches(*entry, text);
-        item->setHidden(!shown);
+        if (item->isHidden() == shown)
+            item->setHidden(!shown);
         if (!shown)
             item->setSelected(false);
         else if (!first_visible)
@@ -293,23 +470,48 @@ bool TformPresetLibrary::rename_row(QTreeWidgetItem* item, const QString& new_na
     if (!renamed) {
         m_dialogs.message(QStringLiteral("The preset \"%1\" was not renamed: %2")
                               .arg(entry->name, renamed.error()));
-        refresh();
+        m_filling = true;
+        item->setText(ColumnName, entry->name);
+        m_filling = false;
         return false;
     }
     // The recent list follows the file.
     const QString file = recent_presets_file();
-    QStringList recent = read_recent_presets(file);
+    QString problem;
+    QStringList recent = read_recent_list(problem);
+    if (!problem.isEmpty())
+        emit notice(problem);
     const qsizetype at = recent.indexOf(QFileInfo(old_path).absoluteFilePath());
     if (at >= 0) {
         recent[at] = QFileInfo(*renamed).absoluteFilePath();
         (void)write_recent_presets(file, recent);
     }
-    m_entries.clear(); // the rows are rebuilt; keep the renamed one chosen
+    // The row follows at once; the next look at the folder confirms it.
+    replace_entry(old_path, read_preset_entry(*renamed, m_catalogue));
+    if (QTreeWidgetItem* row = row_of(*renamed))
+        lstPresets->setCurrentItem(row);
     refresh();
-    for (QTreeWidgetItem* row : visible_rows())
-        if (row->data(ColumnName, kPathRole).toString() == *renamed)
-            lstPresets->setCurrentItem(row);
     return true;
+}
+
+void TformPresetLibrary::replace_entry(const QString& old_path, std::optional<PresetEntry> entry) {
+    if (m_batching) {
+        // The rows are still going in; the look after them shows the change.
+        m_scan_again = true;
+        return;
+    }
+    QList<PresetEntry> entries = m_entries;
+    entries.removeIf([&](const PresetEntry& e) { return e.path == old_path; });
+    if (entry) {
+        const auto at = std::lower_bound(
+            entries.begin(), entries.end(), *entry, [](const PresetEntry& a, const PresetEntry& b) {
+                return QString::compare(QFileInfo(a.path).fileName(), QFileInfo(b.path).fileName(),
+                                        Qt::CaseInsensitive) < 0;
+            });
+        entries.insert(at, *entry);
+    }
+    m_entries = std::move(entries);
+    fill_presets();
 }
 
 void TformPresetLibrary::btnDeletePresetClick() {
@@ -322,6 +524,8 @@ void TformPresetLibrary::btnDeletePresetClick() {
     if (const Status deleted = delete_preset(entry->path); !deleted)
         m_dialogs.message(QStringLiteral("The preset \"%1\" was not deleted: %2")
                               .arg(entry->name, deleted.error()));
+    else
+        replace_entry(entry->path, std::nullopt);
     refresh();
 }
 

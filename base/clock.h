@@ -46,6 +46,9 @@ public:
         paused_ms += ms;
     }
 
+    // Finer steps of a simulated line (a byte's time), not counted as pauses.
+    void advance_us(qint64 us) { m_now_us += us; }
+
     int pauses = 0;
     qint64 paused_ms = 0;
 

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -126,6 +128,27 @@ Result<QByteArray> OutsideFile::read_all() {
                          .arg(m_format.max_bytes)
                          .arg(QString::fromLatin1(m_format.name))};
     return bytes;
+}
+
+Status check_outside_file(const QString& path, FileFormat format) {
+    // A dangling link or nothing at all is no file to refuse: the reader starts empty.
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+        return {};
+    auto file = OutsideFile::open(path, format);
+    if (!file)
+        return file.failure();
+    return {};
+}
+
+Result<QString> set_aside_file(const QString& path) {
+    // An older file set aside is kept too: the first free name is taken.
+    QString aside = path + QStringLiteral(".unreadable");
+    for (int n = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++n)
+        aside = path + QStringLiteral(".unreadable-%1").arg(n);
+    // A plain rename moves a pipe, a link or a folder as well as a file, and opens none of them.
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
+        return Error{QString::fromLatin1(kSystem).arg(shown(path), qt_error_string(errno))};
+    return aside;
 }
 
 Result<QByteArray> read_outside_file(const QString& path, FileFormat format) {

@@ -51,6 +51,15 @@ inline constexpr FileFormat kSystemFileFormat{"a system file", 1024 * 1024};
 // OutsideFile::open(path, format), then read_all().
 Result<QByteArray> read_outside_file(const QString& path, FileFormat format);
 
+// Whether `path` may be opened by a reader that does not guard itself (QSettings): a regular
+// file within `format`'s size, checked without a blocking open. A missing file passes.
+Status check_outside_file(const QString& path, FileFormat format);
+
+// Moves an unusable file of the editor's own out of the way, to "<path>.unreadable" (or
+// "<path>.unreadable-2", ... when that is taken), so that the next write makes a fresh file and
+// nothing of the old one is lost. Returns the new path.
+Result<QString> set_aside_file(const QString& path);
+
 // The refusal of a file of `size` bytes that is longer than `format` can be.
 QString too_long_text(const QString& path, qint64 size, FileFormat format);
 

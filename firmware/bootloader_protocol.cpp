@@ -27,6 +27,7 @@ constexpr char kLogSendRead[] = "SEND READ COMMAND";
 constexpr char kLogReadBackMatches[] = "read back matches, bytes: ";
 constexpr char kLogProductId[] = "product ID: ";
 constexpr char kLogLateAnswer[] = "late answer dropped, bytes: ";
+constexpr char kLogFillerAnswers[] = "answers to the filler bytes: ";
 constexpr char kLogAnswerBytes[] = "num of bytes received: ";
 constexpr char kLogAnswerReceived[] = "received: ";
 constexpr char kLogAck[] = "ACK";
@@ -43,8 +44,14 @@ constexpr char kLogSendGetId[] = "SEND GET ID COMMAND";
 // An ACK on the way (a frame the stopped attempt had started, completed by fillers) only moves
 // it on; the fillers go on until it refuses one.
 constexpr quint8 kFiller = 0x02;
-// The longest way to a refusal: the rest of an address frame, taken, then a data frame.
-constexpr int kMaxFillers = 12;
+// Fillers sent one at a time first: they end a command pair, an address frame, a read
+// count and a short frame, the places an in-program stop leaves the bootloader in.
+constexpr int kLeadFillers = 6;
+// Then at once: enough to end the longest frame, a data frame of 256 bytes and its checksum
+// whose length came already.
+constexpr int kFrameFillers = 257;
+// And one at a time again, to end a command pair that one of those began.
+constexpr int kSettleFillers = 3;
 // Get ID after the refusal proves that nothing of the fillers is left in the bootloader; a
 // late answer of the stopped attempt may spoil one round.
 constexpr int kResyncRounds = 3;
@@ -327,23 +334,69 @@ Task<Result<quint16>> BootloaderProtocol::get_id() {
 
 Task<Result<bool>> BootloaderProtocol::fill_until_refused() {
     const char filler = char(kFiller);
-    for (int i = 0; i < kMaxFillers; ++i) {
+    const auto one_filler = [this, filler]() -> Task<Result<QByteArray>> {
         if (const Status sent = co_await send(QByteArrayView(&filler, 1)); !sent)
             co_return sent.failure();
         const auto reply =
             co_await receive(1, m_timeouts.resync_ms, QStringLiteral("the resynchronisation"));
         if (!reply && reply.error_kind() == ErrorKind::TimedOut)
-            continue; // the byte went into the frame the bootloader was waiting for
+            co_return QByteArray(); // the byte went into the frame the bootloader waits for
+        if (reply)
+            m_log.print_line(latin1(kLogAnswerReceived) + answer_text(*reply));
+        co_return reply;
+    };
+    // A refusal ends whatever frame it was in: the bootloader now waits for a command.
+    // Anything else (an acknowledgement of a frame completed on the way, a late byte of the
+    // stopped attempt) leaves it somewhere still unknown.
+    for (int i = 0; i < kLeadFillers; ++i) {
+        const auto reply = co_await one_filler();
         if (!reply)
             co_return reply.failure();
-        m_log.print_line(latin1(kLogAnswerReceived) + answer_text(*reply));
-        // A refusal ends whatever frame it was in: the bootloader now waits for a command.
-        // Anything else (an acknowledgement of a frame completed on the way, a late byte of
-        // the stopped attempt) leaves it somewhere still unknown.
+        if (classify_answer(*reply) == BootloaderAnswer::Nack)
+            co_return true;
+    }
+    // Inside a longer frame (a data frame takes up to 257 bytes): enough fillers for the
+    // longest go out at once, and their answers are read until the line is quiet. Past the
+    // refusal they go in pairs, each refused as a command.
+    if (const Status sent = co_await send(QByteArray(kFrameFillers, filler)); !sent)
+        co_return sent.failure();
+    const auto answers = co_await receive(kFrameFillers, 2 * m_timeouts.resync_ms,
+                                          QStringLiteral("the resynchronisation"));
+    if (!answers && answers.error_kind() != ErrorKind::TimedOut)
+        co_return answers.failure();
+    if (answers)
+        m_log.print_line(latin1(kLogFillerAnswers) + QString::number(answers->size()));
+    // An odd filler may wait for its partner: single ones end that with a refusal.
+    for (int i = 0; i < kSettleFillers; ++i) {
+        const auto reply = co_await one_filler();
+        if (!reply)
+            co_return reply.failure();
         if (classify_answer(*reply) == BootloaderAnswer::Nack)
             co_return true;
     }
     co_return false;
+}
+
+Task<Status> BootloaderProtocol::drop_late_answers() {
+    // Answers come one at a time, so a bootloader still at work is quiet between them; ten
+    // rounds of bytes without the quiet is no bootloader the retry can talk to.
+    constexpr int kRounds = 10;
+    qsizetype dropped = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto late = co_await m_port.receive(kFrameFillers, m_timeouts.late_answer_ms,
+                                                  QStringLiteral("a late answer"));
+        if (!late && late.error_kind() == ErrorKind::TimedOut) {
+            if (dropped > 0)
+                m_log.print_line(latin1(kLogLateAnswer) + QString::number(dropped));
+            co_return {};
+        }
+        if (!late)
+            co_return late.failure();
+        dropped += late->size();
+    }
+    co_return Error{
+        QStringLiteral("the bootloader keeps sending (%1 bytes nobody asked for)").arg(dropped),
+        ErrorKind::BootloaderUnasked};
 }
 
 // Wherever a stopped attempt left it (inside a command pair, an address, a count, a data or

@@ -22,6 +22,10 @@ struct BootloaderTimeouts {
     int block_write_ms = 1000;
     // For each filler byte while resynchronising.
     int resync_ms = 100;
+    // Before a retry: how long the line must stay quiet before the stopped attempt's answer
+    // is taken to be gone. A bootloader's answer later than this after its limit would be read
+    // by the retry as one of its own.
+    int late_answer_ms = 2000;
 };
 
 // What the bootloader says of itself: its version (0x22 is 2.2), the command codes it takes
@@ -67,6 +71,9 @@ public:
     // Brings a bootloader that an earlier attempt left anywhere inside a command back to
     // waiting for a command, and proves it with Get ID. See the .cpp for how.
     Task<Status> resynchronise();
+    // Reads and drops whatever a stopped attempt still sends, until the line has been quiet
+    // for late_answer_ms; fails when it never goes quiet.
+    Task<Status> drop_late_answers();
     // Fails when bytes arrived that no request asked for: a bootloader that answers twice
     // could otherwise make a later refusal look like an acknowledgement.
     Task<Status> expect_nothing_unasked();

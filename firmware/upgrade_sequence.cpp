@@ -93,6 +93,10 @@ Task<Status> UpgradeSequence::run(LoadedFirmware image, bool resynchronise) {
         co_return begun;
     if (resynchronise) {
         enter(kStepResynchronise, -1, 0);
+        // The stopped attempt's answer may still come, however late: read as the retry's own,
+        // it would put every later answer one behind.
+        if (const Status drained = co_await m_protocol.drop_late_answers(); !drained)
+            co_return drained;
         if (const Status synced = co_await m_protocol.resynchronise(); !synced)
             co_return synced;
     }

@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case PlayerCommand::Kind::Turn:
         KX_FUZZ_CHECK(command.code >= 0 && command.code < kx::sim::kPedalControlCodes);
         KX_FUZZ_CHECK(command.value >= 0 && command.value <= kx::sim::kMaxControlValue);
+        // Nothing but the words of a turn: no NUL or other byte hides a second part.
+        KX_FUZZ_CHECK(!line.contains('\0'));
         break;
     }
     return 0;

@@ -24,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KX_FUZZ_CHECK(n >= 1 && n <= 0xFF);
     KX_FUZZ_CHECK(preset->effect_number >= 0 && preset->effect_number <= 0xFFFF);
     KX_FUZZ_CHECK(preset->effect_version >= 0 && preset->effect_version <= 0xFF);
-    KX_FUZZ_CHECK(preset->control_assignments.size() == n);
+    if (preset->assignments_missing)
+        KX_FUZZ_CHECK(preset->control_assignments.isEmpty() &&
+                      preset->readback_assignments.isEmpty());
+    else
+        KX_FUZZ_CHECK(preset->control_assignments.size() == n);
     KX_FUZZ_CHECK(preset->readback_assignments.size() <= kx::kMaxReadbackCount);
 
     const kx::Result<QString> text = kx::preset_text(*preset);
@@ -44,5 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KX_FUZZ_CHECK(again->values == preset->values);
     KX_FUZZ_CHECK(again->control_assignments == preset->control_assignments);
     KX_FUZZ_CHECK(again->readback_assignments == preset->readback_assignments);
+    KX_FUZZ_CHECK(again->assignments_missing == preset->assignments_missing);
     return 0;
 }

@@ -180,6 +180,10 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
     const int n = target->word_count;
 
     QStringList summary = file_summary(request, *wav);
+    if (!wav->chunks.note.isEmpty()) {
+        log.print_line(wav->chunks.note);
+        summary << wav->chunks.note;
+    }
     bool resample = false;
     if (wav->sample_rate != kPedalSampleRate_hz && !can_resample(wav->sample_rate)) {
         summary << latin1(kSummaryNotResampled).arg(kPedalSampleRate_hz);

@@ -8,8 +8,9 @@ namespace {
 
 constexpr char kMessageNotWav[] =
     "This is not a WAV file: it does not begin with a RIFF header of type \"WAVE\".";
-constexpr char kMessageRiffPastEnd[] =
-    "The WAV file is cut short: its header announces %1 bytes, but the file has %2.";
+constexpr char kNoteRiffSize[] =
+    "The WAV file's header announces %1 bytes, but the file has %2; its chunks were read as "
+    "they are.";
 constexpr char kMessageChunkPastEnd[] =
     "The WAV file is cut short: its \"%1\" chunk at byte %2 announces %3 bytes, but only %4 "
     "follow.";
@@ -65,14 +66,17 @@ Result<WavChunks> read_wav_chunks(ByteSource& file) {
     // A missing pad byte after an odd last chunk is common and harmless.
     const qint64 riff_end =
         chunks.riff_size == kUnknownChunkSize ? size : qint64(kChunkHeaderSize) + chunks.riff_size;
-    if (riff_end > size + 1)
-        return Error{QString::fromLatin1(kMessageRiffPastEnd).arg(riff_end).arg(size)};
+    // A RIFF size that does not match the file (a writer that never filled it in, or one that
+    // got it wrong) costs nothing while the chunks inside are whole: they are read to the
+    // file's end, and the import says so.
+    if (chunks.riff_size != kUnknownChunkSize && riff_end != size && riff_end != size + 1)
+        chunks.note = QString::fromLatin1(kNoteRiffSize).arg(riff_end).arg(size);
     if (header.size() >= kRiffHeaderSize + 4)
         chunks.first_chunk_id = header.sliced(kRiffHeaderSize, 4);
 
     bool have_fmt = false;
     bool have_data = false;
-    const qint64 end = qMin<qint64>(riff_end, size);
+    const qint64 end = size;
     qint64 at = kRiffHeaderSize;
     while (at + kChunkHeaderSize <= end) {
         const QByteArray chunk_header = file.bytes_at(at, kChunkHeaderSize);

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 namespace kx {
 
@@ -25,6 +26,9 @@ struct WavChunks {
     qint64 data_offset = 0; // first sample byte
     quint32 data_size = 0;  // as the chunk declares it
     qint64 data_bytes = 0;  // the sample bytes the file holds: data_size, or up to its end
+    // What was odd but could be read past (a RIFF size that does not match the file), in
+    // words for the user; empty when nothing was.
+    QString note;
 };
 
 // The size a streaming recorder writes in a RIFF or "data" size field that it could not fill

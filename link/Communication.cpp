@@ -19,18 +19,31 @@ constexpr quint8 kOneStopBit = 0;
 constexpr quint8 kNoParity = 0;
 constexpr char kBootloaderSync = 0x7F;
 constexpr char kBootloaderNack = 0x1F;
+constexpr char kBootloaderAck = 0x79;
 // No command of the running firmware (which drops a lone unknown byte), nor the complement of
 // the synchronisation byte; as a frame's length it asks for a short frame: a data frame of
 // 6 + 1 bytes and its checksum, which the fillers then make wrong.
 constexpr char kBootloaderFiller = 0x06;
-// Enough to end the longest frame a stopped upgrade can leave the bootloader in: the rest of an
-// address frame, then a data frame of fillers.
-constexpr int kMaxBootloaderFillers = 16;
+// Enough to end the longest frame the bootloader can be inside when the check begins: a data
+// frame of 256 bytes whose length came before the check (257 bytes with its checksum), of
+// which the synchronisation byte and one filler took two.
+constexpr int kFrameFillers = 257;
+// Single fillers after them, to end a command pair that one of them began.
+constexpr int kSettleFillers = 3;
+constexpr char kLogBootloaderFound[] = "bootloader found: ";
 // The bootloader answers a byte within a millisecond; the chip's latency timer and a loaded
 // machine add the rest.
 constexpr int kFillerTimeoutMs = 100;
 constexpr char kLogBootloaderSilent[] =
     "no answer to the synchronisation byte: checking for a bootloader already synchronised";
+
+// The answers to a block of filler bytes: as many as come until the line is quiet, within the
+// block's time on the wire and a bootloader's answer time.
+ReplyRequest filler_block_reply() {
+    ReplyRequest request{QStringLiteral("answer to the filler bytes"), 0, 0, 2 * kFillerTimeoutMs};
+    request.short_ok = true;
+    return request;
+}
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -75,6 +88,13 @@ bool ends_where_complete(const ReplyRequest& request, const QByteArray& bytes) {
     return end + 1 == bytes.size();
 }
 
+// Whether the wait goes on after the reply's last line for the rest of its burst.
+bool follows_burst(const ReplyRequest& request) {
+    return request.exact && request.expected_lines > 0;
+}
+
+constexpr char kLogExtraLines[] = "%1: %2 lines where %3 were asked for";
+
 } // namespace
 
 ReplyRequest information_reply(int timeout_ms) {
@@ -82,7 +102,10 @@ ReplyRequest information_reply(int timeout_ms) {
 }
 
 ReplyRequest parameter_reply(int control_count, int timeout_ms) {
-    return {QStringLiteral("parameter state reply"), 4 * control_count + 22, 0, timeout_ms, true};
+    ReplyRequest request{QStringLiteral("parameter state reply"), 4 * control_count + 22, 0,
+                         timeout_ms, true};
+    request.extra_lines_ok = true;
+    return request;
 }
 
 ReplyRequest bootloader_reply(int timeout_ms) {
@@ -239,6 +262,12 @@ Task<Status> Communication::check_bootloader() {
         return Error{latin1(kTextBootloaderFailed) + QStringLiteral(": ") + reason,
                      ErrorKind::BootloaderSilent};
     };
+    const auto found = [this](const QString& what) {
+        if (!what.isEmpty())
+            m_log.print_line(latin1(kLogBootloaderFound) + what);
+        bootloader_ready = true;
+        return Status{};
+    };
     const auto reply = co_await receive_text(QByteArray(1, kBootloaderSync), bootloader_reply());
     if (!reply && reply.error_kind() != ErrorKind::TimedOut)
         co_return reply.error_kind() == ErrorKind::LinkLost ? reply.failure()
@@ -246,44 +275,81 @@ Task<Status> Communication::check_bootloader() {
     if (reply) {
         const QString first = bytes_to_hex(reply->first(1));
         m_log.print_line(latin1(kLogReceivedByte) + first);
+        // A refusal is a bootloader in step that was inside a command (one byte of a pair, or
+        // the last of a frame): 7F completed it, and it waits for a command now.
+        if (first == latin1(kTextBootloaderNack))
+            co_return found(QStringLiteral("inside a command, which the synchronisation byte "
+                                           "ended"));
         if (first != latin1(kTextBootloaderAck))
             co_return failed(QStringLiteral("it answered %1").arg(first));
-        bootloader_ready = true;
-        co_return {};
+        co_return found({}); // synchronised now, as after every power-up
     }
-    // The bootloader answers only the first synchronisation byte after its reset; one that a
-    // connect of an earlier run has synchronised takes the byte as the first of a command
-    // pair and stays silent. A filler completes that pair, which the bootloader must refuse;
-    // it also completes whatever frame a stopped upgrade left it in. Any answer proves a
-    // bootloader already in step, and fillers go on until it refuses one, so that it then waits
-    // for a command. The running firmware ignores the filler byte.
+    // The bootloader answers only the first synchronisation byte after its reset; one that is
+    // in step already took the byte into whatever it waited for: the first byte of a command
+    // pair (an earlier connect), or a frame a stopped upgrade left it in, where 7F may even be
+    // a frame's length and ask for 128 more bytes. Filler bytes end every such frame, and the
+    // bootloader must refuse it (see kBootloaderFiller); after a refusal it waits for a
+    // command. The running firmware ignores fillers.
     m_log.print_line(latin1(kLogBootloaderSilent));
     // A bootloader answers within milliseconds or not at all: the next byte need not wait out
     // the whole time limit for a late answer.
     m_late_until_ms = m_clock.now_ms() + kFillerTimeoutMs;
-    bool answered = false;
-    for (int i = 0; i < kMaxBootloaderFillers; ++i) {
-        const auto answer = co_await receive_text(QByteArray(1, kBootloaderFiller),
-                                                  bootloader_reply(kFillerTimeoutMs));
-        if (!answer && answer.error_kind() == ErrorKind::TimedOut)
-            continue;
-        if (!answer)
-            co_return answer.error_kind() == ErrorKind::LinkLost ? answer.failure()
-                                                                 : failed(answer.error());
-        const QString first = bytes_to_hex(answer->first(1));
-        m_log.print_line(latin1(kLogReceivedByte) + first);
-        if (first == latin1(kTextBootloaderAck)) {
-            answered = true;
-        } else if (first == latin1(kTextBootloaderNack)) {
-            bootloader_ready = true;
-            co_return {};
-        } else {
-            co_return failed(QStringLiteral("it answered %1").arg(first));
-        }
+    // The common case first: one filler completes the command pair begun by 7F.
+    const auto single = co_await send_filler();
+    if (!single)
+        co_return single.error_kind() == ErrorKind::LinkLost ? single.failure()
+                                                             : failed(single.error());
+    if (*single == kBootloaderNack)
+        co_return found({}); // in step already, and waiting for a command
+    // Inside a longer frame: fillers enough for the longest one go out at once (a byte at a
+    // time would take seconds), and every answer they bring is read until the line is quiet.
+    const auto block =
+        co_await receive_text(QByteArray(kFrameFillers, kBootloaderFiller), filler_block_reply());
+    if (!block && block.error_kind() == ErrorKind::LinkLost)
+        co_return block.failure();
+    if (!block && block.error_kind() != ErrorKind::TimedOut)
+        co_return failed(block.error());
+    if (!block && *single == 0)
+        co_return failed(QStringLiteral("no answer to the synchronisation byte nor to %1 filler "
+                                        "bytes: the pedal is not in its bootloader")
+                             .arg(kFrameFillers + 1));
+    if (block) {
+        m_log.print_line(latin1(kLogReceivedByte) + bytes_to_hex(block->left(8)));
+        const bool answers_only = std::all_of(block->begin(), block->end(), [](char byte) {
+            return byte == kBootloaderNack || byte == kBootloaderAck;
+        });
+        if (!answers_only)
+            co_return failed(QStringLiteral("it answered the filler bytes with %1")
+                                 .arg(bytes_to_hex(block->left(8))));
     }
-    if (answered) // in step, but inside a frame no filler could end: the upgrade resynchronises
-        bootloader_ready = true;
-    co_return bootloader_ready ? Status{} : failed(reply.error());
+    // The fillers after the refusal went in pairs, each refused as a command; an odd one may
+    // wait for its partner. Single fillers end that, with a refusal that proves the state.
+    for (int i = 0; i < kSettleFillers; ++i) {
+        const auto settle = co_await send_filler();
+        if (!settle)
+            co_return settle.error_kind() == ErrorKind::LinkLost ? settle.failure()
+                                                                 : failed(settle.error());
+        if (*settle == kBootloaderNack)
+            co_return found(QStringLiteral("inside a frame a stopped upgrade left, which filler "
+                                           "bytes ended"));
+    }
+    co_return failed(QStringLiteral("it answered the filler bytes but refused none of the last "
+                                    "%1, so it is not known to wait for a command")
+                         .arg(kSettleFillers));
+}
+
+Task<Result<char>> Communication::send_filler() {
+    const auto answer =
+        co_await receive_text(QByteArray(1, kBootloaderFiller), bootloader_reply(kFillerTimeoutMs));
+    if (!answer && answer.error_kind() == ErrorKind::TimedOut)
+        co_return char(0); // the filler went into the frame the bootloader waits for
+    if (!answer)
+        co_return answer.failure();
+    const QString first = bytes_to_hex(answer->first(1));
+    m_log.print_line(latin1(kLogReceivedByte) + first);
+    if (answer->front() != kBootloaderAck && answer->front() != kBootloaderNack)
+        co_return Error{QStringLiteral("it answered %1").arg(first), ErrorKind::BadReply};
+    co_return answer->front();
 }
 
 Status Communication::disconnect_device() {
@@ -505,15 +571,20 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
                     error = overlong();
                     break;
                 }
-                if (reply_complete(request, bytes)) {
+                if (!complete && reply_complete(request, bytes)) {
                     complete = true;
-                    break;
+                    // A reply of known lines is followed to the end of its burst.
+                    if (!follows_burst(request))
+                        break;
                 }
             }
             const qint64 now_ms = m_clock.now_ms();
-            if (!bytes.isEmpty() && now_ms - last_byte_ms >= kQuietGapMs)
+            const qint64 gap_ms = complete ? kBurstTailMs : kQuietGapMs;
+            if (!bytes.isEmpty() && now_ms - last_byte_ms >= gap_ms)
                 break;
             const qint64 left_ms = deadline_ms - now_ms;
+            if (left_ms <= 0 && complete)
+                break;
             if (left_ms <= 0) {
                 const QString seconds = QString::number(request.timeout_ms / 1000.0);
                 error = bytes.isEmpty()
@@ -526,7 +597,7 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
                 break;
             }
             const qint64 quiet_left_ms =
-                bytes.isEmpty() ? left_ms : kQuietGapMs - (now_ms - last_byte_ms);
+                bytes.isEmpty() ? left_ms : gap_ms - (now_ms - last_byte_ms);
             // The event loop runs here; what it starts on the chip is refused meanwhile.
             const qint64 wait_ms =
                 std::min<qint64>(kPollMs, std::min(std::max<qint64>(left_ms, 1),
@@ -541,8 +612,16 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
             else if (*queued > 0)
                 read_queued();
         }
-        if (!error && complete && request.exact && !ends_where_complete(request, bytes))
-            error = overlong();
+        if (!error && complete && request.exact && !ends_where_complete(request, bytes)) {
+            const int lines = count_reply_lines(bytes);
+            if (request.extra_lines_ok && bytes.endsWith('\n'))
+                m_log.print_line(QString::fromLatin1(kLogExtraLines)
+                                     .arg(request.name)
+                                     .arg(lines)
+                                     .arg(request.expected_lines));
+            else
+                error = overlong();
+        }
         if (!error && !complete && !request.short_ok &&
             (request.expected_lines > 0 || request.expected_bytes > 0))
             error =
@@ -574,14 +653,15 @@ Task<Result<QByteArray>> Communication::receive_values(QByteArray message, Reply
                                                        const LinkClaim* claim) {
     const int lines = request.expected_lines;
     const bool quiet = request.quiet;
+    const bool extra_ok = request.extra_lines_ok;
     const auto reply = co_await exchange(std::move(message), std::move(request), claim);
     if (!reply)
         co_return reply.failure();
-    co_return parse_values(*reply, lines, quiet);
+    co_return parse_values(*reply, lines, quiet, extra_ok);
 }
 
 Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expected_count,
-                                               bool quiet) {
+                                               bool quiet, bool extra_ok) {
     const ValueParse parse = parse_value_lines(reply);
     if (parse.failed)
         return Error{QString::fromLatin1(kMessageBadValue)
@@ -595,7 +675,7 @@ Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expe
                          .arg(parse.values.size())
                          .arg(std::max(expected_count, 1)),
                      ErrorKind::BadReply};
-    if (expected_count > 0 && parse.values.size() > expected_count)
+    if (expected_count > 0 && parse.values.size() > expected_count && !extra_ok)
         return Error{
             QString::fromLatin1(kMessageLongReply).arg(parse.values.size()).arg(expected_count),
             ErrorKind::BadReply};

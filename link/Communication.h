@@ -25,6 +25,11 @@ inline constexpr int kReplyTimeoutMs = 2000;
 // quiet this long after its last byte: well above the chip's 16 ms latency timer, which flushes
 // a partial USB packet.
 inline constexpr int kQuietGapMs = 50;
+// A reply of known lines is followed this long after its last line, for bytes of the same
+// burst: the chip flushes a partial USB packet after its 16 ms latency timer, so a burst that
+// goes on shows within it. A line that came in front of the reply (on its way when the request
+// was written) then shows as a line too many instead of pushing the reply's last line out.
+inline constexpr int kBurstTailMs = 20;
 // Longest single wait on the driver before the link looks at the chip again.
 inline constexpr int kPollMs = 10;
 
@@ -59,7 +64,7 @@ inline constexpr char kMessageNoReply[] = "The pedal did not send its %1 within 
 inline constexpr char kMessageUnfinished[] =
     "The pedal did not finish its %1 within %2 s: %3 bytes came, still without its end.";
 inline constexpr char kMessageBadValue[] =
-    "The pedal's reply cannot be read: line %1 (\"%2\") is not a number.";
+    "The pedal's reply cannot be read: line %1 (\"%2\") is not a number from 0 to 255.";
 inline constexpr char kMessageShortReply[] =
     "The pedal's reply is incomplete: it holds %1 values where %2 were expected.";
 inline constexpr char kMessageLongReply[] =
@@ -89,9 +94,11 @@ inline constexpr qint64 kWriteLeadMs = 100;
 // What a wait for the pedal expects. A reply is complete at `expected_lines` lines or
 // `expected_bytes` bytes; with neither, it ends once the link has been quiet for kQuietGapMs
 // after its last byte. Whatever arrives, the wait ends `timeout_ms` after it began. `name` says
-// in messages which reply it is. An `exact` reply is taken at its last byte; more lines than
-// asked for among the bytes already received by then mean it was not the reply asked for.
-// Bytes that come after it are dropped, and logged, by the next exchange.
+// in messages which reply it is. An `exact` reply is taken at the end of its burst
+// (kBurstTailMs after its last line); more lines than asked for in that burst mean it was not
+// the reply asked for, unless `extra_lines_ok` (the parameter state reply, whose reader tells
+// from their form which lines are the reply). Bytes that come after it are dropped, and
+// logged, by the next exchange.
 struct ReplyRequest {
     QString name;
     int expected_lines = 0;
@@ -104,6 +111,7 @@ struct ReplyRequest {
     // A reply asked for again and again (following the pedal) logs no lines of its values: it
     // would fill the log several times a second. What goes wrong is logged all the same.
     bool quiet = false;
+    bool extra_lines_ok = false;
 };
 
 // The four-line effect information reply.
@@ -205,9 +213,10 @@ public:
     Task<Result<QByteArray>> receive_values(QByteArray message, ReplyRequest request,
                                             const LinkClaim* claim = nullptr);
     // Fills received_values from the reply's lines, which must give exactly `expected_count`
-    // values (0: any non-empty count). On failure received_values is unchanged.
-    Result<QByteArray> parse_values(const QByteArray& reply, int expected_count,
-                                    bool quiet = false);
+    // values (0: any non-empty count), or at least that many with `extra_ok`. On failure
+    // received_values is unchanged.
+    Result<QByteArray> parse_values(const QByteArray& reply, int expected_count, bool quiet = false,
+                                    bool extra_ok = false);
 
     // Claims the link for work of several exchanges; an error when another claim or a wait
     // runs (the user has been told).
@@ -236,6 +245,8 @@ public:
 private:
     friend class LinkClaim;
     Task<Status> check_bootloader();
+    // One filler byte and the bootloader's answer to it: ACK, NACK, or 0 for none.
+    Task<Result<char>> send_filler();
     void enter_not_connected_state();
     void link_lost(const QString& message);
     void state_changed();

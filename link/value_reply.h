@@ -5,14 +5,15 @@
 
 namespace kx {
 
-// The numbers of a parameter state reply: unsigned decimals, one a line, each line ended by
-// CR LF. Each line gives one value: a line of one to three characters is read digit by digit
-// from each byte's low four bits and kept to 8 bits; a line of any other length (empty, or
-// four digits and more) repeats the value before it (0 for the first). Bytes after the last
-// CR are an unfinished line and give nothing.
+// The numbers of a parameter state reply: one unsigned decimal number from 0 to 255 a line,
+// in one to three ASCII digits, each line ended by CR LF, and nothing else. Any other line (a
+// letter, four digits, 256, an empty line, a lone CR) is not a line of that reply: the parse
+// stops there, so that no value is made up from it. Bytes after the last LF are an unfinished
+// line and give nothing (the exchange refuses a reply that ends so).
 struct ValueParse {
     QByteArray values;
-    // Set when a byte's low four bits are not a decimal digit: the 0-based line and its text.
+    // Set at the first line that is not such a number: its 0-based index and its text (at most
+    // 40 bytes of it).
     bool failed = false;
     int bad_line = -1;
     QByteArray bad_text;

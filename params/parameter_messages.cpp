@@ -236,6 +236,53 @@ ParameterReply decode_parameter_reply(QByteArrayView received_values, int contro
     return reply;
 }
 
+namespace {
+
+// Empty when every value of `reply` is one a control can have.
+QString value_fault(const ParameterReply& reply) {
+    for (int i = 0; i < reply.values.size(); ++i) {
+        const std::optional<int>& value = reply.values.at(i);
+        if (value && (*value < 0 || *value > kMaxControlValue))
+            return QString::fromLatin1(kMessageReplyValue).arg(i + 1).arg(*value);
+    }
+    return {};
+}
+
+} // namespace
+
+Result<ParameterReply> read_parameter_reply(QByteArrayView received_values, int control_count,
+                                            int readback_count) {
+    const ParameterReply first =
+        decode_parameter_reply(received_values, control_count, readback_count);
+    if (!first.complete())
+        return Error{QString::fromLatin1(kMessageReplyShort)
+                         .arg(first.received_count)
+                         .arg(first.expected_count),
+                     ErrorKind::BadReply};
+    const QString first_fault = value_fault(first);
+    const qsizetype extra = received_values.size() - first.expected_count;
+    if (extra <= 0) {
+        if (!first_fault.isEmpty())
+            return Error{first_fault, ErrorKind::BadReply};
+        return first;
+    }
+    const QByteArrayView tail = received_values.sliced(extra);
+    const ParameterReply last = decode_parameter_reply(tail, control_count, readback_count);
+    const bool first_fits = first_fault.isEmpty();
+    const bool last_fits = value_fault(last).isEmpty();
+    const bool same = tail == received_values.first(first.expected_count);
+    if (first_fits && (!last_fits || same))
+        return first;
+    if (last_fits && !first_fits)
+        return last;
+    if (!first_fits)
+        return Error{first_fault, ErrorKind::BadReply};
+    return Error{QString::fromLatin1(kMessageReplyAmbiguous)
+                     .arg(received_values.size())
+                     .arg(first.expected_count),
+                 ErrorKind::BadReply};
+}
+
 QStringList assignment_box_items(AssignmentBox box) {
     switch (box) {
     case AssignmentBox::Control:

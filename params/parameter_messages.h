@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include "params/control_description.h"
 
 #include <QByteArray>
@@ -101,6 +103,23 @@ struct ParameterReply {
 // controls and `readback_count` readbacks; never reads past the end of a short reply.
 ParameterReply decode_parameter_reply(QByteArrayView received_values, int control_count,
                                       int readback_count);
+
+// The parameter state reply of an effect of `control_count` controls and `readback_count`
+// readbacks, from `received_values`, refused unless it is that reply whole: 4N + 22 numbers
+// and every control's value from 0 to 1023. With more numbers than that (a stray line that
+// came in front of the reply, or numbers a pedal adds behind it), the reply is the first or
+// the last 4N + 22 of them, whichever of the two alone is such a reply; when both are and they
+// differ, nothing tells which is the pedal's state and the reply is refused.
+Result<ParameterReply> read_parameter_reply(QByteArrayView received_values, int control_count,
+                                            int readback_count);
+
+inline constexpr char kMessageReplyShort[] =
+    "The pedal's parameter state reply is incomplete: it holds %1 values where %2 were expected.";
+inline constexpr char kMessageReplyValue[] =
+    "The pedal's parameter state reply cannot be right: control %1 reads %2, outside 0 to 1023.";
+inline constexpr char kMessageReplyAmbiguous[] =
+    "The pedal's parameter state reply cannot be told from a stray line: it holds %1 values "
+    "where %2 were expected.";
 
 // ---- assignment boxes
 

@@ -1,5 +1,7 @@
 #include "params/preset_file.h"
 
+#include <algorithm>
+
 #include "base/hex_text.h"
 #include "base/outside_file.h"
 #include "base/save_file.h"
@@ -46,10 +48,25 @@ bool all_hex(QStringView text) {
 }
 
 // Shows a line in an error message without letting a huge line flood the box.
+// A line as the messages quote it. The lines are the file's bytes one for one, so a byte that
+// is no printable ASCII is shown by its value, and a byte-order mark (which belongs only at
+// the file's start) by name: a NUL would end the message where it is shown, and the mark's
+// bytes would show as "ï»¿".
 QString quoted(const QString& line) {
     constexpr int kShown = 16;
-    return QLatin1Char('"') +
-           (line.size() > kShown ? line.left(kShown) + QStringLiteral("...") : line) +
+    const QString mark = QString::fromLatin1(kByteOrderMark);
+    QString shown;
+    for (qsizetype at = 0; at < std::min<qsizetype>(line.size(), kShown); ++at) {
+        if (QStringView(line).sliced(at).startsWith(mark)) {
+            shown += QStringLiteral("<byte-order mark>");
+            at += mark.size() - 1;
+            continue;
+        }
+        const ushort c = line.at(at).unicode();
+        shown += c >= 0x20 && c < 0x7F ? QString(QChar(c))
+                                       : QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+    }
+    return QLatin1Char('"') + shown + (line.size() > kShown ? QStringLiteral("...") : QString()) +
            QLatin1Char('"');
 }
 
@@ -112,7 +129,8 @@ Result<QString> preset_text(const Preset& preset) {
           << hex_field(quint32(n), kControlCountDigits);
     for (int value : preset.values)
         lines << hex_field(static_cast<quint32>(value), kValueDigits);
-    for (int i = 0; i < n; ++i)
+    // A preset read without its assignments is written back as it was read.
+    for (int i = 0; i < n && !preset.assignments_missing; ++i)
         lines << hex_field(preset.control_assignments.value(i, kUnassignedCode), kAssignmentDigits);
     for (quint8 code : preset.readback_assignments)
         lines << hex_field(code, kAssignmentDigits);
@@ -191,6 +209,10 @@ Result<Preset> parse_preset(const QStringList& file_lines) {
     // Then one assignment line for each control, and one for each readback (at most 4).
     const int assignments = static_cast<int>(lines.size()) - kHeaderLines - n;
     const int most = n + kMaxReadbackCount;
+    if (assignments == 0) {
+        preset.assignments_missing = true;
+        return preset;
+    }
     if (assignments < n || assignments > most)
         return Error{QStringLiteral("the file holds %1, but a preset of %2 controls has "
                                     "%3 to %4 lines.")

@@ -23,9 +23,10 @@ struct FXParametersState;
 //   4+N .. 3+2N              assignment code of control i (FF: none)     2
 //   4+2N .. 3+2N+R           assignment code of readback j (FF: none)    2
 //
-// Load takes back the first N + 3 lines into the running effect. The assignments go back to
-// the pedal only when a preset of another effect is applied with its upload; otherwise they
-// are kept for the reader.
+// A file that ends after the values (its assignment lines lost, or left out by hand) still
+// loads, marked as such. Load takes back the first N + 3 lines into the running effect. The
+// assignments go back to the pedal only when a preset of another effect is applied with its
+// upload; otherwise they are kept for the reader.
 
 inline constexpr char kPresetExtension[] = ".txt";
 inline constexpr int kEffectNumberDigits = 4;
@@ -35,6 +36,8 @@ inline constexpr int kValueDigits = 8;
 inline constexpr int kAssignmentDigits = 2;
 // A preset of 255 controls and 4 readbacks takes about 5 KiB; anything much longer is not one.
 inline constexpr qint64 kMaxPresetFileBytes = 16 * 1024;
+inline constexpr char kNoteAssignmentsMissing[] =
+    "The preset holds no assignments: the pedal's stay as they are.";
 
 struct Preset {
     int effect_number = 0;
@@ -42,6 +45,9 @@ struct Preset {
     QList<int> values; // one per control: N is values.size()
     QList<quint8> control_assignments;
     QList<quint8> readback_assignments;
+    // The file ends after its values: the assignment lists are empty, and whoever applies the
+    // preset leaves the pedal's assignments as they are.
+    bool assignments_missing = false;
 
     int control_count() const { return static_cast<int>(values.size()); }
 };

@@ -1,5 +1,6 @@
 #include "params/preset_library.h"
 
+#include "base/outside_file.h"
 #include "base/save_file.h"
 #include "library/categories.h"
 #include "library/resource_store.h"
@@ -8,6 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
 
 namespace kx {
 
@@ -37,6 +45,7 @@ PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalo
     entry.path = path;
     entry.name = info.completeBaseName();
     entry.modified = info.lastModified();
+    entry.size = info.size();
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
         entry.damage = QStringLiteral("cannot be read: ") + lines.error();
@@ -64,10 +73,85 @@ QList<PresetEntry> list_presets(const QString& folder, const EffectCatalogue& ca
     return entries;
 }
 
+namespace {
+
+constexpr char kNotUtf8Name[] =
+    "its file name is not UTF-8 text, so the editor cannot open it: rename it in a file "
+    "manager.";
+
+// The ".txt" files of `folder` whose names are not UTF-8, listed from the system's own bytes.
+QList<PresetEntry> presets_without_utf8_names(const QString& folder) {
+    QList<PresetEntry> entries;
+#ifndef Q_OS_WIN
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return entries;
+    while (const dirent* item = ::readdir(dir)) {
+        const QByteArray name(item->d_name);
+        if (!name.toLower().endsWith(kPresetExtension))
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(name);
+        if (!utf8.hasError())
+            continue; // Qt lists it
+        PresetEntry entry;
+        // Never opened: the path only tells this entry from the others.
+        entry.path = QDir(folder).filePath(QString::fromLatin1(name.toPercentEncoding()));
+        entry.name = decoded.chopped(qsizetype(qstrlen(kPresetExtension)));
+        entry.damage = QString::fromLatin1(kNotUtf8Name);
+        entries << entry;
+    }
+    ::closedir(dir);
+#else
+    (void)folder;
+#endif
+    return entries;
+}
+
+} // namespace
+
+PresetScan scan_presets(const QString& folder, const EffectCatalogue& catalogue,
+                        const QList<PresetEntry>& known, const std::atomic<bool>* stop) {
+    QHash<QString, const PresetEntry*> by_path;
+    by_path.reserve(known.size());
+    for (const PresetEntry& entry : known)
+        by_path.insert(entry.path, &entry);
+    PresetScan scan;
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*") + QLatin1String(kPresetExtension)});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList files = dir.entryInfoList();
+    scan.entries.reserve(files.size());
+    for (const QFileInfo& info : files) {
+        if (stop && stop->load())
+            break;
+        const QString path = info.filePath();
+        const PresetEntry* before = by_path.value(path);
+        if (before && before->size == info.size() && before->modified == info.lastModified()) {
+            scan.entries << *before;
+            continue;
+        }
+        scan.entries << read_preset_entry(path, catalogue);
+        ++scan.files_read;
+    }
+    // Qt leaves out a name that is not UTF-8; such a preset is listed all the same, with why
+    // it cannot be opened.
+    const QList<PresetEntry> unnamed = presets_without_utf8_names(folder);
+    if (!unnamed.isEmpty()) {
+        scan.entries += unnamed;
+        std::stable_sort(scan.entries.begin(), scan.entries.end(),
+                         [](const PresetEntry& a, const PresetEntry& b) {
+                             return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+                         });
+    }
+    return scan;
+}
+
 bool preset_matches(const PresetEntry& entry, const QString& filter) {
     // A damaged file is found by that word too.
-    const QString haystack = entry.name + QLatin1Char(' ') + entry.effect_name +
-                             QLatin1Char(' ') + entry.category +
+    const QString haystack = entry.name + QLatin1Char(' ') + entry.effect_name + QLatin1Char(' ') +
+                             entry.category +
                              (entry.damaged() ? QStringLiteral(" damaged") : QString());
     const QStringList words = filter.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return std::all_of(words.cbegin(), words.cend(), [&](const QString& word) {
@@ -111,12 +195,16 @@ Status delete_preset(const QString& path) {
     return {};
 }
 
-QStringList read_recent_presets(const QString& file_path) {
-    QFile file(file_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+Result<QStringList> read_recent_presets(const QString& file_path) {
+    if (!QFileInfo(file_path).exists() && !QFileInfo(file_path).isSymLink())
+        return QStringList();
+    // Ten paths: far below this.
+    const auto bytes =
+        read_outside_file(file_path, FileFormat{"the list of recent presets", 64 * 1024});
+    if (!bytes)
+        return bytes.failure();
     QStringList recent;
-    for (const QByteArray& line : file.read(64 * 1024).split('\n')) {
+    for (const QByteArray& line : bytes->split('\n')) {
         const QString path = QString::fromUtf8(line).trimmed();
         if (!path.isEmpty() && recent.size() < kRecentPresetCount && !recent.contains(path))
             recent << path;

@@ -3,11 +3,13 @@
 #include "base/result.h"
 
 #include <QDateTime>
+
 #include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 namespace kx {
 
@@ -35,6 +37,7 @@ struct PresetEntry {
     QString path;
     QString name; // the file name without ".txt"
     QDateTime modified;
+    qint64 size = -1;
     // A file that is not a preset the editor can load: why, in the editor's words.
     QString damage;
     int effect_number = -1;
@@ -52,6 +55,17 @@ PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalo
 // The ".txt" files of `folder`, by name (case-insensitive).
 QList<PresetEntry> list_presets(const QString& folder, const EffectCatalogue& catalogue);
 
+// A look at the preset folder that reads only what changed: an entry of `known` whose file
+// (by path) has kept its size and modification time is taken over as it is; every other file
+// is read. `files_read` counts the reads. Runs on any thread; `stop`, when set, is checked
+// between files and ends the scan early (its result is then not to be used).
+struct PresetScan {
+    QList<PresetEntry> entries;
+    int files_read = 0;
+};
+PresetScan scan_presets(const QString& folder, const EffectCatalogue& catalogue,
+                        const QList<PresetEntry>& known, const std::atomic<bool>* stop = nullptr);
+
 // Whether every word of `filter` appears, ignoring letter case, in the entry's name, effect
 // or category (or is "damaged", for a damaged file). An empty filter matches everything.
 bool preset_matches(const PresetEntry& entry, const QString& filter);
@@ -67,8 +81,9 @@ Result<QString> rename_preset(const QString& path, const QString& new_name);
 // Deletes a preset file.
 Status delete_preset(const QString& path);
 
-// The recent list kept in `file` (missing: empty), and writing it back.
-QStringList read_recent_presets(const QString& file);
+// The recent list kept in `file` (missing: empty), and writing it back. The file is read
+// through the guard of outside files: a pipe or a huge file is refused, never waited on.
+Result<QStringList> read_recent_presets(const QString& file);
 Status write_recent_presets(const QString& file, const QStringList& recent);
 
 } // namespace kx

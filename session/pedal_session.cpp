@@ -11,6 +11,7 @@
 #include "link/effect_upload.h"
 #include "params/control_addresses.h"
 #include "session/pedal_messages.h"
+#include "session/upload_evidence.h"
 
 #include <algorithm>
 #include <functional>
@@ -114,8 +115,10 @@ void PedalSession::refresh_link_state() {
     if (state == m_link_state)
         return;
     m_link_state = state;
-    if (state != LinkState::Firmware)
+    if (state != LinkState::Firmware) {
         m_firmware_version = 0;
+        m_reported_effect.reset();
+    }
     if (state != LinkState::Firmware)
         stop_following(latin1(kFollowLinkGone));
     // What the editor knew of the effect holds only while the firmware stays connected.
@@ -215,6 +218,7 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
     effect.number = info->pedal_effect_number;
     effect.version = info->pedal_effect_version;
     effect.firmware_version = info->pedal_firmware_version;
+    m_reported_effect = {effect.number, effect.version};
     // The firmware's version is known whatever effect it runs (after an upgrade, none).
     if (m_firmware_version != effect.firmware_version) {
         m_firmware_version = effect.firmware_version;
@@ -309,13 +313,12 @@ Task<Result<ParameterReply>> PedalSession::request_now() {
         co_await m_comm.receive_values(parameter_request_message(n), parameter_reply(n));
     if (!values)
         co_return values.failure();
-    const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
-    // A reply short of any value changes nothing: half a state saved as a preset would be a
-    // tone the pedal never played.
-    if (!reply.complete())
-        co_return Error{
-            latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
-            ErrorKind::BadReply};
+    // A reply short of any value, or with a value no control can have, changes nothing: half
+    // a state saved as a preset would be a tone the pedal never played.
+    const auto read = read_parameter_reply(*values, n, m_effect.readback_count());
+    if (!read)
+        co_return read.failure();
+    const ParameterReply reply = *read;
     take_reply(reply);
     m_assignments_edited = false;
     for (int i = 0; i < n; ++i)
@@ -452,7 +455,8 @@ Task<Status> PedalSession::apply_preset(Preset preset, PresetAssignments assignm
     }
     if (const Status loaded = co_await load_values_now(values); !loaded)
         co_return loaded;
-    if (assignments == PresetAssignments::Keep)
+    // A preset without its assignment lines leaves the pedal's as they are.
+    if (assignments == PresetAssignments::Keep || preset.assignments_missing)
         co_return Status{};
     const int n = std::min(preset.control_count(), kAssignableControls);
     for (int i = 0; i < n; ++i)
@@ -594,14 +598,12 @@ Task<> PedalSession::follow_once() {
                                                                   : user_message(values.failure()));
         co_return;
     }
-    const ParameterReply reply = decode_parameter_reply(*values, n, m_effect.readback_count());
-    if (!reply.complete()) {
-        stop_following(user_message(
-            Error{latin1(kMessageShortReply).arg(reply.received_count).arg(reply.expected_count),
-                  ErrorKind::BadReply}));
+    const auto checked = read_parameter_reply(*values, n, m_effect.readback_count());
+    if (!checked) {
+        stop_following(user_message(checked.failure()));
         co_return;
     }
-    const FXParametersState read = state_of_reply(reply);
+    const FXParametersState read = state_of_reply(*checked);
     // A value the user set meanwhile goes out next; the reply's older one is not shown.
     m_state.values.resize(n);
     for (int i = 0; i < n; ++i) {
@@ -664,6 +666,7 @@ Task<Result<QString>> PedalSession::upload_effect(QString effect_name) {
         co_return image_text.failure();
     EffectUpload& upload = upload_operation();
     upload.set_image(*image_text, effect_name);
+    const session::PedalSnapshot before = co_await snapshot_before_upload();
     // Whatever ran before is gone from the pedal once the image goes out.
     forget_effect();
     if (const Status sent = co_await upload.start(); !sent)
@@ -693,7 +696,36 @@ Task<Result<QString>> PedalSession::upload_effect(QString effect_name) {
     // The new effect starts from its image's values; reading them makes its window live.
     if (const auto read = co_await request_now(); !read)
         co_return read.failure();
+    const session::PedalSnapshot after{opened->number, opened->version, m_state.values};
+    if (const QString unproven = session::missing_upload_evidence(before, after, answer);
+        !unproven.isEmpty()) {
+        m_log.print_line(unproven);
+        co_return unproven;
+    }
     co_return answer;
+}
+
+Task<session::PedalSnapshot> PedalSession::snapshot_before_upload() {
+    session::PedalSnapshot before;
+    if (m_effect_known && m_values_known)
+        before.values = m_state.values;
+    // What the pedal last said it runs, an effect of ours or none; otherwise it is asked. A
+    // pedal that does not say leaves it unknown, and the upload then finds no evidence in it.
+    if (m_reported_effect) {
+        before.effect_number = m_reported_effect->first;
+        before.effect_version = m_reported_effect->second;
+        co_return before;
+    }
+    const auto reply =
+        co_await m_comm.receive_text(effect_information_message(), information_reply());
+    if (!reply)
+        co_return before;
+    const auto info = parse_effect_info(*reply);
+    if (!info)
+        co_return before;
+    before.effect_number = info->pedal_effect_number;
+    before.effect_version = info->pedal_effect_version;
+    co_return before;
 }
 
 // ---- firmware upgrade

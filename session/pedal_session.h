@@ -48,6 +48,7 @@
 #include "params/parameter_messages.h"
 #include "params/parameters_state.h"
 #include "params/preset_file.h"
+#include "session/upload_evidence.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -58,6 +59,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace kx {
 
@@ -288,6 +291,8 @@ private:
     // The operations' work, run inside a turn (they call each other without queueing).
     Task<Result<PedalEffect>> open_now();
     Task<Result<ParameterReply>> request_now();
+    // What the pedal runs before an upload, as far as the session knows or the pedal says.
+    Task<session::PedalSnapshot> snapshot_before_upload();
     // `shown`: the value was kept and announced when the write was asked.
     Task<Status> write_now(int index, int value, ValueOrigin origin, bool shown);
     void keep_value(int index, int value, ValueOrigin origin);
@@ -318,6 +323,8 @@ private:
     bool m_values_known = false;
     bool m_upgrading = false;
     int m_firmware_version = 0;
+    // The effect number and version of the pedal's last information reply (0: none runs).
+    std::optional<std::pair<int, int>> m_reported_effect;
     PedalEffect m_effect;
     FXParametersState m_state;
     QHash<QString, QString> m_ir_images;

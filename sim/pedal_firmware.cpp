@@ -1,5 +1,7 @@
 #include "sim/pedal_firmware.h"
 
+#include <utility>
+
 #include "library/effect_image.h"
 #include "sim/player_command.h"
 
@@ -178,6 +180,12 @@ void PedalFirmware::execute(qint64 at_us, std::vector<PendingReply>& replies) {
 
 void PedalFirmware::upload(const QByteArray& image, qint64 at_us,
                            std::vector<PendingReply>& replies) {
+    if (std::exchange(m_context.drop_next_upload, false)) {
+        m_context.tell(
+            at_us, QStringLiteral("injected fault: upload of %1 bytes dropped").arg(image.size()));
+        answer(at_us, kUploadLoadWork_us, kUploadLoadedReply, replies);
+        return;
+    }
     QStringList errors;
     if (!load_image(image, &errors)) {
         m_context.tell(at_us, QStringLiteral("upload of %1 bytes rejected: %2")

@@ -73,6 +73,8 @@ struct PedalContext {
     qint64 answer_fault_late_us = 0;
     // A flash byte that keeps its erased value whatever is written to it (-1: none).
     qint64 dead_flash_cell = -1;
+    // The next effect image is dropped, yet answered as loaded; the running effect goes on.
+    bool drop_next_upload = false;
     // "What the pedal understood", for logs; may be empty.
     std::function<void(qint64 at_us, const QString& text)> note;
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -34,6 +35,9 @@ constexpr int kReadChunk = 4096;
 // real chip wait in its driver.
 constexpr qsizetype kMaxOutgoing = kReadChunk;
 constexpr qsizetype kMaxInputBacklog = 64 * 1024;
+// Answers to the player's commands wait here while nobody reads them; past this many bytes the
+// oldest are dropped. The pedal never waits for its player's reader.
+constexpr qsizetype kMaxPlayerOutput = 64 * 1024;
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -206,6 +210,7 @@ int main(int argc, char* argv[]) {
 
     QByteArray outgoing;
     QByteArray player_input;
+    QByteArray player_output;
     bool player_open = true; // until standard input ends
     char chunk[kReadChunk];
     while (!g_stop) {
@@ -227,11 +232,22 @@ int main(int argc, char* argv[]) {
             std::clamp<qint64>(next ? *next - now : kIdleWake_us, 0, kIdleWake_us);
         const timespec timeout{time_t(sleep_us / 1000000), long(sleep_us % 1000000) * 1000};
         const bool take_input = pedal.unreceived_host_bytes() < kMaxInputBacklog;
-        pollfd fds[2] = {
+        pollfd fds[3] = {
             {pty.master, short((take_input ? POLLIN : 0) | (outgoing.isEmpty() ? 0 : POLLOUT)), 0},
-            {STDIN_FILENO, POLLIN, 0}};
-        if (ppoll(fds, player_open ? 2 : 1, &timeout, &during_wait) <= 0)
+            // A negative descriptor is left out: a closed input or an idle output wakes nothing.
+            {player_open ? STDIN_FILENO : -1, POLLIN, 0},
+            {player_output.isEmpty() ? -1 : STDOUT_FILENO, POLLOUT, 0}};
+        if (ppoll(fds, 3, &timeout, &during_wait) <= 0)
             continue;
+        if (fds[2].revents & POLLOUT) {
+            // Room for one pipe buffer's worth is free: a write of at most that never blocks.
+            const ssize_t written = ::write(STDOUT_FILENO, player_output.constData(),
+                                            std::min<qsizetype>(player_output.size(), PIPE_BUF));
+            if (written > 0)
+                player_output.remove(0, written);
+        } else if (fds[2].revents & (POLLERR | POLLHUP)) {
+            player_output.clear(); // nobody reads any more
+        }
         if (player_open && fds[1].revents) {
             const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof(chunk));
             if (count <= 0) {
@@ -244,9 +260,9 @@ int main(int argc, char* argv[]) {
                     log.line(
                         now_us(start),
                         QStringLiteral("player: %1").arg(QString::fromLocal8Bit(line.trimmed())));
-                    const QByteArray answer = player_command(pedal, line, now_us(start));
-                    std::fwrite(answer.constData(), 1, answer.size(), stdout);
-                    std::fflush(stdout);
+                    player_output += player_command(pedal, line, now_us(start));
+                    if (player_output.size() > kMaxPlayerOutput)
+                        player_output.remove(0, player_output.size() - kMaxPlayerOutput);
                 }
                 if (player_input.size() > kReadChunk) // no line end in sight: not a player
                     player_input.clear();

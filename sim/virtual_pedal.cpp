@@ -215,6 +215,7 @@ void VirtualPedal::clear_faults() {
     m_unplug_countdown = 0;
     m_context.extra_delay_us = 0;
     m_context.dead_flash_cell = -1;
+    m_context.drop_next_upload = false;
 }
 
 void VirtualPedal::unplug(qint64 at_us) {

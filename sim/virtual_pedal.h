@@ -126,6 +126,9 @@ public:
     // The flash byte at `address` does not take what is written to it; the write is still
     // acknowledged, as a worn cell's would be.
     void inject_dead_flash_cell(quint32 address) { m_context.dead_flash_cell = address; }
+    // The next effect image is answered as loaded but dropped: the effect that ran goes on,
+    // with its values.
+    void inject_dropped_upload() { m_context.drop_next_upload = true; }
     void clear_faults();
 
     // ---- the cable

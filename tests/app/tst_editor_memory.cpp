@@ -3,6 +3,7 @@
 // folders; a damaged file costs nothing but the memory.
 #include "editor_fixture.h"
 #include "support/await.h"
+#include "support/hostile_files.h"
 
 #include "app/EditorMemory.h"
 #include "app/Main.h"
@@ -11,6 +12,7 @@
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 
@@ -31,6 +33,8 @@ private slots:
     void folders_of_the_dialogs();
     void damaged_or_stale_memory_is_ignored_data();
     void damaged_or_stale_memory_is_ignored();
+    void hostile_memory_file_is_set_aside_data();
+    void hostile_memory_file_is_set_aside();
 
 private:
     EditorFixture* f = nullptr;
@@ -166,6 +170,42 @@ void TestEditorMemory::damaged_or_stale_memory_is_ignored() {
     kx::test::settle();
     f->restart();
     QCOMPARE(f->main().lstCategory->currentRow(), 0);
+}
+
+void TestEditorMemory::hostile_memory_file_is_set_aside_data() {
+    hostile_files::add_rows();
+}
+
+// A pipe would stop the start in QSettings, a huge file would fill the memory: the file is set
+// aside with a word in the status line, the editor starts with its defaults and remembers
+// again from then on.
+void TestEditorMemory::hostile_memory_file_is_set_aside() {
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    QVERIFY(QDir().mkpath(QFileInfo(f->path(kMemoryFile)).path()));
+    QVERIFY(hostile_files::make(kind, f->path(kMemoryFile)));
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+    f->start();
+    TformMain& main = f->main();
+    QVERIFY(main.isVisible());
+    QCOMPARE(main.pos(), QPoint(37, 31));
+    const QString status = main.lblStatusLine->accessibleDescription();
+    QVERIFY2(status.startsWith(QStringLiteral("The editor's settings were not read: ") +
+                               QDir::toNativeSeparators(f->path(kMemoryFile))),
+             qPrintable(status));
+    QVERIFY2(status.contains(refusal), qPrintable(status));
+    QVERIFY2(status.contains(QStringLiteral("Editor.ini.unreadable")), qPrintable(status));
+    QVERIFY(QFileInfo(f->path(kMemoryFile) + QStringLiteral(".unreadable")).exists() ||
+            QFileInfo(f->path(kMemoryFile) + QStringLiteral(".unreadable")).isSymLink());
+    QCOMPARE(f->dialogs.messages, QStringList());
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+
+    main.lstCategory->setCurrentRow(0);
+    main.lstGainClick();
+    kx::test::settle();
+    f->restart();
+    QCOMPARE(f->main().lstCategory->currentRow(), 0);
+    QCOMPARE(f->main().lblStatusLine->accessibleDescription(), QString());
 }
 
 QTEST_MAIN(TestEditorMemory)

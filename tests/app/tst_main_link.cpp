@@ -161,8 +161,8 @@ void TestMainLink::bootloader_check_data() {
         << false
         << "The pedal did not answer as its bootloader, so the editor stays connected to its "
            "firmware. To upgrade it, power the pedal up with the footswitch held, then tick "
-           "Upgrade Mode again. (Connection to bootloader failed: The pedal did not send its "
-           "bootloader answer within 2 s.)";
+           "Upgrade Mode again. (Connection to bootloader failed: no answer to the "
+           "synchronisation byte nor to 258 filler bytes: the pedal is not in its bootloader)";
 }
 
 void TestMainLink::bootloader_check() {

@@ -2,6 +2,7 @@
 // scripted dialogs: listing, filtering, loading, the recent list, rename and delete.
 #include "editor_fixture.h"
 #include "support/await.h"
+#include "support/hostile_files.h"
 
 #include "app/Main.h"
 #include "app/PresetLibrary.h"
@@ -10,11 +11,15 @@
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeWidget>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace kx;
 
@@ -52,6 +57,10 @@ private slots:
     void loads_with_return_and_double_click();
     void renames_and_deletes();
     void keeps_the_last_ten();
+    void hostile_recent_list_data();
+    void hostile_recent_list();
+    void reads_only_what_changed();
+    void lists_a_name_that_is_not_utf8();
 
 private:
     TformPresetLibrary& open_library();
@@ -86,6 +95,8 @@ TformPresetLibrary& TestPresetLibrary::open_library() {
     kx::test::settle();
     auto* window = f->main().findChild<TformPresetLibrary*>(QStringLiteral("formPresetLibrary"));
     [&] { QVERIFY(window && window->isVisible()); }();
+    // The folder is read on a thread of its own.
+    [&] { QTRY_VERIFY(!window->scanning()); }();
     return *window;
 }
 
@@ -211,7 +222,98 @@ void TestPresetLibrary::keeps_the_last_ten() {
     // Kept between runs.
     QVERIFY(write_recent_presets(recent_presets_file(), recent));
     f->restart();
-    QCOMPARE(read_recent_presets(recent_presets_file()), recent);
+    const auto read = read_recent_presets(recent_presets_file());
+    QVERIFY2(read, qPrintable(read.error()));
+    QCOMPARE(*read, recent);
+}
+
+void TestPresetLibrary::hostile_recent_list_data() {
+    hostile_files::add_rows();
+}
+
+// A pipe as the recent list would freeze the library and every load and save that updates
+// it: it is set aside with a word in the status line, and the list starts again.
+void TestPresetLibrary::hostile_recent_list() {
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
+    delete library;
+    const QString file = recent_presets_file();
+    QVERIFY(hostile_files::make(kind, file));
+    const qint64 memory_before = hostile_files::peak_memory_bytes();
+    library = &open_library();
+    QCOMPARE(library->lstRecentPresets->count(), 0);
+    QCOMPARE(library->visible_rows().size(), 4);
+    const QString status = f->main().lblStatusLine->accessibleDescription();
+    QVERIFY2(status.startsWith(QStringLiteral("The list of recent presets was not read: ") +
+                               QDir::toNativeSeparators(file)),
+             qPrintable(status));
+    QVERIFY2(status.contains(refusal), qPrintable(status));
+    QVERIFY(QFileInfo(file + QStringLiteral(".unreadable")).exists() ||
+            QFileInfo(file + QStringLiteral(".unreadable")).isSymLink());
+    QVERIFY(hostile_files::peak_memory_bytes() - memory_before < hostile_files::kMemoryBound);
+
+    // The same kind of file again, met by a load or a save (each notes its preset): the note
+    // ends, says so, and the list takes the preset.
+    QVERIFY(hostile_files::make(kind, file));
+    const QString preset = f->path(kPresetDir + "Crunch.txt");
+    QVERIFY(note_recent_preset(preset).contains(refusal));
+    library->refresh();
+    QCOMPARE(library->lstRecentPresets->count(), 1);
+    const auto recent = read_recent_presets(file);
+    QVERIFY2(recent, qPrintable(recent.error()));
+    QCOMPARE(*recent, QStringList{QFileInfo(preset).absoluteFilePath()});
+}
+
+// The folder is read once when the library opens; after that a change reads the files that
+// came or changed, and only their rows change.
+void TestPresetLibrary::reads_only_what_changed() {
+    QSignalSpy scanned(library, &TformPresetLibrary::scanned);
+    QTreeWidgetItem* tape = row(QStringLiteral("Warm Tape"));
+    QTreeWidgetItem* stranger = row(QStringLiteral("Stranger"));
+    QVERIFY(tape && stranger);
+    const QString tape_text = tape->text(TformPresetLibrary::ColumnEffect);
+
+    for (int i = 0; i < 3; ++i)
+        f->write(kPresetDir + QStringLiteral("New %1.txt").arg(i),
+                 preset_bytes(kBasaltFuzzBox, {1, 2, 3, i}));
+    QFile::remove(f->path(kPresetDir + "Stranger.txt"));
+    QTRY_VERIFY(row(QStringLiteral("New 2")) && !row(QStringLiteral("Stranger")));
+    QTRY_VERIFY(!library->scanning());
+    int read = 0;
+    for (const QList<QVariant>& signal : std::as_const(scanned))
+        read += signal.at(0).toInt();
+    QCOMPARE(read, 3);
+    QCOMPARE(row(QStringLiteral("Warm Tape")), tape);
+    QCOMPARE(tape->text(TformPresetLibrary::ColumnEffect), tape_text);
+    QCOMPARE(column(library->visible_rows(), TformPresetLibrary::ColumnName),
+             QStringList({"Broken", "Crunch", "New 0", "New 1", "New 2", "Warm Tape"}));
+
+    // A file written again (which changes no folder entry) is read again at the next look,
+    // alone, and its row shows what it holds now.
+    f->write(kPresetDir + "Warm Tape.txt", "not a preset any more");
+    scanned.clear();
+    library->refresh();
+    QTRY_COMPARE(scanned.size(), 1);
+    QCOMPARE(scanned.first().at(0).toInt(), 1);
+    QVERIFY(row(QStringLiteral("Warm Tape"))
+                ->text(TformPresetLibrary::ColumnEffect)
+                .startsWith(QLatin1String("Damaged: ")));
+}
+
+// Qt's listing leaves out a file whose name is not UTF-8; the library lists it all the same,
+// damaged, with why it cannot be opened.
+void TestPresetLibrary::lists_a_name_that_is_not_utf8() {
+    const QByteArray name = QFile::encodeName(f->path(kPresetDir)) + "Caf\xE9.txt";
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    library->refresh();
+    QTRY_VERIFY(!library->scanning());
+    QTreeWidgetItem* item = row(QStringLiteral("Caf\uFFFD"));
+    QVERIFY(item);
+    QVERIFY2(item->text(TformPresetLibrary::ColumnEffect).contains(QLatin1String("not UTF-8")),
+             qPrintable(item->text(TformPresetLibrary::ColumnEffect)));
+    QCOMPARE(library->visible_rows().size(), 5);
 }
 
 QTEST_MAIN(TestPresetLibrary)

@@ -313,9 +313,9 @@ void TestCliSessionTable::states_and_commands_data() {
     QTest::newRow("new pedal: firmware")
         << int(NewPedal) << QStringList{"firmware", "upgrade", "--yes"}
         << 1
-        // The bootloader check: 7F, then the fillers that find a bootloader an earlier run
-        // synchronised; the running firmware drops each lone byte.
-        << "7F( 06){16}"
+        // The bootloader check: 7F, a filler that ends a command pair, then fillers enough to
+        // end the longest frame a stopped upgrade can leave; the running firmware drops them.
+        << "7F( 06){258}"
         << "not in its bootloader";
 
     // The pedal runs an effect: N comes from it (fault 3), and each command sends its message.
@@ -348,9 +348,9 @@ void TestCliSessionTable::states_and_commands_data() {
     QTest::newRow("running: firmware")
         << int(Running) << QStringList{"firmware", "upgrade", "--yes"}
         << 1
-        // The bootloader check: 7F, then the fillers that find a bootloader an earlier run
-        // synchronised; the running firmware drops each lone byte.
-        << "7F( 06){16}"
+        // The bootloader check: 7F, a filler that ends a command pair, then fillers enough to
+        // end the longest frame a stopped upgrade can leave; the running firmware drops them.
+        << "7F( 06){258}"
         << "not in its bootloader";
 
     // An impulse response belongs to the effect it was imported for (fault 2): another effect

@@ -324,14 +324,21 @@ void TestBootloaderProtocol::resynchronise_data() {
     // filler left over and is refused, and a second round ends it.
     QTest::newRow("a filler left over")
         << answers({{nack, nack, nack, id}}) << ErrorKind::None << filler + probe + filler + probe;
+    // Six fillers one at a time end every short frame; then enough for the longest at once,
+    // and single ones again for a command pair one of those began.
+    const QStringList block{written(QByteArray(257, '\x02')), "R257/200"};
+    const QStringList all_fillers = fillers(6) + block + fillers(3);
+    QTest::newRow("inside a data frame of 256 bytes")
+        << answers({QList<Script::Answer>(6, silent), {{hex("1F 1F 1F")}, silent, nack, id}})
+        << ErrorKind::None << fillers(6) + block + fillers(2) + probe;
     QTest::newRow("restarted: only the sync byte answers")
-        << answers({QList<Script::Answer>(12, silent), {ack, id}}) << ErrorKind::None
-        << fillers(12) + QStringList{"W7F", "R1/100"} + probe;
-    QTest::newRow("never answers") << QList<Script::Answer>(13, silent) << ErrorKind::TimedOut
-                                   << fillers(12) + QStringList{"W7F", "R1/100"};
+        << answers({QList<Script::Answer>(10, silent), {ack, id}}) << ErrorKind::None
+        << all_fillers + QStringList{"W7F", "R1/100"} + probe;
+    QTest::newRow("never answers") << QList<Script::Answer>(11, silent) << ErrorKind::TimedOut
+                                   << all_fillers + QStringList{"W7F", "R1/100"};
     QTest::newRow("answers garbage")
-        << QList<Script::Answer>(13, {hex("C3")}) << ErrorKind::BootloaderUnexpected
-        << fillers(12) + QStringList{"W7F", "R1/100"};
+        << QList<Script::Answer>(11, {hex("C3")}) << ErrorKind::BootloaderUnexpected
+        << all_fillers + QStringList{"W7F", "R1/100"};
     // A short answer is waited out to its limit before it counts as wrong.
     QTest::newRow("Get ID never right")
         << answers({{nack, {hex("79 01 04")}, silent, nack, {hex("55")}, nack, nack}})

@@ -6,6 +6,8 @@
 #include "support/recording_connection_ui.h"
 #include "support/scripted_serial_driver.h"
 
+#include "params/parameter_messages.h"
+
 #include <QTimer>
 #include <QtTest>
 
@@ -108,6 +110,8 @@ private slots:
     void trickling_reply_ends_at_its_limit_data();
     void trickling_reply_ends_at_its_limit();
     void pause_keeps_events_flowing_and_refuses_pedal_actions();
+    void stray_line_in_byte_by_byte_delivery_data();
+    void stray_line_in_byte_by_byte_delivery();
 };
 
 void TestCommunication::list_devices_data() {
@@ -256,30 +260,55 @@ void TestCommunication::bootloader_check_data() {
     QTest::addColumn<int>("write_status");
     const QString failed = QString::fromLatin1(kTextBootloaderFailed) + QStringLiteral(": ");
     const QByteArray sync("\x7F");
-    const QByteArray fillers(16, '\x06');
     QTest::newRow("ack") << QList<QList<Piece>>{{{3, "\x79"}}} << sync
                          << QStringList{"num of bytes received: 1", "received Byte: 79"}
                          << QString() << true << 0;
+    // Left inside a command, the bootloader takes 7F as its end and refuses it: in step, and
+    // waiting for a command now.
+    const QString found_in_command =
+        "bootloader found: inside a command, which the synchronisation byte ended";
     QTest::newRow("nack") << QList<QList<Piece>>{{{3, "\x1F"}}} << sync
-                          << QStringList{"num of bytes received: 1", "received Byte: 1F"}
-                          << failed + "it answered 1F" << false << 0;
+                          << QStringList{"num of bytes received: 1", "received Byte: 1F",
+                                         found_in_command}
+                          << QString() << true << 0;
     QTest::newRow("first byte counts")
         << QList<QList<Piece>>{{{3, QByteArray("\x1F\x79")}}} << sync
-        << QStringList{"num of bytes received: 2", "received Byte: 1F"} << failed + "it answered 1F"
-        << false << 0;
+        << QStringList{"num of bytes received: 2", "received Byte: 1F", found_in_command}
+        << QString() << true << 0;
+    QTest::newRow("something else") << QList<QList<Piece>>{{{3, "\x55"}}} << sync
+                                    << QStringList{"num of bytes received: 1", "received Byte: 55"}
+                                    << failed + "it answered 55" << false << 0;
     // A bootloader that an earlier connect synchronised takes 7F as the first byte of a
     // command pair: the filler completes it, and the refusal shows it waits for a command.
     QTest::newRow("synchronised before: the filler refused")
         << QList<QList<Piece>>{{}, {{3, "\x1F"}}} << sync + '\x06'
         << QStringList{"num of bytes received: 1", "received Byte: 1F"} << QString() << true << 0;
-    // Left inside a frame: fillers go on through an acknowledgement until one is refused.
+    // Left inside a frame (7F may have been its length, asking for 128 bytes more): fillers
+    // enough for the longest frame go at once; an acknowledgement on the way only moves it
+    // on, and a single filler then ends the command pair the last of them began.
+    const QByteArray frame_fillers(257, '\x06');
+    const QString found_in_frame =
+        "bootloader found: inside a frame a stopped upgrade left, which filler bytes ended";
     QTest::newRow("inside a frame: fillers until refused")
-        << QList<QList<Piece>>{{}, {}, {{3, "\x79"}}, {{3, "\x1F"}}} << sync + "\x06\x06\x06"
-        << QStringList{"received Byte: 79", "num of bytes received: 1", "received Byte: 1F"}
+        << QList<QList<Piece>>{{}, {}, {{3, "\x79"}}, {{3, "\x1F"}}}
+        << sync + '\x06' + frame_fillers + '\x06'
+        << QStringList{"received Byte: 79", "num of bytes received: 1", "received Byte: 1F",
+                       found_in_frame}
         << QString() << true << 0;
+    QTest::newRow("inside a data frame whose length was 7F")
+        << QList<QList<Piece>>{{},
+                               {},
+                               {{2, "\x1F"}, {3, QByteArray(64, '\x1F')}},
+                               {},
+                               {{3, "\x1F"}}}
+        << sync + '\x06' + frame_fillers + "\x06\x06"
+        << QStringList{"num of bytes received: 1", "received Byte: 1F", found_in_frame} << QString()
+        << true << 0;
     QTest::newRow("silent, the fillers too")
-        << QList<QList<Piece>>{} << sync + fillers << QStringList{}
-        << failed + "The pedal did not send its bootloader answer within 2 s." << false << 0;
+        << QList<QList<Piece>>{} << sync + '\x06' + frame_fillers << QStringList{}
+        << failed + "no answer to the synchronisation byte nor to 258 filler bytes: the pedal is "
+                    "not in its bootloader"
+        << false << 0;
     QTest::newRow("sync not sent")
         << QList<QList<Piece>>{{{3, "\x79"}}} << QByteArray() << QStringList{"baud rate = 115200"}
         << failed + "FT_Write - Insufficient resources..." << false
@@ -315,18 +344,24 @@ void TestCommunication::parse_values_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("one to three digits")
         << QByteArray("7\r\n255\r\n12\r\n") << 3 << QByteArray("\x07\xFF\x0C") << "";
-    QTest::newRow("kept to 8 bits") << QByteArray("300\r\n") << 1 << QByteArray("\x2C") << "";
-    QTest::newRow("four digits repeat the value before")
-        << QByteArray("9\r\n1234\r\n") << 2 << QByteArray("\x09\x09") << "";
-    QTest::newRow("four digits first give 0")
-        << QByteArray("1234\r\n5\r\n") << 2 << QByteArray("\x00\x05", 2) << "";
-    QTest::newRow("empty line repeats")
-        << QByteArray("17\r\n\r\n") << 2 << QByteArray("\x11\x11") << "";
+    // Lines that no byte of the pedal's state can give are no line of its reply.
+    QTest::newRow("a number above 255") << QByteArray("300\r\n") << 1 << QByteArray("old")
+                                        << "The pedal's reply cannot be read: line 1 (\"300\") is "
+                                           "not a number from 0 to 255.";
+    QTest::newRow("four digits")
+        << QByteArray("9\r\n1234\r\n") << 2 << QByteArray("old")
+        << "The pedal's reply cannot be read: line 2 (\"1234\") is not a number from 0 to 255.";
+    QTest::newRow("an empty line")
+        << QByteArray("17\r\n\r\n") << 2 << QByteArray("old")
+        << "The pedal's reply cannot be read: line 2 (\"\") is not a number from 0 to 255.";
+    QTest::newRow("a line without its CR")
+        << QByteArray("17\n5\r\n") << 2 << QByteArray("old")
+        << "The pedal's reply cannot be read: line 1 (\"17\") is not a number from 0 to 255.";
     QTest::newRow("unfinished last line ignored")
         << QByteArray("1\r\n2\r\n3") << 2 << QByteArray("\x01\x02") << "";
     QTest::newRow("letter is an error")
         << QByteArray("7\r\n1K\r\n") << 2 << QByteArray("old")
-        << "The pedal's reply cannot be read: line 2 (\"1K\") is not a number.";
+        << "The pedal's reply cannot be read: line 2 (\"1K\") is not a number from 0 to 255.";
     QTest::newRow("short reply is reported")
         << QByteArray("7\r\n8\r\n") << 3 << QByteArray("old")
         << "The pedal's reply is incomplete: it holds 2 values where 3 were expected.";
@@ -380,8 +415,8 @@ void TestCommunication::parameter_reply_in_packets_uses_only_its_bytes() {
     // Both queues are emptied before the request is written.
     QCOMPARE(f.driver.purges, (QList<quint32>{FT_PURGE_RX, FT_PURGE_TX}));
     QCOMPARE(f.driver.writes, QList<QByteArray>{"\x02\x10"});
-    // Taken at its last byte: no quiet watch after it.
-    QCOMPARE(f.clock.now_ms(), as_packets(reply, 2).last().after_ms);
+    // Taken at the end of its burst: a tail longer than the chip's latency timer, no more.
+    QCOMPARE(f.clock.now_ms(), as_packets(reply, 2).last().after_ms + kBurstTailMs);
 }
 
 void TestCommunication::information_reply_in_two_reads() {
@@ -686,8 +721,8 @@ void TestCommunication::late_reply_in_bursts_is_dropped_whole() {
              qPrintable(f.log.lines.join('|')));
 }
 
-// An exact reply is taken at its last byte; what the pedal sends after it is dropped by the
-// next exchange before its request, and logged.
+// An exact reply is taken at the end of its burst; what the pedal sends after that is dropped
+// by the next exchange before its request, and logged.
 void TestCommunication::bytes_after_a_taken_reply_are_dropped_and_logged() {
     Fixture f;
     f.connect();
@@ -696,7 +731,7 @@ void TestCommunication::bytes_after_a_taken_reply_are_dropped_and_logged() {
     const QByteArray request("\x05\x00", 2);
     QCOMPARE(test::done(f.comm.receive_text(request, information_reply())).value(),
              QByteArray("X\r\n5\r\n3\r\n12\r\n"));
-    QCOMPARE(f.clock.now_ms(), 3);
+    QCOMPARE(f.clock.now_ms(), 3 + kBurstTailMs);
     f.clock.advance_ms(100); // the user's next click
     QCOMPARE(test::done(f.comm.receive_text(request, information_reply())).value(),
              QByteArray("X\r\n7\r\n3\r\n12\r\n"));
@@ -784,6 +819,88 @@ void TestCommunication::pause_keeps_events_flowing_and_refuses_pedal_actions() {
     QCOMPARE(nested, QStringLiteral("FT_Write was not done: the editor is waiting for the pedal."));
     QVERIFY(driver.writes.isEmpty());
     QVERIFY(test::done(comm.send_message(QByteArray("\x0D\x00", 2))));
+}
+
+namespace {
+
+// Every byte on its own, a millisecond apart from `first_ms`: what a chip with a 1 ms latency
+// timer makes of a slow pedal.
+QList<Piece> byte_by_byte(const QByteArray& bytes, qint64 first_ms = 1) {
+    QList<Piece> pieces;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        pieces.append({first_ms + i, bytes.mid(i, 1)});
+    return pieces;
+}
+
+// The parameter state reply of one control at `value` with nothing assigned.
+QList<int> one_control_reply(int value) {
+    const quint32 word = quint32(value) * 8192;
+    QList<int> numbers{int(word >> 24), int((word >> 16) & 0xFF), int((word >> 8) & 0xFF),
+                       int(word & 0xFF)};
+    for (int i = 0; i < 22; ++i)
+        numbers << 0xFF;
+    return numbers;
+}
+
+} // namespace
+
+// A line on its way when the request was written comes after the purge, in front of the
+// reply. Byte by byte, the reply's last line is still to come when its count of lines is
+// reached: the burst is followed to its end, so the stray line shows as a line too many. An
+// information reply with one is refused; of a parameter state reply, the lines that parse as
+// the whole reply are taken, and none when that cannot be told.
+void TestCommunication::stray_line_in_byte_by_byte_delivery_data() {
+    QTest::addColumn<bool>("parameters");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("taken"); // the text, or control 0's value; empty: refused
+    const QByteArray info("X\r\n7\r\n3\r\n12\r\n");
+    const QByteArray stale("X\r\n5\r\n3\r\n12\r\n");
+    const QByteArray state = value_lines(one_control_reply(512));
+    QTest::newRow("information alone") << false << info << QString::fromLatin1(info);
+    QTest::newRow("information after a stray line") << false << "12\r\n" + info << QString();
+    QTest::newRow("information after a stale one") << false << stale + info << QString();
+    QTest::newRow("information after the end of a stale one")
+        << false << "3\r\n12\r\n" + info << QString();
+    QTest::newRow("parameters alone") << true << state << "512";
+    // The stray number makes the first value word impossible: the reply is the last lines.
+    QTest::newRow("parameters after a stray line") << true << "200\r\n" + state << "512";
+    QTest::newRow("parameters after the end of a stale reply")
+        << true << "255\r\n255\r\n" + state << "512";
+    // A number a pedal adds behind its reply is ignored.
+    QTest::newRow("parameters with a number behind") << true << state + "7\r\n"
+                                                     << "512";
+    // Read either way the values could be: nothing tells which is the pedal's state.
+    QTest::newRow("parameters after a stray zero") << true << "0\r\n" + state << QString();
+    QTest::newRow("parameters with a line that is no byte")
+        << true << state.left(state.size() - 5) + "300\r\n"
+        << QString();
+}
+
+void TestCommunication::stray_line_in_byte_by_byte_delivery() {
+    QFETCH(bool, parameters);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, taken);
+    Fixture f;
+    f.connect();
+    const QByteArray next_reply =
+        parameters ? value_lines(one_control_reply(7)) : QByteArray("X\r\n9\r\n3\r\n12\r\n");
+    f.driver.replies = {byte_by_byte(bytes), byte_by_byte(next_reply)};
+    const auto ask = [&]() -> QString {
+        if (!parameters) {
+            const auto text =
+                test::done(f.comm.receive_text(QByteArray("\x05\x00", 2), information_reply()));
+            return text ? QString::fromLatin1(*text) : QString();
+        }
+        const auto values =
+            test::done(f.comm.receive_values(QByteArray("\x02\x01", 2), parameter_reply(1)));
+        if (!values)
+            return {};
+        const auto reply = read_parameter_reply(*values, 1, 0);
+        return reply ? QString::number(*reply->values.at(0)) : QString();
+    };
+    QCOMPARE(ask(), taken);
+    // Nothing of it is taken by the next request either.
+    QCOMPARE(ask(), parameters ? QStringLiteral("7") : QStringLiteral("X\r\n9\r\n3\r\n12\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommunication)

@@ -56,6 +56,7 @@ private slots:
     void round_trip();
     void refuses_what_save_does_not_write_data();
     void refuses_what_save_does_not_write();
+    void loads_values_without_assignments();
     void save_needs_an_open_effect_with_values_data();
     void save_needs_an_open_effect_with_values();
     void extension_data();
@@ -192,8 +193,6 @@ void TestPresetFile::refuses_what_save_does_not_write_data() {
     QTest::newRow("header only") << head << "ends after line 3";
     QTest::newRow("a value short") << head + "00000200\r"
                                    << "ends after line 4";
-    QTest::newRow("no assignments") << head + "00000200\r00000001\r"
-                                    << "holds 5 lines";
     QTest::newRow("an assignment short") << head + "00000200\r00000001\rFF\r"
                                          << "holds 6 lines";
     QTest::newRow("too many lines")
@@ -221,12 +220,32 @@ void TestPresetFile::refuses_what_save_does_not_write_data() {
     QTest::newRow("bad readback") << head + "00000200\r00000001\rFF\rFF\r1\r"
                                   << "line 8 ";
     QTest::newRow("a settings file") << QByteArray("YES") << "the file holds 1 line;";
+    // Quoted so that it reads: a NUL would end the message where it is shown.
+    QTest::newRow("a doubled byte-order mark") << kMark + kMark + "001A\r03\r01\r00000000\rFF\r"
+                                               << "line 1 holds \"<byte-order mark>001A\"";
+    QTest::newRow("a NUL in a value") << head + QByteArray("0000\0"
+                                                           "200\r00000001\rFF\rFF\r",
+                                                           24)
+                                      << "\"0000\\x00200\"";
     QTest::newRow("a description") << QByteArray("3\r\nGain\r\nTone\r\nLevel\r\n") << "line 1 ";
     const QString utf16 = QStringLiteral("\uFEFF001A\r03\r01\r00000000\rFF\r");
     QTest::newRow("UTF-16") << QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
                                           utf16.size() * 2)
                             << "line 1 ";
     QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << "line 1 ";
+}
+
+// A preset whose assignment lines are gone still gives its values, marked so that whoever
+// applies it keeps the pedal's assignments and says so.
+void TestPresetFile::loads_values_without_assignments() {
+    const QByteArray bytes = kMark + "001A\r03\r02\r00000200\r00000001\r";
+    const auto preset = parse_preset(preset_lines(bytes));
+    QVERIFY2(preset.ok(), qPrintable(preset.error()));
+    QCOMPARE(preset->values, (QList<int>{0x200, 1}));
+    QVERIFY(preset->assignments_missing);
+    QVERIFY(preset->control_assignments.isEmpty());
+    // Written back as it was read.
+    QCOMPARE(preset_file_bytes(*preset_text(*preset)), bytes);
 }
 
 void TestPresetFile::refuses_what_save_does_not_write() {

@@ -3,10 +3,14 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +39,7 @@ private slots:
     void firmware_answers_through_the_pty();
     void stm32flash_writes_verifies_and_reads_back();
     void player_turns_a_knob_from_standard_input();
+    void unread_player_answers_never_stop_the_pedal();
 };
 
 void TestVirtualPedalServer::firmware_answers_through_the_pty() {
@@ -122,6 +127,51 @@ void TestVirtualPedalServer::player_turns_a_knob_from_standard_input() {
     QCOMPARE(player("turn 1 2000"), QByteArray("turn needs a control 0..11 and a value 0..1023"));
     const QList<int> reply = kx::sim::test::numbers(exchange(hex("02 02"), 8 * 3 + 22 * 3));
     QCOMPARE(reply.mid(0, 8), QList<int>({0, 0, 0, 0, 0, 64, 0, 0}));
+    // A NUL is no end of a line: nothing behind it is ignored.
+    QCOMPARE(player(QByteArray("turn 1 5\0junk", 13)),
+             QByteArray("turn needs a control 0..11 and a value 0..1023"));
+    QCOMPARE(player("turn +1 5"), QByteArray("turn needs a control 0..11 and a value 0..1023"));
+}
+
+// The player's answers go to standard output; a reader that never reads (here a shell that
+// took the port's path and then only sleeps) must not stop the pedal once the pipe is full.
+// A NUL in a line is no end of it: "turn 0 5<NUL>junk" is refused whole.
+void TestVirtualPedalServer::unread_player_answers_never_stop_the_pedal() {
+    QTemporaryDir dir;
+    const QString path_file = dir.filePath(QStringLiteral("path"));
+    QProcess shell;
+    // Its own process group, so that the pedal and the sleeper go with it.
+    shell.setChildProcessModifier([] { ::setsid(); });
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("\"$0\" --instant | { IFS= read -r p; echo \"$p\" > \"$1\"; "
+                                "exec sleep 120; }"),
+                 Server::default_program(), path_file});
+    QVERIFY(shell.waitForStarted());
+    const auto stop = qScopeGuard([&] {
+        ::kill(-pid_t(shell.processId()), SIGTERM);
+        shell.waitForFinished(5000);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path_file).size() > 0, 10000);
+    QFile file(path_file);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString port_path = QString::fromLocal8Bit(file.readAll().trimmed());
+    QSerialPort port(port_path);
+    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+
+    // About 150 KB of answers, more than twice what a pipe holds.
+    QByteArray lines = QByteArray("turn 0 5\0junk\n", 14);
+    for (int i = 0; i < 4000; ++i)
+        lines += "turn 1 5\n";
+    shell.write(lines);
+    QVERIFY(shell.waitForBytesWritten(10000));
+    QTest::qWait(500);
+    port.write("\x05\x00", 2);
+    port.waitForBytesWritten(1000);
+    QByteArray reply;
+    while (reply.size() < 21 && port.waitForReadyRead(3000))
+        reply += port.readAll();
+    QCOMPARE(reply, QByteArray("Kestrel X\r\n0\r\n0\r\n11\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestVirtualPedalServer)
