@@ -36,7 +36,8 @@ constexpr char kNeedsYes[] =
 constexpr char kNotInBootloader[] =
     "The pedal is not in its bootloader: power it up with the footswitch held, then run the "
     "upgrade again. Nothing was written.";
-constexpr char kDeclined[] = "Nothing was sent: the upgrade was not confirmed.";
+constexpr char kDeclined[] =
+    "Nothing was written: the upgrade was not confirmed, and the pedal stays in its bootloader.";
 // The part the pedal's bootloader reports.
 constexpr quint16 kPedalChipId = 0x0410;
 constexpr char kPedalChipName[] = "STM32F10xxx medium-density";
@@ -150,16 +151,12 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
             .arg(chunks)
             .arg(address_hex(kImageAddress), address_hex(last_address), address_hex(kRecordAddress),
                  address_hex(kRecordAddress + kRecordBytes - 1));
-    // Asked before anything goes out, even the bootloader check: a bootloader, once
-    // synchronised, does not answer the check again until it is powered up anew.
-    if (!yes) {
-        if (!interactive())
-            return usage_error(QLatin1String(kNeedsYes));
-        std::fputs(plan.toLocal8Bit().constData(), stderr);
-        if (!ask_yes(QStringLiteral("Erase the pedal's flash and write %1?").arg(name)))
-            return failed_error(QLatin1String(kDeclined));
-    }
+    // Nothing goes out when no one could answer the question.
+    if (!yes && !interactive())
+        return usage_error(QLatin1String(kNeedsYes));
 
+    // The bootloader's version and chip come first, so the question is asked knowing them; a
+    // declined upgrade leaves the bootloader waiting for a command, which the next check finds.
     if (const Status connected = session.connect(true); !connected)
         return session.fail(connected.failure());
     PedalSession& pedal = session.pedal();
@@ -176,6 +173,8 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
                       .arg(bootloader_version_text(identity->version),
                            product_id_text(identity->product_id), chip) +
                   plan);
+    if (!yes && !ask_yes(QStringLiteral("Erase the pedal's flash and write %1?").arg(name)))
+        return failed_error(QLatin1String(kDeclined));
 
     session.log().print_line(QLatin1String(kLogFirmwareNumBytes) + QString::number(bytes));
     pedal.upgrade_operation().set_advice(command_line_advice());

@@ -133,11 +133,20 @@ int command_upload(Session& session, const QStringList& arguments, const QString
         if (!file)
             return usage_error(QStringLiteral("Error loading file: ") + file.error());
         IrImportRequest request{QFileInfo(ir_file).fileName(), **file, effect_name};
-        // A script gets the editor's recommended answer: the file is brought to the pedal's rate.
+        // A script gets the editor's recommended answer: the file is brought to the pedal's rate,
+        // and a note says so, as the editor's question would have.
+        bool resampled = false;
         const auto imported =
-            import_ir(request, session.store(), session.log(), [](const QString&) { return true; });
+            import_ir(request, session.store(), session.log(), [&resampled](const QString&) {
+                resampled = true;
+                return true;
+            });
         if (!imported)
             return usage_error(QStringLiteral("%1: %2").arg(ir_file, imported.error()));
+        if (resampled)
+            for (const QString& line : imported->summary.split(QStringLiteral("\r\n")))
+                if (line.contains(QLatin1String(" Hz to ")))
+                    print_note(QStringLiteral("%1: %2").arg(ir_file, line));
         if (!imported->energy_line.isEmpty())
             session.log().print_line(imported->energy_line);
         pedal.set_ir_image(effect_name, imported->image);

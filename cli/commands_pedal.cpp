@@ -12,14 +12,17 @@
 #include "session/pedal_session.h"
 
 #include <QJsonArray>
+#include <QFileInfo>
 #include <QJsonObject>
 
 namespace kx::cli {
 
 namespace {
 
-// The catalogue's name for effect 0, which a new pedal runs.
+// The catalogue's name for effect 0, which a new pedal runs (kept in JSON for scripts), and
+// what a reader is told instead.
 constexpr char kNoEffectName[] = "empty";
+constexpr char kNoEffectText[] = "none yet (upload one with kestrel-x upload EFFECT)";
 
 QJsonValue code_json(AssignmentBox box, quint8 code) {
     return QJsonValue(assignment_text(box, code));
@@ -39,9 +42,16 @@ int command_list(Session& session) {
         const auto description_read = d2xx.GetFTDeviceDescription(i);
         const QString serial = serial_read ? *serial_read : QString();
         const QString description = description_read ? *description_read : QString();
+        // A port given by path is listed by its file name: the path says which it is.
+        QString port;
+        for (const QString& path : session.options().ports)
+            if (QFileInfo(path).fileName() == serial)
+                port = path;
         json.append(QJsonObject{{QStringLiteral("serial"), serial},
-                                {QStringLiteral("description"), description}});
-        text += serial + QLatin1Char('\t') + description + QLatin1Char('\n');
+                                {QStringLiteral("description"), description},
+                                {QStringLiteral("port"), port}});
+        text += serial + QLatin1Char('\t') + description +
+                (port.isEmpty() ? QString() : QLatin1Char('\t') + port) + QLatin1Char('\n');
     }
     session.options().json ? print_json(QJsonObject{{QStringLiteral("devices"), json}})
                            : print_out(text);
@@ -68,7 +78,7 @@ int command_info(Session& session) {
         print_out(QStringLiteral("effect number: %1\neffect: %2\neffect version: %3\n"
                                  "firmware version: %4\n")
                       .arg(running.number)
-                      .arg(name)
+                      .arg(effect ? name : QLatin1String(kNoEffectText))
                       .arg(running.version)
                       .arg(running.firmware_version));
     }

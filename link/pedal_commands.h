@@ -36,7 +36,8 @@ inline constexpr char kMessageInfoLines[] =
     "expected.";
 inline constexpr char kMessageInfoNumber[] =
     "The pedal's effect information reply cannot be read: line %1 (\"%2\") is not a number.";
-inline constexpr char kMessageBadMidiChannel[] = "\"%1\" is not a MIDI channel.";
+inline constexpr char kMessageBadMidiChannel[] =
+    "\"%1\" is not a MIDI channel: give 1 to 16, or OMNI.";
 
 // N is the open effect's control count, at most 255.
 QByteArray parameter_request_message(int control_count);

@@ -103,6 +103,7 @@ private slots:
     void firmware_upgrade_in_the_bootloader_data();
     void firmware_upgrade_in_the_bootloader();
     void firmware_upgrade_unplugged();
+    void a_resampled_impulse_response_is_named();
     void firmware_asks_on_a_terminal();
     void firmware_refused_data();
     void firmware_refused();
@@ -178,7 +179,8 @@ void TestCli::usage_errors_data() {
     QTest::newRow("negative value")
         << (nowhere + QStringList{"set", "--", "Fuzz", "-1"}) << "-1 is out of range";
     QTest::newRow("midi channel 17")
-        << (QStringList{"midi", "17"} + nowhere) << "\"17\" is not a MIDI channel";
+        << (QStringList{"midi", "17"} + nowhere)
+        << "\"17\" is not a MIDI channel: give 1 to 16, or OMNI.";
     QTest::newRow("unknown category") << QStringList{"effects", "Jazz"} << "no category \"Jazz\"";
     QTest::newRow("unknown effect")
         << (QStringList{"upload", "Kazoo"} + nowhere) << "no effect \"Kazoo\"";
@@ -499,11 +501,13 @@ void TestCli::in_process_data() {
     QTest::addColumn<int>("exit_code");
     QTest::addColumn<QString>("output");
     QTest::newRow("list") << QStringList{"list"} << 0 << "KXV00001\tFT230X Basic UART\n";
+    QTest::newRow("list --json, no path for a chip") << QStringList{"list", "--json"} << 0
+                                                     << "\"port\":\"\"";
     QTest::newRow("list --json") << QStringList{"list", "--json"} << 0 << "\"serial\":\"KXV00001\"";
-    QTest::newRow("info") << QStringList{"info"} << 0 << "effect number: 0\neffect: empty\n";
+    QTest::newRow("info") << QStringList{"info"} << 0 << "effect number: 0\neffect: none yet";
     QTest::newRow("info --json") << QStringList{"info", "--json"} << 0 << "\"effect\":\"empty\"";
     QTest::newRow("info by serial")
-        << QStringList{"info", "--serial", "KXV00001"} << 0 << "effect: empty";
+        << QStringList{"info", "--serial", "KXV00001"} << 0 << "effect: none yet";
     QTest::newRow("effects") << QStringList{"effects"} << 0 << "Gain\n  Ember Overdrive\n";
     QTest::newRow("effects of a category")
         << QStringList{"effects", "impulse response"} << 0 << "Basic IR Loader\n";
@@ -748,6 +752,17 @@ void TestCli::firmware_upgrade_in_the_bootloader() {
 
 // The pedal unplugged halfway through the upgrade: one line says where the upgrade stopped,
 // that the link was lost and what to run next, not only the driver's words.
+// The editor asks before it resamples; a script is told that it was done.
+void TestCli::a_resampled_impulse_response_is_named() {
+    const Run run = run_cli({QStringLiteral("upload"), QStringLiteral("Basic IR Loader"),
+                             QStringLiteral("--ir"),
+                             QStringLiteral(KX_FIXTURES_DIR "/ir/pcm16-mono-44k1.wav"),
+                             QStringLiteral("--virtual-pedal")});
+    QVERIFY2(run.exit_code == 0, qPrintable(describe(run)));
+    QVERIFY2(run.err.contains(QLatin1String("Resampled from 44100 Hz to 48000 Hz")),
+             qPrintable(describe(run)));
+}
+
 void TestCli::firmware_upgrade_unplugged() {
     kx::test::ServedPedal server{kServer};
     QVERIFY2(server.start({QStringLiteral("--bootloader")}),
@@ -787,8 +802,9 @@ void TestCli::firmware_upgrade_unplugged() {
              qPrintable(last));
 }
 
-// On a terminal the upgrade says what it will write and asks first; "n" sends nothing at all.
-// script(1) gives kestrel-x a terminal.
+// On a terminal the upgrade names the bootloader and says what it will write, then asks; "n"
+// writes nothing: only the bootloader check and its identity went out. script(1) gives
+// kestrel-x a terminal.
 void TestCli::firmware_asks_on_a_terminal() {
     const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
     if (script.isEmpty())
@@ -811,19 +827,24 @@ void TestCli::firmware_asks_on_a_terminal() {
         process.waitForReadyRead(500);
         seen += QString::fromLocal8Bit(process.readAll());
     }
-    QVERIFY2(seen.contains(QLatin1String("Firmware_1: 35868 bytes in 141 chunks to "
-                                         "0x08000000-0x08008C1B")),
-             qPrintable(seen));
+    const qsizetype plan = seen.indexOf(QLatin1String("Firmware_1: 35868 bytes in 141 chunks to "
+                                                      "0x08000000-0x08008C1B"));
+    QVERIFY2(plan > 0, qPrintable(seen));
+    // What the bootloader is comes first, and the plan once.
+    QVERIFY2(seen.indexOf(QLatin1String("Bootloader version ")) < plan, qPrintable(seen));
+    QVERIFY2(seen.indexOf(QLatin1String("Bootloader version ")) >= 0, qPrintable(seen));
+    QCOMPARE(seen.count(QLatin1String("Firmware_1: 35868 bytes")), 1);
     process.write("n\n");
     QVERIFY(process.waitForFinished(20000));
     seen += QString::fromLocal8Bit(process.readAll());
     QVERIFY2(process.exitCode() == 1, qPrintable(seen));
-    QVERIFY2(seen.contains(QLatin1String("Nothing was sent")), qPrintable(seen));
+    QVERIFY2(seen.contains(QLatin1String("Nothing was written")), qPrintable(seen));
     server.stop();
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray received = file.readAll();
-    QVERIFY2(!received.contains(" RX "), received.constData());
+    // Neither an erase (43) nor a write (31) reached the bootloader.
+    QVERIFY2(!received.contains(" RX 43") && !received.contains(" RX 31"), received.constData());
 }
 
 void TestCli::firmware_refused_data() {

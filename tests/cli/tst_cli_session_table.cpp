@@ -286,7 +286,7 @@ void TestCliSessionTable::states_and_commands_data() {
     // A new pedal runs effect 0: only what needs no effect is done (fault 5), and nothing
     // reaches it that assumes a count of controls (fault 3).
     QTest::newRow("new pedal: info") << int(NewPedal) << QStringList{"info"} << 0 << "05 00"
-                                     << "effect: empty";
+                                     << "effect: none yet";
     QTest::newRow("new pedal: get, fault 5") << int(NewPedal) << QStringList{"get"} << 1 << "05 00"
                                              << "runs no effect yet";
     QTest::newRow("new pedal: set")

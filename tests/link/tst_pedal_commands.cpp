@@ -91,7 +91,7 @@ void TestPedalCommands::midi_channels() {
     if (built)
         QCOMPARE(*built, message);
     else
-        QCOMPARE(built.error(), QStringLiteral("\"%1\" is not a MIDI channel.").arg(caption));
+        QCOMPARE(built.error(), QString::fromLatin1(kMessageBadMidiChannel).arg(caption));
     const QStringList items = midi_channel_items();
     QCOMPARE(items.size(), 17);
     QCOMPARE(items.first(), QStringLiteral("OMNI"));
