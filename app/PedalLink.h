@@ -9,15 +9,8 @@
 
 namespace kx {
 
-class Clock;
-class Communication;
-class ConnectionUi;
-class D2XXUnit;
-class Log;
+// The chip access, the connection and the session's classes come with PedalStack.
 class PedalDrivers;
-class PedalSession;
-class ResourceStore;
-class SerialDriver;
 class VirtualPedalDriver;
 
 // The pedal link's module state: the drivers chosen on the command line, the chip access with
