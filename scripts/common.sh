@@ -13,6 +13,7 @@ KX_PACKAGES=(
     qcoro-qt6-dev # coroutines on the event loop: waits for the pedal that block no window
     libudev-dev # the pedal watcher's udev monitor; the library itself is loaded when it starts
     mold # a fast linker: the test programs link in a fraction of GNU ld's time
+    ccache # a second build folder compiles from what the first compiled (.cache/ccache)
 )
 
 # ---- Extra packages -------------------------------------------------------------------------
