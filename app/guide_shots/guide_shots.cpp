@@ -155,6 +155,16 @@ struct Run {
         if (QWidget* doctor = child_window("formConnectionDoctor"))
             doctor->close();
 
+        // F1 in the Assignment Map: the guide at its section.
+        main().menuAssignmentMapClick();
+        co_await pause(300);
+        QApplication::setActiveWindow(windows->formAssignmentMap.get());
+        if (auto* guide = main().findChild<QAction*>(QStringLiteral("menuUserGuide")))
+            guide->trigger();
+        co_await pause(500);
+        shot(child_window("formGuide"), QStringLiteral("user-guide"));
+        windows->formAssignmentMap->close();
+
         if (auto* about = main().findChild<QAction*>(QStringLiteral("menuAbout")))
             about->trigger();
         co_await pause(300);
