@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/ElidingLabel.h"
+#include "app/HelpMenu.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
 #include "base/clock.h"
@@ -334,16 +335,17 @@ void TformMain::build_menus() {
     menuNewAppVersion = make_item(menuInfo, "menuNewAppVersion", "New version available:");
     menuNewAppVersion->setEnabled(false);
     menuSerialNumber = make_item(menuInfo, "menuSerialNumber", "Device Serial: ");
-    menuCheckForUpdates = make_item(menuInfo, "menuCheckForUpdates", "&Check for Updates\u2026");
     // Only a version known to be newer can be installed.
     menuUpdateNow = make_item(menuInfo, "menuUpdateNow", "&Update Now");
     menuUpdateNow->setEnabled(false);
     menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update &Message");
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu :
-         {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+    // Info goes under Help: a seventh menu would not fit the window's width.
+    for (QMenu* menu : {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade})
         MenuBar1->addMenu(menu);
+    add_quit_item(*this);
+    add_help_menu(*this, m_context);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,
             &TformMain::menuLoadConfigurationClick);

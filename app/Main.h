@@ -370,7 +370,7 @@ private:
     QHash<QObject*, QAction*> m_button_items;
     // The file of each effect's imported impulse response, by effect name.
     QHash<QString, QString> m_ir_files;
-    // The running check was asked for in the Info menu: its result is shown, not only logged.
+    // The running check was asked for in the Help menu: its result is shown, not only logged.
     bool m_check_on_purpose = false;
     EditorMemory m_memory;
     // The parameters window is closed only to be shown again.

@@ -2,6 +2,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/terminal.h"
+#include "ir/wav_formats.h"
 #include "kx_version.h"
 #include "library/categories.h"
 #include "library/resource_store.h"
@@ -304,7 +305,7 @@ const QList<CommandHelp>& commands() {
                         "effect needs --ir with the WAV file to load into it. The upload has "
                         "worked when the pedal then names the uploaded effect."),
          {option({QStringLiteral("ir")}, QStringLiteral("FILE.wav"),
-                 QStringLiteral("The impulse response to load (24- or 32-bit WAV)."))},
+                 QStringLiteral("The impulse response to load. ") + QLatin1String(kWavFormats))},
          {{QStringLiteral("kestrel-x upload \"Basalt Fuzz Box\""),
            QStringLiteral("Upload an effect; quote a name with blanks:")},
           {QStringLiteral("kestrel-x upload \"Basic IR Loader\" --ir cab.wav"),

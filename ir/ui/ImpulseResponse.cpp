@@ -4,6 +4,7 @@
 #include "base/ui/accessibility.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ir_plots.h"
+#include "ir/wav_formats.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,16 +18,13 @@ namespace {
 constexpr char kCaption[] = "IR";
 constexpr char kOk[] = "OK";
 
-// What the import takes: integer samples of 8 to 32 bits and float samples (libsndfile reads
-// them), any rate (resampled to the pedal's when the user agrees), the first channel.
+// The how-to, ending with what the import takes (in the words the guide and kestrel-x use).
 const char* const kHowToLines[] = {
     "How to load an impulse response:",
     "1) Select an IR load algorithm in Impulse Response category",
     "2) Go to File and click Load IR, choose the desired WAV file",
     "3) Click UPLOAD SELECTED EFFECT button",
-    "The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the "
-    "pedal's rate: a file at another rate can be resampled to it. Of a stereo file, the first "
-    "channel is loaded.",
+    kWavFormats,
 };
 } // namespace
 

@@ -249,7 +249,8 @@ void TestDiagnosis::pseudo_terminal_held_and_chmodded() {
     QVERIFY2(open.ready, qPrintable(report_text(open)));
 }
 
-// The command the doctor offers, and the README, write the very rule that the package installs.
+// The command the doctor offers, and the user guide, write the very rule that the package
+// installs.
 void TestDiagnosis::packaged_rule_is_the_one_offered() {
     QFile file(QStringLiteral(KX_SOURCE_DIR "/packaging/") + QLatin1String(kRuleFileName));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -260,9 +261,9 @@ void TestDiagnosis::packaged_rule_is_the_one_offered() {
     QCOMPARE(rules, QStringList{QLatin1String(kRuleLine)});
     QVERIFY(rule_install_command().contains(QLatin1String(kRuleLine)));
     QVERIFY(rule_install_arguments().join(QLatin1Char(' ')).contains(QLatin1String(kRuleLine)));
-    QFile readme(QStringLiteral(KX_SOURCE_DIR "/README.md"));
-    QVERIFY(readme.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(readme.readAll()).contains(rule_install_command()));
+    QFile guide(QStringLiteral(KX_SOURCE_DIR "/docs/guide/getting-connected.md"));
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(guide.readAll()).contains(rule_install_command()));
 }
 
 QTEST_GUILESS_MAIN(TestDiagnosis)
