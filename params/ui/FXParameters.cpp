@@ -345,8 +345,11 @@ void TformFXParameters::add_compare_row() {
     btnCompare->setObjectName(QStringLiteral("btnCompare"));
     btnCompare->setAccessibleName(tr("Compare"));
     btnCompare->setToolTip(tr("Switch the pedal between your edits and the sound as stored on "
-                              "the pedal or loaded from a preset"));
+                              "the pedal or loaded from a preset (Ctrl+K)"));
     btnCompare->setCheckable(true);
+    // The keyboard goes from the window straight to the first control; Edit > Compare (Ctrl+K)
+    // is the keyboard's way to this switch.
+    btnCompare->setFocusPolicy(Qt::NoFocus);
     btnCompare->setGeometry(kLabelX, kHeadingTop - 2, kCompareWidth, kWidgetHeight + 4);
     // The click asks the session; the check follows what the session then does.
     connect(btnCompare, &QPushButton::clicked, this, [this] {
@@ -406,6 +409,8 @@ bool TformFXParameters::build_rows() {
         return false;
     }
     m_description = *description;
+    // First, as it reads first: the reading order moves the rows behind it.
+    add_compare_row();
 
     const int n = m_description.control_count;
     const int r = m_description.readback_count;
@@ -531,7 +536,6 @@ bool TformFXParameters::build_rows() {
         m_readback_boxes << box;
     }
     add_headings();
-    add_compare_row();
     add_footswitch_hints();
     link_rows();
     set_reading_order(this);

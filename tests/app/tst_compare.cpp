@@ -112,6 +112,13 @@ private:
     qint64 m_mark = 0;
 };
 
+// With KX_SHOT_DIR set, keeps a picture of a window for a person to look at.
+void keep_picture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("KX_SHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 int other_than(int value, int offset) {
     return value + offset <= kMaxControlValue ? value + offset : value - offset;
 }
@@ -153,6 +160,7 @@ void TestCompare::compare_sends_the_differing_values_both_ways() {
     QVERIFY(w.menuCompare->isChecked());
     QVERIFY(rig.parameters().btnCompare->isChecked());
     QCOMPARE(rig.parameters().lblPlaying->text(), "Playing: stored sound");
+    keep_picture(rig.parameters(), QStringLiteral("compare"));
     QCOMPARE(rig.slider(a)->value(), stored.at(a));
     QCOMPARE(rig.slider(b)->value(), stored.at(b));
 
