@@ -150,12 +150,17 @@ public:
     QMenu* menuEdit;
     QAction* menuUndo = nullptr; // made with the parameters window's undo stack
     QAction* menuRedo = nullptr;
+    // Compare and the reset to the effect's values; see MainCompare.cpp.
+    QAction* menuCompare = nullptr;
+    QAction* menuResetToEffectValues = nullptr;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
     QAction* menuDisconnect;
     QAction* menuDiagnose;
     QAction* menuConnectAutomatically;
+    // Every attached pedal by serial and port, the chosen one ticked; see MainPedalChoice.cpp.
+    QMenu* menuPedal = nullptr;
     // The pedal buttons as items of the Connection menu, with their shortcuts; each follows its
     // button's state.
     QAction* menuUpload;
@@ -253,6 +258,14 @@ private:
     void check_midi_channel(const QString& caption);
     // Unstored edits; see MainEdits.cpp.
     void create_edit_actions();
+    void create_compare_actions();
+    void refresh_compare_actions();
+    // Connection > Pedal; see MainPedalChoice.cpp.
+    void create_pedal_menu();
+    void fill_pedal_menu();
+    Task<> choose_pedal(QString serial);
+    // The serial of the pedal the user chose (remembered between runs), or empty.
+    QString chosen_pedal() const;
     // Asks what to do with unstored edits before they would be lost; false: stay as we are.
     Task<bool> keep_or_let_go_of_edits();
     // Closes the window once the question about the unstored edits has been answered and the

@@ -43,6 +43,7 @@ void TformMain::create_edit_actions() {
             &TformMain::show_unstored);
     connect(m_windows.formFXParameters, &TformFXParameters::assignments_sent, this,
             [this] { show_status_text(QString::fromLatin1(kStatusAssigned)); });
+    create_compare_actions();
 }
 
 void TformMain::show_unstored(bool unstored) {
