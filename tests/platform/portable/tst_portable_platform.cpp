@@ -127,7 +127,8 @@ void TestPortablePlatform::watcher_hears_of_a_pedal_on_the_thread() {
     QSignalSpy arrived(&watcher, &PedalWatcher::arrived);
     QSignalSpy left(&watcher, &PedalWatcher::left);
     watcher.start();
-    QCOMPARE(watcher.source_name(), QStringLiteral("a look at Qt's list of serial ports each second"));
+    QCOMPARE(watcher.source_name(),
+             QStringLiteral("a look at Qt's list of serial ports each second"));
     QCOMPARE(arrived.count(), 0);
 
     ports.set({kBuiltIn, kPedal});
@@ -143,15 +144,15 @@ void TestPortablePlatform::watcher_hears_of_a_pedal_on_the_thread() {
 // pedal; then whether a pedal is ready and what the first finding says.
 void TestPortablePlatform::doctor_tells_what_qt_shows_data() {
     QTest::addColumn<QList<ListedPort>>("listed");
-    QTest::addColumn<int>("outcome"); // PortOpening::Outcome of every open
+    QTest::addColumn<int>("outcome"); // doctor::PortOpening::Outcome of every open
     QTest::addColumn<QStringList>("given");
     QTest::addColumn<bool>("virtual_pedal");
     QTest::addColumn<bool>("ready");
     QTest::addColumn<int>("severity");
     QTest::addColumn<QString>("text");
 
-    const int opened = PortOpening::Opened, refused = PortOpening::Refused,
-              missing = PortOpening::Missing;
+    const int opened = doctor::PortOpening::Opened, refused = doctor::PortOpening::Refused,
+              missing = doctor::PortOpening::Missing;
     const int ok = int(doctor::Severity::Ok), problem = int(doctor::Severity::Problem),
               note = int(doctor::Severity::Note);
     QTest::newRow("no chip listed") << QList<ListedPort>{kBuiltIn} << opened << QStringList{}
@@ -168,9 +169,10 @@ void TestPortablePlatform::doctor_tells_what_qt_shows_data() {
     QTest::newRow("another FTDI chip is listed all the same")
         << QList<ListedPort>{kOtherFtdi} << opened << QStringList{} << false << true << ok
         << "This is not the pedal's type of chip";
+    // With a port given, no chip is only a note: the problem is the port's.
     QTest::newRow("a given port that is not there")
         << QList<ListedPort>{} << missing << QStringList{"/dev/kx-gone"} << false << false
-        << problem << "No FTDI USB chip";
+        << note << "No FTDI USB chip";
 }
 
 void TestPortablePlatform::doctor_tells_what_qt_shows() {
@@ -186,7 +188,8 @@ void TestPortablePlatform::doctor_tells_what_qt_shows() {
     QStringList tried;
     sources.open_port = [&](const QString& port) {
         tried << port;
-        return PortOpening{PortOpening::Outcome(outcome), QStringLiteral("Permission denied")};
+        return doctor::PortOpening{doctor::PortOpening::Outcome(outcome),
+                                   QStringLiteral("Permission denied")};
     };
     sources.ports = given;
     sources.virtual_pedal = virtual_pedal;
