@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "kx_version.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 
 #include <cstdio>
 

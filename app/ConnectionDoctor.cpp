@@ -1,7 +1,7 @@
 #include "app/ConnectionDoctor.h"
 
 #include "base/dialogs.h"
-#include "link/doctor/access_rule.h"
+#include "platform/diagnosis.h"
 
 #include <QBoxLayout>
 #include <QClipboard>

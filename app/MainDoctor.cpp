@@ -4,7 +4,7 @@
 #include "app/ConnectionDoctor.h"
 #include "app/Main.h"
 #include "link/Communication.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 #include "link/pedal_drivers.h"
 
 namespace kx {

@@ -13,7 +13,7 @@
 #include "firmware/upgrade_operation.h"
 #include "library/firmware_image.h"
 #include "link/Communication.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 #include "session/pedal_session.h"
 
 #include <QFileInfo>

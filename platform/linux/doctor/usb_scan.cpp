@@ -1,4 +1,4 @@
-#include "link/doctor/usb_scan.h"
+#include "platform/linux/doctor/usb_scan.h"
 
 #include "base/outside_file.h"
 

@@ -1,4 +1,4 @@
-#include "link/doctor/process_scan.h"
+#include "platform/linux/doctor/process_scan.h"
 
 #include "base/outside_file.h"
 

@@ -1,4 +1,4 @@
-#include "link/drivers/usb_serial_ports.h"
+#include "platform/linux/serial/usb_serial_ports.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +82,14 @@ QList<UsbSerialPort> list_usb_serial_ports(quint16 vendor_id, bool* available,
         ports.append({udev_serial(attribute(chip, "serial")), description,
                       dev_root + QLatin1Char('/') + name});
     }
+    return ports;
+}
+
+std::optional<QList<UsbSerialPort>> platform::usb_serial_ports(quint16 vendor_id) {
+    bool available = false;
+    QList<UsbSerialPort> ports = list_usb_serial_ports(vendor_id, &available);
+    if (!available)
+        return std::nullopt;
     return ports;
 }
 

@@ -1,4 +1,4 @@
-#include "link/hotplug/udev_plug_source.h"
+#include "platform/linux/udev_plug_source.h"
 
 #include <QFileInfo>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/hotplug/plug_source.h"
+#include "platform/plug_source.h"
 
 #include <QTimer>
 

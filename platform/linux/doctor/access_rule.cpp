@@ -1,4 +1,4 @@
-#include "link/doctor/access_rule.h"
+#include "platform/linux/doctor/access_rule.h"
 
 namespace kx::doctor {
 

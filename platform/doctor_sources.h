@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,9 +23,6 @@ struct Identity {
     bool is_this_process = false;
 };
 
-// The running process's user.
-Identity current_identity();
-
 // What the system says about a device node.
 struct NodeFacts {
     bool exists = false;
@@ -41,10 +40,15 @@ struct NodeFacts {
 };
 using NodeProbe = std::function<NodeFacts(const QString& path)>;
 
-// Examines `path`; asks the system whether this process may open it when `ask_system`.
-NodeFacts probe_node(const QString& path, bool ask_system);
+// What an attempt to open a port for reading and writing (and close it again) found.
+struct PortOpening {
+    enum Outcome { Opened, Missing, Refused } outcome = Refused;
+    QString reason; // the system's words, when refused
+};
+using PortOpener = std::function<PortOpening(const QString& port)>;
 
-// Where the doctor reads the system from. Tests replace the trees with fixtures.
+// Where the doctor reads the system from. Tests replace the trees with fixtures. The Linux
+// build reads the trees, nodes and identity; the portable build the listed ports and openings.
 struct DoctorSources {
     QString sys_root = QStringLiteral("/sys");
     QString proc_root = QStringLiteral("/proc");
@@ -59,6 +63,9 @@ struct DoctorSources {
     // Ports given by path (--port) and whether the virtual pedal is attached.
     QStringList ports;
     bool virtual_pedal = false;
+    // The serial ports QSerialPortInfo lists, and an attempt to open one.
+    std::function<QList<platform::ListedPort>()> list_ports;
+    PortOpener open_port;
 };
 
 // The running system as this process sees it. The environment variable KX_DIAGNOSE_ROOT puts

@@ -1,17 +1,13 @@
 #pragma once
 
-#include <QByteArray>
+#include "platform/platform.h"
+
 #include <QList>
 #include <QString>
 
 namespace kx {
 
-// A serial port on a USB chip, as the system's device tree describes it.
-struct UsbSerialPort {
-    QByteArray serial;      // the chip's serial number, as udev's short serial shows it
-    QByteArray description; // the chip's USB product text, blanks folded
-    QString location;       // the port's device node, e.g. /dev/ttyUSB0
-};
+using platform::UsbSerialPort;
 
 // The serial ports whose USB chip has vendor `vendor_id`, in the order of their port names,
 // read from the kernel's device tree under `sys_root`. Only the tty class's links are read, and

@@ -1,4 +1,4 @@
-#include "link/drivers/usb_serial_ports.h"
+#include "platform/linux/serial/usb_serial_ports.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "link/doctor/doctor_sources.h"
+#include "platform/doctor_sources.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace kx::doctor {
 
@@ -30,9 +31,19 @@ struct Diagnosis {
     QString summary() const;
 };
 
-// Looks at the USB chips, their ports, who may open them and who holds them, the services
-// known to take such chips, the ports given by path and the virtual pedal.
+// Looks at the USB chips, their ports, who may open them and who holds them, the ports given
+// by path and the virtual pedal. How far it sees depends on the system (platform/platform.h):
+// the Linux build also looks at groups, udev rules and the services known to take such chips;
+// the portable one at what QSerialPortInfo lists and whether each port opens.
 Diagnosis diagnose(const DoctorSources& sources);
+
+// What gives the user access to the pedal's chip for good, offered when a diagnosis finds that
+// it would help (rule_would_help): on Linux, the editor's udev rule. A command line for a
+// terminal, and the program and arguments that run it with the administrator's password; all
+// empty where the system needs none.
+QString rule_install_command();
+QString rule_install_program();
+QStringList rule_install_arguments();
 
 // The diagnosis as text for a terminal.
 QString report_text(const Diagnosis& diagnosis);

@@ -1,5 +1,6 @@
-#include "link/doctor/access_rule.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/linux/doctor/access_rule.h"
+#include "platform/diagnosis.h"
+#include "platform/linux/doctor/node_probe.h"
 
 #include <QFile>
 #include <QProcess>

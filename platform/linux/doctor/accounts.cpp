@@ -1,4 +1,4 @@
-#include "link/doctor/accounts.h"
+#include "platform/linux/doctor/accounts.h"
 
 #include "base/outside_file.h"
 

@@ -1,6 +1,6 @@
-#include "link/hotplug/sysfs_plug_source.h"
+#include "platform/linux/sysfs_plug_source.h"
 
-#include "link/doctor/usb_scan.h"
+#include "platform/linux/doctor/usb_scan.h"
 
 namespace kx {
 

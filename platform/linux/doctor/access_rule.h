@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/diagnosis.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,13 +17,10 @@ inline constexpr char kRuleLine[] =
 // Where an administrator's rules go.
 inline constexpr char kRuleDir[] = "/etc/udev/rules.d";
 
-// One command line for a terminal that installs the rule with sudo and applies it to the
-// chips already attached.
-QString rule_install_command();
-// The program and arguments that do the same through pkexec (the desktop asks for the
-// password).
-QString rule_install_program();
-QStringList rule_install_arguments();
+// rule_install_command() (platform/diagnosis.h) is one command line for a terminal that
+// installs the rule with sudo and applies it to the chips already attached;
+// rule_install_program() and rule_install_arguments() do the same through pkexec (the desktop
+// asks for the password).
 
 // The command that adds `user` to `group`; it takes effect at the next login.
 QString join_group_command(const QString& group, const QString& user);

@@ -1,4 +1,4 @@
-#include "link/doctor/doctor_sources.h"
+#include "platform/linux/doctor/node_probe.h"
 
 #include <QCoreApplication>
 #include <QFile>

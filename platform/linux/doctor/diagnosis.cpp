@@ -1,10 +1,11 @@
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 #include "base/outside_file.h"
 
-#include "link/doctor/access_rule.h"
-#include "link/doctor/accounts.h"
-#include "link/doctor/process_scan.h"
-#include "link/doctor/usb_scan.h"
+#include "platform/linux/doctor/access_rule.h"
+#include "platform/linux/doctor/accounts.h"
+#include "platform/linux/doctor/node_probe.h"
+#include "platform/linux/doctor/process_scan.h"
+#include "platform/linux/doctor/usb_scan.h"
 
 #include <QDir>
 #include <QFile>
@@ -414,45 +415,8 @@ private:
 
 } // namespace
 
-int Diagnosis::count(Severity severity) const {
-    return static_cast<int>(std::count_if(findings.begin(), findings.end(), [&](const Finding& f) {
-        return f.severity == severity;
-    }));
-}
-
-QString Diagnosis::summary() const {
-    const int problems = count(Severity::Problem);
-    if (ready && problems == 0)
-        return QStringLiteral("A pedal is ready to connect.");
-    if (ready && problems == 1)
-        return QStringLiteral("A pedal is ready to connect. A problem with another port is "
-                              "listed below.");
-    if (ready)
-        return QStringLiteral("A pedal is ready to connect. Problems with %1 other ports are "
-                              "listed below.")
-            .arg(problems);
-    return QStringLiteral("No pedal is ready to connect. What to do is written with each "
-                          "problem.");
-}
-
 Diagnosis diagnose(const DoctorSources& sources) {
     return Doctor(sources).run();
-}
-
-QString report_text(const Diagnosis& diagnosis) {
-    QString out;
-    for (const Finding& finding : diagnosis.findings) {
-        const char* mark = finding.severity == Severity::Ok     ? "[ok]"
-                           : finding.severity == Severity::Note ? "[note]"
-                                                                : "[problem]";
-        out += QStringLiteral("%1 %2\n    %3\n").arg(latin1(mark), finding.subject, finding.text);
-        if (!finding.advice.isEmpty())
-            out += QStringLiteral("    What to do: %1\n").arg(finding.advice);
-        if (!finding.command.isEmpty())
-            out += QStringLiteral("      %1\n").arg(finding.command);
-    }
-    out += diagnosis.summary() + QLatin1Char('\n');
-    return out;
 }
 
 } // namespace kx::doctor
