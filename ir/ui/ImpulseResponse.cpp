@@ -3,11 +3,17 @@
 #include "base/dialogs.h"
 #include "base/ui/accessibility.h"
 #include "ir/ir_import.h"
+#include "ir/kept_imports.h"
 #include "ir/ui/ir_plots.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,6 +22,23 @@ namespace kx {
 namespace {
 constexpr char kCaption[] = "IR";
 constexpr char kOk[] = "OK";
+constexpr char kTrim[] = "&Trim the silence before the first peak";
+constexpr char kNormalise[] = "&Normalise the peak";
+constexpr char kNormaliseLevel[] = "Peak &level (dB):";
+constexpr char kFade[] = "&Fade out before the cut";
+constexpr char kFadeLength[] = "Fade le&ngth (ms):";
+constexpr char kImportAgain[] = "Import &again with these tools";
+constexpr char kKeptImports[] = "Last imports for this effect (kept after a restart):";
+constexpr char kUseKeptImport[] = "&Use this import";
+constexpr char kKeptImportRow[] = "%1 (%2)";
+constexpr char kKeptImportTools[] = "%1 (%2; %3)";
+constexpr char kToolTrim[] = "trimmed";
+constexpr char kToolNormalise[] = "normalised to %1 dB";
+constexpr char kToolFade[] = "faded over %1 ms";
+// The tools' values when first turned on.
+constexpr double kDefaultNormalise_db = -1.0;
+constexpr double kDefaultFade_ms = 5.0;
+constexpr int kPathRole = Qt::UserRole;
 
 // What the import takes: integer samples of 8 to 32 bits and float samples (libsndfile reads
 // them), any rate (resampled to the pedal's when the user agrees), the first channel.
@@ -67,6 +90,78 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     connect(btnOK, &QPushButton::clicked, this, &QWidget::close);
     close_on_escape(this);
 
+    chkTrim = new QCheckBox(QString::fromLatin1(kTrim), this);
+    chkTrim->setObjectName(QStringLiteral("chkTrim"));
+    chkNormalise = new QCheckBox(QString::fromLatin1(kNormalise), this);
+    chkNormalise->setObjectName(QStringLiteral("chkNormalise"));
+    lblNormaliseLevel = new QLabel(QString::fromLatin1(kNormaliseLevel), this);
+    lblNormaliseLevel->setObjectName(QStringLiteral("lblNormaliseLevel"));
+    spnNormaliseLevel = new QDoubleSpinBox(this);
+    spnNormaliseLevel->setObjectName(QStringLiteral("spnNormaliseLevel"));
+    spnNormaliseLevel->setRange(kMinNormalise_db, 0.0);
+    spnNormaliseLevel->setDecimals(1);
+    spnNormaliseLevel->setSingleStep(0.5);
+    spnNormaliseLevel->setValue(kDefaultNormalise_db);
+    link_label(lblNormaliseLevel, spnNormaliseLevel);
+    chkFade = new QCheckBox(QString::fromLatin1(kFade), this);
+    chkFade->setObjectName(QStringLiteral("chkFade"));
+    lblFadeLength = new QLabel(QString::fromLatin1(kFadeLength), this);
+    lblFadeLength->setObjectName(QStringLiteral("lblFadeLength"));
+    spnFadeLength = new QDoubleSpinBox(this);
+    spnFadeLength->setObjectName(QStringLiteral("spnFadeLength"));
+    spnFadeLength->setRange(0.5, kMaxFade_ms);
+    spnFadeLength->setDecimals(1);
+    spnFadeLength->setSingleStep(0.5);
+    spnFadeLength->setValue(kDefaultFade_ms);
+    link_label(lblFadeLength, spnFadeLength);
+    btnImportAgain = new QPushButton(QString::fromLatin1(kImportAgain), this);
+    btnImportAgain->setObjectName(QStringLiteral("btnImportAgain"));
+    btnImportAgain->setAutoDefault(false);
+    btnImportAgain->setEnabled(false);
+    lblKeptImports = new QLabel(QString::fromLatin1(kKeptImports), this);
+    lblKeptImports->setObjectName(QStringLiteral("lblKeptImports"));
+    lstKeptImports = new QListWidget(this);
+    lstKeptImports->setObjectName(QStringLiteral("lstKeptImports"));
+    link_label(lblKeptImports, lstKeptImports);
+    lstKeptImports->setAccessibleName(QStringLiteral("Last imports for this effect"));
+    btnUseKeptImport = new QPushButton(QString::fromLatin1(kUseKeptImport), this);
+    btnUseKeptImport->setObjectName(QStringLiteral("btnUseKeptImport"));
+    btnUseKeptImport->setAutoDefault(false);
+    btnUseKeptImport->setEnabled(false);
+    connect(chkNormalise, &QCheckBox::toggled, this, &TformImpulseResponse::update_tool_fields);
+    connect(chkFade, &QCheckBox::toggled, this, &TformImpulseResponse::update_tool_fields);
+    connect(btnImportAgain, &QPushButton::clicked, this,
+            &TformImpulseResponse::import_again_requested);
+    const auto use_kept = [this] {
+        if (const QListWidgetItem* item = lstKeptImports->currentItem())
+            emit kept_import_chosen(item->data(kPathRole).toString());
+    };
+    connect(btnUseKeptImport, &QPushButton::clicked, this, use_kept);
+    connect(lstKeptImports, &QListWidget::itemActivated, this, use_kept);
+    connect(lstKeptImports, &QListWidget::currentRowChanged, this,
+            [this](int row) { btnUseKeptImport->setEnabled(row >= 0); });
+    update_tool_fields();
+    // Tab goes as the window reads: the tools, the kept imports, then OK (made first).
+    const QList<QWidget*> order{chkTrim,        chkNormalise,     spnNormaliseLevel,
+                                chkFade,        spnFadeLength,    btnImportAgain,
+                                lstKeptImports, btnUseKeptImport, btnOK};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    auto* tools = new QGridLayout;
+    tools->addWidget(chkTrim, 0, 0, 1, 3);
+    tools->addWidget(chkNormalise, 1, 0);
+    tools->addWidget(lblNormaliseLevel, 1, 1);
+    tools->addWidget(spnNormaliseLevel, 1, 2);
+    tools->addWidget(chkFade, 2, 0);
+    tools->addWidget(lblFadeLength, 2, 1);
+    tools->addWidget(spnFadeLength, 2, 2);
+    tools->addWidget(btnImportAgain, 3, 0, 1, 3, Qt::AlignLeft);
+    tools->setColumnStretch(0, 1);
+    auto* kept = new QHBoxLayout;
+    kept->addWidget(lstKeptImports, 1);
+    kept->addWidget(btnUseKeptImport, 0, Qt::AlignTop);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);
@@ -74,13 +169,17 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
     layout->addWidget(lblHowTo);
+    layout->addLayout(tools);
+    layout->addWidget(lblKeptImports);
+    layout->addLayout(kept, 1);
     layout->addWidget(lblSummary);
     layout->addWidget(lblEnergy);
     layout->addWidget(imgWaveform, 4);
     layout->addWidget(imgResponse, 5);
     layout->addLayout(buttons);
     // Room for the plots to show detail; the layout would settle for less.
-    resize(680, 680);
+    lstKeptImports->setMinimumHeight(4 * fontMetrics().height());
+    resize(680, 900);
 }
 
 QString TformImpulseResponse::OpenDialog1Execute(Dialogs& dialogs) {
@@ -98,6 +197,7 @@ void TformImpulseResponse::show_import(const IrImport& import) {
     lblEnergy->setText(import.energy_line);
     imgWaveform->set_picture(import.picture);
     imgResponse->set_picture(import.picture);
+    btnImportAgain->setEnabled(true);
     show();
     raise();
     activateWindow();
@@ -106,6 +206,63 @@ void TformImpulseResponse::show_import(const IrImport& import) {
 void TformImpulseResponse::show_howto() {
     show();
     raise();
+}
+
+IrTools TformImpulseResponse::tools() const {
+    IrTools tools;
+    tools.trim = chkTrim->isChecked();
+    if (chkNormalise->isChecked())
+        tools.normalise_db = spnNormaliseLevel->value();
+    if (chkFade->isChecked())
+        tools.fade_ms = spnFadeLength->value();
+    return tools;
+}
+
+void TformImpulseResponse::set_tools(const IrTools& tools) {
+    chkTrim->setChecked(tools.trim);
+    chkNormalise->setChecked(tools.normalise_db.has_value());
+    if (tools.normalise_db)
+        spnNormaliseLevel->setValue(*tools.normalise_db);
+    chkFade->setChecked(tools.fade_ms > 0.0);
+    if (tools.fade_ms > 0.0)
+        spnFadeLength->setValue(tools.fade_ms);
+    update_tool_fields();
+}
+
+void TformImpulseResponse::update_tool_fields() {
+    lblNormaliseLevel->setEnabled(chkNormalise->isChecked());
+    spnNormaliseLevel->setEnabled(chkNormalise->isChecked());
+    lblFadeLength->setEnabled(chkFade->isChecked());
+    spnFadeLength->setEnabled(chkFade->isChecked());
+}
+
+void TformImpulseResponse::set_kept_imports(const QList<KeptImport>& imports) {
+    lstKeptImports->clear();
+    for (const KeptImport& kept : imports) {
+        const IrResponseNotes& notes = kept.response.notes;
+        const QString when = QLocale().toString(notes.imported.toLocalTime(), QLocale::ShortFormat);
+        QStringList done;
+        if (notes.tools.trim)
+            done << QString::fromLatin1(kToolTrim);
+        if (notes.tools.normalise_db)
+            done << QString::fromLatin1(kToolNormalise).arg(*notes.tools.normalise_db, 0, 'f', 1);
+        if (notes.tools.fade_ms > 0.0)
+            done << QString::fromLatin1(kToolFade).arg(notes.tools.fade_ms, 0, 'f', 1);
+        const QString name =
+            notes.source_name.isEmpty() ? QFileInfo(kept.path).fileName() : notes.source_name;
+        auto* item = new QListWidgetItem(
+            done.isEmpty() ? QString::fromLatin1(kKeptImportRow).arg(name, when)
+                           : QString::fromLatin1(kKeptImportTools)
+                                 .arg(name, when, done.join(QStringLiteral(", "))),
+            lstKeptImports);
+        item->setData(kPathRole, kept.path);
+        item->setToolTip(notes.summary.join(QLatin1Char('\n')));
+    }
+    btnUseKeptImport->setEnabled(lstKeptImports->currentRow() >= 0);
+}
+
+int TformImpulseResponse::kept_import_count() const {
+    return lstKeptImports->count();
 }
 
 } // namespace kx
