@@ -7,12 +7,11 @@
 #include "ir/ui/ir_plots.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,9 +23,9 @@ constexpr char kCaption[] = "IR";
 constexpr char kOk[] = "OK";
 constexpr char kTrim[] = "&Trim the silence before the first peak";
 constexpr char kNormalise[] = "&Normalise the peak";
-constexpr char kNormaliseLevel[] = "Peak &level (dB):";
+constexpr char kNormaliseLevel[] = "Peak level (dB):";
 constexpr char kFade[] = "&Fade out before the cut";
-constexpr char kFadeLength[] = "Fade le&ngth (ms):";
+constexpr char kFadeLength[] = "Fade length (ms):";
 constexpr char kImportAgain[] = "Import &again with these tools";
 constexpr char kKeptImports[] = "Last imports for this effect (kept after a restart):";
 constexpr char kUseKeptImport[] = "&Use this import";
@@ -39,6 +38,18 @@ constexpr char kToolFade[] = "faded over %1 ms";
 constexpr double kDefaultNormalise_db = -1.0;
 constexpr double kDefaultFade_ms = 5.0;
 constexpr int kPathRole = Qt::UserRole;
+constexpr double kNormaliseLevels_db[] = {0.0, -0.5, -1.0, -2.0, -3.0, -6.0, -12.0};
+constexpr double kFadeLengths_ms[] = {1.0, 2.0, 5.0, 10.0, 20.0};
+
+// Chooses `value` in a box of numbers, adding it when the box lacks it (a kept import's).
+void select_value(QComboBox* box, double value) {
+    int at = box->findData(value);
+    if (at < 0) {
+        box->addItem(QString::number(value, 'f', 1), value);
+        at = box->count() - 1;
+    }
+    box->setCurrentIndex(at);
+}
 
 // What the import takes: integer samples of 8 to 32 bits and float samples (libsndfile reads
 // them), any rate (resampled to the pedal's when the user agrees), the first channel.
@@ -96,55 +107,52 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     chkNormalise->setObjectName(QStringLiteral("chkNormalise"));
     lblNormaliseLevel = new QLabel(QString::fromLatin1(kNormaliseLevel), this);
     lblNormaliseLevel->setObjectName(QStringLiteral("lblNormaliseLevel"));
-    spnNormaliseLevel = new QDoubleSpinBox(this);
-    spnNormaliseLevel->setObjectName(QStringLiteral("spnNormaliseLevel"));
-    spnNormaliseLevel->setRange(kMinNormalise_db, 0.0);
-    spnNormaliseLevel->setDecimals(1);
-    spnNormaliseLevel->setSingleStep(0.5);
-    spnNormaliseLevel->setValue(kDefaultNormalise_db);
-    link_label(lblNormaliseLevel, spnNormaliseLevel);
+    cmbNormaliseLevel = new QComboBox(this);
+    cmbNormaliseLevel->setObjectName(QStringLiteral("cmbNormaliseLevel"));
+    for (double level : kNormaliseLevels_db)
+        cmbNormaliseLevel->addItem(QString::number(level, 'f', 1), level);
+    cmbNormaliseLevel->setCurrentIndex(cmbNormaliseLevel->findData(kDefaultNormalise_db));
+    link_label(lblNormaliseLevel, cmbNormaliseLevel);
+    cmbNormaliseLevel->setAccessibleName(QString::fromLatin1(kNormaliseLevel).chopped(1));
     chkFade = new QCheckBox(QString::fromLatin1(kFade), this);
     chkFade->setObjectName(QStringLiteral("chkFade"));
     lblFadeLength = new QLabel(QString::fromLatin1(kFadeLength), this);
     lblFadeLength->setObjectName(QStringLiteral("lblFadeLength"));
-    spnFadeLength = new QDoubleSpinBox(this);
-    spnFadeLength->setObjectName(QStringLiteral("spnFadeLength"));
-    spnFadeLength->setRange(0.5, kMaxFade_ms);
-    spnFadeLength->setDecimals(1);
-    spnFadeLength->setSingleStep(0.5);
-    spnFadeLength->setValue(kDefaultFade_ms);
-    link_label(lblFadeLength, spnFadeLength);
+    cmbFadeLength = new QComboBox(this);
+    cmbFadeLength->setObjectName(QStringLiteral("cmbFadeLength"));
+    for (double length : kFadeLengths_ms)
+        cmbFadeLength->addItem(QString::number(length, 'f', 1), length);
+    cmbFadeLength->setCurrentIndex(cmbFadeLength->findData(kDefaultFade_ms));
+    link_label(lblFadeLength, cmbFadeLength);
+    cmbFadeLength->setAccessibleName(QString::fromLatin1(kFadeLength).chopped(1));
     btnImportAgain = new QPushButton(QString::fromLatin1(kImportAgain), this);
     btnImportAgain->setObjectName(QStringLiteral("btnImportAgain"));
     btnImportAgain->setAutoDefault(false);
     btnImportAgain->setEnabled(false);
     lblKeptImports = new QLabel(QString::fromLatin1(kKeptImports), this);
     lblKeptImports->setObjectName(QStringLiteral("lblKeptImports"));
-    lstKeptImports = new QListWidget(this);
-    lstKeptImports->setObjectName(QStringLiteral("lstKeptImports"));
-    link_label(lblKeptImports, lstKeptImports);
-    lstKeptImports->setAccessibleName(QStringLiteral("Last imports for this effect"));
+    cmbKeptImports = new QComboBox(this);
+    cmbKeptImports->setObjectName(QStringLiteral("cmbKeptImports"));
+    link_label(lblKeptImports, cmbKeptImports);
+    cmbKeptImports->setAccessibleName(QStringLiteral("Last imports for this effect"));
     btnUseKeptImport = new QPushButton(QString::fromLatin1(kUseKeptImport), this);
     btnUseKeptImport->setObjectName(QStringLiteral("btnUseKeptImport"));
     btnUseKeptImport->setAutoDefault(false);
     btnUseKeptImport->setEnabled(false);
+    cmbKeptImports->setEnabled(false);
     connect(chkNormalise, &QCheckBox::toggled, this, &TformImpulseResponse::update_tool_fields);
     connect(chkFade, &QCheckBox::toggled, this, &TformImpulseResponse::update_tool_fields);
     connect(btnImportAgain, &QPushButton::clicked, this,
             &TformImpulseResponse::import_again_requested);
-    const auto use_kept = [this] {
-        if (const QListWidgetItem* item = lstKeptImports->currentItem())
-            emit kept_import_chosen(item->data(kPathRole).toString());
-    };
-    connect(btnUseKeptImport, &QPushButton::clicked, this, use_kept);
-    connect(lstKeptImports, &QListWidget::itemActivated, this, use_kept);
-    connect(lstKeptImports, &QListWidget::currentRowChanged, this,
-            [this](int row) { btnUseKeptImport->setEnabled(row >= 0); });
+    connect(btnUseKeptImport, &QPushButton::clicked, this, [this] {
+        if (cmbKeptImports->currentIndex() >= 0)
+            emit kept_import_chosen(cmbKeptImports->currentData(kPathRole).toString());
+    });
     update_tool_fields();
     // Tab goes as the window reads: the tools, the kept imports, then OK (made first).
-    const QList<QWidget*> order{chkTrim,        chkNormalise,     spnNormaliseLevel,
-                                chkFade,        spnFadeLength,    btnImportAgain,
-                                lstKeptImports, btnUseKeptImport, btnOK};
+    const QList<QWidget*> order{chkTrim,        chkNormalise,     cmbNormaliseLevel,
+                                chkFade,        cmbFadeLength,    btnImportAgain,
+                                cmbKeptImports, btnUseKeptImport, btnOK};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -152,15 +160,15 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     tools->addWidget(chkTrim, 0, 0, 1, 3);
     tools->addWidget(chkNormalise, 1, 0);
     tools->addWidget(lblNormaliseLevel, 1, 1);
-    tools->addWidget(spnNormaliseLevel, 1, 2);
+    tools->addWidget(cmbNormaliseLevel, 1, 2);
     tools->addWidget(chkFade, 2, 0);
     tools->addWidget(lblFadeLength, 2, 1);
-    tools->addWidget(spnFadeLength, 2, 2);
+    tools->addWidget(cmbFadeLength, 2, 2);
     tools->addWidget(btnImportAgain, 3, 0, 1, 3, Qt::AlignLeft);
     tools->setColumnStretch(0, 1);
     auto* kept = new QHBoxLayout;
-    kept->addWidget(lstKeptImports, 1);
-    kept->addWidget(btnUseKeptImport, 0, Qt::AlignTop);
+    kept->addWidget(cmbKeptImports, 1);
+    kept->addWidget(btnUseKeptImport);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -171,15 +179,14 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     layout->addWidget(lblHowTo);
     layout->addLayout(tools);
     layout->addWidget(lblKeptImports);
-    layout->addLayout(kept, 1);
+    layout->addLayout(kept);
     layout->addWidget(lblSummary);
     layout->addWidget(lblEnergy);
     layout->addWidget(imgWaveform, 4);
     layout->addWidget(imgResponse, 5);
     layout->addLayout(buttons);
     // Room for the plots to show detail; the layout would settle for less.
-    lstKeptImports->setMinimumHeight(4 * fontMetrics().height());
-    resize(680, 900);
+    resize(680, 820);
 }
 
 QString TformImpulseResponse::OpenDialog1Execute(Dialogs& dialogs) {
@@ -212,9 +219,9 @@ IrTools TformImpulseResponse::tools() const {
     IrTools tools;
     tools.trim = chkTrim->isChecked();
     if (chkNormalise->isChecked())
-        tools.normalise_db = spnNormaliseLevel->value();
+        tools.normalise_db = cmbNormaliseLevel->currentData().toDouble();
     if (chkFade->isChecked())
-        tools.fade_ms = spnFadeLength->value();
+        tools.fade_ms = cmbFadeLength->currentData().toDouble();
     return tools;
 }
 
@@ -222,22 +229,22 @@ void TformImpulseResponse::set_tools(const IrTools& tools) {
     chkTrim->setChecked(tools.trim);
     chkNormalise->setChecked(tools.normalise_db.has_value());
     if (tools.normalise_db)
-        spnNormaliseLevel->setValue(*tools.normalise_db);
+        select_value(cmbNormaliseLevel, *tools.normalise_db);
     chkFade->setChecked(tools.fade_ms > 0.0);
     if (tools.fade_ms > 0.0)
-        spnFadeLength->setValue(tools.fade_ms);
+        select_value(cmbFadeLength, tools.fade_ms);
     update_tool_fields();
 }
 
 void TformImpulseResponse::update_tool_fields() {
     lblNormaliseLevel->setEnabled(chkNormalise->isChecked());
-    spnNormaliseLevel->setEnabled(chkNormalise->isChecked());
+    cmbNormaliseLevel->setEnabled(chkNormalise->isChecked());
     lblFadeLength->setEnabled(chkFade->isChecked());
-    spnFadeLength->setEnabled(chkFade->isChecked());
+    cmbFadeLength->setEnabled(chkFade->isChecked());
 }
 
 void TformImpulseResponse::set_kept_imports(const QList<KeptImport>& imports) {
-    lstKeptImports->clear();
+    cmbKeptImports->clear();
     for (const KeptImport& kept : imports) {
         const IrResponseNotes& notes = kept.response.notes;
         const QString when = QLocale().toString(notes.imported.toLocalTime(), QLocale::ShortFormat);
@@ -250,19 +257,20 @@ void TformImpulseResponse::set_kept_imports(const QList<KeptImport>& imports) {
             done << QString::fromLatin1(kToolFade).arg(notes.tools.fade_ms, 0, 'f', 1);
         const QString name =
             notes.source_name.isEmpty() ? QFileInfo(kept.path).fileName() : notes.source_name;
-        auto* item = new QListWidgetItem(
-            done.isEmpty() ? QString::fromLatin1(kKeptImportRow).arg(name, when)
-                           : QString::fromLatin1(kKeptImportTools)
-                                 .arg(name, when, done.join(QStringLiteral(", "))),
-            lstKeptImports);
-        item->setData(kPathRole, kept.path);
-        item->setToolTip(notes.summary.join(QLatin1Char('\n')));
+        cmbKeptImports->addItem(done.isEmpty()
+                                    ? QString::fromLatin1(kKeptImportRow).arg(name, when)
+                                    : QString::fromLatin1(kKeptImportTools)
+                                          .arg(name, when, done.join(QStringLiteral(", "))),
+                                kept.path);
+        cmbKeptImports->setItemData(cmbKeptImports->count() - 1,
+                                    notes.summary.join(QLatin1Char('\n')), Qt::ToolTipRole);
     }
-    btnUseKeptImport->setEnabled(lstKeptImports->currentRow() >= 0);
+    cmbKeptImports->setEnabled(cmbKeptImports->count() > 0);
+    btnUseKeptImport->setEnabled(cmbKeptImports->count() > 0);
 }
 
 int TformImpulseResponse::kept_import_count() const {
-    return lstKeptImports->count();
+    return cmbKeptImports->count();
 }
 
 } // namespace kx

@@ -7,9 +7,8 @@
 #include <QWidget>
 
 class QCheckBox;
-class QDoubleSpinBox;
+class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace kx {
@@ -61,14 +60,14 @@ public:
     QCheckBox* chkTrim;
     QCheckBox* chkNormalise;
     QLabel* lblNormaliseLevel;
-    QDoubleSpinBox* spnNormaliseLevel;
+    QComboBox* cmbNormaliseLevel;
     QCheckBox* chkFade;
     QLabel* lblFadeLength;
-    QDoubleSpinBox* spnFadeLength;
+    QComboBox* cmbFadeLength;
     QPushButton* btnImportAgain;
     // The last imports of the selected effect's table.
     QLabel* lblKeptImports;
-    QListWidget* lstKeptImports;
+    QComboBox* cmbKeptImports;
     QPushButton* btnUseKeptImport;
 
 signals:

@@ -24,7 +24,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDoubleSpinBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -142,7 +142,7 @@ void TestIrPresets::preset_keeps_its_response_across_a_restart() {
     Rig rig;
     rig.ir_window().chkTrim->setChecked(true);
     rig.ir_window().chkFade->setChecked(true);
-    rig.ir_window().spnFadeLength->setValue(5.0);
+    rig.ir_window().cmbFadeLength->setCurrentIndex(rig.ir_window().cmbFadeLength->findData(5.0));
     rig.load_ir(kCabinet);
     QVERIFY2(rig.f.dialogs.messages.isEmpty(), qPrintable(last_message(rig.f.dialogs)));
     QVERIFY(rig.ir_window().lblSummary->text().contains(
@@ -197,9 +197,9 @@ void TestIrPresets::preset_keeps_its_response_across_a_restart() {
     kx::test::settle();
     QVERIFY(rig.ir_window().isVisible());
     QVERIFY(rig.ir_window().kept_import_count() >= 1);
-    QVERIFY2(rig.ir_window().lstKeptImports->item(0)->text().contains(QLatin1String("trimmed")),
-             qPrintable(rig.ir_window().lstKeptImports->item(0)->text()));
-    rig.ir_window().lstKeptImports->setCurrentRow(0);
+    QVERIFY2(rig.ir_window().cmbKeptImports->itemText(0).contains(QLatin1String("trimmed")),
+             qPrintable(rig.ir_window().cmbKeptImports->itemText(0)));
+    rig.ir_window().cmbKeptImports->setCurrentIndex(0);
     rig.ir_window().btnUseKeptImport->click();
     kx::test::settle();
     QCOMPARE(rig.imported(), image);
