@@ -150,21 +150,21 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     });
     update_tool_fields();
     // Tab goes as the window reads: the tools, the kept imports, then OK (made first).
-    const QList<QWidget*> order{chkTrim,        chkNormalise,     cmbNormaliseLevel,
-                                chkFade,        cmbFadeLength,    btnImportAgain,
-                                cmbKeptImports, btnUseKeptImport, btnOK};
+    const QList<QWidget*> order{chkTrim,           btnImportAgain,   chkNormalise,
+                                cmbNormaliseLevel, chkFade,          cmbFadeLength,
+                                cmbKeptImports,    btnUseKeptImport, btnOK};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     auto* tools = new QGridLayout;
-    tools->addWidget(chkTrim, 0, 0, 1, 3);
+    tools->addWidget(chkTrim, 0, 0);
+    tools->addWidget(btnImportAgain, 0, 1, 1, 2, Qt::AlignRight);
     tools->addWidget(chkNormalise, 1, 0);
     tools->addWidget(lblNormaliseLevel, 1, 1);
     tools->addWidget(cmbNormaliseLevel, 1, 2);
     tools->addWidget(chkFade, 2, 0);
     tools->addWidget(lblFadeLength, 2, 1);
     tools->addWidget(cmbFadeLength, 2, 2);
-    tools->addWidget(btnImportAgain, 3, 0, 1, 3, Qt::AlignLeft);
     tools->setColumnStretch(0, 1);
     auto* kept = new QHBoxLayout;
     kept->addWidget(cmbKeptImports, 1);
@@ -186,7 +186,10 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     layout->addWidget(imgResponse, 5);
     layout->addLayout(buttons);
     // Room for the plots to show detail; the layout would settle for less.
-    resize(680, 820);
+    // The tools take room from the plots, so that the window fits a 1024x768 screen.
+    imgWaveform->setMinimumHeight(120);
+    imgResponse->setMinimumHeight(140);
+    resize(680, 680);
 }
 
 QString TformImpulseResponse::OpenDialog1Execute(Dialogs& dialogs) {
