@@ -428,6 +428,7 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
+    attach_ir_window();
     restore_other_places();
 }
 

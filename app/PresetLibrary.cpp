@@ -87,6 +87,8 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
                                        QWidget* parent)
     : QDialog(parent), m_folder(std::move(folder)), m_catalogue(std::move(catalogue)),
       m_dialogs(dialogs) {
+    if (!m_catalogue.response_reader)
+        m_catalogue.response_reader = preset_response_reader();
     setObjectName(QStringLiteral("formPresetLibrary"));
     setWindowTitle(latin1(kPresetLibraryTitle));
     setModal(false);
@@ -109,7 +111,8 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lstPresets->setAccessibleName(QStringLiteral("Presets"));
     lstPresets->setColumnCount(ColumnCount);
     lstPresets->setHeaderLabels({QStringLiteral("Preset"), QStringLiteral("Effect"),
-                                 QStringLiteral("Category"), QStringLiteral("Date")});
+                                 QStringLiteral("Category"), QStringLiteral("Date"),
+                                 QStringLiteral("Impulse response")});
     lstPresets->setRootIsDecorated(false);
     lstPresets->setUniformRowHeights(true);
     lstPresets->setSortingEnabled(false);
@@ -121,6 +124,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lstPresets->header()->setSectionResizeMode(ColumnEffect, QHeaderView::Stretch);
     lstPresets->header()->setSectionResizeMode(ColumnCategory, QHeaderView::ResizeToContents);
     lstPresets->header()->setSectionResizeMode(ColumnDate, QHeaderView::ResizeToContents);
+    lstPresets->header()->setSectionResizeMode(ColumnResponse, QHeaderView::ResizeToContents);
     // Those two columns are sized from the rows in view and a few around them: measuring a
     // thousand rows at each change of a folder of thousands holds the window up.
     lstPresets->header()->setResizeContentsPrecision(kMeasuredRows);
@@ -134,6 +138,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lblRecentPresets->setBuddy(lstRecentPresets);
 
     btnLoadPreset = make_button(this, "btnLoadPreset", QStringLiteral("L&oad"));
+    btnCopyPreset = make_button(this, "btnCopyPreset", QStringLiteral("&Copy"));
     btnRenamePreset = make_button(this, "btnRenamePreset", QStringLiteral("&Rename"));
     btnDeletePreset = make_button(this, "btnDeletePreset", QStringLiteral("&Delete"));
     btnClosePresetLibrary = make_button(this, "btnClosePresetLibrary", QStringLiteral("Close"));
@@ -145,6 +150,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     filter_row->addWidget(edtPresetFilter, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnLoadPreset);
+    buttons->addWidget(btnCopyPreset);
     buttons->addWidget(btnRenamePreset);
     buttons->addWidget(btnDeletePreset);
     buttons->addStretch(1);
@@ -158,7 +164,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     layout->addLayout(buttons, 5, 0);
     layout->setRowStretch(2, 3);
     layout->setRowStretch(4, 1);
-    resize(660, 460);
+    resize(760, 460);
 
     connect(edtPresetFilter, &QLineEdit::textChanged, this,
             &TformPresetLibrary::edtPresetFilterChange);
@@ -172,6 +178,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
         emit load_requested(item->data(kPathRole).toString());
     });
     connect(btnLoadPreset, &QPushButton::clicked, this, &TformPresetLibrary::btnLoadPresetClick);
+    connect(btnCopyPreset, &QPushButton::clicked, this, &TformPresetLibrary::btnCopyPresetClick);
     connect(btnRenamePreset, &QPushButton::clicked, this,
             &TformPresetLibrary::btnRenamePresetClick);
     connect(btnDeletePreset, &QPushButton::clicked, this,
@@ -248,7 +255,9 @@ namespace {
 bool same_row(const PresetEntry& a, const PresetEntry& b) {
     return a.path == b.path && a.name == b.name && a.modified == b.modified && a.size == b.size &&
            a.damage == b.damage && a.effect_number == b.effect_number &&
-           a.effect_name == b.effect_name && a.category == b.category;
+           a.effect_name == b.effect_name && a.category == b.category &&
+           a.response_path == b.response_path && a.response_damage == b.response_damage &&
+           a.response_source == b.response_source;
 }
 
 } // namespace
@@ -273,6 +282,7 @@ void TformPresetLibrary::fill_item(QTreeWidgetItem* item, const PresetEntry& ent
         item->setText(ColumnCategory, entry.category);
     }
     item->setText(ColumnDate, QLocale().toString(entry.modified, QLocale::ShortFormat));
+    fill_response(item, entry);
 }
 
 // Brings the rows in line with m_entries, touching only rows whose file came, went or changed.
@@ -425,6 +435,7 @@ void TformPresetLibrary::edtPresetFilterChange(const QString& text) {
 void TformPresetLibrary::update_buttons() {
     const bool chosen = !selected_path().isEmpty();
     btnLoadPreset->setEnabled(chosen);
+    btnCopyPreset->setEnabled(chosen);
     btnRenamePreset->setEnabled(chosen);
     btnDeletePreset->setEnabled(chosen);
 }
@@ -519,7 +530,9 @@ void TformPresetLibrary::btnDeletePresetClick() {
     const PresetEntry* entry = selected.isEmpty() ? nullptr : entry_of(selected.first());
     if (!entry)
         return;
-    if (m_dialogs.confirm(latin1(kConfirmDeletePreset).arg(entry->name)) != Dialogs::Answer::Yes)
+    const char* question =
+        entry->response_path.isEmpty() ? kConfirmDeletePreset : kConfirmDeletePresetAndResponse;
+    if (m_dialogs.confirm(latin1(question).arg(entry->name)) != Dialogs::Answer::Yes)
         return;
     if (const Status deleted = delete_preset(entry->path); !deleted)
         m_dialogs.message(QStringLiteral("The preset \"%1\" was not deleted: %2")

@@ -3,12 +3,17 @@
 #include "base/dialogs.h"
 #include "base/ui/accessibility.h"
 #include "ir/ir_import.h"
+#include "ir/kept_imports.h"
 #include "ir/ui/ir_plots.h"
 #include "ir/wav_formats.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,6 +22,35 @@ namespace kx {
 namespace {
 constexpr char kCaption[] = "IR";
 constexpr char kOk[] = "OK";
+constexpr char kTrim[] = "&Trim the silence before the first peak";
+constexpr char kNormalise[] = "&Normalise the peak";
+constexpr char kNormaliseLevel[] = "Peak level (dB):";
+constexpr char kFade[] = "&Fade out before the cut";
+constexpr char kFadeLength[] = "Fade length (ms):";
+constexpr char kImportAgain[] = "Import &again with these tools";
+constexpr char kKeptImports[] = "Last imports for this effect (kept after a restart):";
+constexpr char kUseKeptImport[] = "&Use this import";
+constexpr char kKeptImportRow[] = "%1 (%2)";
+constexpr char kKeptImportTools[] = "%1 (%2; %3)";
+constexpr char kToolTrim[] = "trimmed";
+constexpr char kToolNormalise[] = "normalised to %1 dB";
+constexpr char kToolFade[] = "faded over %1 ms";
+// The tools' values when first turned on.
+constexpr double kDefaultNormalise_db = -1.0;
+constexpr double kDefaultFade_ms = 5.0;
+constexpr int kPathRole = Qt::UserRole;
+constexpr double kNormaliseLevels_db[] = {0.0, -0.5, -1.0, -2.0, -3.0, -6.0, -12.0};
+constexpr double kFadeLengths_ms[] = {1.0, 2.0, 5.0, 10.0, 20.0};
+
+// Chooses `value` in a box of numbers, adding it when the box lacks it (a kept import's).
+void select_value(QComboBox* box, double value) {
+    int at = box->findData(value);
+    if (at < 0) {
+        box->addItem(QString::number(value, 'f', 1), value);
+        at = box->count() - 1;
+    }
+    box->setCurrentIndex(at);
+}
 
 // The how-to, ending with what the import takes (in the words the guide and kestrel-x use).
 const char* const kHowToLines[] = {
@@ -65,6 +99,75 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     connect(btnOK, &QPushButton::clicked, this, &QWidget::close);
     close_on_escape(this);
 
+    chkTrim = new QCheckBox(QString::fromLatin1(kTrim), this);
+    chkTrim->setObjectName(QStringLiteral("chkTrim"));
+    chkNormalise = new QCheckBox(QString::fromLatin1(kNormalise), this);
+    chkNormalise->setObjectName(QStringLiteral("chkNormalise"));
+    lblNormaliseLevel = new QLabel(QString::fromLatin1(kNormaliseLevel), this);
+    lblNormaliseLevel->setObjectName(QStringLiteral("lblNormaliseLevel"));
+    cmbNormaliseLevel = new QComboBox(this);
+    cmbNormaliseLevel->setObjectName(QStringLiteral("cmbNormaliseLevel"));
+    for (double level : kNormaliseLevels_db)
+        cmbNormaliseLevel->addItem(QString::number(level, 'f', 1), level);
+    cmbNormaliseLevel->setCurrentIndex(cmbNormaliseLevel->findData(kDefaultNormalise_db));
+    link_label(lblNormaliseLevel, cmbNormaliseLevel);
+    cmbNormaliseLevel->setAccessibleName(QString::fromLatin1(kNormaliseLevel).chopped(1));
+    chkFade = new QCheckBox(QString::fromLatin1(kFade), this);
+    chkFade->setObjectName(QStringLiteral("chkFade"));
+    lblFadeLength = new QLabel(QString::fromLatin1(kFadeLength), this);
+    lblFadeLength->setObjectName(QStringLiteral("lblFadeLength"));
+    cmbFadeLength = new QComboBox(this);
+    cmbFadeLength->setObjectName(QStringLiteral("cmbFadeLength"));
+    for (double length : kFadeLengths_ms)
+        cmbFadeLength->addItem(QString::number(length, 'f', 1), length);
+    cmbFadeLength->setCurrentIndex(cmbFadeLength->findData(kDefaultFade_ms));
+    link_label(lblFadeLength, cmbFadeLength);
+    cmbFadeLength->setAccessibleName(QString::fromLatin1(kFadeLength).chopped(1));
+    btnImportAgain = new QPushButton(QString::fromLatin1(kImportAgain), this);
+    btnImportAgain->setObjectName(QStringLiteral("btnImportAgain"));
+    btnImportAgain->setAutoDefault(false);
+    btnImportAgain->setEnabled(false);
+    lblKeptImports = new QLabel(QString::fromLatin1(kKeptImports), this);
+    lblKeptImports->setObjectName(QStringLiteral("lblKeptImports"));
+    cmbKeptImports = new QComboBox(this);
+    cmbKeptImports->setObjectName(QStringLiteral("cmbKeptImports"));
+    link_label(lblKeptImports, cmbKeptImports);
+    cmbKeptImports->setAccessibleName(QStringLiteral("Last imports for this effect"));
+    btnUseKeptImport = new QPushButton(QString::fromLatin1(kUseKeptImport), this);
+    btnUseKeptImport->setObjectName(QStringLiteral("btnUseKeptImport"));
+    btnUseKeptImport->setAutoDefault(false);
+    btnUseKeptImport->setEnabled(false);
+    cmbKeptImports->setEnabled(false);
+    connect(chkNormalise, &QCheckBox::toggled, this, &TformImpulseResponse::update_tool_fields);
+    connect(chkFade, &QCheckBox::toggled, this, &TformImpulseResponse::update_tool_fields);
+    connect(btnImportAgain, &QPushButton::clicked, this,
+            &TformImpulseResponse::import_again_requested);
+    connect(btnUseKeptImport, &QPushButton::clicked, this, [this] {
+        if (cmbKeptImports->currentIndex() >= 0)
+            emit kept_import_chosen(cmbKeptImports->currentData(kPathRole).toString());
+    });
+    update_tool_fields();
+    // Tab goes as the window reads: the tools, the kept imports, then OK (made first).
+    const QList<QWidget*> order{chkTrim,           btnImportAgain,   chkNormalise,
+                                cmbNormaliseLevel, chkFade,          cmbFadeLength,
+                                cmbKeptImports,    btnUseKeptImport, btnOK};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    auto* tools = new QGridLayout;
+    tools->addWidget(chkTrim, 0, 0);
+    tools->addWidget(btnImportAgain, 0, 1, 1, 2, Qt::AlignRight);
+    tools->addWidget(chkNormalise, 1, 0);
+    tools->addWidget(lblNormaliseLevel, 1, 1);
+    tools->addWidget(cmbNormaliseLevel, 1, 2);
+    tools->addWidget(chkFade, 2, 0);
+    tools->addWidget(lblFadeLength, 2, 1);
+    tools->addWidget(cmbFadeLength, 2, 2);
+    tools->setColumnStretch(0, 1);
+    auto* kept = new QHBoxLayout;
+    kept->addWidget(cmbKeptImports, 1);
+    kept->addWidget(btnUseKeptImport);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);
@@ -72,12 +175,18 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
     layout->addWidget(lblHowTo);
+    layout->addLayout(tools);
+    layout->addWidget(lblKeptImports);
+    layout->addLayout(kept);
     layout->addWidget(lblSummary);
     layout->addWidget(lblEnergy);
     layout->addWidget(imgWaveform, 4);
     layout->addWidget(imgResponse, 5);
     layout->addLayout(buttons);
     // Room for the plots to show detail; the layout would settle for less.
+    // The tools take room from the plots, so that the window fits a 1024x768 screen.
+    imgWaveform->setMinimumHeight(120);
+    imgResponse->setMinimumHeight(140);
     resize(680, 680);
 }
 
@@ -96,6 +205,7 @@ void TformImpulseResponse::show_import(const IrImport& import) {
     lblEnergy->setText(import.energy_line);
     imgWaveform->set_picture(import.picture);
     imgResponse->set_picture(import.picture);
+    btnImportAgain->setEnabled(true);
     show();
     raise();
     activateWindow();
@@ -104,6 +214,64 @@ void TformImpulseResponse::show_import(const IrImport& import) {
 void TformImpulseResponse::show_howto() {
     show();
     raise();
+}
+
+IrTools TformImpulseResponse::tools() const {
+    IrTools tools;
+    tools.trim = chkTrim->isChecked();
+    if (chkNormalise->isChecked())
+        tools.normalise_db = cmbNormaliseLevel->currentData().toDouble();
+    if (chkFade->isChecked())
+        tools.fade_ms = cmbFadeLength->currentData().toDouble();
+    return tools;
+}
+
+void TformImpulseResponse::set_tools(const IrTools& tools) {
+    chkTrim->setChecked(tools.trim);
+    chkNormalise->setChecked(tools.normalise_db.has_value());
+    if (tools.normalise_db)
+        select_value(cmbNormaliseLevel, *tools.normalise_db);
+    chkFade->setChecked(tools.fade_ms > 0.0);
+    if (tools.fade_ms > 0.0)
+        select_value(cmbFadeLength, tools.fade_ms);
+    update_tool_fields();
+}
+
+void TformImpulseResponse::update_tool_fields() {
+    lblNormaliseLevel->setEnabled(chkNormalise->isChecked());
+    cmbNormaliseLevel->setEnabled(chkNormalise->isChecked());
+    lblFadeLength->setEnabled(chkFade->isChecked());
+    cmbFadeLength->setEnabled(chkFade->isChecked());
+}
+
+void TformImpulseResponse::set_kept_imports(const QList<KeptImport>& imports) {
+    cmbKeptImports->clear();
+    for (const KeptImport& kept : imports) {
+        const IrResponseNotes& notes = kept.response.notes;
+        const QString when = QLocale().toString(notes.imported.toLocalTime(), QLocale::ShortFormat);
+        QStringList done;
+        if (notes.tools.trim)
+            done << QString::fromLatin1(kToolTrim);
+        if (notes.tools.normalise_db)
+            done << QString::fromLatin1(kToolNormalise).arg(*notes.tools.normalise_db, 0, 'f', 1);
+        if (notes.tools.fade_ms > 0.0)
+            done << QString::fromLatin1(kToolFade).arg(notes.tools.fade_ms, 0, 'f', 1);
+        const QString name =
+            notes.source_name.isEmpty() ? QFileInfo(kept.path).fileName() : notes.source_name;
+        cmbKeptImports->addItem(done.isEmpty()
+                                    ? QString::fromLatin1(kKeptImportRow).arg(name, when)
+                                    : QString::fromLatin1(kKeptImportTools)
+                                          .arg(name, when, done.join(QStringLiteral(", "))),
+                                kept.path);
+        cmbKeptImports->setItemData(cmbKeptImports->count() - 1,
+                                    notes.summary.join(QLatin1Char('\n')), Qt::ToolTipRole);
+    }
+    cmbKeptImports->setEnabled(cmbKeptImports->count() > 0);
+    btnUseKeptImport->setEnabled(cmbKeptImports->count() > 0);
+}
+
+int TformImpulseResponse::kept_import_count() const {
+    return cmbKeptImports->count();
 }
 
 } // namespace kx
