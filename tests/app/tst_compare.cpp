@@ -81,7 +81,21 @@ struct Rig {
     // The bytes the pedal read since the mark, "01 00 03 ...", however the reads cut them.
     QString wire() {
         kx::test::settle();
-        QTest::qWait(150); // the pedal logs what it read once it has read it
+        // The pedal logs what it read once it has read it: on a busy machine that can take a
+        // while, so the log is read once it has stopped growing.
+        qint64 size = -1;
+        QElapsedTimer quiet;
+        const QDeadlineTimer limit(5000);
+        while (!limit.hasExpired()) {
+            const qint64 now = QFileInfo(log_path()).size();
+            if (now != size) {
+                size = now;
+                quiet.start();
+            } else if (quiet.elapsed() >= 300) {
+                break;
+            }
+            QTest::qWait(20);
+        }
         QFile file(log_path());
         if (!file.open(QIODevice::ReadOnly) || !file.seek(m_mark))
             return QStringLiteral("<no log>");
