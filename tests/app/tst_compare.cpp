@@ -74,15 +74,9 @@ struct Rig {
         kx::test::settle();
     }
 
-    void mark() {
-        QTest::qWait(150); // what was sent before has reached the log
-        m_mark = QFileInfo(log_path()).size();
-    }
-    // The bytes the pedal read since the mark, "01 00 03 ...", however the reads cut them.
-    QString wire() {
-        kx::test::settle();
-        // The pedal logs what it read once it has read it: on a busy machine that can take a
-        // while, so the log is read once it has stopped growing.
+    // The pedal logs what it read once it has read it: on a busy machine that can take a while,
+    // so the log is taken once it has stopped growing.
+    void wait_for_quiet_log() {
         qint64 size = -1;
         QElapsedTimer quiet;
         const QDeadlineTimer limit(5000);
@@ -96,6 +90,16 @@ struct Rig {
             }
             QTest::qWait(20);
         }
+    }
+    void mark() {
+        kx::test::settle();
+        wait_for_quiet_log(); // what was sent before has reached the log
+        m_mark = QFileInfo(log_path()).size();
+    }
+    // The bytes the pedal read since the mark, "01 00 03 ...", however the reads cut them.
+    QString wire() {
+        kx::test::settle();
+        wait_for_quiet_log();
         QFile file(log_path());
         if (!file.open(QIODevice::ReadOnly) || !file.seek(m_mark))
             return QStringLiteral("<no log>");

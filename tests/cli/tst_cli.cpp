@@ -129,6 +129,11 @@ private:
 void TestCli::initTestCase() {
     QVERIFY(QFile::exists(kProgram));
     QVERIFY(m_dir.isValid());
+    // A Documents folder of this run's own: what kestrel-x keeps there (versions the pedals
+    // reported, kept imports) must not carry over from another run of these tests, such as
+    // the run against the installed program.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("documents")));
+    qputenv("KX_DOCUMENTS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("documents"))));
     m_pedal_log = m_dir.filePath(QStringLiteral("pedal.log"));
     QVERIFY2(m_server.start({QStringLiteral("--instant"), QStringLiteral("--log"), m_pedal_log}),
              qPrintable(m_server.error()));

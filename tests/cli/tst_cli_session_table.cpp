@@ -260,6 +260,11 @@ private:
 void TestCliSessionTable::initTestCase() {
     QVERIFY(QFile::exists(kProgram));
     QVERIFY(m_dir.isValid());
+    // A Documents folder of this run's own: what kestrel-x keeps there (versions the pedals
+    // reported, kept imports) must not carry over from another run of these tests, such as
+    // the run against the installed program.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("documents")));
+    qputenv("KX_DOCUMENTS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("documents"))));
     kx::Preset preset;
     preset.effect_number = 3;
     preset.effect_version = 1;

@@ -29,15 +29,9 @@ struct Fixture {
               {.arguments = {QStringLiteral("--instant"), QStringLiteral("--log"), log_path()}}),
           session(rig.comm, store, rig.log, rig.clock()) {}
     QString log_path() const { return folder.filePath(QStringLiteral("pedal.log")); }
-    void mark() {
-        QTest::qWait(150); // what was sent before has reached the log
-        m_mark = QFileInfo(log_path()).size();
-    }
-    // The bytes the pedal read since the mark.
-    QByteArray wire() {
-        test::settle();
-        // The pedal logs what it read once it has read it: on a busy machine that can take a
-        // while, so the log is read once it has stopped growing.
+    // The pedal logs what it read once it has read it: on a busy machine that can take a while,
+    // so the log is taken once it has stopped growing.
+    void wait_for_quiet_log() {
         qint64 size = -1;
         QElapsedTimer quiet;
         const QDeadlineTimer limit(5000);
@@ -51,6 +45,16 @@ struct Fixture {
             }
             QTest::qWait(20);
         }
+    }
+    void mark() {
+        test::settle();
+        wait_for_quiet_log(); // what was sent before has reached the log
+        m_mark = QFileInfo(log_path()).size();
+    }
+    // The bytes the pedal read since the mark.
+    QByteArray wire() {
+        test::settle();
+        wait_for_quiet_log();
         QFile file(log_path());
         if (!file.open(QIODevice::ReadOnly) || !file.seek(m_mark))
             return "<no log>";
