@@ -1,7 +1,9 @@
 #include "ir/ui/ImpulseResponse.h"
 
 #include "base/dialogs.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ir_plots.h"
 
@@ -14,26 +16,30 @@
 namespace kx {
 
 namespace {
-constexpr char kCaption[] = "IR";
-constexpr char kOk[] = "OK";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "IR");
+constexpr char kOk[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "OK");
 
 // What the import takes: integer samples of 8 to 32 bits and float samples (libsndfile reads
 // them), any rate (resampled to the pedal's when the user agrees), the first channel.
 const char* const kHowToLines[] = {
-    "How to load an impulse response:",
-    "1) Select an IR load algorithm in Impulse Response category",
-    "2) Go to File and click Load IR, choose the desired WAV file",
-    "3) Click UPLOAD SELECTED EFFECT button",
-    "The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the "
-    "pedal's rate: a file at another rate can be resampled to it. Of a stereo file, the first "
-    "channel is loaded.",
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "How to load an impulse response:"),
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse",
+                      "1) Select an IR load algorithm in Impulse Response category"),
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse",
+                      "2) Go to File and click Load IR, choose the desired WAV file"),
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "3) Click UPLOAD SELECTED EFFECT button"),
+    QT_TRANSLATE_NOOP(
+        "kx::TformImpulseResponse",
+        "The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the "
+        "pedal's rate: a file at another rate can be resampled to it. Of a stereo file, the first "
+        "channel is loaded."),
 };
 } // namespace
 
 QString impulse_response_howto() {
     QStringList lines;
     for (const char* line : kHowToLines)
-        lines << QString::fromLatin1(line);
+        lines << ui_text("kx::TformImpulseResponse", line);
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -41,9 +47,9 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     : QWidget(parent, Qt::Window), lblHowTo(new QLabel(this)), lblSummary(new QLabel(this)),
       lblEnergy(new QLabel(this)), imgWaveform(new IrWaveformView(this)),
       imgResponse(new IrResponseView(this)),
-      btnOK(new QPushButton(QString::fromLatin1(kOk), this)) {
+      btnOK(new QPushButton(ui_text("kx::TformImpulseResponse", kOk), this)) {
     setObjectName(QStringLiteral("formImpulseResponse"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    set_translated(this, "windowTitle", "kx::TformImpulseResponse", kCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
 
     // Labels and the button are named by what they show.
@@ -59,9 +65,12 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     lblEnergy->setObjectName(QStringLiteral("lblEnergy"));
     lblEnergy->setWordWrap(true);
     imgWaveform->setObjectName(QStringLiteral("imgWaveform"));
-    imgWaveform->setAccessibleName(QStringLiteral("Waveform of the loaded samples"));
+    set_translated(imgWaveform, "accessibleName", "kx::TformImpulseResponse",
+                   QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Waveform of the loaded samples"));
     imgResponse->setObjectName(QStringLiteral("imgResponse"));
-    imgResponse->setAccessibleName(QStringLiteral("Magnitude response of the loaded samples"));
+    set_translated(
+        imgResponse, "accessibleName", "kx::TformImpulseResponse",
+        QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Magnitude response of the loaded samples"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QWidget::close);
@@ -84,8 +93,8 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
 }
 
 QString TformImpulseResponse::OpenDialog1Execute(Dialogs& dialogs) {
-    const QString path = dialogs.open_file(QString::fromLatin1(kOpenWavCaption),
-                                           QString::fromLatin1(kWavFileFilter), m_folder);
+    const QString path = dialogs.open_file(ui_text("kx::TformImpulseResponse", kOpenWavCaption),
+                                           ui_text("Ir", kWavFileFilter), m_folder);
     if (!path.isEmpty())
         m_folder = QFileInfo(path).absolutePath();
     return path;

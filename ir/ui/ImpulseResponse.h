@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include <QString>
 #include <QWidget>
 
@@ -13,7 +14,7 @@ class IrResponseView;
 class IrWaveformView;
 struct IrImport;
 
-inline constexpr char kOpenWavCaption[] = "Load IR";
+inline constexpr char kOpenWavCaption[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Load IR");
 
 // How to load an impulse response, and which files the import takes; lines joined by CR LF.
 QString impulse_response_howto();
