@@ -23,6 +23,8 @@ inline constexpr char kEffect[] = "Selection/Effect";
 inline constexpr char kMidiChannel[] = "Pedal/MidiChannel";
 inline constexpr char kPresetFolder[] = "Folders/Presets";
 inline constexpr char kWavFolder[] = "Folders/Wav";
+// The language chosen in Settings > Language: a translation's code, empty for the system's.
+inline constexpr char kLanguage[] = "Editor/Language";
 } // namespace memory_key
 
 // What the editor remembers from one run to the next (window places, the last category and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include "params/preset_library.h"
 
 #include <QDialog>
@@ -23,10 +24,12 @@ namespace kx {
 
 class Dialogs;
 
-inline constexpr char kPresetLibraryTitle[] = "Preset Library";
+inline constexpr char kPresetLibraryTitle[] =
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Preset Library");
 inline constexpr char kConfirmDeletePreset[] =
-    "Delete the preset \"%1\"? The file is removed from the preset folder.";
-inline constexpr char kDamagedPreset[] = "Damaged: %1";
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary",
+                      "Delete the preset \"%1\"? The file is removed from the preset folder.");
+inline constexpr char kDamagedPreset[] = QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Damaged: %1");
 
 // Where the list of presets loaded or saved last is kept between runs.
 QString recent_presets_file();
