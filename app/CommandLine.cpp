@@ -2,7 +2,7 @@
 
 #include "base/translation.h"
 #include "kx_version.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 
 #include <cstdio>
 

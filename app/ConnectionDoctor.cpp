@@ -3,7 +3,7 @@
 #include "base/dialogs.h"
 #include "base/translation.h"
 #include "base/ui/translated.h"
-#include "link/doctor/access_rule.h"
+#include "platform/diagnosis.h"
 
 #include <QBoxLayout>
 #include <QClipboard>

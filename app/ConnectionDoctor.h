@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 
 #include <QDialog>
 

@@ -21,6 +21,8 @@ namespace memory_key {
 inline constexpr char kCategory[] = "Selection/Category";
 inline constexpr char kEffect[] = "Selection/Effect";
 inline constexpr char kMidiChannel[] = "Pedal/MidiChannel";
+// The serial of the pedal chosen under Connection > Pedal.
+inline constexpr char kChosenPedal[] = "Pedal/Chosen";
 inline constexpr char kPresetFolder[] = "Folders/Presets";
 inline constexpr char kWavFolder[] = "Folders/Wav";
 // The language chosen in Settings > Language: a translation's code, empty for the system's.

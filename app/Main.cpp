@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/ElidingLabel.h"
+#include "app/HelpMenu.h"
 #include "app/PrintConsole.h"
 #include "app/Settings.h"
 #include "base/clock.h"
@@ -392,8 +393,6 @@ void TformMain::build_menus() {
     menuNewAppVersion->setEnabled(false);
     menuSerialNumber = make_item(menuInfo, "menuSerialNumber",
                                  QT_TRANSLATE_NOOP("kx::TformMain", "Device Serial: "));
-    menuCheckForUpdates = make_item(menuInfo, "menuCheckForUpdates",
-                                    QT_TRANSLATE_NOOP("kx::TformMain", "&Check for Updates\u2026"));
     // Only a version known to be newer can be installed.
     menuUpdateNow =
         make_item(menuInfo, "menuUpdateNow", QT_TRANSLATE_NOOP("kx::TformMain", "&Update Now"));
@@ -402,9 +401,11 @@ void TformMain::build_menus() {
                                   QT_TRANSLATE_NOOP("kx::TformMain", "Show Update &Message"));
     menuShowUpdateMsg->setCheckable(true);
 
-    for (QMenu* menu :
-         {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade, menuInfo})
+    // Info goes under Help: a seventh menu would not fit the window's width.
+    for (QMenu* menu : {menuFile, menuEdit, menuConnection, menuSettings, menuFirmwareUpgrade})
         MenuBar1->addMenu(menu);
+    add_quit_item(*this);
+    add_help_menu(*this, m_context);
 
     connect(menuLoadConfiguration, &QAction::triggered, this,
             &TformMain::menuLoadConfigurationClick);
@@ -490,6 +491,7 @@ void TformMain::set_other_windows(const OtherWindows& windows) {
     if (m_windows.formFirmwareUpgrade)
         connect(m_windows.formFirmwareUpgrade, &TformFirmwareUpgrade::firmware_upgraded, this,
                 &TformMain::firmware_upgraded);
+    attach_ir_window();
     restore_other_places();
 }
 

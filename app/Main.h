@@ -5,6 +5,7 @@
 #include "base/result.h"
 #include "base/task.h"
 #include "base/translation.h"
+#include "ir/ir_response.h"
 #include "link/connection_ui.h"
 
 #include <QElapsedTimer>
@@ -159,12 +160,17 @@ public:
     QMenu* menuEdit;
     QAction* menuUndo = nullptr; // made with the parameters window's undo stack
     QAction* menuRedo = nullptr;
+    // Compare and the reset to the effect's values; see MainCompare.cpp.
+    QAction* menuCompare = nullptr;
+    QAction* menuResetToEffectValues = nullptr;
     QMenu* menuConnection;
     QAction* menuScan;
     QAction* menuConnect;
     QAction* menuDisconnect;
     QAction* menuDiagnose;
     QAction* menuConnectAutomatically;
+    // Every attached pedal by serial and port, the chosen one ticked; see MainPedalChoice.cpp.
+    QMenu* menuPedal = nullptr;
     // The pedal buttons as items of the Connection menu, with their shortcuts; each follows its
     // button's state.
     QAction* menuUpload;
@@ -264,6 +270,14 @@ private:
     void check_midi_channel(const QString& caption);
     // Unstored edits; see MainEdits.cpp.
     void create_edit_actions();
+    void create_compare_actions();
+    void refresh_compare_actions();
+    // Connection > Pedal; see MainPedalChoice.cpp.
+    void create_pedal_menu();
+    void fill_pedal_menu();
+    Task<> choose_pedal(QString serial);
+    // The serial of the pedal the user chose (remembered between runs), or empty.
+    QString chosen_pedal() const;
     // Asks what to do with unstored edits before they would be lost; false: stay as we are.
     Task<bool> keep_or_let_go_of_edits();
     // Closes the window once the question about the unstored edits has been answered and the
@@ -295,6 +309,23 @@ private:
     // Imports a WAV file into the selected impulse response effect and shows the result; false
     // when nothing was imported (the user has been told why).
     bool import_ir_file(const QString& path);
+    // Kept impulse responses; see MainIRKept.cpp. The IR window's signals, the selected
+    // effect's last imports listed there, one of them taken again, and a new import kept.
+    void attach_ir_window();
+    void show_kept_imports();
+    bool use_kept_import(const QString& path);
+    // Asks whether to take the newest import kept for `effect_name`, and takes it.
+    enum class LastImport { NoneKept, Taken, Declined };
+    LastImport offer_last_import(const QString& effect_name);
+    void keep_ir_response(const IrResponse& response);
+    // A preset's impulse response beside it: written with the preset (the note for the saved
+    // message), and imported when the preset is loaded.
+    QString save_preset_response(const QString& preset_path);
+    struct PresetResponse {
+        bool imported = false;
+        QString note; // for the loaded message: a response missing or damaged
+    };
+    PresetResponse import_preset_response(const QString& preset_path, const QString& effect_name);
     void list_devices();
     // Says why ports given by path were not listed: in the log and in the status line.
     void report_port_problems();
@@ -356,7 +387,8 @@ private:
     Task<bool> apply_preset(QString path, QStringList lines);
     // A preset of a catalogue effect while the firmware answers: applied to the running effect,
     // or, when the pedal runs another, offered as an upload of its effect with it applied.
-    Task<bool> apply_preset_on_pedal(QString path, Preset preset, QString effect_name);
+    Task<bool> apply_preset_on_pedal(QString path, Preset preset, QString effect_name,
+                                     PresetResponse response);
     // A preset was loaded or saved: it goes first in the library's recent list.
     void preset_used(const QString& path);
 
@@ -385,7 +417,10 @@ private:
     QHash<QObject*, QAction*> m_button_items;
     // The file of each effect's imported impulse response, by effect name.
     QHash<QString, QString> m_ir_files;
-    // The running check was asked for in the Info menu: its result is shown, not only logged.
+    // Each effect's imported response as a preset keeps it, and the last WAV file imported.
+    QHash<QString, IrResponse> m_ir_responses;
+    QString m_last_ir_path;
+    // The running check was asked for in the Help menu: its result is shown, not only logged.
     bool m_check_on_purpose = false;
     EditorMemory m_memory;
     // The parameters window is closed only to be shown again.

@@ -5,7 +5,7 @@
 #include "app/Main.h"
 #include "base/translation.h"
 #include "link/Communication.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 #include "link/pedal_drivers.h"
 
 namespace kx {

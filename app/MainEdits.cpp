@@ -46,6 +46,7 @@ void TformMain::create_edit_actions() {
             &TformMain::show_unstored);
     connect(m_windows.formFXParameters, &TformFXParameters::assignments_sent, this,
             [this] { show_status_text(ui_text("kx::TformMain", kStatusAssigned)); });
+    create_compare_actions();
 }
 
 void TformMain::show_unstored(bool unstored) {

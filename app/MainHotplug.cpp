@@ -40,6 +40,7 @@ constexpr char kStatusOtherPedalByHand[] = QT_TRANSLATE_NOOP(
     "kx::TformMain",
     "Another pedal is attached. Store or save the edits first, then choose Connect to use it.");
 constexpr char kVirtualPedalPort[] = "the virtual pedal";
+constexpr char kLogSeveralPedals[] = "several pedals attached, none chosen: ";
 constexpr char kLogLeavingVirtualPedal[] = "a pedal was plugged in: leaving the virtual pedal";
 constexpr char kStatusStaysOnVirtual[] = QT_TRANSLATE_NOOP(
     "kx::TformMain",
@@ -71,6 +72,7 @@ QString describe(const PresentPedal& pedal) {
 
 void TformMain::attach_pedal_watcher() {
     menuConnectAutomatically->setChecked(read_connect_automatically());
+    create_pedal_menu();
     if (!m_context.watcher)
         m_context.watcher = std::make_unique<PedalWatcher>(PedalWatcher::system_source(),
                                                            m_context.link_options.ports);
@@ -164,6 +166,25 @@ void TformMain::connect_automatically() {
         !m_last_pedal_serial.isEmpty() && m_last_pedal_serial != QLatin1String(kVirtualPedalSerial);
     if (present.isEmpty() && m_context.link->virtual_pedal() && !real_pedal_used)
         present << PresentPedal{QByteArray(kVirtualPedalSerial), QLatin1String(kVirtualPedalPort)};
+    // The pedal chosen under Connection > Pedal, when it is there; with several and none
+    // chosen, the user is told which are there rather than left wondering.
+    const QByteArray chosen = chosen_pedal().toLatin1();
+    for (const PresentPedal& pedal : std::as_const(present))
+        if (!chosen.isEmpty() && pedal.serial == chosen) {
+            present = {pedal};
+            break;
+        }
+    if (present.size() > 1) {
+        QStringList names;
+        for (const PresentPedal& pedal : std::as_const(present))
+            names << describe(pedal);
+        m_context.log.print_line(QLatin1String(kLogSeveralPedals) +
+                                 names.join(QStringLiteral(", ")));
+        show_status_text(tr("%n pedals are attached: %1. Choose one under Connection > Pedal.",
+                            nullptr, int(present.size()))
+                             .arg(names.join(QStringLiteral(", "))));
+        return;
+    }
     if (present.size() != 1)
         return;
     // Nor does it change pedals by itself while the window holds edits for the last one.

@@ -27,8 +27,10 @@ void TformMain::menuLoadIRClick() {
     // it goes again.
     const bool shown_before = form->isVisible();
     form->show_howto();
+    show_kept_imports();
+    // With imports kept for the effect, the window stays to offer them.
     auto hide_unless_shown_before = qScopeGuard([form, shown_before] {
-        if (!shown_before)
+        if (!shown_before && form->kept_import_count() == 0)
             form->hide();
     });
     form->set_folder(m_memory.folder(memory_key::kWavFolder, form->folder()));
@@ -53,7 +55,9 @@ bool TformMain::import_ir_file(const QString& path) {
         m_context.dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + file.error());
         return false;
     }
-    const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name};
+    const IrTools tools = form->tools();
+    const IrImportRequest request{file_name, **file, m_context.selection.selected_effect_name,
+                                  tools};
 
     Dialogs& dialogs = m_context.dialogs;
     const auto imported =
@@ -68,6 +72,9 @@ bool TformMain::import_ir_file(const QString& path) {
     // The image belongs to the effect it was built for; the upload of another sends its own.
     session().set_ir_image(m_context.selection.selected_effect_name, imported->image);
     m_ir_files.insert(m_context.selection.selected_effect_name, file_name);
+    m_last_ir_path = path;
+    keep_ir_response(response_of_import(*imported, m_context.selection.selected_effect_name,
+                                        file_name, tools, QDateTime::currentDateTimeUtc()));
     form->show_import(*imported);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "base/translation.h"
 #include "base/ui/translated.h"
 #include "link/Communication.h"
+#include "link/hotplug/pedal_watcher.h"
 #include "link/pedal_commands.h"
 #include "link/pedal_drivers.h"
 #include "params/ui/FXParameters.h"
@@ -89,6 +90,11 @@ Task<> TformMain::menuScanClick() {
 Task<> TformMain::menuConnectClick() {
     m_disconnected_by_hand = false;
     m_unproven_port = false;
+    // The pedal chosen under Connection > Pedal, when it is attached.
+    if (const QString chosen = chosen_pedal(); !chosen.isEmpty() && m_context.watcher)
+        for (const PresentPedal& pedal : m_context.watcher->present())
+            if (pedal.serial == chosen.toLatin1() && !communication().connected())
+                communication().device_serial_number = chosen;
     const Status connected = co_await session().connect_pedal();
     if (communication().connected())
         m_last_pedal_serial = communication().device_serial_number;

@@ -89,6 +89,13 @@ Task<> TformMain::btnUploadClick() {
         co_return;
     }
     const QString& name = selection.selected_effect_name;
+    // After a restart, the effect's last import is offered before "nothing to upload"; taking
+    // it is the answer to the upload's question too.
+    const LastImport last = !m_ir_files.contains(name) && is_impulse_response_effect(name)
+                                ? offer_last_import(name)
+                                : LastImport::NoneKept;
+    if (last == LastImport::Declined)
+        co_return;
     const QString ir_file = m_ir_files.value(name);
     if (ir_file.isEmpty() && is_impulse_response_effect(name)) {
         // Nothing to upload until a response is imported: said before any question.
@@ -98,7 +105,7 @@ Task<> TformMain::btnUploadClick() {
     const QString question = ir_file.isEmpty()
                                  ? ui_text("kx::TformMain", kConfirmUpload).arg(name)
                                  : ui_text("kx::TformMain", kConfirmUploadIr).arg(name, ir_file);
-    if (m_context.dialogs.confirm(question) == Dialogs::Answer::No)
+    if (last != LastImport::Taken && m_context.dialogs.confirm(question) == Dialogs::Answer::No)
         co_return;
     // The new effect replaces the one whose edits are not stored yet.
     const bool let_go = co_await keep_or_let_go_of_edits();

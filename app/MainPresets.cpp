@@ -62,12 +62,21 @@ constexpr char kOfferUpload[] =
     QT_TRANSLATE_NOOP("kx::TformMain", "This preset is for %1, but the pedal runs %2.\n\nUpload %3 "
                                        "and apply this preset?");
 constexpr char kRunsNothing[] = QT_TRANSLATE_NOOP("kx::TformMain", "no effect");
+constexpr char kOfferUploadResponse[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "This preset keeps its impulse response \"%2\" beside it.\n\nUpload %1 with it "
+    "and apply this preset?");
 constexpr char kPresetDoesNotFit[] = QT_TRANSLATE_NOOP(
     "kx::TformMain", "This preset holds %1 controls, but %2 has %3: it was not loaded.");
 constexpr char kEffectList[] = "effect_list";
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
+}
+
+// A note below a message, when there is one.
+QString note_after(const QString& note) {
+    return note.isEmpty() ? QString() : QStringLiteral("\n\n") + note;
 }
 
 QString product_folder() {
@@ -146,10 +155,13 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
                                   QStringLiteral(": ") + written.error());
         return;
     }
+    // An impulse response effect's response goes beside it.
+    const QString response_note = save_preset_response(path);
     preset_used(path);
     if (m_windows.formFXParameters)
         m_windows.formFXParameters->mark_stored();
-    m_context.dialogs.message(ui_text("kx::TformMain", kFileSaved) + shown);
+    m_context.dialogs.message(ui_text("kx::TformMain", kFileSaved) + shown +
+                              note_after(response_note));
 }
 
 std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
@@ -217,8 +229,10 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
     }
     const QStringList names = catalogue_names(m_context.store);
     const QString preset_effect = names.value(preset->effect_number);
+    // The response beside it is imported first, whatever becomes of the values.
+    const PresetResponse response = import_preset_response(path, preset_effect);
     if (session().link_state() == LinkState::Firmware && !preset_effect.isEmpty())
-        co_return co_await apply_preset_on_pedal(path, *preset, preset_effect);
+        co_return co_await apply_preset_on_pedal(path, *preset, preset_effect, response);
 
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
@@ -262,11 +276,12 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
     }
     preset_used(path);
     m_context.dialogs.message(ui_text("kx::TformMain", kFileLoaded) + shown +
-                              missing_assignments_note(*preset));
+                              missing_assignments_note(*preset) + note_after(response.note));
     co_return true;
 }
 
-Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString effect_name) {
+Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString effect_name,
+                                            PresetResponse response) {
     PedalSession& pedal = session();
     // Whether the preset is for what the pedal runs is the pedal's word, not the window's.
     if (!pedal.effect_known()) {
@@ -276,7 +291,7 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
             co_return false;
         }
     }
-    const bool runs_it = pedal.effect_known() && pedal.effect().name == effect_name;
+    bool runs_it = pedal.effect_known() && pedal.effect().name == effect_name;
     const QString description = QStringLiteral("\"%1\"").arg(effect_name);
 
     // A preset that does not fit its own effect is refused before anything is sent.
@@ -293,7 +308,16 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
         co_return false;
     }
 
-    if (!runs_it) {
+    // A response that came with the preset reaches the pedal only with an upload of its
+    // effect: offered even when the pedal runs it.
+    const bool upload_response =
+        runs_it && response.imported &&
+        m_context.dialogs.confirm(ui_text("kx::TformMain", kOfferUploadResponse)
+                                      .arg(description, m_ir_files.value(effect_name))) ==
+            Dialogs::Answer::Yes;
+    if (upload_response)
+        runs_it = false;
+    else if (!runs_it) {
         const QString running = pedal.effect_known()
                                     ? QStringLiteral("\"%1\"").arg(pedal.effect().name)
                                     : ui_text("kx::TformMain", kRunsNothing);
@@ -327,9 +351,9 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
     }
     // The pedal plays the preset's values from now on, and the window shows them. An effect
     // uploaded for the preset takes its assignments too.
-    const Status applied = co_await pedal.apply_preset(
-        preset, runs_it ? PedalSession::PresetAssignments::Keep
-                        : PedalSession::PresetAssignments::Take);
+    const Status applied =
+        co_await pedal.apply_preset(preset, runs_it ? PedalSession::PresetAssignments::Keep
+                                                    : PedalSession::PresetAssignments::Take);
     if (!runs_it && parameters && parameters->effect_is_live())
         parameters->show_assignments();
     if (!applied) {
@@ -343,7 +367,8 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
     }
     preset_used(path);
     m_context.dialogs.message(ui_text("kx::TformMain", kFileLoaded) +
-                              QDir::toNativeSeparators(path) + missing_assignments_note(preset));
+                              QDir::toNativeSeparators(path) + missing_assignments_note(preset) +
+                              note_after(response.note));
     co_return true;
 }
 

@@ -28,8 +28,8 @@ constexpr char kMessageNoUpdateServer[] = QT_TRANSLATE_NOOP(
     "updates. To check one, start the editor with KX_UPDATE_SERVER set to the server's address "
     "(for example KX_UPDATE_SERVER=https://updates.example.org ./run.sh).");
 constexpr char kMessageNewer[] = QT_TRANSLATE_NOOP(
-    "kx::TformMain",
-    "Version %1 of the Kestrel X Editor is available (this is %2). Info > Update Now installs it.");
+    "kx::TformMain", "Version %1 of the Kestrel X Editor is available (this is %2). "
+                     "Help > Info > Update Now installs it.");
 constexpr char kMessageNewest[] =
     QT_TRANSLATE_NOOP("kx::TformMain", "This is the newest version of the Kestrel X Editor (%1).");
 } // namespace
@@ -67,7 +67,7 @@ void TformMain::WebRequestCompleted(const VersionReply& AResponse) {
     if (!result.error.isEmpty()) {
         // The menu keeps its texts. The check at start-up is the editor's own idea: its
         // failure (an offline computer, most often) goes to the log only. One asked for in the
-        // Info menu says what happened.
+        // Help menu says what happened.
         m_context.log.print_line(QLatin1String(kLogVersionCheck) + result.error);
         if (on_purpose)
             m_context.dialogs.message(result.error);

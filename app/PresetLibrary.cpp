@@ -94,6 +94,8 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
                                        QWidget* parent)
     : QDialog(parent), m_folder(std::move(folder)), m_catalogue(std::move(catalogue)),
       m_dialogs(dialogs) {
+    if (!m_catalogue.response_reader)
+        m_catalogue.response_reader = preset_response_reader();
     setObjectName(QStringLiteral("formPresetLibrary"));
     set_translated(this, "windowTitle", "kx::TformPresetLibrary", kPresetLibraryTitle);
     setModal(false);
@@ -119,7 +121,8 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     set_translated(lstPresets, "accessibleName", "kx::TformPresetLibrary",
                    QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Presets"));
     lstPresets->setColumnCount(ColumnCount);
-    lstPresets->setHeaderLabels({tr("Preset"), tr("Effect"), tr("Category"), tr("Date")});
+    lstPresets->setHeaderLabels(
+        {tr("Preset"), tr("Effect"), tr("Category"), tr("Date"), tr("Impulse response")});
     lstPresets->setRootIsDecorated(false);
     lstPresets->setUniformRowHeights(true);
     lstPresets->setSortingEnabled(false);
@@ -131,6 +134,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lstPresets->header()->setSectionResizeMode(ColumnEffect, QHeaderView::Stretch);
     lstPresets->header()->setSectionResizeMode(ColumnCategory, QHeaderView::ResizeToContents);
     lstPresets->header()->setSectionResizeMode(ColumnDate, QHeaderView::ResizeToContents);
+    lstPresets->header()->setSectionResizeMode(ColumnResponse, QHeaderView::ResizeToContents);
     // Those two columns are sized from the rows in view and a few around them: measuring a
     // thousand rows at each change of a folder of thousands holds the window up.
     lstPresets->header()->setResizeContentsPrecision(kMeasuredRows);
@@ -148,6 +152,8 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
 
     btnLoadPreset =
         make_button(this, "btnLoadPreset", QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "L&oad"));
+    btnCopyPreset =
+        make_button(this, "btnCopyPreset", QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Copy"));
     btnRenamePreset = make_button(this, "btnRenamePreset",
                                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Rename"));
     btnDeletePreset = make_button(this, "btnDeletePreset",
@@ -162,6 +168,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     filter_row->addWidget(edtPresetFilter, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnLoadPreset);
+    buttons->addWidget(btnCopyPreset);
     buttons->addWidget(btnRenamePreset);
     buttons->addWidget(btnDeletePreset);
     buttons->addStretch(1);
@@ -175,7 +182,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     layout->addLayout(buttons, 5, 0);
     layout->setRowStretch(2, 3);
     layout->setRowStretch(4, 1);
-    resize(660, 460);
+    resize(760, 460);
 
     connect(edtPresetFilter, &QLineEdit::textChanged, this,
             &TformPresetLibrary::edtPresetFilterChange);
@@ -189,6 +196,7 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
         emit load_requested(item->data(kPathRole).toString());
     });
     connect(btnLoadPreset, &QPushButton::clicked, this, &TformPresetLibrary::btnLoadPresetClick);
+    connect(btnCopyPreset, &QPushButton::clicked, this, &TformPresetLibrary::btnCopyPresetClick);
     connect(btnRenamePreset, &QPushButton::clicked, this,
             &TformPresetLibrary::btnRenamePresetClick);
     connect(btnDeletePreset, &QPushButton::clicked, this,
@@ -265,7 +273,9 @@ namespace {
 bool same_row(const PresetEntry& a, const PresetEntry& b) {
     return a.path == b.path && a.name == b.name && a.modified == b.modified && a.size == b.size &&
            a.damage == b.damage && a.effect_number == b.effect_number &&
-           a.effect_name == b.effect_name && a.category == b.category;
+           a.effect_name == b.effect_name && a.category == b.category &&
+           a.response_path == b.response_path && a.response_damage == b.response_damage &&
+           a.response_source == b.response_source;
 }
 
 } // namespace
@@ -292,6 +302,7 @@ void TformPresetLibrary::fill_item(QTreeWidgetItem* item, const PresetEntry& ent
         item->setText(ColumnCategory, entry.category);
     }
     item->setText(ColumnDate, QLocale().toString(entry.modified, QLocale::ShortFormat));
+    fill_response(item, entry);
 }
 
 // Brings the rows in line with m_entries, touching only rows whose file came, went or changed.
@@ -444,6 +455,7 @@ void TformPresetLibrary::edtPresetFilterChange(const QString& text) {
 void TformPresetLibrary::update_buttons() {
     const bool chosen = !selected_path().isEmpty();
     btnLoadPreset->setEnabled(chosen);
+    btnCopyPreset->setEnabled(chosen);
     btnRenamePreset->setEnabled(chosen);
     btnDeletePreset->setEnabled(chosen);
 }
@@ -538,8 +550,9 @@ void TformPresetLibrary::btnDeletePresetClick() {
     const PresetEntry* entry = selected.isEmpty() ? nullptr : entry_of(selected.first());
     if (!entry)
         return;
-    if (m_dialogs.confirm(
-            ui_text("kx::TformPresetLibrary", kConfirmDeletePreset).arg(entry->name)) !=
+    const char* question =
+        entry->response_path.isEmpty() ? kConfirmDeletePreset : kConfirmDeletePresetAndResponse;
+    if (m_dialogs.confirm(ui_text("kx::TformPresetLibrary", question).arg(entry->name)) !=
         Dialogs::Answer::Yes)
         return;
     if (const Status deleted = delete_preset(entry->path); !deleted)

@@ -30,6 +30,10 @@ inline constexpr char kConfirmDeletePreset[] =
     QT_TRANSLATE_NOOP("kx::TformPresetLibrary",
                       "Delete the preset \"%1\"? The file is removed from the preset folder.");
 inline constexpr char kDamagedPreset[] = QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Damaged: %1");
+inline constexpr char kConfirmDeletePresetAndResponse[] =
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary",
+                      "Delete the preset \"%1\" and its impulse response? Both files are removed "
+                      "from the preset folder.");
 
 // Where the list of presets loaded or saved last is kept between runs.
 QString recent_presets_file();
@@ -40,6 +44,13 @@ QStringList read_recent_list(QString& notice);
 // notice of a list file set aside.
 QString note_recent_preset(const QString& path);
 
+// How the library reads the impulse response beside a preset: whether it can serve the
+// preset's effect, and the file it was imported from.
+ResponseReader preset_response_reader();
+// The response column of a row: the file the response was imported from, or that it is
+// missing or damaged (and why, in the tooltip).
+void fill_response(QTreeWidgetItem* item, const PresetEntry& entry);
+
 // The preset folder as a list to pick from: each file with its effect's name and category and
 // its date, a filter, the presets loaded or saved last, and rename and delete. A file that is
 // not a preset is listed as damaged. Loading is the main window's: the library asks for it.
@@ -47,7 +58,14 @@ class TformPresetLibrary : public QDialog {
     Q_OBJECT
 public:
     // Columns of lstPresets.
-    enum Column { ColumnName, ColumnEffect, ColumnCategory, ColumnDate, ColumnCount };
+    enum Column {
+        ColumnName,
+        ColumnEffect,
+        ColumnCategory,
+        ColumnDate,
+        ColumnResponse, // the impulse response beside the preset
+        ColumnCount
+    };
 
     TformPresetLibrary(QString folder, EffectCatalogue catalogue, Dialogs& dialogs,
                        QWidget* parent = nullptr);
@@ -71,6 +89,7 @@ public:
     QLabel* lblRecentPresets;
     QListWidget* lstRecentPresets;
     QPushButton* btnLoadPreset;
+    QPushButton* btnCopyPreset;
     QPushButton* btnRenamePreset;
     QPushButton* btnDeletePreset;
     QPushButton* btnClosePresetLibrary;
@@ -86,6 +105,8 @@ signals:
 public slots:
     void btnLoadPresetClick();
     void btnRenamePresetClick();
+    // Copies the chosen preset, its response with it, to a free name, and chooses the copy.
+    void btnCopyPresetClick();
     void btnDeletePresetClick();
     void edtPresetFilterChange(const QString& text);
     // Renames the preset of `item` to `new_name`; says why in a box when it cannot.

@@ -23,6 +23,11 @@ void set_documents_folder(const QString& folder) {
     g_documents = folder;
 }
 
+QString product_data_folder() {
+    const QString documents = documents_folder();
+    return documents.isEmpty() ? QString() : documents + QStringLiteral("/NORVA/Kestrel X");
+}
+
 QString update_server() {
     if (!g_server.isEmpty())
         return g_server;

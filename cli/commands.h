@@ -19,7 +19,7 @@ int command_assign(Session& session, const QStringList& arguments);
 int command_store(Session& session);
 int command_midi(Session& session, const QStringList& arguments);
 int command_upload(Session& session, const QStringList& arguments, const QString& ir_file);
-int command_preset(Session& session, const QStringList& arguments);
+int command_preset(Session& session, const QStringList& arguments, bool upload);
 int command_firmware(Session& session, const QStringList& arguments, bool yes);
 int command_diagnose(Session& session);
 

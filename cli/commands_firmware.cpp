@@ -7,12 +7,13 @@
 #include "cli/session.h"
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_protocol.h"
+#include "firmware/firmware_versions.h"
 #include "firmware/link_bootloader_port.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_operation.h"
 #include "library/firmware_image.h"
 #include "link/Communication.h"
-#include "link/doctor/diagnosis.h"
+#include "platform/diagnosis.h"
 #include "session/pedal_session.h"
 
 #include <QFileInfo>
@@ -168,11 +169,14 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
     const QString chip = identity->product_id == kPedalChipId
                              ? QStringLiteral(" (%1)").arg(QLatin1String(kPedalChipName))
                              : QString();
+    // What the pedal last said it runs, in this run or an earlier one: the bootloader cannot say.
+    const QString change =
+        firmware_change_text(pedal.reported_firmware_version(), firmware_version_of(image->bytes));
     if (!session.options().json)
         print_out(QStringLiteral("Bootloader version %1, chip ID %2%3.\n")
                       .arg(bootloader_version_text(identity->version),
                            product_id_text(identity->product_id), chip) +
-                  plan);
+                  plan + (change.isEmpty() ? QString() : change + QStringLiteral(".\n")));
     if (!yes && !ask_yes(QStringLiteral("Erase the pedal's flash and write %1?").arg(name)))
         return failed_error(QLatin1String(kDeclined));
 
@@ -197,6 +201,7 @@ int command_firmware(Session& session, const QStringList& arguments, bool yes) {
             {QStringLiteral("last_address"), address_hex(last_address)},
             {QStringLiteral("record_address"), address_hex(kRecordAddress)},
             {QStringLiteral("chunks"), acknowledged},
+            {QStringLiteral("change"), change},
         });
     else
         print_out(QString::fromLatin1(kUpgradeDone).arg(name) + QLatin1Char('\n'));

@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "ir/ir_import.h"
+#include "ir/kept_imports.h"
 #include "library/categories.h"
 #include "link/effect_upload.h"
 #include "session/pedal_session.h"
@@ -150,6 +151,13 @@ int command_upload(Session& session, const QStringList& arguments, const QString
         if (!imported->energy_line.isEmpty())
             session.log().print_line(imported->energy_line);
         pedal.set_ir_image(effect_name, imported->image);
+        // Kept as the editor keeps its imports, for a preset saved later and the editor's list.
+        if (const auto kept = keep_import(kept_imports_folder(),
+                                          response_of_import(*imported, effect_name,
+                                                             QFileInfo(ir_file).fileName(), {},
+                                                             QDateTime::currentDateTimeUtc()));
+            !kept)
+            session.log().print_line(QStringLiteral("The import was not kept: ") + kept.error());
     } else if (!ir_file.isEmpty()) {
         return usage_error(QStringLiteral("--ir is for impulse response effects; %1 is not one.")
                                .arg(effect_name));

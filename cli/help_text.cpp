@@ -2,6 +2,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/terminal.h"
+#include "ir/wav_formats.h"
 #include "kx_version.h"
 #include "library/categories.h"
 #include "library/resource_store.h"
@@ -304,7 +305,7 @@ const QList<CommandHelp>& commands() {
                         "effect needs --ir with the WAV file to load into it. The upload has "
                         "worked when the pedal then names the uploaded effect."),
          {option({QStringLiteral("ir")}, QStringLiteral("FILE.wav"),
-                 QStringLiteral("The impulse response to load (24- or 32-bit WAV)."))},
+                 QStringLiteral("The impulse response to load. ") + QLatin1String(kWavFormats))},
          {{QStringLiteral("kestrel-x upload \"Basalt Fuzz Box\""),
            QStringLiteral("Upload an effect; quote a name with blanks:")},
           {QStringLiteral("kestrel-x upload \"Basic IR Loader\" --ir cab.wav"),
@@ -318,14 +319,24 @@ const QList<CommandHelp>& commands() {
          QStringLiteral("save|load FILE"),
          QStringLiteral("Save the running effect's settings to a preset file, or load one."),
          QStringLiteral("save reads the pedal's state and writes the editor's preset file; load "
-                        "sends a preset's values to the pedal, which must run its effect."),
-         {},
+                        "sends a preset's values to the pedal, which must run its effect. A "
+                        "preset of an impulse response effect keeps its impulse response beside "
+                        "it, in FILE with .wav for .txt: save writes the one imported last for "
+                        "the effect (by the editor or upload --ir), load imports it again, and "
+                        "with --upload uploads the effect with it before the values. A missing "
+                        "or damaged response is named, and the values still load."),
+         {option({QStringLiteral("upload")}, {},
+                 QStringLiteral("load: upload the preset's effect, with the impulse response "
+                                "beside the preset, then apply the preset."))},
          {{QStringLiteral("kestrel-x preset save fuzz.txt"),
-           QStringLiteral("Keep the running effect's settings in a file:")}},
+           QStringLiteral("Keep the running effect's settings in a file:")},
+          {QStringLiteral("kestrel-x preset load cab.txt --upload"),
+           QStringLiteral("Upload a preset's effect with its impulse response, then its values:")}},
          {false,
           {QStringLiteral("action"), QStringLiteral("file"), QStringLiteral("effect"),
-           QStringLiteral("effect_number")},
-          QStringLiteral("\"action\" is save or load.")},
+           QStringLiteral("effect_number"), QStringLiteral("response")},
+          QStringLiteral("\"action\" is save or load; \"response\" is the impulse response file "
+                         "saved or imported, or null.")},
          2,
          2},
         {QStringLiteral("firmware"),
@@ -477,6 +488,9 @@ QString man_page() {
         ".SH FILES\n"
         ".TP\n.I ~/Documents/NORVA/Kestrel X/Preset/\nThe editor's preset files, the format that "
         "\\fBpreset save\\fR writes and \\fBpreset load\\fR reads.\n"
+        ".TP\n.I ~/Documents/NORVA/Kestrel X/Impulse Responses/\nThe impulse responses imported "
+        "last, by the editor or \\fBupload \\-\\-ir\\fR, ten for each effect; \\fBpreset save\\fR "
+        "writes the newest beside a preset of its effect.\n"
         ".TP\n.I ~/Documents/NORVA/style.txt\nThe editor's look.\n"
         ".TP\n.I /usr/lib/udev/rules.d/60\\-kestrel\\-x\\-editor.rules\nLets the user at the "
         "computer open the pedal's USB chip.\n");

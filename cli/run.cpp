@@ -158,7 +158,7 @@ int run(const QStringList& arguments) {
     if (name == QLatin1String("upload"))
         return command_upload(session, args, parser.value(QStringLiteral("ir")));
     if (name == QLatin1String("preset"))
-        return command_preset(session, args);
+        return command_preset(session, args, parser.isSet(QStringLiteral("upload")));
     if (name == QLatin1String("firmware"))
         return command_firmware(session, args, parser.isSet(QStringLiteral("yes")));
     return command_diagnose(session);

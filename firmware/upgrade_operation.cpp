@@ -4,11 +4,22 @@
 #include "base/translation.h"
 #include "firmware/link_bootloader_port.h"
 #include "link/Communication.h"
+#include "platform/platform.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace kx {
+
+namespace {
+
+// Where the build cannot set the timer at all, the log says so beside the driver's words.
+QString latency_note() {
+    const QString note = platform::latency_control_note();
+    return note.isEmpty() ? QString() : QStringLiteral(" (") + note + QLatin1Char(')');
+}
+
+} // namespace
 
 FirmwareUpgradeOperation::FirmwareUpgradeOperation(Communication& comm, Log& log, Clock& clock)
     : Operation(ui_text("Firmware", "Firmware upgrade")), m_comm(comm), m_log(log), m_clock(clock) {
@@ -32,7 +43,8 @@ Task<Status> FirmwareUpgradeOperation::run() {
     else if (usual_latency.error_kind() == ErrorKind::LinkLost)
         co_return usual_latency.failure();
     else
-        m_log.print_line(QString::fromLatin1(kLogLatencyTimerKept) + usual_latency.error());
+        m_log.print_line(QString::fromLatin1(kLogLatencyTimerKept) + usual_latency.error() +
+                         latency_note());
     struct Restore {
         Communication& comm;
         const LinkClaim& claim;

@@ -123,6 +123,37 @@ def wavs():
     return {p.name: p.read_bytes() for p in sorted(folder.glob("*.wav"))}
 
 
+def ir_responses():
+    """Impulse responses as the editor keeps them: 24-bit mono at 48 kHz with the notes in a
+    LIST/INFO comment; with broken notes, cut short, and a plain WAV file."""
+    import struct
+
+    def chunk(ident, body):
+        return ident + struct.pack("<I", len(body)) + body + (b"\0" if len(body) % 2 else b"")
+
+    def response(notes, samples, rate=48000):
+        fmt = chunk(b"fmt ", struct.pack("<HHIIHH", 1, 1, rate, rate * 3, 3, 24))
+        info = chunk(b"LIST", b"INFO" + chunk(b"ICMT", notes + b"\0"))
+        data = chunk(b"data", b"".join(struct.pack("<i", s)[:3] for s in samples))
+        body = b"WAVE" + fmt + info + data
+        return b"RIFF" + struct.pack("<I", len(body)) + body
+
+    samples = [((i * 7919) % 4001 - 2000) * 1000 for i in range(912)]
+    notes = (b"Kestrel X impulse response\neffect: Basic IR Loader\nfile: cab.wav\n"
+             b"imported: 2026-12-11T12:00:00Z\ntrim: on\nnormalise: -1.0 dB\nfade: 5.0 ms\n"
+             b"summary: Selected file data:\nsummary: Name: cab.wav")
+    kept = response(notes, samples)
+    canonical = (ROOT / "tests" / "fixtures" / "ir" / "canonical-24bit-mono-48k.wav").read_bytes()
+    return {
+        "kept": kept,
+        "odd-notes": response(b"Kestrel X impulse response\nnormalise: loud dB\nfade: 1e999 ms"
+                              b"\nfile\n\x01\xff: x", samples[:703]),
+        "cut-short": kept[: len(kept) // 2],
+        "other-rate": response(notes, samples, rate=44100),
+        "plain-wav": canonical,
+    }
+
+
 def presets():
     """Preset files as Save writes them, with their line ends changed, and broken ones."""
     example = (ROOT / "tests" / "fixtures" / "presets" / "example.txt").read_bytes()
@@ -197,6 +228,7 @@ def main():
     seeds["parameter_reply"] = parameter_replies()
     seeds["wav"] = wavs()
     seeds["preset_file"] = presets()
+    seeds["ir_response"] = ir_responses()
     seeds["version_body"] = version_bodies()
     seeds["doctor"] = doctor_trees()
     for target, files in seeds.items():

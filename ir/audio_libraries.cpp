@@ -68,8 +68,8 @@ template <typename Function> Function find(Library& library, const char* name) {
 
 extern "C" {
 
-// ---- libsndfile: opening, errors, reading, closing. Calls on a SNDFILE* can only follow a
-// successful open, so only the opening functions meet a library that is missing.
+// ---- libsndfile: opening, errors, reading, writing, closing. Calls on a SNDFILE* can only follow
+// a successful open, so only the opening functions meet a library that is missing.
 
 SNDFILE* sf_open(const char* path, int mode, SF_INFO* info) {
     KX_FORWARD(sndfile_library, sf_open, nullptr, path, mode, info);
@@ -123,6 +123,14 @@ KX_FORWARD_READERS(int)
 KX_FORWARD_READERS(float)
 KX_FORWARD_READERS(double)
 #undef KX_FORWARD_READERS
+
+// Writing: the impulse responses the editor keeps.
+sf_count_t sf_writef_int(SNDFILE* file, const int* data, sf_count_t frames) {
+    KX_FORWARD(sndfile_library, sf_writef_int, 0, file, data, frames);
+}
+int sf_set_string(SNDFILE* file, int type, const char* text) {
+    KX_FORWARD(sndfile_library, sf_set_string, SF_ERR_UNSUPPORTED_ENCODING, file, type, text);
+}
 
 int sf_close(SNDFILE* file) {
     KX_FORWARD(sndfile_library, sf_close, 0, file);

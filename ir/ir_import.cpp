@@ -123,7 +123,8 @@ QString energy_line(const WavFile& wav, const IrSamples& samples, int word_count
     const QString kilohertz = QString::number(kPedalSampleRate_hz / 1000);
     if (!(wav.energy > 0.0))
         return ui_text("Ir", kEnergySilent).arg(word_count).arg(milliseconds, kilohertz);
-    const double share = energy(wav.first_channel, 0, samples.source_frames) / wav.energy;
+    const double share =
+        energy(wav.first_channel, samples.source_offset, samples.source_frames) / wav.energy;
     return ui_text("Ir", kEnergyLine)
         .arg(word_count)
         .arg(milliseconds, kilohertz, QString::number(100.0 * std::min(share, 1.0), 'f', 1));
@@ -177,7 +178,9 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
     // Known before the samples are read, so that only the start they need is kept.
     const auto target = ir_target_for(request.effect_name);
     const auto wav =
-        read_wav(bytes, target ? frames_to_keep(target->word_count, int(chunks->sample_rate)) : 0);
+        read_wav(bytes, target ? frames_to_keep(target->word_count, int(chunks->sample_rate),
+                                                request.tools.trim)
+                               : 0);
     if (!wav)
         return wav.failure();
 
@@ -209,11 +212,18 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
                              : ui_text("Ir", kSummaryNotResampled).arg(kPedalSampleRate_hz));
     }
 
-    const auto samples = load_ir_samples(*wav, n, resample);
+    const auto samples = load_ir_samples(*wav, n, resample, request.tools);
     if (!samples)
         return samples.failure();
     if (samples->available < n)
         return too_short(samples->available, samples->resampled, request.effect_name, n);
+    if (request.tools.trim)
+        summary << trim_summary(samples->trimmed, kPedalSampleRate_hz);
+    if (const QString line = normalise_summary(request.tools, samples->gain_db); !line.isEmpty())
+        summary << line;
+    if (const QString line = fade_summary(request.tools, samples->faded, kPedalSampleRate_hz);
+        !line.isEmpty())
+        summary << line;
     if (samples->clipped > 0)
         summary << ui_text("Ir", kSummaryClipped).arg(samples->clipped);
 
@@ -240,6 +250,10 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
     import.summary = summary.join(latin1(kLineBreak));
     import.energy_line = energy_line(*wav, *samples, n);
     import.picture = picture_of(*samples, n);
+    import.coefficients.reserve(n);
+    for (int i = 0; i < n; ++i)
+        import.coefficients << coefficient_value(
+            QStringView(*words).mid(qsizetype(i) * kCoefficientWordChars));
     return import;
 }
 

@@ -4,6 +4,7 @@
 #include "base/outside_file.h"
 #include "base/result.h"
 #include "base/translation.h"
+#include "ir/ir_tools.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -46,6 +47,7 @@ struct IrImportRequest {
     QString file_name;   // shown in the summary
     ByteSource& file;    // read in parts, never whole
     QString effect_name; // `selected_effect_name`
+    IrTools tools = {};  // off: the samples as they are
 };
 
 // The most a WAV file can hold: a RIFF size field counts up to 4 GiB after its first 8 bytes.
@@ -57,6 +59,8 @@ struct IrImport {
     QString summary;     // the summary's lines, joined by CR LF
     QString energy_line; // what share of the file's energy the loaded part holds
     IrPicture picture;
+    // The coefficients written, as 24-bit values in table order.
+    QList<qint32> coefficients;
 };
 
 // Asked when the file's rate is not the pedal's, with the summary and the question; true

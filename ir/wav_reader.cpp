@@ -110,6 +110,8 @@ Result<WavFile> read_wav(ByteSource& bytes, qsizetype kept_frames) {
     wav.channels = info.channels;
     wav.sample_rate = info.samplerate;
     wav.integer_bits = integer_bits_of(info.format);
+    if (const char* comment = sf_get_string(sndfile.get(), SF_STR_COMMENT))
+        wav.comment = QString::fromUtf8(comment);
     kept_frames = std::max<qsizetype>(kept_frames, 0);
     wav.first_channel.reserve(qsizetype(std::min<sf_count_t>(info.frames, kept_frames)));
 

@@ -23,6 +23,8 @@ struct WavFile {
     QList<double> first_channel;
     // Sum of the squares of the whole first channel, kept samples or not.
     double energy = 0.0;
+    // The file's comment (a LIST/INFO "ICMT" text), as UTF-8; empty when it has none.
+    QString comment;
 };
 
 // Reads a WAV file: read_wav_chunks() first, for the reasons to refuse a file, then libsndfile

@@ -40,6 +40,55 @@ EffectCatalogue catalogue_from_store(const ResourceStore& store) {
     return catalogue;
 }
 
+namespace {
+
+constexpr char kImpulseResponseCategory[] = "Impulse Response";
+constexpr char kResponseExtension[] = ".wav";
+
+// The response's part of an entry; read only when its file is there.
+void look_at_response(PresetEntry& entry, const EffectCatalogue& catalogue) {
+    const QFileInfo info(response_path_of(entry.path));
+    entry.response_path.clear();
+    entry.response_size = -1;
+    entry.response_modified = QDateTime();
+    entry.response_damage.clear();
+    entry.response_source.clear();
+    if (!info.exists() && !info.isSymLink())
+        return;
+    entry.response_path = info.filePath();
+    entry.response_size = info.size();
+    entry.response_modified = info.lastModified();
+    if (catalogue.response_reader && !entry.damaged()) {
+        const ResponseLook look = catalogue.response_reader(entry.response_path, entry.effect_name);
+        entry.response_damage = look.damage;
+        entry.response_source = look.source_name;
+    }
+}
+
+// Whether the response beside `path` is as `entry` saw it.
+bool same_response(const PresetEntry& entry, const QString& path) {
+    const QFileInfo info(response_path_of(path));
+    if (!info.exists())
+        return entry.response_path.isEmpty();
+    return !entry.response_path.isEmpty() && entry.response_size == info.size() &&
+           entry.response_modified == info.lastModified();
+}
+
+} // namespace
+
+QString response_path_of(const QString& preset_path) {
+    const QString base = preset_path.endsWith(QLatin1String(kPresetExtension))
+                             ? preset_path.chopped(qsizetype(qstrlen(kPresetExtension)))
+                             : preset_path;
+    return base + QLatin1String(kResponseExtension);
+}
+
+PresetEntry::Response PresetEntry::response() const {
+    if (!response_path.isEmpty())
+        return response_damage.isEmpty() ? Response::Present : Response::Damaged;
+    return category == QLatin1String(kImpulseResponseCategory) ? Response::Missing : Response::None;
+}
+
 PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalogue) {
     const QFileInfo info(path);
     PresetEntry entry;
@@ -61,6 +110,7 @@ PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalo
     entry.control_count = preset->control_count();
     entry.effect_name = catalogue.name_of(preset->effect_number);
     entry.category = catalogue.category_of(preset->effect_number);
+    look_at_response(entry, catalogue);
     return entry;
 }
 
@@ -129,7 +179,8 @@ PresetScan scan_presets(const QString& folder, const EffectCatalogue& catalogue,
             break;
         const QString path = info.filePath();
         const PresetEntry* before = by_path.value(path);
-        if (before && before->size == info.size() && before->modified == info.lastModified()) {
+        if (before && before->size == info.size() && before->modified == info.lastModified() &&
+            same_response(*before, path)) {
             scan.entries << *before;
             continue;
         }
@@ -168,7 +219,10 @@ QStringList remember_recent(QStringList recent, const QString& path) {
     return recent;
 }
 
-Result<QString> rename_preset(const QString& path, const QString& new_name) {
+namespace {
+
+// The path a preset named `new_name` would have beside `path`, or why it cannot.
+Result<QString> new_preset_path(const QString& path, const QString& new_name) {
     const QString name = new_name.trimmed();
     if (name.isEmpty())
         return Error{ui_text("Params", "A preset needs a name.")};
@@ -176,23 +230,78 @@ Result<QString> rename_preset(const QString& path, const QString& new_name) {
         name == QLatin1String(".") || name == QLatin1String(".."))
         return Error{ui_text("Params", "\"%1\" is not a file name: a preset stays in its folder.")
                          .arg(name)};
-    const QFileInfo info(path);
-    const QString target = info.dir().filePath(with_preset_extension(name));
-    if (QFileInfo(target) == info)
-        return target;
+    return QFileInfo(path).dir().filePath(with_preset_extension(name));
+}
+
+// Refuses a target whose preset or response exists already.
+Status check_free(const QString& target) {
     if (QFileInfo::exists(target))
         return Error{ui_text("Params", "A preset named \"%1\" exists already.")
                          .arg(QFileInfo(target).completeBaseName())};
+    if (QFileInfo::exists(response_path_of(target)))
+        return Error{ui_text("Params", "An impulse response named \"%1\" exists already.")
+                         .arg(QFileInfo(response_path_of(target)).fileName())};
+    return {};
+}
+
+} // namespace
+
+Result<QString> rename_preset(const QString& path, const QString& new_name) {
+    const auto target = new_preset_path(path, new_name);
+    if (!target)
+        return target;
+    const QFileInfo info(path);
+    if (QFileInfo(*target) == info)
+        return target;
+    if (const Status free = check_free(*target); !free)
+        return free.failure();
     QFile file(path);
-    if (!file.rename(target))
+    if (!file.rename(*target))
         return Error{file.errorString()};
+    // The response follows; if it cannot, the preset goes back, so the two stay a pair.
+    if (QFile response(response_path_of(path));
+        response.exists() && !response.rename(response_path_of(*target))) {
+        const QString reason = response.errorString();
+        QFile::rename(*target, path);
+        return Error{reason};
+    }
     return target;
+}
+
+Result<QString> copy_preset(const QString& path, const QString& new_name) {
+    const auto target = new_preset_path(path, new_name);
+    if (!target)
+        return target;
+    if (const Status free = check_free(*target); !free)
+        return free.failure();
+    QFile file(path);
+    if (!file.copy(*target))
+        return Error{file.errorString()};
+    if (QFile response(response_path_of(path));
+        response.exists() && !response.copy(response_path_of(*target))) {
+        const QString reason = response.errorString();
+        QFile::remove(*target);
+        return Error{reason};
+    }
+    return target;
+}
+
+QString copy_name(const QString& path) {
+    const QFileInfo info(path);
+    const QString base = info.completeBaseName() + QStringLiteral(" copy");
+    QString name = base;
+    for (int n = 2; !check_free(info.dir().filePath(with_preset_extension(name))).ok(); ++n)
+        name = base + QStringLiteral(" %1").arg(n);
+    return name;
 }
 
 Status delete_preset(const QString& path) {
     QFile file(path);
     if (!file.remove())
         return Error{file.errorString()};
+    // A response without its preset would only be found by hand.
+    if (QFile response(response_path_of(path)); response.exists() && !response.remove())
+        return Error{response.errorString()};
     return {};
 }
 

@@ -17,6 +17,7 @@ KX_PACKAGES=(
     # that drives them, and Qt's own translations that the editor loads for Qt's dialogs.
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     python3 # the source checks of tests/i18n
+    ccache # a second build folder compiles from what the first compiled (.cache/ccache)
 )
 
 # ---- Extra packages -------------------------------------------------------------------------

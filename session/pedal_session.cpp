@@ -169,6 +169,7 @@ void PedalSession::forget_effect() {
     m_values_known = false;
     m_effect = PedalEffect();
     m_state = FXParametersState();
+    clear_stored();
     emit effect_changed();
 }
 
@@ -221,6 +222,7 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
     effect.version = info->pedal_effect_version;
     effect.firmware_version = info->pedal_firmware_version;
     m_reported_effect = {effect.number, effect.version};
+    remember_firmware_version(effect.firmware_version);
     // The firmware's version is known whatever effect it runs (after an upgrade, none).
     if (m_firmware_version != effect.firmware_version) {
         m_firmware_version = effect.firmware_version;
@@ -274,6 +276,7 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
     m_values_known = false;
     m_state = FXParametersState();
     m_assignments_edited = false;
+    clear_stored();
     emit effect_changed();
     co_return Result<PedalEffect>(m_effect); // a copy: co_return would move from the member
 }
@@ -323,7 +326,12 @@ Task<Result<ParameterReply>> PedalSession::request_now() {
     if (!read)
         co_return read.failure();
     const ParameterReply reply = *read;
+    // The first values read after the effect opened are what the pedal holds for it: the
+    // stored sound, or the image's after an upload.
+    const bool first_read = m_stored_source == StoredSource::None;
     take_reply(reply);
+    if (first_read)
+        set_stored(m_state.values, StoredSource::Pedal);
     m_assignments_edited = false;
     for (int i = 0; i < n; ++i)
         emit value_changed(i, m_state.values.at(i), ValueOrigin::Reply);
@@ -333,6 +341,9 @@ Task<Result<ParameterReply>> PedalSession::request_now() {
 }
 
 Task<Status> PedalSession::write_control(int index, int value, ValueOrigin origin) {
+    // The edits wait while the stored sound plays; the window asks the user what to do first.
+    if (m_comparing && origin == ValueOrigin::UserEdit)
+        co_return Error{ui_text("Session", kMessageComparing), ErrorKind::BadInput};
     // The value as edited is the session's at once, so that a Save right after it holds it; it
     // reaches the pedal in its turn.
     const bool shown = m_effect_known && index >= 0 && index < m_effect.control_count();
@@ -399,6 +410,12 @@ Task<Status> PedalSession::load_values_now(QList<int> values) {
             co_return sent;
     }
     m_values_known = true;
+    // The preset is now the sound as edited, and the one to compare with.
+    const bool was_comparing = std::exchange(m_comparing, false);
+    m_edited_values.clear();
+    set_stored(values, StoredSource::Preset);
+    if (was_comparing)
+        emit comparing_changed(false);
     co_return Status{};
 }
 
@@ -512,9 +529,15 @@ Task<Status> PedalSession::store() {
     const Turn turn = co_await queue_turn();
     if (const Status ready = require_effect(); !ready)
         co_return ready;
+    // Storing the stored sound changes nothing, and would leave the edits behind unasked.
+    if (m_comparing)
+        co_return Error{ui_text("Session", kMessageComparing), ErrorKind::BadInput};
     const QByteArray message = store_settings_message(m_effect.control_count());
     m_log.print_line(latin1(kLogStoreSettings) + message_hex(message));
-    co_return co_await send_then_settle(message);
+    const Status stored = co_await send_then_settle(message);
+    if (stored && m_values_known)
+        set_stored(m_state.values, StoredSource::Pedal);
+    co_return stored;
 }
 
 Task<Status> PedalSession::set_midi_channel(int channel) {

@@ -111,6 +111,11 @@ inline constexpr char kMessagePresetOtherEffect[] = QT_TRANSLATE_NOOP(
     "The preset is for effect %1, but the pedal runs effect %2 \"%3\": upload that effect first.");
 inline constexpr char kMessagePresetDoesNotFit[] = QT_TRANSLATE_NOOP(
     "Session", "The preset holds %1 controls, but \"%2\" has %3: it was not loaded.");
+inline constexpr char kMessageComparing[] = QT_TRANSLATE_NOOP(
+    "Session", "Compare is on: the pedal plays the sound as stored. Click Compare to go "
+               "back to your edits first.");
+inline constexpr char kMessageNothingToCompare[] = QT_TRANSLATE_NOOP(
+    "Session", "There is no stored sound to compare with yet: click Request first.");
 inline constexpr char kLogPresetValueClamped[] =
     "preset value out of range: control %1 holds %2, sent as %3";
 
@@ -135,9 +140,13 @@ enum class LinkState {
     Upgrading,        // the firmware upgrade runs
 };
 
-// Where a value came from: windows show all three, but only a user edit is an undo step, and
-// a follower of the pedal echoes nothing filled in from a reply.
-enum class ValueOrigin { UserEdit, Reply, Preset };
+// Where a value came from: windows show all of them, but only a user edit is an undo step, and
+// a follower of the pedal echoes nothing filled in from a reply. Restore: a whole sound set
+// back (Compare, a reset, the undo of one), which the window that asked for it records itself.
+enum class ValueOrigin { UserEdit, Reply, Preset, Restore };
+
+// Where the sound to compare with came from.
+enum class StoredSource { None, Pedal, Preset };
 
 // The effect the pedal runs, as the editor knows it.
 struct PedalEffect {
@@ -172,6 +181,11 @@ public:
     // The running firmware's version from its last information reply; 0 until one came on this
     // connection.
     int firmware_version() const { return m_firmware_version; }
+    // The firmware version this pedal (the chip's serial) last reported, in this run or an
+    // earlier one (see set_firmware_memory_file); 0 when it never did.
+    int reported_firmware_version() const;
+    // Where the versions pedals reported are kept between runs; empty keeps them for the run.
+    void set_firmware_memory_file(const QString& path) { m_firmware_memory_file = path; }
     // Whether `effect_name` is the running effect with its values read: its window is live.
     bool is_live(const QString& effect_name) const;
     Communication& communication() { return m_comm; }
@@ -227,6 +241,29 @@ public:
     // Sends the bypass message (0D 00).
     Task<Status> enter_bypass();
 
+    // ---- the sound as stored, and Compare (pedal_session_compare.cpp)
+    // The running effect's values as last stored on the pedal (or read from it when the effect
+    // opened) or loaded from a preset; empty until values were read.
+    const QList<int>& stored_values() const { return m_stored_values; }
+    StoredSource stored_source() const { return m_stored_source; }
+    // While comparing, the pedal plays the stored values and state() shows them; the values as
+    // edited wait in edited_values() until Compare ends.
+    bool comparing() const { return m_comparing; }
+    QList<int> edited_values() const { return m_comparing ? m_edited_values : m_state.values; }
+    // Switches the pedal to the stored sound (on) or back to the values as edited (off), in
+    // one turn: each value that differs from what the pedal plays goes out as its control's
+    // write. A user's write is refused while comparing (kMessageComparing).
+    Task<Status> set_comparing(bool on);
+    // Ends Compare keeping the stored sound: it becomes the values as edited, and the edits
+    // are let go. Nothing is sent: the pedal plays it already.
+    void keep_stored_sound();
+    // The starting values the running effect's image carries (its imported impulse response
+    // for such an effect), one for each control, kept to 0..1023.
+    Result<QList<int>> image_values() const;
+    // Writes each of `values` that differs from what the pedal plays, in one turn, as
+    // write_control does.
+    Task<Status> write_values(QList<int> values, ValueOrigin origin = ValueOrigin::Restore);
+
     // ---- images
     void set_ir_image(const QString& effect_name, const QString& image_text);
     QString ir_image(const QString& effect_name) const { return m_ir_images.value(effect_name); }
@@ -277,6 +314,9 @@ signals:
     void link_lost(const QString& detail);
     // Following began (on) or ended; `reason` says why it ended unless the user ended it.
     void following_changed(bool on, const QString& reason);
+    // Compare began (on) or ended; the stored sound changed (a store, a preset, a first read).
+    void comparing_changed(bool on);
+    void stored_changed();
     // A follow request began waiting for its reply, and ended.
     void follow_request_started();
     void follow_request_finished();
@@ -310,6 +350,10 @@ private:
     Task<Status> assign_now();
     Task<Status> send_bypass();
 
+    // The values just read, stored or loaded are the sound to compare with from now on.
+    void set_stored(const QList<int>& values, StoredSource source);
+    void clear_stored();
+    void remember_firmware_version(int version);
     Status require_firmware() const;
     Status require_effect() const;
     void take_reply(const ParameterReply& reply);
@@ -350,6 +394,14 @@ private:
     QHash<int, int> m_queued_writes;
     // The user changed an assignment that Assign has not sent yet: no reply overwrites it.
     bool m_assignments_edited = false;
+
+    QList<int> m_stored_values;
+    StoredSource m_stored_source = StoredSource::None;
+    bool m_comparing = false;
+    QList<int> m_edited_values;
+    // Versions reported in this run, by chip serial, and the file that keeps them.
+    QHash<QString, int> m_reported_firmware;
+    QString m_firmware_memory_file;
 };
 
 QString link_state_name(LinkState state);

@@ -1,10 +1,10 @@
 #!/bin/sh
 # Fails on an #include "folder/..." that points up the layers, so that they hold by themselves:
 #
-#   base -> (library, link) -> (params, ir, firmware) -> session -> */ui -> (app, cli)
+#   base -> platform -> (library, link) -> (params, ir, firmware) -> session -> */ui -> (app, cli)
 #
-# base includes only base; library includes base and library; link includes base, library and
-# link; sim includes base and library (it models the pedal, not the editor); params, ir and
+# base includes only base; platform (what the system gives) includes base and platform; library
+# includes base and library; link includes base, platform, library and link; sim includes base and library (it models the pedal, not the editor); params, ir and
 # firmware include base, library, link and their own folder; session includes all of those; a
 # ui/ folder anything but app and cli; app and cli anything but each other.
 #
@@ -25,13 +25,14 @@ allowed() {
     [ "$2" = base ] && return 0
     case "$1" in
     base) return 1 ;;
+    platform) [ "$2" = platform ] ;;
     library) [ "$2" = library ] ;;
-    link) [ "$2" = library ] || [ "$2" = link ] ;;
+    link) [ "$2" = platform ] || [ "$2" = library ] || [ "$2" = link ] ;;
     sim) [ "$2" = library ] || [ "$2" = sim ] ;;
     params | ir | firmware)
-        [ "$2" = library ] || [ "$2" = link ] || [ "$2" = "$1" ] ;;
+        [ "$2" = platform ] || [ "$2" = library ] || [ "$2" = link ] || [ "$2" = "$1" ] ;;
     session)
-        case "$2" in library | link | params | ir | firmware | session) return 0 ;; esac
+        case "$2" in platform | library | link | params | ir | firmware | session) return 0 ;; esac
         return 1 ;;
     ui) [ "$2" != app ] && [ "$2" != cli ] ;;
     app) [ "$2" != cli ] ;;
@@ -40,7 +41,7 @@ allowed() {
     esac
 }
 
-layers="base library link sim params ir firmware session app cli"
+layers="base platform library link sim params ir firmware session app cli"
 exceptions=$(allowed_exceptions)
 found=0
 for file in $(find $layers -type f \( -name '*.h' -o -name '*.cpp' \) | sort); do

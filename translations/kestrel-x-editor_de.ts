@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>windows, serial ports, network</source>
+        <translation>Fenster, serielle Schnittstellen, Netzwerk</translation>
+    </message>
+    <message>
+        <source>waits for the pedal that block no window</source>
+        <translation>Warten auf das Pedal, ohne ein Fenster zu blockieren</translation>
+    </message>
+    <message>
+        <source>reading WAV files</source>
+        <translation>Lesen von WAV-Dateien</translation>
+    </message>
+    <message>
+        <source>resampling impulse responses</source>
+        <translation>Umrechnen der Abtastrate von Impulsantworten</translation>
+    </message>
+    <message>
+        <source>noticing the pedal plugged in and out</source>
+        <translation>Erkennen, wenn das Pedal ein- oder ausgesteckt wird</translation>
+    </message>
+    <message>
+        <source>the secure connection of the version check</source>
+        <translation>die sichere Verbindung der Versionsprüfung</translation>
+    </message>
+    <message>
+        <source>the C++ language&apos;s library</source>
+        <translation>die Bibliothek der Sprache C++</translation>
+    </message>
+    <message>
+        <source>the system&apos;s C library</source>
+        <translation>die C-Bibliothek des Systems</translation>
+    </message>
+</context>
+<context>
     <name>Base</name>
     <message>
         <source>%1: it is a folder, not a file.</source>
@@ -117,6 +152,53 @@
     <message>
         <source>reading back chunk %1 of %2 at %3</source>
         <translation>beim Zurücklesen von Block %1 von %2 bei %3</translation>
+    </message>
+    <message>
+        <source>The pedal already runs Firmware %1</source>
+        <translation>Auf dem Pedal läuft bereits Firmware %1</translation>
+    </message>
+    <message>
+        <source>This replaces Firmware %1 with Firmware %2</source>
+        <translation>Dies ersetzt Firmware %1 durch Firmware %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Connection &amp;Doctor…</source>
+        <translation>Verbindungs&amp;doktor…</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Updates…</source>
+        <translation>Nach &amp;Updates suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrel X Editor</source>
+        <translation>Über Kestrel X &amp;Editor</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
     </message>
 </context>
 <context>
@@ -248,6 +330,58 @@
     <message>
         <source>The WAV file holds no samples.</source>
         <translation>Die WAV-Datei enthält keine Samples.</translation>
+    </message>
+    <message>
+        <source>The impulse response could not be written: %1</source>
+        <translation>Die Impulsantwort konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>It holds %1 samples: an impulse response the editor keeps holds at most %2.</source>
+        <translation>Sie enthält %1 Samples: Eine Impulsantwort, die der Editor aufbewahrt, enthält höchstens %2.</translation>
+    </message>
+    <message>
+        <source>it holds %1 samples, %2 needs %3</source>
+        <translation>sie enthält %1 Samples, %2 braucht %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no impulse response</source>
+        <translation>%1 nimmt keine Impulsantwort an</translation>
+    </message>
+    <message>
+        <source>Trimmed %1 samples (%2 ms) of silence before the first peak</source>
+        <translation>%1 Samples (%2 ms) Stille vor dem ersten Peak entfernt</translation>
+    </message>
+    <message>
+        <source>Not trimmed: the first peak comes at once</source>
+        <translation>Nicht gekürzt: Der erste Peak kommt sofort</translation>
+    </message>
+    <message>
+        <source>Normalised to a peak of %1 dB (gain %2 dB)</source>
+        <translation>Auf einen Peak von %1 dB normalisiert (Verstärkung %2 dB)</translation>
+    </message>
+    <message>
+        <source>Not normalised: the loaded samples are silent</source>
+        <translation>Nicht normalisiert: Die geladenen Samples sind still</translation>
+    </message>
+    <message>
+        <source>Faded out over the last %1 ms (%2 samples)</source>
+        <translation>Über die letzten %1 ms ausgeblendet (%2 Samples)</translation>
+    </message>
+    <message>
+        <source>it names no impulse response effect</source>
+        <translation>sie nennt keinen Impulsantwort-Effekt</translation>
+    </message>
+    <message>
+        <source>There is no Documents folder to keep the import in.</source>
+        <translation>Es gibt keinen Dokumente-Ordner, in dem der Import aufbewahrt werden kann.</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made.</source>
+        <translation>%1: Der Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels (the first is loaded). 48 kHz is the pedal&apos;s rate: a file at another rate from 8 to 768 kHz is resampled to it (the editor asks first).</source>
+        <translation>Die WAV-Datei darf Ganzzahl-Samples mit 8, 16, 24 oder 32 Bit, Gleitkomma-Samples mit 32 oder 64 Bit oder komprimierte Samples (ADPCM, A-law, mu-law oder GSM 6.10) enthalten, in einem oder mehreren Kanälen (der erste wird geladen). 48 kHz ist die Abtastrate des Pedals: Eine Datei mit einer anderen Rate von 8 bis 768 kHz wird darauf umgerechnet (der Editor fragt vorher).</translation>
     </message>
 </context>
 <context>
@@ -741,6 +875,22 @@
         <source>&quot;%1&quot; is not a MIDI channel: give 1 to 16, or OMNI.</source>
         <translation>„%1“ ist kein MIDI-Kanal: Geben Sie 1 bis 16 oder OMNI an.</translation>
     </message>
+    <message>
+        <source>Connect the pedal with a USB cable that carries data (some cables only charge), switch the pedal on, and try another USB socket. If it is plugged in, check that the system has a driver for FTDI chips.</source>
+        <translation>Schließen Sie das Pedal mit einem USB-Kabel an, das Daten überträgt (manche Kabel laden nur), schalten Sie das Pedal ein und versuchen Sie eine andere USB-Buchse. Ist es eingesteckt, prüfen Sie, ob das System einen Treiber für FTDI-Chips hat.</translation>
+    </message>
+    <message>
+        <source>Its serial port %1 is listed but cannot be found.</source>
+        <translation>Seine serielle Schnittstelle %1 ist aufgeführt, wird aber nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): another program may hold it (the pedal answers one program at a time), or you may not open it.</source>
+        <translation>%1 lässt sich nicht öffnen (%2): Ein anderes Programm hält sie vielleicht (das Pedal antwortet immer nur einem Programm), oder Sie dürfen sie nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Close any other program that uses the pedal, then choose Connect again. If none does, unplug the pedal and plug it in again.</source>
+        <translation>Schließen Sie jedes andere Programm, das das Pedal benutzt, und wählen Sie dann erneut Verbinden. Tut das keines, stecken Sie das Pedal aus und wieder ein.</translation>
+    </message>
 </context>
 <context>
     <name>Params</name>
@@ -912,6 +1062,10 @@
         <source>A preset named &quot;%1&quot; exists already.</source>
         <translation>Ein Preset namens „%1“ gibt es bereits.</translation>
     </message>
+    <message>
+        <source>An impulse response named &quot;%1&quot; exists already.</source>
+        <translation>Eine Impulsantwort namens „%1“ gibt es bereits.</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1019,6 +1173,18 @@
         <source>The pedal answered &quot;%1&quot;, but nothing shows that it took the image: it reports the same effect with the same values as before the upload. Upload it again if it does not sound new.</source>
         <translation>Das Pedal hat „%1“ geantwortet, aber nichts zeigt, dass es das Abbild übernommen hat: Es meldet denselben Effekt mit denselben Werten wie vor dem Hochladen. Laden Sie ihn erneut hoch, wenn er nicht neu klingt.</translation>
     </message>
+    <message>
+        <source>Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits first.</source>
+        <translation>Vergleichen ist an: Das Pedal spielt den gespeicherten Klang. Klicken Sie zuerst auf Vergleichen, um zu Ihren Änderungen zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>There is no stored sound to compare with yet: click Request first.</source>
+        <translation>Es gibt noch keinen gespeicherten Klang zum Vergleichen: Klicken Sie zuerst auf Abfragen.</translation>
+    </message>
+    <message>
+        <source>The image of &quot;%1&quot; cannot be read: %2</source>
+        <translation>Das Abbild von „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>kx::ConnectionDoctor</name>
@@ -1105,6 +1271,53 @@
     <message>
         <source>&lt;br&gt;&lt;i&gt;What to do:&lt;/i&gt; %1</source>
         <translation>&lt;br&gt;&lt;i&gt;Was zu tun ist:&lt;/i&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::TformAbout</name>
+    <message>
+        <source>Library</source>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <source>Used for</source>
+        <translation>Verwendet für</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Copyright file</source>
+        <translation>Copyright-Datei</translation>
+    </message>
+    <message>
+        <source>The license texts named here are in /usr/share/common-licenses. The system libraries that these load in turn (fonts, images, the audio codecs of libsndfile) come with your system, each with its own copyright file.</source>
+        <translation>Die hier genannten Lizenztexte liegen in /usr/share/common-licenses. Die Systembibliotheken, die diese wiederum laden (Schriften, Bilder, die Audio-Codecs von libsndfile), kommen mit Ihrem System, jede mit ihrer eigenen Copyright-Datei.</translation>
+    </message>
+    <message>
+        <source>About Kestrel X Editor</source>
+        <translation>Über Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Kestrel X Editor</source>
+        <translation>Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Libraries and licenses:</source>
+        <translation>Bibliotheken und Lizenzen:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Version %1, built on %2
+Qt %3 (built with Qt %4), QCoro %5
+For the Kestrel X pedal by NORVA.</source>
+        <translation>Version %1, erstellt am %2
+Qt %3 (erstellt mit Qt %4), QCoro %5
+Für das Kestrel-X-Pedal von NORVA.</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1468,62 @@
         <source>Preset Change</source>
         <translation>Presetwechsel</translation>
     </message>
+    <message>
+        <source>Preview only</source>
+        <translation>Nur Vorschau</translation>
+    </message>
+    <message>
+        <source>Playing: the preset</source>
+        <translation>Es spielt: das Preset</translation>
+    </message>
+    <message>
+        <source>Playing: stored sound</source>
+        <translation>Es spielt: gespeicherter Klang</translation>
+    </message>
+    <message>
+        <source>Playing: your edits</source>
+        <translation>Es spielt: Ihre Änderungen</translation>
+    </message>
+    <message>
+        <source>Compare needs the running effect&apos;s values read first.</source>
+        <translation>Zum Vergleichen müssen zuerst die Werte des laufenden Effekts gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and make this change there, or keep the stored sound and change it (your edits are let go)?</source>
+        <translation>Das Pedal spielt zum Vergleich den gespeicherten Klang. Zu Ihren Änderungen zurückkehren und die Änderung dort vornehmen, oder den gespeicherten Klang behalten und ihn ändern (Ihre Änderungen werden verworfen)?</translation>
+    </message>
+    <message>
+        <source>Back to my edits</source>
+        <translation>Zurück zu meinen Änderungen</translation>
+    </message>
+    <message>
+        <source>Keep the stored sound</source>
+        <translation>Gespeicherten Klang behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The reset needs the running effect&apos;s values read first.</source>
+        <translation>Zum Zurücksetzen müssen zuerst die Werte des laufenden Effekts gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and reset them, or reset from the stored sound (your edits are let go)?</source>
+        <translation>Das Pedal spielt zum Vergleich den gespeicherten Klang. Zu Ihren Änderungen zurückkehren und diese zurücksetzen, oder vom gespeicherten Klang aus zurücksetzen (Ihre Änderungen werden verworfen)?</translation>
+    </message>
+    <message>
+        <source>Reset to the effect&apos;s values</source>
+        <translation>Auf die Werte des Effekts zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Switch the pedal between your edits and the sound as stored on the pedal or loaded from a preset (Ctrl+K)</source>
+        <translation>Schaltet das Pedal zwischen Ihren Änderungen und dem im Pedal gespeicherten oder aus einem Preset geladenen Klang um (Strg+K)</translation>
+    </message>
 </context>
 <context>
     <name>kx::TformFirmwareUpgrade</name>
@@ -1352,6 +1621,33 @@
     </message>
 </context>
 <context>
+    <name>kx::TformGuide</name>
+    <message>
+        <source>Kestrel X Editor User Guide</source>
+        <translation>Benutzerhandbuch des Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
     <name>kx::TformImpulseResponse</name>
     <message>
         <source>IR</source>
@@ -1376,10 +1672,6 @@
     <message>
         <source>3) Click UPLOAD SELECTED EFFECT button</source>
         <translation>3) Klicken Sie auf die Schaltfläche AUSGEWÄHLTEN EFFEKT HOCHLADEN</translation>
-    </message>
-    <message>
-        <source>The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the pedal&apos;s rate: a file at another rate can be resampled to it. Of a stereo file, the first channel is loaded.</source>
-        <translation>Die WAV-Datei kann Integer-Samples mit 8, 16, 24 oder 32 Bit oder Float-Samples enthalten. 48 kHz ist die Abtastrate des Pedals: Eine Datei mit einer anderen Rate kann darauf umgerechnet werden. Von einer Stereodatei wird der erste Kanal geladen.</translation>
     </message>
     <message>
         <source>Waveform of the loaded samples</source>
@@ -1408,6 +1700,70 @@
     <message>
         <source>not loaded</source>
         <translation>nicht geladen</translation>
+    </message>
+    <message>
+        <source>&amp;Trim the silence before the first peak</source>
+        <translation>&amp;Stille vor dem ersten Peak entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise the peak</source>
+        <translation>Peak &amp;normalisieren</translation>
+    </message>
+    <message>
+        <source>Peak level (dB):</source>
+        <translation>Peak-Pegel (dB):</translation>
+    </message>
+    <message>
+        <source>&amp;Fade out before the cut</source>
+        <translation>Vor dem Schnitt aus&amp;blenden</translation>
+    </message>
+    <message>
+        <source>Fade length (ms):</source>
+        <translation>Ausblenddauer (ms):</translation>
+    </message>
+    <message>
+        <source>Import &amp;again with these tools</source>
+        <translation>Mit diesen Werkzeugen erneut &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect (kept after a restart):</source>
+        <translation>Letzte Importe für diesen Effekt (bleiben nach einem Neustart erhalten):</translation>
+    </message>
+    <message>
+        <source>&amp;Use this import</source>
+        <translation>Diesen Import &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2; %3)</source>
+        <translation>%1 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>trimmed</source>
+        <translation>gekürzt</translation>
+    </message>
+    <message>
+        <source>normalised to %1 dB</source>
+        <translation>auf %1 dB normalisiert</translation>
+    </message>
+    <message>
+        <source>faded over %1 ms</source>
+        <translation>über %1 ms ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Peak level (dB)</source>
+        <translation>Peak-Pegel (dB)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms)</source>
+        <translation>Ausblenddauer (ms)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect</source>
+        <translation>Letzte Importe für diesen Effekt</translation>
     </message>
 </context>
 <context>
@@ -1637,10 +1993,6 @@
         <translation>Seriennummer des Geräts: </translation>
     </message>
     <message>
-        <source>&amp;Check for Updates…</source>
-        <translation>Nach &amp;Updates suchen…</translation>
-    </message>
-    <message>
         <source>&amp;Update Now</source>
         <translation>&amp;Jetzt aktualisieren</translation>
     </message>
@@ -1865,10 +2217,6 @@ Upload %3 and apply this preset?</source>
         <translation>Für diese Version des Kestrel X Editor ist kein Update-Server festgelegt, daher kann er nicht nach Updates suchen. Um das zu prüfen, starten Sie den Editor mit KX_UPDATE_SERVER auf die Adresse des Servers gesetzt (zum Beispiel KX_UPDATE_SERVER=https://updates.example.org ./run.sh).</translation>
     </message>
     <message>
-        <source>Version %1 of the Kestrel X Editor is available (this is %2). Info &gt; Update Now installs it.</source>
-        <translation>Version %1 des Kestrel X Editor ist verfügbar (dies ist %2). Info &gt; Jetzt aktualisieren installiert sie.</translation>
-    </message>
-    <message>
         <source>This is the newest version of the Kestrel X Editor (%1).</source>
         <translation>Dies ist die neueste Version des Kestrel X Editor (%1).</translation>
     </message>
@@ -1923,6 +2271,89 @@ Upload %3 and apply this preset?</source>
     <message>
         <source>Error: </source>
         <translation>Fehler: </translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Reset to Effect&apos;s &amp;Values</source>
+        <translation>Auf die Werte des &amp;Effekts zurücksetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pedals are attached: %1. Choose one under Connection &gt; Pedal.</source>
+        <translation>
+            <numerusform>%n Pedal ist angeschlossen: %1. Wählen Sie eines unter Verbindung &gt; Pedal.</numerusform>
+            <numerusform>%n Pedale sind angeschlossen: %1. Wählen Sie eines unter Verbindung &gt; Pedal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kept impulse response could not be read and was set aside: %1</source>
+        <translation>Eine aufbewahrte Impulsantwort konnte nicht gelesen werden und wurde beiseitegelegt: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been loaded for &quot;%1&quot; since the editor started. Upload it with the last one imported, &quot;%2&quot; (%3)?</source>
+        <translation>Seit dem Start des Editors wurde keine Impulsantwort für „%1“ geladen. Mit der zuletzt importierten, „%2“ (%3), hochladen?</translation>
+    </message>
+    <message>
+        <source>Kept import: %1, the same coefficients as when it was made</source>
+        <translation>Aufbewahrter Import: %1, dieselben Koeffizienten wie bei seiner Erstellung</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is saved beside it: %2</source>
+        <translation>Seine Impulsantwort „%1“ ist daneben gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Its impulse response was not saved: %1</source>
+        <translation>Seine Impulsantwort wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been imported for &quot;%1&quot; yet, so the preset has none beside it. Load one (File &gt; Load IR) and save again to keep it with the preset.</source>
+        <translation>Für „%1“ wurde noch keine Impulsantwort importiert, daher liegt neben dem Preset keine. Laden Sie eine (Datei &gt; IR laden) und speichern Sie erneut, um sie beim Preset aufzubewahren.</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is imported: an upload of &quot;%2&quot; sends it.</source>
+        <translation>Seine Impulsantwort „%1“ ist importiert: Ein Hochladen von „%2“ sendet sie.</translation>
+    </message>
+    <message>
+        <source>Its impulse response (%1) is missing: the values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>Seine Impulsantwort (%1) fehlt: Die Werte sind geladen, und „%2“ behält seine bisherige Impulsantwort.</translation>
+    </message>
+    <message>
+        <source>Its impulse response cannot be used: %1. The values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>Seine Impulsantwort ist nicht verwendbar: %1. Die Werte sind geladen, und „%2“ behält seine bisherige Impulsantwort.</translation>
+    </message>
+    <message>
+        <source>&amp;Pedal</source>
+        <translation>Peda&amp;l</translation>
+    </message>
+    <message>
+        <source>Pedal</source>
+        <translation>Pedal</translation>
+    </message>
+    <message>
+        <source>No pedal attached</source>
+        <translation>Kein Pedal angeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source> (connected)</source>
+        <translation> (verbunden)</translation>
+    </message>
+    <message>
+        <source>This preset keeps its impulse response &quot;%2&quot; beside it.
+
+Upload %1 with it and apply this preset?</source>
+        <translation>Neben diesem Preset liegt seine Impulsantwort „%2“.
+
+%1 damit hochladen und dieses Preset anwenden?</translation>
+    </message>
+    <message>
+        <source>Version %1 of the Kestrel X Editor is available (this is %2). Help &gt; Info &gt; Update Now installs it.</source>
+        <translation>Version %1 des Kestrel X Editor ist verfügbar (dies ist %2). Hilfe &gt; Info &gt; Jetzt aktualisieren installiert sie.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2488,34 @@ Upload %3 and apply this preset?</source>
     <message>
         <source>Damaged: %1</source>
         <translation>Beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>Impulse response</source>
+        <translation>Impulsantwort</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot; and its impulse response? Both files are removed from the preset folder.</source>
+        <translation>Das Preset „%1“ und seine Impulsantwort löschen? Beide Dateien werden aus dem Preset-Ordner entfernt.</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>This impulse response effect&apos;s preset has no %1 beside it: its values load, the effect keeps the impulse response it has.</source>
+        <translation>Neben dem Preset dieses Impulsantwort-Effekts liegt kein %1: Seine Werte werden geladen, der Effekt behält seine bisherige Impulsantwort.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The preset&apos;s values still load.</source>
+        <translation>%1 ist nicht verwendbar: %2. Die Werte des Presets werden trotzdem geladen.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not copied: %2</source>
+        <translation>Das Preset „%1“ wurde nicht kopiert: %2</translation>
     </message>
 </context>
 <context>

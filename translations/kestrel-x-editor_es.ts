@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>About</name>
+    <message>
+        <source>windows, serial ports, network</source>
+        <translation>ventanas, puertos serie, red</translation>
+    </message>
+    <message>
+        <source>waits for the pedal that block no window</source>
+        <translation>esperas al pedal que no bloquean ninguna ventana</translation>
+    </message>
+    <message>
+        <source>reading WAV files</source>
+        <translation>lectura de archivos WAV</translation>
+    </message>
+    <message>
+        <source>resampling impulse responses</source>
+        <translation>remuestreo de respuestas de impulso</translation>
+    </message>
+    <message>
+        <source>noticing the pedal plugged in and out</source>
+        <translation>detectar cuándo se conecta y desconecta el pedal</translation>
+    </message>
+    <message>
+        <source>the secure connection of the version check</source>
+        <translation>la conexión segura de la comprobación de versión</translation>
+    </message>
+    <message>
+        <source>the C++ language&apos;s library</source>
+        <translation>la biblioteca del lenguaje C++</translation>
+    </message>
+    <message>
+        <source>the system&apos;s C library</source>
+        <translation>la biblioteca C del sistema</translation>
+    </message>
+</context>
+<context>
     <name>Base</name>
     <message>
         <source>%1: it is a folder, not a file.</source>
@@ -117,6 +152,53 @@
     <message>
         <source>reading back chunk %1 of %2 at %3</source>
         <translation>al releer el bloque %1 de %2 en %3</translation>
+    </message>
+    <message>
+        <source>The pedal already runs Firmware %1</source>
+        <translation>El pedal ya ejecuta el firmware %1</translation>
+    </message>
+    <message>
+        <source>This replaces Firmware %1 with Firmware %2</source>
+        <translation>Esto sustituye el firmware %1 por el firmware %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>About Qt</source>
+        <translation>Acerca de Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guía del usuario</translation>
+    </message>
+    <message>
+        <source>Connection &amp;Doctor…</source>
+        <translation>&amp;Doctor de conexión…</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Updates…</source>
+        <translation>Buscar &amp;actualizaciones…</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrel X Editor</source>
+        <translation>Acerca de &amp;Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Acerca de &amp;Qt</translation>
     </message>
 </context>
 <context>
@@ -248,6 +330,58 @@
     <message>
         <source>The WAV file holds no samples.</source>
         <translation>El archivo WAV no contiene muestras.</translation>
+    </message>
+    <message>
+        <source>The impulse response could not be written: %1</source>
+        <translation>No se pudo escribir la respuesta de impulso: %1</translation>
+    </message>
+    <message>
+        <source>It holds %1 samples: an impulse response the editor keeps holds at most %2.</source>
+        <translation>Contiene %1 muestras: una respuesta de impulso que guarda el editor contiene como máximo %2.</translation>
+    </message>
+    <message>
+        <source>it holds %1 samples, %2 needs %3</source>
+        <translation>contiene %1 muestras, %2 necesita %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no impulse response</source>
+        <translation>%1 no admite respuesta de impulso</translation>
+    </message>
+    <message>
+        <source>Trimmed %1 samples (%2 ms) of silence before the first peak</source>
+        <translation>Recortadas %1 muestras (%2 ms) de silencio antes del primer pico</translation>
+    </message>
+    <message>
+        <source>Not trimmed: the first peak comes at once</source>
+        <translation>Sin recortar: el primer pico llega enseguida</translation>
+    </message>
+    <message>
+        <source>Normalised to a peak of %1 dB (gain %2 dB)</source>
+        <translation>Normalizada a un pico de %1 dB (ganancia %2 dB)</translation>
+    </message>
+    <message>
+        <source>Not normalised: the loaded samples are silent</source>
+        <translation>Sin normalizar: las muestras cargadas están en silencio</translation>
+    </message>
+    <message>
+        <source>Faded out over the last %1 ms (%2 samples)</source>
+        <translation>Fundido de salida en los últimos %1 ms (%2 muestras)</translation>
+    </message>
+    <message>
+        <source>it names no impulse response effect</source>
+        <translation>no nombra ningún efecto de respuesta de impulso</translation>
+    </message>
+    <message>
+        <source>There is no Documents folder to keep the import in.</source>
+        <translation>No hay ninguna carpeta Documentos donde guardar la importación.</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made.</source>
+        <translation>%1: no se puede crear la carpeta.</translation>
+    </message>
+    <message>
+        <source>The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels (the first is loaded). 48 kHz is the pedal&apos;s rate: a file at another rate from 8 to 768 kHz is resampled to it (the editor asks first).</source>
+        <translation>El archivo WAV puede contener muestras enteras de 8, 16, 24 o 32 bits, muestras de coma flotante de 32 o 64 bits o muestras comprimidas (ADPCM, A-law, mu-law o GSM 6.10), en uno o varios canales (se carga el primero). 48 kHz es la frecuencia del pedal: un archivo con otra frecuencia de 8 a 768 kHz se remuestrea a ella (el editor pregunta antes).</translation>
     </message>
 </context>
 <context>
@@ -741,6 +875,22 @@
         <source>&quot;%1&quot; is not a MIDI channel: give 1 to 16, or OMNI.</source>
         <translation>«%1» no es un canal MIDI: indica de 1 a 16, u OMNI.</translation>
     </message>
+    <message>
+        <source>Connect the pedal with a USB cable that carries data (some cables only charge), switch the pedal on, and try another USB socket. If it is plugged in, check that the system has a driver for FTDI chips.</source>
+        <translation>Conecta el pedal con un cable USB que transmita datos (algunos cables solo cargan), enciende el pedal y prueba otro puerto USB. Si está conectado, comprueba que el sistema tenga un controlador para chips FTDI.</translation>
+    </message>
+    <message>
+        <source>Its serial port %1 is listed but cannot be found.</source>
+        <translation>Su puerto serie %1 aparece en la lista, pero no se encuentra.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): another program may hold it (the pedal answers one program at a time), or you may not open it.</source>
+        <translation>No se puede abrir %1 (%2): puede que otro programa lo esté usando (el pedal responde a un solo programa a la vez) o que no tengas permiso para abrirlo.</translation>
+    </message>
+    <message>
+        <source>Close any other program that uses the pedal, then choose Connect again. If none does, unplug the pedal and plug it in again.</source>
+        <translation>Cierra cualquier otro programa que use el pedal y elige de nuevo «Conectar». Si ninguno lo usa, desconecta el pedal y vuelve a conectarlo.</translation>
+    </message>
 </context>
 <context>
     <name>Params</name>
@@ -912,6 +1062,10 @@
         <source>A preset named &quot;%1&quot; exists already.</source>
         <translation>Ya existe un preset llamado «%1».</translation>
     </message>
+    <message>
+        <source>An impulse response named &quot;%1&quot; exists already.</source>
+        <translation>Ya existe una respuesta de impulso llamada «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1019,6 +1173,18 @@
         <source>The pedal answered &quot;%1&quot;, but nothing shows that it took the image: it reports the same effect with the same values as before the upload. Upload it again if it does not sound new.</source>
         <translation>El pedal respondió «%1», pero nada muestra que haya tomado la imagen: indica el mismo efecto con los mismos valores que antes de la subida. Vuelve a subirlo si no suena distinto.</translation>
     </message>
+    <message>
+        <source>Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits first.</source>
+        <translation>Comparar está activado: el pedal suena como está guardado. Haz clic primero en «Comparar» para volver a tus cambios.</translation>
+    </message>
+    <message>
+        <source>There is no stored sound to compare with yet: click Request first.</source>
+        <translation>Todavía no hay ningún sonido guardado con el que comparar: haz clic primero en «Solicitar».</translation>
+    </message>
+    <message>
+        <source>The image of &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer la imagen de «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>kx::ConnectionDoctor</name>
@@ -1105,6 +1271,53 @@
     <message>
         <source>&lt;br&gt;&lt;i&gt;What to do:&lt;/i&gt; %1</source>
         <translation>&lt;br&gt;&lt;i&gt;Qué hacer:&lt;/i&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::TformAbout</name>
+    <message>
+        <source>Library</source>
+        <translation>Biblioteca</translation>
+    </message>
+    <message>
+        <source>Used for</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>Copyright file</source>
+        <translation>Archivo de copyright</translation>
+    </message>
+    <message>
+        <source>The license texts named here are in /usr/share/common-licenses. The system libraries that these load in turn (fonts, images, the audio codecs of libsndfile) come with your system, each with its own copyright file.</source>
+        <translation>Los textos de las licencias aquí nombradas están en /usr/share/common-licenses. Las bibliotecas del sistema que estas cargan a su vez (fuentes, imágenes, los códecs de audio de libsndfile) vienen con tu sistema, cada una con su propio archivo de copyright.</translation>
+    </message>
+    <message>
+        <source>About Kestrel X Editor</source>
+        <translation>Acerca de Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Kestrel X Editor</source>
+        <translation>Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Libraries and licenses:</source>
+        <translation>Bibliotecas y licencias:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Version %1, built on %2
+Qt %3 (built with Qt %4), QCoro %5
+For the Kestrel X pedal by NORVA.</source>
+        <translation>Versión %1, compilada el %2
+Qt %3 (compilada con Qt %4), QCoro %5
+Para el pedal Kestrel X de NORVA.</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1468,62 @@
         <source>Preset Change</source>
         <translation>Cambio de preset</translation>
     </message>
+    <message>
+        <source>Preview only</source>
+        <translation>Solo vista previa</translation>
+    </message>
+    <message>
+        <source>Playing: the preset</source>
+        <translation>Sonando: el preset</translation>
+    </message>
+    <message>
+        <source>Playing: stored sound</source>
+        <translation>Sonando: sonido guardado</translation>
+    </message>
+    <message>
+        <source>Playing: your edits</source>
+        <translation>Sonando: tus cambios</translation>
+    </message>
+    <message>
+        <source>Compare needs the running effect&apos;s values read first.</source>
+        <translation>Para comparar hay que leer primero los valores del efecto en marcha.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and make this change there, or keep the stored sound and change it (your edits are let go)?</source>
+        <translation>El pedal suena como está guardado, para comparar. ¿Volver a tus cambios y hacer este cambio allí, o quedarte con el sonido guardado y cambiarlo (se descartan tus cambios)?</translation>
+    </message>
+    <message>
+        <source>Back to my edits</source>
+        <translation>Volver a mis cambios</translation>
+    </message>
+    <message>
+        <source>Keep the stored sound</source>
+        <translation>Quedarme con el sonido guardado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The reset needs the running effect&apos;s values read first.</source>
+        <translation>Para restablecer hay que leer primero los valores del efecto en marcha.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and reset them, or reset from the stored sound (your edits are let go)?</source>
+        <translation>El pedal suena como está guardado, para comparar. ¿Volver a tus cambios y restablecerlos, o restablecer a partir del sonido guardado (se descartan tus cambios)?</translation>
+    </message>
+    <message>
+        <source>Reset to the effect&apos;s values</source>
+        <translation>Restablecer los valores del efecto</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Switch the pedal between your edits and the sound as stored on the pedal or loaded from a preset (Ctrl+K)</source>
+        <translation>Cambia el pedal entre tus cambios y el sonido guardado en el pedal o cargado desde un preset (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>kx::TformFirmwareUpgrade</name>
@@ -1352,6 +1621,33 @@
     </message>
 </context>
 <context>
+    <name>kx::TformGuide</name>
+    <message>
+        <source>Kestrel X Editor User Guide</source>
+        <translation>Guía del usuario de Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+</context>
+<context>
     <name>kx::TformImpulseResponse</name>
     <message>
         <source>IR</source>
@@ -1376,10 +1672,6 @@
     <message>
         <source>3) Click UPLOAD SELECTED EFFECT button</source>
         <translation>3) Haz clic en el botón SUBIR EFECTO SELECCIONADO</translation>
-    </message>
-    <message>
-        <source>The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the pedal&apos;s rate: a file at another rate can be resampled to it. Of a stereo file, the first channel is loaded.</source>
-        <translation>El archivo WAV puede contener muestras enteras de 8, 16, 24 o 32 bits o muestras de coma flotante. 48 kHz es la frecuencia del pedal: un archivo con otra frecuencia se puede remuestrear a ella. De un archivo estéreo se carga el primer canal.</translation>
     </message>
     <message>
         <source>Waveform of the loaded samples</source>
@@ -1408,6 +1700,70 @@
     <message>
         <source>not loaded</source>
         <translation>no cargado</translation>
+    </message>
+    <message>
+        <source>&amp;Trim the silence before the first peak</source>
+        <translation>&amp;Recortar el silencio antes del primer pico</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise the peak</source>
+        <translation>&amp;Normalizar el pico</translation>
+    </message>
+    <message>
+        <source>Peak level (dB):</source>
+        <translation>Nivel de pico (dB):</translation>
+    </message>
+    <message>
+        <source>&amp;Fade out before the cut</source>
+        <translation>&amp;Fundido de salida antes del corte</translation>
+    </message>
+    <message>
+        <source>Fade length (ms):</source>
+        <translation>Duración del fundido (ms):</translation>
+    </message>
+    <message>
+        <source>Import &amp;again with these tools</source>
+        <translation>Importar de nuevo con estas &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect (kept after a restart):</source>
+        <translation>Últimas importaciones de este efecto (se conservan tras reiniciar):</translation>
+    </message>
+    <message>
+        <source>&amp;Use this import</source>
+        <translation>&amp;Usar esta importación</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2; %3)</source>
+        <translation>%1 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>trimmed</source>
+        <translation>recortada</translation>
+    </message>
+    <message>
+        <source>normalised to %1 dB</source>
+        <translation>normalizada a %1 dB</translation>
+    </message>
+    <message>
+        <source>faded over %1 ms</source>
+        <translation>fundido en %1 ms</translation>
+    </message>
+    <message>
+        <source>Peak level (dB)</source>
+        <translation>Nivel de pico (dB)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms)</source>
+        <translation>Duración del fundido (ms)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect</source>
+        <translation>Últimas importaciones de este efecto</translation>
     </message>
 </context>
 <context>
@@ -1637,10 +1993,6 @@
         <translation>Número de serie del dispositivo: </translation>
     </message>
     <message>
-        <source>&amp;Check for Updates…</source>
-        <translation>Buscar &amp;actualizaciones…</translation>
-    </message>
-    <message>
         <source>&amp;Update Now</source>
         <translation>Actuali&amp;zar ahora</translation>
     </message>
@@ -1865,10 +2217,6 @@ Upload %3 and apply this preset?</source>
         <translation>No hay ningún servidor de actualizaciones definido para esta compilación del Kestrel X Editor, así que no puede buscar actualizaciones. Para buscar una, inicia el editor con KX_UPDATE_SERVER apuntando a la dirección del servidor (por ejemplo KX_UPDATE_SERVER=https://updates.example.org ./run.sh).</translation>
     </message>
     <message>
-        <source>Version %1 of the Kestrel X Editor is available (this is %2). Info &gt; Update Now installs it.</source>
-        <translation>La versión %1 del Kestrel X Editor está disponible (esta es la %2). Info &gt; Actualizar ahora la instala.</translation>
-    </message>
-    <message>
         <source>This is the newest version of the Kestrel X Editor (%1).</source>
         <translation>Esta es la versión más reciente del Kestrel X Editor (%1).</translation>
     </message>
@@ -1923,6 +2271,89 @@ Upload %3 and apply this preset?</source>
     <message>
         <source>Error: </source>
         <translation>Error: </translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>Reset to Effect&apos;s &amp;Values</source>
+        <translation>Restablecer los &amp;valores del efecto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pedals are attached: %1. Choose one under Connection &gt; Pedal.</source>
+        <translation>
+            <numerusform>Hay %n pedal conectado: %1. Elige uno en Conexión &gt; Pedal.</numerusform>
+            <numerusform>Hay %n pedales conectados: %1. Elige uno en Conexión &gt; Pedal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kept impulse response could not be read and was set aside: %1</source>
+        <translation>No se pudo leer una respuesta de impulso guardada y se ha apartado: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been loaded for &quot;%1&quot; since the editor started. Upload it with the last one imported, &quot;%2&quot; (%3)?</source>
+        <translation>No se ha cargado ninguna respuesta de impulso para «%1» desde que se inició el editor. ¿Subirlo con la última importada, «%2» (%3)?</translation>
+    </message>
+    <message>
+        <source>Kept import: %1, the same coefficients as when it was made</source>
+        <translation>Importación guardada: %1, los mismos coeficientes que cuando se creó</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is saved beside it: %2</source>
+        <translation>Su respuesta de impulso «%1» se ha guardado a su lado: %2</translation>
+    </message>
+    <message>
+        <source>Its impulse response was not saved: %1</source>
+        <translation>Su respuesta de impulso no se ha guardado: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been imported for &quot;%1&quot; yet, so the preset has none beside it. Load one (File &gt; Load IR) and save again to keep it with the preset.</source>
+        <translation>Todavía no se ha importado ninguna respuesta de impulso para «%1», así que el preset no tiene ninguna a su lado. Carga una (Archivo &gt; Cargar IR) y guarda de nuevo para conservarla con el preset.</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is imported: an upload of &quot;%2&quot; sends it.</source>
+        <translation>Su respuesta de impulso «%1» está importada: al subir «%2» se envía.</translation>
+    </message>
+    <message>
+        <source>Its impulse response (%1) is missing: the values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>Falta su respuesta de impulso (%1): los valores se han cargado y «%2» conserva la respuesta de impulso que tiene.</translation>
+    </message>
+    <message>
+        <source>Its impulse response cannot be used: %1. The values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>Su respuesta de impulso no se puede usar: %1. Los valores se han cargado y «%2» conserva la respuesta de impulso que tiene.</translation>
+    </message>
+    <message>
+        <source>&amp;Pedal</source>
+        <translation>P&amp;edal</translation>
+    </message>
+    <message>
+        <source>Pedal</source>
+        <translation>Pedal</translation>
+    </message>
+    <message>
+        <source>No pedal attached</source>
+        <translation>Ningún pedal conectado</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source> (connected)</source>
+        <translation> (conectado)</translation>
+    </message>
+    <message>
+        <source>This preset keeps its impulse response &quot;%2&quot; beside it.
+
+Upload %1 with it and apply this preset?</source>
+        <translation>Este preset guarda su respuesta de impulso «%2» a su lado.
+
+¿Subir %1 con ella y aplicar este preset?</translation>
+    </message>
+    <message>
+        <source>Version %1 of the Kestrel X Editor is available (this is %2). Help &gt; Info &gt; Update Now installs it.</source>
+        <translation>La versión %1 de Kestrel X Editor está disponible (esta es la %2). Ayuda &gt; Info &gt; Actualizar ahora la instala.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2488,34 @@ Upload %3 and apply this preset?</source>
     <message>
         <source>Damaged: %1</source>
         <translation>Dañado: %1</translation>
+    </message>
+    <message>
+        <source>Impulse response</source>
+        <translation>Respuesta de impulso</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot; and its impulse response? Both files are removed from the preset folder.</source>
+        <translation>¿Eliminar el preset «%1» y su respuesta de impulso? Ambos archivos se quitan de la carpeta de presets.</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Falta</translation>
+    </message>
+    <message>
+        <source>This impulse response effect&apos;s preset has no %1 beside it: its values load, the effect keeps the impulse response it has.</source>
+        <translation>El preset de este efecto de respuesta de impulso no tiene %1 a su lado: sus valores se cargan y el efecto conserva la respuesta de impulso que tiene.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The preset&apos;s values still load.</source>
+        <translation>%1 no se puede usar: %2. Los valores del preset se cargan igualmente.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not copied: %2</source>
+        <translation>El preset «%1» no se ha copiado: %2</translation>
     </message>
 </context>
 <context>

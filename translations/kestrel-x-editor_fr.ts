@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>windows, serial ports, network</source>
+        <translation>fenêtres, ports série, réseau</translation>
+    </message>
+    <message>
+        <source>waits for the pedal that block no window</source>
+        <translation>attentes de la pédale qui ne bloquent aucune fenêtre</translation>
+    </message>
+    <message>
+        <source>reading WAV files</source>
+        <translation>lecture des fichiers WAV</translation>
+    </message>
+    <message>
+        <source>resampling impulse responses</source>
+        <translation>rééchantillonnage des réponses impulsionnelles</translation>
+    </message>
+    <message>
+        <source>noticing the pedal plugged in and out</source>
+        <translation>détection du branchement et du débranchement de la pédale</translation>
+    </message>
+    <message>
+        <source>the secure connection of the version check</source>
+        <translation>la connexion sécurisée de la vérification de version</translation>
+    </message>
+    <message>
+        <source>the C++ language&apos;s library</source>
+        <translation>la bibliothèque du langage C++</translation>
+    </message>
+    <message>
+        <source>the system&apos;s C library</source>
+        <translation>la bibliothèque C du système</translation>
+    </message>
+</context>
+<context>
     <name>Base</name>
     <message>
         <source>%1: it is a folder, not a file.</source>
@@ -117,6 +152,53 @@
     <message>
         <source>reading back chunk %1 of %2 at %3</source>
         <translation>pendant la relecture du bloc %1 sur %2 à %3</translation>
+    </message>
+    <message>
+        <source>The pedal already runs Firmware %1</source>
+        <translation>La pédale exécute déjà le firmware %1</translation>
+    </message>
+    <message>
+        <source>This replaces Firmware %1 with Firmware %2</source>
+        <translation>Ceci remplace le firmware %1 par le firmware %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>About Qt</source>
+        <translation>À propos de Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Connection &amp;Doctor…</source>
+        <translation>&amp;Docteur de connexion…</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Updates…</source>
+        <translation>&amp;Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrel X Editor</source>
+        <translation>À &amp;propos de Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
     </message>
 </context>
 <context>
@@ -248,6 +330,58 @@
     <message>
         <source>The WAV file holds no samples.</source>
         <translation>Le fichier WAV ne contient aucun échantillon.</translation>
+    </message>
+    <message>
+        <source>The impulse response could not be written: %1</source>
+        <translation>La réponse impulsionnelle n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>It holds %1 samples: an impulse response the editor keeps holds at most %2.</source>
+        <translation>Elle contient %1 échantillons : une réponse impulsionnelle conservée par l&apos;éditeur en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>it holds %1 samples, %2 needs %3</source>
+        <translation>elle contient %1 échantillons, %2 en demande %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no impulse response</source>
+        <translation>%1 n&apos;accepte aucune réponse impulsionnelle</translation>
+    </message>
+    <message>
+        <source>Trimmed %1 samples (%2 ms) of silence before the first peak</source>
+        <translation>%1 échantillons (%2 ms) de silence coupés avant le premier pic</translation>
+    </message>
+    <message>
+        <source>Not trimmed: the first peak comes at once</source>
+        <translation>Rien de coupé : le premier pic arrive tout de suite</translation>
+    </message>
+    <message>
+        <source>Normalised to a peak of %1 dB (gain %2 dB)</source>
+        <translation>Normalisée à un pic de %1 dB (gain %2 dB)</translation>
+    </message>
+    <message>
+        <source>Not normalised: the loaded samples are silent</source>
+        <translation>Non normalisée : les échantillons chargés sont silencieux</translation>
+    </message>
+    <message>
+        <source>Faded out over the last %1 ms (%2 samples)</source>
+        <translation>Fondu de sortie sur les dernières %1 ms (%2 échantillons)</translation>
+    </message>
+    <message>
+        <source>it names no impulse response effect</source>
+        <translation>elle ne nomme aucun effet à réponse impulsionnelle</translation>
+    </message>
+    <message>
+        <source>There is no Documents folder to keep the import in.</source>
+        <translation>Il n&apos;y a pas de dossier Documents où conserver l&apos;import.</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made.</source>
+        <translation>%1 : le dossier ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels (the first is loaded). 48 kHz is the pedal&apos;s rate: a file at another rate from 8 to 768 kHz is resampled to it (the editor asks first).</source>
+        <translation>Le fichier WAV peut contenir des échantillons entiers de 8, 16, 24 ou 32 bits, des échantillons flottants de 32 ou 64 bits ou des échantillons compressés (ADPCM, A-law, mu-law ou GSM 6.10), sur un ou plusieurs canaux (le premier est chargé). 48 kHz est la fréquence de la pédale : un fichier à une autre fréquence, de 8 à 768 kHz, y est rééchantillonné (l&apos;éditeur demande d&apos;abord).</translation>
     </message>
 </context>
 <context>
@@ -741,6 +875,22 @@
         <source>&quot;%1&quot; is not a MIDI channel: give 1 to 16, or OMNI.</source>
         <translation>« %1 » n&apos;est pas un canal MIDI : indiquez 1 à 16, ou OMNI.</translation>
     </message>
+    <message>
+        <source>Connect the pedal with a USB cable that carries data (some cables only charge), switch the pedal on, and try another USB socket. If it is plugged in, check that the system has a driver for FTDI chips.</source>
+        <translation>Branchez la pédale avec un câble USB qui transmet des données (certains câbles ne font que charger), allumez la pédale et essayez une autre prise USB. Si elle est branchée, vérifiez que le système a un pilote pour les puces FTDI.</translation>
+    </message>
+    <message>
+        <source>Its serial port %1 is listed but cannot be found.</source>
+        <translation>Son port série %1 est listé mais introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): another program may hold it (the pedal answers one program at a time), or you may not open it.</source>
+        <translation>%1 ne peut pas être ouvert (%2) : un autre programme l&apos;occupe peut-être (la pédale ne répond qu&apos;à un programme à la fois), ou vous n&apos;avez pas le droit de l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>Close any other program that uses the pedal, then choose Connect again. If none does, unplug the pedal and plug it in again.</source>
+        <translation>Fermez tout autre programme qui utilise la pédale, puis choisissez à nouveau Connecter. Si aucun ne l&apos;utilise, débranchez la pédale et rebranchez-la.</translation>
+    </message>
 </context>
 <context>
     <name>Params</name>
@@ -912,6 +1062,10 @@
         <source>A preset named &quot;%1&quot; exists already.</source>
         <translation>Un preset nommé « %1 » existe déjà.</translation>
     </message>
+    <message>
+        <source>An impulse response named &quot;%1&quot; exists already.</source>
+        <translation>Une réponse impulsionnelle nommée « %1 » existe déjà.</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1019,6 +1173,18 @@
         <source>The pedal answered &quot;%1&quot;, but nothing shows that it took the image: it reports the same effect with the same values as before the upload. Upload it again if it does not sound new.</source>
         <translation>La pédale a répondu « %1 », mais rien ne montre qu&apos;elle a pris l&apos;image : elle indique le même effet avec les mêmes valeurs qu&apos;avant l&apos;envoi. Envoyez-le à nouveau s&apos;il ne sonne pas différemment.</translation>
     </message>
+    <message>
+        <source>Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits first.</source>
+        <translation>La comparaison est active : la pédale joue le son enregistré. Cliquez d&apos;abord sur Comparer pour revenir à vos modifications.</translation>
+    </message>
+    <message>
+        <source>There is no stored sound to compare with yet: click Request first.</source>
+        <translation>Il n&apos;y a pas encore de son enregistré à comparer : cliquez d&apos;abord sur Interroger.</translation>
+    </message>
+    <message>
+        <source>The image of &quot;%1&quot; cannot be read: %2</source>
+        <translation>L&apos;image de « %1 » ne peut pas être lue : %2</translation>
+    </message>
 </context>
 <context>
     <name>kx::ConnectionDoctor</name>
@@ -1105,6 +1271,53 @@
     <message>
         <source>&lt;br&gt;&lt;i&gt;What to do:&lt;/i&gt; %1</source>
         <translation>&lt;br&gt;&lt;i&gt;Que faire :&lt;/i&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::TformAbout</name>
+    <message>
+        <source>Library</source>
+        <translation>Bibliothèque</translation>
+    </message>
+    <message>
+        <source>Used for</source>
+        <translation>Utilisée pour</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Copyright file</source>
+        <translation>Fichier de copyright</translation>
+    </message>
+    <message>
+        <source>The license texts named here are in /usr/share/common-licenses. The system libraries that these load in turn (fonts, images, the audio codecs of libsndfile) come with your system, each with its own copyright file.</source>
+        <translation>Les textes des licences nommées ici se trouvent dans /usr/share/common-licenses. Les bibliothèques système que celles-ci chargent à leur tour (polices, images, codecs audio de libsndfile) sont fournies avec votre système, chacune avec son propre fichier de copyright.</translation>
+    </message>
+    <message>
+        <source>About Kestrel X Editor</source>
+        <translation>À propos de Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Kestrel X Editor</source>
+        <translation>Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Libraries and licenses:</source>
+        <translation>Bibliothèques et licences :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Version %1, built on %2
+Qt %3 (built with Qt %4), QCoro %5
+For the Kestrel X pedal by NORVA.</source>
+        <translation>Version %1, compilée le %2
+Qt %3 (compilée avec Qt %4), QCoro %5
+Pour la pédale Kestrel X de NORVA.</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1468,62 @@
         <source>Preset Change</source>
         <translation>Changement de preset</translation>
     </message>
+    <message>
+        <source>Preview only</source>
+        <translation>Aperçu seulement</translation>
+    </message>
+    <message>
+        <source>Playing: the preset</source>
+        <translation>Lecture : le preset</translation>
+    </message>
+    <message>
+        <source>Playing: stored sound</source>
+        <translation>Lecture : son enregistré</translation>
+    </message>
+    <message>
+        <source>Playing: your edits</source>
+        <translation>Lecture : vos modifications</translation>
+    </message>
+    <message>
+        <source>Compare needs the running effect&apos;s values read first.</source>
+        <translation>La comparaison demande d&apos;abord de lire les valeurs de l&apos;effet en cours.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and make this change there, or keep the stored sound and change it (your edits are let go)?</source>
+        <translation>La pédale joue le son enregistré, pour comparer. Revenir à vos modifications et faire ce changement là, ou garder le son enregistré et le modifier (vos modifications sont abandonnées) ?</translation>
+    </message>
+    <message>
+        <source>Back to my edits</source>
+        <translation>Revenir à mes modifications</translation>
+    </message>
+    <message>
+        <source>Keep the stored sound</source>
+        <translation>Garder le son enregistré</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The reset needs the running effect&apos;s values read first.</source>
+        <translation>La réinitialisation demande d&apos;abord de lire les valeurs de l&apos;effet en cours.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and reset them, or reset from the stored sound (your edits are let go)?</source>
+        <translation>La pédale joue le son enregistré, pour comparer. Revenir à vos modifications et les réinitialiser, ou réinitialiser à partir du son enregistré (vos modifications sont abandonnées) ?</translation>
+    </message>
+    <message>
+        <source>Reset to the effect&apos;s values</source>
+        <translation>Revenir aux valeurs de l&apos;effet</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Switch the pedal between your edits and the sound as stored on the pedal or loaded from a preset (Ctrl+K)</source>
+        <translation>Fait passer la pédale de vos modifications au son enregistré sur la pédale ou chargé depuis un preset, et inversement (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>kx::TformFirmwareUpgrade</name>
@@ -1352,6 +1621,33 @@
     </message>
 </context>
 <context>
+    <name>kx::TformGuide</name>
+    <message>
+        <source>Kestrel X Editor User Guide</source>
+        <translation>Guide de l&apos;utilisateur de Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>S&amp;uivant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+</context>
+<context>
     <name>kx::TformImpulseResponse</name>
     <message>
         <source>IR</source>
@@ -1376,10 +1672,6 @@
     <message>
         <source>3) Click UPLOAD SELECTED EFFECT button</source>
         <translation>3) Cliquez sur le bouton ENVOYER L&apos;EFFET SÉLECTIONNÉ</translation>
-    </message>
-    <message>
-        <source>The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the pedal&apos;s rate: a file at another rate can be resampled to it. Of a stereo file, the first channel is loaded.</source>
-        <translation>Le fichier WAV peut contenir des échantillons entiers de 8, 16, 24 ou 32 bits ou des échantillons flottants. 48 kHz est la fréquence de la pédale : un fichier à une autre fréquence peut y être rééchantillonné. D&apos;un fichier stéréo, le premier canal est chargé.</translation>
     </message>
     <message>
         <source>Waveform of the loaded samples</source>
@@ -1408,6 +1700,70 @@
     <message>
         <source>not loaded</source>
         <translation>non chargé</translation>
+    </message>
+    <message>
+        <source>&amp;Trim the silence before the first peak</source>
+        <translation>&amp;Couper le silence avant le premier pic</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise the peak</source>
+        <translation>&amp;Normaliser le pic</translation>
+    </message>
+    <message>
+        <source>Peak level (dB):</source>
+        <translation>Niveau du pic (dB) :</translation>
+    </message>
+    <message>
+        <source>&amp;Fade out before the cut</source>
+        <translation>&amp;Fondu de sortie avant la coupe</translation>
+    </message>
+    <message>
+        <source>Fade length (ms):</source>
+        <translation>Durée du fondu (ms) :</translation>
+    </message>
+    <message>
+        <source>Import &amp;again with these tools</source>
+        <translation>&amp;Importer à nouveau avec ces outils</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect (kept after a restart):</source>
+        <translation>Derniers imports pour cet effet (conservés après un redémarrage) :</translation>
+    </message>
+    <message>
+        <source>&amp;Use this import</source>
+        <translation>&amp;Utiliser cet import</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2; %3)</source>
+        <translation>%1 (%2 ; %3)</translation>
+    </message>
+    <message>
+        <source>trimmed</source>
+        <translation>coupé</translation>
+    </message>
+    <message>
+        <source>normalised to %1 dB</source>
+        <translation>normalisé à %1 dB</translation>
+    </message>
+    <message>
+        <source>faded over %1 ms</source>
+        <translation>fondu sur %1 ms</translation>
+    </message>
+    <message>
+        <source>Peak level (dB)</source>
+        <translation>Niveau du pic (dB)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms)</source>
+        <translation>Durée du fondu (ms)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect</source>
+        <translation>Derniers imports pour cet effet</translation>
     </message>
 </context>
 <context>
@@ -1637,10 +1993,6 @@
         <translation>Numéro de série de l&apos;appareil : </translation>
     </message>
     <message>
-        <source>&amp;Check for Updates…</source>
-        <translation>&amp;Rechercher des mises à jour…</translation>
-    </message>
-    <message>
         <source>&amp;Update Now</source>
         <translation>Mettre à jour &amp;maintenant</translation>
     </message>
@@ -1865,10 +2217,6 @@ Envoyer %3 et appliquer ce preset ?</translation>
         <translation>Aucun serveur de mise à jour n&apos;est défini pour cette version du Kestrel X Editor, il ne peut donc pas rechercher de mises à jour. Pour en rechercher une, lancez l&apos;éditeur avec KX_UPDATE_SERVER réglé sur l&apos;adresse du serveur (par exemple KX_UPDATE_SERVER=https://updates.example.org ./run.sh).</translation>
     </message>
     <message>
-        <source>Version %1 of the Kestrel X Editor is available (this is %2). Info &gt; Update Now installs it.</source>
-        <translation>La version %1 du Kestrel X Editor est disponible (celle-ci est la %2). Info &gt; Mettre à jour maintenant l&apos;installe.</translation>
-    </message>
-    <message>
         <source>This is the newest version of the Kestrel X Editor (%1).</source>
         <translation>Ceci est la version la plus récente du Kestrel X Editor (%1).</translation>
     </message>
@@ -1923,6 +2271,89 @@ Envoyer %3 et appliquer ce preset ?</translation>
     <message>
         <source>Error: </source>
         <translation>Erreur : </translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparer</translation>
+    </message>
+    <message>
+        <source>Reset to Effect&apos;s &amp;Values</source>
+        <translation>Revenir aux &amp;valeurs de l&apos;effet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pedals are attached: %1. Choose one under Connection &gt; Pedal.</source>
+        <translation>
+            <numerusform>%n pédale est branchée : %1. Choisissez-en une dans Connexion &gt; Pédale.</numerusform>
+            <numerusform>%n pédales sont branchées : %1. Choisissez-en une dans Connexion &gt; Pédale.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kept impulse response could not be read and was set aside: %1</source>
+        <translation>Une réponse impulsionnelle conservée n&apos;a pas pu être lue et a été mise de côté : %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been loaded for &quot;%1&quot; since the editor started. Upload it with the last one imported, &quot;%2&quot; (%3)?</source>
+        <translation>Aucune réponse impulsionnelle n&apos;a été chargée pour « %1 » depuis le démarrage de l&apos;éditeur. L&apos;envoyer avec la dernière importée, « %2 » (%3) ?</translation>
+    </message>
+    <message>
+        <source>Kept import: %1, the same coefficients as when it was made</source>
+        <translation>Import conservé : %1, les mêmes coefficients qu&apos;à sa création</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is saved beside it: %2</source>
+        <translation>Sa réponse impulsionnelle « %1 » est enregistrée à côté : %2</translation>
+    </message>
+    <message>
+        <source>Its impulse response was not saved: %1</source>
+        <translation>Sa réponse impulsionnelle n&apos;a pas été enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been imported for &quot;%1&quot; yet, so the preset has none beside it. Load one (File &gt; Load IR) and save again to keep it with the preset.</source>
+        <translation>Aucune réponse impulsionnelle n&apos;a encore été importée pour « %1 », le preset n&apos;en a donc aucune à côté. Chargez-en une (Fichier &gt; Charger l&apos;IR) et enregistrez à nouveau pour la garder avec le preset.</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is imported: an upload of &quot;%2&quot; sends it.</source>
+        <translation>Sa réponse impulsionnelle « %1 » est importée : un envoi de « %2 » la transmet.</translation>
+    </message>
+    <message>
+        <source>Its impulse response (%1) is missing: the values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>Sa réponse impulsionnelle (%1) est manquante : les valeurs sont chargées et « %2 » garde sa réponse impulsionnelle actuelle.</translation>
+    </message>
+    <message>
+        <source>Its impulse response cannot be used: %1. The values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>Sa réponse impulsionnelle est inutilisable : %1. Les valeurs sont chargées et « %2 » garde sa réponse impulsionnelle actuelle.</translation>
+    </message>
+    <message>
+        <source>&amp;Pedal</source>
+        <translation>&amp;Pédale</translation>
+    </message>
+    <message>
+        <source>Pedal</source>
+        <translation>Pédale</translation>
+    </message>
+    <message>
+        <source>No pedal attached</source>
+        <translation>Aucune pédale branchée</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source> (connected)</source>
+        <translation> (connectée)</translation>
+    </message>
+    <message>
+        <source>This preset keeps its impulse response &quot;%2&quot; beside it.
+
+Upload %1 with it and apply this preset?</source>
+        <translation>Ce preset garde sa réponse impulsionnelle « %2 » à côté de lui.
+
+Envoyer %1 avec elle et appliquer ce preset ?</translation>
+    </message>
+    <message>
+        <source>Version %1 of the Kestrel X Editor is available (this is %2). Help &gt; Info &gt; Update Now installs it.</source>
+        <translation>La version %1 de Kestrel X Editor est disponible (celle-ci est la %2). Aide &gt; Info &gt; Mettre à jour maintenant l&apos;installe.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2488,34 @@ Envoyer %3 et appliquer ce preset ?</translation>
     <message>
         <source>Damaged: %1</source>
         <translation>Endommagé : %1</translation>
+    </message>
+    <message>
+        <source>Impulse response</source>
+        <translation>Réponse impulsionnelle</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot; and its impulse response? Both files are removed from the preset folder.</source>
+        <translation>Supprimer le preset « %1 » et sa réponse impulsionnelle ? Les deux fichiers sont retirés du dossier des presets.</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Manquante</translation>
+    </message>
+    <message>
+        <source>This impulse response effect&apos;s preset has no %1 beside it: its values load, the effect keeps the impulse response it has.</source>
+        <translation>Le preset de cet effet à réponse impulsionnelle n&apos;a pas de %1 à côté de lui : ses valeurs se chargent, l&apos;effet garde sa réponse impulsionnelle actuelle.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The preset&apos;s values still load.</source>
+        <translation>%1 est inutilisable : %2. Les valeurs du preset se chargent quand même.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not copied: %2</source>
+        <translation>Le preset « %1 » n&apos;a pas été copié : %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>About</name>
+    <message>
+        <source>windows, serial ports, network</source>
+        <translation>finestre, porte seriali, rete</translation>
+    </message>
+    <message>
+        <source>waits for the pedal that block no window</source>
+        <translation>attese del pedale che non bloccano alcuna finestra</translation>
+    </message>
+    <message>
+        <source>reading WAV files</source>
+        <translation>lettura dei file WAV</translation>
+    </message>
+    <message>
+        <source>resampling impulse responses</source>
+        <translation>ricampionamento delle risposte all&apos;impulso</translation>
+    </message>
+    <message>
+        <source>noticing the pedal plugged in and out</source>
+        <translation>rilevamento del pedale collegato e scollegato</translation>
+    </message>
+    <message>
+        <source>the secure connection of the version check</source>
+        <translation>la connessione sicura del controllo della versione</translation>
+    </message>
+    <message>
+        <source>the C++ language&apos;s library</source>
+        <translation>la libreria del linguaggio C++</translation>
+    </message>
+    <message>
+        <source>the system&apos;s C library</source>
+        <translation>la libreria C del sistema</translation>
+    </message>
+</context>
+<context>
     <name>Base</name>
     <message>
         <source>%1: it is a folder, not a file.</source>
@@ -117,6 +152,53 @@
     <message>
         <source>reading back chunk %1 of %2 at %3</source>
         <translation>durante la rilettura del blocco %1 di %2 a %3</translation>
+    </message>
+    <message>
+        <source>The pedal already runs Firmware %1</source>
+        <translation>Il pedale esegue già il firmware %1</translation>
+    </message>
+    <message>
+        <source>This replaces Firmware %1 with Firmware %2</source>
+        <translation>Questo sostituisce il firmware %1 con il firmware %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>About Qt</source>
+        <translation>Informazioni su Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guida utente</translation>
+    </message>
+    <message>
+        <source>Connection &amp;Doctor…</source>
+        <translation>&amp;Dottore della connessione…</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Updates…</source>
+        <translation>&amp;Cerca aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrel X Editor</source>
+        <translation>&amp;Informazioni su Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Informazioni su &amp;Qt</translation>
     </message>
 </context>
 <context>
@@ -248,6 +330,58 @@
     <message>
         <source>The WAV file holds no samples.</source>
         <translation>Il file WAV non contiene campioni.</translation>
+    </message>
+    <message>
+        <source>The impulse response could not be written: %1</source>
+        <translation>Impossibile scrivere la risposta all&apos;impulso: %1</translation>
+    </message>
+    <message>
+        <source>It holds %1 samples: an impulse response the editor keeps holds at most %2.</source>
+        <translation>Contiene %1 campioni: una risposta all&apos;impulso conservata dall&apos;editor ne contiene al massimo %2.</translation>
+    </message>
+    <message>
+        <source>it holds %1 samples, %2 needs %3</source>
+        <translation>contiene %1 campioni, %2 ne richiede %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no impulse response</source>
+        <translation>%1 non accetta risposte all&apos;impulso</translation>
+    </message>
+    <message>
+        <source>Trimmed %1 samples (%2 ms) of silence before the first peak</source>
+        <translation>Tagliati %1 campioni (%2 ms) di silenzio prima del primo picco</translation>
+    </message>
+    <message>
+        <source>Not trimmed: the first peak comes at once</source>
+        <translation>Nessun taglio: il primo picco arriva subito</translation>
+    </message>
+    <message>
+        <source>Normalised to a peak of %1 dB (gain %2 dB)</source>
+        <translation>Normalizzata a un picco di %1 dB (guadagno %2 dB)</translation>
+    </message>
+    <message>
+        <source>Not normalised: the loaded samples are silent</source>
+        <translation>Non normalizzata: i campioni caricati sono silenziosi</translation>
+    </message>
+    <message>
+        <source>Faded out over the last %1 ms (%2 samples)</source>
+        <translation>Dissolvenza in uscita sugli ultimi %1 ms (%2 campioni)</translation>
+    </message>
+    <message>
+        <source>it names no impulse response effect</source>
+        <translation>non indica alcun effetto a risposta all&apos;impulso</translation>
+    </message>
+    <message>
+        <source>There is no Documents folder to keep the import in.</source>
+        <translation>Non c&apos;è una cartella Documenti in cui conservare l&apos;importazione.</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made.</source>
+        <translation>%1: impossibile creare la cartella.</translation>
+    </message>
+    <message>
+        <source>The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels (the first is loaded). 48 kHz is the pedal&apos;s rate: a file at another rate from 8 to 768 kHz is resampled to it (the editor asks first).</source>
+        <translation>Il file WAV può contenere campioni interi a 8, 16, 24 o 32 bit, campioni in virgola mobile a 32 o 64 bit o campioni compressi (ADPCM, A-law, mu-law o GSM 6.10), su uno o più canali (viene caricato il primo). 48 kHz è la frequenza del pedale: un file a un&apos;altra frequenza, da 8 a 768 kHz, viene ricampionato (l&apos;editor chiede prima).</translation>
     </message>
 </context>
 <context>
@@ -741,6 +875,22 @@
         <source>&quot;%1&quot; is not a MIDI channel: give 1 to 16, or OMNI.</source>
         <translation>&quot;%1&quot; non è un canale MIDI: indica da 1 a 16, oppure OMNI.</translation>
     </message>
+    <message>
+        <source>Connect the pedal with a USB cable that carries data (some cables only charge), switch the pedal on, and try another USB socket. If it is plugged in, check that the system has a driver for FTDI chips.</source>
+        <translation>Collega il pedale con un cavo USB che trasmette dati (alcuni cavi servono solo a caricare), accendi il pedale e prova un&apos;altra presa USB. Se è collegato, verifica che il sistema abbia un driver per i chip FTDI.</translation>
+    </message>
+    <message>
+        <source>Its serial port %1 is listed but cannot be found.</source>
+        <translation>La sua porta seriale %1 è elencata ma non si trova.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): another program may hold it (the pedal answers one program at a time), or you may not open it.</source>
+        <translation>Impossibile aprire %1 (%2): forse un altro programma la occupa (il pedale risponde a un programma alla volta), oppure non hai il permesso di aprirla.</translation>
+    </message>
+    <message>
+        <source>Close any other program that uses the pedal, then choose Connect again. If none does, unplug the pedal and plug it in again.</source>
+        <translation>Chiudi ogni altro programma che usa il pedale, poi scegli di nuovo Connetti. Se nessuno lo usa, scollega il pedale e ricollegalo.</translation>
+    </message>
 </context>
 <context>
     <name>Params</name>
@@ -912,6 +1062,10 @@
         <source>A preset named &quot;%1&quot; exists already.</source>
         <translation>Esiste già un preset chiamato &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>An impulse response named &quot;%1&quot; exists already.</source>
+        <translation>Esiste già una risposta all&apos;impulso chiamata &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1019,6 +1173,18 @@
         <source>The pedal answered &quot;%1&quot;, but nothing shows that it took the image: it reports the same effect with the same values as before the upload. Upload it again if it does not sound new.</source>
         <translation>Il pedale ha risposto &quot;%1&quot;, ma nulla mostra che abbia preso l&apos;immagine: indica lo stesso effetto con gli stessi valori di prima del caricamento. Caricalo di nuovo se non suona diverso.</translation>
     </message>
+    <message>
+        <source>Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits first.</source>
+        <translation>Il confronto è attivo: il pedale suona il suono memorizzato. Fai prima clic su Confronta per tornare alle tue modifiche.</translation>
+    </message>
+    <message>
+        <source>There is no stored sound to compare with yet: click Request first.</source>
+        <translation>Non c&apos;è ancora un suono memorizzato con cui confrontare: fai prima clic su Richiedi.</translation>
+    </message>
+    <message>
+        <source>The image of &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere l&apos;immagine di &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>kx::ConnectionDoctor</name>
@@ -1105,6 +1271,53 @@
     <message>
         <source>&lt;br&gt;&lt;i&gt;What to do:&lt;/i&gt; %1</source>
         <translation>&lt;br&gt;&lt;i&gt;Cosa fare:&lt;/i&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::TformAbout</name>
+    <message>
+        <source>Library</source>
+        <translation>Libreria</translation>
+    </message>
+    <message>
+        <source>Used for</source>
+        <translation>Usata per</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licenza</translation>
+    </message>
+    <message>
+        <source>Copyright file</source>
+        <translation>File del copyright</translation>
+    </message>
+    <message>
+        <source>The license texts named here are in /usr/share/common-licenses. The system libraries that these load in turn (fonts, images, the audio codecs of libsndfile) come with your system, each with its own copyright file.</source>
+        <translation>I testi delle licenze qui citate si trovano in /usr/share/common-licenses. Le librerie di sistema che queste caricano a loro volta (caratteri, immagini, i codec audio di libsndfile) sono fornite con il tuo sistema, ciascuna con il proprio file del copyright.</translation>
+    </message>
+    <message>
+        <source>About Kestrel X Editor</source>
+        <translation>Informazioni su Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Kestrel X Editor</source>
+        <translation>Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Libraries and licenses:</source>
+        <translation>Librerie e licenze:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Version %1, built on %2
+Qt %3 (built with Qt %4), QCoro %5
+For the Kestrel X pedal by NORVA.</source>
+        <translation>Versione %1, compilata il %2
+Qt %3 (compilata con Qt %4), QCoro %5
+Per il pedale Kestrel X di NORVA.</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1468,62 @@
         <source>Preset Change</source>
         <translation>Cambio preset</translation>
     </message>
+    <message>
+        <source>Preview only</source>
+        <translation>Solo anteprima</translation>
+    </message>
+    <message>
+        <source>Playing: the preset</source>
+        <translation>In riproduzione: il preset</translation>
+    </message>
+    <message>
+        <source>Playing: stored sound</source>
+        <translation>In riproduzione: suono memorizzato</translation>
+    </message>
+    <message>
+        <source>Playing: your edits</source>
+        <translation>In riproduzione: le tue modifiche</translation>
+    </message>
+    <message>
+        <source>Compare needs the running effect&apos;s values read first.</source>
+        <translation>Per confrontare bisogna prima leggere i valori dell&apos;effetto in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and make this change there, or keep the stored sound and change it (your edits are let go)?</source>
+        <translation>Il pedale suona il suono memorizzato, per il confronto. Tornare alle tue modifiche e fare lì questa modifica, oppure tenere il suono memorizzato e modificarlo (le tue modifiche vengono scartate)?</translation>
+    </message>
+    <message>
+        <source>Back to my edits</source>
+        <translation>Torna alle mie modifiche</translation>
+    </message>
+    <message>
+        <source>Keep the stored sound</source>
+        <translation>Tieni il suono memorizzato</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The reset needs the running effect&apos;s values read first.</source>
+        <translation>Per il ripristino bisogna prima leggere i valori dell&apos;effetto in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and reset them, or reset from the stored sound (your edits are let go)?</source>
+        <translation>Il pedale suona il suono memorizzato, per il confronto. Tornare alle tue modifiche e ripristinarle, oppure ripristinare a partire dal suono memorizzato (le tue modifiche vengono scartate)?</translation>
+    </message>
+    <message>
+        <source>Reset to the effect&apos;s values</source>
+        <translation>Ripristina i valori dell&apos;effetto</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Switch the pedal between your edits and the sound as stored on the pedal or loaded from a preset (Ctrl+K)</source>
+        <translation>Passa il pedale dalle tue modifiche al suono memorizzato nel pedale o caricato da un preset, e viceversa (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>kx::TformFirmwareUpgrade</name>
@@ -1352,6 +1621,33 @@
     </message>
 </context>
 <context>
+    <name>kx::TformGuide</name>
+    <message>
+        <source>Kestrel X Editor User Guide</source>
+        <translation>Guida utente di Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Indie&amp;tro</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guida utente</translation>
+    </message>
+</context>
+<context>
     <name>kx::TformImpulseResponse</name>
     <message>
         <source>IR</source>
@@ -1376,10 +1672,6 @@
     <message>
         <source>3) Click UPLOAD SELECTED EFFECT button</source>
         <translation>3) Fai clic sul pulsante CARICA EFFETTO SELEZIONATO</translation>
-    </message>
-    <message>
-        <source>The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the pedal&apos;s rate: a file at another rate can be resampled to it. Of a stereo file, the first channel is loaded.</source>
-        <translation>Il file WAV può contenere campioni interi a 8, 16, 24 o 32 bit oppure campioni in virgola mobile. 48 kHz è la frequenza del pedale: un file a un&apos;altra frequenza può essere ricampionato. Di un file stereo viene caricato il primo canale.</translation>
     </message>
     <message>
         <source>Waveform of the loaded samples</source>
@@ -1408,6 +1700,70 @@
     <message>
         <source>not loaded</source>
         <translation>non caricato</translation>
+    </message>
+    <message>
+        <source>&amp;Trim the silence before the first peak</source>
+        <translation>&amp;Taglia il silenzio prima del primo picco</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise the peak</source>
+        <translation>&amp;Normalizza il picco</translation>
+    </message>
+    <message>
+        <source>Peak level (dB):</source>
+        <translation>Livello del picco (dB):</translation>
+    </message>
+    <message>
+        <source>&amp;Fade out before the cut</source>
+        <translation>&amp;Dissolvenza in uscita prima del taglio</translation>
+    </message>
+    <message>
+        <source>Fade length (ms):</source>
+        <translation>Durata della dissolvenza (ms):</translation>
+    </message>
+    <message>
+        <source>Import &amp;again with these tools</source>
+        <translation>Importa di nuovo con questi &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect (kept after a restart):</source>
+        <translation>Ultime importazioni per questo effetto (conservate dopo un riavvio):</translation>
+    </message>
+    <message>
+        <source>&amp;Use this import</source>
+        <translation>&amp;Usa questa importazione</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2; %3)</source>
+        <translation>%1 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>trimmed</source>
+        <translation>tagliata</translation>
+    </message>
+    <message>
+        <source>normalised to %1 dB</source>
+        <translation>normalizzata a %1 dB</translation>
+    </message>
+    <message>
+        <source>faded over %1 ms</source>
+        <translation>dissolvenza su %1 ms</translation>
+    </message>
+    <message>
+        <source>Peak level (dB)</source>
+        <translation>Livello del picco (dB)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms)</source>
+        <translation>Durata della dissolvenza (ms)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect</source>
+        <translation>Ultime importazioni per questo effetto</translation>
     </message>
 </context>
 <context>
@@ -1637,10 +1993,6 @@
         <translation>Numero di serie del dispositivo: </translation>
     </message>
     <message>
-        <source>&amp;Check for Updates…</source>
-        <translation>&amp;Cerca aggiornamenti…</translation>
-    </message>
-    <message>
         <source>&amp;Update Now</source>
         <translation>&amp;Aggiorna ora</translation>
     </message>
@@ -1865,10 +2217,6 @@ Caricare %3 e applicare questo preset?</translation>
         <translation>Per questa build del Kestrel X Editor non è impostato alcun server degli aggiornamenti, quindi non può cercare aggiornamenti. Per farlo, avvia l&apos;editor con KX_UPDATE_SERVER impostato sull&apos;indirizzo del server (per esempio KX_UPDATE_SERVER=https://updates.example.org ./run.sh).</translation>
     </message>
     <message>
-        <source>Version %1 of the Kestrel X Editor is available (this is %2). Info &gt; Update Now installs it.</source>
-        <translation>È disponibile la versione %1 del Kestrel X Editor (questa è la %2). Info &gt; Aggiorna ora la installa.</translation>
-    </message>
-    <message>
         <source>This is the newest version of the Kestrel X Editor (%1).</source>
         <translation>Questa è la versione più recente del Kestrel X Editor (%1).</translation>
     </message>
@@ -1923,6 +2271,89 @@ Caricare %3 e applicare questo preset?</translation>
     <message>
         <source>Error: </source>
         <translation>Errore: </translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Confronta</translation>
+    </message>
+    <message>
+        <source>Reset to Effect&apos;s &amp;Values</source>
+        <translation>Ripristina i &amp;valori dell&apos;effetto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pedals are attached: %1. Choose one under Connection &gt; Pedal.</source>
+        <translation>
+            <numerusform>%n pedale è collegato: %1. Scegline uno in Connessione &gt; Pedale.</numerusform>
+            <numerusform>%n pedali sono collegati: %1. Scegline uno in Connessione &gt; Pedale.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kept impulse response could not be read and was set aside: %1</source>
+        <translation>Una risposta all&apos;impulso conservata non si è potuta leggere ed è stata messa da parte: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been loaded for &quot;%1&quot; since the editor started. Upload it with the last one imported, &quot;%2&quot; (%3)?</source>
+        <translation>Dall&apos;avvio dell&apos;editor non è stata caricata alcuna risposta all&apos;impulso per &quot;%1&quot;. Caricarlo con l&apos;ultima importata, &quot;%2&quot; (%3)?</translation>
+    </message>
+    <message>
+        <source>Kept import: %1, the same coefficients as when it was made</source>
+        <translation>Importazione conservata: %1, gli stessi coefficienti di quando è stata creata</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is saved beside it: %2</source>
+        <translation>La sua risposta all&apos;impulso &quot;%1&quot; è salvata accanto: %2</translation>
+    </message>
+    <message>
+        <source>Its impulse response was not saved: %1</source>
+        <translation>La sua risposta all&apos;impulso non è stata salvata: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been imported for &quot;%1&quot; yet, so the preset has none beside it. Load one (File &gt; Load IR) and save again to keep it with the preset.</source>
+        <translation>Per &quot;%1&quot; non è ancora stata importata alcuna risposta all&apos;impulso, quindi il preset non ne ha una accanto. Caricane una (File &gt; Carica IR) e salva di nuovo per tenerla con il preset.</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is imported: an upload of &quot;%2&quot; sends it.</source>
+        <translation>La sua risposta all&apos;impulso &quot;%1&quot; è importata: un caricamento di &quot;%2&quot; la invia.</translation>
+    </message>
+    <message>
+        <source>Its impulse response (%1) is missing: the values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>La sua risposta all&apos;impulso (%1) manca: i valori sono caricati e &quot;%2&quot; mantiene la risposta all&apos;impulso che ha.</translation>
+    </message>
+    <message>
+        <source>Its impulse response cannot be used: %1. The values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>La sua risposta all&apos;impulso non si può usare: %1. I valori sono caricati e &quot;%2&quot; mantiene la risposta all&apos;impulso che ha.</translation>
+    </message>
+    <message>
+        <source>&amp;Pedal</source>
+        <translation>&amp;Pedale</translation>
+    </message>
+    <message>
+        <source>Pedal</source>
+        <translation>Pedale</translation>
+    </message>
+    <message>
+        <source>No pedal attached</source>
+        <translation>Nessun pedale collegato</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source> (connected)</source>
+        <translation> (connesso)</translation>
+    </message>
+    <message>
+        <source>This preset keeps its impulse response &quot;%2&quot; beside it.
+
+Upload %1 with it and apply this preset?</source>
+        <translation>Questo preset tiene accanto a sé la sua risposta all&apos;impulso &quot;%2&quot;.
+
+Caricare %1 con essa e applicare questo preset?</translation>
+    </message>
+    <message>
+        <source>Version %1 of the Kestrel X Editor is available (this is %2). Help &gt; Info &gt; Update Now installs it.</source>
+        <translation>È disponibile la versione %1 di Kestrel X Editor (questa è la %2). Aiuto &gt; Info &gt; Aggiorna ora la installa.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2488,34 @@ Caricare %3 e applicare questo preset?</translation>
     <message>
         <source>Damaged: %1</source>
         <translation>Danneggiato: %1</translation>
+    </message>
+    <message>
+        <source>Impulse response</source>
+        <translation>Risposta all&apos;impulso</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opia</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot; and its impulse response? Both files are removed from the preset folder.</source>
+        <translation>Eliminare il preset &quot;%1&quot; e la sua risposta all&apos;impulso? Entrambi i file vengono rimossi dalla cartella dei preset.</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Mancante</translation>
+    </message>
+    <message>
+        <source>This impulse response effect&apos;s preset has no %1 beside it: its values load, the effect keeps the impulse response it has.</source>
+        <translation>Il preset di questo effetto a risposta all&apos;impulso non ha %1 accanto: i suoi valori si caricano, l&apos;effetto mantiene la risposta all&apos;impulso che ha.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The preset&apos;s values still load.</source>
+        <translation>%1 non si può usare: %2. I valori del preset si caricano comunque.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not copied: %2</source>
+        <translation>Il preset &quot;%1&quot; non è stato copiato: %2</translation>
     </message>
 </context>
 <context>

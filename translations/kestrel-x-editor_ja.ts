@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>About</name>
+    <message>
+        <source>windows, serial ports, network</source>
+        <translation>ウィンドウ、シリアルポート、ネットワーク</translation>
+    </message>
+    <message>
+        <source>waits for the pedal that block no window</source>
+        <translation>ウィンドウを止めずにペダルを待つ処理</translation>
+    </message>
+    <message>
+        <source>reading WAV files</source>
+        <translation>WAV ファイルの読み込み</translation>
+    </message>
+    <message>
+        <source>resampling impulse responses</source>
+        <translation>インパルス応答のリサンプリング</translation>
+    </message>
+    <message>
+        <source>noticing the pedal plugged in and out</source>
+        <translation>ペダルの接続と取り外しの検出</translation>
+    </message>
+    <message>
+        <source>the secure connection of the version check</source>
+        <translation>バージョン確認の安全な接続</translation>
+    </message>
+    <message>
+        <source>the C++ language&apos;s library</source>
+        <translation>C++ 言語のライブラリ</translation>
+    </message>
+    <message>
+        <source>the system&apos;s C library</source>
+        <translation>システムの C ライブラリ</translation>
+    </message>
+</context>
+<context>
     <name>Base</name>
     <message>
         <source>%1: it is a folder, not a file.</source>
@@ -117,6 +152,53 @@
     <message>
         <source>reading back chunk %1 of %2 at %3</source>
         <translation>チャンク %1/%2 (%3) の読み返し中</translation>
+    </message>
+    <message>
+        <source>The pedal already runs Firmware %1</source>
+        <translation>ペダルはすでにファームウェア %1 で動作しています</translation>
+    </message>
+    <message>
+        <source>This replaces Firmware %1 with Firmware %2</source>
+        <translation>ファームウェア %1 をファームウェア %2 に置き換えます</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>About Qt</source>
+        <translation>Qt について</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>ユーザーガイド(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Connection &amp;Doctor…</source>
+        <translation>接続ドクター(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Updates…</source>
+        <translation>アップデートを確認(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrel X Editor</source>
+        <translation>Kestrel X Editor について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Qt について(&amp;Q)</translation>
     </message>
 </context>
 <context>
@@ -248,6 +330,58 @@
     <message>
         <source>The WAV file holds no samples.</source>
         <translation>WAV ファイルにサンプルが含まれていません。</translation>
+    </message>
+    <message>
+        <source>The impulse response could not be written: %1</source>
+        <translation>インパルス応答を書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>It holds %1 samples: an impulse response the editor keeps holds at most %2.</source>
+        <translation>サンプル数が %1 です。エディターが保存するインパルス応答は最大 %2 サンプルです。</translation>
+    </message>
+    <message>
+        <source>it holds %1 samples, %2 needs %3</source>
+        <translation>サンプル数は %1 ですが、%2 には %3 が必要です</translation>
+    </message>
+    <message>
+        <source>%1 takes no impulse response</source>
+        <translation>%1 はインパルス応答を受け付けません</translation>
+    </message>
+    <message>
+        <source>Trimmed %1 samples (%2 ms) of silence before the first peak</source>
+        <translation>最初のピーク前の無音 %1 サンプル (%2 ms) をトリムしました</translation>
+    </message>
+    <message>
+        <source>Not trimmed: the first peak comes at once</source>
+        <translation>トリムなし: 最初のピークがすぐに来ます</translation>
+    </message>
+    <message>
+        <source>Normalised to a peak of %1 dB (gain %2 dB)</source>
+        <translation>ピーク %1 dB にノーマライズしました (ゲイン %2 dB)</translation>
+    </message>
+    <message>
+        <source>Not normalised: the loaded samples are silent</source>
+        <translation>ノーマライズなし: 読み込んだサンプルが無音です</translation>
+    </message>
+    <message>
+        <source>Faded out over the last %1 ms (%2 samples)</source>
+        <translation>最後の %1 ms (%2 サンプル) でフェードアウトしました</translation>
+    </message>
+    <message>
+        <source>it names no impulse response effect</source>
+        <translation>インパルス応答エフェクトを指定していません</translation>
+    </message>
+    <message>
+        <source>There is no Documents folder to keep the import in.</source>
+        <translation>インポートを保存するドキュメントフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made.</source>
+        <translation>%1: フォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels (the first is loaded). 48 kHz is the pedal&apos;s rate: a file at another rate from 8 to 768 kHz is resampled to it (the editor asks first).</source>
+        <translation>WAV ファイルには 8、16、24、32 ビットの整数サンプル、32 または 64 ビットの浮動小数点サンプル、圧縮サンプル (ADPCM、A-law、mu-law、GSM 6.10) を 1 つ以上のチャンネルで含められます (最初のチャンネルを読み込みます)。ペダルのレートは 48 kHz です。8～768 kHz の他のレートのファイルはこのレートにリサンプリングされます (エディターが先に確認します)。</translation>
     </message>
 </context>
 <context>
@@ -741,6 +875,22 @@
         <source>&quot;%1&quot; is not a MIDI channel: give 1 to 16, or OMNI.</source>
         <translation>「%1」は MIDI チャンネルではありません: 1 から 16、または OMNI を指定してください。</translation>
     </message>
+    <message>
+        <source>Connect the pedal with a USB cable that carries data (some cables only charge), switch the pedal on, and try another USB socket. If it is plugged in, check that the system has a driver for FTDI chips.</source>
+        <translation>データ通信ができる USB ケーブル (充電専用のケーブルもあります) でペダルを接続し、ペダルの電源を入れて、別の USB ポートも試してください。接続済みの場合は、システムに FTDI チップ用のドライバーがあるか確認してください。</translation>
+    </message>
+    <message>
+        <source>Its serial port %1 is listed but cannot be found.</source>
+        <translation>シリアルポート %1 は一覧にありますが、見つかりません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): another program may hold it (the pedal answers one program at a time), or you may not open it.</source>
+        <translation>%1 を開けません (%2)。別のプログラムが使用している (ペダルは一度に 1 つのプログラムにしか応答しません) か、開く権限がありません。</translation>
+    </message>
+    <message>
+        <source>Close any other program that uses the pedal, then choose Connect again. If none does, unplug the pedal and plug it in again.</source>
+        <translation>ペダルを使用している他のプログラムを閉じてから、もう一度「接続」を選んでください。該当するものがなければ、ペダルを抜いて挿し直してください。</translation>
+    </message>
 </context>
 <context>
     <name>Params</name>
@@ -912,6 +1062,10 @@
         <source>A preset named &quot;%1&quot; exists already.</source>
         <translation>「%1」という名前のプリセットはすでに存在します。</translation>
     </message>
+    <message>
+        <source>An impulse response named &quot;%1&quot; exists already.</source>
+        <translation>「%1」という名前のインパルス応答がすでにあります。</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1019,6 +1173,18 @@
         <source>The pedal answered &quot;%1&quot;, but nothing shows that it took the image: it reports the same effect with the same values as before the upload. Upload it again if it does not sound new.</source>
         <translation>ペダルは「%1」と応答しましたが、イメージを受け取ったことを示すものがありません: アップロード前と同じエフェクトと同じ値を報告しています。音が変わっていなければ、もう一度アップロードしてください。</translation>
     </message>
+    <message>
+        <source>Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits first.</source>
+        <translation>比較がオンです: ペダルは保存されたサウンドを鳴らしています。先に「比較」をクリックして編集内容に戻ってください。</translation>
+    </message>
+    <message>
+        <source>There is no stored sound to compare with yet: click Request first.</source>
+        <translation>比較する保存済みサウンドがまだありません: 先に「読み出し」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>The image of &quot;%1&quot; cannot be read: %2</source>
+        <translation>「%1」のイメージを読み取れません: %2</translation>
+    </message>
 </context>
 <context>
     <name>kx::ConnectionDoctor</name>
@@ -1105,6 +1271,53 @@
     <message>
         <source>&lt;br&gt;&lt;i&gt;What to do:&lt;/i&gt; %1</source>
         <translation>&lt;br&gt;&lt;i&gt;対処方法:&lt;/i&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::TformAbout</name>
+    <message>
+        <source>Library</source>
+        <translation>ライブラリ</translation>
+    </message>
+    <message>
+        <source>Used for</source>
+        <translation>用途</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>ライセンス</translation>
+    </message>
+    <message>
+        <source>Copyright file</source>
+        <translation>著作権ファイル</translation>
+    </message>
+    <message>
+        <source>The license texts named here are in /usr/share/common-licenses. The system libraries that these load in turn (fonts, images, the audio codecs of libsndfile) come with your system, each with its own copyright file.</source>
+        <translation>ここに記載したライセンスの本文は /usr/share/common-licenses にあります。これらがさらに読み込むシステムライブラリ (フォント、画像、libsndfile のオーディオコーデック) はシステムに付属しており、それぞれに著作権ファイルがあります。</translation>
+    </message>
+    <message>
+        <source>About Kestrel X Editor</source>
+        <translation>Kestrel X Editor について</translation>
+    </message>
+    <message>
+        <source>Kestrel X Editor</source>
+        <translation>Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Libraries and licenses:</source>
+        <translation>ライブラリとライセンス:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Version %1, built on %2
+Qt %3 (built with Qt %4), QCoro %5
+For the Kestrel X pedal by NORVA.</source>
+        <translation>バージョン %1、ビルド日 %2
+Qt %3 (Qt %4 でビルド)、QCoro %5
+NORVA の Kestrel X ペダル用。</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1468,62 @@
         <source>Preset Change</source>
         <translation>プリセット切り替え</translation>
     </message>
+    <message>
+        <source>Preview only</source>
+        <translation>プレビューのみ</translation>
+    </message>
+    <message>
+        <source>Playing: the preset</source>
+        <translation>再生中: プリセット</translation>
+    </message>
+    <message>
+        <source>Playing: stored sound</source>
+        <translation>再生中: 保存済みサウンド</translation>
+    </message>
+    <message>
+        <source>Playing: your edits</source>
+        <translation>再生中: 編集内容</translation>
+    </message>
+    <message>
+        <source>Compare needs the running effect&apos;s values read first.</source>
+        <translation>比較するには、先に実行中のエフェクトの値を読み出す必要があります。</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and make this change there, or keep the stored sound and change it (your edits are let go)?</source>
+        <translation>ペダルは比較のため保存されたサウンドを鳴らしています。編集内容に戻ってそこで変更しますか? それとも保存済みサウンドのまま変更しますか (編集内容は破棄されます)?</translation>
+    </message>
+    <message>
+        <source>Back to my edits</source>
+        <translation>編集内容に戻る</translation>
+    </message>
+    <message>
+        <source>Keep the stored sound</source>
+        <translation>保存済みサウンドのままにする</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The reset needs the running effect&apos;s values read first.</source>
+        <translation>リセットするには、先に実行中のエフェクトの値を読み出す必要があります。</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and reset them, or reset from the stored sound (your edits are let go)?</source>
+        <translation>ペダルは比較のため保存されたサウンドを鳴らしています。編集内容に戻ってリセットしますか? それとも保存済みサウンドからリセットしますか (編集内容は破棄されます)?</translation>
+    </message>
+    <message>
+        <source>Reset to the effect&apos;s values</source>
+        <translation>エフェクトの値にリセット</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Switch the pedal between your edits and the sound as stored on the pedal or loaded from a preset (Ctrl+K)</source>
+        <translation>ペダルを、編集内容と、ペダルに保存された、またはプリセットから読み込んだサウンドとの間で切り替えます (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>kx::TformFirmwareUpgrade</name>
@@ -1352,6 +1621,33 @@
     </message>
 </context>
 <context>
+    <name>kx::TformGuide</name>
+    <message>
+        <source>Kestrel X Editor User Guide</source>
+        <translation>Kestrel X Editor ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>進む(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+</context>
+<context>
     <name>kx::TformImpulseResponse</name>
     <message>
         <source>IR</source>
@@ -1376,10 +1672,6 @@
     <message>
         <source>3) Click UPLOAD SELECTED EFFECT button</source>
         <translation>3) 「選択したエフェクトをアップロード」ボタンをクリックします</translation>
-    </message>
-    <message>
-        <source>The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the pedal&apos;s rate: a file at another rate can be resampled to it. Of a stereo file, the first channel is loaded.</source>
-        <translation>WAV ファイルには 8、16、24、32 ビットの整数サンプル、または浮動小数点サンプルを使えます。ペダルのレートは 48 kHz です。ほかのレートのファイルはリサンプリングできます。ステレオファイルは最初のチャンネルを読み込みます。</translation>
     </message>
     <message>
         <source>Waveform of the loaded samples</source>
@@ -1408,6 +1700,70 @@
     <message>
         <source>not loaded</source>
         <translation>読み込まれない部分</translation>
+    </message>
+    <message>
+        <source>&amp;Trim the silence before the first peak</source>
+        <translation>最初のピーク前の無音をトリム(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise the peak</source>
+        <translation>ピークをノーマライズ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Peak level (dB):</source>
+        <translation>ピークレベル (dB):</translation>
+    </message>
+    <message>
+        <source>&amp;Fade out before the cut</source>
+        <translation>カット前にフェードアウト(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms):</source>
+        <translation>フェードの長さ (ms):</translation>
+    </message>
+    <message>
+        <source>Import &amp;again with these tools</source>
+        <translation>これらのツールで再インポート(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect (kept after a restart):</source>
+        <translation>このエフェクトの最近のインポート (再起動後も保持):</translation>
+    </message>
+    <message>
+        <source>&amp;Use this import</source>
+        <translation>このインポートを使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2; %3)</source>
+        <translation>%1 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>trimmed</source>
+        <translation>トリム済み</translation>
+    </message>
+    <message>
+        <source>normalised to %1 dB</source>
+        <translation>%1 dB にノーマライズ</translation>
+    </message>
+    <message>
+        <source>faded over %1 ms</source>
+        <translation>%1 ms でフェード</translation>
+    </message>
+    <message>
+        <source>Peak level (dB)</source>
+        <translation>ピークレベル (dB)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms)</source>
+        <translation>フェードの長さ (ms)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect</source>
+        <translation>このエフェクトの最近のインポート</translation>
     </message>
 </context>
 <context>
@@ -1637,10 +1993,6 @@
         <translation>デバイスのシリアル番号: </translation>
     </message>
     <message>
-        <source>&amp;Check for Updates…</source>
-        <translation>アップデートを確認(&amp;C)…</translation>
-    </message>
-    <message>
         <source>&amp;Update Now</source>
         <translation>今すぐ更新(&amp;U)</translation>
     </message>
@@ -1865,10 +2217,6 @@ Upload %3 and apply this preset?</source>
         <translation>この Kestrel X Editor のビルドにはアップデートサーバーが設定されていないため、アップデートを確認できません。確認するには、KX_UPDATE_SERVER にサーバーのアドレスを設定してエディターを起動してください (例: KX_UPDATE_SERVER=https://updates.example.org ./run.sh)。</translation>
     </message>
     <message>
-        <source>Version %1 of the Kestrel X Editor is available (this is %2). Info &gt; Update Now installs it.</source>
-        <translation>Kestrel X Editor のバージョン %1 が利用できます (現在のバージョンは %2)。「情報 &gt; 今すぐ更新」でインストールできます。</translation>
-    </message>
-    <message>
         <source>This is the newest version of the Kestrel X Editor (%1).</source>
         <translation>これは Kestrel X Editor の最新バージョン (%1) です。</translation>
     </message>
@@ -1923,6 +2271,88 @@ Upload %3 and apply this preset?</source>
     <message>
         <source>Error: </source>
         <translation>エラー: </translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>比較(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reset to Effect&apos;s &amp;Values</source>
+        <translation>エフェクトの値にリセット(&amp;V)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pedals are attached: %1. Choose one under Connection &gt; Pedal.</source>
+        <translation>
+            <numerusform>%n 台のペダルが接続されています: %1。「接続 &gt; ペダル」で 1 台を選んでください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kept impulse response could not be read and was set aside: %1</source>
+        <translation>保存済みのインパルス応答を読み取れなかったため、別に移しました: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been loaded for &quot;%1&quot; since the editor started. Upload it with the last one imported, &quot;%2&quot; (%3)?</source>
+        <translation>エディターの起動後、「%1」にはインパルス応答が読み込まれていません。最後にインポートした「%2」(%3) と一緒にアップロードしますか?</translation>
+    </message>
+    <message>
+        <source>Kept import: %1, the same coefficients as when it was made</source>
+        <translation>保存済みのインポート: %1 (作成時と同じ係数)</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is saved beside it: %2</source>
+        <translation>インパルス応答「%1」を隣に保存しました: %2</translation>
+    </message>
+    <message>
+        <source>Its impulse response was not saved: %1</source>
+        <translation>インパルス応答を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been imported for &quot;%1&quot; yet, so the preset has none beside it. Load one (File &gt; Load IR) and save again to keep it with the preset.</source>
+        <translation>「%1」にはまだインパルス応答がインポートされていないため、プリセットの隣にはありません。読み込んで (ファイル &gt; IRを読み込む) もう一度保存すると、プリセットと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is imported: an upload of &quot;%2&quot; sends it.</source>
+        <translation>インパルス応答「%1」をインポートしました: 「%2」をアップロードすると送信されます。</translation>
+    </message>
+    <message>
+        <source>Its impulse response (%1) is missing: the values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>インパルス応答 (%1) がありません: 値は読み込まれ、「%2」は現在のインパルス応答のままです。</translation>
+    </message>
+    <message>
+        <source>Its impulse response cannot be used: %1. The values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>インパルス応答を使用できません: %1。値は読み込まれ、「%2」は現在のインパルス応答のままです。</translation>
+    </message>
+    <message>
+        <source>&amp;Pedal</source>
+        <translation>ペダル(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Pedal</source>
+        <translation>ペダル</translation>
+    </message>
+    <message>
+        <source>No pedal attached</source>
+        <translation>ペダルが接続されていません</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 に %1</translation>
+    </message>
+    <message>
+        <source> (connected)</source>
+        <translation> (接続中)</translation>
+    </message>
+    <message>
+        <source>This preset keeps its impulse response &quot;%2&quot; beside it.
+
+Upload %1 with it and apply this preset?</source>
+        <translation>このプリセットの隣にはインパルス応答「%2」があります。
+
+%1 をそれと一緒にアップロードして、このプリセットを適用しますか?</translation>
+    </message>
+    <message>
+        <source>Version %1 of the Kestrel X Editor is available (this is %2). Help &gt; Info &gt; Update Now installs it.</source>
+        <translation>Kestrel X Editor のバージョン %1 が利用できます (このバージョンは %2)。ヘルプ &gt; 情報 &gt; 今すぐ更新 でインストールします。</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2487,34 @@ Upload %3 and apply this preset?</source>
     <message>
         <source>Damaged: %1</source>
         <translation>破損: %1</translation>
+    </message>
+    <message>
+        <source>Impulse response</source>
+        <translation>インパルス応答</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot; and its impulse response? Both files are removed from the preset folder.</source>
+        <translation>プリセット「%1」とそのインパルス応答を削除しますか? 両方のファイルがプリセットフォルダーから削除されます。</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>This impulse response effect&apos;s preset has no %1 beside it: its values load, the effect keeps the impulse response it has.</source>
+        <translation>このインパルス応答エフェクトのプリセットの隣に %1 がありません: 値は読み込まれ、エフェクトは現在のインパルス応答のままです。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The preset&apos;s values still load.</source>
+        <translation>%1 を使用できません: %2。プリセットの値は読み込まれます。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not copied: %2</source>
+        <translation>プリセット「%1」をコピーできませんでした: %2</translation>
     </message>
 </context>
 <context>

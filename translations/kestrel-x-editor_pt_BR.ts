@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>About</name>
+    <message>
+        <source>windows, serial ports, network</source>
+        <translation>janelas, portas seriais, rede</translation>
+    </message>
+    <message>
+        <source>waits for the pedal that block no window</source>
+        <translation>esperas pelo pedal que não travam nenhuma janela</translation>
+    </message>
+    <message>
+        <source>reading WAV files</source>
+        <translation>leitura de arquivos WAV</translation>
+    </message>
+    <message>
+        <source>resampling impulse responses</source>
+        <translation>reamostragem de respostas ao impulso</translation>
+    </message>
+    <message>
+        <source>noticing the pedal plugged in and out</source>
+        <translation>perceber quando o pedal é conectado e desconectado</translation>
+    </message>
+    <message>
+        <source>the secure connection of the version check</source>
+        <translation>a conexão segura da verificação de versão</translation>
+    </message>
+    <message>
+        <source>the C++ language&apos;s library</source>
+        <translation>a biblioteca da linguagem C++</translation>
+    </message>
+    <message>
+        <source>the system&apos;s C library</source>
+        <translation>a biblioteca C do sistema</translation>
+    </message>
+</context>
+<context>
     <name>Base</name>
     <message>
         <source>%1: it is a folder, not a file.</source>
@@ -117,6 +152,53 @@
     <message>
         <source>reading back chunk %1 of %2 at %3</source>
         <translation>ao reler o bloco %1 de %2 em %3</translation>
+    </message>
+    <message>
+        <source>The pedal already runs Firmware %1</source>
+        <translation>O pedal já executa o firmware %1</translation>
+    </message>
+    <message>
+        <source>This replaces Firmware %1 with Firmware %2</source>
+        <translation>Isto substitui o firmware %1 pelo firmware %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>About Qt</source>
+        <translation>Sobre o Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guia do usuário</translation>
+    </message>
+    <message>
+        <source>Connection &amp;Doctor…</source>
+        <translation>&amp;Doutor da conexão…</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Updates…</source>
+        <translation>&amp;Verificar atualizações…</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrel X Editor</source>
+        <translation>&amp;Sobre o Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Sobre o &amp;Qt</translation>
     </message>
 </context>
 <context>
@@ -248,6 +330,58 @@
     <message>
         <source>The WAV file holds no samples.</source>
         <translation>O arquivo WAV não contém amostras.</translation>
+    </message>
+    <message>
+        <source>The impulse response could not be written: %1</source>
+        <translation>Não foi possível gravar a resposta ao impulso: %1</translation>
+    </message>
+    <message>
+        <source>It holds %1 samples: an impulse response the editor keeps holds at most %2.</source>
+        <translation>Ela tem %1 amostras: uma resposta ao impulso guardada pelo editor tem no máximo %2.</translation>
+    </message>
+    <message>
+        <source>it holds %1 samples, %2 needs %3</source>
+        <translation>ela tem %1 amostras, %2 precisa de %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no impulse response</source>
+        <translation>%1 não aceita resposta ao impulso</translation>
+    </message>
+    <message>
+        <source>Trimmed %1 samples (%2 ms) of silence before the first peak</source>
+        <translation>Cortadas %1 amostras (%2 ms) de silêncio antes do primeiro pico</translation>
+    </message>
+    <message>
+        <source>Not trimmed: the first peak comes at once</source>
+        <translation>Nada cortado: o primeiro pico vem logo no início</translation>
+    </message>
+    <message>
+        <source>Normalised to a peak of %1 dB (gain %2 dB)</source>
+        <translation>Normalizada para um pico de %1 dB (ganho de %2 dB)</translation>
+    </message>
+    <message>
+        <source>Not normalised: the loaded samples are silent</source>
+        <translation>Não normalizada: as amostras carregadas estão em silêncio</translation>
+    </message>
+    <message>
+        <source>Faded out over the last %1 ms (%2 samples)</source>
+        <translation>Fade-out nos últimos %1 ms (%2 amostras)</translation>
+    </message>
+    <message>
+        <source>it names no impulse response effect</source>
+        <translation>ela não indica nenhum efeito de resposta ao impulso</translation>
+    </message>
+    <message>
+        <source>There is no Documents folder to keep the import in.</source>
+        <translation>Não há uma pasta Documentos para guardar a importação.</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made.</source>
+        <translation>%1: não é possível criar a pasta.</translation>
+    </message>
+    <message>
+        <source>The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels (the first is loaded). 48 kHz is the pedal&apos;s rate: a file at another rate from 8 to 768 kHz is resampled to it (the editor asks first).</source>
+        <translation>O arquivo WAV pode ter amostras inteiras de 8, 16, 24 ou 32 bits, amostras de ponto flutuante de 32 ou 64 bits ou amostras comprimidas (ADPCM, A-law, mu-law ou GSM 6.10), em um ou mais canais (o primeiro é carregado). 48 kHz é a taxa do pedal: um arquivo com outra taxa, de 8 a 768 kHz, é reamostrado para ela (o editor pergunta antes).</translation>
     </message>
 </context>
 <context>
@@ -741,6 +875,22 @@
         <source>&quot;%1&quot; is not a MIDI channel: give 1 to 16, or OMNI.</source>
         <translation>&quot;%1&quot; não é um canal MIDI: informe de 1 a 16, ou OMNI.</translation>
     </message>
+    <message>
+        <source>Connect the pedal with a USB cable that carries data (some cables only charge), switch the pedal on, and try another USB socket. If it is plugged in, check that the system has a driver for FTDI chips.</source>
+        <translation>Conecte o pedal com um cabo USB que transmita dados (alguns cabos só carregam), ligue o pedal e tente outra porta USB. Se ele estiver conectado, verifique se o sistema tem um driver para chips FTDI.</translation>
+    </message>
+    <message>
+        <source>Its serial port %1 is listed but cannot be found.</source>
+        <translation>A porta serial %1 dele aparece na lista, mas não é encontrada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): another program may hold it (the pedal answers one program at a time), or you may not open it.</source>
+        <translation>Não é possível abrir %1 (%2): outro programa pode estar usando a porta (o pedal responde a um programa por vez), ou você não tem permissão para abri-la.</translation>
+    </message>
+    <message>
+        <source>Close any other program that uses the pedal, then choose Connect again. If none does, unplug the pedal and plug it in again.</source>
+        <translation>Feche qualquer outro programa que use o pedal e escolha Conectar de novo. Se nenhum usar, desconecte o pedal e conecte-o novamente.</translation>
+    </message>
 </context>
 <context>
     <name>Params</name>
@@ -912,6 +1062,10 @@
         <source>A preset named &quot;%1&quot; exists already.</source>
         <translation>Já existe um preset chamado &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>An impulse response named &quot;%1&quot; exists already.</source>
+        <translation>Já existe uma resposta ao impulso chamada &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1019,6 +1173,18 @@
         <source>The pedal answered &quot;%1&quot;, but nothing shows that it took the image: it reports the same effect with the same values as before the upload. Upload it again if it does not sound new.</source>
         <translation>O pedal respondeu &quot;%1&quot;, mas nada mostra que ele aceitou a imagem: informa o mesmo efeito com os mesmos valores de antes do envio. Envie-o de novo se não soar diferente.</translation>
     </message>
+    <message>
+        <source>Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits first.</source>
+        <translation>A comparação está ativa: o pedal toca o som como está gravado. Clique primeiro em Comparar para voltar às suas edições.</translation>
+    </message>
+    <message>
+        <source>There is no stored sound to compare with yet: click Request first.</source>
+        <translation>Ainda não há um som gravado para comparar: clique primeiro em Solicitar.</translation>
+    </message>
+    <message>
+        <source>The image of &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não é possível ler a imagem de &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>kx::ConnectionDoctor</name>
@@ -1105,6 +1271,53 @@
     <message>
         <source>&lt;br&gt;&lt;i&gt;What to do:&lt;/i&gt; %1</source>
         <translation>&lt;br&gt;&lt;i&gt;O que fazer:&lt;/i&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::TformAbout</name>
+    <message>
+        <source>Library</source>
+        <translation>Biblioteca</translation>
+    </message>
+    <message>
+        <source>Used for</source>
+        <translation>Usada para</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licença</translation>
+    </message>
+    <message>
+        <source>Copyright file</source>
+        <translation>Arquivo de copyright</translation>
+    </message>
+    <message>
+        <source>The license texts named here are in /usr/share/common-licenses. The system libraries that these load in turn (fonts, images, the audio codecs of libsndfile) come with your system, each with its own copyright file.</source>
+        <translation>Os textos das licenças citadas aqui estão em /usr/share/common-licenses. As bibliotecas do sistema que estas carregam por sua vez (fontes, imagens, os codecs de áudio da libsndfile) vêm com o seu sistema, cada uma com seu próprio arquivo de copyright.</translation>
+    </message>
+    <message>
+        <source>About Kestrel X Editor</source>
+        <translation>Sobre o Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Kestrel X Editor</source>
+        <translation>Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>Libraries and licenses:</source>
+        <translation>Bibliotecas e licenças:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Version %1, built on %2
+Qt %3 (built with Qt %4), QCoro %5
+For the Kestrel X pedal by NORVA.</source>
+        <translation>Versão %1, compilada em %2
+Qt %3 (compilada com Qt %4), QCoro %5
+Para o pedal Kestrel X da NORVA.</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1468,62 @@
         <source>Preset Change</source>
         <translation>Troca de preset</translation>
     </message>
+    <message>
+        <source>Preview only</source>
+        <translation>Só pré-visualização</translation>
+    </message>
+    <message>
+        <source>Playing: the preset</source>
+        <translation>Tocando: o preset</translation>
+    </message>
+    <message>
+        <source>Playing: stored sound</source>
+        <translation>Tocando: som gravado</translation>
+    </message>
+    <message>
+        <source>Playing: your edits</source>
+        <translation>Tocando: suas edições</translation>
+    </message>
+    <message>
+        <source>Compare needs the running effect&apos;s values read first.</source>
+        <translation>Para comparar, é preciso ler primeiro os valores do efeito em execução.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and make this change there, or keep the stored sound and change it (your edits are let go)?</source>
+        <translation>O pedal toca o som como está gravado, para comparar. Voltar às suas edições e fazer esta mudança lá, ou manter o som gravado e alterá-lo (suas edições são descartadas)?</translation>
+    </message>
+    <message>
+        <source>Back to my edits</source>
+        <translation>Voltar às minhas edições</translation>
+    </message>
+    <message>
+        <source>Keep the stored sound</source>
+        <translation>Manter o som gravado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The reset needs the running effect&apos;s values read first.</source>
+        <translation>Para redefinir, é preciso ler primeiro os valores do efeito em execução.</translation>
+    </message>
+    <message>
+        <source>The pedal plays the sound as stored, to compare. Go back to your edits and reset them, or reset from the stored sound (your edits are let go)?</source>
+        <translation>O pedal toca o som como está gravado, para comparar. Voltar às suas edições e redefini-las, ou redefinir a partir do som gravado (suas edições são descartadas)?</translation>
+    </message>
+    <message>
+        <source>Reset to the effect&apos;s values</source>
+        <translation>Redefinir para os valores do efeito</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Switch the pedal between your edits and the sound as stored on the pedal or loaded from a preset (Ctrl+K)</source>
+        <translation>Alterna o pedal entre suas edições e o som gravado no pedal ou carregado de um preset (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>kx::TformFirmwareUpgrade</name>
@@ -1352,6 +1621,33 @@
     </message>
 </context>
 <context>
+    <name>kx::TformGuide</name>
+    <message>
+        <source>Kestrel X Editor User Guide</source>
+        <translation>Guia do usuário do Kestrel X Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sumário</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avançar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guia do usuário</translation>
+    </message>
+</context>
+<context>
     <name>kx::TformImpulseResponse</name>
     <message>
         <source>IR</source>
@@ -1376,10 +1672,6 @@
     <message>
         <source>3) Click UPLOAD SELECTED EFFECT button</source>
         <translation>3) Clique no botão ENVIAR EFEITO SELECIONADO</translation>
-    </message>
-    <message>
-        <source>The WAV file may hold 8, 16, 24 or 32-bit integer samples or float samples. 48 kHz is the pedal&apos;s rate: a file at another rate can be resampled to it. Of a stereo file, the first channel is loaded.</source>
-        <translation>O arquivo WAV pode conter amostras inteiras de 8, 16, 24 ou 32 bits ou amostras de ponto flutuante. 48 kHz é a taxa do pedal: um arquivo com outra taxa pode ser reamostrado para ela. De um arquivo estéreo, o primeiro canal é carregado.</translation>
     </message>
     <message>
         <source>Waveform of the loaded samples</source>
@@ -1408,6 +1700,70 @@
     <message>
         <source>not loaded</source>
         <translation>não carregado</translation>
+    </message>
+    <message>
+        <source>&amp;Trim the silence before the first peak</source>
+        <translation>&amp;Cortar o silêncio antes do primeiro pico</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise the peak</source>
+        <translation>&amp;Normalizar o pico</translation>
+    </message>
+    <message>
+        <source>Peak level (dB):</source>
+        <translation>Nível do pico (dB):</translation>
+    </message>
+    <message>
+        <source>&amp;Fade out before the cut</source>
+        <translation>&amp;Fade-out antes do corte</translation>
+    </message>
+    <message>
+        <source>Fade length (ms):</source>
+        <translation>Duração do fade (ms):</translation>
+    </message>
+    <message>
+        <source>Import &amp;again with these tools</source>
+        <translation>&amp;Importar de novo com estas ferramentas</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect (kept after a restart):</source>
+        <translation>Últimas importações deste efeito (guardadas após reiniciar):</translation>
+    </message>
+    <message>
+        <source>&amp;Use this import</source>
+        <translation>&amp;Usar esta importação</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2; %3)</source>
+        <translation>%1 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>trimmed</source>
+        <translation>cortada</translation>
+    </message>
+    <message>
+        <source>normalised to %1 dB</source>
+        <translation>normalizada para %1 dB</translation>
+    </message>
+    <message>
+        <source>faded over %1 ms</source>
+        <translation>fade de %1 ms</translation>
+    </message>
+    <message>
+        <source>Peak level (dB)</source>
+        <translation>Nível do pico (dB)</translation>
+    </message>
+    <message>
+        <source>Fade length (ms)</source>
+        <translation>Duração do fade (ms)</translation>
+    </message>
+    <message>
+        <source>Last imports for this effect</source>
+        <translation>Últimas importações deste efeito</translation>
     </message>
 </context>
 <context>
@@ -1637,10 +1993,6 @@
         <translation>Número de série do dispositivo: </translation>
     </message>
     <message>
-        <source>&amp;Check for Updates…</source>
-        <translation>&amp;Verificar atualizações…</translation>
-    </message>
-    <message>
         <source>&amp;Update Now</source>
         <translation>&amp;Atualizar agora</translation>
     </message>
@@ -1865,10 +2217,6 @@ Enviar %3 e aplicar este preset?</translation>
         <translation>Nenhum servidor de atualização está definido para esta compilação do Kestrel X Editor, então ele não pode verificar atualizações. Para verificar, inicie o editor com KX_UPDATE_SERVER definido como o endereço do servidor (por exemplo KX_UPDATE_SERVER=https://updates.example.org ./run.sh).</translation>
     </message>
     <message>
-        <source>Version %1 of the Kestrel X Editor is available (this is %2). Info &gt; Update Now installs it.</source>
-        <translation>A versão %1 do Kestrel X Editor está disponível (esta é a %2). Info &gt; Atualizar agora a instala.</translation>
-    </message>
-    <message>
         <source>This is the newest version of the Kestrel X Editor (%1).</source>
         <translation>Esta é a versão mais recente do Kestrel X Editor (%1).</translation>
     </message>
@@ -1923,6 +2271,89 @@ Enviar %3 e aplicar este preset?</translation>
     <message>
         <source>Error: </source>
         <translation>Erro: </translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>Reset to Effect&apos;s &amp;Values</source>
+        <translation>Redefinir para os &amp;valores do efeito</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pedals are attached: %1. Choose one under Connection &gt; Pedal.</source>
+        <translation>
+            <numerusform>%n pedal está conectado: %1. Escolha um em Conexão &gt; Pedal.</numerusform>
+            <numerusform>%n pedais estão conectados: %1. Escolha um em Conexão &gt; Pedal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kept impulse response could not be read and was set aside: %1</source>
+        <translation>Não foi possível ler uma resposta ao impulso guardada, e ela foi deixada de lado: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been loaded for &quot;%1&quot; since the editor started. Upload it with the last one imported, &quot;%2&quot; (%3)?</source>
+        <translation>Nenhuma resposta ao impulso foi carregada para &quot;%1&quot; desde que o editor foi iniciado. Enviá-lo com a última importada, &quot;%2&quot; (%3)?</translation>
+    </message>
+    <message>
+        <source>Kept import: %1, the same coefficients as when it was made</source>
+        <translation>Importação guardada: %1, os mesmos coeficientes de quando foi feita</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is saved beside it: %2</source>
+        <translation>A resposta ao impulso &quot;%1&quot; foi salva ao lado dele: %2</translation>
+    </message>
+    <message>
+        <source>Its impulse response was not saved: %1</source>
+        <translation>A resposta ao impulso dele não foi salva: %1</translation>
+    </message>
+    <message>
+        <source>No impulse response has been imported for &quot;%1&quot; yet, so the preset has none beside it. Load one (File &gt; Load IR) and save again to keep it with the preset.</source>
+        <translation>Ainda não foi importada nenhuma resposta ao impulso para &quot;%1&quot;, então o preset não tem nenhuma ao lado. Carregue uma (Arquivo &gt; Carregar IR) e salve de novo para mantê-la com o preset.</translation>
+    </message>
+    <message>
+        <source>Its impulse response &quot;%1&quot; is imported: an upload of &quot;%2&quot; sends it.</source>
+        <translation>A resposta ao impulso &quot;%1&quot; dele foi importada: um envio de &quot;%2&quot; a transmite.</translation>
+    </message>
+    <message>
+        <source>Its impulse response (%1) is missing: the values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>A resposta ao impulso dele (%1) está faltando: os valores foram carregados, e &quot;%2&quot; mantém a resposta ao impulso que tem.</translation>
+    </message>
+    <message>
+        <source>Its impulse response cannot be used: %1. The values are loaded, and &quot;%2&quot; keeps the impulse response it has.</source>
+        <translation>A resposta ao impulso dele não pode ser usada: %1. Os valores foram carregados, e &quot;%2&quot; mantém a resposta ao impulso que tem.</translation>
+    </message>
+    <message>
+        <source>&amp;Pedal</source>
+        <translation>Peda&amp;l</translation>
+    </message>
+    <message>
+        <source>Pedal</source>
+        <translation>Pedal</translation>
+    </message>
+    <message>
+        <source>No pedal attached</source>
+        <translation>Nenhum pedal conectado</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source> (connected)</source>
+        <translation> (conectado)</translation>
+    </message>
+    <message>
+        <source>This preset keeps its impulse response &quot;%2&quot; beside it.
+
+Upload %1 with it and apply this preset?</source>
+        <translation>Este preset guarda a resposta ao impulso &quot;%2&quot; ao lado dele.
+
+Enviar %1 com ela e aplicar este preset?</translation>
+    </message>
+    <message>
+        <source>Version %1 of the Kestrel X Editor is available (this is %2). Help &gt; Info &gt; Update Now installs it.</source>
+        <translation>A versão %1 do Kestrel X Editor está disponível (esta é a %2). Ajuda &gt; Info &gt; Atualizar agora a instala.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2488,34 @@ Enviar %3 e aplicar este preset?</translation>
     <message>
         <source>Damaged: %1</source>
         <translation>Danificado: %1</translation>
+    </message>
+    <message>
+        <source>Impulse response</source>
+        <translation>Resposta ao impulso</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot; and its impulse response? Both files are removed from the preset folder.</source>
+        <translation>Excluir o preset &quot;%1&quot; e a resposta ao impulso dele? Os dois arquivos são removidos da pasta de presets.</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Faltando</translation>
+    </message>
+    <message>
+        <source>This impulse response effect&apos;s preset has no %1 beside it: its values load, the effect keeps the impulse response it has.</source>
+        <translation>O preset deste efeito de resposta ao impulso não tem %1 ao lado: os valores dele são carregados, e o efeito mantém a resposta ao impulso que tem.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The preset&apos;s values still load.</source>
+        <translation>%1 não pode ser usada: %2. Os valores do preset são carregados mesmo assim.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not copied: %2</source>
+        <translation>O preset &quot;%1&quot; não foi copiado: %2</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "base/translation.h"
 #include "base/ui/accessibility.h"
 #include "base/ui/translated.h"
+#include "firmware/firmware_versions.h"
 #include "firmware/loaded_firmware.h"
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
@@ -185,10 +186,15 @@ Task<> TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
         co_return;
     }
     m_context.log.print_line(latin1(kLogFirmwareNumBytes) + QString::number(image->bytes.size()));
-    // Flash is rewritten from the first byte on: the user says yes knowing what and how long.
-    if (m_context.dialogs.confirm(ui_text("kx::TformFirmwareUpgrade", kConfirmFirmwareUpgrade)
-                                      .arg(cmbFirmwareChoose->currentText())) !=
-        Dialogs::Answer::Yes) {
+    // Flash is rewritten from the first byte on: the user says yes knowing what and how long,
+    // and whether it changes the version at all (the same one may be written again).
+    QString question = ui_text("kx::TformFirmwareUpgrade", kConfirmFirmwareUpgrade)
+                           .arg(cmbFirmwareChoose->currentText());
+    const QString change = firmware_change_text(m_context.session.reported_firmware_version(),
+                                                firmware_version_of(image->bytes));
+    if (!change.isEmpty())
+        question = change + QStringLiteral(". ") + question;
+    if (m_context.dialogs.confirm(question) != Dialogs::Answer::Yes) {
         ProgressBar1->setFormat(ui_text("kx::TformFirmwareUpgrade", "Not started"));
         co_return;
     }

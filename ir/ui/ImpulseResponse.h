@@ -1,9 +1,14 @@
 #pragma once
 
 #include "base/translation.h"
+#include "ir/ir_tools.h"
+
+#include <QList>
 #include <QString>
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -13,6 +18,7 @@ class Dialogs;
 class IrResponseView;
 class IrWaveformView;
 struct IrImport;
+struct KeptImport;
 
 inline constexpr char kOpenWavCaption[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Load IR");
 
@@ -38,14 +44,42 @@ public:
     // Shows the window with its how-to, before a file is chosen.
     void show_howto();
 
+    // What the next import does before the cut, as the tools are set.
+    IrTools tools() const;
+    void set_tools(const IrTools& tools);
+    // The imports kept for the selected effect, newest first, to take one again.
+    void set_kept_imports(const QList<KeptImport>& imports);
+    int kept_import_count() const;
+
     QLabel* lblHowTo;
     QLabel* lblSummary;
     QLabel* lblEnergy;
     IrWaveformView* imgWaveform;
     IrResponseView* imgResponse;
     QPushButton* btnOK;
+    // The tools before the cut (ir_tools.h); off is the import as it always was.
+    QCheckBox* chkTrim;
+    QCheckBox* chkNormalise;
+    QLabel* lblNormaliseLevel;
+    QComboBox* cmbNormaliseLevel;
+    QCheckBox* chkFade;
+    QLabel* lblFadeLength;
+    QComboBox* cmbFadeLength;
+    QPushButton* btnImportAgain;
+    // The last imports of the selected effect's table.
+    QLabel* lblKeptImports;
+    QComboBox* cmbKeptImports;
+    QPushButton* btnUseKeptImport;
+
+signals:
+    // The last file imported, again, with the tools as they are set now.
+    void import_again_requested();
+    // A kept import (its file's path) to take again.
+    void kept_import_chosen(const QString& path);
 
 private:
+    void update_tool_fields();
+
     QString m_folder;
 };
 

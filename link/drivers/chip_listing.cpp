@@ -1,7 +1,7 @@
 #include "link/drivers/chip_listing.h"
 
 #include "base/translation.h"
-#include "link/drivers/usb_serial_ports.h"
+#include "platform/platform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,12 +33,11 @@ QString port_path_problem(const QString& path) {
 } // namespace
 
 std::optional<QList<ChipEntry>> chips_in_device_tree() {
-    bool available = false;
-    const QList<UsbSerialPort> ports = list_usb_serial_ports(kFtdiVendorId, &available);
-    if (!available)
+    const auto ports = platform::usb_serial_ports(kFtdiVendorId);
+    if (!ports)
         return std::nullopt;
     QList<ChipEntry> entries;
-    for (const UsbSerialPort& port : ports)
+    for (const platform::UsbSerialPort& port : *ports)
         entries.append({port.serial, port.description, port.location});
     return entries;
 }

@@ -30,7 +30,8 @@ struct ChipEntry {
     QString port; // port name or path to open
 };
 
-// The FTDI chips as the system's device tree shows them; none where there is no such tree.
+// The FTDI chips as the system lists them without QtSerialPort (on Linux, from the kernel's
+// device tree); none where there is no such listing (platform/platform.h).
 std::optional<QList<ChipEntry>> chips_in_device_tree();
 
 // The ports given by path, each while it is a character device (a serial port or a

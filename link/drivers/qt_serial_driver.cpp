@@ -1,19 +1,13 @@
 #include "link/drivers/qt_serial_driver.h"
 
+#include "platform/platform.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
-
-#include <sys/stat.h>
-
-#ifdef Q_OS_LINUX
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-#endif
 
 #include <algorithm>
 #include <climits>
@@ -33,17 +27,6 @@ constexpr quint8 kLowLatencyMs = 1;
 constexpr quint8 kUsualLatencyMs = 16;
 // How often a wait for written bytes to leave looks again.
 constexpr int kSentPollMs = 1;
-
-#ifdef Q_OS_LINUX
-// The serial settings of the port open as `fd`; none for a closed port or one that is not a
-// serial port (a pseudo-terminal).
-std::optional<serial_struct> serial_settings(int fd) {
-    serial_struct serial{};
-    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
-        return std::nullopt;
-    return serial;
-}
-#endif
 
 int status_of(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -326,38 +309,18 @@ int QtSerialDriver::set_latency_timer(FtHandle handle, quint8 ms) {
     Open* open = find(handle);
     if (!open)
         return FT_INVALID_HANDLE;
-#ifdef Q_OS_LINUX
-    // The kernel's FTDI driver lowers the chip's timer to 1 ms while the port is marked low
-    // latency; other serial ports and pseudo-terminals refuse the request.
-    const int fd = int(open->port->handle());
-    auto serial = serial_settings(fd);
-    if (!serial)
-        return FT_OTHER_ERROR;
-    if (ms < kUsualLatencyMs)
-        serial->flags |= ASYNC_LOW_LATENCY;
-    else
-        serial->flags &= ~ASYNC_LOW_LATENCY;
-    return ::ioctl(fd, TIOCSSERIAL, &*serial) == 0 ? FT_OK : FT_OTHER_ERROR;
-#else
-    (void)ms;
-    return FT_OTHER_ERROR;
-#endif
+    return platform::set_low_latency(*open->port, ms < kUsualLatencyMs) ? FT_OK : FT_OTHER_ERROR;
 }
 
 int QtSerialDriver::latency_timer(FtHandle handle, quint8& ms) {
     Open* open = find(handle);
     if (!open)
         return FT_INVALID_HANDLE;
-#ifdef Q_OS_LINUX
-    const auto serial = serial_settings(int(open->port->handle()));
-    if (!serial)
+    const std::optional<bool> low = platform::low_latency(*open->port);
+    if (!low)
         return FT_OTHER_ERROR;
-    ms = (serial->flags & ASYNC_LOW_LATENCY) ? kLowLatencyMs : kUsualLatencyMs;
+    ms = *low ? kLowLatencyMs : kUsualLatencyMs;
     return FT_OK;
-#else
-    (void)ms;
-    return FT_OTHER_ERROR;
-#endif
 }
 
 Task<int> QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
@@ -368,12 +331,8 @@ Task<int> QtSerialDriver::wait_until_sent(FtHandle handle, int timeout_ms) {
             co_return FT_INVALID_HANDLE;
         // First the port's own queue, then the system's output queue until it is empty.
         int queued = int(std::min<qint64>(open->port->bytesToWrite(), INT_MAX));
-#ifdef Q_OS_LINUX
-        const int fd = int(open->port->handle());
-        int in_system = 0;
-        if (queued == 0 && fd >= 0 && ::ioctl(fd, TIOCOUTQ, &in_system) == 0)
-            queued = in_system;
-#endif
+        if (queued == 0)
+            queued = platform::unsent_bytes(*open->port).value_or(0);
         if (queued <= 0)
             co_return FT_OK;
         if (deadline.hasExpired())

@@ -1,7 +1,6 @@
 #include "link/hotplug/pedal_watcher.h"
 
-#include "link/hotplug/sysfs_plug_source.h"
-#include "link/hotplug/udev_plug_source.h"
+#include "platform/platform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,11 +37,7 @@ PedalWatcher::PedalWatcher(std::unique_ptr<PlugSource> source, QStringList port_
 PedalWatcher::~PedalWatcher() = default;
 
 std::unique_ptr<PlugSource> PedalWatcher::system_source() {
-    // The library is loaded when watching starts, which falls back on a look once a second
-    // should it not load.
-    if (UdevPlugSource::daemon_running())
-        return std::make_unique<UdevPlugSource>();
-    return std::make_unique<SysfsPlugSource>();
+    return platform::plug_source();
 }
 
 void PedalWatcher::start() {
@@ -52,7 +47,7 @@ void PedalWatcher::start() {
     bool ok = false;
     QList<PlugDevice> devices = m_source ? m_source->start(ok) : QList<PlugDevice>();
     if (!ok) {
-        m_source = std::make_unique<SysfsPlugSource>();
+        m_source = platform::fallback_plug_source();
         devices = m_source->start(ok);
     }
     connect(m_source.get(), &PlugSource::added, this, &PedalWatcher::chip_added);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/hotplug/plug_source.h"
+#include "platform/plug_source.h"
 
 #include <QFileSystemWatcher>
 #include <QList>
@@ -37,7 +37,8 @@ public:
                  QObject* parent = nullptr);
     ~PedalWatcher() override;
 
-    // udev's monitor where udev runs, otherwise a look at the USB devices each second.
+    // The system's own source (platform/platform.h): on Linux, udev's monitor where udev runs,
+    // otherwise a look at the USB devices each second.
     static std::unique_ptr<PlugSource> system_source();
 
     // Starts the source (falling back to the once-a-second look when it cannot watch) and

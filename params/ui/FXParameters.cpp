@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
@@ -171,6 +172,8 @@ void TformFXParameters::attach(PedalSession& session, ConnectionUi& status, Reso
         if (m_live && origin != ValueOrigin::UserEdit)
             show_assignments();
     });
+    connect(&session, &PedalSession::comparing_changed, this, &TformFXParameters::refresh_compare);
+    connect(&session, &PedalSession::stored_changed, this, &TformFXParameters::refresh_compare);
 }
 
 bool TformFXParameters::effect_is_live() const {
@@ -207,6 +210,7 @@ void TformFXParameters::set_editors_enabled(bool enabled) {
     for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget) && widget != m_scroll)
             widget->setEnabled(enabled);
+    refresh_compare();
 }
 
 void TformFXParameters::session_value_changed(int i, int value, ValueOrigin origin) {
@@ -283,6 +287,8 @@ void TformFXParameters::clear_rows() {
     m_option_counts.clear();
     m_bypass_label = m_preset_label = nullptr;
     m_bypass_box = m_preset_box = nullptr;
+    btnCompare = nullptr;
+    lblPlaying = nullptr;
     m_separator_height = 0;
     m_scroll = nullptr; // deleted with the rows; the window shows them whole again
     m_offset = 0;
@@ -336,6 +342,34 @@ void TformFXParameters::add_headings() {
     heading(kHeadingPedalControl, "lblPedalControlHeading", kBoxX, kClientWidth - kBoxX);
 }
 
+void TformFXParameters::add_compare_row() {
+    // Left of the headings, where no column has one: the button and which sound plays.
+    constexpr int kCompareWidth = 76;
+    btnCompare = new QPushButton(tr("Compare"), this);
+    btnCompare->setObjectName(QStringLiteral("btnCompare"));
+    btnCompare->setAccessibleName(tr("Compare"));
+    btnCompare->setToolTip(tr("Switch the pedal between your edits and the sound as stored on "
+                              "the pedal or loaded from a preset (Ctrl+K)"));
+    btnCompare->setCheckable(true);
+    // The keyboard goes from the window straight to the first control; Edit > Compare (Ctrl+K)
+    // is the keyboard's way to this switch.
+    btnCompare->setFocusPolicy(Qt::NoFocus);
+    btnCompare->setGeometry(kLabelX, kHeadingTop - 2, kCompareWidth, kWidgetHeight + 4);
+    // The click asks the session; the check follows what the session then does.
+    connect(btnCompare, &QPushButton::clicked, this, [this] {
+        refresh_compare();
+        (void)toggle_compare();
+    });
+    btnCompare->show();
+    btnCompare->setEnabled(false);
+    lblPlaying = new QLabel(tr("Preview only"), this);
+    lblPlaying->setObjectName(QStringLiteral("lblPlaying"));
+    lblPlaying->setTextFormat(Qt::PlainText);
+    lblPlaying->setGeometry(kLabelX + kCompareWidth + 6, kHeadingTop,
+                            kValueX - kLabelX - kCompareWidth - 10, kWidgetHeight);
+    lblPlaying->show();
+}
+
 void TformFXParameters::add_footswitch_hints() {
     const auto page = m_store->read_file_from_stream(info_resource_name(selected_effect_name));
     const QString action = page ? footswitch_action_hint(info_page_text(*page)) : QString();
@@ -379,6 +413,8 @@ bool TformFXParameters::build_rows() {
         return false;
     }
     m_description = *description;
+    // First, as it reads first: the reading order moves the rows behind it.
+    add_compare_row();
 
     const int n = m_description.control_count;
     const int r = m_description.readback_count;
@@ -805,6 +841,10 @@ QString TformFXParameters::edit_text(int i, int setting) const {
 void TformFXParameters::replay_setting(int i, int setting) {
     if (i < 0 || i >= int(m_settings.size()))
         return;
+    if (m_live && m_session->comparing()) {
+        (void)back_then_replay(i, setting);
+        return;
+    }
     const ProgramChange replaying(m_program_change);
     if (QSlider* slider = m_sliders.value(i)) {
         slider->setValue(setting); // its handler sends
@@ -878,7 +918,7 @@ void TformFXParameters::report(const Status& status) {
 // ---- handlers
 
 void TformFXParameters::PotParameterChange(int i) {
-    if (live_mode)
+    if (live_mode || asks_before_edit(i))
         return;
     (void)send_pot(i);
     const QSlider* slider = m_sliders.at(i);
@@ -886,7 +926,7 @@ void TformFXParameters::PotParameterChange(int i) {
 }
 
 void TformFXParameters::SwitchParameterClick(int i) {
-    if (live_mode)
+    if (live_mode || asks_before_edit(i))
         return;
     (void)send_switch(i);
     refresh_state_label(i);
@@ -894,6 +934,8 @@ void TformFXParameters::SwitchParameterClick(int i) {
 }
 
 void TformFXParameters::MultiSwitchOnChange(int i) {
+    if (asks_before_edit(i))
+        return;
     (void)send_multiswitch(i);
     record_setting(i, 0);
 }

@@ -18,6 +18,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 class QSlider;
 class QSpinBox;
@@ -119,6 +120,21 @@ public:
     void replay_setting(int i, int setting);
     void replay_assignments(const FXParametersState& codes, bool send);
 
+    // Compare: switches the pedal between the values as edited and the sound as stored (or
+    // loaded from a preset); lblPlaying says which one plays. Failures are shown here.
+    Task<Status> toggle_compare();
+    // Sets every control to the starting value the effect's image carries, as one undo step.
+    // Asked about first while comparing, as every edit is.
+    Task<Status> reset_to_effect_values();
+    // Whether Compare and the reset can be used now (the window is live with values read).
+    bool can_compare() const;
+    bool can_reset() const { return m_live; }
+    // What an undo or redo of a whole sound does: sends each value that differs, and shows it.
+    void replay_values(const QList<int>& values);
+    // Made with the rows (nullptr while closed).
+    QPushButton* btnCompare = nullptr;
+    QLabel* lblPlaying = nullptr;
+
     // The parameter writes of one control, from its widget's current state. Nothing is sent
     // while the window is not live.
     Task<Status> send_pot(int i);
@@ -135,6 +151,8 @@ signals:
     void unstored_changed(bool unstored);
     // The pedal was sent the assignment message (Assign, the map, an undo of a map change).
     void assignments_sent();
+    // Compare began or ended, or became possible or not.
+    void compare_changed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -149,6 +167,21 @@ private:
     QLabel* add_row_label(int row, const QString& text, const QString& hint);
     QSpinBox* add_value_box(int row, const QString& label, QSlider* slider);
     void add_headings();
+    void add_compare_row();
+    // Follows the session's Compare: the button's check and lblPlaying's text.
+    void refresh_compare();
+    // A control changed while the stored sound plays: asks whether to go back to the edits
+    // (and make the change there) or to keep the stored sound, before anything is sent.
+    Task<> edit_while_comparing(int i, int wanted);
+    // Asks `question` with the choices back to the edits, keep the stored sound, cancel, and
+    // ends Compare as chosen; false when cancelled or the way back failed.
+    Task<bool> leave_compare(QString question);
+    // Sets control i to `setting` as the user's own change would: sent, and an undo step.
+    void set_as_edit(int i, int setting);
+    // Undo or redo while comparing: back to the edits first.
+    Task<> back_then_replay(int i, int setting);
+    Task<> back_then_replay_values(QList<int> values);
+    bool asks_before_edit(int i);
     // The footswitch items' tooltips say what the effect's information page says it does.
     void add_footswitch_hints();
     // Links every row's label to the row's widgets (its control, a pot's value box, the

@@ -46,4 +46,21 @@ void AssignmentEdit::redo() {
     m_first_redo = false;
 }
 
+ValuesEdit::ValuesEdit(TformFXParameters& window, const QList<int>& before, const QList<int>& after,
+                       const QString& text)
+    : m_window(window), m_before(before), m_after(after) {
+    setText(text);
+}
+
+void ValuesEdit::undo() {
+    m_window.replay_values(m_before);
+}
+
+void ValuesEdit::redo() {
+    // The push: the window has sent the values itself.
+    if (!m_first_redo)
+        m_window.replay_values(m_after);
+    m_first_redo = false;
+}
+
 } // namespace kx

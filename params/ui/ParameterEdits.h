@@ -49,4 +49,21 @@ private:
     bool m_first_redo = true;
 };
 
+// Every control's value at once (a reset to the effect's values, the stored sound kept from
+// Compare): undo and redo send the values that differ; the window has sent them when it pushes
+// the step.
+class ValuesEdit : public QUndoCommand {
+public:
+    ValuesEdit(TformFXParameters& window, const QList<int>& before, const QList<int>& after,
+               const QString& text);
+    void undo() override;
+    void redo() override;
+
+private:
+    TformFXParameters& m_window;
+    QList<int> m_before;
+    QList<int> m_after;
+    bool m_first_redo = true;
+};
+
 } // namespace kx

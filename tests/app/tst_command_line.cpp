@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "kx_version.h"
+#include "platform/platform.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -122,6 +123,10 @@ void TestCommandLine::diagnose_exits_by_readiness() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exit_code);
     QFETCH(QString, output);
+    // The portable build's doctor does not read the trees: only rows that any doctor answers
+    // alike run there.
+    if (sys != QLatin1String("none") && !platform::has_linux_parts())
+        QSKIP("reads a fixture tree with a chip, which only the Linux doctor reads");
     const QString trees = QStringLiteral(KX_FIXTURES_DIR "/doctor/");
     QTemporaryDir root;
     QVERIFY(QFile::link(trees + "sys/" + sys, root.filePath("sys")));

@@ -2,7 +2,8 @@
 #include "app/Main.h"
 #include "app/PrintConsole.h"
 #include "editor_fixture.h"
-#include "link/doctor/access_rule.h"
+#include "platform/diagnosis.h"
+#include "platform/platform.h"
 #include "support/await.h"
 
 #include <QAccessible>
@@ -38,6 +39,9 @@ doctor::DoctorSources refused_sources() {
     };
     return sources;
 }
+
+// The cases on the fixture trees need the Linux build's doctor, which reads them.
+constexpr char kNeedsLinuxDoctor[] = "reads the fixture trees, which only the Linux doctor reads";
 
 // A root for KX_DIAGNOSE_ROOT made of fixture trees: what the editor's own doctor reads.
 struct DiagnoseRoot {
@@ -103,6 +107,8 @@ void TestConnectionDoctor::offers_the_rule_and_runs_it_data() {
 }
 
 void TestConnectionDoctor::offers_the_rule_and_runs_it() {
+    if (!platform::has_linux_parts())
+        QSKIP(kNeedsLinuxDoctor);
     QFETCH(int, exit_code);
     QFETCH(QString, message);
     ScriptedDialogs dialogs;
@@ -151,6 +157,8 @@ void TestConnectionDoctor::offers_the_rule_and_runs_it() {
 }
 
 void TestConnectionDoctor::without_pkexec_the_command_remains() {
+    if (!platform::has_linux_parts())
+        QSKIP(kNeedsLinuxDoctor);
     ScriptedDialogs dialogs;
     ConnectionDoctor doctor(refused_sources, dialogs);
     bool ran = false;
@@ -168,6 +176,8 @@ void TestConnectionDoctor::without_pkexec_the_command_remains() {
 }
 
 void TestConnectionDoctor::ready_pedal_offers_nothing() {
+    if (!platform::has_linux_parts())
+        QSKIP(kNeedsLinuxDoctor);
     ScriptedDialogs dialogs;
     ConnectionDoctor doctor(
         [] {
@@ -192,6 +202,8 @@ void TestConnectionDoctor::ready_pedal_offers_nothing() {
 }
 
 void TestConnectionDoctor::controls_are_named_and_tab_follows_the_layout() {
+    if (!platform::has_linux_parts())
+        QSKIP(kNeedsLinuxDoctor);
     ScriptedDialogs dialogs;
     ConnectionDoctor doctor(refused_sources, dialogs);
     doctor.set_privileged_runner([](auto&&...) {}, true);

@@ -194,16 +194,20 @@ void TestEditing::unstored_edits_are_asked_about_data() {
     QTest::addColumn<int>("choice");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QString>("sent"); // log line the choice leaves
-    QTest::newRow("Cancel keeps the editor open") << 3 << false << "";
-    QTest::newRow("Discard closes it") << 2 << true << "";
+    QTest::addColumn<bool>("quit");    // File > Quit rather than the window's close button
+    QTest::newRow("Cancel keeps the editor open") << 3 << false << "" << false;
+    QTest::newRow("Discard closes it") << 2 << true << "" << false;
     QTest::newRow("Store on the pedal, then close")
-        << 0 << true << "Store settings message (HEX): 0308";
+        << 0 << true << "Store settings message (HEX): 0308" << false;
+    QTest::newRow("File > Quit, Cancel keeps the editor open") << 3 << false << "" << true;
+    QTest::newRow("File > Quit, Discard quits") << 2 << true << "" << true;
 }
 
 void TestEditing::unstored_edits_are_asked_about() {
     QFETCH(int, choice);
     QFETCH(bool, closed);
     QFETCH(QString, sent);
+    QFETCH(bool, quit);
     Rig rig;
     QVERIFY2(rig.ok, "the served pedal did not name its port");
     rig.open_and_request();
@@ -225,7 +229,11 @@ void TestEditing::unstored_edits_are_asked_about() {
     QCOMPARE(rig.time_value()->value(), 333);
 
     rig.f.dialogs.choices << choice;
-    w.close(); // a store on the pedal closes it once the pedal has taken it
+    // A store on the pedal closes it once the pedal has taken it.
+    if (quit)
+        w.findChild<QAction*>(QStringLiteral("menuQuit"))->trigger();
+    else
+        w.close();
     kx::test::settle();
     QCOMPARE(rig.f.dialogs.questions.size(), 2);
     QVERIFY2(rig.f.dialogs.questions.last().contains("neither stored on the pedal nor saved"),

@@ -160,7 +160,9 @@ void TestMainIR::refused_or_cancelled_import_keeps_the_image() {
     kx::test::settle();
     QCOMPARE(rig.f.dialogs.messages.size(), 2);
     QCOMPARE(rig.imported(), imported);
-    QVERIFY(!rig.ir_window().isVisible());
+    // The window stays to offer the import kept from the first file.
+    QVERIFY(rig.ir_window().isVisible());
+    QCOMPARE(rig.ir_window().kept_import_count(), 1);
 
     rig.click(rig.w().lstEffects, QStringLiteral("Fenwick + IR Loader"));
     rig.upload();

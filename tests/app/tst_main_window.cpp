@@ -7,6 +7,7 @@
 #include "app/PrintConsole.h"
 #include "base/paths.h"
 #include "ir/ui/ImpulseResponse.h"
+#include "ir/wav_formats.h"
 #include "kx_version.h"
 #include "link/Communication.h"
 #include "params/ui/FXParameters.h"
@@ -225,6 +226,7 @@ void TestMainWindow::startup_menus_data() {
     row("menuSaveConfiguration", "menuFile", "&Save Configuration", true);
     row("menuPresetLibrary", "menuFile", "Preset &Library\u2026", true);
     row("menuLoadIR", "menuFile", "Load &IR", false);
+    row("menuQuit", "menuFile", "&Quit", true);
     row("menuUndo", "menuEdit", "&Undo", false);
     row("menuRedo", "menuEdit", "&Redo", false);
     row("menuScan", "menuConnection", "&Scan", true);
@@ -248,10 +250,14 @@ void TestMainWindow::startup_menus_data() {
     row("menuAppVersion", "menuInfo", QStringLiteral("Version:  ") + KX_VERSION_TEXT, false);
     row("menuNewAppVersion", "menuInfo", "New version available:", false);
     row("menuSerialNumber", "menuInfo", "Device Serial: ", true);
-    row("menuCheckForUpdates", "menuInfo", QStringLiteral("&Check for Updates\u2026"), true);
     // Nothing to install before a check has found a newer version.
     row("menuUpdateNow", "menuInfo", "&Update Now", false);
     row("menuShowUpdateMsg", "menuInfo", "Show Update &Message", true, true, true);
+    row("menuUserGuide", "menuHelp", "&User Guide", true);
+    row("menuConnectionDoctor", "menuHelp", QStringLiteral("Connection &Doctor\u2026"), true);
+    row("menuCheckForUpdates", "menuHelp", QStringLiteral("&Check for Updates\u2026"), true);
+    row("menuAbout", "menuHelp", "&About Kestrel X Editor", true);
+    row("menuAboutQt", "menuHelp", "About &Qt", true);
 }
 
 void TestMainWindow::startup_menus() {
@@ -278,7 +284,7 @@ void TestMainWindow::startup_sequence_state() {
     for (QAction* action : main().MenuBar1->actions())
         bar << action->text();
     QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Connection", "&Settings", "F&irmware Upgrade",
-                               "I&nfo"}));
+                               "&Help"}));
 
     QStringList categories;
     for (int i = 0; i < main().lstCategory->count(); ++i)
@@ -356,8 +362,7 @@ void TestMainWindow::category_click() {
         QVERIFY(main().lblStatusLine->toolTip().contains(QLatin1String("Load IR")));
         const QStringList howto = lines_of(impulse_response_howto());
         QCOMPARE(howto.first(), QStringLiteral("How to load an impulse response:"));
-        QVERIFY(howto.last().contains(QLatin1String("8, 16, 24 or 32-bit integer samples or "
-                                                    "float samples")));
+        QCOMPARE(howto.last(), QString::fromLatin1(kWavFormats));
         QCOMPARE(f->windows->formImpulseResponse->lblHowTo->text().split('\n'), howto);
     } else {
         QCOMPARE(main().lblStatusLine->toolTip(), QString());

@@ -103,6 +103,7 @@ private slots:
     void firmware_upgrade_in_the_bootloader_data();
     void firmware_upgrade_in_the_bootloader();
     void firmware_upgrade_unplugged();
+    void firmware_upgrade_says_what_it_replaces();
     void a_resampled_impulse_response_is_named();
     void firmware_asks_on_a_terminal();
     void firmware_refused_data();
@@ -748,6 +749,37 @@ void TestCli::firmware_upgrade_in_the_bootloader() {
     QVERIFY(version);
     QCOMPARE(state.value(QLatin1String("firmware_version")).toInt(), int(*version));
     server.stop();
+}
+
+// The bootloader cannot say which firmware the pedal runs: the version its firmware reported
+// to an earlier run (kept by the port's name beside the editor's files) says what the upgrade
+// replaces.
+void TestCli::firmware_upgrade_says_what_it_replaces() {
+    QTemporaryDir documents;
+    QVERIFY(QDir(documents.path()).mkpath(QStringLiteral("NORVA/Kestrel X")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KX_DOCUMENTS_DIR"), documents.path());
+    const QString port = documents.filePath(QStringLiteral("kestrel"));
+    {
+        kx::test::ServedPedal firmware{kServer};
+        QVERIFY2(firmware.start({QStringLiteral("--instant")}), qPrintable(firmware.error()));
+        QVERIFY(QFile::link(firmware.path(), port));
+        const Run info =
+            run_cli({QStringLiteral("info"), QStringLiteral("--port"), port}, environment);
+        QVERIFY2(info.out.contains(QLatin1String("11")), qPrintable(describe(info)));
+        QVERIFY(QFile::remove(port));
+    }
+    kx::test::ServedPedal bootloader{kServer};
+    QVERIFY2(bootloader.start({QStringLiteral("--instant"), QStringLiteral("--bootloader")}),
+             qPrintable(bootloader.error()));
+    QVERIFY(QFile::link(bootloader.path(), port));
+    const Run upgrade = run_cli({QStringLiteral("firmware"), QStringLiteral("upgrade"),
+                                 QStringLiteral("--yes"), QStringLiteral("--port"), port},
+                                environment);
+    QVERIFY2(upgrade.exit_code == 0, qPrintable(describe(upgrade)));
+    QVERIFY2(upgrade.out.contains(QLatin1String("0x0801FC00-0x0801FC07.\nThis replaces Firmware "
+                                                "11 with Firmware 12.\nFirmware upgrade complete")),
+             qPrintable(describe(upgrade)));
 }
 
 // The pedal unplugged halfway through the upgrade: one line says where the upgrade stopped,

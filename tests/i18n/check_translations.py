@@ -16,7 +16,20 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-FOLDERS = ["base", "library", "link", "params", "ir", "firmware", "session", "app"]
+FOLDERS = ["base", "platform", "library", "link", "params", "ir", "firmware", "session", "app"]
+
+
+def text_problems(source, text):
+    """What a translation lost of its source: a placeholder, a mnemonic, a blank at an end."""
+    problems = []
+    if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
+        problems.append(f"placeholders differ in {text!r}")
+    if source.replace("&&", "").count("&") != text.replace("&&", "").count("&"):
+        problems.append(f"mnemonic differs in {text!r}")
+    if (source[:1] == " ") != (text[:1] == " ") or \
+            source.endswith((" ", "\n")) != text.endswith((" ", "\n")):
+        problems.append(f"blank at an end differs in {text!r}")
+    return problems
 
 
 def main():
@@ -45,19 +58,16 @@ def main():
                 for message in context.iter("message"):
                     source = message.findtext("source") or ""
                     translation = message.find("translation")
-                    text = translation.text or ""
                     where = f"{copy.name} [{name}] {source!r}"
                     kind = translation.get("type")
                     if kind:
                         problems.append(f"{where}: {kind}")
                         continue
-                    if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
-                        problems.append(f"{where}: placeholders differ in {text!r}")
-                    if source.replace("&&", "").count("&") != text.replace("&&", "").count("&"):
-                        problems.append(f"{where}: mnemonic differs in {text!r}")
-                    if (source[:1] == " ") != (text[:1] == " ") or \
-                            source.endswith((" ", "\n")) != text.endswith((" ", "\n")):
-                        problems.append(f"{where}: blank at an end differs in {text!r}")
+                    # A text with %n has one form per plural of the language, each checked.
+                    forms = [form.text or "" for form in translation.iter("numerusform")]
+                    for text in forms or [translation.text or ""]:
+                        problems.extend(f"{where}: {problem}"
+                                        for problem in text_problems(source, text))
     for problem in problems:
         print(problem)
     print(f"{len(ts_files)} translations checked, {len(problems)} problems")

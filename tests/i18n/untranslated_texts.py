@@ -11,7 +11,7 @@ import pathlib
 import re
 import sys
 
-FOLDERS = ["app", "base", "library", "link", "params", "ir", "firmware", "session"]
+FOLDERS = ["app", "base", "platform", "library", "link", "params", "ir", "firmware", "session"]
 # Calls whose (first) argument a user reads.
 SHOWN = re.compile(
     r"\b(setText|setWindowTitle|setToolTip|setAccessibleName|setAccessibleDescription|"
@@ -29,7 +29,7 @@ TRANSLATED = re.compile(
 LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
 WORDS = re.compile(r"[A-Za-z]{2,}")
 # Object, property and context names ("btnUpload", "toolTip", "Link") are no texts.
-IDENTIFIER = re.compile(r"^([a-z][A-Za-z0-9_]*|kx::\w+|Base|Library|Link|Params|Ir|Firmware|Session)$")
+IDENTIFIER = re.compile(r"^([a-z][A-Za-z0-9_]*|kx::\w+|Base|Library|Link|Params|Ir|Firmware|Session|HelpMenu|About)$")
 
 
 def call_arguments(text, start):

@@ -1,6 +1,7 @@
 // The serial port driver loaded on first use: listing needs no module, an open loads it and
 // then reaches the port, and a missing module is named where the user reads why no port opens.
 #include "link/drivers/module_serial_driver.h"
+#include "platform/platform.h"
 #include "support/pseudo_terminal.h"
 
 #include <QtTest>
@@ -38,8 +39,10 @@ void TestModuleSerialDriver::open_loads_the_module() {
     QCOMPARE(driver.description(count - 1, description), int(FT_OK));
     QCOMPARE(serial, QFileInfo(pedal.path()).fileName().toLatin1());
     QCOMPARE(description, QByteArray(kChipFactoryDescription));
-    // This system has a device tree: listing has loaded nothing.
-    QVERIFY(!driver.loaded());
+    // Where the system lists chips without QtSerialPort (Linux's device tree), listing has
+    // loaded nothing; elsewhere only the module can list them.
+    const bool listed_without_qt = platform::usb_serial_ports(0x0403).has_value();
+    QCOMPARE(driver.loaded(), !listed_without_qt && opens);
 
     FtHandle handle = 0;
     const int opened = driver.open_by_serial(serial, handle);
