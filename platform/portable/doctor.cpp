@@ -6,6 +6,7 @@
 #include "platform/doctor_sources.h"
 #include "platform/portable/listed_ports.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 
 namespace kx::doctor {
