@@ -3,6 +3,7 @@
 #include "app/NewVersionMsg.h"
 #include "app/linked_libraries.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "kx_build_info.h"
 
 #include <QHBoxLayout>
@@ -37,11 +38,19 @@ QString licenses_html() {
 }
 
 TformAbout::TformAbout(QWidget* parent)
-    : QDialog(parent), lblTitle(new QLabel(tr("Kestrel X Editor"), this)),
-      lblVersion(new QLabel(this)), lblLibraries(new QLabel(tr("Libraries and licenses:"), this)),
-      memoLicenses(new QTextBrowser(this)), btnClose(new QPushButton(tr("Close"), this)) {
+    : QDialog(parent), lblTitle(new QLabel(this)), lblVersion(new QLabel(this)),
+      lblLibraries(new QLabel(this)), memoLicenses(new QTextBrowser(this)),
+      btnClose(new QPushButton(this)) {
     setObjectName(QStringLiteral("formAbout"));
-    setWindowTitle(tr("About Kestrel X Editor"));
+    // The captions follow a change of language.
+    set_translated(this, "windowTitle", "kx::TformAbout",
+                   QT_TRANSLATE_NOOP("kx::TformAbout", "About Kestrel X Editor"));
+    set_translated(lblTitle, "text", "kx::TformAbout",
+                   QT_TRANSLATE_NOOP("kx::TformAbout", "Kestrel X Editor"));
+    set_translated(lblLibraries, "text", "kx::TformAbout",
+                   QT_TRANSLATE_NOOP("kx::TformAbout", "Libraries and licenses:"));
+    set_translated(btnClose, "text", "kx::TformAbout",
+                   QT_TRANSLATE_NOOP("kx::TformAbout", "Close"));
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kWidth, kHeight);
 

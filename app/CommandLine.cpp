@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "base/translation.h"
 #include "kx_version.h"
 #include "platform/diagnosis.h"
 
@@ -9,7 +10,8 @@ namespace kx {
 
 namespace {
 constexpr char kProgramName[] = "Kestrel X Editor";
-constexpr char kNeedsPath[] = "The option --port needs a port path.";
+constexpr char kNeedsPath[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "The option --port needs a port path.");
 } // namespace
 
 QString usage_text(const QString& program) {
@@ -47,7 +49,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
         } else if (arg == QLatin1String("--port")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
                 if (first_error.isEmpty())
-                    first_error = QLatin1String(kNeedsPath);
+                    first_error = ui_text("kx::TformMain", kNeedsPath);
                 ++i;
                 continue;
             }
@@ -55,7 +57,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
         } else if (arg.startsWith(QLatin1String("--port="))) {
             const QString path = arg.mid(7);
             if (path.isEmpty() && first_error.isEmpty())
-                first_error = QLatin1String(kNeedsPath);
+                first_error = ui_text("kx::TformMain", kNeedsPath);
             else if (!path.isEmpty())
                 out.link.ports << path;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {

@@ -1,6 +1,8 @@
 #include "app/ConnectionDoctor.h"
 
 #include "base/dialogs.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 #include "platform/diagnosis.h"
 
 #include <QBoxLayout>
@@ -17,18 +19,22 @@ namespace kx {
 
 namespace {
 
-constexpr char kCaption[] = "Connection Doctor";
-constexpr char kCommandCaption[] = "Command for a terminal:";
-constexpr char kAllowAccess[] = "&Allow access\u2026";
-constexpr char kAccessGiven[] =
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Connection Doctor");
+constexpr char kCommandCaption[] =
+    QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Command for a terminal:");
+constexpr char kAllowAccess[] = QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "&Allow access\u2026");
+constexpr char kAccessGiven[] = QT_TRANSLATE_NOOP(
+    "kx::ConnectionDoctor",
     "The rule is installed. If the pedal is still refused, unplug it and plug it in again, then "
-    "choose Connect.";
-constexpr char kAccessNotGiven[] =
+    "choose Connect.");
+constexpr char kAccessNotGiven[] = QT_TRANSLATE_NOOP(
+    "kx::ConnectionDoctor",
     "The rule was not installed (the administrator's password was not given, or the command "
-    "failed). You can run the command shown in a terminal instead.";
-constexpr char kNoRunner[] =
+    "failed). You can run the command shown in a terminal instead.");
+constexpr char kNoRunner[] = QT_TRANSLATE_NOOP(
+    "kx::ConnectionDoctor",
     "pkexec, which asks for the administrator's password, is not installed: run the command in "
-    "a terminal instead.";
+    "a terminal instead.");
 constexpr int kWidth = 680;
 constexpr int kHeight = 500;
 
@@ -39,13 +45,13 @@ QString html(const QString& text) {
 QString severity_word(doctor::Severity severity) {
     switch (severity) {
     case doctor::Severity::Ok:
-        return QStringLiteral("Ready");
+        return ui_text("kx::ConnectionDoctor", "Ready");
     case doctor::Severity::Note:
-        return QStringLiteral("Note");
+        return ui_text("kx::ConnectionDoctor", "Note");
     case doctor::Severity::Problem:
         break;
     }
-    return QStringLiteral("Problem");
+    return ui_text("kx::ConnectionDoctor", "Problem");
 }
 
 // Runs the program through QProcess, which the window owns until it ends.
@@ -70,14 +76,17 @@ void run_with_pkexec(QObject* owner, const QString& program, const QStringList& 
 
 ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), lblSummary(new QLabel(this)), memoFindings(new QTextBrowser(this)),
-      lblCommand(new QLabel(QString::fromLatin1(kCommandCaption), this)),
-      edtCommand(new QLineEdit(this)), btnCopyCommand(new QPushButton(tr("&Copy command"), this)),
-      btnAllowAccess(new QPushButton(QString::fromUtf8(kAllowAccess), this)),
-      btnDiagnose(new QPushButton(tr("&Diagnose again"), this)),
-      btnClose(new QPushButton(tr("Close"), this)), m_sources(std::move(sources)),
-      m_dialogs(dialogs) {
+      lblCommand(new QLabel(this)), edtCommand(new QLineEdit(this)),
+      btnCopyCommand(new QPushButton(this)), btnAllowAccess(new QPushButton(this)),
+      btnDiagnose(new QPushButton(this)), btnClose(new QPushButton(this)),
+      m_sources(std::move(sources)), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("formConnectionDoctor"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    set_translated(this, "windowTitle", "kx::ConnectionDoctor", kCaption);
+    set_translated(lblCommand, "text", "kx::ConnectionDoctor", kCommandCaption);
+    set_translated(btnCopyCommand, "text", "kx::ConnectionDoctor", QT_TR_NOOP("&Copy command"));
+    set_translated(btnAllowAccess, "text", "kx::ConnectionDoctor", kAllowAccess);
+    set_translated(btnDiagnose, "text", "kx::ConnectionDoctor", QT_TR_NOOP("&Diagnose again"));
+    set_translated(btnClose, "text", "kx::ConnectionDoctor", QT_TR_NOOP("Close"));
     setAttribute(Qt::WA_QuitOnClose, false);
 
     // The summary may quote a device's own name.
@@ -89,7 +98,8 @@ ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWi
     bold.setBold(true);
     lblSummary->setFont(bold);
     memoFindings->setObjectName(QStringLiteral("memoFindings"));
-    memoFindings->setAccessibleName(QStringLiteral("Findings"));
+    set_translated(memoFindings, "accessibleName", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Findings"));
     memoFindings->setOpenLinks(false);
     // Tab leaves the findings for the buttons instead of moving inside the text.
     memoFindings->setTabChangesFocus(true);
@@ -97,18 +107,26 @@ ConnectionDoctor::ConnectionDoctor(SourcesFactory sources, Dialogs& dialogs, QWi
     lblCommand->setBuddy(edtCommand);
     edtCommand->setObjectName(QStringLiteral("edtCommand"));
     edtCommand->setReadOnly(true);
-    edtCommand->setPlaceholderText(QStringLiteral("No command is needed."));
-    edtCommand->setAccessibleName(QStringLiteral("Command for a terminal"));
+    set_translated(edtCommand, "placeholderText", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "No command is needed."));
+    set_translated(edtCommand, "accessibleName", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Command for a terminal"));
     btnCopyCommand->setObjectName(QStringLiteral("btnCopyCommand"));
-    btnCopyCommand->setAccessibleName(QStringLiteral("Copy command"));
+    set_translated(btnCopyCommand, "accessibleName", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Copy command"));
     btnAllowAccess->setObjectName(QStringLiteral("btnAllowAccess"));
-    btnAllowAccess->setAccessibleName(QStringLiteral("Allow access"));
-    btnAllowAccess->setAccessibleDescription(
-        QStringLiteral("Installs the editor's udev rule with the administrator's password"));
+    set_translated(btnAllowAccess, "accessibleName", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Allow access"));
+    set_translated(
+        btnAllowAccess, "accessibleDescription", "kx::ConnectionDoctor",
+        QT_TRANSLATE_NOOP("kx::ConnectionDoctor",
+                          "Installs the editor's udev rule with the administrator's password"));
     btnDiagnose->setObjectName(QStringLiteral("btnDiagnose"));
-    btnDiagnose->setAccessibleName(QStringLiteral("Diagnose again"));
+    set_translated(btnDiagnose, "accessibleName", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Diagnose again"));
     btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setAccessibleName(QStringLiteral("Close"));
+    set_translated(btnClose, "accessibleName", "kx::ConnectionDoctor",
+                   QT_TRANSLATE_NOOP("kx::ConnectionDoctor", "Close"));
 
     auto* command_row = new QHBoxLayout;
     command_row->addWidget(lblCommand);
@@ -161,9 +179,8 @@ void ConnectionDoctor::show_diagnosis() {
     // What the system shows is read while the editor may hold the pedal: the summary says so
     // first, not that a pedal is ready to connect.
     const QString connected = m_connected_to ? m_connected_to() : QString();
-    lblSummary->setText(connected.isEmpty()
-                            ? m_diagnosis.summary()
-                            : QStringLiteral("The editor is connected to %1.").arg(connected));
+    lblSummary->setText(connected.isEmpty() ? m_diagnosis.summary()
+                                            : tr("The editor is connected to %1.").arg(connected));
     QString text;
     QString command;
     for (const doctor::Finding& finding : m_diagnosis.findings) {
@@ -171,7 +188,8 @@ void ConnectionDoctor::show_diagnosis() {
             QStringLiteral("<p><b>%1: %2</b><br>%3")
                 .arg(severity_word(finding.severity), html(finding.subject), html(finding.text));
         if (!finding.advice.isEmpty())
-            text += QStringLiteral("<br><i>What to do:</i> %1").arg(html(finding.advice));
+            text += ui_text("kx::ConnectionDoctor", "<br><i>What to do:</i> %1")
+                        .arg(html(finding.advice));
         if (!finding.command.isEmpty())
             text += QStringLiteral("<br><code>%1</code>").arg(html(finding.command));
         text += QStringLiteral("</p>");
@@ -190,7 +208,8 @@ void ConnectionDoctor::show_diagnosis() {
                             static_cast<QWidget*>(btnCopyCommand)})
         widget->setEnabled(!command.isEmpty());
     btnAllowAccess->setEnabled(m_diagnosis.rule_would_help && m_runner_available && !m_running);
-    btnAllowAccess->setToolTip(m_runner_available ? QString() : QString::fromLatin1(kNoRunner));
+    btnAllowAccess->setToolTip(m_runner_available ? QString()
+                                                  : ui_text("kx::ConnectionDoctor", kNoRunner));
 }
 
 void ConnectionDoctor::btnDiagnoseClick() {
@@ -212,7 +231,8 @@ void ConnectionDoctor::btnAllowAccessClick() {
 
 void ConnectionDoctor::access_attempt_done(int exit_code) {
     m_running = false;
-    m_dialogs.message(QString::fromLatin1(exit_code == 0 ? kAccessGiven : kAccessNotGiven));
+    m_dialogs.message(
+        ui_text("kx::ConnectionDoctor", exit_code == 0 ? kAccessGiven : kAccessNotGiven));
     diagnose();
 }
 

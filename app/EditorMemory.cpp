@@ -4,6 +4,7 @@
 #include "base/log.h"
 #include "base/outside_file.h"
 #include "base/paths.h"
+#include "base/translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,10 +21,12 @@ namespace {
 
 constexpr char kPlaceGroup[] = "Windows/";
 constexpr char kLogNotRemembered[] = "Could not remember the editor's settings in %1.";
-constexpr char kSetAside[] =
-    "The editor's settings were not read: %1 The file is set aside as %2; the defaults are used.";
-constexpr char kNotSetAside[] = "The editor's settings were not read: %1 It could not be set "
-                                "aside (%2); the defaults are used and nothing is remembered.";
+constexpr char kSetAside[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "The editor's settings were not read: %1 The file is set aside as %2; the defaults are used.");
+constexpr char kNotSetAside[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "The editor's settings were not read: %1 It could not be set "
+                     "aside (%2); the defaults are used and nothing is remembered.");
 // Window places and a few names: far below this.
 constexpr FileFormat kMemoryFormat{"the editor's settings file", 1024 * 1024};
 
@@ -55,11 +58,11 @@ QString EditorMemory::usable_path() const {
     const Result<QString> aside = set_aside_file(path);
     QString notice;
     if (aside) {
-        notice =
-            QString::fromLatin1(kSetAside).arg(usable.error(), QDir::toNativeSeparators(*aside));
+        notice = ui_text("kx::TformMain", kSetAside)
+                     .arg(usable.error(), QDir::toNativeSeparators(*aside));
     } else {
         m_given_up = true;
-        notice = QString::fromLatin1(kNotSetAside).arg(usable.error(), aside.error());
+        notice = ui_text("kx::TformMain", kNotSetAside).arg(usable.error(), aside.error());
     }
     if (m_log)
         m_log->print_line(notice);

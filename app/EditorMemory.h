@@ -25,6 +25,8 @@ inline constexpr char kMidiChannel[] = "Pedal/MidiChannel";
 inline constexpr char kChosenPedal[] = "Pedal/Chosen";
 inline constexpr char kPresetFolder[] = "Folders/Presets";
 inline constexpr char kWavFolder[] = "Folders/Wav";
+// The language chosen in Settings > Language: a translation's code, empty for the system's.
+inline constexpr char kLanguage[] = "Editor/Language";
 } // namespace memory_key
 
 // What the editor remembers from one run to the next (window places, the last category and

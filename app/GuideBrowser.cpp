@@ -2,6 +2,7 @@
 
 #include "app/guide_places.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -67,17 +68,26 @@ bool GuideView::name_headings() {
 
 TformGuide::TformGuide(std::function<void(const QUrl&)> open_outside, QWidget* parent)
     : QWidget(parent, Qt::Window), txtGuide(new GuideView(this)),
-      btnContents(new QPushButton(tr("&Contents"), this)),
-      btnBack(new QPushButton(tr("&Back"), this)),
-      btnForward(new QPushButton(tr("&Forward"), this)),
-      btnClose(new QPushButton(tr("Close"), this)), m_open_outside(std::move(open_outside)) {
+      btnContents(new QPushButton(this)), btnBack(new QPushButton(this)),
+      btnForward(new QPushButton(this)), btnClose(new QPushButton(this)),
+      m_open_outside(std::move(open_outside)) {
     setObjectName(QStringLiteral("formGuide"));
-    setWindowTitle(tr("Kestrel X Editor User Guide"));
+    // The captions follow a change of language.
+    set_translated(this, "windowTitle", "kx::TformGuide",
+                   QT_TRANSLATE_NOOP("kx::TformGuide", "Kestrel X Editor User Guide"));
+    set_translated(btnContents, "text", "kx::TformGuide",
+                   QT_TRANSLATE_NOOP("kx::TformGuide", "&Contents"));
+    set_translated(btnBack, "text", "kx::TformGuide", QT_TRANSLATE_NOOP("kx::TformGuide", "&Back"));
+    set_translated(btnForward, "text", "kx::TformGuide",
+                   QT_TRANSLATE_NOOP("kx::TformGuide", "&Forward"));
+    set_translated(btnClose, "text", "kx::TformGuide",
+                   QT_TRANSLATE_NOOP("kx::TformGuide", "Close"));
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kWidth, kHeight);
 
     txtGuide->setObjectName(QStringLiteral("txtGuide"));
-    txtGuide->setAccessibleName(tr("User guide"));
+    set_translated(txtGuide, "accessibleName", "kx::TformGuide",
+                   QT_TRANSLATE_NOOP("kx::TformGuide", "User guide"));
     btnContents->setObjectName(QStringLiteral("btnContents"));
     btnBack->setObjectName(QStringLiteral("btnBack"));
     btnForward->setObjectName(QStringLiteral("btnForward"));

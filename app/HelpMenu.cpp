@@ -6,6 +6,8 @@
 #include "app/Main.h"
 #include "app/NewVersionMsg.h"
 #include "app/guide_places.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 #include "base/ui/widget_dialogs.h"
 
 #include <QAction>
@@ -18,13 +20,11 @@ namespace kx {
 
 namespace {
 
-QString text(const char* source) {
-    return QCoreApplication::translate("HelpMenu", source);
-}
-
-QAction* add_item(QMenu* menu, const char* name, const QString& caption,
+// The captions follow a change of language.
+QAction* add_item(QMenu* menu, const char* name, const char* caption,
                   const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
+    set_translated(action, "text", "HelpMenu", caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     // As the editor's other shortcuts: F1 works from each of its windows.
@@ -64,7 +64,7 @@ void show_about_qt(TformMain& main, AppContext& context) {
     // Qt's own box waits for its OK; only the real dialogs show it (a scripted run has no one
     // to read it).
     if (dynamic_cast<WidgetDialogs*>(&context.dialogs))
-        QMessageBox::aboutQt(&main, text("About Qt"));
+        QMessageBox::aboutQt(&main, ui_text("HelpMenu", "About Qt"));
 }
 
 } // namespace
@@ -76,29 +76,33 @@ QUrl guide_place_for_active_window(const TformMain& main) {
 
 void add_quit_item(TformMain& main) {
     main.menuFile->addSeparator();
-    QAction* quit =
-        add_item(main.menuFile, "menuQuit", text("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* quit = add_item(main.menuFile, "menuQuit", QT_TRANSLATE_NOOP("HelpMenu", "&Quit"),
+                             QKeySequence(Qt::CTRL | Qt::Key_Q));
     // The same road as the window's close button: unstored edits are asked about, and Cancel
     // keeps the editor open.
     QObject::connect(quit, &QAction::triggered, &main, &QWidget::close);
 }
 
 void add_help_menu(TformMain& main, AppContext& context) {
-    const QString caption = text("&Help");
-    auto* help = new QMenu(caption, &main);
+    auto* help = new QMenu(&main);
+    set_translated(help, "title", "HelpMenu", QT_TRANSLATE_NOOP("HelpMenu", "&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("menuHelp"));
-    help->setAccessibleName(QString(caption).remove(QLatin1Char('&'))); // a popup has none
-    QAction* guide = add_item(help, "menuUserGuide", text("&User Guide"), QKeySequence(Qt::Key_F1));
+    // A popup has no name of its own.
+    set_translated(help, "accessibleName", "HelpMenu", QT_TRANSLATE_NOOP("HelpMenu", "Help"));
+    QAction* guide = add_item(help, "menuUserGuide", QT_TRANSLATE_NOOP("HelpMenu", "&User Guide"),
+                              QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    QAction* doctor = add_item(help, "menuConnectionDoctor", text("Connection &Doctor\u2026"));
+    QAction* doctor = add_item(help, "menuConnectionDoctor",
+                               QT_TRANSLATE_NOOP("HelpMenu", "Connection &Doctor\u2026"));
     // The one version check that asks on purpose (the Info menu shows its answer).
-    main.menuCheckForUpdates =
-        add_item(help, "menuCheckForUpdates", text("&Check for Updates\u2026"));
+    main.menuCheckForUpdates = add_item(help, "menuCheckForUpdates",
+                                        QT_TRANSLATE_NOOP("HelpMenu", "&Check for Updates\u2026"));
     help->addMenu(main.menuInfo);
     help->addSeparator();
-    QAction* about = add_item(help, "menuAbout", text("&About Kestrel X Editor"));
-    QAction* about_qt = add_item(help, "menuAboutQt", text("About &Qt"));
+    QAction* about =
+        add_item(help, "menuAbout", QT_TRANSLATE_NOOP("HelpMenu", "&About Kestrel X Editor"));
+    QAction* about_qt = add_item(help, "menuAboutQt", QT_TRANSLATE_NOOP("HelpMenu", "About &Qt"));
     main.MenuBar1->addMenu(help);
 
     QObject::connect(guide, &QAction::triggered, &main,

@@ -8,7 +8,9 @@
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "base/plain_text.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "base/ui/window_placement.h"
 #include "firmware/ui/FirmwareUpgrade.h"
 #include "library/categories.h"
@@ -37,18 +39,21 @@ namespace kx {
 
 namespace {
 
-constexpr char kCaption[] = "Kestrel X Editor";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformMain", "Kestrel X Editor");
 constexpr int kClientWidth = 400;
 constexpr int kClientHeight = 396;
 constexpr int kVersionCheckDelay_ms = 1000;
-constexpr char kDeviceNameCaption[] = "Device Name: ";
+constexpr char kDeviceNameCaption[] = QT_TRANSLATE_NOOP("kx::TformMain", "Device Name: ");
 constexpr char kLogReconnectForUpgrade[] =
     "Upgrade Mode ticked: connecting again to the bootloader";
-constexpr char kAskVirtualBootloader[] =
+constexpr char kAskVirtualBootloader[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "The built-in virtual pedal runs its firmware. Restart it in its bootloader, as a pedal "
-    "powered up with its footswitch held, so that you can try the whole upgrade?";
-constexpr char kChoiceRestartInBootloader[] = "Restart in bootloader";
-constexpr char kChoiceLeaveFirmwareRunning[] = "Leave it running";
+    "powered up with its footswitch held, so that you can try the whole upgrade?");
+constexpr char kChoiceRestartInBootloader[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Restart in bootloader");
+constexpr char kChoiceLeaveFirmwareRunning[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Leave it running");
 constexpr char kLogVirtualBootloader[] = "virtual pedal restarted in its bootloader";
 constexpr char kLogReconnectForFirmware[] =
     "Upgrade Mode unticked: connecting again to the firmware";
@@ -64,12 +69,14 @@ constexpr void (TformMain::*kCategoryHandlers[])() = {
 static_assert(std::size(kCategoryHandlers) == std::size(kEffectCategories),
               "a click handler for every category");
 
+// The pedal's own names (its categories), resource names and log lines: never translated.
 QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
 }
 
 QLabel* make_label(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* label = new QLabel(text(caption), parent);
+    auto* label = new QLabel(parent);
+    set_translated(label, "text", "kx::TformMain", caption);
     // The pedal's answers and the system's messages are shown here: never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(name));
@@ -78,7 +85,8 @@ QLabel* make_label(QWidget* parent, const char* name, const char* caption, QRect
 }
 
 QPushButton* make_button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* button = new QPushButton(text(caption), parent);
+    auto* button = new QPushButton(parent);
+    set_translated(button, "text", "kx::TformMain", caption);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     return button;
@@ -98,16 +106,18 @@ QString without_mnemonic(const QString& caption) {
 }
 
 QMenu* make_menu(QWidget* parent, const char* name, const char* caption) {
-    auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+    auto* menu = new QMenu(parent);
+    set_translated(menu, "title", "kx::TformMain", caption);
     menu->setObjectName(QLatin1String(name));
-    menu->setAccessibleName(without_mnemonic(QString::fromUtf8(caption))); // a popup has none
+    menu->setAccessibleName(without_mnemonic(menu->title())); // a popup has none
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
 }
 
 QAction* make_item(QMenu* menu, const char* name, const char* caption,
                    const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    QAction* action = menu->addAction(QString());
+    set_translated(action, "text", "kx::TformMain", caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     // The editor's shortcuts work from each of its windows, the parameters window included.
@@ -123,7 +133,7 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_context(context), m_memory(&context.log) {
     setObjectName(QStringLiteral("formMain"));
-    setWindowTitle(text(kCaption));
+    set_translated(this, "windowTitle", "kx::TformMain", kCaption);
     setFixedSize(kClientWidth, kClientHeight);
     move(37, 31);
     build_controls();
@@ -138,7 +148,10 @@ TformMain::TformMain(AppContext& context, QWidget* parent)
 
 void TformMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::LanguageChange)
+        retranslate_shown_texts();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LanguageChange)
         fit_design_to_text(this);
 }
 
@@ -148,36 +161,50 @@ void TformMain::build_controls() {
     lblDeviceName = new ElidingLabel(this);
     lblDeviceName->setObjectName(QStringLiteral("lblDeviceName"));
     lblDeviceName->setGeometry(8, 29, 174, 17);
-    m_device_name_text = text(kDeviceNameCaption);
+    m_device_name_text = ui_text("kx::TformMain", kDeviceNameCaption);
     lblDeviceName->set_text(m_device_name_text);
-    lblSerialNumber = make_label(this, "lblSerialNumber", "Serial Number: ", {8, 47, 185, 17});
+    lblSerialNumber =
+        make_label(this, "lblSerialNumber", QT_TRANSLATE_NOOP("kx::TformMain", "Serial Number: "),
+                   {8, 47, 185, 17});
     // Dimmer than the other lines, in a colour each look gives with enough contrast.
     lblSerialNumber->setProperty("secondary", true);
     lblFirmwareVersion =
-        make_label(this, "lblFirmwareVersion", "Firmware Version: ", {9, 64, 174, 20});
-    btnUpload = make_button(this, "btnUpload", "Upload Selected Effect", {7, 90, 174, 36});
+        make_label(this, "lblFirmwareVersion",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Firmware Version: "), {9, 64, 174, 20});
+    btnUpload =
+        make_button(this, "btnUpload", QT_TRANSLATE_NOOP("kx::TformMain", "Upload Selected Effect"),
+                    {7, 90, 174, 36});
     lblStatus = make_label(this, "lblStatus", kTextStatusCaption, {7, 134, 174, 17});
-    btnOpenEffect = make_button(this, "btnOpenEffect", "Open FX", {9, 164, 174, 31});
-    btnRequest = make_button(this, "btnRequest", "Request", {8, 203, 80, 31});
-    btnAssign = make_button(this, "btnAssign", "Assign", {97, 203, 86, 31});
-    btnStoreSettingsOnPedal =
-        make_button(this, "btnStoreSettingsOnPedal", "Store Settings On Pedal", {8, 242, 175, 31});
-    btnGetFXInfo = make_button(this, "btnGetFXInfo", "?", {161, 281, 22, 22});
+    btnOpenEffect = make_button(this, "btnOpenEffect",
+                                QT_TRANSLATE_NOOP("kx::TformMain", "Open FX"), {9, 164, 174, 31});
+    btnRequest = make_button(this, "btnRequest", QT_TRANSLATE_NOOP("kx::TformMain", "Request"),
+                             {8, 203, 80, 31});
+    btnAssign = make_button(this, "btnAssign", QT_TRANSLATE_NOOP("kx::TformMain", "Assign"),
+                            {97, 203, 86, 31});
+    btnStoreSettingsOnPedal = make_button(
+        this, "btnStoreSettingsOnPedal",
+        QT_TRANSLATE_NOOP("kx::TformMain", "Store Settings On Pedal"), {8, 242, 175, 31});
+    btnGetFXInfo = make_button(this, "btnGetFXInfo", QT_TRANSLATE_NOOP("kx::TformMain", "?"),
+                               {161, 281, 22, 22});
     btnGetFXInfo->setCursor(Qt::WhatsThisCursor);
     // Buttons and labels are named by their captions; "?" is only a sign.
-    btnGetFXInfo->setAccessibleName(QStringLiteral("Effect information"));
-    btnGetFXInfo->setToolTip(QStringLiteral("Effect information"));
+    set_translated(btnGetFXInfo, "accessibleName", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Effect information"));
+    set_translated(btnGetFXInfo, "toolTip", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Effect information"));
     for (QPushButton* button : {btnUpload, btnOpenEffect, btnGetFXInfo})
         button->setEnabled(false);
 
     lstCategory = new QListWidget(this);
     lstCategory->setObjectName(QStringLiteral("lstCategory"));
     lstCategory->setGeometry(191, 28, 200, 137);
-    lstCategory->setAccessibleName(QStringLiteral("Effect categories"));
+    set_translated(lstCategory, "accessibleName", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Effect categories"));
     lstEffects = new QListWidget(this);
     lstEffects->setObjectName(QStringLiteral("lstEffects"));
     lstEffects->setGeometry(191, 173, 200, 211);
-    lstEffects->setAccessibleName(QStringLiteral("Effects"));
+    set_translated(lstEffects, "accessibleName", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Effects"));
     for (QListWidget* list : {lstCategory, lstEffects}) {
         list->installEventFilter(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -216,7 +243,8 @@ void TformMain::build_controls() {
 
     // The hidden "Upload File" and "Live Request" have no behaviour and are not made: a hidden
     // widget would still be read out. This one stays outside the window.
-    chkFirmwareUpgradeMode = std::make_unique<QCheckBox>(QStringLiteral("Firmware Upgrade Mode"));
+    chkFirmwareUpgradeMode =
+        std::make_unique<QCheckBox>(ui_text("kx::TformMain", "Firmware Upgrade Mode"));
     chkFirmwareUpgradeMode->setObjectName(QStringLiteral("chkFirmwareUpgradeMode"));
 
     // The free space of the left column, under "?": room for two or three lines of text.
@@ -250,49 +278,66 @@ void TformMain::build_controls() {
 void TformMain::build_menus() {
     MenuBar1 = new QMenuBar(this);
     MenuBar1->setObjectName(QStringLiteral("MenuBar1"));
-    MenuBar1->setAccessibleName(QStringLiteral("Menu bar"));
+    set_translated(MenuBar1, "accessibleName", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Menu bar"));
     MenuBar1->setNativeMenuBar(false);
     // Without a layout the bar sizes itself to its parent's width; its height stays fixed.
     MenuBar1->setFixedHeight(24);
     MenuBar1->setGeometry(0, 0, kClientWidth, 24);
 
-    menuFile = make_menu(this, "menuFile", "&File");
-    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration", "L&oad Configuration",
+    menuFile = make_menu(this, "menuFile", QT_TRANSLATE_NOOP("kx::TformMain", "&File"));
+    menuLoadConfiguration = make_item(menuFile, "menuLoadConfiguration",
+                                      QT_TRANSLATE_NOOP("kx::TformMain", "L&oad Configuration"),
                                       QKeySequence(Qt::CTRL | Qt::Key_O));
-    menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration", "&Save Configuration",
+    menuSaveConfiguration = make_item(menuFile, "menuSaveConfiguration",
+                                      QT_TRANSLATE_NOOP("kx::TformMain", "&Save Configuration"),
                                       QKeySequence(Qt::CTRL | Qt::Key_S));
-    menuPresetLibrary = make_item(menuFile, "menuPresetLibrary", "Preset &Library\u2026");
-    menuLoadIR = make_item(menuFile, "menuLoadIR", "Load &IR", QKeySequence(Qt::CTRL | Qt::Key_I));
+    menuPresetLibrary = make_item(menuFile, "menuPresetLibrary",
+                                  QT_TRANSLATE_NOOP("kx::TformMain", "Preset &Library\u2026"));
+    menuLoadIR = make_item(menuFile, "menuLoadIR", QT_TRANSLATE_NOOP("kx::TformMain", "Load &IR"),
+                           QKeySequence(Qt::CTRL | Qt::Key_I));
     menuLoadIR->setEnabled(false);
 
     // Undo and Redo come with the parameters window's undo stack (create_edit_actions).
-    menuEdit = make_menu(this, "menuEdit", "&Edit");
+    menuEdit = make_menu(this, "menuEdit", QT_TRANSLATE_NOOP("kx::TformMain", "&Edit"));
 
-    menuConnection = make_menu(this, "menuConnection", "&Connection");
-    menuScan = make_item(menuConnection, "menuScan", "&Scan");
-    menuConnect = make_item(menuConnection, "menuConnect", "&Connect");
-    menuDisconnect = make_item(menuConnection, "menuDisconnect", "&Disconnect");
+    menuConnection =
+        make_menu(this, "menuConnection", QT_TRANSLATE_NOOP("kx::TformMain", "&Connection"));
+    menuScan = make_item(menuConnection, "menuScan", QT_TRANSLATE_NOOP("kx::TformMain", "&Scan"));
+    menuConnect =
+        make_item(menuConnection, "menuConnect", QT_TRANSLATE_NOOP("kx::TformMain", "&Connect"));
+    menuDisconnect = make_item(menuConnection, "menuDisconnect",
+                               QT_TRANSLATE_NOOP("kx::TformMain", "&Disconnect"));
     menuDisconnect->setEnabled(false);
     menuConnection->addSeparator();
-    menuDiagnose = make_item(menuConnection, "menuDiagnose", "Dia&gnose\u2026");
+    menuDiagnose = make_item(menuConnection, "menuDiagnose",
+                             QT_TRANSLATE_NOOP("kx::TformMain", "Dia&gnose\u2026"));
     menuConnectAutomatically =
-        make_item(menuConnection, "menuConnectAutomatically", "Connect Auto&matically");
+        make_item(menuConnection, "menuConnectAutomatically",
+                  QT_TRANSLATE_NOOP("kx::TformMain", "Connect Auto&matically"));
     menuConnectAutomatically->setCheckable(true);
     menuConnectAutomatically->setChecked(true);
 
     // The pedal buttons, in the menu the pedal is reached through: a sixth menu would not fit
     // the window's width.
     menuConnection->addSeparator();
-    menuUpload = make_item(menuConnection, "menuUpload", "&Upload Selected Effect",
+    menuUpload = make_item(menuConnection, "menuUpload",
+                           QT_TRANSLATE_NOOP("kx::TformMain", "&Upload Selected Effect"),
                            QKeySequence(Qt::CTRL | Qt::Key_U));
-    menuOpenEffect = make_item(menuConnection, "menuOpenEffect", "&Open FX");
-    menuRequest = make_item(menuConnection, "menuRequest", "&Request", QKeySequence(Qt::Key_F5));
-    menuAssign = make_item(menuConnection, "menuAssign", "&Assign");
+    menuOpenEffect =
+        make_item(menuConnection, "menuOpenEffect", QT_TRANSLATE_NOOP("kx::TformMain", "&Open FX"));
+    menuRequest =
+        make_item(menuConnection, "menuRequest", QT_TRANSLATE_NOOP("kx::TformMain", "&Request"),
+                  QKeySequence(Qt::Key_F5));
+    menuAssign =
+        make_item(menuConnection, "menuAssign", QT_TRANSLATE_NOOP("kx::TformMain", "&Assign"));
     menuStoreSettingsOnPedal =
-        make_item(menuConnection, "menuStoreSettingsOnPedal", "S&tore Settings On Pedal");
+        make_item(menuConnection, "menuStoreSettingsOnPedal",
+                  QT_TRANSLATE_NOOP("kx::TformMain", "S&tore Settings On Pedal"));
     menuConnection->addSeparator();
     menuSwitchWindow =
-        make_item(menuConnection, "menuSwitchWindow", "Switch &Window", QKeySequence(Qt::Key_F6));
+        make_item(menuConnection, "menuSwitchWindow",
+                  QT_TRANSLATE_NOOP("kx::TformMain", "Switch &Window"), QKeySequence(Qt::Key_F6));
     const std::pair<QAction*, QPushButton*> pedal_items[] = {
         {menuUpload, btnUpload},
         {menuOpenEffect, btnOpenEffect},
@@ -306,39 +351,54 @@ void TformMain::build_menus() {
         connect(item, &QAction::triggered, button, &QPushButton::click);
     }
 
-    menuSettings = make_menu(this, "menuSettings", "&Settings");
-    menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap", "&Assignment Map\u2026");
-    menuFollowPedal = make_item(menuSettings, "menuFollowPedal", "&Follow Pedal");
+    menuSettings = make_menu(this, "menuSettings", QT_TRANSLATE_NOOP("kx::TformMain", "&Settings"));
+    menuAssignmentMap = make_item(menuSettings, "menuAssignmentMap",
+                                  QT_TRANSLATE_NOOP("kx::TformMain", "&Assignment Map\u2026"));
+    menuFollowPedal = make_item(menuSettings, "menuFollowPedal",
+                                QT_TRANSLATE_NOOP("kx::TformMain", "&Follow Pedal"));
     menuFollowPedal->setCheckable(true);
-    menuFollowPedal->setStatusTip(
-        QStringLiteral("Show the pedal's knobs in the parameters window as they are turned"));
-    menuLook = make_menu(this, "menuLook", "&Look");
+    set_translated(
+        menuFollowPedal, "statusTip", "kx::TformMain",
+        QT_TRANSLATE_NOOP("kx::TformMain",
+                          "Show the pedal's knobs in the parameters window as they are turned"));
+    menuLook = make_menu(this, "menuLook", QT_TRANSLATE_NOOP("kx::TformMain", "&Look"));
     menuSettings->addMenu(menuLook);
-    menuMIDI = make_menu(this, "menuMIDI", "&MIDI");
+    menuLanguage = make_menu(this, "menuLanguage", QT_TRANSLATE_NOOP("kx::TformMain", "La&nguage"));
+    menuSettings->addMenu(menuLanguage);
+    menuMIDI = make_menu(this, "menuMIDI", QT_TRANSLATE_NOOP("kx::TformMain", "&MIDI"));
     menuSettings->addMenu(menuMIDI);
-    menuMIDIchannel = make_menu(this, "menuMIDIchannel", "&Channel");
+    menuMIDIchannel =
+        make_menu(this, "menuMIDIchannel", QT_TRANSLATE_NOOP("kx::TformMain", "&Channel"));
     menuMIDI->addMenu(menuMIDIchannel);
 
-    menuFirmwareUpgrade = make_menu(this, "menuFirmwareUpgrade", "F&irmware Upgrade");
-    menuFirmwareUpgradeMode =
-        make_item(menuFirmwareUpgrade, "menuFirmwareUpgradeMode", "&Upgrade Mode");
+    menuFirmwareUpgrade = make_menu(this, "menuFirmwareUpgrade",
+                                    QT_TRANSLATE_NOOP("kx::TformMain", "F&irmware Upgrade"));
+    menuFirmwareUpgradeMode = make_item(menuFirmwareUpgrade, "menuFirmwareUpgradeMode",
+                                        QT_TRANSLATE_NOOP("kx::TformMain", "&Upgrade Mode"));
     menuFirmwareUpgradeMode->setCheckable(true);
     menuStartFirmwareUpgrade =
-        make_item(menuFirmwareUpgrade, "menuStartFirmwareUpgrade", "&Start Firmware Upgrade");
+        make_item(menuFirmwareUpgrade, "menuStartFirmwareUpgrade",
+                  QT_TRANSLATE_NOOP("kx::TformMain", "&Start Firmware Upgrade"));
     menuStartFirmwareUpgrade->setEnabled(false);
 
     // The hidden "Alive Parameters!" and "Quick Start" had no behaviour and are not made.
-    menuInfo = make_menu(this, "menuInfo", "I&nfo");
-    menuSupport = make_item(menuInfo, "menuSupport", "&Support");
-    menuAppVersion = make_item(menuInfo, "menuAppVersion", "Version: ");
+    menuInfo = make_menu(this, "menuInfo", QT_TRANSLATE_NOOP("kx::TformMain", "I&nfo"));
+    menuSupport =
+        make_item(menuInfo, "menuSupport", QT_TRANSLATE_NOOP("kx::TformMain", "&Support"));
+    menuAppVersion =
+        make_item(menuInfo, "menuAppVersion", QT_TRANSLATE_NOOP("kx::TformMain", "Version: "));
     menuAppVersion->setEnabled(false);
-    menuNewAppVersion = make_item(menuInfo, "menuNewAppVersion", "New version available:");
+    menuNewAppVersion = make_item(menuInfo, "menuNewAppVersion",
+                                  QT_TRANSLATE_NOOP("kx::TformMain", "New version available:"));
     menuNewAppVersion->setEnabled(false);
-    menuSerialNumber = make_item(menuInfo, "menuSerialNumber", "Device Serial: ");
+    menuSerialNumber = make_item(menuInfo, "menuSerialNumber",
+                                 QT_TRANSLATE_NOOP("kx::TformMain", "Device Serial: "));
     // Only a version known to be newer can be installed.
-    menuUpdateNow = make_item(menuInfo, "menuUpdateNow", "&Update Now");
+    menuUpdateNow =
+        make_item(menuInfo, "menuUpdateNow", QT_TRANSLATE_NOOP("kx::TformMain", "&Update Now"));
     menuUpdateNow->setEnabled(false);
-    menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg", "Show Update &Message");
+    menuShowUpdateMsg = make_item(menuInfo, "menuShowUpdateMsg",
+                                  QT_TRANSLATE_NOOP("kx::TformMain", "Show Update &Message"));
     menuShowUpdateMsg->setCheckable(true);
 
     // Info goes under Help: a seventh menu would not fit the window's width.
@@ -362,6 +422,7 @@ void TformMain::build_menus() {
     connect(menuStartFirmwareUpgrade, &QAction::triggered, this,
             &TformMain::menuStartFirmwareUpgradeClick);
     connect(menuLook, &QMenu::triggered, this, &TformMain::menuLookClickItem);
+    connect(menuLanguage, &QMenu::triggered, this, &TformMain::menuLanguageClickItem);
     connect(menuScan, &QAction::triggered, this, &TformMain::menuScanClick);
     connect(menuConnect, &QAction::triggered, this, &TformMain::menuConnectClick);
     connect(menuDisconnect, &QAction::triggered, this, &TformMain::menuDisconnectClick);
@@ -388,7 +449,8 @@ void TformMain::FormCreate() {
     TimerCheckWebVersion.start();
 
     own_version = get_app_version();
-    menuAppVersion->setText(menuAppVersion->text() + QLatin1Char(' ') + own_version);
+    set_translated(menuAppVersion, "text", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Version: "), QLatin1Char(' ') + own_version);
 
     create_folder(m_context.dialogs, QLatin1String(kMakerFolder));
     create_subfolder(m_context.dialogs, QLatin1String(kMakerFolder), QLatin1String(kProductFolder));
@@ -396,6 +458,7 @@ void TformMain::FormCreate() {
     menuShowUpdateMsg->setChecked(m_context.show_update_message);
 
     create_look_menu();
+    create_language_menu();
     check_current_look(restore_look(m_context.dialogs, m_context.store));
 
     create_midi_channel_menu();
@@ -441,7 +504,8 @@ void TformMain::create_look_menu() {
     auto* looks = new QActionGroup(menuLook);
     looks->setExclusive(true);
     for (int k = 0; k < kLookMenuCount; ++k) {
-        QAction* item = menuLook->addAction(QString::fromLatin1(kLookNames[k]));
+        QAction* item = menuLook->addAction(QString());
+        set_translated(item, "text", "kx::TformMain", kLookNames[k]);
         item->setObjectName(QStringLiteral("menuLook%1").arg(k));
         item->setCheckable(true);
         looks->addAction(item);
@@ -513,7 +577,7 @@ void TformMain::category_click(int row) {
     m_memory.set_value(memory_key::kCategory, m_context.selection.selected_category);
     // A hint that goes by itself, not a box on every visit: the IR window shows the how-to.
     if (m_context.selection.selected_category == QLatin1String(kImpulseResponseCategory))
-        show_status_text(QString::fromLatin1(kImpulseResponseHint));
+        show_status_text(ui_text("kx::TformMain", kImpulseResponseHint));
 }
 
 void TformMain::fill_effect_list() {
@@ -567,7 +631,7 @@ void TformMain::show_parameters_window(const QString& caption) {
     // It opens beside this window and leaves the keyboard here; F6 goes over to it.
     parameters->setAttribute(Qt::WA_ShowWithoutActivating);
     parameters->show();
-    parameters->setWindowTitle(caption);
+    set_untranslated(parameters, "windowTitle", caption);
     show_unstored(parameters->has_unstored_edits()); // kept when the same effect opens again
     parameters->setFixedHeight(
         parameters_window_height(parameters->control_count(), parameters->readback_count()));
@@ -736,8 +800,9 @@ Task<bool> TformMain::offer_virtual_bootloader() {
     if (link.connected() && link.device_serial_number != QLatin1String(kVirtualPedalSerial))
         co_return false;
     const int chosen =
-        m_context.dialogs.choose(text(kAskVirtualBootloader), {text(kChoiceRestartInBootloader),
-                                                               text(kChoiceLeaveFirmwareRunning)});
+        m_context.dialogs.choose(ui_text("kx::TformMain", kAskVirtualBootloader),
+                                 {ui_text("kx::TformMain", kChoiceRestartInBootloader),
+                                  ui_text("kx::TformMain", kChoiceLeaveFirmwareRunning)});
     if (chosen != 0)
         co_return false;
     driver->pedal().power_cycle(VirtualPedalDriver::now_us(), true);

@@ -4,6 +4,7 @@
 #include "app/NewVersionMsg.h"
 #include "base/result.h"
 #include "base/task.h"
+#include "base/translation.h"
 #include "ir/ir_response.h"
 #include "link/connection_ui.h"
 
@@ -64,20 +65,27 @@ inline constexpr char kLogArrowUp[] = "arrow up pressed";
 inline constexpr char kLogArrowDown[] = "arrow down pressed";
 // The upload's question names what goes to the pedal: the effect, and an impulse response
 // effect's imported file.
-inline constexpr char kConfirmUpload[] = "Upload the selected effect, \"%1\"?";
-inline constexpr char kConfirmUploadIr[] =
-    "Upload the selected effect, \"%1\", with the impulse response \"%2\"?";
+inline constexpr char kConfirmUpload[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Upload the selected effect, \"%1\"?");
+inline constexpr char kConfirmUploadIr[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "Upload the selected effect, \"%1\", with the impulse response \"%2\"?");
 // lblStatus with no upload to tell of.
-inline constexpr char kTextStatusCaption[] = "Status: ";
+inline constexpr char kTextStatusCaption[] = QT_TRANSLATE_NOOP("kx::TformMain", "Status: ");
 inline constexpr char kMessageNoEffectSelected[] =
-    "Choose an effect in the list first, then upload it.";
+    QT_TRANSLATE_NOOP("kx::TformMain", "Choose an effect in the list first, then upload it.");
 // What the status line says after a write to the pedal.
-inline constexpr char kStatusStored[] = "Settings stored on the pedal";
-inline constexpr char kStatusStoreFailed[] = "The settings were not stored: ";
-inline constexpr char kStatusAssigned[] = "Assignments sent to the pedal";
-inline constexpr char kStatusAssignFailed[] = "The assignments were not sent: ";
-inline constexpr char kStatusMidiSet[] = "MIDI channel set to %1";
-inline constexpr char kStatusMidiFailed[] = "The MIDI channel was not set to %1: ";
+inline constexpr char kStatusStored[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Settings stored on the pedal");
+inline constexpr char kStatusStoreFailed[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "The settings were not stored: ");
+inline constexpr char kStatusAssigned[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Assignments sent to the pedal");
+inline constexpr char kStatusAssignFailed[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "The assignments were not sent: ");
+inline constexpr char kStatusMidiSet[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "MIDI channel set to %1");
+inline constexpr char kStatusMidiFailed[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "The MIDI channel was not set to %1: ");
 
 // The category rows, in display order: how many, and the resource that lists each one's
 // effects.
@@ -88,9 +96,10 @@ QString category_resource(int row);
 inline constexpr int kStatusTextShow_ms = 6000;
 // Choosing the Impulse Response category says this in the status line; the IR window, which
 // Load IR shows, has the how-to.
-inline constexpr char kImpulseResponseHint[] =
+inline constexpr char kImpulseResponseHint[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "Impulse Response: choose an effect, then File > Load IR (Ctrl+I) and Upload (Ctrl+U). Load "
-    "IR shows how.";
+    "IR shows how.");
 
 // The editor's home: the effect catalogue, the pedal buttons and the menus.
 class TformMain : public QWidget, public ConnectionUi {
@@ -176,6 +185,7 @@ public:
     // Checked while the session follows the pedal's knobs; see MainFollow.cpp.
     QAction* menuFollowPedal;
     QMenu* menuLook;
+    QMenu* menuLanguage;
     QMenu* menuMIDI;
     QMenu* menuMIDIchannel;
     QMenu* menuFirmwareUpgrade;
@@ -213,6 +223,7 @@ public slots:
     // Hot-plug; see MainHotplug.cpp.
     void menuConnectAutomaticallyClick();
     void menuLookClickItem(QAction* item);
+    void menuLanguageClickItem(QAction* item);
     void menuShowUpdateMsgClick();
     Task<> menuFirmwareUpgradeModeClick();
     void menuStartFirmwareUpgradeClick();
@@ -323,6 +334,10 @@ private:
     void init_line_settings();
     void create_categories();
     void create_look_menu();
+    // System, then each translation by its own name; the choice is remembered (MainLanguage.cpp).
+    void create_language_menu();
+    // Texts that are no fixed caption, shown again in the language just chosen.
+    void retranslate_shown_texts();
     void create_midi_channel_menu();
     void category_click(int row);
     void fill_effect_list();

@@ -2,6 +2,7 @@
 // its Compare button is the same switch); these items follow whether it can.
 #include "app/AppContext.h"
 #include "app/Main.h"
+#include "base/ui/translated.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_session.h"
 
@@ -13,12 +14,16 @@ namespace kx {
 void TformMain::create_compare_actions() {
     TformFXParameters* parameters = m_windows.formFXParameters;
     menuEdit->addSeparator();
-    menuCompare = menuEdit->addAction(tr("&Compare"));
+    menuCompare = menuEdit->addAction(QString());
+    set_translated(menuCompare, "text", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "&Compare"));
     menuCompare->setObjectName(QStringLiteral("menuCompare"));
     menuCompare->setCheckable(true);
     menuCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     menuCompare->setShortcutContext(Qt::ApplicationShortcut);
-    menuResetToEffectValues = menuEdit->addAction(tr("Reset to Effect's &Values"));
+    menuResetToEffectValues = menuEdit->addAction(QString());
+    set_translated(menuResetToEffectValues, "text", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Reset to Effect's &Values"));
     menuResetToEffectValues->setObjectName(QStringLiteral("menuResetToEffectValues"));
     connect(menuCompare, &QAction::triggered, this, [this, parameters] {
         refresh_compare_actions(); // the check follows the session, not the click

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ConnectionDoctor.h"
 #include "app/Main.h"
+#include "base/translation.h"
 #include "link/Communication.h"
 #include "platform/diagnosis.h"
 #include "link/pedal_drivers.h"
@@ -32,8 +33,9 @@ ConnectionDoctor& doctor_window(TformMain& main, AppContext& context) {
         if (!link.connected())
             return QString();
         const QString serial = link.device_serial_number;
-        return serial == QLatin1String(kVirtualPedalSerial) ? QStringLiteral("the virtual pedal")
-                                                            : serial;
+        return serial == QLatin1String(kVirtualPedalSerial)
+                   ? ui_text("kx::TformMain", "the virtual pedal")
+                   : serial;
     });
     return *doctor; // opens beside the main window
 }

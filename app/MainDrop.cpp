@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/translation.h"
 #include "library/categories.h"
 #include "params/preset_file.h"
 
@@ -17,12 +18,15 @@ namespace kx {
 namespace {
 
 constexpr char kImpulseResponseResource[] = "impulse_response";
-constexpr char kWavNeedsIrEffect[] =
+constexpr char kWavNeedsIrEffect[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "A WAV file goes into an impulse response effect. Choose one of these in the \"Impulse "
-    "Response\" category first, then drop the file again: %1.";
-constexpr char kNotPresetOrWav[] =
-    "\"%1\" is neither a preset (.txt) nor a WAV file (.wav): nothing was loaded.";
-constexpr char kOneFileAtATime[] = "Drop one file at a time: %1 files were dropped.";
+    "Response\" category first, then drop the file again: %1.");
+constexpr char kNotPresetOrWav[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "\"%1\" is neither a preset (.txt) nor a WAV file (.wav): nothing was loaded.");
+constexpr char kOneFileAtATime[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Drop one file at a time: %1 files were dropped.");
 
 enum class DroppedKind { Preset, Wav, Other };
 
@@ -63,7 +67,7 @@ void TformMain::dropEvent(QDropEvent* event) {
 
 void TformMain::drop_file(const QStringList& paths) {
     if (paths.size() != 1) {
-        m_context.dialogs.message(QString::fromLatin1(kOneFileAtATime).arg(paths.size()));
+        m_context.dialogs.message(ui_text("kx::TformMain", kOneFileAtATime).arg(paths.size()));
         return;
     }
     const QString& path = paths.first();
@@ -77,7 +81,7 @@ void TformMain::drop_file(const QStringList& paths) {
         const QStringList names = ir_effects ? *ir_effects : QStringList();
         if (!names.contains(m_context.selection.selected_effect_name)) {
             m_context.dialogs.message(
-                QString::fromLatin1(kWavNeedsIrEffect).arg(names.join(QStringLiteral(", "))));
+                ui_text("kx::TformMain", kWavNeedsIrEffect).arg(names.join(QStringLiteral(", "))));
             return;
         }
         import_ir_file(path);
@@ -85,7 +89,7 @@ void TformMain::drop_file(const QStringList& paths) {
     }
     case DroppedKind::Other:
         m_context.dialogs.message(
-            QString::fromLatin1(kNotPresetOrWav).arg(QFileInfo(path).fileName()));
+            ui_text("kx::TformMain", kNotPresetOrWav).arg(QFileInfo(path).fileName()));
         return;
     }
 }

@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 #include "params/ui/FXParameters.h"
 
 #include <QAction>
@@ -13,25 +15,26 @@ namespace kx {
 
 namespace {
 
-constexpr char kCaption[] = "Kestrel X Editor";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformMain", "Kestrel X Editor");
 // The state goes first, where a narrow title bar still shows it.
-constexpr char kUnstoredMark[] = "Unstored edits \u2014 ";
-constexpr char kAskUnstored[] =
+constexpr char kUnstoredMark[] = QT_TRANSLATE_NOOP("kx::TformMain", "Unstored edits \u2014 ");
+constexpr char kAskUnstored[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "Your edits to \"%1\" are neither stored on the pedal nor saved in a preset. Store them on "
-    "the pedal, save them as a preset, or discard them?";
-constexpr char kChoiceStore[] = "Store on the pedal";
-constexpr char kChoiceSave[] = "Save as preset\u2026";
-constexpr char kChoiceDiscard[] = "Discard";
-constexpr char kChoiceCancel[] = "Cancel";
+    "the pedal, save them as a preset, or discard them?");
+constexpr char kChoiceStore[] = QT_TRANSLATE_NOOP("kx::TformMain", "Store on the pedal");
+constexpr char kChoiceSave[] = QT_TRANSLATE_NOOP("kx::TformMain", "Save as preset\u2026");
+constexpr char kChoiceDiscard[] = QT_TRANSLATE_NOOP("kx::TformMain", "Discard");
+constexpr char kChoiceCancel[] = QT_TRANSLATE_NOOP("kx::TformMain", "Cancel");
 
 } // namespace
 
 void TformMain::create_edit_actions() {
     QUndoStack& stack = m_windows.formFXParameters->undo_stack();
-    menuUndo = stack.createUndoAction(menuEdit, QStringLiteral("&Undo"));
+    menuUndo = stack.createUndoAction(menuEdit, ui_text("kx::TformMain", "&Undo"));
     menuUndo->setObjectName(QStringLiteral("menuUndo"));
     menuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    menuRedo = stack.createRedoAction(menuEdit, QStringLiteral("&Redo"));
+    menuRedo = stack.createRedoAction(menuEdit, ui_text("kx::TformMain", "&Redo"));
     menuRedo->setObjectName(QStringLiteral("menuRedo"));
     menuRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     // The edits are made in the parameters window: the keys work there as well as here.
@@ -42,18 +45,21 @@ void TformMain::create_edit_actions() {
     connect(m_windows.formFXParameters, &TformFXParameters::unstored_changed, this,
             &TformMain::show_unstored);
     connect(m_windows.formFXParameters, &TformFXParameters::assignments_sent, this,
-            [this] { show_status_text(QString::fromLatin1(kStatusAssigned)); });
+            [this] { show_status_text(ui_text("kx::TformMain", kStatusAssigned)); });
     create_compare_actions();
 }
 
 void TformMain::show_unstored(bool unstored) {
-    const QString mark = unstored ? QString::fromUtf8(kUnstoredMark) : QString();
-    setWindowTitle(mark + QString::fromLatin1(kCaption));
+    const QString mark = unstored ? ui_text("kx::TformMain", kUnstoredMark) : QString();
+    if (unstored)
+        set_untranslated(this, "windowTitle", mark + ui_text("kx::TformMain", kCaption));
+    else
+        set_translated(this, "windowTitle", "kx::TformMain", kCaption);
     if (TformFXParameters* parameters = m_windows.formFXParameters) {
         QString title = parameters->windowTitle();
-        if (title.startsWith(QString::fromUtf8(kUnstoredMark)))
-            title.remove(0, QString::fromUtf8(kUnstoredMark).size());
-        parameters->setWindowTitle(mark + title);
+        if (title.startsWith(ui_text("kx::TformMain", kUnstoredMark)))
+            title.remove(0, ui_text("kx::TformMain", kUnstoredMark).size());
+        set_untranslated(parameters, "windowTitle", mark + title);
     }
 }
 
@@ -61,10 +67,11 @@ Task<bool> TformMain::keep_or_let_go_of_edits() {
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->has_unstored_edits())
         co_return true;
-    const QStringList choices{QString::fromUtf8(kChoiceStore), QString::fromUtf8(kChoiceSave),
-                              QString::fromUtf8(kChoiceDiscard), QString::fromUtf8(kChoiceCancel)};
+    const QStringList choices{
+        ui_text("kx::TformMain", kChoiceStore), ui_text("kx::TformMain", kChoiceSave),
+        ui_text("kx::TformMain", kChoiceDiscard), ui_text("kx::TformMain", kChoiceCancel)};
     const int chosen = m_context.dialogs.choose(
-        QString::fromUtf8(kAskUnstored).arg(parameters->selected_effect_name), choices);
+        ui_text("kx::TformMain", kAskUnstored).arg(parameters->selected_effect_name), choices);
     switch (chosen) {
     case 0:
         co_return co_await store_settings();

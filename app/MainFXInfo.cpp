@@ -32,7 +32,7 @@ void TformMain::btnGetFXInfoClick() {
     place_beside(info,
                  parameters && parameters->isVisible() ? static_cast<QWidget*>(parameters) : this);
     // Named apart from the parameters window, which carries the effect's name alone.
-    info->setWindowTitle(effect_name + QStringLiteral(" information"));
+    info->setWindowTitle(tr("%1 information").arg(effect_name));
 
     const QString page = info_page_text(*lines);
     m_context.log.print_line(page);

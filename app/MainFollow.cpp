@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "app/session_controls.h"
+#include "base/translation.h"
 #include "params/ui/FXParameters.h"
 #include "session/pedal_messages.h"
 #include "session/pedal_session.h"
@@ -16,9 +17,11 @@ namespace kx {
 
 namespace {
 
-constexpr char kStatusFollowOff[] = "Follow Pedal is off: ";
-constexpr char kFollowWindowClosed[] = "the parameters window was closed.";
-constexpr char kFollowWindowOther[] = "the parameters window shows another effect.";
+constexpr char kStatusFollowOff[] = QT_TRANSLATE_NOOP("kx::TformMain", "Follow Pedal is off: ");
+constexpr char kFollowWindowClosed[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "the parameters window was closed.");
+constexpr char kFollowWindowOther[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "the parameters window shows another effect.");
 constexpr char kLogFollowOn[] = "following the pedal: a request %1 ms after the last one (the "
                                 "requests are not logged)";
 constexpr char kLogFollowOff[] = "no longer following the pedal";
@@ -41,7 +44,7 @@ void TformMain::attach_follow() {
         connect(m_windows.formFXParameters, &TformFXParameters::closed, this, [this] {
             if (m_reopening_parameters)
                 return;
-            session().stop_following(QLatin1String(kFollowWindowClosed));
+            session().stop_following(ui_text("kx::TformMain", kFollowWindowClosed));
             menuFollowPedal->setEnabled(false); // the window is still visible while it closes
         });
 }
@@ -54,7 +57,7 @@ void TformMain::menuFollowPedalClick() {
     }
     if (const Status started = pedal.start_following(); !started) {
         menuFollowPedal->setChecked(false);
-        show_status_text(QLatin1String(kStatusFollowOff) +
+        show_status_text(ui_text("kx::TformMain", kStatusFollowOff) +
                          session::user_message(started.failure()));
     }
 }
@@ -64,12 +67,12 @@ void TformMain::following_changed(bool on, const QString& reason) {
     m_context.log.print_line(on ? QString::fromLatin1(kLogFollowOn).arg(session::kFollowPause_ms)
                                 : QString::fromLatin1(kLogFollowOff));
     if (!on && !reason.isEmpty())
-        show_status_text(QLatin1String(kStatusFollowOff) + reason);
+        show_status_text(ui_text("kx::TformMain", kStatusFollowOff) + reason);
 }
 
 void TformMain::stop_following_unless_live(EditorPhase phase) {
     if (session().following() && phase != EditorPhase::Live)
-        session().stop_following(QLatin1String(kFollowWindowOther));
+        session().stop_following(ui_text("kx::TformMain", kFollowWindowOther));
 }
 
 } // namespace kx

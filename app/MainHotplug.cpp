@@ -6,6 +6,7 @@
 #include "app/Main.h"
 #include "app/Settings.h"
 #include "base/paths.h"
+#include "base/translation.h"
 #include "link/Communication.h"
 #include "link/hotplug/pedal_watcher.h"
 #include "link/pedal_drivers.h"
@@ -29,18 +30,22 @@ constexpr char kConnectAutomaticallyFile[] = "ConnectAutomatically.txt";
 constexpr char kLogPlugged[] = "pedal plugged in: ";
 constexpr char kLogUnplugged[] = "pedal unplugged: ";
 constexpr char kLogConnectingByItself[] = "connecting by itself to ";
-constexpr char kStatusUnplugged[] = "The pedal was unplugged.";
-constexpr char kStatusReconnectsByItself[] = " It connects again when it is plugged back in.";
-constexpr char kStatusReconnectByHand[] = " Plug it in again and choose Connection > Connect.";
-constexpr char kStatusFollowOff[] = " Follow Pedal is off.";
-constexpr char kStatusOtherPedalByHand[] =
-    "Another pedal is attached. Store or save the edits first, then choose Connect to use it.";
+constexpr char kStatusUnplugged[] = QT_TRANSLATE_NOOP("kx::TformMain", "The pedal was unplugged.");
+constexpr char kStatusReconnectsByItself[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", " It connects again when it is plugged back in.");
+constexpr char kStatusReconnectByHand[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", " Plug it in again and choose Connection > Connect.");
+constexpr char kStatusFollowOff[] = QT_TRANSLATE_NOOP("kx::TformMain", " Follow Pedal is off.");
+constexpr char kStatusOtherPedalByHand[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "Another pedal is attached. Store or save the edits first, then choose Connect to use it.");
 constexpr char kVirtualPedalPort[] = "the virtual pedal";
 constexpr char kLogSeveralPedals[] = "several pedals attached, none chosen: ";
 constexpr char kLogLeavingVirtualPedal[] = "a pedal was plugged in: leaving the virtual pedal";
-constexpr char kStatusStaysOnVirtual[] =
+constexpr char kStatusStaysOnVirtual[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "A pedal was plugged in. The editor stays with the virtual pedal, whose edits are not "
-    "stored: store or save them, then choose Connection > Disconnect and Connect.";
+    "stored: store or save them, then choose Connection > Disconnect and Connect.");
 
 QString connect_automatically_file() {
     const QString documents = documents_folder();
@@ -118,7 +123,7 @@ void TformMain::leave_virtual_pedal() {
     // A real pedal wins over the virtual one, as it does when both are there at the start; but
     // edits made on the virtual pedal are not dropped unasked.
     if (m_windows.formFXParameters && m_windows.formFXParameters->has_unstored_edits()) {
-        show_status_text(QLatin1String(kStatusStaysOnVirtual));
+        show_status_text(ui_text("kx::TformMain", kStatusStaysOnVirtual));
         return;
     }
     m_context.log.print_line(QLatin1String(kLogLeavingVirtualPedal));
@@ -137,10 +142,11 @@ void TformMain::pedal_left(const PresentPedal& pedal) {
     const bool was_following = session().following();
     link.chip_unplugged();
     // One line says it all: the unplug, what happens next, and that following ended.
-    show_status_text(QLatin1String(kStatusUnplugged) +
-                     QLatin1String(menuConnectAutomatically->isChecked() ? kStatusReconnectsByItself
-                                                                         : kStatusReconnectByHand) +
-                     QLatin1String(was_following ? kStatusFollowOff : ""));
+    show_status_text(ui_text("kx::TformMain", kStatusUnplugged) +
+                     ui_text("kx::TformMain", menuConnectAutomatically->isChecked()
+                                                  ? kStatusReconnectsByItself
+                                                  : kStatusReconnectByHand) +
+                     (was_following ? ui_text("kx::TformMain", kStatusFollowOff) : QString()));
     connect_automatically(); // another pedal may be there
 }
 
@@ -185,7 +191,7 @@ void TformMain::connect_automatically() {
     const QString serial = QString::fromLatin1(present.first().serial);
     if (!m_last_pedal_serial.isEmpty() && serial != m_last_pedal_serial &&
         m_windows.formFXParameters && m_windows.formFXParameters->has_unstored_edits()) {
-        show_status_text(QLatin1String(kStatusOtherPedalByHand));
+        show_status_text(ui_text("kx::TformMain", kStatusOtherPedalByHand));
         return;
     }
     m_context.log.print_line(QLatin1String(kLogConnectingByItself) + describe(present.first()));

@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "base/dialogs.h"
 #include "base/outside_file.h"
+#include "base/translation.h"
 #include "ir/ir_import.h"
 #include "ir/ui/ImpulseResponse.h"
 #include "session/pedal_session.h"
@@ -15,7 +16,7 @@
 namespace kx {
 
 namespace {
-constexpr char kErrorLoadingFile[] = "Error loading file: ";
+constexpr char kErrorLoadingFile[] = QT_TRANSLATE_NOOP("kx::TformMain", "Error loading file: ");
 }
 
 void TformMain::menuLoadIRClick() {
@@ -51,7 +52,7 @@ bool TformMain::import_ir_file(const QString& path) {
 
     const auto file = OutsideFile::open(path, kWavFileFormat);
     if (!file) {
-        m_context.dialogs.message(QString::fromLatin1(kErrorLoadingFile) + file.error());
+        m_context.dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + file.error());
         return false;
     }
     const IrTools tools = form->tools();

@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "ir/ir_import.h"
 #include "ir/kept_imports.h"
 #include "ir/response_import.h"
@@ -20,26 +21,34 @@ namespace kx {
 
 namespace {
 
-constexpr char kErrorLoadingFile[] = "Error loading file: ";
+constexpr char kErrorLoadingFile[] = QT_TRANSLATE_NOOP("kx::TformMain", "Error loading file: ");
 constexpr char kLogNotKept[] = "The import was not kept for the next start: ";
-constexpr char kKeptSetAside[] = "A kept impulse response could not be read and was set aside: %1";
-constexpr char kOfferLastImport[] =
+constexpr char kKeptSetAside[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "A kept impulse response could not be read and was set aside: %1");
+constexpr char kOfferLastImport[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "No impulse response has been loaded for \"%1\" since the editor started. Upload it with "
-    "the last one imported, \"%2\" (%3)?";
-constexpr char kKeptLine[] = "Kept import: %1, the same coefficients as when it was made";
-constexpr char kResponseSaved[] = "Its impulse response \"%1\" is saved beside it: %2";
-constexpr char kResponseNotSaved[] = "Its impulse response was not saved: %1";
-constexpr char kNoResponseToSave[] =
+    "the last one imported, \"%2\" (%3)?");
+constexpr char kKeptLine[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "Kept import: %1, the same coefficients as when it was made");
+constexpr char kResponseSaved[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Its impulse response \"%1\" is saved beside it: %2");
+constexpr char kResponseNotSaved[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Its impulse response was not saved: %1");
+constexpr char kNoResponseToSave[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "No impulse response has been imported for \"%1\" yet, so the preset has none beside it. "
-    "Load one (File > Load IR) and save again to keep it with the preset.";
-constexpr char kResponseImported[] =
-    "Its impulse response \"%1\" is imported: an upload of \"%2\" sends it.";
-constexpr char kResponseMissing[] =
+    "Load one (File > Load IR) and save again to keep it with the preset.");
+constexpr char kResponseImported[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "Its impulse response \"%1\" is imported: an upload of \"%2\" sends it.");
+constexpr char kResponseMissing[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "Its impulse response (%1) is missing: the values are loaded, and \"%2\" keeps the "
-    "impulse response it has.";
-constexpr char kResponseDamaged[] =
+    "impulse response it has.");
+constexpr char kResponseDamaged[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "Its impulse response cannot be used: %1. The values are loaded, and \"%2\" keeps the "
-    "impulse response it has.";
+    "impulse response it has.");
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -67,7 +76,7 @@ void TformMain::show_kept_imports() {
         kept_imports(kept_imports_folder(), m_context.selection.selected_effect_name);
     for (const QString& problem : kept.problems) {
         m_context.log.print_line(latin1(kKeptSetAside).arg(problem));
-        show_status_text(latin1(kKeptSetAside).arg(problem));
+        show_status_text(ui_text("kx::TformMain", kKeptSetAside).arg(problem));
     }
     form->set_kept_imports(kept.imports);
 }
@@ -82,7 +91,7 @@ bool TformMain::use_kept_import(const QString& path) {
             return dialogs.confirm(question) != Dialogs::Answer::No;
         });
     if (!taken) {
-        dialogs.message(latin1(kErrorLoadingFile) + taken.error());
+        dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + taken.error());
         show_kept_imports();
         return false;
     }
@@ -94,7 +103,7 @@ bool TformMain::use_kept_import(const QString& path) {
     // What was done when it was made, and that these are its coefficients.
     IrImport shown = taken->import;
     QStringList summary = taken->response.notes.summary;
-    summary << latin1(kKeptLine).arg(QFileInfo(path).fileName());
+    summary << ui_text("kx::TformMain", kKeptLine).arg(QFileInfo(path).fileName());
     shown.summary = summary.join(QStringLiteral("\r\n"));
     if (form)
         form->show_import(shown);
@@ -111,7 +120,7 @@ TformMain::LastImport TformMain::offer_last_import(const QString& effect_name) {
     const QString when =
         QLocale().toString(last.response.notes.imported.toLocalTime(), QLocale::ShortFormat);
     if (m_context.dialogs.confirm(
-            latin1(kOfferLastImport)
+            ui_text("kx::TformMain", kOfferLastImport)
                 .arg(effect_name, response_display_name(last.response, last.path), when)) !=
         Dialogs::Answer::Yes)
         return LastImport::Declined;
@@ -133,11 +142,11 @@ QString TformMain::save_preset_response(const QString& preset_path) {
         return QString();
     const auto response = m_ir_responses.constFind(effect);
     if (response == m_ir_responses.cend())
-        return latin1(kNoResponseToSave).arg(effect);
+        return ui_text("kx::TformMain", kNoResponseToSave).arg(effect);
     const QString path = response_path_of(preset_path);
     if (const Status written = write_ir_response_file(path, *response); !written)
-        return latin1(kResponseNotSaved).arg(written.error());
-    return latin1(kResponseSaved)
+        return ui_text("kx::TformMain", kResponseNotSaved).arg(written.error());
+    return ui_text("kx::TformMain", kResponseSaved)
         .arg(response_display_name(*response, path), QFileInfo(path).fileName());
 }
 
@@ -148,7 +157,8 @@ TformMain::PresetResponse TformMain::import_preset_response(const QString& prese
         return result;
     const QString path = response_path_of(preset_path);
     if (!QFileInfo::exists(path)) {
-        result.note = latin1(kResponseMissing).arg(QFileInfo(path).fileName(), effect_name);
+        result.note =
+            ui_text("kx::TformMain", kResponseMissing).arg(QFileInfo(path).fileName(), effect_name);
         return result;
     }
     Dialogs& dialogs = m_context.dialogs;
@@ -157,7 +167,7 @@ TformMain::PresetResponse TformMain::import_preset_response(const QString& prese
             return dialogs.confirm(question) != Dialogs::Answer::No;
         });
     if (!taken) {
-        result.note = latin1(kResponseDamaged).arg(taken.error(), effect_name);
+        result.note = ui_text("kx::TformMain", kResponseDamaged).arg(taken.error(), effect_name);
         return result;
     }
     session().set_ir_image(effect_name, taken->import.image);
@@ -172,7 +182,7 @@ TformMain::PresetResponse TformMain::import_preset_response(const QString& prese
         form && form->isVisible() && selected == effect_name)
         form->show_import(taken->import);
     result.imported = true;
-    result.note = latin1(kResponseImported).arg(name, effect_name);
+    result.note = ui_text("kx::TformMain", kResponseImported).arg(name, effect_name);
     return result;
 }
 

@@ -5,6 +5,8 @@
 #include "app/Main.h"
 #include "app/session_controls.h"
 #include "base/dialogs.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 #include "link/Communication.h"
 #include "link/hotplug/pedal_watcher.h"
 #include "link/pedal_commands.h"
@@ -41,7 +43,7 @@ void TformMain::attach_pedal_link() {
             return;
         m_unproven_port = false;
         // An upload's outcome belongs to the connection that made it.
-        lblStatus->setText(QLatin1String(kTextStatusCaption));
+        set_translated(lblStatus, "text", "kx::TformMain", kTextStatusCaption);
     });
     connect(&pedal, &PedalSession::link_lost, this, [this](const QString& detail) {
         show_pedal_message(Error{detail, ErrorKind::LinkLost});
@@ -80,7 +82,7 @@ Task<> TformMain::menuScanClick() {
             report_pedal_error(found.failure());
     } else {
         for (const QString& description : *found)
-            m_context.dialogs.message(description + QLatin1String(kTextFoundClickConnect));
+            m_context.dialogs.message(description + ui_text("Link", kTextFoundClickConnect));
     }
     report_port_problems();
 }
@@ -99,7 +101,7 @@ Task<> TformMain::menuConnectClick() {
     if (!connected)
         report_pedal_error(connected.failure());
     else if (session().link_state() == LinkState::Bootloader)
-        m_context.dialogs.message(QLatin1String(kTextBootloaderOk));
+        m_context.dialogs.message(ui_text("Link", kTextBootloaderOk));
     report_port_problems();
 }
 
@@ -120,7 +122,7 @@ void TformMain::set_device_name_text(const QString& text) {
     QString shown = text.simplified();
     // Which pedal the editor talks to, always in sight: the virtual one, a port given by its
     // path, or a chip by its serial number.
-    const QString connected = QLatin1Char(' ') + QLatin1String(kTextConnected);
+    const QString connected = QLatin1Char(' ') + ui_text("Link", kTextConnected);
     if (shown.endsWith(connected) && m_context.link && m_context.link->communication) {
         const QString which = pedal_identity(communication().device_serial_number);
         if (!which.isEmpty())
@@ -140,7 +142,11 @@ QString TformMain::pedal_identity(const QString& serial) const {
 }
 
 void TformMain::append_serial_number_text(const QString& text) {
-    menuSerialNumber->setText(menuSerialNumber->text() + text);
+    static constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformMain", "Device Serial: ");
+    const QString caption = ui_text("kx::TformMain", kCaption);
+    const QString shown = menuSerialNumber->text();
+    set_translated(menuSerialNumber, "text", "kx::TformMain", kCaption,
+                   (shown.startsWith(caption) ? shown.mid(caption.size()) : QString()) + text);
 }
 
 PedalSession& TformMain::session() {
@@ -188,8 +194,8 @@ void TformMain::refresh_controls() {
     // connected to the firmware: nothing of an earlier connection stays.
     const int firmware =
         session().link_state() == LinkState::Firmware ? session().firmware_version() : 0;
-    lblFirmwareVersion->setText(QLatin1String(kTextFirmwareVersion) +
-                                (firmware > 0 ? QString::number(firmware) : QString()));
+    set_translated(lblFirmwareVersion, "text", "Link", kTextFirmwareVersion,
+                   firmware > 0 ? QString::number(firmware) : QString());
     chkFirmwareUpgradeMode->setChecked(session().upgrade_mode());
 }
 

@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "app/Main.h"
 #include "base/dialogs.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 #include "library/categories.h"
 #include "library/resource_store.h"
 #include "link/Communication.h"
@@ -26,9 +28,10 @@ QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
-constexpr char kMessageNotAPedal[] =
+constexpr char kMessageNotAPedal[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "The device at %1 did not answer as a Kestrel X, so the editor let it go. If it is the "
-    "pedal, check that it is powered, then choose Connect.";
+    "pedal, check that it is powered, then choose Connect.");
 
 } // namespace
 
@@ -58,7 +61,7 @@ Task<> TformMain::release_unproven_port(Error error) {
     // The user did not choose this device: it is not taken again by itself this run.
     m_disconnected_by_hand = true;
     (void)co_await session().disconnect_pedal();
-    m_context.dialogs.message(QString::fromLatin1(kMessageNotAPedal).arg(path));
+    m_context.dialogs.message(ui_text("kx::TformMain", kMessageNotAPedal).arg(path));
 }
 
 void TformMain::show_pedal_message(const Error& error) {
@@ -82,7 +85,7 @@ Task<> TformMain::btnUploadClick() {
     // Without a choice there is no "selected effect" to ask about.
     const SelectionState& selection = m_context.selection;
     if (selection.selected_effect_name.isEmpty()) {
-        m_context.dialogs.message(latin1(kMessageNoEffectSelected));
+        m_context.dialogs.message(ui_text("kx::TformMain", kMessageNoEffectSelected));
         co_return;
     }
     const QString& name = selection.selected_effect_name;
@@ -96,11 +99,12 @@ Task<> TformMain::btnUploadClick() {
     const QString ir_file = m_ir_files.value(name);
     if (ir_file.isEmpty() && is_impulse_response_effect(name)) {
         // Nothing to upload until a response is imported: said before any question.
-        m_context.dialogs.message(latin1(kMessageImageEmpty).arg(name));
+        m_context.dialogs.message(ui_text("Link", kMessageImageEmpty).arg(name));
         co_return;
     }
-    const QString question = ir_file.isEmpty() ? latin1(kConfirmUpload).arg(name)
-                                               : latin1(kConfirmUploadIr).arg(name, ir_file);
+    const QString question = ir_file.isEmpty()
+                                 ? ui_text("kx::TformMain", kConfirmUpload).arg(name)
+                                 : ui_text("kx::TformMain", kConfirmUploadIr).arg(name, ir_file);
     if (last != LastImport::Taken && m_context.dialogs.confirm(question) == Dialogs::Answer::No)
         co_return;
     // The new effect replaces the one whose edits are not stored yet.
@@ -117,15 +121,15 @@ Task<Result<QString>> TformMain::upload_and_show(QString effect_name) {
         m_upload_watched = true;
         connect(&pedal.upload_operation(), &Operation::step_changed, this,
                 [this](const QString& step) {
-                    if (step == QLatin1String(kTextUploading))
-                        lblStatus->setText(step);
+                    if (step == ui_text("Link", kTextUploading))
+                        set_untranslated(lblStatus, "text", step);
                 });
     }
     // The last upload's outcome goes: this one's steps and outcome take its place.
-    lblStatus->setText(QLatin1String(kTextStatusCaption));
+    set_translated(lblStatus, "text", "kx::TformMain", kTextStatusCaption);
     const auto answer = co_await pedal.upload_effect(effect_name);
     if (answer)
-        lblStatus->setText(*answer);
+        set_untranslated(lblStatus, "text", *answer);
     // The pedal runs the uploaded effect: its window goes live with the pedal's values.
     if (pedal.effect_known())
         show_running_effect();
@@ -201,15 +205,15 @@ Task<> TformMain::btnAssignClick() {
         // It tells the user about a failure, and says when the pedal got the codes.
         const Status sent = co_await parameters->assign_to_pedal();
         if (!sent)
-            show_status_text(latin1(kStatusAssignFailed) + sent.error());
+            show_status_text(ui_text("kx::TformMain", kStatusAssignFailed) + sent.error());
         co_return;
     }
     if (const Status sent = co_await session().assign(); !sent) {
         report_pedal_error(sent.failure());
-        show_status_text(latin1(kStatusAssignFailed) + sent.error());
+        show_status_text(ui_text("kx::TformMain", kStatusAssignFailed) + sent.error());
         co_return;
     }
-    show_status_text(latin1(kStatusAssigned));
+    show_status_text(ui_text("kx::TformMain", kStatusAssigned));
 }
 
 Task<> TformMain::btnStoreSettingsOnPedalClick() {
@@ -219,12 +223,12 @@ Task<> TformMain::btnStoreSettingsOnPedalClick() {
 Task<bool> TformMain::store_settings() {
     if (const Status sent = co_await session().store(); !sent) {
         report_pedal_error(sent.failure());
-        show_status_text(latin1(kStatusStoreFailed) + sent.error());
+        show_status_text(ui_text("kx::TformMain", kStatusStoreFailed) + sent.error());
         co_return false;
     }
     if (TformFXParameters* parameters = m_windows.formFXParameters)
         parameters->mark_stored();
-    show_status_text(latin1(kStatusStored));
+    show_status_text(ui_text("kx::TformMain", kStatusStored));
     co_return true;
 }
 
@@ -233,10 +237,10 @@ Task<> TformMain::menuMIDIchannelsClickItem(QAction* item) {
     const int channel = int(menuMIDIchannel->actions().indexOf(item));
     if (const Status sent = co_await session().set_midi_channel(channel); !sent) {
         report_pedal_error(sent.failure());
-        show_status_text(latin1(kStatusMidiFailed).arg(caption) + sent.error());
+        show_status_text(ui_text("kx::TformMain", kStatusMidiFailed).arg(caption) + sent.error());
         co_return;
     }
-    show_status_text(latin1(kStatusMidiSet).arg(caption));
+    show_status_text(ui_text("kx::TformMain", kStatusMidiSet).arg(caption));
     check_midi_channel(caption);
     m_memory.set_value(memory_key::kMidiChannel, caption);
 }

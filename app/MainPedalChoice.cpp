@@ -3,6 +3,7 @@
 // automatic connect use it whenever that pedal is attached.
 #include "app/AppContext.h"
 #include "app/Main.h"
+#include "base/ui/translated.h"
 #include "link/Communication.h"
 #include "link/hotplug/pedal_watcher.h"
 #include "session/pedal_session.h"
@@ -13,9 +14,12 @@
 namespace kx {
 
 void TformMain::create_pedal_menu() {
-    menuPedal = new QMenu(tr("&Pedal"), this);
+    menuPedal = new QMenu(this);
+    set_translated(menuPedal, "title", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "&Pedal"));
     menuPedal->setObjectName(QStringLiteral("menuPedal"));
-    menuPedal->setAccessibleName(tr("Pedal"));
+    set_translated(menuPedal, "accessibleName", "kx::TformMain",
+                   QT_TRANSLATE_NOOP("kx::TformMain", "Pedal"));
     menuPedal->menuAction()->setObjectName(QStringLiteral("menuPedal"));
     menuConnection->insertMenu(menuDiagnose, menuPedal);
     connect(menuPedal, &QMenu::aboutToShow, this, &TformMain::fill_pedal_menu);

@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "base/dialogs.h"
 #include "base/paths.h"
+#include "base/translation.h"
 #include "library/resource_store.h"
 #include "params/control_description.h"
 #include "params/preset_file.h"
@@ -22,43 +23,51 @@ namespace kx {
 
 namespace {
 
-constexpr char kSaveTitle[] = "Save Preset File";
-constexpr char kOpenTitle[] = "Open Preset File";
-constexpr char kPresetFilter[] = "Preset files (*.txt)";
+constexpr char kSaveTitle[] = QT_TRANSLATE_NOOP("kx::TformMain", "Save Preset File");
+constexpr char kOpenTitle[] = QT_TRANSLATE_NOOP("kx::TformMain", "Open Preset File");
+constexpr char kPresetFilter[] = QT_TRANSLATE_NOOP("kx::TformMain", "Preset files (*.txt)");
 constexpr char kPresetFolder[] = "Preset";
-constexpr char kFileSaved[] = "File saved successfully: ";
-constexpr char kFileLoaded[] = "File loaded successfully: ";
+constexpr char kFileSaved[] = QT_TRANSLATE_NOOP("kx::TformMain", "File saved successfully: ");
+constexpr char kFileLoaded[] = QT_TRANSLATE_NOOP("kx::TformMain", "File loaded successfully: ");
 
 // After the load message: a word when the file held no assignments.
 QString missing_assignments_note(const Preset& preset) {
     return preset.assignments_missing
-               ? QStringLiteral("\n\n") + QString::fromLatin1(kNoteAssignmentsMissing)
+               ? QStringLiteral("\n\n") + ui_text("Params", kNoteAssignmentsMissing)
                : QString();
 }
-constexpr char kNothingToSave[] =
-    "There is no open effect to save: click Open FX, then Request, and save again.";
-constexpr char kNothingToLoadInto[] =
+constexpr char kNothingToSave[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "There is no open effect to save: click Open FX, then Request, and save again.");
+constexpr char kNothingToLoadInto[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "There is no open effect to load the preset into: click Open FX, or an effect in the "
-    "list, and load again.";
-constexpr char kValuesNotRead[] =
+    "list, and load again.");
+constexpr char kValuesNotRead[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "The values of \"%1\" have not been read yet: click Request, or load a preset, and save "
-    "again.";
-constexpr char kCountDiffers[] =
-    "This preset holds %1 controls, but the open effect \"%2\" has %3: it was not loaded.";
-constexpr char kOtherEffect[] =
+    "again.");
+constexpr char kCountDiffers[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "This preset holds %1 controls, but the open effect \"%2\" has %3: it was not loaded.");
+constexpr char kOtherEffect[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "This preset was saved for %1, not for the open effect \"%2\". Load its values into "
-    "\"%2\"?";
-constexpr char kOtherEffectNotConnected[] =
+    "\"%2\"?");
+constexpr char kOtherEffectNotConnected[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "This preset is for %1, not for the open effect \"%2\": it was not loaded. Connect the "
-    "pedal to upload %3 and apply this preset.";
-constexpr char kOfferUpload[] = "This preset is for %1, but the pedal runs %2.\n\nUpload %3 "
-                                "and apply this preset?";
-constexpr char kRunsNothing[] = "no effect";
-constexpr char kOfferUploadResponse[] =
-    "This preset keeps its impulse response \"%2\" beside it.\n\nUpload %1 with it and apply "
-    "this preset?";
-constexpr char kPresetDoesNotFit[] =
-    "This preset holds %1 controls, but %2 has %3: it was not loaded.";
+    "pedal to upload %3 and apply this preset.");
+constexpr char kOfferUpload[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "This preset is for %1, but the pedal runs %2.\n\nUpload %3 "
+                                       "and apply this preset?");
+constexpr char kRunsNothing[] = QT_TRANSLATE_NOOP("kx::TformMain", "no effect");
+constexpr char kOfferUploadResponse[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "This preset keeps its impulse response \"%2\" beside it.\n\nUpload %1 with it "
+    "and apply this preset?");
+constexpr char kPresetDoesNotFit[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "This preset holds %1 controls, but %2 has %3: it was not loaded.");
 constexpr char kEffectList[] = "effect_list";
 
 QString latin1(const char* text) {
@@ -95,7 +104,7 @@ QStringList catalogue_names(ResourceStore& store) {
 QString effect_description(const QStringList& names, int number) {
     if (number >= 0 && number < names.size())
         return QStringLiteral("effect %1 \"%2\"").arg(number).arg(names.at(number));
-    return QStringLiteral("effect %1, which the effect list does not hold").arg(number);
+    return ui_text("kx::TformMain", "effect %1, which the effect list does not hold").arg(number);
 }
 
 } // namespace
@@ -103,7 +112,7 @@ QString effect_description(const QStringList& names, int number) {
 void TformMain::menuSaveConfigurationClick() {
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
-        m_context.dialogs.message(latin1(kNothingToSave));
+        m_context.dialogs.message(ui_text("kx::TformMain", kNothingToSave));
         return;
     }
     const SelectionState& selection = m_context.selection;
@@ -116,12 +125,13 @@ void TformMain::menuSaveConfigurationClick() {
         live ? pedal.effect().version : selection.preview_effect_version, parameters->state(),
         parameters->control_count(), parameters->readback_count());
     if (!preset) {
-        m_context.dialogs.message(latin1(kValuesNotRead).arg(parameters->selected_effect_name));
+        m_context.dialogs.message(
+            ui_text("kx::TformMain", kValuesNotRead).arg(parameters->selected_effect_name));
         return;
     }
     const Result<QString> text = preset_text(*preset);
     if (!text) {
-        m_context.dialogs.message(latin1(kErrorSavingFile) + text.error());
+        m_context.dialogs.message(ui_text("kx::TformMain", kErrorSavingFile) + text.error());
         return;
     }
     SaveTextWithDialog(*text, selection.selected_effect_name);
@@ -132,7 +142,8 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
         return;
     // A path in the folder argument proposes the file name.
     const QString folder = m_memory.folder(memory_key::kPresetFolder, preset_folder());
-    QString path = m_context.dialogs.save_file(latin1(kSaveTitle), latin1(kPresetFilter),
+    QString path = m_context.dialogs.save_file(ui_text("kx::TformMain", kSaveTitle),
+                                               ui_text("kx::TformMain", kPresetFilter),
                                                QDir(folder).filePath(NameOfFile));
     if (path.isEmpty())
         return;
@@ -140,8 +151,8 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
     path = with_preset_extension(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (const Status written = write_preset_file(path, TextContent); !written) {
-        m_context.dialogs.message(latin1(kErrorSavingFile) + shown + QStringLiteral(": ") +
-                                  written.error());
+        m_context.dialogs.message(ui_text("kx::TformMain", kErrorSavingFile) + shown +
+                                  QStringLiteral(": ") + written.error());
         return;
     }
     // An impulse response effect's response goes beside it.
@@ -149,20 +160,22 @@ void TformMain::SaveTextWithDialog(const QString& TextContent, const QString& Na
     preset_used(path);
     if (m_windows.formFXParameters)
         m_windows.formFXParameters->mark_stored();
-    m_context.dialogs.message(latin1(kFileSaved) + shown + note_after(response_note));
+    m_context.dialogs.message(ui_text("kx::TformMain", kFileSaved) + shown +
+                              note_after(response_note));
 }
 
 std::optional<QStringList> TformMain::LoadTextWithDialog(QString& path) {
     if (!create_subfolder(m_context.dialogs, product_folder(), latin1(kPresetFolder)))
         return std::nullopt;
-    path = m_context.dialogs.open_file(latin1(kOpenTitle), latin1(kPresetFilter),
+    path = m_context.dialogs.open_file(ui_text("kx::TformMain", kOpenTitle),
+                                       ui_text("kx::TformMain", kPresetFilter),
                                        m_memory.folder(memory_key::kPresetFolder, preset_folder()));
     if (path.isEmpty())
         return std::nullopt;
     m_memory.set_folder_of(memory_key::kPresetFolder, path);
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
-        m_context.dialogs.message(latin1(kErrorLoadingFile) + lines.error());
+        m_context.dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + lines.error());
         return std::nullopt;
     }
     return *lines;
@@ -183,8 +196,9 @@ Task<bool> TformMain::load_preset_file(QString path) {
         co_return false;
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
-        m_context.dialogs.message(latin1(kErrorLoadingFile) + QDir::toNativeSeparators(path) +
-                                  QStringLiteral(": ") + lines.error());
+        m_context.dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) +
+                                  QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                                  lines.error());
         co_return false;
     }
     co_return co_await apply_preset(path, *lines);
@@ -196,7 +210,7 @@ bool TformMain::preset_target_open() {
         return true;
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
-        m_context.dialogs.message(latin1(kNothingToLoadInto));
+        m_context.dialogs.message(ui_text("kx::TformMain", kNothingToLoadInto));
         return false;
     }
     return true;
@@ -209,8 +223,8 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
     const Result<Preset> preset = parse_preset(lines);
     const QString shown = QDir::toNativeSeparators(path);
     if (!preset) {
-        m_context.dialogs.message(latin1(kErrorLoadingFile) + shown + QStringLiteral(": ") +
-                                  preset.error());
+        m_context.dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + shown +
+                                  QStringLiteral(": ") + preset.error());
         co_return false;
     }
     const QStringList names = catalogue_names(m_context.store);
@@ -222,7 +236,7 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
 
     TformFXParameters* parameters = m_windows.formFXParameters;
     if (!parameters || !parameters->isVisible() || parameters->control_count() < 1) {
-        m_context.dialogs.message(latin1(kNothingToLoadInto));
+        m_context.dialogs.message(ui_text("kx::TformMain", kNothingToLoadInto));
         co_return false;
     }
     const QString& open_effect = parameters->selected_effect_name;
@@ -232,18 +246,18 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
     if (preset->control_count() != control_count) {
         // Another effect's preset goes onto the pedal only as an upload of that effect.
         if (other_effect && !preset_effect.isEmpty())
-            m_context.dialogs.message(latin1(kOtherEffectNotConnected)
+            m_context.dialogs.message(ui_text("kx::TformMain", kOtherEffectNotConnected)
                                           .arg(effect_description(names, preset->effect_number),
                                                open_effect, preset_effect));
         else
-            m_context.dialogs.message(latin1(kCountDiffers)
+            m_context.dialogs.message(ui_text("kx::TformMain", kCountDiffers)
                                           .arg(preset->control_count())
                                           .arg(open_effect)
                                           .arg(control_count));
         co_return false;
     }
     if (other_effect &&
-        m_context.dialogs.confirm(latin1(kOtherEffect)
+        m_context.dialogs.confirm(ui_text("kx::TformMain", kOtherEffect)
                                       .arg(effect_description(names, preset->effect_number),
                                            open_effect)) == Dialogs::Answer::No)
         co_return false;
@@ -261,8 +275,8 @@ Task<bool> TformMain::apply_preset(QString path, QStringList lines) {
         parameters->set_preview_values(preset->values);
     }
     preset_used(path);
-    m_context.dialogs.message(latin1(kFileLoaded) + shown + missing_assignments_note(*preset) +
-                              note_after(response.note));
+    m_context.dialogs.message(ui_text("kx::TformMain", kFileLoaded) + shown +
+                              missing_assignments_note(*preset) + note_after(response.note));
     co_return true;
 }
 
@@ -287,7 +301,7 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
         co_return false;
     }
     if (preset.control_count() != controls->control_count) {
-        m_context.dialogs.message(latin1(kPresetDoesNotFit)
+        m_context.dialogs.message(ui_text("kx::TformMain", kPresetDoesNotFit)
                                       .arg(preset.control_count())
                                       .arg(description)
                                       .arg(controls->control_count));
@@ -298,17 +312,17 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
     // effect: offered even when the pedal runs it.
     const bool upload_response =
         runs_it && response.imported &&
-        m_context.dialogs.confirm(
-            latin1(kOfferUploadResponse).arg(description, m_ir_files.value(effect_name))) ==
+        m_context.dialogs.confirm(ui_text("kx::TformMain", kOfferUploadResponse)
+                                      .arg(description, m_ir_files.value(effect_name))) ==
             Dialogs::Answer::Yes;
     if (upload_response)
         runs_it = false;
     else if (!runs_it) {
         const QString running = pedal.effect_known()
                                     ? QStringLiteral("\"%1\"").arg(pedal.effect().name)
-                                    : latin1(kRunsNothing);
+                                    : ui_text("kx::TformMain", kRunsNothing);
         if (m_context.dialogs.confirm(
-                latin1(kOfferUpload).arg(description, running, effect_name)) !=
+                ui_text("kx::TformMain", kOfferUpload).arg(description, running, effect_name)) !=
             Dialogs::Answer::Yes)
             co_return false;
     }
@@ -345,15 +359,16 @@ Task<bool> TformMain::apply_preset_on_pedal(QString path, Preset preset, QString
     if (!applied) {
         report_pedal_error(applied.failure());
         if (!runs_it)
-            show_status_text(latin1(kStatusAssignFailed) + applied.error());
+            show_status_text(ui_text("kx::TformMain", kStatusAssignFailed) + applied.error());
         co_return false;
     }
     if (runs_it && !shown_live) {
         show_running_effect();
     }
     preset_used(path);
-    m_context.dialogs.message(latin1(kFileLoaded) + QDir::toNativeSeparators(path) +
-                              missing_assignments_note(preset) + note_after(response.note));
+    m_context.dialogs.message(ui_text("kx::TformMain", kFileLoaded) +
+                              QDir::toNativeSeparators(path) + missing_assignments_note(preset) +
+                              note_after(response.note));
     co_return true;
 }
 

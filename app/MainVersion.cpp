@@ -6,26 +6,32 @@
 #include "app/NewVersionMsg.h"
 #include "base/dialogs.h"
 #include "base/paths.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 
 #include <QAction>
 
 namespace kx {
 
 namespace {
-constexpr char kNewVersionCaption[] = "New version available:";
-constexpr char kNoUpdateAvailable[] = "No update available";
+constexpr char kNewVersionCaption[] = QT_TRANSLATE_NOOP("kx::TformMain", "New version available:");
+constexpr char kNoUpdateAvailable[] = QT_TRANSLATE_NOOP("kx::TformMain", "No update available");
 constexpr char kLogVersionCheckOff[] = "version check off";
 constexpr char kLogVersionCheck[] = "version check: ";
-constexpr char kMessageCheckOff[] =
-    "The version check is turned off for this run (the update server is \"off\").";
+constexpr char kMessageCheckOff[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "The version check is turned off for this run (the update server is \"off\").");
 constexpr char kLogNoUpdateServer[] = "version check: no update server set for this build";
-constexpr char kMessageNoUpdateServer[] =
+constexpr char kMessageNoUpdateServer[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
     "No update server is set for this build of the Kestrel X Editor, so it cannot check for "
     "updates. To check one, start the editor with KX_UPDATE_SERVER set to the server's address "
-    "(for example KX_UPDATE_SERVER=https://updates.example.org ./run.sh).";
-constexpr char kMessageNewer[] = "Version %1 of the Kestrel X Editor is available (this is %2). "
-                                 "Help > Info > Update Now installs it.";
-constexpr char kMessageNewest[] = "This is the newest version of the Kestrel X Editor (%1).";
+    "(for example KX_UPDATE_SERVER=https://updates.example.org ./run.sh).");
+constexpr char kMessageNewer[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain", "Version %1 of the Kestrel X Editor is available (this is %2). "
+                     "Help > Info > Update Now installs it.");
+constexpr char kMessageNewest[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "This is the newest version of the Kestrel X Editor (%1).");
 } // namespace
 
 void TformMain::checkmostrecentversiononwebsite() {
@@ -34,7 +40,7 @@ void TformMain::checkmostrecentversiononwebsite() {
     if (update_server() == QLatin1String(kUpdateServerOff)) {
         m_context.log.print_line(QLatin1String(kLogVersionCheckOff));
         if (m_check_on_purpose)
-            m_context.dialogs.message(QString::fromLatin1(kMessageCheckOff));
+            m_context.dialogs.message(ui_text("kx::TformMain", kMessageCheckOff));
         m_check_on_purpose = false;
         return;
     }
@@ -42,7 +48,7 @@ void TformMain::checkmostrecentversiononwebsite() {
     if (update_server_is_builtin()) {
         m_context.log.print_line(QLatin1String(kLogNoUpdateServer));
         if (m_check_on_purpose)
-            m_context.dialogs.message(QString::fromLatin1(kMessageNoUpdateServer));
+            m_context.dialogs.message(ui_text("kx::TformMain", kMessageNoUpdateServer));
         m_check_on_purpose = false;
         return;
     }
@@ -69,19 +75,20 @@ void TformMain::WebRequestCompleted(const VersionReply& AResponse) {
     }
     web_version = result.web_version;
     m_context.log.print_line(QLatin1String(kLogVersionCheck) + web_version);
-    menuNewAppVersion->setText(QLatin1String(kNewVersionCaption) + QLatin1Char(' ') + web_version);
+    set_translated(menuNewAppVersion, "text", "kx::TformMain", kNewVersionCaption,
+                   QLatin1Char(' ') + web_version);
     if (result.newer) {
         if (m_context.show_update_message && !on_purpose && m_windows.formNewVersionMsg)
             m_windows.formNewVersionMsg->show();
         menuUpdateNow->setEnabled(true);
     } else {
-        menuNewAppVersion->setText(QLatin1String(kNoUpdateAvailable));
+        set_translated(menuNewAppVersion, "text", "kx::TformMain", kNoUpdateAvailable);
         menuUpdateNow->setEnabled(false);
     }
     if (on_purpose)
         m_context.dialogs.message(
-            result.newer ? QString::fromLatin1(kMessageNewer).arg(web_version, own_version)
-                         : QString::fromLatin1(kMessageNewest).arg(own_version));
+            result.newer ? ui_text("kx::TformMain", kMessageNewer).arg(web_version, own_version)
+                         : ui_text("kx::TformMain", kMessageNewest).arg(own_version));
 }
 
 void TformMain::menuCheckForUpdatesClick() {

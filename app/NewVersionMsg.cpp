@@ -4,7 +4,9 @@
 #include "app/Settings.h"
 #include "base/dialogs.h"
 #include "base/paths.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "kx_version.h"
 
 #include <QCheckBox>
@@ -20,11 +22,13 @@
 namespace kx {
 
 namespace {
-constexpr char kCaption[] = "New Version";
-constexpr char kMessage[] = "A new version of the Kestrel X Editor is available";
-constexpr char kUpdateNow[] = "Update Now";
-constexpr char kWhatsNew[] = "What's New?";
-constexpr char kDontShowAgain[] = "Don't Show This Message Again";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformNewVersionMsg", "New Version");
+constexpr char kMessage[] = QT_TRANSLATE_NOOP("kx::TformNewVersionMsg",
+                                              "A new version of the Kestrel X Editor is available");
+constexpr char kUpdateNow[] = QT_TRANSLATE_NOOP("kx::TformNewVersionMsg", "Update Now");
+constexpr char kWhatsNew[] = QT_TRANSLATE_NOOP("kx::TformNewVersionMsg", "What's New?");
+constexpr char kDontShowAgain[] =
+    QT_TRANSLATE_NOOP("kx::TformNewVersionMsg", "Don't Show This Message Again");
 constexpr char kGet[] = "GET";
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 146;
@@ -82,7 +86,7 @@ TformNewVersionMsg::TformNewVersionMsg(AppContext& context, QWidget* parent)
       editor_path(QCoreApplication::applicationFilePath()),
       end_editor([] { QCoreApplication::quit(); }), m_context(context) {
     setObjectName(QStringLiteral("formNewVersionMsg"));
-    setWindowTitle(latin1(kCaption));
+    set_translated(this, "windowTitle", "kx::TformNewVersionMsg", kCaption);
     close_on_escape(this);
     setFixedSize(kClientWidth, kClientHeight);
     move(450, 25);
@@ -94,19 +98,19 @@ TformNewVersionMsg::TformNewVersionMsg(AppContext& context, QWidget* parent)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     Label1->setFont(font);
-    Label1->setText(latin1(kMessage));
+    set_translated(Label1, "text", "kx::TformNewVersionMsg", kMessage);
     btnLaunchUpdate->setObjectName(QStringLiteral("btnLaunchUpdate"));
     btnLaunchUpdate->setGeometry(kLaunchGeometry);
     btnLaunchUpdate->setFont(font);
-    btnLaunchUpdate->setText(latin1(kUpdateNow));
+    set_translated(btnLaunchUpdate, "text", "kx::TformNewVersionMsg", kUpdateNow);
     btnSeeWhatsNew->setObjectName(QStringLiteral("btnSeeWhatsNew"));
     btnSeeWhatsNew->setGeometry(kWhatsNewGeometry);
     btnSeeWhatsNew->setFont(font);
-    btnSeeWhatsNew->setText(latin1(kWhatsNew));
+    set_translated(btnSeeWhatsNew, "text", "kx::TformNewVersionMsg", kWhatsNew);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(kCheckBoxGeometry);
     CheckBox1->setFont(font);
-    CheckBox1->setText(latin1(kDontShowAgain));
+    set_translated(CheckBox1, "text", "kx::TformNewVersionMsg", kDontShowAgain);
 
     connect(btnLaunchUpdate, &QPushButton::clicked, this,
             &TformNewVersionMsg::btnLaunchUpdateClick);
@@ -117,6 +121,12 @@ TformNewVersionMsg::TformNewVersionMsg(AppContext& context, QWidget* parent)
 void TformNewVersionMsg::showEvent(QShowEvent* event) {
     fit_to_text();
     QWidget::showEvent(event);
+}
+
+void TformNewVersionMsg::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        fit_to_text();
 }
 
 void TformNewVersionMsg::fit_to_text() {
@@ -153,16 +163,18 @@ void TformNewVersionMsg::btnLaunchUpdateClick() {
     const QString updater = QDir(updater_folder).filePath(latin1(kUpdaterProgram));
     if (!QFileInfo(updater).isFile()) {
         open_in_browser(m_context, maker_page(kWhatsNewPagePath));
-        m_context.dialogs.message(latin1(kUpdateThroughPackages));
+        m_context.dialogs.message(ui_text("kx::TformNewVersionMsg", kUpdateThroughPackages));
         return;
     }
-    if (m_context.dialogs.confirm(latin1(kConfirmUpdate)) == Dialogs::Answer::No)
+    if (m_context.dialogs.confirm(ui_text("kx::TformNewVersionMsg", kConfirmUpdate)) ==
+        Dialogs::Answer::No)
         return;
     const QString package = update_package_path();
     const Status started = launch_updater(updater, package, editor_path);
     if (!started) {
         // The editor stays: nothing has replaced it.
-        m_context.dialogs.message(latin1(kFailedToLaunchUpdater) + started.error());
+        m_context.dialogs.message(ui_text("kx::TformNewVersionMsg", kFailedToLaunchUpdater) +
+                                  started.error());
         return;
     }
     m_context.log.print_line(latin1(kLogUpdaterStarted) + QDir::toNativeSeparators(updater));

@@ -2,6 +2,7 @@
 
 #include "app/version_client.h"
 #include "base/result.h"
+#include "base/translation.h"
 
 #include <QString>
 #include <QUrl>
@@ -27,13 +28,16 @@ inline constexpr char kUpdateServerOff[] = "off";
 inline constexpr char kUpdaterProgram[] = "kestrel-x-updater";
 // The package the updater installs, in the folder for temporary files.
 inline constexpr char kUpdatePackageName[] = "kestrel-x-editor-update";
-inline constexpr char kConfirmUpdate[] =
+inline constexpr char kConfirmUpdate[] = QT_TRANSLATE_NOOP(
+    "kx::TformNewVersionMsg",
     "This action will update the Kestrel X Editor to the latest version. Do you want to "
-    "continue?";
-inline constexpr char kFailedToLaunchUpdater[] = "Failed to launch updater: ";
-inline constexpr char kUpdateThroughPackages[] =
+    "continue?");
+inline constexpr char kFailedToLaunchUpdater[] =
+    QT_TRANSLATE_NOOP("kx::TformNewVersionMsg", "Failed to launch updater: ");
+inline constexpr char kUpdateThroughPackages[] = QT_TRANSLATE_NOOP(
+    "kx::TformNewVersionMsg",
     "The Kestrel X Editor is updated through your system's packages, or by downloading the new "
-    "version from the maker's site. The page that has just opened tells what is new.";
+    "version from the maker's site. The page that has just opened tells what is new.");
 inline constexpr char kLogUpdaterStarted[] = "updater started: ";
 
 // The editor's own version, major.minor, from the build's project version.
@@ -83,6 +87,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Another language brings other lengths of text: the window fits them again.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Widens the controls (and the window) where the font and the look need more room than

@@ -4,6 +4,8 @@
 #include "base/dialogs.h"
 #include "base/outside_file.h"
 #include "base/paths.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,17 +34,21 @@ constexpr int kRescanDelayMs = 150;
 // Rows added in one turn of the event loop on the first look.
 constexpr qsizetype kBatchRows = 500;
 constexpr int kMeasuredRows = 64;
-constexpr char kUnknownEffect[] = "effect %1, not in this editor's list";
+constexpr char kUnknownEffect[] =
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "effect %1, not in this editor's list");
 constexpr char kRecentSetAside[] =
-    "The list of recent presets was not read: %1 The file is set aside as %2.";
-constexpr char kRecentNotSetAside[] = "The list of recent presets was not read: %1";
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary",
+                      "The list of recent presets was not read: %1 The file is set aside as %2.");
+constexpr char kRecentNotSetAside[] =
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "The list of recent presets was not read: %1");
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
 }
 
-QPushButton* make_button(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
+QPushButton* make_button(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(parent);
+    set_translated(button, "text", "kx::TformPresetLibrary", caption);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     return button;
@@ -67,8 +73,9 @@ QStringList read_recent_list(QString& notice) {
     if (recent)
         return *recent;
     const Result<QString> aside = set_aside_file(file);
-    notice = aside ? latin1(kRecentSetAside).arg(recent.error(), QDir::toNativeSeparators(*aside))
-                   : latin1(kRecentNotSetAside).arg(recent.error());
+    notice = aside ? ui_text("kx::TformPresetLibrary", kRecentSetAside)
+                         .arg(recent.error(), QDir::toNativeSeparators(*aside))
+                   : ui_text("kx::TformPresetLibrary", kRecentNotSetAside).arg(recent.error());
     return {};
 }
 
@@ -90,29 +97,32 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     if (!m_catalogue.response_reader)
         m_catalogue.response_reader = preset_response_reader();
     setObjectName(QStringLiteral("formPresetLibrary"));
-    setWindowTitle(latin1(kPresetLibraryTitle));
+    set_translated(this, "windowTitle", "kx::TformPresetLibrary", kPresetLibraryTitle);
     setModal(false);
 
-    lblPresetFilter = new QLabel(QStringLiteral("&Filter:"), this);
+    lblPresetFilter = new QLabel(this);
+    set_translated(lblPresetFilter, "text", "kx::TformPresetLibrary",
+                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Filter:"));
     lblPresetFilter->setObjectName(QStringLiteral("lblPresetFilter"));
     edtPresetFilter = new QLineEdit(this);
     edtPresetFilter->setObjectName(QStringLiteral("edtPresetFilter"));
-    edtPresetFilter->setPlaceholderText(QStringLiteral("Name, effect or category"));
+    set_translated(edtPresetFilter, "placeholderText", "kx::TformPresetLibrary",
+                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Name, effect or category"));
     // No clear button: hidden while the filter is empty, it would still be in a reader's tree.
-    edtPresetFilter->setAccessibleName(QStringLiteral("Filter"));
+    set_translated(edtPresetFilter, "accessibleName", "kx::TformPresetLibrary",
+                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Filter"));
     lblPresetFilter->setBuddy(edtPresetFilter);
 
-    lblPresets =
-        new QLabel(QStringLiteral("&Presets in %1:").arg(QDir::toNativeSeparators(m_folder)), this);
+    lblPresets = new QLabel(tr("&Presets in %1:").arg(QDir::toNativeSeparators(m_folder)), this);
     lblPresets->setObjectName(QStringLiteral("lblPresets"));
     lblPresets->setWordWrap(true);
     lstPresets = new QTreeWidget(this);
     lstPresets->setObjectName(QStringLiteral("lstPresets"));
-    lstPresets->setAccessibleName(QStringLiteral("Presets"));
+    set_translated(lstPresets, "accessibleName", "kx::TformPresetLibrary",
+                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Presets"));
     lstPresets->setColumnCount(ColumnCount);
-    lstPresets->setHeaderLabels({QStringLiteral("Preset"), QStringLiteral("Effect"),
-                                 QStringLiteral("Category"), QStringLiteral("Date"),
-                                 QStringLiteral("Impulse response")});
+    lstPresets->setHeaderLabels(
+        {tr("Preset"), tr("Effect"), tr("Category"), tr("Date"), tr("Impulse response")});
     lstPresets->setRootIsDecorated(false);
     lstPresets->setUniformRowHeights(true);
     lstPresets->setSortingEnabled(false);
@@ -130,18 +140,26 @@ TformPresetLibrary::TformPresetLibrary(QString folder, EffectCatalogue catalogue
     lstPresets->header()->setResizeContentsPrecision(kMeasuredRows);
     lblPresets->setBuddy(lstPresets);
 
-    lblRecentPresets = new QLabel(QStringLiteral("&Loaded or saved last:"), this);
+    lblRecentPresets = new QLabel(this);
+    set_translated(lblRecentPresets, "text", "kx::TformPresetLibrary",
+                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Loaded or saved last:"));
     lblRecentPresets->setObjectName(QStringLiteral("lblRecentPresets"));
     lstRecentPresets = new QListWidget(this);
     lstRecentPresets->setObjectName(QStringLiteral("lstRecentPresets"));
-    lstRecentPresets->setAccessibleName(QStringLiteral("Loaded or saved last"));
+    set_translated(lstRecentPresets, "accessibleName", "kx::TformPresetLibrary",
+                   QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Loaded or saved last"));
     lblRecentPresets->setBuddy(lstRecentPresets);
 
-    btnLoadPreset = make_button(this, "btnLoadPreset", QStringLiteral("L&oad"));
-    btnCopyPreset = make_button(this, "btnCopyPreset", QStringLiteral("&Copy"));
-    btnRenamePreset = make_button(this, "btnRenamePreset", QStringLiteral("&Rename"));
-    btnDeletePreset = make_button(this, "btnDeletePreset", QStringLiteral("&Delete"));
-    btnClosePresetLibrary = make_button(this, "btnClosePresetLibrary", QStringLiteral("Close"));
+    btnLoadPreset =
+        make_button(this, "btnLoadPreset", QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "L&oad"));
+    btnCopyPreset =
+        make_button(this, "btnCopyPreset", QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Copy"));
+    btnRenamePreset = make_button(this, "btnRenamePreset",
+                                  QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Rename"));
+    btnDeletePreset = make_button(this, "btnDeletePreset",
+                                  QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "&Delete"));
+    btnClosePresetLibrary = make_button(this, "btnClosePresetLibrary",
+                                        QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Close"));
     // Return in the filter loads the preset it leaves chosen.
     btnLoadPreset->setDefault(true);
 
@@ -272,10 +290,12 @@ void TformPresetLibrary::fill_item(QTreeWidgetItem* item, const PresetEntry& ent
     item->setFont(ColumnEffect, font);
     item->setToolTip(ColumnEffect, entry.damaged() ? entry.damage : QString());
     if (entry.damaged()) {
-        item->setText(ColumnEffect, latin1(kDamagedPreset).arg(entry.damage));
+        item->setText(ColumnEffect,
+                      ui_text("kx::TformPresetLibrary", kDamagedPreset).arg(entry.damage));
         item->setText(ColumnCategory, QString());
     } else if (entry.effect_name.isEmpty()) {
-        item->setText(ColumnEffect, latin1(kUnknownEffect).arg(entry.effect_number));
+        item->setText(ColumnEffect,
+                      ui_text("kx::TformPresetLibrary", kUnknownEffect).arg(entry.effect_number));
         item->setText(ColumnCategory, QString());
     } else {
         item->setText(ColumnEffect, entry.effect_name);
@@ -388,7 +408,7 @@ void TformPresetLibrary::fill_recent() {
         item->setData(kPathRole, path);
         item->setToolTip(QDir::toNativeSeparators(path));
         if (!QFileInfo::exists(path))
-            item->setText(item->text() + QStringLiteral(" (no longer there)"));
+            item->setText(item->text() + tr(" (no longer there)"));
     }
 }
 
@@ -479,8 +499,8 @@ bool TformPresetLibrary::rename_row(QTreeWidgetItem* item, const QString& new_na
     const QString old_path = entry->path;
     const Result<QString> renamed = rename_preset(old_path, new_name);
     if (!renamed) {
-        m_dialogs.message(QStringLiteral("The preset \"%1\" was not renamed: %2")
-                              .arg(entry->name, renamed.error()));
+        m_dialogs.message(
+            tr("The preset \"%1\" was not renamed: %2").arg(entry->name, renamed.error()));
         m_filling = true;
         item->setText(ColumnName, entry->name);
         m_filling = false;
@@ -532,11 +552,12 @@ void TformPresetLibrary::btnDeletePresetClick() {
         return;
     const char* question =
         entry->response_path.isEmpty() ? kConfirmDeletePreset : kConfirmDeletePresetAndResponse;
-    if (m_dialogs.confirm(latin1(question).arg(entry->name)) != Dialogs::Answer::Yes)
+    if (m_dialogs.confirm(ui_text("kx::TformPresetLibrary", question).arg(entry->name)) !=
+        Dialogs::Answer::Yes)
         return;
     if (const Status deleted = delete_preset(entry->path); !deleted)
-        m_dialogs.message(QStringLiteral("The preset \"%1\" was not deleted: %2")
-                              .arg(entry->name, deleted.error()));
+        m_dialogs.message(
+            tr("The preset \"%1\" was not deleted: %2").arg(entry->name, deleted.error()));
     else
         replace_entry(entry->path, std::nullopt);
     refresh();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include "params/preset_library.h"
 
 #include <QDialog>
@@ -23,13 +24,16 @@ namespace kx {
 
 class Dialogs;
 
-inline constexpr char kPresetLibraryTitle[] = "Preset Library";
+inline constexpr char kPresetLibraryTitle[] =
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Preset Library");
 inline constexpr char kConfirmDeletePreset[] =
-    "Delete the preset \"%1\"? The file is removed from the preset folder.";
-inline constexpr char kDamagedPreset[] = "Damaged: %1";
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary",
+                      "Delete the preset \"%1\"? The file is removed from the preset folder.");
+inline constexpr char kDamagedPreset[] = QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Damaged: %1");
 inline constexpr char kConfirmDeletePresetAndResponse[] =
-    "Delete the preset \"%1\" and its impulse response? Both files are removed from the preset "
-    "folder.";
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary",
+                      "Delete the preset \"%1\" and its impulse response? Both files are removed "
+                      "from the preset folder.");
 
 // Where the list of presets loaded or saved last is kept between runs.
 QString recent_presets_file();

@@ -3,6 +3,7 @@
 #include "app/PresetLibrary.h"
 
 #include "base/dialogs.h"
+#include "base/translation.h"
 #include "ir/response_import.h"
 
 #include <QDir>
@@ -12,13 +13,16 @@
 namespace kx {
 
 namespace {
-constexpr char kResponseMissing[] = "Missing";
-constexpr char kResponseMissingTip[] =
+constexpr char kResponseMissing[] = QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Missing");
+constexpr char kResponseMissingTip[] = QT_TRANSLATE_NOOP(
+    "kx::TformPresetLibrary",
     "This impulse response effect's preset has no %1 beside it: its values load, the effect "
-    "keeps the impulse response it has.";
-constexpr char kResponseDamaged[] = "Damaged: %1";
-constexpr char kResponseDamagedTip[] = "%1 cannot be used: %2. The preset's values still load.";
-constexpr char kNotCopied[] = "The preset \"%1\" was not copied: %2";
+    "keeps the impulse response it has.");
+constexpr char kResponseDamaged[] = QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "Damaged: %1");
+constexpr char kResponseDamagedTip[] = QT_TRANSLATE_NOOP(
+    "kx::TformPresetLibrary", "%1 cannot be used: %2. The preset's values still load.");
+constexpr char kNotCopied[] =
+    QT_TRANSLATE_NOOP("kx::TformPresetLibrary", "The preset \"%1\" was not copied: %2");
 } // namespace
 
 ResponseReader preset_response_reader() {
@@ -44,14 +48,14 @@ void fill_response(QTreeWidgetItem* item, const PresetEntry& entry) {
         tip = QDir::toNativeSeparators(entry.response_path);
         break;
     case PresetEntry::Response::Missing:
-        text = QString::fromLatin1(kResponseMissing);
-        tip = QString::fromLatin1(kResponseMissingTip)
+        text = ui_text("kx::TformPresetLibrary", kResponseMissing);
+        tip = ui_text("kx::TformPresetLibrary", kResponseMissingTip)
                   .arg(QFileInfo(response_path_of(entry.path)).fileName());
         font.setItalic(true);
         break;
     case PresetEntry::Response::Damaged:
-        text = QString::fromLatin1(kResponseDamaged).arg(entry.response_damage);
-        tip = QString::fromLatin1(kResponseDamagedTip)
+        text = ui_text("kx::TformPresetLibrary", kResponseDamaged).arg(entry.response_damage);
+        tip = ui_text("kx::TformPresetLibrary", kResponseDamagedTip)
                   .arg(QDir::toNativeSeparators(entry.response_path), entry.response_damage);
         font.setItalic(true);
         break;
@@ -68,7 +72,8 @@ void TformPresetLibrary::btnCopyPresetClick() {
         return;
     const Result<QString> copied = copy_preset(entry->path, copy_name(entry->path));
     if (!copied) {
-        m_dialogs.message(QString::fromLatin1(kNotCopied).arg(entry->name, copied.error()));
+        m_dialogs.message(
+            ui_text("kx::TformPresetLibrary", kNotCopied).arg(entry->name, copied.error()));
         return;
     }
     // The copy's row comes at once, chosen; the next look at the folder confirms it.

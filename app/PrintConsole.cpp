@@ -2,7 +2,9 @@
 
 #include "app/Settings.h"
 #include "base/paths.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "base/ui/widget_dialogs.h"
 
 #include <QBoxLayout>
@@ -16,16 +18,17 @@
 namespace kx {
 
 namespace {
-constexpr char kCaption[] = "Print Console";
-constexpr char kClear[] = "Clear";
-constexpr char kUp[] = "UP";
-constexpr char kScrollDown[] = "scrollDOWN";
-constexpr char kSave[] = "Save\u2026";
-constexpr char kClose[] = "Close";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformPrint", "Print Console");
+constexpr char kClear[] = QT_TRANSLATE_NOOP("kx::TformPrint", "Clear");
+constexpr char kUp[] = QT_TRANSLATE_NOOP("kx::TformPrint", "UP");
+constexpr char kScrollDown[] = QT_TRANSLATE_NOOP("kx::TformPrint", "scrollDOWN");
+constexpr char kSave[] = QT_TRANSLATE_NOOP("kx::TformPrint", "Save\u2026");
+constexpr char kClose[] = QT_TRANSLATE_NOOP("kx::TformPrint", "Close");
 // The log keeps this many lines, the last ones: a long session never fills the memory.
 constexpr int kKeptLines = 10000;
-constexpr char kSaveCaption[] = "Save the log";
-constexpr char kSaveFilter[] = "Text files (*.txt);;All files (*)";
+constexpr char kSaveCaption[] = QT_TRANSLATE_NOOP("kx::TformPrint", "Save the log");
+constexpr char kSaveFilter[] =
+    QT_TRANSLATE_NOOP("kx::TformPrint", "Text files (*.txt);;All files (*)");
 constexpr char kSaveName[] = "kestrel-x-log.txt";
 constexpr int kClientWidth = 490;
 constexpr int kClientHeight = 652;
@@ -38,7 +41,7 @@ TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
       m_own_dialogs(dialogs ? nullptr : std::make_unique<WidgetDialogs>(this)),
       m_dialogs(dialogs ? *dialogs : *m_own_dialogs) {
     setObjectName(QStringLiteral("formPrint"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    set_translated(this, "windowTitle", "kx::TformPrint", kCaption);
     // Only the main window's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kClientWidth, kClientHeight);
@@ -48,22 +51,29 @@ TformPrint::TformPrint(Dialogs* dialogs, QWidget* parent)
 }
 
 void TformPrint::build() {
-    btnClear = new QPushButton(QString::fromLatin1(kClear), this);
-    btnScrollTop = new QPushButton(QString::fromLatin1(kUp), this);
-    btnSaveLog = new QPushButton(QString::fromUtf8(kSave), this);
-    btnClosePrint = new QPushButton(QString::fromLatin1(kClose), this);
-    CheckBox1 = new QCheckBox(QString::fromLatin1(kScrollDown), this);
+    btnClear = new QPushButton(this);
+    set_translated(btnClear, "text", "kx::TformPrint", kClear);
+    btnScrollTop = new QPushButton(this);
+    set_translated(btnScrollTop, "text", "kx::TformPrint", kUp);
+    btnSaveLog = new QPushButton(this);
+    set_translated(btnSaveLog, "text", "kx::TformPrint", kSave);
+    btnClosePrint = new QPushButton(this);
+    set_translated(btnClosePrint, "text", "kx::TformPrint", kClose);
+    CheckBox1 = new QCheckBox(this);
+    set_translated(CheckBox1, "text", "kx::TformPrint", kScrollDown);
     Memo1 = new QPlainTextEdit(this);
     btnClear->setObjectName(QStringLiteral("btnClear"));
     btnScrollTop->setObjectName(QStringLiteral("btnScrollTop"));
     btnSaveLog->setObjectName(QStringLiteral("btnSaveLog"));
     btnClosePrint->setObjectName(QStringLiteral("btnClosePrint"));
-    btnSaveLog->setAccessibleDescription(QStringLiteral("Saves the log to a file"));
+    set_translated(btnSaveLog, "accessibleDescription", "kx::TformPrint",
+                   QT_TRANSLATE_NOOP("kx::TformPrint", "Saves the log to a file"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(auto_scroll);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     // The buttons and the check box are named by their captions; the log area has none.
-    Memo1->setAccessibleName(QStringLiteral("Log"));
+    set_translated(Memo1, "accessibleName", "kx::TformPrint",
+                   QT_TRANSLATE_NOOP("kx::TformPrint", "Log"));
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Long lines (a pedal's reply in hex, a path) wrap at the window's edge, whole in view.
@@ -183,9 +193,9 @@ void TformPrint::CheckBox1Change() {
 }
 
 void TformPrint::btnSaveLogClick() {
-    const QString path =
-        m_dialogs.save_file(QString::fromLatin1(kSaveCaption), QString::fromLatin1(kSaveFilter),
-                            QDir(documents_folder()).filePath(QString::fromLatin1(kSaveName)));
+    const QString path = m_dialogs.save_file(
+        ui_text("kx::TformPrint", kSaveCaption), ui_text("kx::TformPrint", kSaveFilter),
+        QDir(documents_folder()).filePath(QString::fromLatin1(kSaveName)));
     if (path.isEmpty())
         return;
     // Through a temporary file: a failed write leaves an older log of that name as it was.
@@ -194,7 +204,7 @@ void TformPrint::btnSaveLogClick() {
     if (!text.isEmpty())
         text += '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        m_dialogs.message(QString::fromLatin1(kErrorSavingFile) + file.errorString());
+        m_dialogs.message(ui_text("kx::TformMain", kErrorSavingFile) + file.errorString());
 }
 
 } // namespace kx

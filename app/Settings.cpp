@@ -4,6 +4,7 @@
 #include "base/outside_file.h"
 #include "base/paths.h"
 #include "base/save_file.h"
+#include "base/translation.h"
 #include "library/resource_store.h"
 
 #include <QApplication>
@@ -17,9 +18,11 @@ namespace kx {
 
 namespace {
 
-constexpr char kNoDocumentsFolder[] = "the Documents folder cannot be found";
-constexpr char kLookNotNumber[] =
-    "Error: the look file %1 holds \"%2\", which is not a whole number; look 0 is used.";
+constexpr char kNoDocumentsFolder[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "the Documents folder cannot be found");
+constexpr char kLookNotNumber[] = QT_TRANSLATE_NOOP(
+    "kx::TformMain",
+    "Error: the look file %1 holds \"%2\", which is not a whole number; look 0 is used.");
 constexpr char kLookPrefix[] = "Style_";
 // Each settings file holds one word or number; a little room is left for what a text editor adds.
 constexpr FileFormat kSettingFormat{"a settings file", 1024};
@@ -39,7 +42,7 @@ QString product_relative() {
 QString make_folder(const QString& relative) {
     const QString path = documents_path(relative);
     if (path.isEmpty())
-        return QLatin1String(kNoDocumentsFolder);
+        return ui_text("kx::TformMain", kNoDocumentsFolder);
     std::error_code error;
     const std::filesystem::path native(path.toStdString());
     std::filesystem::create_directories(native, error);
@@ -66,23 +69,24 @@ QString update_message_file_path() {
 bool create_folder(Dialogs& dialogs, const QString& name) {
     const QString error = make_folder(name);
     if (!error.isEmpty())
-        dialogs.message(QLatin1String(kErrorCreatingFolder) + error);
+        dialogs.message(ui_text("kx::TformMain", kErrorCreatingFolder) + error);
     return error.isEmpty();
 }
 
 bool create_subfolder(Dialogs& dialogs, const QString& name, const QString& subfolder) {
     const QString error = make_folder(name + QLatin1Char('/') + subfolder);
     if (!error.isEmpty())
-        dialogs.message(QLatin1String(kErrorCreatingSubfolder) + error);
+        dialogs.message(ui_text("kx::TformMain", kErrorCreatingSubfolder) + error);
     return error.isEmpty();
 }
 
 bool write_setting(Dialogs& dialogs, const QString& path, const QString& word) {
-    const Status written = path.isEmpty() ? Status(Error{QLatin1String(kNoDocumentsFolder)})
-                                          : save_file_atomically(path, word.toUtf8());
+    const Status written = path.isEmpty()
+                               ? Status(Error{ui_text("kx::TformMain", kNoDocumentsFolder)})
+                               : save_file_atomically(path, word.toUtf8());
     if (!written) {
-        dialogs.message(QLatin1String(kErrorSavingFile) + QDir::toNativeSeparators(path) +
-                        QStringLiteral(": ") + written.error());
+        dialogs.message(ui_text("kx::TformMain", kErrorSavingFile) +
+                        QDir::toNativeSeparators(path) + QStringLiteral(": ") + written.error());
         return false;
     }
     return true;
@@ -98,7 +102,7 @@ void read_update_message_setting(Dialogs& dialogs, bool& show_update_message) {
     }
     const auto content = read_outside_file(path, kSettingFormat);
     if (!content) {
-        dialogs.message(QLatin1String(kErrorLoadingFile) + content.error());
+        dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + content.error());
         return;
     }
     if (*content == kYes)
@@ -121,7 +125,7 @@ std::optional<int> stored_look(Dialogs& dialogs) {
         return 0;
     const auto bytes = read_outside_file(path, kSettingFormat);
     if (!bytes) {
-        dialogs.message(QLatin1String(kErrorLoadingFile) + bytes.error());
+        dialogs.message(ui_text("kx::TformMain", kErrorLoadingFile) + bytes.error());
         return std::nullopt;
     }
     const QString content = QString::fromUtf8(*bytes);
@@ -130,7 +134,7 @@ std::optional<int> stored_look(Dialogs& dialogs) {
     bool ok = false;
     const int number = trimmed.toInt(&ok, 10);
     if (!ok) {
-        dialogs.message(QString::fromLatin1(kLookNotNumber)
+        dialogs.message(ui_text("kx::TformMain", kLookNotNumber)
                             .arg(QDir::toNativeSeparators(path), content.left(40)));
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include <QString>
 
 #include <optional>
@@ -9,10 +10,14 @@ namespace kx {
 class Dialogs;
 class ResourceStore;
 
-inline constexpr char kErrorCreatingFolder[] = "Error creating folder: ";
-inline constexpr char kErrorCreatingSubfolder[] = "Error creating subfolder: ";
-inline constexpr char kErrorSavingFile[] = "Error saving file: ";
-inline constexpr char kErrorLoadingFile[] = "Error loading file: ";
+inline constexpr char kErrorCreatingFolder[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Error creating folder: ");
+inline constexpr char kErrorCreatingSubfolder[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Error creating subfolder: ");
+inline constexpr char kErrorSavingFile[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Error saving file: ");
+inline constexpr char kErrorLoadingFile[] =
+    QT_TRANSLATE_NOOP("kx::TformMain", "Error loading file: ");
 inline constexpr char kMakerFolder[] = "NORVA";
 inline constexpr char kProductFolder[] = "Kestrel X";
 inline constexpr char kLookFileName[] = "style.txt";
@@ -22,8 +27,13 @@ inline constexpr char kNo[] = "NO";
 inline constexpr int kLookMenuCount = 7; // looks 0..6 are offered; 7 only through the file
 // The Look menu's items, by look number: background, then accent.
 inline constexpr const char* kLookNames[kLookMenuCount] = {
-    "Dark &Red",    "Dark &Orange", "Dark &Turquoise", "Dark &Blue",
-    "&Grey Orange", "Grey Go&ld",   "Light &Cyan"};
+    QT_TRANSLATE_NOOP("kx::TformMain", "Dark &Red"),
+    QT_TRANSLATE_NOOP("kx::TformMain", "Dark &Orange"),
+    QT_TRANSLATE_NOOP("kx::TformMain", "Dark &Turquoise"),
+    QT_TRANSLATE_NOOP("kx::TformMain", "Dark &Blue"),
+    QT_TRANSLATE_NOOP("kx::TformMain", "&Grey Orange"),
+    QT_TRANSLATE_NOOP("kx::TformMain", "Grey Go&ld"),
+    QT_TRANSLATE_NOOP("kx::TformMain", "Light &Cyan")};
 
 // The two one-word settings files under the user's Documents folder. Each path is empty
 // when the Documents folder cannot be found.

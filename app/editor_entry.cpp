@@ -1,7 +1,10 @@
 #include "app/AppContext.h"
 #include "app/CommandLine.h"
+#include "app/EditorMemory.h"
 #include "app/EditorWindows.h"
 #include "base/clock.h"
+#include "base/translation.h"
+#include "base/ui/translated.h"
 #include "base/ui/widget_dialogs.h"
 #include "kx_version.h"
 
@@ -53,6 +56,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     // A dock matches the windows to the installed desktop file and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KX_APP_ID));
+    // The language chosen in Settings > Language, else the system's (LANG, LC_MESSAGES).
+    kx::install_retranslation();
+    kx::load_language(kx::EditorMemory().text(kx::memory_key::kLanguage));
 
     const auto command_line = kx::parse_command_line(arguments_of(argc, argv));
     if (!command_line.ok()) {

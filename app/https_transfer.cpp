@@ -1,4 +1,5 @@
 #include "app/https_transfer.h"
+#include "base/translation.h"
 
 #include "base/loadable_module.h"
 
@@ -8,7 +9,7 @@ Result<std::unique_ptr<HttpsTransfer>> start_https_transfer(const HttpsRequest& 
                                                             HttpsDone done) {
     const Result<void*> start = resolve_module_function(kHttpsModuleName, kStartHttpsTransfer);
     if (!start)
-        return Error{QStringLiteral("the network module cannot be loaded (%1).")
+        return Error{ui_text("kx::VersionClient", "the network module cannot be loaded (%1).")
                          .arg(start.error())};
     return std::unique_ptr<HttpsTransfer>(
         reinterpret_cast<StartHttpsTransfer>(*start)(request, std::move(done)));

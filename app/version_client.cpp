@@ -1,5 +1,6 @@
 #include "app/version_client.h"
 
+#include "base/translation.h"
 #include "kx_version.h"
 #include "library/version_number.h"
 
@@ -13,11 +14,12 @@ constexpr int kStatusOk = 200;
 constexpr char kUserAgent[] = "Kestrel X Editor/" KX_VERSION_TEXT;
 
 QString too_long() {
-    return QStringLiteral("the server's answer is longer than %1 bytes.").arg(kMaxVersionBodyBytes);
+    return ui_text("kx::VersionClient", "the server's answer is longer than %1 bytes.")
+        .arg(kMaxVersionBodyBytes);
 }
 
 QString error_text(const QString& text) {
-    return QLatin1String(kErrorPrefix) + text;
+    return ui_text("kx::TformMain", kErrorPrefix) + text;
 }
 
 } // namespace
@@ -25,15 +27,16 @@ QString error_text(const QString& text) {
 VersionCheckResult evaluate_version_reply(const VersionReply& reply, const QString& own_version) {
     VersionCheckResult result;
     if (!reply.network_error.isEmpty()) {
-        result.error =
-            error_text(QStringLiteral("the version check failed: ") + reply.network_error);
+        result.error = error_text(ui_text("kx::VersionClient", "the version check failed: ") +
+                                  reply.network_error);
         result.unreachable = true;
         return result;
     }
     if (reply.status != kStatusOk) {
-        result.error = error_text(reply.status_text.isEmpty()
-                                      ? QStringLiteral("HTTP status %1").arg(reply.status)
-                                      : reply.status_text);
+        result.error =
+            error_text(reply.status_text.isEmpty()
+                           ? ui_text("kx::VersionClient", "HTTP status %1").arg(reply.status)
+                           : reply.status_text);
         return result;
     }
     const Result<QString> version = read_version_body(reply.body);
@@ -42,9 +45,9 @@ VersionCheckResult evaluate_version_reply(const VersionReply& reply, const QStri
         return result;
     }
     if (!is_version_text(own_version)) {
-        result.error =
-            error_text(QStringLiteral("the editor's own version \"%1\" is not a version number.")
-                           .arg(own_version));
+        result.error = error_text(
+            ui_text("kx::VersionClient", "the editor's own version \"%1\" is not a version number.")
+                .arg(own_version));
         return result;
     }
     result.web_version = *version;
@@ -57,7 +60,7 @@ VersionClient::VersionClient(QObject* parent) : QObject(parent) {
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (!m_transfer)
             return;
-        m_abort_reason = QStringLiteral("the server did not answer within %1 s.")
+        m_abort_reason = ui_text("kx::VersionClient", "the server did not answer within %1 s.")
                              .arg(timeout_ms / 1000.0, 0, 'g', 3);
         m_transfer->abort();
     });

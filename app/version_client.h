@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/https_transfer.h"
+#include "base/translation.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -12,7 +13,7 @@
 
 namespace kx {
 
-inline constexpr char kErrorPrefix[] = "Error: ";
+inline constexpr char kErrorPrefix[] = QT_TRANSLATE_NOOP("kx::TformMain", "Error: ");
 // The server gets this long to answer before the check gives up.
 inline constexpr int kVersionRequestTimeout_ms = 10000;
 // A version page holds a few characters; a longer answer is not one.

@@ -1,4 +1,5 @@
 #include "base/outside_file.h"
+#include "base/translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,12 +19,14 @@ namespace kx {
 
 namespace {
 
-constexpr char kFolder[] = "%1: it is a folder, not a file.";
-constexpr char kPipe[] = "%1: it is a pipe, not a file.";
-constexpr char kDevice[] = "%1: it is a device, not a file.";
-constexpr char kNotAFile[] = "%1: it is not a regular file.";
-constexpr char kTooLong[] = "%1: it is %2 bytes long, but %3 is at most %4 bytes.";
-constexpr char kGrew[] = "%1: it grew while it was read, past the %2 bytes that %3 can have.";
+constexpr char kFolder[] = QT_TRANSLATE_NOOP("Base", "%1: it is a folder, not a file.");
+constexpr char kPipe[] = QT_TRANSLATE_NOOP("Base", "%1: it is a pipe, not a file.");
+constexpr char kDevice[] = QT_TRANSLATE_NOOP("Base", "%1: it is a device, not a file.");
+constexpr char kNotAFile[] = QT_TRANSLATE_NOOP("Base", "%1: it is not a regular file.");
+constexpr char kTooLong[] =
+    QT_TRANSLATE_NOOP("Base", "%1: it is %2 bytes long, but %3 is at most %4 bytes.");
+constexpr char kGrew[] =
+    QT_TRANSLATE_NOOP("Base", "%1: it grew while it was read, past the %2 bytes that %3 can have.");
 constexpr char kSystem[] = "%1: %2";
 
 QString shown(const QString& path) {
@@ -31,13 +34,13 @@ QString shown(const QString& path) {
 }
 
 Error refusal(const char* text, const QString& path) {
-    return Error{QString::fromLatin1(text).arg(shown(path))};
+    return Error{ui_text("Base", text).arg(shown(path))};
 }
 
 } // namespace
 
 QString too_long_text(const QString& path, qint64 size, FileFormat format) {
-    return QString::fromLatin1(kTooLong)
+    return ui_text("Base", kTooLong)
         .arg(shown(path))
         .arg(size)
         .arg(QString::fromLatin1(format.name))
@@ -123,7 +126,7 @@ Result<QByteArray> OutsideFile::read_all() {
         bytes.append(block, n);
     }
     if (bytes.size() > m_format.max_bytes)
-        return Error{QString::fromLatin1(kGrew)
+        return Error{ui_text("Base", kGrew)
                          .arg(shown(m_path))
                          .arg(m_format.max_bytes)
                          .arg(QString::fromLatin1(m_format.name))};

@@ -1,6 +1,7 @@
 // The commands that read or change the running effect: the editor's Connect, Open FX,
 // Request, the parameters window's controls, Assign, Store and the MIDI menu, each one call of
 // the pedal session.
+#include "base/translation.h"
 #include "cli/await.h"
 #include "cli/commands.h"
 #include "cli/control_values.h"
@@ -56,7 +57,7 @@ int command_list(Session& session) {
     session.options().json ? print_json(QJsonObject{{QStringLiteral("devices"), json}})
                            : print_out(text);
     if (d2xx.device_count == 0)
-        return no_pedal_error(QString::fromLatin1(kTextNoDevice));
+        return no_pedal_error(ui_text("Link", kTextNoDevice));
     return kExitOk;
 }
 

@@ -1,4 +1,5 @@
 // Reads the command line with QCommandLineParser and hands it to its command.
+#include "base/translation.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/help_text.h"
@@ -86,6 +87,10 @@ int run(const QStringList& arguments) {
     const qsizetype end_of_options = arguments.indexOf(QStringLiteral("--"));
     set_json_errors(arguments.mid(0, end_of_options < 0 ? arguments.size() : end_of_options)
                         .contains(QStringLiteral("--json")));
+    // Messages follow LANG where the editor has a translation, as the editor's do; JSON is
+    // for programs and keeps the English texts whatever the language.
+    if (!json_errors())
+        load_language(QString());
 
     // A first reading knows every command's options, only to find the command's name.
     QList<OptionHelp> all_options;

@@ -1,6 +1,7 @@
 #include "firmware/loaded_firmware.h"
 
 #include "base/hex_text.h"
+#include "base/translation.h"
 #include "firmware/bootloader_frames.h"
 #include "library/firmware_image.h"
 #include "library/resource_store.h"
@@ -19,10 +20,10 @@ std::optional<int> firmware_number(const QString& item_text) {
 
 Result<LoadedFirmware> load_firmware_image(const ResourceStore& store, const QString& item_text) {
     if (item_text.isEmpty())
-        return Error{QString::fromLatin1(kMessageNoFirmwareChosen)};
+        return Error{ui_text("Firmware", kMessageNoFirmwareChosen)};
     const std::optional<QByteArray> bytes = store.raw(item_text);
     if (!bytes)
-        return Error{QString::fromLatin1(kErrorLoadingResource) +
+        return Error{ui_text("Library", kErrorLoadingResource) +
                      ResourceStore::missing_text(item_text)};
     if (const Status firmware = check_firmware_image(item_text, *bytes); !firmware)
         return firmware.failure();
@@ -33,17 +34,17 @@ Result<LoadedFirmware> load_firmware_image(const ResourceStore& store, const QSt
 Status check_firmware_fits(const LoadedFirmware& image) {
     const qsizetype size = image.bytes.size();
     if (size == 0)
-        return Error{QString::fromLatin1(kMessageFirmwareEmpty).arg(image.name)};
+        return Error{ui_text("Firmware", kMessageFirmwareEmpty).arg(image.name)};
     if (size > qsizetype(kMaxChunks) * kChunkBytes)
         return Error{
-            QString::fromLatin1(kMessageTooManyChunks).arg(image.name).arg(size).arg(kMaxChunks)};
+            ui_text("Firmware", kMessageTooManyChunks).arg(image.name).arg(size).arg(kMaxChunks)};
     if (size > kMaxImageBytes)
-        return Error{QString::fromLatin1(kMessageReachesRecord)
+        return Error{ui_text("Firmware", kMessageReachesRecord)
                          .arg(image.name)
                          .arg(size)
                          .arg(kMaxImageBytes)};
     if (!firmware_record(image.number))
-        return Error{QString::fromLatin1(kMessageNoRecord).arg(image.name).arg(image.number)};
+        return Error{ui_text("Firmware", kMessageNoRecord).arg(image.name).arg(image.number)};
     return {};
 }
 

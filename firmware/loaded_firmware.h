@@ -2,6 +2,7 @@
 
 #include "base/outside_file.h"
 #include "base/result.h"
+#include "base/translation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,18 +20,22 @@ inline constexpr char kLogNumOfChunks[] = "num of chunks: ";
 inline constexpr char kLogNumBytesLastChunk[] = "num of bytes last chunk: ";
 inline constexpr char kLogChunkFromString[] = "chunk from string ";
 
-inline constexpr char kMessageNoFirmwareChosen[] =
-    "Choose a firmware in the list first. Nothing was sent to the pedal.";
-inline constexpr char kMessageFirmwareEmpty[] = "The firmware %1 is empty. Nothing was sent.";
-inline constexpr char kMessageTooManyChunks[] =
+inline constexpr char kMessageNoFirmwareChosen[] = QT_TRANSLATE_NOOP(
+    "Firmware", "Choose a firmware in the list first. Nothing was sent to the pedal.");
+inline constexpr char kMessageFirmwareEmpty[] =
+    QT_TRANSLATE_NOOP("Firmware", "The firmware %1 is empty. Nothing was sent.");
+inline constexpr char kMessageTooManyChunks[] = QT_TRANSLATE_NOOP(
+    "Firmware",
     "The firmware %1 cannot be written: it has %2 bytes, more than %3 chunks of 256 bytes. "
-    "Nothing was sent.";
-inline constexpr char kMessageReachesRecord[] =
+    "Nothing was sent.");
+inline constexpr char kMessageReachesRecord[] = QT_TRANSLATE_NOOP(
+    "Firmware",
     "The firmware %1 cannot be written: its %2 bytes would reach the firmware record at "
-    "0x0801FC00 (at most %3 bytes fit below it). Nothing was sent.";
-inline constexpr char kMessageNoRecord[] =
+    "0x0801FC00 (at most %3 bytes fit below it). Nothing was sent.");
+inline constexpr char kMessageNoRecord[] = QT_TRANSLATE_NOOP(
+    "Firmware",
     "The firmware %1 cannot be written: there is no firmware record for number %2. Nothing was "
-    "sent.";
+    "sent.");
 
 // A firmware file read from disk: no image can be longer than the chip's flash (128 KiB);
 // check_firmware_fits() then says why one that long still does not fit.

@@ -1,6 +1,7 @@
 #include "firmware/upgrade_operation.h"
 
 #include "base/log.h"
+#include "base/translation.h"
 #include "firmware/link_bootloader_port.h"
 #include "link/Communication.h"
 #include "platform/platform.h"
@@ -21,7 +22,8 @@ QString latency_note() {
 } // namespace
 
 FirmwareUpgradeOperation::FirmwareUpgradeOperation(Communication& comm, Log& log, Clock& clock)
-    : Operation(QStringLiteral("Firmware upgrade")), m_comm(comm), m_log(log), m_clock(clock) {}
+    : Operation(ui_text("Firmware", "Firmware upgrade")), m_comm(comm), m_log(log), m_clock(clock) {
+}
 
 Task<Status> FirmwareUpgradeOperation::run() {
     m_place = {};
@@ -29,7 +31,7 @@ Task<Status> FirmwareUpgradeOperation::run() {
     if (const Status fits = check_firmware_fits(m_image); !fits)
         co_return fits;
     if (!m_comm.connected())
-        co_return Error{QString::fromLatin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
+        co_return Error{ui_text("Firmware", kMessageUpgradeNotConnected), ErrorKind::NotConnected};
     auto claim = m_comm.claim(name());
     if (!claim)
         co_return claim.failure();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 #include "firmware/bootloader_protocol.h"
 #include "firmware/loaded_firmware.h"
 #include "firmware/upgrade_sequence.h"
@@ -18,9 +19,10 @@ inline constexpr quint8 kUpgradeLatencyTimerMs = 1;
 inline constexpr char kLogLatencyTimer[] = "latency timer (ms): ";
 inline constexpr char kLogLatencyTimerKept[] = "latency timer kept: ";
 
-inline constexpr char kMessageUpgradeNotConnected[] =
+inline constexpr char kMessageUpgradeNotConnected[] = QT_TRANSLATE_NOOP(
+    "Firmware",
     "The firmware upgrade was not started: the pedal is not connected. Connect to its bootloader "
-    "first (Upgrade Mode stays on). Nothing was sent.";
+    "first (Upgrade Mode stays on). Nothing was sent.");
 
 // The firmware upgrade as an operation: it holds the link for its whole length, so no other
 // pedal action comes between its bytes, and its result is the first failure or a verified,

@@ -2,6 +2,7 @@
 
 #include "base/clock.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "firmware/bootloader_frames.h"
 #include "firmware/bootloader_port.h"
 #include "firmware/loaded_firmware.h"
@@ -18,26 +19,27 @@ QString hex_address(quint32 address) {
 
 QString describe_place(const UpgradePlace& place) {
     const QString step = place.step;
-    const auto chunk = [&](const char* verb) {
-        return QStringLiteral("%1 chunk %2 of %3 at %4")
-            .arg(QLatin1String(verb))
+    const auto chunk = [&](const char* text) {
+        return ui_text("Firmware", text)
             .arg(place.chunk + 1)
             .arg(place.chunk_count)
             .arg(hex_address(place.address));
     };
     if (step == QLatin1String(kStepWriteImage))
-        return chunk("writing");
+        return chunk(QT_TRANSLATE_NOOP("Firmware", "writing chunk %1 of %2 at %3"));
     if (step == QLatin1String(kStepReadBack))
-        return chunk("reading back");
+        return chunk(QT_TRANSLATE_NOOP("Firmware", "reading back chunk %1 of %2 at %3"));
     if (step == QLatin1String(kStepErase))
-        return QStringLiteral("erasing the flash");
+        return ui_text("Firmware", "erasing the flash");
     if (step == QLatin1String(kStepWriteRecord))
-        return QStringLiteral("writing the firmware record at %1").arg(hex_address(place.address));
+        return ui_text("Firmware", "writing the firmware record at %1")
+            .arg(hex_address(place.address));
     if (step == QLatin1String(kStepGo))
-        return QStringLiteral("starting the new firmware at %1").arg(hex_address(place.address));
+        return ui_text("Firmware", "starting the new firmware at %1")
+            .arg(hex_address(place.address));
     if (step == QLatin1String(kStepResynchronise))
-        return QStringLiteral("bringing the bootloader back to a known state");
-    return QStringLiteral("preparing the firmware image");
+        return ui_text("Firmware", "bringing the bootloader back to a known state");
+    return ui_text("Firmware", "preparing the firmware image");
 }
 
 QString upgrade_failure_message(const UpgradePlace& place, const Error& error,
@@ -46,23 +48,27 @@ QString upgrade_failure_message(const UpgradePlace& place, const Error& error,
     // The bootloader may have jumped before its answer was lost, garbled or followed by more.
     const bool may_run = place.go_sent && error.kind != ErrorKind::BootloaderRefused;
     if (may_run)
-        return QStringLiteral("The firmware upgrade stopped while %1: %2. The flash was written "
-                              "and verified, and the pedal may have started the new firmware "
-                              "already. %3")
+        return ui_text("Firmware",
+                       "The firmware upgrade stopped while %1: %2. The flash was written "
+                       "and verified, and the pedal may have started the new firmware "
+                       "already. %3")
             .arg(where,
-                 error.kind == ErrorKind::LinkLost ? QStringLiteral("the connection to the pedal "
-                                                                    "was lost")
-                                                   : error.message,
+                 error.kind == ErrorKind::LinkLost
+                     ? ui_text("Firmware", "the connection to the pedal "
+                                           "was lost")
+                     : error.message,
                  advice.check_started);
     if (error.kind == ErrorKind::LinkLost)
-        return QStringLiteral("The firmware upgrade stopped while %1: the connection to the pedal "
-                              "was lost. The new firmware was not started. %2")
+        return ui_text("Firmware",
+                       "The firmware upgrade stopped while %1: the connection to the pedal "
+                       "was lost. The new firmware was not started. %2")
             .arg(where, advice.reconnect);
     if (error.kind == ErrorKind::Busy || place.step.isEmpty() ||
         place.step == QLatin1String(kStepSplit))
         return error.message; // nothing was sent
-    return QStringLiteral("The firmware upgrade stopped while %1: %2. The new firmware was not "
-                          "started; the pedal stays in its bootloader. %3")
+    return ui_text("Firmware",
+                   "The firmware upgrade stopped while %1: %2. The new firmware was not "
+                   "started; the pedal stays in its bootloader. %3")
         .arg(where, error.message, advice.start_again);
 }
 
@@ -112,7 +118,7 @@ Task<Status> UpgradeSequence::run(LoadedFirmware image, bool resynchronise) {
         // A stop between two chunks leaves the bootloader waiting for a command: a new run
         // starts over from the erase.
         if (cancelled && cancelled())
-            co_return Error{QString::fromLatin1(kMessageUpgradeCancelled), ErrorKind::Cancelled};
+            co_return Error{ui_text("Firmware", kMessageUpgradeCancelled), ErrorKind::Cancelled};
         const quint32 address = m_protocol.target_address;
         const QByteArray& chunk = chunks.bytes[k];
         enter(kStepWriteImage, k, address);

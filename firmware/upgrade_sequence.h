@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 #include "firmware/bootloader_protocol.h"
 
 #include <QString>
@@ -30,7 +31,8 @@ inline constexpr int kBeforeGoPauseMs = 10;
 // After the last acknowledgement nothing more may come: a bootloader that answers twice would
 // otherwise have had its refusal of Go taken for the earlier answer's twin.
 inline constexpr int kQuietAfterGoMs = 50;
-inline constexpr char kMessageUpgradeCancelled[] = "you cancelled it";
+inline constexpr char kMessageUpgradeCancelled[] =
+    QT_TRANSLATE_NOOP("Firmware", "you cancelled it");
 
 // Where an upgrade stands, or where it stopped.
 struct UpgradePlace {
@@ -44,13 +46,13 @@ struct UpgradePlace {
 
 // What the user is told to do after a stop, in the words of the program they use.
 struct UpgradeAdvice {
-    QString start_again = QStringLiteral("Press Upgrade Firmware to start again.");
-    QString reconnect = QStringLiteral("Power the pedal up with its footswitch held, choose "
-                                       "Connect, then press Upgrade Firmware to start again.");
-    QString check_started =
-        QStringLiteral("Press Open FX to find out: a pedal that names its firmware version runs "
-                       "the new firmware; one that does not answer is still in its bootloader, "
-                       "and Upgrade Firmware starts again.");
+    QString start_again = ui_text("Firmware", "Press Upgrade Firmware to start again.");
+    QString reconnect = ui_text("Firmware", "Power the pedal up with its footswitch held, choose "
+                                            "Connect, then press Upgrade Firmware to start again.");
+    QString check_started = ui_text(
+        "Firmware", "Press Open FX to find out: a pedal that names its firmware version runs "
+                    "the new firmware; one that does not answer is still in its bootloader, "
+                    "and Upgrade Firmware starts again.");
 };
 
 // The place in the user's words: "writing chunk 13 of 141 at 0x08000C00".

@@ -1,35 +1,37 @@
 #include "ir/ir_coefficients.h"
 
 #include "base/hex_text.h"
+#include "base/translation.h"
 
 namespace kx {
 
 namespace {
 
-constexpr char kMessageBits[] =
-    "Samples of %1 bits cannot become coefficients: only 24 and 32 bits can.";
+constexpr char kMessageBits[] = QT_TRANSLATE_NOOP(
+    "Ir", "Samples of %1 bits cannot become coefficients: only 24 and 32 bits can.");
 constexpr char kMessageSamplesEnd[] =
-    "The samples end after %1 of the %2 coefficients the effect needs.";
-constexpr char kMessageNotHex[] = "The sample text is damaged at character %1.";
-constexpr char kMessageImageShort[] =
-    "The effect image has %1 characters, too few to hold %2 coefficients from byte %3.";
+    QT_TRANSLATE_NOOP("Ir", "The samples end after %1 of the %2 coefficients the effect needs.");
+constexpr char kMessageNotHex[] =
+    QT_TRANSLATE_NOOP("Ir", "The sample text is damaged at character %1.");
+constexpr char kMessageImageShort[] = QT_TRANSLATE_NOOP(
+    "Ir", "The effect image has %1 characters, too few to hold %2 coefficients from byte %3.");
 constexpr char kMessageWordCount[] =
-    "%1 coefficient characters do not make the %2 words of the table.";
+    QT_TRANSLATE_NOOP("Ir", "%1 coefficient characters do not make the %2 words of the table.");
 
 } // namespace
 
 Result<QString> convert_ir_samples(QStringView sample_text, int bits_per_sample, int word_count) {
     if (bits_per_sample != 24 && bits_per_sample != 32)
-        return Error{QString::fromLatin1(kMessageBits).arg(bits_per_sample)};
+        return Error{ui_text("Ir", kMessageBits).arg(bits_per_sample)};
     const int bytes = bits_per_sample / 8;
     const qsizetype needed = qsizetype(word_count) * 2 * bytes;
     if (sample_text.size() < needed)
-        return Error{QString::fromLatin1(kMessageSamplesEnd)
+        return Error{ui_text("Ir", kMessageSamplesEnd)
                          .arg(sample_text.size() / (2 * bytes))
                          .arg(word_count)};
     for (qsizetype i = 0; i < needed; ++i)
         if (hex_nibble(sample_text[i]) < 0)
-            return Error{QString::fromLatin1(kMessageNotHex).arg(i + 1)};
+            return Error{ui_text("Ir", kMessageNotHex).arg(i + 1)};
 
     QString words;
     words.reserve(qsizetype(word_count) * kCoefficientWordChars);
@@ -65,10 +67,9 @@ qint32 coefficient_value(QStringView word) {
 Result<QString> patch_ir_image(const QString& image_text, const IrTarget& target,
                                const QString& words) {
     if (words.size() != qsizetype(target.word_count) * kCoefficientWordChars)
-        return Error{
-            QString::fromLatin1(kMessageWordCount).arg(words.size()).arg(target.word_count)};
+        return Error{ui_text("Ir", kMessageWordCount).arg(words.size()).arg(target.word_count)};
     if (image_text.size() < target.rest_from())
-        return Error{QString::fromLatin1(kMessageImageShort)
+        return Error{ui_text("Ir", kMessageImageShort)
                          .arg(image_text.size())
                          .arg(target.word_count)
                          .arg(target.first_byte)};

@@ -2,6 +2,7 @@
 
 #include "base/hex_text.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "ir/ir_analysis.h"
 #include "ir/ir_coefficients.h"
 #include "ir/ir_samples.h"
@@ -37,26 +38,29 @@ constexpr char kLogLeftOut[] = " [... %1 more characters not shown]";
 // Room kept for that note in a shortened line.
 constexpr int kLeftOutNoteChars = 64;
 
-constexpr char kSummaryName[] = "Name: ";
-constexpr char kSummarySize[] = "Size: ";
-constexpr char kSummarySampleRate[] = "Sample rate: ";
-constexpr char kSummaryBits[] = "Bits per sample: ";
-constexpr char kSummaryChannels[] = "Channels: %1 (the first channel is loaded)";
-constexpr char kSummaryResampled[] = "Resampled from %1 Hz to %2 Hz";
-constexpr char kSummaryNotResampled[] = "Not resampled: the pedal plays these samples at %1 Hz";
-constexpr char kSummaryClipped[] = "Clipped: %1 samples beyond full scale";
-constexpr char kQuestionResample[] =
-    "The pedal plays impulse responses at %1 Hz, this file is sampled at %2 Hz. Resample it "
-    "to %1 Hz first?";
-constexpr char kEnergyLine[] =
-    "The loaded %1 samples (%2 ms at %3 kHz) hold %4 % of the file's energy.";
-constexpr char kEnergySilent[] =
-    "The loaded %1 samples (%2 ms at %3 kHz) are silent, like the whole file.";
+constexpr char kSummaryName[] = QT_TRANSLATE_NOOP("Ir", "Name: ");
+constexpr char kSummarySize[] = QT_TRANSLATE_NOOP("Ir", "Size: ");
+constexpr char kSummarySampleRate[] = QT_TRANSLATE_NOOP("Ir", "Sample rate: ");
+constexpr char kSummaryBits[] = QT_TRANSLATE_NOOP("Ir", "Bits per sample: ");
+constexpr char kSummaryChannels[] =
+    QT_TRANSLATE_NOOP("Ir", "Channels: %1 (the first channel is loaded)");
+constexpr char kSummaryResampled[] = QT_TRANSLATE_NOOP("Ir", "Resampled from %1 Hz to %2 Hz");
+constexpr char kSummaryNotResampled[] =
+    QT_TRANSLATE_NOOP("Ir", "Not resampled: the pedal plays these samples at %1 Hz");
+constexpr char kSummaryClipped[] = QT_TRANSLATE_NOOP("Ir", "Clipped: %1 samples beyond full scale");
+constexpr char kQuestionResample[] = QT_TRANSLATE_NOOP(
+    "Ir", "The pedal plays impulse responses at %1 Hz, this file is sampled at %2 Hz. Resample it "
+          "to %1 Hz first?");
+constexpr char kEnergyLine[] = QT_TRANSLATE_NOOP(
+    "Ir", "The loaded %1 samples (%2 ms at %3 kHz) hold %4 % of the file's energy.");
+constexpr char kEnergySilent[] = QT_TRANSLATE_NOOP(
+    "Ir", "The loaded %1 samples (%2 ms at %3 kHz) are silent, like the whole file.");
 
-constexpr char kMessageNoTable[] = "%1 has no coefficient table to load an impulse response into.";
-constexpr char kMessageTooShort[] =
-    "The file holds %1 samples%2, but %3 needs %4. Choose a longer impulse response.";
-constexpr char kMessageAtPedalRate[] = " at %1 Hz";
+constexpr char kMessageNoTable[] =
+    QT_TRANSLATE_NOOP("Ir", "%1 has no coefficient table to load an impulse response into.");
+constexpr char kMessageTooShort[] = QT_TRANSLATE_NOOP(
+    "Ir", "The file holds %1 samples%2, but %3 needs %4. Choose a longer impulse response.");
+constexpr char kMessageAtPedalRate[] = QT_TRANSLATE_NOOP("Ir", " at %1 Hz");
 
 // Points of the magnitude response, log-spaced over the audible band.
 constexpr int kResponsePoints = 400;
@@ -91,35 +95,37 @@ QStringList header_log_lines(const WavChunks& chunks, ByteSource& file) {
 // The summary's first lines: the file as it is.
 QStringList file_summary(const IrImportRequest& request, const WavFile& wav) {
     QStringList lines{
-        latin1(kSummaryTitle),
-        latin1(kSummaryName) + request.file_name,
-        latin1(kSummarySize) + QString::number(request.file.size()) + QStringLiteral(" bytes"),
-        latin1(kSummarySampleRate) + QString::number(wav.chunks.sample_rate),
-        latin1(kSummaryBits) + QString::number(wav.chunks.bits_per_sample),
+        ui_text("Ir", kSummaryTitle),
+        ui_text("Ir", kSummaryName) + request.file_name,
+        ui_text("Ir", kSummarySize) + QString::number(request.file.size()) +
+            QStringLiteral(" bytes"),
+        ui_text("Ir", kSummarySampleRate) + QString::number(wav.chunks.sample_rate),
+        ui_text("Ir", kSummaryBits) + QString::number(wav.chunks.bits_per_sample),
     };
     // Alternate coefficients from left and right would be another response altogether.
     if (wav.channels > 1)
-        lines << latin1(kSummaryChannels).arg(wav.channels);
+        lines << ui_text("Ir", kSummaryChannels).arg(wav.channels);
     return lines;
 }
 
 Error too_short(qsizetype available, bool at_pedal_rate, const QString& effect, int needed) {
-    return Error{
-        latin1(kMessageTooShort)
-            .arg(available)
-            .arg(at_pedal_rate ? latin1(kMessageAtPedalRate).arg(kPedalSampleRate_hz) : QString())
-            .arg(effect)
-            .arg(needed)};
+    return Error{ui_text("Ir", kMessageTooShort)
+                     .arg(available)
+                     .arg(at_pedal_rate
+                              ? ui_text("Ir", kMessageAtPedalRate).arg(kPedalSampleRate_hz)
+                              : QString())
+                     .arg(effect)
+                     .arg(needed)};
 }
 
 QString energy_line(const WavFile& wav, const IrSamples& samples, int word_count) {
     const QString milliseconds = QString::number(1000.0 * word_count / kPedalSampleRate_hz, 'f', 1);
     const QString kilohertz = QString::number(kPedalSampleRate_hz / 1000);
     if (!(wav.energy > 0.0))
-        return latin1(kEnergySilent).arg(word_count).arg(milliseconds, kilohertz);
+        return ui_text("Ir", kEnergySilent).arg(word_count).arg(milliseconds, kilohertz);
     const double share =
         energy(wav.first_channel, samples.source_offset, samples.source_frames) / wav.energy;
-    return latin1(kEnergyLine)
+    return ui_text("Ir", kEnergyLine)
         .arg(word_count)
         .arg(milliseconds, kilohertz, QString::number(100.0 * std::min(share, 1.0), 'f', 1));
 }
@@ -179,7 +185,7 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
         return wav.failure();
 
     if (!target)
-        return Error{latin1(kMessageNoTable).arg(request.effect_name)};
+        return Error{ui_text("Ir", kMessageNoTable).arg(request.effect_name)};
     const int n = target->word_count;
 
     QStringList summary = file_summary(request, *wav);
@@ -189,7 +195,7 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
     }
     bool resample = false;
     if (wav->sample_rate != kPedalSampleRate_hz && !can_resample(wav->sample_rate)) {
-        summary << latin1(kSummaryNotResampled).arg(kPedalSampleRate_hz);
+        summary << ui_text("Ir", kSummaryNotResampled).arg(kPedalSampleRate_hz);
     } else if (wav->sample_rate != kPedalSampleRate_hz) {
         // Neither answer can help a file too short either way.
         const qsizetype as_is = wav->frames;
@@ -198,11 +204,12 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
             return too_short(as_is, false, request.effect_name, n);
         const QString question =
             summary.join(latin1(kLineBreak)) + latin1(kLineBreak) + latin1(kLineBreak) +
-            latin1(kQuestionResample).arg(kPedalSampleRate_hz).arg(wav->sample_rate);
+            ui_text("Ir", kQuestionResample).arg(kPedalSampleRate_hz).arg(wav->sample_rate);
         resample = resample_to_pedal_rate(question);
-        summary << (resample
-                        ? latin1(kSummaryResampled).arg(wav->sample_rate).arg(kPedalSampleRate_hz)
-                        : latin1(kSummaryNotResampled).arg(kPedalSampleRate_hz));
+        summary << (resample ? ui_text("Ir", kSummaryResampled)
+                                   .arg(wav->sample_rate)
+                                   .arg(kPedalSampleRate_hz)
+                             : ui_text("Ir", kSummaryNotResampled).arg(kPedalSampleRate_hz));
     }
 
     const auto samples = load_ir_samples(*wav, n, resample, request.tools);
@@ -218,7 +225,7 @@ Result<IrImport> import_ir(const IrImportRequest& request, const ResourceStore& 
         !line.isEmpty())
         summary << line;
     if (samples->clipped > 0)
-        summary << latin1(kSummaryClipped).arg(samples->clipped);
+        summary << ui_text("Ir", kSummaryClipped).arg(samples->clipped);
 
     const QString sample_text = ir_sample_text(samples->values, samples->bits);
     log.print_line(shorten_log_line(latin1(kLogIrData) + sample_text));

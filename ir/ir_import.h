@@ -3,6 +3,7 @@
 #include "base/byte_source.h"
 #include "base/outside_file.h"
 #include "base/result.h"
+#include "base/translation.h"
 #include "ir/ir_tools.h"
 
 #include <QByteArray>
@@ -18,8 +19,8 @@ namespace kx {
 class Log;
 class ResourceStore;
 
-inline constexpr char kWavFileFilter[] = "Wave Files (*.wav)";
-inline constexpr char kSummaryTitle[] = "Selected file data:";
+inline constexpr char kWavFileFilter[] = QT_TRANSLATE_NOOP("Ir", "Wave Files (*.wav)");
+inline constexpr char kSummaryTitle[] = QT_TRANSLATE_NOOP("Ir", "Selected file data:");
 
 // Longest log line, in characters: a whole file as hex text would freeze the console.
 inline constexpr int kMaxLogLineChars = 64 * 1024;

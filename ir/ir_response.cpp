@@ -1,6 +1,7 @@
 #include "ir/ir_response.h"
 
 #include "base/save_file.h"
+#include "base/translation.h"
 #include "ir/ir_import.h"
 #include "ir/ir_targets.h"
 #include "ir/resample.h"
@@ -30,11 +31,12 @@ constexpr char kOn[] = "on";
 constexpr char kOff[] = "off";
 constexpr char kSoftware[] = "Kestrel X Editor";
 
-constexpr char kMessageNotWritten[] = "The impulse response could not be written: %1";
-constexpr char kMessageTooLong[] =
-    "It holds %1 samples: an impulse response the editor keeps holds at most %2.";
-constexpr char kMessageMisfit[] = "it holds %1 samples, %2 needs %3";
-constexpr char kMessageNoTable[] = "%1 takes no impulse response";
+constexpr char kMessageNotWritten[] =
+    QT_TRANSLATE_NOOP("Ir", "The impulse response could not be written: %1");
+constexpr char kMessageTooLong[] = QT_TRANSLATE_NOOP(
+    "Ir", "It holds %1 samples: an impulse response the editor keeps holds at most %2.");
+constexpr char kMessageMisfit[] = QT_TRANSLATE_NOOP("Ir", "it holds %1 samples, %2 needs %3");
+constexpr char kMessageNoTable[] = QT_TRANSLATE_NOOP("Ir", "%1 takes no impulse response");
 
 constexpr double kFullScale24 = 8388608.0; // 2^23
 
@@ -183,8 +185,8 @@ Result<QByteArray> response_wav_bytes(const IrResponse& response) {
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_24;
     SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
     if (!file)
-        return Error{QString::fromLatin1(kMessageNotWritten)
-                         .arg(QString::fromLocal8Bit(sf_strerror(nullptr)))};
+        return Error{
+            ui_text("Ir", kMessageNotWritten).arg(QString::fromLocal8Bit(sf_strerror(nullptr)))};
     // Strings go before the samples, so that they land in the header.
     const QByteArray notes = response_notes_text(response.notes).toUtf8();
     sf_set_string(file, SF_STR_SOFTWARE, kSoftware);
@@ -198,7 +200,7 @@ Result<QByteArray> response_wav_bytes(const IrResponse& response) {
     const QString error = QString::fromLocal8Bit(sf_strerror(file));
     sf_close(file);
     if (written != sf_count_t(frames.size()))
-        return Error{QString::fromLatin1(kMessageNotWritten).arg(error)};
+        return Error{ui_text("Ir", kMessageNotWritten).arg(error)};
     return memory.bytes;
 }
 
@@ -207,8 +209,7 @@ Result<IrResponse> read_ir_response(ByteSource& file) {
     if (!wav)
         return wav.failure();
     if (wav->frames > kMaxResponseSamples)
-        return Error{
-            QString::fromLatin1(kMessageTooLong).arg(wav->frames).arg(kMaxResponseSamples)};
+        return Error{ui_text("Ir", kMessageTooLong).arg(wav->frames).arg(kMaxResponseSamples)};
     IrResponse response;
     response.notes = parse_response_notes(wav->comment, &response.described);
     response.sample_rate = wav->sample_rate;
@@ -253,14 +254,14 @@ Status write_ir_response_file(const QString& path, const IrResponse& response) {
 QString response_misfit(const IrResponse& response, const QString& effect_name) {
     const auto target = ir_target_for(effect_name);
     if (!target)
-        return QString::fromLatin1(kMessageNoTable).arg(effect_name);
+        return ui_text("Ir", kMessageNoTable).arg(effect_name);
     // A file at another rate is resampled when imported: its length then is what counts.
     const qsizetype at_pedal_rate =
         response.sample_rate == kPedalSampleRate_hz || !can_resample(response.sample_rate)
             ? response.samples.size()
             : resampled_length(response.samples.size(), response.sample_rate, kPedalSampleRate_hz);
     if (at_pedal_rate < target->word_count)
-        return QString::fromLatin1(kMessageMisfit)
+        return ui_text("Ir", kMessageMisfit)
             .arg(response.samples.size())
             .arg(effect_name)
             .arg(target->word_count);

@@ -1,5 +1,7 @@
 #include "ir/ir_tools.h"
 
+#include "base/translation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -7,11 +9,15 @@
 namespace kx {
 
 namespace {
-constexpr char kTrimmed[] = "Trimmed %1 samples (%2 ms) of silence before the first peak";
-constexpr char kNothingTrimmed[] = "Not trimmed: the first peak comes at once";
-constexpr char kNormalised[] = "Normalised to a peak of %1 dB (gain %2 dB)";
-constexpr char kNotNormalised[] = "Not normalised: the loaded samples are silent";
-constexpr char kFaded[] = "Faded out over the last %1 ms (%2 samples)";
+constexpr char kTrimmed[] =
+    QT_TRANSLATE_NOOP("Ir", "Trimmed %1 samples (%2 ms) of silence before the first peak");
+constexpr char kNothingTrimmed[] =
+    QT_TRANSLATE_NOOP("Ir", "Not trimmed: the first peak comes at once");
+constexpr char kNormalised[] =
+    QT_TRANSLATE_NOOP("Ir", "Normalised to a peak of %1 dB (gain %2 dB)");
+constexpr char kNotNormalised[] =
+    QT_TRANSLATE_NOOP("Ir", "Not normalised: the loaded samples are silent");
+constexpr char kFaded[] = QT_TRANSLATE_NOOP("Ir", "Faded out over the last %1 ms (%2 samples)");
 
 QString decimal(double value) {
     return QString::number(value, 'f', 1);
@@ -44,23 +50,23 @@ double fade_gain(int k, int length) {
 
 QString trim_summary(qsizetype trimmed, int rate_hz) {
     if (trimmed == 0)
-        return QString::fromLatin1(kNothingTrimmed);
-    return QString::fromLatin1(kTrimmed).arg(trimmed).arg(decimal(1000.0 * trimmed / rate_hz));
+        return ui_text("Ir", kNothingTrimmed);
+    return ui_text("Ir", kTrimmed).arg(trimmed).arg(decimal(1000.0 * trimmed / rate_hz));
 }
 
 QString normalise_summary(const IrTools& tools, std::optional<double> gain_db) {
     if (!tools.normalise_db)
         return QString();
     if (!gain_db)
-        return QString::fromLatin1(kNotNormalised);
+        return ui_text("Ir", kNotNormalised);
     const QString gain = (*gain_db >= 0 ? QStringLiteral("+") : QString()) + decimal(*gain_db);
-    return QString::fromLatin1(kNormalised).arg(decimal(*tools.normalise_db), gain);
+    return ui_text("Ir", kNormalised).arg(decimal(*tools.normalise_db), gain);
 }
 
 QString fade_summary(const IrTools& tools, int faded, int rate_hz) {
     if (!(tools.fade_ms > 0.0))
         return QString();
-    return QString::fromLatin1(kFaded).arg(decimal(1000.0 * faded / rate_hz)).arg(faded);
+    return ui_text("Ir", kFaded).arg(decimal(1000.0 * faded / rate_hz)).arg(faded);
 }
 
 } // namespace kx

@@ -2,6 +2,7 @@
 
 #include "base/outside_file.h"
 #include "base/paths.h"
+#include "base/translation.h"
 #include "ir/ir_targets.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ namespace kx {
 
 namespace {
 
-constexpr char kNotForAnEffect[] = "it names no impulse response effect";
+constexpr char kNotForAnEffect[] = QT_TRANSLATE_NOOP("Ir", "it names no impulse response effect");
 constexpr int kMaxNameChars = 60;
 
 // The table an effect's imports belong to; empty for an effect without one.
@@ -52,7 +53,7 @@ Listed list_folder(const QString& folder, const QString& table, bool set_aside) 
         if (!response) {
             problem = response.error();
         } else if (table_of(response->notes.effect_name).isEmpty()) {
-            problem = QLatin1String(kNotForAnEffect);
+            problem = ui_text("Ir", kNotForAnEffect);
         } else if (const QString misfit = response_misfit(*response, response->notes.effect_name);
                    !misfit.isEmpty()) {
             problem = misfit;
@@ -97,9 +98,9 @@ KeptImports kept_imports(const QString& folder, const QString& effect_name) {
 
 Result<QString> keep_import(const QString& folder, const IrResponse& response) {
     if (folder.isEmpty())
-        return Error{QStringLiteral("There is no Documents folder to keep the import in.")};
+        return Error{ui_text("Ir", "There is no Documents folder to keep the import in.")};
     if (!QDir().mkpath(folder))
-        return Error{QStringLiteral("%1: the folder cannot be made.").arg(folder)};
+        return Error{ui_text("Ir", "%1: the folder cannot be made.").arg(folder)};
     const QDateTime when = response.notes.imported.isValid() ? response.notes.imported
                                                              : QDateTime::currentDateTimeUtc();
     const QString stem = when.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +

@@ -1,4 +1,5 @@
 #include "ir/resample.h"
+#include "base/translation.h"
 
 #include <soxr.h>
 
@@ -9,7 +10,8 @@
 namespace kx {
 
 namespace {
-constexpr char kMessageResample[] = "The samples could not be resampled: %1";
+constexpr char kMessageResample[] =
+    QT_TRANSLATE_NOOP("Ir", "The samples could not be resampled: %1");
 }
 
 bool can_resample(int rate_hz) {
@@ -25,9 +27,8 @@ qsizetype resampled_length(qsizetype frames, double from_hz, double to_hz) {
 Result<QList<double>> resample_samples(const QList<double>& samples, double from_hz, double to_hz) {
     if (!can_resample(int(from_hz)) || !can_resample(int(to_hz)))
         return Error{
-            QString::fromLatin1(kMessageResample)
-                .arg(
-                    QStringLiteral("a rate of %1 Hz cannot become %2 Hz").arg(from_hz).arg(to_hz))};
+            ui_text("Ir", kMessageResample)
+                .arg(ui_text("Ir", "a rate of %1 Hz cannot become %2 Hz").arg(from_hz).arg(to_hz))};
     QList<double> out(resampled_length(samples.size(), from_hz, to_hz));
     if (samples.isEmpty() || out.isEmpty())
         return out;
@@ -38,7 +39,7 @@ Result<QList<double>> resample_samples(const QList<double>& samples, double from
         soxr_oneshot(from_hz, to_hz, 1, samples.constData(), size_t(samples.size()), nullptr,
                      out.data(), size_t(out.size()), &produced, &io, &quality, nullptr);
     if (error)
-        return Error{QString::fromLatin1(kMessageResample).arg(QString::fromLatin1(error))};
+        return Error{ui_text("Ir", kMessageResample).arg(QString::fromLatin1(error))};
     out.resize(qsizetype(produced));
     return out;
 }

@@ -1,4 +1,5 @@
 #include "ir/wav_chunks.h"
+#include "base/translation.h"
 
 #include <QString>
 
@@ -6,20 +7,22 @@ namespace kx {
 
 namespace {
 
-constexpr char kMessageNotWav[] =
-    "This is not a WAV file: it does not begin with a RIFF header of type \"WAVE\".";
-constexpr char kNoteRiffSize[] =
-    "The WAV file's header announces %1 bytes, but the file has %2; its chunks were read as "
-    "they are.";
-constexpr char kMessageChunkPastEnd[] =
-    "The WAV file is cut short: its \"%1\" chunk at byte %2 announces %3 bytes, but only %4 "
-    "follow.";
-constexpr char kMessageReadFailed[] = "The WAV file could not be read at byte %1.";
-constexpr char kMessageNoFmt[] =
-    "The WAV file has no \"fmt \" chunk, so the format of its samples is unknown.";
-constexpr char kMessageShortFmt[] =
-    "The WAV file's \"fmt \" chunk has %1 bytes, fewer than the 16 of a sample format.";
-constexpr char kMessageNoData[] = "The WAV file has no \"data\" chunk: it holds no samples.";
+constexpr char kMessageNotWav[] = QT_TRANSLATE_NOOP(
+    "Ir", "This is not a WAV file: it does not begin with a RIFF header of type \"WAVE\".");
+constexpr char kNoteRiffSize[] = QT_TRANSLATE_NOOP(
+    "Ir", "The WAV file's header announces %1 bytes, but the file has %2; its chunks were read as "
+          "they are.");
+constexpr char kMessageChunkPastEnd[] = QT_TRANSLATE_NOOP(
+    "Ir", "The WAV file is cut short: its \"%1\" chunk at byte %2 announces %3 bytes, but only %4 "
+          "follow.");
+constexpr char kMessageReadFailed[] =
+    QT_TRANSLATE_NOOP("Ir", "The WAV file could not be read at byte %1.");
+constexpr char kMessageNoFmt[] = QT_TRANSLATE_NOOP(
+    "Ir", "The WAV file has no \"fmt \" chunk, so the format of its samples is unknown.");
+constexpr char kMessageShortFmt[] = QT_TRANSLATE_NOOP(
+    "Ir", "The WAV file's \"fmt \" chunk has %1 bytes, fewer than the 16 of a sample format.");
+constexpr char kMessageNoData[] =
+    QT_TRANSLATE_NOOP("Ir", "The WAV file has no \"data\" chunk: it holds no samples.");
 
 constexpr qsizetype kRiffHeaderSize = 12; // "RIFF", size, "WAVE"
 constexpr qsizetype kChunkHeaderSize = 8; // identifier, size
@@ -58,7 +61,7 @@ Result<WavChunks> read_wav_chunks(ByteSource& file) {
     const QByteArray header = file.bytes_at(0, kRiffHeaderSize + 4);
     if (header.size() < kRiffHeaderSize || !header.startsWith("RIFF") ||
         QByteArrayView(header).sliced(8, 4) != QByteArrayView("WAVE"))
-        return Error{QString::fromLatin1(kMessageNotWav)};
+        return Error{ui_text("Ir", kMessageNotWav)};
 
     WavChunks chunks;
     chunks.riff_id = header.first(4);
@@ -70,7 +73,7 @@ Result<WavChunks> read_wav_chunks(ByteSource& file) {
     // got it wrong) costs nothing while the chunks inside are whole: they are read to the
     // file's end, and the import says so.
     if (chunks.riff_size != kUnknownChunkSize && riff_end != size && riff_end != size + 1)
-        chunks.note = QString::fromLatin1(kNoteRiffSize).arg(riff_end).arg(size);
+        chunks.note = ui_text("Ir", kNoteRiffSize).arg(riff_end).arg(size);
     if (header.size() >= kRiffHeaderSize + 4)
         chunks.first_chunk_id = header.sliced(kRiffHeaderSize, 4);
 
@@ -81,13 +84,13 @@ Result<WavChunks> read_wav_chunks(ByteSource& file) {
     while (at + kChunkHeaderSize <= end) {
         const QByteArray chunk_header = file.bytes_at(at, kChunkHeaderSize);
         if (chunk_header.size() < kChunkHeaderSize)
-            return Error{QString::fromLatin1(kMessageReadFailed).arg(at)};
+            return Error{ui_text("Ir", kMessageReadFailed).arg(at)};
         const QByteArrayView id = QByteArrayView(chunk_header).first(4);
         const quint32 chunk_size = le32(chunk_header, 4);
         const qint64 body = at + kChunkHeaderSize;
         const bool unknown_data = id == QByteArrayView("data") && chunk_size == kUnknownChunkSize;
         if (!unknown_data && body + chunk_size > size)
-            return Error{QString::fromLatin1(kMessageChunkPastEnd)
+            return Error{ui_text("Ir", kMessageChunkPastEnd)
                              .arg(chunk_id_text(id))
                              .arg(at)
                              .arg(chunk_size)
@@ -96,10 +99,10 @@ Result<WavChunks> read_wav_chunks(ByteSource& file) {
             have_fmt = true;
             chunks.fmt_size = chunk_size;
             if (chunk_size < kMinFmtSize)
-                return Error{QString::fromLatin1(kMessageShortFmt).arg(chunk_size)};
+                return Error{ui_text("Ir", kMessageShortFmt).arg(chunk_size)};
             const QByteArray fmt = file.bytes_at(body, kMinFmtSize);
             if (fmt.size() < qsizetype(kMinFmtSize))
-                return Error{QString::fromLatin1(kMessageShortFmt).arg(fmt.size())};
+                return Error{ui_text("Ir", kMessageShortFmt).arg(fmt.size())};
             chunks.audio_format = le16(fmt, 0);
             chunks.channels = le16(fmt, 2);
             chunks.sample_rate = le32(fmt, 4);
@@ -118,9 +121,9 @@ Result<WavChunks> read_wav_chunks(ByteSource& file) {
         at = body + chunk_size + (chunk_size & 1);
     }
     if (!have_fmt)
-        return Error{QString::fromLatin1(kMessageNoFmt)};
+        return Error{ui_text("Ir", kMessageNoFmt)};
     if (!have_data)
-        return Error{QString::fromLatin1(kMessageNoData)};
+        return Error{ui_text("Ir", kMessageNoData)};
     return chunks;
 }
 

@@ -8,7 +8,7 @@ namespace kx {
 // rate that resample_samples() takes), in the words the IR window, `kestrel-x help upload`,
 // the README and the user guide all use.
 inline constexpr char kWavFormats[] = QT_TRANSLATE_NOOP(
-    "ImpulseResponse",
+    "Ir",
     "The WAV file may hold integer samples of 8, 16, 24 or 32 bits, float samples of 32 or 64 "
     "bits, or compressed samples (ADPCM, A-law, mu-law or GSM 6.10), in one or more channels "
     "(the first is loaded). "

@@ -1,4 +1,5 @@
 #include "ir/wav_reader.h"
+#include "base/translation.h"
 
 #include <sndfile.h>
 
@@ -14,8 +15,9 @@ namespace kx {
 
 namespace {
 
-constexpr char kMessageUnreadable[] = "The WAV file's samples cannot be read: %1";
-constexpr char kMessageNoFrames[] = "The WAV file holds no samples.";
+constexpr char kMessageUnreadable[] =
+    QT_TRANSLATE_NOOP("Ir", "The WAV file's samples cannot be read: %1");
+constexpr char kMessageNoFrames[] = QT_TRANSLATE_NOOP("Ir", "The WAV file holds no samples.");
 
 // Frames decoded per call.
 constexpr sf_count_t kBlockFrames = 4096;
@@ -98,10 +100,10 @@ Result<WavFile> read_wav(ByteSource& bytes, qsizetype kept_frames) {
     std::unique_ptr<SNDFILE, SndfileCloser> sndfile(
         sf_open_virtual(&io, SFM_READ, &info, &streamed));
     if (!sndfile)
-        return Error{QString::fromLatin1(kMessageUnreadable)
-                         .arg(QString::fromLocal8Bit(sf_strerror(nullptr)))};
+        return Error{
+            ui_text("Ir", kMessageUnreadable).arg(QString::fromLocal8Bit(sf_strerror(nullptr)))};
     if (info.frames <= 0 || info.channels <= 0)
-        return Error{QString::fromLatin1(kMessageNoFrames)};
+        return Error{ui_text("Ir", kMessageNoFrames)};
 
     WavFile wav;
     wav.chunks = std::move(*chunks);
@@ -137,7 +139,7 @@ Result<WavFile> read_wav(ByteSource& bytes, qsizetype kept_frames) {
             }
     }
     if (wav.frames == 0)
-        return Error{QString::fromLatin1(kMessageNoFrames)};
+        return Error{ui_text("Ir", kMessageNoFrames)};
     return wav;
 }
 

@@ -1,4 +1,5 @@
 #include "library/effect_naming.h"
+#include "base/translation.h"
 
 #include "base/log.h"
 #include "library/resource_store.h"
@@ -12,8 +13,8 @@ Result<QString> name_pedal_effect(int number, ResourceStore& store, Log& log) {
         return Error{catalogue.error(), ErrorKind::BadInput};
     const QStringList& lines = *catalogue;
     if (number < 0 || number >= lines.size())
-        return Error{QStringLiteral("The pedal reports effect number %1, but the effect list "
-                                    "only holds the numbers 0 to %2.")
+        return Error{ui_text("Library", "The pedal reports effect number %1, but the effect list "
+                                        "only holds the numbers 0 to %2.")
                          .arg(number)
                          .arg(lines.size() - 1),
                      ErrorKind::BadReply};

@@ -1,4 +1,5 @@
 #include "library/firmware_image.h"
+#include "base/translation.h"
 
 namespace kx {
 
@@ -26,7 +27,7 @@ constexpr int kResetVectorOffset = 4;
 constexpr int kSmallestImage = kFirmwareVersionOffset + kFirmwareVersionMagicSize + 4;
 
 Error not_firmware(const QString& name, const QString& why) {
-    return Error{QString::fromLatin1(kMessageNotFirmware).arg(name, why), ErrorKind::BadInput};
+    return Error{ui_text("Library", kMessageNotFirmware).arg(name, why), ErrorKind::BadInput};
 }
 
 QString hex_text(quint32 value, int digits) {
@@ -38,22 +39,22 @@ QString hex_text(quint32 value, int digits) {
 Status check_firmware_image(const QString& name, const QByteArray& bytes) {
     const qsizetype size = bytes.size();
     if (size == 0)
-        return not_firmware(name, QStringLiteral("it is empty"));
+        return not_firmware(name, ui_text("Library", "it is empty"));
     if (size > kMaxFirmwareImageBytes)
-        return not_firmware(name, QStringLiteral("its %1 bytes are more than the %2 that fit "
-                                                 "in the pedal's flash")
+        return not_firmware(name, ui_text("Library", "its %1 bytes are more than the %2 that fit "
+                                                     "in the pedal's flash")
                                       .arg(size)
                                       .arg(kMaxFirmwareImageBytes));
     if (size < kSmallestImage)
-        return not_firmware(name, QStringLiteral("its %1 bytes are too few for a vector table "
-                                                 "and a version mark")
+        return not_firmware(name, ui_text("Library", "its %1 bytes are too few for a vector table "
+                                                     "and a version mark")
                                       .arg(size));
     // The core loads its stack pointer from the first word: a full descending stack starts at
     // most at the top of RAM, word-aligned.
     const quint32 stack = *firmware_word(bytes, 0);
     if (stack <= kRamBase || stack > kRamBase + kRamSize || stack % 4 != 0)
         return not_firmware(
-            name, QStringLiteral("it starts with %1, not a stack address in the pedal's RAM")
+            name, ui_text("Library", "it starts with %1, not a stack address in the pedal's RAM")
                       .arg(hex_text(stack, 8)));
     // The reset handler runs first: an even address would fault (no Thumb bit), and one past
     // the image's end runs erased flash.
@@ -61,10 +62,10 @@ Status check_firmware_image(const QString& name, const QByteArray& bytes) {
     const quint32 reset_code = reset & ~1u;
     if (reset % 2 == 0 || reset_code < kFlashBase || reset_code - kFlashBase >= quint32(size))
         return not_firmware(
-            name, QStringLiteral("its reset address %1 is not Thumb code inside the image")
+            name, ui_text("Library", "its reset address %1 is not Thumb code inside the image")
                       .arg(hex_text(reset, 8)));
     if (!firmware_version_of(bytes))
-        return not_firmware(name, QStringLiteral("it lacks the %1 mark at %2")
+        return not_firmware(name, ui_text("Library", "it lacks the %1 mark at %2")
                                       .arg(QLatin1String(kFirmwareVersionMagic),
                                            hex_text(kFirmwareVersionOffset, 3)));
     return {};

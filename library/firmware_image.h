@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,8 +34,9 @@ std::optional<quint32> firmware_version_of(const QByteArray& flash_or_image);
 // The 32-bit little-endian word at a byte offset, std::nullopt past the end.
 std::optional<quint32> firmware_word(const QByteArray& image, int offset);
 
-inline constexpr char kMessageNotFirmware[] =
-    "Choose a firmware file made for the Kestrel X: %1 is not one (%2), so nothing was sent.";
+inline constexpr char kMessageNotFirmware[] = QT_TRANSLATE_NOOP(
+    "Library",
+    "Choose a firmware file made for the Kestrel X: %1 is not one (%2), so nothing was sent.");
 
 // Refuses bytes that cannot be a firmware image for the pedal's chip: empty, too large for the
 // flash below the record, a first word that is no stack address in its RAM, a reset handler

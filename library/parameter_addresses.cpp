@@ -1,4 +1,5 @@
 #include "library/parameter_addresses.h"
+#include "base/translation.h"
 
 #include "base/log.h"
 #include "library/effect_image.h"
@@ -36,8 +37,8 @@ Result<QStringList> read_parameter_addresses(const QString& effect_name, Resourc
 
     const auto addresses = address_texts(text);
     if (!addresses)
-        return Error{QStringLiteral("The image of \"%1\" holds %2 bytes, too few for its "
-                                    "address table.")
+        return Error{ui_text("Library", "The image of \"%1\" holds %2 bytes, too few for its "
+                                        "address table.")
                          .arg(effect_name)
                          .arg(text.size() / 2),
                      ErrorKind::BadInput};

@@ -1,6 +1,7 @@
 #include "library/resource_store.h"
 
 #include "base/outside_file.h"
+#include "base/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,13 +106,13 @@ QStringList ResourceStore::names() const {
 }
 
 QString ResourceStore::missing_text(const QString& resource_name) {
-    return QStringLiteral("Resource %1 not found").arg(resource_name);
+    return ui_text("Library", "Resource %1 not found").arg(resource_name);
 }
 
 Result<QStringList> ResourceStore::read_file_from_stream(const QString& resource_name) const {
     const auto data = raw(resource_name);
     if (!data)
-        return Error{QLatin1String(kErrorLoadingResource) + missing_text(resource_name)};
+        return Error{ui_text("Library", kErrorLoadingResource) + missing_text(resource_name)};
     return split_resource_lines(*data);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -11,7 +12,8 @@
 
 namespace kx {
 
-inline constexpr char kErrorLoadingResource[] = "Error loading resource: ";
+inline constexpr char kErrorLoadingResource[] =
+    QT_TRANSLATE_NOOP("Library", "Error loading resource: ");
 
 // Turns an effect's display name into the base name of its resources: blanks and "-" become
 // "_", "+" becomes "plus", an upper-case "X" becomes "mult". Nothing else changes.

@@ -1,4 +1,5 @@
 #include "library/version_number.h"
+#include "base/translation.h"
 
 namespace kx {
 
@@ -49,8 +50,8 @@ Result<QString> read_version_body(QByteArrayView body) {
         --end;
     const QString version = QString::fromLatin1(body.first(end));
     if (!is_version_text(version))
-        return Error{QStringLiteral("the version page holds \"%1\", which is not a version "
-                                    "number of digits and dots.")
+        return Error{ui_text("Library", "the version page holds \"%1\", which is not a version "
+                                        "number of digits and dots.")
                          .arg(printable(body))};
     return version;
 }

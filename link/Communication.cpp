@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "base/hex_text.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "link/D2XXUnit.h"
 #include "link/value_reply.h"
 
@@ -40,7 +41,7 @@ constexpr char kLogBootloaderSilent[] =
 // The answers to a block of filler bytes: as many as come until the line is quiet, within the
 // block's time on the wire and a bootloader's answer time.
 ReplyRequest filler_block_reply() {
-    ReplyRequest request{QStringLiteral("answer to the filler bytes"), 0, 0, 2 * kFillerTimeoutMs};
+    ReplyRequest request{ui_text("Link", "answer to the filler bytes"), 0, 0, 2 * kFillerTimeoutMs};
     request.short_ok = true;
     return request;
 }
@@ -98,18 +99,18 @@ constexpr char kLogExtraLines[] = "%1: %2 lines where %3 were asked for";
 } // namespace
 
 ReplyRequest information_reply(int timeout_ms) {
-    return {QStringLiteral("effect information reply"), 4, 0, timeout_ms, true};
+    return {ui_text("Link", "effect information reply"), 4, 0, timeout_ms, true};
 }
 
 ReplyRequest parameter_reply(int control_count, int timeout_ms) {
-    ReplyRequest request{QStringLiteral("parameter state reply"), 4 * control_count + 22, 0,
+    ReplyRequest request{ui_text("Link", "parameter state reply"), 4 * control_count + 22, 0,
                          timeout_ms, true};
     request.extra_lines_ok = true;
     return request;
 }
 
 ReplyRequest bootloader_reply(int timeout_ms) {
-    return {QStringLiteral("bootloader answer"), 0, 1, timeout_ms, false};
+    return {ui_text("Link", "bootloader answer"), 0, 1, timeout_ms, false};
 }
 
 LinkClaim::LinkClaim(LinkClaim&& other) noexcept
@@ -143,13 +144,13 @@ bool Communication::exchange_allowed(const QString& action, const LinkClaim* cla
     if (!waiting() && !held_by_other)
         return true;
     m_log.print_line(latin1(kLogRefusedBusy) + action);
-    m_ui.show_status_text(QString::fromLatin1(kMessageBusy).arg(action));
+    m_ui.show_status_text(ui_text("Link", kMessageBusy).arg(action));
     return false;
 }
 
 Result<LinkClaim> Communication::claim(const QString& action) {
     if (!exchange_allowed(action))
-        return Error{QString::fromLatin1(kMessageBusy).arg(action), ErrorKind::Busy};
+        return Error{ui_text("Link", kMessageBusy).arg(action), ErrorKind::Busy};
     m_claim_id = ++m_last_claim_id;
     return LinkClaim(*this, action, m_claim_id);
 }
@@ -192,16 +193,15 @@ Status Communication::list_devices() {
 
 Result<QStringList> Communication::scan_devices() {
     if (!exchange_allowed(QStringLiteral("Scan")))
-        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Scan")),
-                     ErrorKind::Busy};
-    m_ui.set_device_name_text(latin1(kTextDeviceNameDefault));
+        return Error{ui_text("Link", kMessageBusy).arg(ui_text("Link", "Scan")), ErrorKind::Busy};
+    m_ui.set_device_name_text(ui_text("Link", kTextDeviceNameDefault));
     if (const Status count = m_d2xx.GetFTDeviceCount(); !count)
         return count.failure();
     const quint32 count = m_d2xx.device_count;
     m_log.print_line(latin1(kLogDeviceCount) + QString::number(count));
     if (count == 0) {
-        m_ui.set_device_name_text(latin1(kTextNoDevice));
-        return Error{latin1(kTextNoDevice), ErrorKind::NoPedal};
+        m_ui.set_device_name_text(ui_text("Link", kTextNoDevice));
+        return Error{ui_text("Link", kTextNoDevice), ErrorKind::NoPedal};
     }
     QStringList found;
     for (quint32 i = 0; i < count; ++i) {
@@ -221,7 +221,7 @@ Result<QStringList> Communication::scan_devices() {
 
 Task<Status> Communication::connect_device() {
     if (!exchange_allowed(QStringLiteral("Connect")))
-        co_return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Connect")),
+        co_return Error{ui_text("Link", kMessageBusy).arg(ui_text("Link", "Connect")),
                         ErrorKind::Busy};
     m_log.print_line(latin1(kLogSerialNumber) + device_serial_number);
     if (const Status open = m_d2xx.Open_USB_Device_By_Serial_Number(device_serial_number); !open) {
@@ -230,7 +230,7 @@ Task<Status> Communication::connect_device() {
                                           ? ErrorKind::NoPedal
                                           : open.error_kind()};
     }
-    m_ui.set_device_name_text(m_ui.device_name_text() + latin1(kTextConnectedSuffix));
+    m_ui.set_device_name_text(m_ui.device_name_text() + ui_text("Link", kTextConnectedSuffix));
     Status result;
     if (const Status baud = m_d2xx.SetFTDeviceBaudRate(); !baud)
         result = baud;
@@ -259,7 +259,7 @@ Task<Status> Communication::connect_device() {
 
 Task<Status> Communication::check_bootloader() {
     const auto failed = [](const QString& reason) {
-        return Error{latin1(kTextBootloaderFailed) + QStringLiteral(": ") + reason,
+        return Error{ui_text("Link", kTextBootloaderFailed) + QStringLiteral(": ") + reason,
                      ErrorKind::BootloaderSilent};
     };
     const auto found = [this](const QString& what) {
@@ -278,10 +278,10 @@ Task<Status> Communication::check_bootloader() {
         // A refusal is a bootloader in step that was inside a command (one byte of a pair, or
         // the last of a frame): 7F completed it, and it waits for a command now.
         if (first == latin1(kTextBootloaderNack))
-            co_return found(QStringLiteral("inside a command, which the synchronisation byte "
-                                           "ended"));
+            co_return found(ui_text("Link", "inside a command, which the synchronisation byte "
+                                            "ended"));
         if (first != latin1(kTextBootloaderAck))
-            co_return failed(QStringLiteral("it answered %1").arg(first));
+            co_return failed(ui_text("Link", "it answered %1").arg(first));
         co_return found({}); // synchronised now, as after every power-up
     }
     // The bootloader answers only the first synchronisation byte after its reset; one that is
@@ -310,8 +310,8 @@ Task<Status> Communication::check_bootloader() {
     if (!block && block.error_kind() != ErrorKind::TimedOut)
         co_return failed(block.error());
     if (!block && *single == 0)
-        co_return failed(QStringLiteral("no answer to the synchronisation byte nor to %1 filler "
-                                        "bytes: the pedal is not in its bootloader")
+        co_return failed(ui_text("Link", "no answer to the synchronisation byte nor to %1 filler "
+                                         "bytes: the pedal is not in its bootloader")
                              .arg(kFrameFillers + 1));
     if (block) {
         m_log.print_line(latin1(kLogReceivedByte) + bytes_to_hex(block->left(8)));
@@ -319,7 +319,7 @@ Task<Status> Communication::check_bootloader() {
             return byte == kBootloaderNack || byte == kBootloaderAck;
         });
         if (!answers_only)
-            co_return failed(QStringLiteral("it answered the filler bytes with %1")
+            co_return failed(ui_text("Link", "it answered the filler bytes with %1")
                                  .arg(bytes_to_hex(block->left(8))));
     }
     // The fillers after the refusal went in pairs, each refused as a command; an odd one may
@@ -330,11 +330,11 @@ Task<Status> Communication::check_bootloader() {
             co_return settle.error_kind() == ErrorKind::LinkLost ? settle.failure()
                                                                  : failed(settle.error());
         if (*settle == kBootloaderNack)
-            co_return found(QStringLiteral("inside a frame a stopped upgrade left, which filler "
-                                           "bytes ended"));
+            co_return found(ui_text("Link", "inside a frame a stopped upgrade left, which filler "
+                                            "bytes ended"));
     }
-    co_return failed(QStringLiteral("it answered the filler bytes but refused none of the last "
-                                    "%1, so it is not known to wait for a command")
+    co_return failed(ui_text("Link", "it answered the filler bytes but refused none of the last "
+                                     "%1, so it is not known to wait for a command")
                          .arg(kSettleFillers));
 }
 
@@ -348,13 +348,13 @@ Task<Result<char>> Communication::send_filler() {
     const QString first = bytes_to_hex(answer->first(1));
     m_log.print_line(latin1(kLogReceivedByte) + first);
     if (answer->front() != kBootloaderAck && answer->front() != kBootloaderNack)
-        co_return Error{QStringLiteral("it answered %1").arg(first), ErrorKind::BadReply};
+        co_return Error{ui_text("Link", "it answered %1").arg(first), ErrorKind::BadReply};
     co_return answer->front();
 }
 
 Status Communication::disconnect_device() {
     if (!exchange_allowed(QStringLiteral("Disconnect")))
-        return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("Disconnect")),
+        return Error{ui_text("Link", kMessageBusy).arg(ui_text("Link", "Disconnect")),
                      ErrorKind::Busy};
     if (const Status close = m_d2xx.CloseFTDevice(); !close)
         return close;
@@ -364,7 +364,7 @@ Status Communication::disconnect_device() {
 
 void Communication::enter_not_connected_state() {
     QString name = m_ui.device_name_text();
-    name.remove(latin1(kTextConnected));
+    name.remove(ui_text("Link", kTextConnected));
     m_ui.set_device_name_text(name);
     bootloader_ready = false;
     state_changed();
@@ -438,12 +438,12 @@ Status Communication::drop_stray_bytes() {
 
 Task<Status> Communication::wait_until_sent(int timeout_ms) {
     if (!connected())
-        co_return Error{QString::fromLatin1(kMessageNotOpen).arg(QStringLiteral("FT_Write")),
+        co_return Error{ui_text("Link", kMessageNotOpen).arg(QStringLiteral("FT_Write")),
                         ErrorKind::NotConnected};
     const int status = co_await m_d2xx.driver().wait_until_sent(m_d2xx.device_handle, timeout_ms);
     if (status != FT_OK)
-        co_return Error{QStringLiteral("The message to the pedal did not leave within %1 s.")
-                         .arg(timeout_ms / 1000.0),
+        co_return Error{ui_text("Link", "The message to the pedal did not leave within %1 s.")
+                            .arg(timeout_ms / 1000.0),
                         ErrorKind::DriverFailed};
     co_return Status{};
 }
@@ -451,7 +451,7 @@ Task<Status> Communication::wait_until_sent(int timeout_ms) {
 Result<quint8> Communication::set_latency_timer(quint8 ms, const LinkClaim* claim) {
     const QString action = QString::fromLatin1(kLabelSetLatencyTimer);
     if (!exchange_allowed(action, claim))
-        return Error{QString::fromLatin1(kMessageBusy).arg(action), ErrorKind::Busy};
+        return Error{ui_text("Link", kMessageBusy).arg(action), ErrorKind::Busy};
     const auto before = m_d2xx.GetFTDeviceLatencyTimer();
     if (!before)
         return before.failure();
@@ -495,7 +495,7 @@ Task<Status> Communication::write_pieces(quint32 count) {
 
 Task<Status> Communication::send_message(QByteArray message, const LinkClaim* claim) {
     if (!exchange_allowed(QStringLiteral("FT_Write"), claim))
-        co_return Error{QString::fromLatin1(kMessageBusy).arg(QStringLiteral("FT_Write")),
+        co_return Error{ui_text("Link", kMessageBusy).arg(QStringLiteral("FT_Write")),
                         ErrorKind::Busy};
     const auto count = m_d2xx.put_bytes(message);
     if (!count)
@@ -507,7 +507,7 @@ Task<Result<QByteArray>> Communication::exchange(QByteArray message, ReplyReques
                                                  const LinkClaim* claim,
                                                  std::function<void()> written) {
     if (!exchange_allowed(reply.name, claim))
-        co_return Error{QString::fromLatin1(kMessageBusy).arg(reply.name), ErrorKind::Busy};
+        co_return Error{ui_text("Link", kMessageBusy).arg(reply.name), ErrorKind::Busy};
     // The late window is waited out before the message is in the buffer, and under the wait's
     // own mark: nothing else can reach the chip meanwhile.
     if (const Status late = co_await drop_late_reply(); !late)
@@ -532,7 +532,7 @@ Task<Result<QByteArray>> Communication::exchange(QByteArray message, ReplyReques
 Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
                                                       const LinkClaim* claim) {
     if (!exchange_allowed(request.name, claim))
-        co_return Error{QString::fromLatin1(kMessageBusy).arg(request.name), ErrorKind::Busy};
+        co_return Error{ui_text("Link", kMessageBusy).arg(request.name), ErrorKind::Busy};
     const qsizetype max_bytes =
         request.expected_lines > 0
             ? qsizetype(request.expected_lines) * kMaxReplyLineBytes
@@ -541,7 +541,7 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
     std::optional<Error> error;
     bool complete = false;
     const auto overlong = [&] {
-        return Error{QString::fromLatin1(kMessageOverlong).arg(request.name), ErrorKind::BadReply};
+        return Error{ui_text("Link", kMessageOverlong).arg(request.name), ErrorKind::BadReply};
     };
     const auto read_queued = [&]() -> bool {
         const auto n = m_d2xx.ReadFTDevice();
@@ -588,9 +588,9 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
             if (left_ms <= 0) {
                 const QString seconds = QString::number(request.timeout_ms / 1000.0);
                 error = bytes.isEmpty()
-                            ? Error{QString::fromLatin1(kMessageNoReply).arg(request.name, seconds),
+                            ? Error{ui_text("Link", kMessageNoReply).arg(request.name, seconds),
                                     ErrorKind::TimedOut}
-                            : Error{QString::fromLatin1(kMessageUnfinished)
+                            : Error{ui_text("Link", kMessageUnfinished)
                                         .arg(request.name, seconds)
                                         .arg(bytes.size()),
                                     ErrorKind::TimedOut};
@@ -624,12 +624,11 @@ Task<Result<QByteArray>> Communication::collect_reply(ReplyRequest request,
         }
         if (!error && !complete && !request.short_ok &&
             (request.expected_lines > 0 || request.expected_bytes > 0))
-            error =
-                Error{QString::fromLatin1(kMessageIncomplete).arg(request.name).arg(bytes.size()),
-                      ErrorKind::BadReply};
+            error = Error{ui_text("Link", kMessageIncomplete).arg(request.name).arg(bytes.size()),
+                          ErrorKind::BadReply};
         if (error && (error->kind == ErrorKind::TimedOut || error->kind == ErrorKind::BadReply) &&
             refused_by_bootloader(request, bytes))
-            error = Error{QString::fromLatin1(kMessageBootloaderRefused).arg(request.name),
+            error = Error{ui_text("Link", kMessageBootloaderRefused).arg(request.name),
                           ErrorKind::WrongLinkState};
     }
     if (error) {
@@ -664,20 +663,20 @@ Result<QByteArray> Communication::parse_values(const QByteArray& reply, int expe
                                                bool quiet, bool extra_ok) {
     const ValueParse parse = parse_value_lines(reply);
     if (parse.failed)
-        return Error{QString::fromLatin1(kMessageBadValue)
+        return Error{ui_text("Link", kMessageBadValue)
                          .arg(parse.bad_line + 1)
                          .arg(QString::fromLatin1(parse.bad_text)),
                      ErrorKind::BadReply};
     if (!quiet)
         m_log.print_line(latin1(kLogBytesReceived) + QString::number(parse.values.size()));
     if (parse.values.isEmpty() || parse.values.size() < expected_count)
-        return Error{QString::fromLatin1(kMessageShortReply)
+        return Error{ui_text("Link", kMessageShortReply)
                          .arg(parse.values.size())
                          .arg(std::max(expected_count, 1)),
                      ErrorKind::BadReply};
     if (expected_count > 0 && parse.values.size() > expected_count && !extra_ok)
         return Error{
-            QString::fromLatin1(kMessageLongReply).arg(parse.values.size()).arg(expected_count),
+            ui_text("Link", kMessageLongReply).arg(parse.values.size()).arg(expected_count),
             ErrorKind::BadReply};
     received_values = parse.values;
     if (quiet)

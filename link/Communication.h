@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "base/task.h"
+#include "base/translation.h"
 #include "link/connection_ui.h"
 #include "link/serial_driver.h"
 
@@ -33,16 +34,17 @@ inline constexpr int kBurstTailMs = 20;
 // Longest single wait on the driver before the link looks at the chip again.
 inline constexpr int kPollMs = 10;
 
-inline constexpr char kTextDeviceNameDefault[] = "Device Name";
+inline constexpr char kTextDeviceNameDefault[] = QT_TRANSLATE_NOOP("Link", "Device Name");
 inline constexpr const char* kTextFactoryDescription = kChipFactoryDescription;
 inline constexpr char kTextPedalName[] = "Kestrel X";
-inline constexpr char kTextNoDevice[] = "No device found";
-inline constexpr char kTextFoundClickConnect[] = " found, click Connect";
-inline constexpr char kTextConnectedSuffix[] = " connected";
-inline constexpr char kTextConnected[] = "connected";
+inline constexpr char kTextNoDevice[] = QT_TRANSLATE_NOOP("Link", "No device found");
+inline constexpr char kTextFoundClickConnect[] = QT_TRANSLATE_NOOP("Link", " found, click Connect");
+inline constexpr char kTextConnectedSuffix[] = QT_TRANSLATE_NOOP("Link", " connected");
+inline constexpr char kTextConnected[] = QT_TRANSLATE_NOOP("Link", "connected");
 inline constexpr char kTextBootloaderOk[] =
-    "Connection to bootloader succeeded, ready for firmware upgrade";
-inline constexpr char kTextBootloaderFailed[] = "Connection to bootloader failed";
+    QT_TRANSLATE_NOOP("Link", "Connection to bootloader succeeded, ready for firmware upgrade");
+inline constexpr char kTextBootloaderFailed[] =
+    QT_TRANSLATE_NOOP("Link", "Connection to bootloader failed");
 inline constexpr char kTextBootloaderAck[] = "79";
 inline constexpr char kTextBootloaderNack[] = "1F";
 
@@ -60,23 +62,26 @@ inline constexpr char kLogChipUnplugged[] = "connection lost: the chip was unplu
 inline constexpr char kLogLateReplyDropped[] = "late reply dropped, bytes: ";
 inline constexpr char kLogStrayBytesDropped[] = "stray bytes dropped before the request, bytes: ";
 
-inline constexpr char kMessageNoReply[] = "The pedal did not send its %1 within %2 s.";
-inline constexpr char kMessageUnfinished[] =
-    "The pedal did not finish its %1 within %2 s: %3 bytes came, still without its end.";
-inline constexpr char kMessageBadValue[] =
-    "The pedal's reply cannot be read: line %1 (\"%2\") is not a number from 0 to 255.";
-inline constexpr char kMessageShortReply[] =
-    "The pedal's reply is incomplete: it holds %1 values where %2 were expected.";
-inline constexpr char kMessageLongReply[] =
-    "The pedal's reply does not fit: it holds %1 values where %2 were expected.";
+inline constexpr char kMessageNoReply[] =
+    QT_TRANSLATE_NOOP("Link", "The pedal did not send its %1 within %2 s.");
+inline constexpr char kMessageUnfinished[] = QT_TRANSLATE_NOOP(
+    "Link", "The pedal did not finish its %1 within %2 s: %3 bytes came, still without its end.");
+inline constexpr char kMessageBadValue[] = QT_TRANSLATE_NOOP(
+    "Link", "The pedal's reply cannot be read: line %1 (\"%2\") is not a number from 0 to 255.");
+inline constexpr char kMessageShortReply[] = QT_TRANSLATE_NOOP(
+    "Link", "The pedal's reply is incomplete: it holds %1 values where %2 were expected.");
+inline constexpr char kMessageLongReply[] = QT_TRANSLATE_NOOP(
+    "Link", "The pedal's reply does not fit: it holds %1 values where %2 were expected.");
 inline constexpr char kMessageIncomplete[] =
-    "The pedal's %1 is incomplete: it stopped after %2 bytes.";
-inline constexpr char kMessageOverlong[] = "The pedal's %1 is longer than it can be.";
-inline constexpr char kMessageBootloaderRefused[] =
+    QT_TRANSLATE_NOOP("Link", "The pedal's %1 is incomplete: it stopped after %2 bytes.");
+inline constexpr char kMessageOverlong[] =
+    QT_TRANSLATE_NOOP("Link", "The pedal's %1 is longer than it can be.");
+inline constexpr char kMessageBootloaderRefused[] = QT_TRANSLATE_NOOP(
+    "Link",
     "Start a firmware upgrade, or power the pedal up without holding the footswitch: the pedal "
-    "is in its bootloader, which refused to send its %1.";
-inline constexpr char kMessageLinkLost[] =
-    "The connection to the pedal was lost (%1). Plug it in again and choose Connect.";
+    "is in its bootloader, which refused to send its %1.");
+inline constexpr char kMessageLinkLost[] = QT_TRANSLATE_NOOP(
+    "Link", "The connection to the pedal was lost (%1). Plug it in again and choose Connect.");
 
 // The longest line a reply of the running firmware may hold, CR LF included: a reply that
 // runs past its lines times this is not the one asked for.

@@ -2,6 +2,7 @@
 
 #include "base/hex_text.h"
 #include "base/log.h"
+#include "base/translation.h"
 
 #include <algorithm>
 #include <cstring>
@@ -104,10 +105,10 @@ std::optional<Error> D2XXUnit::refused(const char* label, bool needs_open) {
     const QString name = QString::fromLatin1(label);
     if (m_wait_running) {
         m_log.print_line(QString::fromLatin1(kLogRefusedBusy) + name);
-        return Error{QString::fromLatin1(kMessageBusy).arg(name), ErrorKind::Busy};
+        return Error{ui_text("Link", kMessageBusy).arg(name), ErrorKind::Busy};
     }
     if (needs_open && !m_open)
-        return Error{QString::fromLatin1(kMessageNotOpen).arg(name), ErrorKind::NotConnected};
+        return Error{ui_text("Link", kMessageNotOpen).arg(name), ErrorKind::NotConnected};
     return std::nullopt;
 }
 
@@ -175,7 +176,7 @@ Status D2XXUnit::CloseFTDevice() {
 Result<quint32> D2XXUnit::ReadFTDevice() {
     // Reads are what a wait does, so they are never refused as busy.
     if (!m_open)
-        return Error{QString::fromLatin1(kMessageNotOpen).arg(QLatin1String(kLabelRead)),
+        return Error{ui_text("Link", kMessageNotOpen).arg(QLatin1String(kLabelRead)),
                      ErrorKind::NotConnected};
     quint32 queued = 0;
     if (m_driver.queue_status(device_handle, queued) != FT_OK)
@@ -200,7 +201,7 @@ Result<quint32> D2XXUnit::WriteFTDevice(quint32 count, quint32 offset) {
     if (!status)
         return status.failure();
     if (bytes_written < count)
-        return Error{QString::fromLatin1(kMessageShortWrite).arg(bytes_written).arg(count),
+        return Error{ui_text("Link", kMessageShortWrite).arg(bytes_written).arg(count),
                      ErrorKind::DriverFailed};
     return bytes_written;
 }
@@ -274,7 +275,7 @@ Result<quint8> D2XXUnit::GetFTDeviceLatencyTimer() {
 Result<quint32> D2XXUnit::GetFTDeviceQueueStatus() {
     // Asked during waits, so never refused as busy; but there must be a chip to ask.
     if (!m_open)
-        return Error{QString::fromLatin1(kMessageNotOpen).arg(QLatin1String(kLabelGetQueueStatus)),
+        return Error{ui_text("Link", kMessageNotOpen).arg(QLatin1String(kLabelGetQueueStatus)),
                      ErrorKind::NotConnected};
     quint32 queued = 0;
     const int status = m_driver.queue_status(device_handle, queued);
@@ -288,14 +289,14 @@ Result<quint32> D2XXUnit::GetFTDeviceQueueStatus() {
 Result<quint32> D2XXUnit::put_hex(QStringView hex) {
     const qsizetype length = hex.size() / 2;
     if (length > static_cast<qsizetype>(kLinkBufferSize))
-        return Error{QString::fromLatin1(kMessageTooLong).arg(length).arg(kLinkBufferSize),
+        return Error{ui_text("Link", kMessageTooLong).arg(length).arg(kLinkBufferSize),
                      ErrorKind::DriverFailed};
     return static_cast<quint32>(hex_to_bytes(hex, made(m_send), length));
 }
 
 Result<quint32> D2XXUnit::put_bytes(QByteArrayView bytes) {
     if (bytes.size() > static_cast<qsizetype>(kLinkBufferSize))
-        return Error{QString::fromLatin1(kMessageTooLong).arg(bytes.size()).arg(kLinkBufferSize),
+        return Error{ui_text("Link", kMessageTooLong).arg(bytes.size()).arg(kLinkBufferSize),
                      ErrorKind::DriverFailed};
     if (!bytes.isEmpty())
         std::memcpy(made(m_send), bytes.data(), static_cast<size_t>(bytes.size()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 #include "link/serial_driver.h"
 
 #include <QByteArray>
@@ -37,13 +38,15 @@ inline constexpr char kLabelGetQueueStatus[] = "FT_GetQueueStatus";
 inline constexpr char kLabelSetLatencyTimer[] = "FT_SetLatencyTimer";
 inline constexpr char kLabelGetLatencyTimer[] = "FT_GetLatencyTimer";
 
-inline constexpr char kMessageTooLong[] =
-    "The message does not fit the send buffer and was not sent: %1 bytes, at most %2.";
-inline constexpr char kMessageShortWrite[] =
-    "The pedal's chip took only %1 of %2 bytes; the message was not sent whole.";
+inline constexpr char kMessageTooLong[] = QT_TRANSLATE_NOOP(
+    "Link", "The message does not fit the send buffer and was not sent: %1 bytes, at most %2.");
+inline constexpr char kMessageShortWrite[] = QT_TRANSLATE_NOOP(
+    "Link", "The pedal's chip took only %1 of %2 bytes; the message was not sent whole.");
 inline constexpr char kLogRefusedBusy[] = "pedal busy, refused: ";
-inline constexpr char kMessageBusy[] = "%1 was not done: the editor is waiting for the pedal.";
-inline constexpr char kMessageNotOpen[] = "%1 was not done: the pedal is not connected.";
+inline constexpr char kMessageBusy[] =
+    QT_TRANSLATE_NOOP("Link", "%1 was not done: the editor is waiting for the pedal.");
+inline constexpr char kMessageNotOpen[] =
+    QT_TRANSLATE_NOOP("Link", "%1 was not done: the pedal is not connected.");
 
 // The text a failing driver status adds to its operation's label in the failure message.
 QString status_text(int status);

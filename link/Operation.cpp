@@ -1,4 +1,5 @@
 #include "link/Operation.h"
+#include "base/translation.h"
 
 #include <algorithm>
 #include <utility>
@@ -9,7 +10,7 @@ Operation::Operation(QString name, QObject* parent) : QObject(parent), m_name(st
 
 Task<Status> Operation::start() {
     if (m_state == State::Running)
-        co_return Error{QString::fromLatin1(kMessageOperationRunning).arg(m_name), ErrorKind::Busy};
+        co_return Error{ui_text("Link", kMessageOperationRunning).arg(m_name), ErrorKind::Busy};
     m_state = State::Running;
     m_cancel = false;
     m_step.clear();

@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "base/task.h"
+#include "base/translation.h"
 
 #include <QObject>
 #include <QString>
@@ -56,6 +57,7 @@ private:
     bool m_cancel = false;
 };
 
-inline constexpr char kMessageOperationRunning[] = "%1 is already running.";
+inline constexpr char kMessageOperationRunning[] =
+    QT_TRANSLATE_NOOP("Link", "%1 is already running.");
 
 } // namespace kx

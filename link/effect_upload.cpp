@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "base/hex_text.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "link/Communication.h"
 #include "link/D2XXUnit.h"
 
@@ -26,19 +27,20 @@ QString latin1(const char* text) {
 Result<QByteArray> upload_image_bytes(const QString& image_text, const QString& effect) {
     const qsizetype length = image_text.size() / 2;
     if (length == 0)
-        return Error{latin1(kMessageImageEmpty).arg(effect)};
+        return Error{ui_text("Link", kMessageImageEmpty).arg(effect)};
     if (length > static_cast<qsizetype>(kLinkBufferSize))
-        return Error{latin1(kMessageImageTooLong).arg(effect).arg(length).arg(kLinkBufferSize)};
+        return Error{
+            ui_text("Link", kMessageImageTooLong).arg(effect).arg(length).arg(kLinkBufferSize)};
     QByteArray bytes(length, '\0');
     const qsizetype converted = hex_to_bytes(image_text, bytes.data(), length);
     if (converted < length)
-        return Error{latin1(kMessageImageNotHex).arg(effect).arg(2 * converted + 1)};
+        return Error{ui_text("Link", kMessageImageNotHex).arg(effect).arg(2 * converted + 1)};
     return bytes;
 }
 
 EffectUpload::EffectUpload(Communication& comm, Log& log, Clock& clock,
                            std::function<Task<Status>()> enter_bypass)
-    : Operation(QStringLiteral("Upload")), m_comm(comm), m_log(log), m_clock(clock),
+    : Operation(ui_text("Link", "Upload")), m_comm(comm), m_log(log), m_clock(clock),
       m_enter_bypass(std::move(enter_bypass)) {}
 
 void EffectUpload::set_image(const QString& image_text, const QString& effect_name) {
@@ -48,13 +50,13 @@ void EffectUpload::set_image(const QString& image_text, const QString& effect_na
 
 Task<Status> EffectUpload::run() {
     m_answer.clear();
-    set_step(QStringLiteral("check the image"));
+    set_step(ui_text("Link", "check the image"));
     // Nothing goes out, the bypass included, for an image that cannot be sent.
     const auto image = upload_image_bytes(m_image_text, m_effect_name);
     if (!image)
         co_return image.failure();
     if (!m_comm.exchange_allowed(name()))
-        co_return Error{QString::fromLatin1(kMessageBusy).arg(name()), ErrorKind::Busy};
+        co_return Error{ui_text("Link", kMessageBusy).arg(name()), ErrorKind::Busy};
 
     set_step(QStringLiteral("bypass"));
     if (const Status bypass = co_await m_enter_bypass(); !bypass)
@@ -68,8 +70,8 @@ Task<Status> EffectUpload::run() {
     const auto n = image->size();
     m_log.print_line(latin1(kLogSize) + QString::number(n));
     m_log.print_line(latin1(kLogNumOfBytes) + QString::number(n));
-    set_step(QStringLiteral("write the image"));
-    ReplyRequest request{QStringLiteral("answer to the upload"), 0, kUploadAnswerBytes,
+    set_step(ui_text("Link", "write the image"));
+    ReplyRequest request{ui_text("Link", "answer to the upload"), 0, kUploadAnswerBytes,
                          kUploadAnswerTimeoutMs};
     request.short_ok = true;
     // The bar follows the bytes as the chip takes them, piece by piece.
@@ -79,7 +81,7 @@ Task<Status> EffectUpload::run() {
     const auto reply = co_await m_comm.exchange(*image, request, &*claim, [this] {
         m_log.print_line(latin1(kLogWriteToDevice));
         set_progress(90);
-        set_step(latin1(kTextUploading));
+        set_step(ui_text("Link", kTextUploading));
     });
     m_comm.set_write_progress({});
     if (!reply)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 #include "link/Operation.h"
 
 #include <QByteArray>
@@ -16,15 +17,15 @@ class Log;
 
 inline constexpr char kLogFileContentSize[] = "file content size: ";
 inline constexpr char kLogResourceName[] = "resource name: ";
-inline constexpr char kTextUploading[] = "Uploading...";
+inline constexpr char kTextUploading[] = QT_TRANSLATE_NOOP("Link", "Uploading...");
 
-inline constexpr char kMessageImageEmpty[] =
-    "There is no image to upload for %1. For an impulse response effect, load a WAV file "
-    "first (File > Load IR).";
+inline constexpr char kMessageImageEmpty[] = QT_TRANSLATE_NOOP(
+    "Link", "There is no image to upload for %1. For an impulse response effect, load a WAV file "
+            "first (File > Load IR).");
 inline constexpr char kMessageImageNotHex[] =
-    "The image of %1 cannot be uploaded: it is damaged at character %2.";
-inline constexpr char kMessageImageTooLong[] =
-    "The image of %1 cannot be uploaded: it has %2 bytes, at most %3 fit.";
+    QT_TRANSLATE_NOOP("Link", "The image of %1 cannot be uploaded: it is damaged at character %2.");
+inline constexpr char kMessageImageTooLong[] = QT_TRANSLATE_NOOP(
+    "Link", "The image of %1 cannot be uploaded: it has %2 bytes, at most %3 fit.");
 
 // Length of the pedal's answer to an upload that the editor shows.
 inline constexpr int kUploadAnswerBytes = 17;

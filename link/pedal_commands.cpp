@@ -1,6 +1,7 @@
 #include "link/pedal_commands.h"
 
 #include "base/hex_text.h"
+#include "base/translation.h"
 
 #include <algorithm>
 
@@ -45,7 +46,7 @@ Result<QByteArray> midi_channel_message(const QString& caption) {
     bool ok = false;
     const int channel = caption.toInt(&ok);
     if (!ok || channel < 1 || channel > kMidiChannels || caption != QString::number(channel))
-        return Error{QString::fromLatin1(kMessageBadMidiChannel).arg(caption)};
+        return Error{ui_text("Link", kMessageBadMidiChannel).arg(caption)};
     return two_bytes(kCommandMidiChannel, channel);
 }
 
@@ -65,7 +66,7 @@ Result<EffectInfo> parse_effect_info(const QByteArray& reply) {
         start = cr + 2;
     }
     if (lines.size() < kInfoLines)
-        return Error{QString::fromLatin1(kMessageInfoLines).arg(lines.size())};
+        return Error{ui_text("Link", kMessageInfoLines).arg(lines.size())};
     int numbers[3] = {};
     for (int i = 1; i < kInfoLines; ++i) {
         bool ok = false;
@@ -76,7 +77,7 @@ Result<EffectInfo> parse_effect_info(const QByteArray& reply) {
             return c >= '0' && c <= '9';
         });
         if (!ok || !digits)
-            return Error{QString::fromLatin1(kMessageInfoNumber)
+            return Error{ui_text("Link", kMessageInfoNumber)
                              .arg(i + 1)
                              .arg(QString::fromLatin1(line.left(40)))};
         numbers[i - 1] = number;

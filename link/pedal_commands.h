@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,16 +29,17 @@ inline constexpr char kLogEffectNumberDec[] = "effect number DEC: ";
 inline constexpr char kLogEffectNumberHex[] = "effect number HEX: ";
 inline constexpr char kLogEffectVersion[] = "effect version: ";
 inline constexpr char kLogFirmwareVersion[] = "firmware version: ";
-inline constexpr char kTextFirmwareVersion[] = "Firmware Version: ";
+inline constexpr char kTextFirmwareVersion[] = QT_TRANSLATE_NOOP("Link", "Firmware Version: ");
 inline constexpr char kTextMidiOmni[] = "OMNI";
 
-inline constexpr char kMessageInfoLines[] =
-    "The pedal's effect information reply cannot be read: it holds %1 lines where 4 were "
-    "expected.";
-inline constexpr char kMessageInfoNumber[] =
-    "The pedal's effect information reply cannot be read: line %1 (\"%2\") is not a number.";
+inline constexpr char kMessageInfoLines[] = QT_TRANSLATE_NOOP(
+    "Link", "The pedal's effect information reply cannot be read: it holds %1 lines where 4 were "
+            "expected.");
+inline constexpr char kMessageInfoNumber[] = QT_TRANSLATE_NOOP(
+    "Link",
+    "The pedal's effect information reply cannot be read: line %1 (\"%2\") is not a number.");
 inline constexpr char kMessageBadMidiChannel[] =
-    "\"%1\" is not a MIDI channel: give 1 to 16, or OMNI.";
+    QT_TRANSLATE_NOOP("Link", "\"%1\" is not a MIDI channel: give 1 to 16, or OMNI.");
 
 // N is the open effect's control count, at most 255.
 QByteArray parameter_request_message(int control_count);

@@ -1,4 +1,5 @@
 #include "params/control_addresses.h"
+#include "base/translation.h"
 
 #include "base/log.h"
 #include "library/effect_image.h"
@@ -34,10 +35,11 @@ Result<QStringList> read_control_addresses(const QString& effect_name, int contr
     const auto extra =
         lines ? extra_address_texts(lines->value(0), control_count) : std::optional<QStringList>();
     if (!extra)
-        return Error{QStringLiteral("The image of \"%1\" holds no addresses for its %2 controls.")
-                         .arg(effect_name)
-                         .arg(control_count),
-                     ErrorKind::BadInput};
+        return Error{
+            ui_text("Params", "The image of \"%1\" holds no addresses for its %2 controls.")
+                .arg(effect_name)
+                .arg(control_count),
+            ErrorKind::BadInput};
     for (const QString& address : *extra)
         log.print_line(QLatin1String(kLogParameterAddress) + address);
     *addresses += *extra;

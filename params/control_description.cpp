@@ -1,6 +1,7 @@
 #include "params/control_description.h"
 
 #include "base/log.h"
+#include "base/translation.h"
 #include "library/effect_image.h"
 #include "library/resource_store.h"
 
@@ -9,7 +10,8 @@ namespace kx {
 namespace {
 
 constexpr char kControlsSuffix[] = "_ctrls";
-constexpr char kRefused[] = "The control description of \"%1\" cannot be used: %2.";
+constexpr char kRefused[] =
+    QT_TRANSLATE_NOOP("Params", "The control description of \"%1\" cannot be used: %2.");
 
 int count_digit(QChar c) {
     const char16_t u = c.unicode();
@@ -55,19 +57,19 @@ ControlEntry multi_switch_entry(const QString& line) {
 Result<ControlDescription>
 parse_control_description(const QStringList& lines, const QString& effect_name, int control_limit) {
     auto refuse = [&](const QString& rule) -> Result<ControlDescription> {
-        return Error{QString::fromLatin1(kRefused).arg(effect_name, rule), ErrorKind::BadInput};
+        return Error{ui_text("Params", kRefused).arg(effect_name, rule), ErrorKind::BadInput};
     };
 
     const QString counts = lines.value(0);
     if (counts.size() < 3)
-        return refuse(QStringLiteral("its first line must begin with three count digits"));
+        return refuse(ui_text("Params", "its first line must begin with three count digits"));
     const bool four = counts.size() == 4;
     int digits[4] = {0, 0, 0, 0};
     for (int i = 0; i < (four ? 4 : 3); ++i) {
         digits[i] = count_digit(counts.at(i));
         if (digits[i] < 0)
-            return refuse(
-                QStringLiteral("the count digit \"%1\" is not 0 to 9 or A to F").arg(counts.at(i)));
+            return refuse(ui_text("Params", "the count digit \"%1\" is not 0 to 9 or A to F")
+                              .arg(counts.at(i)));
     }
 
     ControlDescription d;
@@ -80,19 +82,19 @@ parse_control_description(const QStringList& lines, const QString& effect_name, 
 
     const int limit = qBound(0, control_limit, kMaxDescribedControls);
     if (d.control_count == 0)
-        return refuse(QStringLiteral("it declares no controls"));
+        return refuse(ui_text("Params", "it declares no controls"));
     if (d.control_count > limit)
-        return refuse(QStringLiteral("it declares %1 controls, more than the %2 its image has "
-                                     "addresses for")
+        return refuse(ui_text("Params", "it declares %1 controls, more than the %2 its image has "
+                                        "addresses for")
                           .arg(d.control_count)
                           .arg(limit));
     if (d.readback_count > kMaxReadbackCount)
-        return refuse(QStringLiteral("it declares %1 readbacks, more than %2")
+        return refuse(ui_text("Params", "it declares %1 readbacks, more than %2")
                           .arg(d.readback_count)
                           .arg(kMaxReadbackCount));
     const int needed = d.control_count + d.readback_count + 1;
     if (lines.size() < needed)
-        return refuse(QStringLiteral("it has %1 lines, fewer than the %2 its counts call for")
+        return refuse(ui_text("Params", "it has %1 lines, fewer than the %2 its counts call for")
                           .arg(lines.size())
                           .arg(needed));
 
@@ -107,8 +109,8 @@ parse_control_description(const QStringList& lines, const QString& effect_name, 
         } else {
             // The value spacing of a multi switch is 1024 divided by its option count.
             if (!line.contains(QLatin1Char(';')))
-                return refuse(QStringLiteral("control %1 (\"%2\") is a multi switch without "
-                                             "options (no \";\")")
+                return refuse(ui_text("Params", "control %1 (\"%2\") is a multi switch without "
+                                                "options (no \";\")")
                                   .arg(i)
                                   .arg(line));
             d.controls << multi_switch_entry(line);
@@ -157,12 +159,12 @@ Result<ControlDescription> read_control_description(const QString& effect_name,
     const int limit = in_image > kAssignableControls ? in_image : kAssignableControls;
     auto d = parse_control_description(*lines, effect_name, limit);
     if (d && d->control_count > kAssignableControls && d->control_count != in_image)
-        d = Error{
-            QString::fromLatin1(kRefused).arg(
-                effect_name, QStringLiteral("it declares %1 controls, but its image declares %2")
-                                 .arg(d->control_count)
-                                 .arg(in_image)),
-            ErrorKind::BadInput};
+        d = Error{ui_text("Params", kRefused)
+                      .arg(effect_name,
+                           ui_text("Params", "it declares %1 controls, but its image declares %2")
+                               .arg(d->control_count)
+                               .arg(in_image)),
+                  ErrorKind::BadInput};
     if (!d) {
         log.print_line(d.error());
         return d;

@@ -1,6 +1,7 @@
 #include "params/parameter_messages.h"
 
 #include "base/hex_text.h"
+#include "base/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -243,7 +244,7 @@ QString value_fault(const ParameterReply& reply) {
     for (int i = 0; i < reply.values.size(); ++i) {
         const std::optional<int>& value = reply.values.at(i);
         if (value && (*value < 0 || *value > kMaxControlValue))
-            return QString::fromLatin1(kMessageReplyValue).arg(i + 1).arg(*value);
+            return ui_text("Params", kMessageReplyValue).arg(i + 1).arg(*value);
     }
     return {};
 }
@@ -255,7 +256,7 @@ Result<ParameterReply> read_parameter_reply(QByteArrayView received_values, int 
     const ParameterReply first =
         decode_parameter_reply(received_values, control_count, readback_count);
     if (!first.complete())
-        return Error{QString::fromLatin1(kMessageReplyShort)
+        return Error{ui_text("Params", kMessageReplyShort)
                          .arg(first.received_count)
                          .arg(first.expected_count),
                      ErrorKind::BadReply};
@@ -277,7 +278,7 @@ Result<ParameterReply> read_parameter_reply(QByteArrayView received_values, int 
         return last;
     if (!first_fits)
         return Error{first_fault, ErrorKind::BadReply};
-    return Error{QString::fromLatin1(kMessageReplyAmbiguous)
+    return Error{ui_text("Params", kMessageReplyAmbiguous)
                      .arg(received_values.size())
                      .arg(first.expected_count),
                  ErrorKind::BadReply};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 
 #include "params/control_description.h"
 
@@ -113,13 +114,16 @@ ParameterReply decode_parameter_reply(QByteArrayView received_values, int contro
 Result<ParameterReply> read_parameter_reply(QByteArrayView received_values, int control_count,
                                             int readback_count);
 
-inline constexpr char kMessageReplyShort[] =
-    "The pedal's parameter state reply is incomplete: it holds %1 values where %2 were expected.";
-inline constexpr char kMessageReplyValue[] =
-    "The pedal's parameter state reply cannot be right: control %1 reads %2, outside 0 to 1023.";
-inline constexpr char kMessageReplyAmbiguous[] =
+inline constexpr char kMessageReplyShort[] = QT_TRANSLATE_NOOP(
+    "Params",
+    "The pedal's parameter state reply is incomplete: it holds %1 values where %2 were expected.");
+inline constexpr char kMessageReplyValue[] = QT_TRANSLATE_NOOP(
+    "Params",
+    "The pedal's parameter state reply cannot be right: control %1 reads %2, outside 0 to 1023.");
+inline constexpr char kMessageReplyAmbiguous[] = QT_TRANSLATE_NOOP(
+    "Params",
     "The pedal's parameter state reply cannot be told from a stray line: it holds %1 values "
-    "where %2 were expected.";
+    "where %2 were expected.");
 
 // ---- assignment boxes
 

@@ -1,4 +1,5 @@
 #include "params/pedal_controls.h"
+#include "base/translation.h"
 
 #include <QRegularExpression>
 
@@ -48,9 +49,9 @@ constexpr Row kRows[] = {
     {AssignmentBox::Readback, 3, "GREEN", "Green light", "The green light (GREEN).", false},
 };
 
-constexpr char kTextNothing[] = "Nothing";
-constexpr char kTextBypass[] = "Bypass on and off";
-constexpr char kTextPreset[] = "Preset change";
+constexpr char kTextNothing[] = QT_TRANSLATE_NOOP("Params", "Nothing");
+constexpr char kTextBypass[] = QT_TRANSLATE_NOOP("Params", "Bypass on and off");
+constexpr char kTextPreset[] = QT_TRANSLATE_NOOP("Params", "Preset change");
 
 bool drives(const PedalControl& row, const MapChoice& choice, const FXParametersState& state) {
     switch (choice.kind) {
@@ -112,7 +113,7 @@ QString assignment_item_hint(AssignmentBox box, int item) {
         box == AssignmentBox::Readback ? AssignmentBox::Readback : AssignmentBox::Control;
     if (code == kUnassignedCode)
         return item >= 0 && item < assignment_box_items(box).size()
-                   ? QStringLiteral("Not assigned to any of the pedal's controls (--).")
+                   ? ui_text("Params", "Not assigned to any of the pedal's controls (--).")
                    : QString();
     for (const PedalControl& control : pedal_controls())
         if (control.box == list && control.code == code)
@@ -125,10 +126,10 @@ QString footswitch_action_hint(const QString& info_page_text) {
                                          QRegularExpression::CaseInsensitiveOption);
     const QString action = line.match(info_page_text).captured(1).toLower();
     if (action == QLatin1String("latching"))
-        return QStringLiteral(
-            "This effect's footswitch latches: press once for on, again for off.");
+        return ui_text("Params",
+                       "This effect's footswitch latches: press once for on, again for off.");
     if (action == QLatin1String("momentary"))
-        return QStringLiteral("This effect's footswitch is momentary: it acts while held down.");
+        return ui_text("Params", "This effect's footswitch is momentary: it acts while held down.");
     return {};
 }
 
@@ -153,13 +154,13 @@ QString map_choice_text(const MapChoice& choice, const MapEffect& effect) {
     case MapChoice::Kind::Readback:
         return effect.readbacks.value(choice.index);
     case MapChoice::Kind::Bypass:
-        return QString::fromLatin1(kTextBypass);
+        return ui_text("Params", kTextBypass);
     case MapChoice::Kind::Preset:
-        return QString::fromLatin1(kTextPreset);
+        return ui_text("Params", kTextPreset);
     case MapChoice::Kind::Nothing:
         break;
     }
-    return QString::fromLatin1(kTextNothing);
+    return ui_text("Params", kTextNothing);
 }
 
 QList<MapChoice> driven_by(const PedalControl& row, const MapEffect& effect,

@@ -1,4 +1,5 @@
 #include "params/preset_file.h"
+#include "base/translation.h"
 
 #include <algorithm>
 
@@ -58,7 +59,7 @@ QString quoted(const QString& line) {
     QString shown;
     for (qsizetype at = 0; at < std::min<qsizetype>(line.size(), kShown); ++at) {
         if (QStringView(line).sliced(at).startsWith(mark)) {
-            shown += QStringLiteral("<byte-order mark>");
+            shown += ui_text("Params", "<byte-order mark>");
             at += mark.size() - 1;
             continue;
         }
@@ -74,10 +75,11 @@ QString quoted(const QString& line) {
 Result<quint32> read_field(const QStringList& lines, int index, int digits, const QString& what) {
     const QString& line = lines.at(index);
     if (line.size() != digits || !all_hex(line))
-        return Error{QStringLiteral("line %1 holds %2, but %3 is written as %4 hexadecimal digits.")
-                         .arg(index + 1)
-                         .arg(quoted(line), what)
-                         .arg(digits)};
+        return Error{
+            ui_text("Params", "line %1 holds %2, but %3 is written as %4 hexadecimal digits.")
+                .arg(index + 1)
+                .arg(quoted(line), what)
+                .arg(digits)};
     return field_value(line);
 }
 
@@ -94,9 +96,9 @@ Result<Preset> preset_from_state(int effect_number, int effect_version,
                                  const FXParametersState& state, int control_count,
                                  int readback_count) {
     if (control_count < 1)
-        return Error{QStringLiteral("the open effect has no controls.")};
+        return Error{ui_text("Params", "the open effect has no controls.")};
     if (state.values.size() < control_count)
-        return Error{QStringLiteral("the values of the open effect have not been read.")};
+        return Error{ui_text("Params", "the values of the open effect have not been read.")};
     Preset preset;
     preset.effect_number = effect_number;
     preset.effect_version = effect_version;
@@ -113,14 +115,14 @@ Result<Preset> preset_from_state(int effect_number, int effect_version,
 Result<QString> preset_text(const Preset& preset) {
     const int n = preset.control_count();
     if (n < 1 || n > kMaxControlCount)
-        return Error{QStringLiteral("a preset holds 1 to %1 controls, not %2.")
+        return Error{ui_text("Params", "a preset holds 1 to %1 controls, not %2.")
                          .arg(kMaxControlCount)
                          .arg(n)};
     if (preset.effect_number < 0 || preset.effect_number > 0xFFFF)
-        return Error{QStringLiteral("the effect number %1 does not fit a preset.")
+        return Error{ui_text("Params", "the effect number %1 does not fit a preset.")
                          .arg(preset.effect_number)};
     if (preset.effect_version < 0 || preset.effect_version > 0xFF)
-        return Error{QStringLiteral("the effect version %1 does not fit a preset.")
+        return Error{ui_text("Params", "the effect version %1 does not fit a preset.")
                          .arg(preset.effect_version)};
 
     QStringList lines;
@@ -169,38 +171,38 @@ Result<Preset> parse_preset(const QStringList& file_lines) {
         lines.removeLast();
     constexpr int kHeaderLines = 3;
     if (lines.size() < kHeaderLines)
-        return Error{QStringLiteral("the file holds %1; a preset starts with 3 lines: effect "
-                                    "number, effect version, number of controls.")
+        return Error{ui_text("Params", "the file holds %1; a preset starts with 3 lines: effect "
+                                       "number, effect version, number of controls.")
                          .arg(line_count(lines.size()))};
 
     Preset preset;
     const auto number =
-        read_field(lines, 0, kEffectNumberDigits, QStringLiteral("the effect number"));
+        read_field(lines, 0, kEffectNumberDigits, ui_text("Params", "the effect number"));
     if (!number)
         return number.failure();
     const auto version =
-        read_field(lines, 1, kEffectVersionDigits, QStringLiteral("the effect version"));
+        read_field(lines, 1, kEffectVersionDigits, ui_text("Params", "the effect version"));
     if (!version)
         return version.failure();
     const auto count =
-        read_field(lines, 2, kControlCountDigits, QStringLiteral("the number of controls"));
+        read_field(lines, 2, kControlCountDigits, ui_text("Params", "the number of controls"));
     if (!count)
         return count.failure();
     const int n = static_cast<int>(*count);
     if (n == 0)
-        return Error{QStringLiteral("line 3 gives 0 controls; a preset holds at least one.")};
+        return Error{ui_text("Params", "line 3 gives 0 controls; a preset holds at least one.")};
     preset.effect_number = static_cast<int>(*number);
     preset.effect_version = static_cast<int>(*version);
 
     if (lines.size() < kHeaderLines + n)
-        return Error{QStringLiteral("the file ends after line %1, but it announces %2 controls, "
-                                    "whose values take lines 4 to %3.")
+        return Error{ui_text("Params", "the file ends after line %1, but it announces %2 controls, "
+                                       "whose values take lines 4 to %3.")
                          .arg(lines.size())
                          .arg(n)
                          .arg(kHeaderLines + n)};
     for (int i = 0; i < n; ++i) {
         const auto value = read_field(lines, kHeaderLines + i, kValueDigits,
-                                      QStringLiteral("the value of control %1").arg(i));
+                                      ui_text("Params", "the value of control %1").arg(i));
         if (!value)
             return value.failure();
         preset.values << static_cast<qint32>(*value);
@@ -214,8 +216,8 @@ Result<Preset> parse_preset(const QStringList& file_lines) {
         return preset;
     }
     if (assignments < n || assignments > most)
-        return Error{QStringLiteral("the file holds %1, but a preset of %2 controls has "
-                                    "%3 to %4 lines.")
+        return Error{ui_text("Params", "the file holds %1, but a preset of %2 controls has "
+                                       "%3 to %4 lines.")
                          .arg(line_count(lines.size()))
                          .arg(n)
                          .arg(kHeaderLines + 2 * n)
@@ -224,8 +226,8 @@ Result<Preset> parse_preset(const QStringList& file_lines) {
         const bool control = k < n;
         const auto code =
             read_field(lines, kHeaderLines + n + k, kAssignmentDigits,
-                       control ? QStringLiteral("the assignment of control %1").arg(k)
-                               : QStringLiteral("the assignment of readback %1").arg(k - n));
+                       control ? ui_text("Params", "the assignment of control %1").arg(k)
+                               : ui_text("Params", "the assignment of readback %1").arg(k - n));
         if (!code)
             return code.failure();
         (control ? preset.control_assignments : preset.readback_assignments)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "base/translation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,7 +38,7 @@ inline constexpr int kAssignmentDigits = 2;
 // A preset of 255 controls and 4 readbacks takes about 5 KiB; anything much longer is not one.
 inline constexpr qint64 kMaxPresetFileBytes = 16 * 1024;
 inline constexpr char kNoteAssignmentsMissing[] =
-    "The preset holds no assignments: the pedal's stay as they are.";
+    QT_TRANSLATE_NOOP("Params", "The preset holds no assignments: the pedal's stay as they are.");
 
 struct Preset {
     int effect_number = 0;

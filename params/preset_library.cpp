@@ -2,6 +2,7 @@
 
 #include "base/outside_file.h"
 #include "base/save_file.h"
+#include "base/translation.h"
 #include "library/categories.h"
 #include "library/resource_store.h"
 #include "params/preset_file.h"
@@ -97,7 +98,7 @@ PresetEntry read_preset_entry(const QString& path, const EffectCatalogue& catalo
     entry.size = info.size();
     const Result<QStringList> lines = read_preset_file(path);
     if (!lines) {
-        entry.damage = QStringLiteral("cannot be read: ") + lines.error();
+        entry.damage = ui_text("Params", "cannot be read: ") + lines.error();
         return entry;
     }
     const Result<Preset> preset = parse_preset(*lines);
@@ -125,9 +126,9 @@ QList<PresetEntry> list_presets(const QString& folder, const EffectCatalogue& ca
 
 namespace {
 
-constexpr char kNotUtf8Name[] =
-    "its file name is not UTF-8 text, so the editor cannot open it: rename it in a file "
-    "manager.";
+constexpr char kNotUtf8Name[] = QT_TRANSLATE_NOOP(
+    "Params", "its file name is not UTF-8 text, so the editor cannot open it: rename it in a file "
+              "manager.");
 
 // The ".txt" files of `folder` whose names are not UTF-8, listed from the system's own bytes.
 QList<PresetEntry> presets_without_utf8_names(const QString& folder) {
@@ -148,7 +149,7 @@ QList<PresetEntry> presets_without_utf8_names(const QString& folder) {
         // Never opened: the path only tells this entry from the others.
         entry.path = QDir(folder).filePath(QString::fromLatin1(name.toPercentEncoding()));
         entry.name = decoded.chopped(qsizetype(qstrlen(kPresetExtension)));
-        entry.damage = QString::fromLatin1(kNotUtf8Name);
+        entry.damage = ui_text("Params", kNotUtf8Name);
         entries << entry;
     }
     ::closedir(dir);
@@ -224,21 +225,21 @@ namespace {
 Result<QString> new_preset_path(const QString& path, const QString& new_name) {
     const QString name = new_name.trimmed();
     if (name.isEmpty())
-        return Error{QStringLiteral("A preset needs a name.")};
+        return Error{ui_text("Params", "A preset needs a name.")};
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name == QLatin1String(".") || name == QLatin1String(".."))
-        return Error{
-            QStringLiteral("\"%1\" is not a file name: a preset stays in its folder.").arg(name)};
+        return Error{ui_text("Params", "\"%1\" is not a file name: a preset stays in its folder.")
+                         .arg(name)};
     return QFileInfo(path).dir().filePath(with_preset_extension(name));
 }
 
 // Refuses a target whose preset or response exists already.
 Status check_free(const QString& target) {
     if (QFileInfo::exists(target))
-        return Error{QStringLiteral("A preset named \"%1\" exists already.")
+        return Error{ui_text("Params", "A preset named \"%1\" exists already.")
                          .arg(QFileInfo(target).completeBaseName())};
     if (QFileInfo::exists(response_path_of(target)))
-        return Error{QStringLiteral("An impulse response named \"%1\" exists already.")
+        return Error{ui_text("Params", "An impulse response named \"%1\" exists already.")
                          .arg(QFileInfo(response_path_of(target)).fileName())};
     return {};
 }

@@ -1,5 +1,7 @@
 #include "platform/diagnosis.h"
 
+#include "base/translation.h"
+
 #include <algorithm>
 
 // What every system's doctor shares: the summary and the report of its findings.
@@ -14,16 +16,16 @@ int Diagnosis::count(Severity severity) const {
 QString Diagnosis::summary() const {
     const int problems = count(Severity::Problem);
     if (ready && problems == 0)
-        return QStringLiteral("A pedal is ready to connect.");
+        return ui_text("Link", "A pedal is ready to connect.");
     if (ready && problems == 1)
-        return QStringLiteral("A pedal is ready to connect. A problem with another port is "
-                              "listed below.");
+        return ui_text("Link", "A pedal is ready to connect. A problem with another port is "
+                               "listed below.");
     if (ready)
-        return QStringLiteral("A pedal is ready to connect. Problems with %1 other ports are "
-                              "listed below.")
+        return ui_text("Link", "A pedal is ready to connect. Problems with %1 other ports are "
+                               "listed below.")
             .arg(problems);
-    return QStringLiteral("No pedal is ready to connect. What to do is written with each "
-                          "problem.");
+    return ui_text("Link", "No pedal is ready to connect. What to do is written with each "
+                           "problem.");
 }
 
 QString report_text(const Diagnosis& diagnosis) {
@@ -35,7 +37,7 @@ QString report_text(const Diagnosis& diagnosis) {
         out += QStringLiteral("%1 %2\n    %3\n")
                    .arg(QLatin1String(mark), finding.subject, finding.text);
         if (!finding.advice.isEmpty())
-            out += QStringLiteral("    What to do: %1\n").arg(finding.advice);
+            out += ui_text("Link", "    What to do: %1\n").arg(finding.advice);
         if (!finding.command.isEmpty())
             out += QStringLiteral("      %1\n").arg(finding.command);
     }

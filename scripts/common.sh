@@ -13,6 +13,10 @@ KX_PACKAGES=(
     qcoro-qt6-dev # coroutines on the event loop: waits for the pedal that block no window
     libudev-dev # the pedal watcher's udev monitor; the library itself is loaded when it starts
     mold # a fast linker: the test programs link in a fraction of GNU ld's time
+    # Translations: lupdate and lrelease (the build makes the .qm files), the CMake package
+    # that drives them, and Qt's own translations that the editor loads for Qt's dialogs.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    python3 # the source checks of tests/i18n
     ccache # a second build folder compiles from what the first compiled (.cache/ccache)
 )
 
@@ -29,6 +33,9 @@ KX_EXTRA_PACKAGES=(
     xvfb xauth dbus-daemon at-spi2-core
     # Windows under a real window manager (tests/support/with_window_manager.sh).
     openbox x11-utils
+    # A Japanese font, so that the offscreen windows of the translation tests and the
+    # screenshots in docs/ show Japanese text instead of empty boxes.
+    fonts-ipafont
 )
 # ---------------------------------------------------------------------------------------------
 

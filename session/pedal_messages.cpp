@@ -1,5 +1,6 @@
 #include "session/pedal_messages.h"
 
+#include "base/translation.h"
 #include "link/Communication.h"
 
 namespace kx::session {
@@ -7,7 +8,7 @@ namespace kx::session {
 namespace {
 
 QString led(const char* lead, const QString& detail) {
-    const QString first = QString::fromLatin1(lead);
+    const QString first = ui_text("Session", lead);
     return detail.isEmpty() ? first : first + QStringLiteral(" (") + detail + QLatin1Char(')');
 }
 
@@ -18,7 +19,7 @@ QString user_message(const Error& error) {
     case ErrorKind::NoPedal:
         return led(kLeadNoPedal, error.message);
     case ErrorKind::LinkLost:
-        return QString::fromLatin1(kMessageLinkLost).arg(error.message);
+        return ui_text("Link", kMessageLinkLost).arg(error.message);
     case ErrorKind::DriverFailed:
         return led(kLeadDriverFailed, error.message);
     case ErrorKind::TimedOut:

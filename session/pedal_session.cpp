@@ -2,11 +2,12 @@
 
 #include "base/clock.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "firmware/upgrade_operation.h"
 #include "library/categories.h"
 #include "library/effect_image.h"
-#include "library/resource_store.h"
 #include "library/effect_naming.h"
+#include "library/resource_store.h"
 #include "link/Communication.h"
 #include "link/effect_upload.h"
 #include "params/control_addresses.h"
@@ -120,7 +121,7 @@ void PedalSession::refresh_link_state() {
         m_reported_effect.reset();
     }
     if (state != LinkState::Firmware)
-        stop_following(latin1(kFollowLinkGone));
+        stop_following(ui_text("Session", kFollowLinkGone));
     // What the editor knew of the effect holds only while the firmware stays connected.
     if (state != LinkState::Firmware)
         forget_effect();
@@ -129,8 +130,9 @@ void PedalSession::refresh_link_state() {
 
 Status PedalSession::set_upgrade_mode(bool on) {
     if (m_comm.connected() && on != m_comm.firmware_upgrade_mode)
-        return Error{QStringLiteral("Upgrade Mode changes only while the pedal is not connected."),
-                     ErrorKind::WrongLinkState};
+        return Error{
+            ui_text("Session", "Upgrade Mode changes only while the pedal is not connected."),
+            ErrorKind::WrongLinkState};
     m_comm.firmware_upgrade_mode = on;
     return {};
 }
@@ -160,7 +162,7 @@ bool PedalSession::upgrade_mode() const {
 }
 
 void PedalSession::forget_effect() {
-    stop_following(latin1(kFollowOtherEffect));
+    stop_following(ui_text("Session", kFollowOtherEffect));
     if (!m_effect_known && !m_values_known)
         return;
     m_effect_known = false;
@@ -177,12 +179,12 @@ Status PedalSession::require_firmware() const {
         // A wait that runs is refused by the link itself, with its log line and status text.
         return {};
     case LinkState::NotConnected:
-        return Error{latin1(kMessageNotConnected), ErrorKind::NotConnected};
+        return Error{ui_text("Session", kMessageNotConnected), ErrorKind::NotConnected};
     case LinkState::Bootloader:
     case LinkState::BootloaderSilent:
-        return Error{latin1(kMessageInBootloader), ErrorKind::WrongLinkState};
+        return Error{ui_text("Session", kMessageInBootloader), ErrorKind::WrongLinkState};
     case LinkState::Upgrading:
-        return Error{latin1(kMessageUpgrading), ErrorKind::Busy};
+        return Error{ui_text("Session", kMessageUpgrading), ErrorKind::Busy};
     }
     return {};
 }
@@ -191,7 +193,7 @@ Status PedalSession::require_effect() const {
     if (const Status firmware = require_firmware(); !firmware)
         return firmware;
     if (!m_effect_known)
-        return Error{latin1(kMessageEffectUnknown), ErrorKind::EffectUnknown};
+        return Error{ui_text("Session", kMessageEffectUnknown), ErrorKind::EffectUnknown};
     return {};
 }
 
@@ -229,7 +231,7 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
     if (effect.number == 0) {
         forget_effect();
         m_effect.firmware_version = effect.firmware_version;
-        co_return Error{latin1(kMessageNoEffect), ErrorKind::NoEffect};
+        co_return Error{ui_text("Session", kMessageNoEffect), ErrorKind::NoEffect};
     }
     const Result<QString> named = name_pedal_effect(effect.number, m_store, m_log);
     if (!named) {
@@ -237,7 +239,8 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
         if (named.error_kind() != ErrorKind::BadReply)
             co_return named.failure();
         // The pedal's answer was read: it names a number the list does not hold.
-        co_return Error{latin1(kMessageUnknownNumber).arg(effect.number), ErrorKind::UnknownEffect};
+        co_return Error{ui_text("Session", kMessageUnknownNumber).arg(effect.number),
+                        ErrorKind::UnknownEffect};
     }
     effect.name = *named;
 
@@ -256,9 +259,10 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
         const auto address = parse_address_text(address_texts->value(i));
         if (!address) {
             forget_effect();
-            co_return Error{
-                latin1(kMessageBadAddress).arg(effect.name, address_texts->value(i)).arg(i),
-                ErrorKind::BadInput};
+            co_return Error{ui_text("Session", kMessageBadAddress)
+                                .arg(effect.name, address_texts->value(i))
+                                .arg(i),
+                            ErrorKind::BadInput};
         }
         effect.addresses << *address;
     }
@@ -266,7 +270,7 @@ Task<Result<PedalEffect>> PedalSession::open_now() {
 
     // Values are the pedal's only when read after this: the pedal may have changed them since
     // an earlier request (a knob turned, a preset recalled), even for the same effect.
-    stop_following(latin1(kFollowOtherEffect));
+    stop_following(ui_text("Session", kFollowOtherEffect));
     m_effect = effect;
     m_effect_known = true;
     m_values_known = false;
@@ -339,7 +343,7 @@ Task<Result<ParameterReply>> PedalSession::request_now() {
 Task<Status> PedalSession::write_control(int index, int value, ValueOrigin origin) {
     // The edits wait while the stored sound plays; the window asks the user what to do first.
     if (m_comparing && origin == ValueOrigin::UserEdit)
-        co_return Error{latin1(kMessageComparing), ErrorKind::BadInput};
+        co_return Error{ui_text("Session", kMessageComparing), ErrorKind::BadInput};
     // The value as edited is the session's at once, so that a Save right after it holds it; it
     // reaches the pedal in its turn.
     const bool shown = m_effect_known && index >= 0 && index < m_effect.control_count();
@@ -363,7 +367,7 @@ Task<Status> PedalSession::write_now(int index, int value, ValueOrigin origin, b
     if (const Status ready = require_effect(); !ready)
         co_return ready;
     if (index < 0 || index >= m_effect.control_count())
-        co_return Error{latin1(kMessageNoSuchControl).arg(index), ErrorKind::BadInput};
+        co_return Error{ui_text("Session", kMessageNoSuchControl).arg(index), ErrorKind::BadInput};
     if (const Status sent = co_await send_control(index, value); !sent)
         co_return sent;
     // What reached the pedal is what it plays now, and what a preset saves.
@@ -393,10 +397,11 @@ Task<Status> PedalSession::load_values_now(QList<int> values) {
     if (const Status ready = require_effect(); !ready)
         co_return ready;
     if (values.size() != m_effect.control_count())
-        co_return Error{QStringLiteral("The values are for %1 controls, the running effect has %2.")
-                            .arg(values.size())
-                            .arg(m_effect.control_count()),
-                        ErrorKind::BadInput};
+        co_return Error{
+            ui_text("Session", "The values are for %1 controls, the running effect has %2.")
+                .arg(values.size())
+                .arg(m_effect.control_count()),
+            ErrorKind::BadInput};
     for (int i = 0; i < values.size(); ++i) {
         if (m_values_known && m_state.values.value(i) == values.at(i))
             continue;
@@ -451,13 +456,13 @@ Task<Status> PedalSession::apply_preset(Preset preset, PresetAssignments assignm
     if (const Status ready = require_effect(); !ready)
         co_return ready;
     if (preset.effect_number != m_effect.number)
-        co_return Error{latin1(kMessagePresetOtherEffect)
+        co_return Error{ui_text("Session", kMessagePresetOtherEffect)
                             .arg(preset.effect_number)
                             .arg(m_effect.number)
                             .arg(m_effect.name),
                         ErrorKind::BadInput};
     if (preset.control_count() != m_effect.control_count())
-        co_return Error{latin1(kMessagePresetDoesNotFit)
+        co_return Error{ui_text("Session", kMessagePresetDoesNotFit)
                             .arg(preset.control_count())
                             .arg(m_effect.name)
                             .arg(m_effect.control_count()),
@@ -496,7 +501,7 @@ Task<Status> PedalSession::assign_now() {
         co_return ready;
     // Codes never read would go out as unassigned and clear the pedal's assignments.
     if (!m_values_known)
-        co_return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
+        co_return Error{ui_text("Session", kMessageValuesUnknown), ErrorKind::EffectUnknown};
     AssignmentCodes codes;
     const int n = std::min(m_effect.control_count(), kAssignableControls);
     for (int i = 0; i < n; ++i)
@@ -526,7 +531,7 @@ Task<Status> PedalSession::store() {
         co_return ready;
     // Storing the stored sound changes nothing, and would leave the edits behind unasked.
     if (m_comparing)
-        co_return Error{latin1(kMessageComparing), ErrorKind::BadInput};
+        co_return Error{ui_text("Session", kMessageComparing), ErrorKind::BadInput};
     const QByteArray message = store_settings_message(m_effect.control_count());
     m_log.print_line(latin1(kLogStoreSettings) + message_hex(message));
     const Status stored = co_await send_then_settle(message);
@@ -541,7 +546,7 @@ Task<Status> PedalSession::set_midi_channel(int channel) {
         co_return firmware;
     const QStringList captions = midi_channel_items();
     if (channel < 0 || channel >= captions.size())
-        co_return Error{latin1(kMessageBadMidiChannel).arg(channel), ErrorKind::BadInput};
+        co_return Error{ui_text("Link", kMessageBadMidiChannel).arg(channel), ErrorKind::BadInput};
     const auto message = midi_channel_message(captions.at(channel));
     if (!message)
         co_return Error{message.error(), ErrorKind::BadInput};
@@ -567,7 +572,7 @@ Status PedalSession::start_following() {
     if (const Status ready = require_effect(); !ready)
         return ready;
     if (!m_values_known)
-        return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
+        return Error{ui_text("Session", kMessageValuesUnknown), ErrorKind::EffectUnknown};
     if (m_following)
         return {};
     m_following = true;
@@ -594,7 +599,7 @@ Task<> PedalSession::follow_once() {
         co_return;
     }
     if (!is_live(m_effect.name) || m_effect.number != m_followed_number) {
-        stop_following(latin1(m_values_known ? kFollowOtherEffect : kFollowNotLive));
+        stop_following(ui_text("Session", m_values_known ? kFollowOtherEffect : kFollowNotLive));
         co_return;
     }
     // Marked before its turn (which comes at once: nothing else is asked), so that the buttons
@@ -617,8 +622,9 @@ Task<> PedalSession::follow_once() {
             m_follow_timer.start(kFollowPause_ms);
             co_return;
         }
-        stop_following(values.error_kind() == ErrorKind::LinkLost ? latin1(kFollowLinkGone)
-                                                                  : user_message(values.failure()));
+        stop_following(values.error_kind() == ErrorKind::LinkLost
+                           ? ui_text("Session", kFollowLinkGone)
+                           : user_message(values.failure()));
         co_return;
     }
     const auto checked = read_parameter_reply(*values, n, m_effect.readback_count());
@@ -664,7 +670,7 @@ Result<QString> PedalSession::upload_image_text(const QString& effect_name) {
     // An impulse response effect plays nothing sensible without its coefficients.
     const auto ir_effects = m_store.read_file_from_stream(latin1(kImpulseResponseList));
     if (ir_effects && ir_effects->contains(effect_name))
-        return Error{latin1(kMessageImageEmpty).arg(effect_name), ErrorKind::BadInput};
+        return Error{ui_text("Link", kMessageImageEmpty).arg(effect_name), ErrorKind::BadInput};
     const QString name = format_resource_name(effect_name);
     m_log.print_line(latin1(kLogResourceName) + name);
     const auto lines = m_store.read_file_from_stream(name);
@@ -705,14 +711,14 @@ Task<Result<QString>> PedalSession::upload_effect(QString effect_name) {
     const auto opened = co_await open_now();
     if (!opened) {
         if (opened.error_kind() == ErrorKind::NoEffect)
-            co_return Error{latin1(kMessageUploadNotConfirmed)
-                                .arg(effect_name, QStringLiteral("that it runs no effect")),
+            co_return Error{ui_text("Session", kMessageUploadNotConfirmed)
+                                .arg(effect_name, ui_text("Session", "that it runs no effect")),
                             ErrorKind::UploadFailed};
         co_return opened.failure();
     }
     if (opened->number != uploaded_number || opened->name != effect_name)
         co_return Error{
-            latin1(kMessageUploadNotConfirmed)
+            ui_text("Session", kMessageUploadNotConfirmed)
                 .arg(effect_name,
                      QStringLiteral("effect %1 (%2)").arg(opened->number).arg(opened->name)),
             ErrorKind::UploadFailed};
@@ -768,10 +774,12 @@ Task<Status> PedalSession::upgrade_firmware(LoadedFirmware image) {
     const Turn turn = co_await queue_turn();
     if (m_link_state != LinkState::Bootloader) {
         if (m_link_state == LinkState::NotConnected)
-            co_return Error{latin1(kMessageUpgradeNotConnected), ErrorKind::NotConnected};
-        co_return Error{QStringLiteral("The firmware upgrade needs the pedal's bootloader: tick "
-                                       "Upgrade Mode, power the pedal up with the footswitch held "
-                                       "and connect again."),
+            co_return Error{ui_text("Firmware", kMessageUpgradeNotConnected),
+                            ErrorKind::NotConnected};
+        co_return Error{ui_text("Session",
+                                "The firmware upgrade needs the pedal's bootloader: tick "
+                                "Upgrade Mode, power the pedal up with the footswitch held "
+                                "and connect again."),
                         ErrorKind::WrongLinkState};
     }
     FirmwareUpgradeOperation& operation = upgrade_operation();

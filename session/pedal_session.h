@@ -43,6 +43,7 @@
 
 #include "base/result.h"
 #include "base/task.h"
+#include "base/translation.h"
 #include "link/pedal_commands.h"
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
@@ -79,36 +80,42 @@ namespace session {
 inline constexpr int kSettlePauseMs = 100;
 
 inline constexpr char kMessageNotConnected[] =
-    "The pedal is not connected. Choose Connection > Connect first.";
-inline constexpr char kMessageInBootloader[] =
+    QT_TRANSLATE_NOOP("Session", "The pedal is not connected. Choose Connection > Connect first.");
+inline constexpr char kMessageInBootloader[] = QT_TRANSLATE_NOOP(
+    "Session",
     "The pedal is in its bootloader, which only takes a firmware upgrade. Start the upgrade, "
-    "or disconnect and power the pedal up without holding the footswitch.";
-inline constexpr char kMessageUpgrading[] = "The firmware upgrade is running; wait for it to end.";
-inline constexpr char kMessageNoEffect[] =
+    "or disconnect and power the pedal up without holding the footswitch.");
+inline constexpr char kMessageUpgrading[] =
+    QT_TRANSLATE_NOOP("Session", "The firmware upgrade is running; wait for it to end.");
+inline constexpr char kMessageNoEffect[] = QT_TRANSLATE_NOOP(
+    "Session",
     "The pedal runs no effect yet. Choose an effect in the list and click Upload Selected "
-    "Effect to put one on it.";
-inline constexpr char kMessageEffectUnknown[] =
-    "The editor does not know the pedal's effect yet: click Open FX first.";
-inline constexpr char kMessageValuesUnknown[] =
-    "The editor has not read the pedal's assignments yet: click Request first.";
-inline constexpr char kMessageUnknownNumber[] =
-    "The pedal reports effect number %1, which this editor's effect list does not hold. "
-    "Upload an effect from the list to replace it.";
-inline constexpr char kMessageUploadNotConfirmed[] =
-    "The upload of %1 failed: the pedal now reports %2. Upload it again.";
-inline constexpr char kMessageBadAddress[] =
+    "Effect to put one on it.");
+inline constexpr char kMessageEffectUnknown[] = QT_TRANSLATE_NOOP(
+    "Session", "The editor does not know the pedal's effect yet: click Open FX first.");
+inline constexpr char kMessageValuesUnknown[] = QT_TRANSLATE_NOOP(
+    "Session", "The editor has not read the pedal's assignments yet: click Request first.");
+inline constexpr char kMessageUnknownNumber[] = QT_TRANSLATE_NOOP(
+    "Session", "The pedal reports effect number %1, which this editor's effect list does not hold. "
+               "Upload an effect from the list to replace it.");
+inline constexpr char kMessageUploadNotConfirmed[] = QT_TRANSLATE_NOOP(
+    "Session", "The upload of %1 failed: the pedal now reports %2. Upload it again.");
+inline constexpr char kMessageBadAddress[] = QT_TRANSLATE_NOOP(
+    "Session",
     "The image of \"%1\" holds \"%2\" as the address of control %3, which is not a parameter "
-    "address.";
-inline constexpr char kMessageNoSuchControl[] = "The running effect has no control %1.";
-inline constexpr char kMessagePresetOtherEffect[] =
-    "The preset is for effect %1, but the pedal runs effect %2 \"%3\": upload that effect first.";
-inline constexpr char kMessagePresetDoesNotFit[] =
-    "The preset holds %1 controls, but \"%2\" has %3: it was not loaded.";
-inline constexpr char kMessageComparing[] =
-    "Compare is on: the pedal plays the sound as stored. Click Compare to go back to your edits "
-    "first.";
-inline constexpr char kMessageNothingToCompare[] =
-    "There is no stored sound to compare with yet: click Request first.";
+    "address.");
+inline constexpr char kMessageNoSuchControl[] =
+    QT_TRANSLATE_NOOP("Session", "The running effect has no control %1.");
+inline constexpr char kMessagePresetOtherEffect[] = QT_TRANSLATE_NOOP(
+    "Session",
+    "The preset is for effect %1, but the pedal runs effect %2 \"%3\": upload that effect first.");
+inline constexpr char kMessagePresetDoesNotFit[] = QT_TRANSLATE_NOOP(
+    "Session", "The preset holds %1 controls, but \"%2\" has %3: it was not loaded.");
+inline constexpr char kMessageComparing[] = QT_TRANSLATE_NOOP(
+    "Session", "Compare is on: the pedal plays the sound as stored. Click Compare to go "
+               "back to your edits first.");
+inline constexpr char kMessageNothingToCompare[] = QT_TRANSLATE_NOOP(
+    "Session", "There is no stored sound to compare with yet: click Request first.");
 inline constexpr char kLogPresetValueClamped[] =
     "preset value out of range: control %1 holds %2, sent as %3";
 
@@ -116,10 +123,12 @@ inline constexpr char kLogPresetValueClamped[] =
 // pedal shows within this plus two requests, and the link is free for the user meanwhile.
 inline constexpr int kFollowPause_ms = 200;
 // Why following ended, for the status line ("Follow Pedal is off: " and the reason).
-inline constexpr char kFollowNotLive[] =
-    "the editor has not read the running effect's values: click Request first.";
-inline constexpr char kFollowLinkGone[] = "the pedal is not connected.";
-inline constexpr char kFollowOtherEffect[] = "the pedal runs another effect.";
+inline constexpr char kFollowNotLive[] = QT_TRANSLATE_NOOP(
+    "Session", "the editor has not read the running effect's values: click Request first.");
+inline constexpr char kFollowLinkGone[] =
+    QT_TRANSLATE_NOOP("Session", "the pedal is not connected.");
+inline constexpr char kFollowOtherEffect[] =
+    QT_TRANSLATE_NOOP("Session", "the pedal runs another effect.");
 
 } // namespace session
 

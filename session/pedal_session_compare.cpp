@@ -72,7 +72,7 @@ Task<Status> PedalSession::set_comparing(bool on) {
         co_return Status{};
     const int n = m_effect.control_count();
     if (!m_values_known || m_stored_values.size() != n)
-        co_return Error{latin1(kMessageNothingToCompare), ErrorKind::EffectUnknown};
+        co_return Error{ui_text("Session", kMessageNothingToCompare), ErrorKind::EffectUnknown};
     const QList<int> target = on ? m_stored_values : m_edited_values;
     if (on)
         m_edited_values = m_state.values;
@@ -104,9 +104,9 @@ Task<Status> PedalSession::write_values(QList<int> values, ValueOrigin origin) {
     if (const Status ready = require_effect(); !ready)
         co_return ready;
     if (m_comparing)
-        co_return Error{latin1(kMessageComparing), ErrorKind::BadInput};
+        co_return Error{ui_text("Session", kMessageComparing), ErrorKind::BadInput};
     if (values.size() != m_effect.control_count() || !m_values_known)
-        co_return Error{latin1(kMessageValuesUnknown), ErrorKind::EffectUnknown};
+        co_return Error{ui_text("Session", kMessageValuesUnknown), ErrorKind::EffectUnknown};
     for (int i = 0; i < values.size(); ++i) {
         if (m_state.values.value(i) == values.at(i))
             continue;
@@ -118,13 +118,14 @@ Task<Status> PedalSession::write_values(QList<int> values, ValueOrigin origin) {
 
 Result<QList<int>> PedalSession::image_values() const {
     if (!m_effect_known)
-        return Error{latin1(kMessageEffectUnknown), ErrorKind::EffectUnknown};
+        return Error{ui_text("Session", kMessageEffectUnknown), ErrorKind::EffectUnknown};
     QString text = m_ir_images.value(m_effect.name);
     if (text.isEmpty()) {
         // An impulse response effect has no image of its own until an import.
         const auto ir_effects = m_store.read_file_from_stream(latin1(kImpulseResponseList));
         if (ir_effects && ir_effects->contains(m_effect.name))
-            return Error{latin1(kMessageImageEmpty).arg(m_effect.name), ErrorKind::BadInput};
+            return Error{ui_text("Link", kMessageImageEmpty).arg(m_effect.name),
+                         ErrorKind::BadInput};
         const auto lines = m_store.read_file_from_stream(format_resource_name(m_effect.name));
         if (!lines)
             return Error{lines.error(), ErrorKind::BadInput};
@@ -133,7 +134,7 @@ Result<QList<int>> PedalSession::image_values() const {
     QStringList errors;
     const auto info = parse_effect_image(image_bytes(text), &errors);
     if (!info)
-        return Error{QStringLiteral("The image of \"%1\" cannot be read: %2")
+        return Error{ui_text("Session", "The image of \"%1\" cannot be read: %2")
                          .arg(m_effect.name, errors.join(QStringLiteral("; "))),
                      ErrorKind::BadInput};
     QList<int> values;

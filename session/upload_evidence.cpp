@@ -1,4 +1,5 @@
 #include "session/upload_evidence.h"
+#include "base/translation.h"
 
 namespace kx::session {
 
@@ -15,7 +16,7 @@ QString missing_upload_evidence(const PedalSnapshot& before, const PedalSnapshot
     if (differ(before.effect_number, after.effect_number) ||
         differ(before.effect_version, after.effect_version) || differ(before.values, after.values))
         return {};
-    return QString::fromLatin1(kMessageUploadUnproven).arg(answer);
+    return ui_text("Session", kMessageUploadUnproven).arg(answer);
 }
 
 } // namespace kx::session

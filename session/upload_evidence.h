@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include <QList>
 #include <QString>
 
@@ -15,10 +16,11 @@ struct PedalSnapshot {
     std::optional<QList<int>> values;
 };
 
-inline constexpr char kMessageUploadUnproven[] =
+inline constexpr char kMessageUploadUnproven[] = QT_TRANSLATE_NOOP(
+    "Session",
     "The pedal answered \"%1\", but nothing shows that it took the image: it reports the same "
     "effect with the same values as before the upload. Upload it again if it does not sound "
-    "new.";
+    "new.");
 
 // The pedal's answer to an upload is no proof that it loaded the image: one that dropped it
 // and already ran that effect answers the same before and after. A fresh load shows in what it

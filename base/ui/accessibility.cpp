@@ -255,6 +255,18 @@ void fit_design_to_text(QWidget* window) {
                                double(metrics.height()) / designed.height()});
         }
     }
+    // A word-wrapped label needs height where a one-line caption needs width: the window grows
+    // until each such label's text fits the scaled label.
+    for (QWidget* child : children) {
+        auto* label = qobject_cast<QLabel*>(child);
+        const QRect designed = child->property(kDesign).toRect();
+        if (!label || !label->wordWrap() || !designed.isValid() || child->isHidden() ||
+            label->text().isEmpty())
+            continue;
+        while (factor < 4 && label->heightForWidth(qRound(designed.width() * factor)) >
+                                 qRound(designed.height() * factor))
+            factor += 0.05;
+    }
     const auto scaled = [factor](const QRect& r) {
         return QRect(qRound(r.x() * factor), qRound(r.y() * factor), qRound(r.width() * factor),
                      qRound(r.height() * factor));

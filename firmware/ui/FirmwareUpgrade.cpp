@@ -2,7 +2,9 @@
 
 #include "base/dialogs.h"
 #include "base/log.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "firmware/firmware_versions.h"
 #include "firmware/loaded_firmware.h"
 #include "library/firmware_image.h"
@@ -19,12 +21,15 @@ namespace kx {
 
 namespace {
 
-constexpr char kCaption[] = "Firmware Upgrade";
-constexpr char kTextUpgradeFirmware[] = "Upgrade Firmware";
-constexpr char kTextCancel[] = "Cancel";
-constexpr char kTextClose[] = "Close";
-constexpr char kTextCancelling[] = "Cancelling after this chunk";
-constexpr char kTextChooseFirmware[] = "Choose firmware";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Firmware Upgrade");
+constexpr char kTextUpgradeFirmware[] =
+    QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Upgrade Firmware");
+constexpr char kTextCancel[] = QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Cancel");
+constexpr char kTextClose[] = QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Close");
+constexpr char kTextCancelling[] =
+    QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Cancelling after this chunk");
+constexpr char kTextChooseFirmware[] =
+    QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Choose firmware");
 
 // The firmware images the editor carries, by resource name; the list shows each with the
 // version it brings.
@@ -43,13 +48,13 @@ QString latin1(const char* text) {
 // What the bar says in each step; chunks show their number instead.
 QString step_text(const QString& step) {
     if (step == QLatin1String(kStepResynchronise))
-        return QStringLiteral("Resynchronising…");
+        return ui_text("kx::TformFirmwareUpgrade", "Resynchronising…");
     if (step == QLatin1String(kStepErase))
-        return QStringLiteral("Erasing…");
+        return ui_text("kx::TformFirmwareUpgrade", "Erasing…");
     if (step == QLatin1String(kStepWriteRecord))
-        return QStringLiteral("Writing record…");
+        return ui_text("kx::TformFirmwareUpgrade", "Writing record…");
     if (step == QLatin1String(kStepGo))
-        return QStringLiteral("Starting…");
+        return ui_text("kx::TformFirmwareUpgrade", "Starting…");
     return {};
 }
 
@@ -60,14 +65,14 @@ QString firmware_item_text(const ResourceStore& store, const QString& resource_n
     const auto version = bytes ? firmware_version_of(*bytes) : std::nullopt;
     if (!version)
         return resource_name;
-    return QStringLiteral("Firmware %1 (%2)").arg(*version).arg(resource_name);
+    return ui_text("kx::TformFirmwareUpgrade", "Firmware %1 (%2)").arg(*version).arg(resource_name);
 }
 
 TformFirmwareUpgrade::TformFirmwareUpgrade(const FirmwareUpgradeContext& context, QWidget* parent)
     : BuiltOnUseWindow(parent, Qt::Window), m_context(context),
       m_operation(context.session.upgrade_operation()) {
     setObjectName(QStringLiteral("formFirmwareUpgrade"));
-    setWindowTitle(latin1(kCaption));
+    set_translated(this, "windowTitle", "kx::TformFirmwareUpgrade", kCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
     // Wide enough for the list's "Firmware 12 (Firmware_1)" and the bootloader sentence below.
     setFixedSize(250, 255);
@@ -81,11 +86,13 @@ void TformFirmwareUpgrade::build() {
     cmbFirmwareChoose = new QComboBox(this);
     btnUpgradeFirmware = new QPushButton(this);
     btnCancelUpgrade = new QPushButton(this);
-    btnCloseFirmwareUpgrade = new QPushButton(latin1(kTextClose), this);
+    btnCloseFirmwareUpgrade = new QPushButton(this);
+    set_translated(btnCloseFirmwareUpgrade, "text", "kx::TformFirmwareUpgrade", kTextClose);
     ProgressBar1 = new QProgressBar(this);
     lblBootloaderHowTo = new QLabel(this);
     cmbFirmwareChoose->setObjectName(QStringLiteral("cmbFirmwareChoose"));
-    cmbFirmwareChoose->setAccessibleName(QStringLiteral("Firmware"));
+    set_translated(cmbFirmwareChoose, "accessibleName", "kx::TformFirmwareUpgrade",
+                   QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Firmware"));
     cmbFirmwareChoose->setGeometry(8, 8, 234, 32);
     for (const FirmwareItem& item : kFirmwareItems) {
         const QString name = latin1(item.text);
@@ -95,29 +102,34 @@ void TformFirmwareUpgrade::build() {
         cmbFirmwareChoose->setItemData(index, latin1(item.object_name), kObjectNameRole);
     }
     // No firmware is chosen until the user picks one.
-    cmbFirmwareChoose->setPlaceholderText(latin1(kTextChooseFirmware));
+    set_translated(cmbFirmwareChoose, "placeholderText", "kx::TformFirmwareUpgrade",
+                   kTextChooseFirmware);
     cmbFirmwareChoose->setCurrentIndex(-1);
 
     btnUpgradeFirmware->setObjectName(QStringLiteral("btnUpgradeFirmware"));
-    btnUpgradeFirmware->setAccessibleName(latin1(kTextUpgradeFirmware));
+    set_translated(btnUpgradeFirmware, "accessibleName", "kx::TformFirmwareUpgrade",
+                   kTextUpgradeFirmware);
     btnUpgradeFirmware->setGeometry(8, 48, 150, 33);
-    btnUpgradeFirmware->setText(latin1(kTextUpgradeFirmware));
+    set_translated(btnUpgradeFirmware, "text", "kx::TformFirmwareUpgrade", kTextUpgradeFirmware);
     btnCancelUpgrade->setObjectName(QStringLiteral("btnCancelUpgrade"));
-    btnCancelUpgrade->setAccessibleName(latin1(kTextCancel));
-    btnCancelUpgrade->setToolTip(QStringLiteral("Stop the upgrade after the chunk being written"));
+    set_translated(btnCancelUpgrade, "accessibleName", "kx::TformFirmwareUpgrade", kTextCancel);
+    set_translated(btnCancelUpgrade, "toolTip", "kx::TformFirmwareUpgrade",
+                   QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade",
+                                     "Stop the upgrade after the chunk being written"));
     btnCancelUpgrade->setGeometry(164, 48, 78, 33);
-    btnCancelUpgrade->setText(latin1(kTextCancel));
+    set_translated(btnCancelUpgrade, "text", "kx::TformFirmwareUpgrade", kTextCancel);
     btnCancelUpgrade->setEnabled(false);
 
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Upgrade progress"));
+    set_translated(ProgressBar1, "accessibleName", "kx::TformFirmwareUpgrade",
+                   QT_TRANSLATE_NOOP("kx::TformFirmwareUpgrade", "Upgrade progress"));
     ProgressBar1->setGeometry(8, 94, 234, 35);
     ProgressBar1->setOrientation(Qt::Horizontal);
     ProgressBar1->setAlignment(Qt::AlignCenter);
     ProgressBar1->setValue(0);
 
     lblBootloaderHowTo->setObjectName(QStringLiteral("lblBootloaderHowTo"));
-    lblBootloaderHowTo->setText(latin1(kTextBootloaderHowTo));
+    set_translated(lblBootloaderHowTo, "text", "kx::TformFirmwareUpgrade", kTextBootloaderHowTo);
     lblBootloaderHowTo->setWordWrap(true);
     lblBootloaderHowTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblBootloaderHowTo->setGeometry(8, 137, 234, 69);
@@ -133,6 +145,12 @@ void TformFirmwareUpgrade::build() {
     connect(btnCancelUpgrade, &QPushButton::clicked, this,
             &TformFirmwareUpgrade::btnCancelUpgradeClick);
     fit_design_to_text(this); // a larger desktop font widens it
+}
+
+void TformFirmwareUpgrade::changeEvent(QEvent* event) {
+    BuiltOnUseWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && is_built())
+        fit_design_to_text(this);
 }
 
 void TformFirmwareUpgrade::closeEvent(QCloseEvent* event) {
@@ -159,7 +177,7 @@ Task<> TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
     if (m_operation.running())
         co_return;
     if (cmbFirmwareChoose->currentIndex() < 0) {
-        m_context.dialogs.message(latin1(kMessageNoFirmwareChosen));
+        m_context.dialogs.message(ui_text("Firmware", kMessageNoFirmwareChosen));
         co_return;
     }
     auto image = load_firmware_image(m_context.store, m_image_name);
@@ -170,14 +188,14 @@ Task<> TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
     m_context.log.print_line(latin1(kLogFirmwareNumBytes) + QString::number(image->bytes.size()));
     // Flash is rewritten from the first byte on: the user says yes knowing what and how long,
     // and whether it changes the version at all (the same one may be written again).
-    QString question =
-        QString::fromLatin1(kConfirmFirmwareUpgrade).arg(cmbFirmwareChoose->currentText());
+    QString question = ui_text("kx::TformFirmwareUpgrade", kConfirmFirmwareUpgrade)
+                           .arg(cmbFirmwareChoose->currentText());
     const QString change = firmware_change_text(m_context.session.reported_firmware_version(),
                                                 firmware_version_of(image->bytes));
     if (!change.isEmpty())
         question = change + QStringLiteral(". ") + question;
     if (m_context.dialogs.confirm(question) != Dialogs::Answer::Yes) {
-        ProgressBar1->setFormat(QStringLiteral("Not started"));
+        ProgressBar1->setFormat(ui_text("kx::TformFirmwareUpgrade", "Not started"));
         co_return;
     }
 
@@ -186,15 +204,16 @@ Task<> TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
     set_running(false);
     if (!result) {
         const int chunk = m_operation.place().chunk;
-        ProgressBar1->setFormat(result.error_kind() == ErrorKind::Cancelled
-                                    ? QStringLiteral("Cancelled")
-                                : chunk < 0 ? QStringLiteral("Upgrade failed")
-                                            : QStringLiteral("Chunk %1 failed").arg(chunk + 1));
+        ProgressBar1->setFormat(
+            result.error_kind() == ErrorKind::Cancelled
+                ? ui_text("kx::TformFirmwareUpgrade", "Cancelled")
+            : chunk < 0 ? ui_text("kx::TformFirmwareUpgrade", "Upgrade failed")
+                        : ui_text("kx::TformFirmwareUpgrade", "Chunk %1 failed").arg(chunk + 1));
         m_context.dialogs.message(result.error());
         co_return;
     }
-    ProgressBar1->setFormat(QStringLiteral("Done"));
-    m_context.dialogs.message(latin1(kTextUpgradeComplete));
+    ProgressBar1->setFormat(ui_text("kx::TformFirmwareUpgrade", "Done"));
+    m_context.dialogs.message(ui_text("kx::TformFirmwareUpgrade", kTextUpgradeComplete));
     // One upgrade a run: the pedal now runs its new firmware, no longer the bootloader.
     btnUpgradeFirmware->setEnabled(false);
     hide();
@@ -206,7 +225,7 @@ void TformFirmwareUpgrade::btnCancelUpgradeClick() {
         return;
     m_context.session.cancel_upgrade();
     btnCancelUpgrade->setEnabled(false);
-    ProgressBar1->setFormat(latin1(kTextCancelling));
+    ProgressBar1->setFormat(ui_text("kx::TformFirmwareUpgrade", kTextCancelling));
 }
 
 void TformFirmwareUpgrade::set_running(bool running) {
@@ -230,7 +249,8 @@ void TformFirmwareUpgrade::show_chunk(int position, int maximum) {
     ProgressBar1->setMaximum(maximum);
     ProgressBar1->setValue(position);
     if (position < maximum)
-        ProgressBar1->setFormat(QStringLiteral("Chunk %1 of %2").arg(position + 1).arg(maximum));
+        ProgressBar1->setFormat(
+            ui_text("kx::TformFirmwareUpgrade", "Chunk %1 of %2").arg(position + 1).arg(maximum));
 }
 
 } // namespace kx

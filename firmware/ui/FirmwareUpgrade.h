@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/task.h"
+#include "base/translation.h"
 
 #include "base/ui/built_on_use.h"
 #include "firmware/upgrade_operation.h"
@@ -18,15 +19,18 @@ class PedalSession;
 class Log;
 class ResourceStore;
 
-inline constexpr char kTextUpgradeComplete[] = "Firmware Upgrade Complete, device will now restart";
+inline constexpr char kTextUpgradeComplete[] = QT_TRANSLATE_NOOP(
+    "kx::TformFirmwareUpgrade", "Firmware Upgrade Complete, device will now restart");
 inline constexpr char kLogFirmwareVersionChosen[] = "Firmware Version: ";
 // Asked before the first byte of an upgrade: %1 is the firmware's list text.
-inline constexpr char kConfirmFirmwareUpgrade[] =
+inline constexpr char kConfirmFirmwareUpgrade[] = QT_TRANSLATE_NOOP(
+    "kx::TformFirmwareUpgrade",
     "Upgrade the pedal to %1? Do not unplug the pedal or switch it off until \"Firmware Upgrade "
-    "Complete\" appears.";
-inline constexpr char kTextBootloaderHowTo[] =
+    "Complete\" appears.");
+inline constexpr char kTextBootloaderHowTo[] = QT_TRANSLATE_NOOP(
+    "kx::TformFirmwareUpgrade",
     "To start the pedal in its bootloader, unplug it, then plug it in again while holding its "
-    "footswitch down, and connect with Upgrade Mode ticked.";
+    "footswitch down, and connect with Upgrade Mode ticked.");
 
 // A firmware's list text: the version it brings and its resource name ("Firmware 12
 // (Firmware_1)"), or the name alone when the image does not say its version.
@@ -72,6 +76,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Another language brings other lengths of text: the window fits them again.
+    void changeEvent(QEvent* event) override;
     // Reads the firmware list's versions from the store, which only this window shows.
     void build() override;
 

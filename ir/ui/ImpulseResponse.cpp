@@ -1,7 +1,9 @@
 #include "ir/ui/ImpulseResponse.h"
 
 #include "base/dialogs.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "ir/ir_import.h"
 #include "ir/kept_imports.h"
 #include "ir/ui/ir_plots.h"
@@ -20,21 +22,26 @@
 namespace kx {
 
 namespace {
-constexpr char kCaption[] = "IR";
-constexpr char kOk[] = "OK";
-constexpr char kTrim[] = "&Trim the silence before the first peak";
-constexpr char kNormalise[] = "&Normalise the peak";
-constexpr char kNormaliseLevel[] = "Peak level (dB):";
-constexpr char kFade[] = "&Fade out before the cut";
-constexpr char kFadeLength[] = "Fade length (ms):";
-constexpr char kImportAgain[] = "Import &again with these tools";
-constexpr char kKeptImports[] = "Last imports for this effect (kept after a restart):";
-constexpr char kUseKeptImport[] = "&Use this import";
-constexpr char kKeptImportRow[] = "%1 (%2)";
-constexpr char kKeptImportTools[] = "%1 (%2; %3)";
-constexpr char kToolTrim[] = "trimmed";
-constexpr char kToolNormalise[] = "normalised to %1 dB";
-constexpr char kToolFade[] = "faded over %1 ms";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "IR");
+constexpr char kOk[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "OK");
+constexpr char kTrim[] =
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "&Trim the silence before the first peak");
+constexpr char kNormalise[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "&Normalise the peak");
+constexpr char kNormaliseLevel[] =
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Peak level (dB):");
+constexpr char kFade[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "&Fade out before the cut");
+constexpr char kFadeLength[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Fade length (ms):");
+constexpr char kImportAgain[] =
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Import &again with these tools");
+constexpr char kKeptImports[] = QT_TRANSLATE_NOOP(
+    "kx::TformImpulseResponse", "Last imports for this effect (kept after a restart):");
+constexpr char kUseKeptImport[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "&Use this import");
+constexpr char kKeptImportRow[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "%1 (%2)");
+constexpr char kKeptImportTools[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "%1 (%2; %3)");
+constexpr char kToolTrim[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "trimmed");
+constexpr char kToolNormalise[] =
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "normalised to %1 dB");
+constexpr char kToolFade[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "faded over %1 ms");
 // The tools' values when first turned on.
 constexpr double kDefaultNormalise_db = -1.0;
 constexpr double kDefaultFade_ms = 5.0;
@@ -54,18 +61,20 @@ void select_value(QComboBox* box, double value) {
 
 // The how-to, ending with what the import takes (in the words the guide and kestrel-x use).
 const char* const kHowToLines[] = {
-    "How to load an impulse response:",
-    "1) Select an IR load algorithm in Impulse Response category",
-    "2) Go to File and click Load IR, choose the desired WAV file",
-    "3) Click UPLOAD SELECTED EFFECT button",
-    kWavFormats,
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "How to load an impulse response:"),
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse",
+                      "1) Select an IR load algorithm in Impulse Response category"),
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse",
+                      "2) Go to File and click Load IR, choose the desired WAV file"),
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "3) Click UPLOAD SELECTED EFFECT button"),
 };
 } // namespace
 
 QString impulse_response_howto() {
     QStringList lines;
     for (const char* line : kHowToLines)
-        lines << QString::fromLatin1(line);
+        lines << ui_text("kx::TformImpulseResponse", line);
+    lines << ui_text("Ir", kWavFormats);
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -73,9 +82,9 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     : QWidget(parent, Qt::Window), lblHowTo(new QLabel(this)), lblSummary(new QLabel(this)),
       lblEnergy(new QLabel(this)), imgWaveform(new IrWaveformView(this)),
       imgResponse(new IrResponseView(this)),
-      btnOK(new QPushButton(QString::fromLatin1(kOk), this)) {
+      btnOK(new QPushButton(ui_text("kx::TformImpulseResponse", kOk), this)) {
     setObjectName(QStringLiteral("formImpulseResponse"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    set_translated(this, "windowTitle", "kx::TformImpulseResponse", kCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
 
     // Labels and the button are named by what they show.
@@ -91,19 +100,25 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
     lblEnergy->setObjectName(QStringLiteral("lblEnergy"));
     lblEnergy->setWordWrap(true);
     imgWaveform->setObjectName(QStringLiteral("imgWaveform"));
-    imgWaveform->setAccessibleName(QStringLiteral("Waveform of the loaded samples"));
+    set_translated(imgWaveform, "accessibleName", "kx::TformImpulseResponse",
+                   QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Waveform of the loaded samples"));
     imgResponse->setObjectName(QStringLiteral("imgResponse"));
-    imgResponse->setAccessibleName(QStringLiteral("Magnitude response of the loaded samples"));
+    set_translated(
+        imgResponse, "accessibleName", "kx::TformImpulseResponse",
+        QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Magnitude response of the loaded samples"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QWidget::close);
     close_on_escape(this);
 
-    chkTrim = new QCheckBox(QString::fromLatin1(kTrim), this);
+    chkTrim = new QCheckBox(this);
+    set_translated(chkTrim, "text", "kx::TformImpulseResponse", kTrim);
     chkTrim->setObjectName(QStringLiteral("chkTrim"));
-    chkNormalise = new QCheckBox(QString::fromLatin1(kNormalise), this);
+    chkNormalise = new QCheckBox(this);
+    set_translated(chkNormalise, "text", "kx::TformImpulseResponse", kNormalise);
     chkNormalise->setObjectName(QStringLiteral("chkNormalise"));
-    lblNormaliseLevel = new QLabel(QString::fromLatin1(kNormaliseLevel), this);
+    lblNormaliseLevel = new QLabel(this);
+    set_translated(lblNormaliseLevel, "text", "kx::TformImpulseResponse", kNormaliseLevel);
     lblNormaliseLevel->setObjectName(QStringLiteral("lblNormaliseLevel"));
     cmbNormaliseLevel = new QComboBox(this);
     cmbNormaliseLevel->setObjectName(QStringLiteral("cmbNormaliseLevel"));
@@ -111,10 +126,13 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
         cmbNormaliseLevel->addItem(QString::number(level, 'f', 1), level);
     cmbNormaliseLevel->setCurrentIndex(cmbNormaliseLevel->findData(kDefaultNormalise_db));
     link_label(lblNormaliseLevel, cmbNormaliseLevel);
-    cmbNormaliseLevel->setAccessibleName(QString::fromLatin1(kNormaliseLevel).chopped(1));
-    chkFade = new QCheckBox(QString::fromLatin1(kFade), this);
+    set_translated(cmbNormaliseLevel, "accessibleName", "kx::TformImpulseResponse",
+                   QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Peak level (dB)"));
+    chkFade = new QCheckBox(this);
+    set_translated(chkFade, "text", "kx::TformImpulseResponse", kFade);
     chkFade->setObjectName(QStringLiteral("chkFade"));
-    lblFadeLength = new QLabel(QString::fromLatin1(kFadeLength), this);
+    lblFadeLength = new QLabel(this);
+    set_translated(lblFadeLength, "text", "kx::TformImpulseResponse", kFadeLength);
     lblFadeLength->setObjectName(QStringLiteral("lblFadeLength"));
     cmbFadeLength = new QComboBox(this);
     cmbFadeLength->setObjectName(QStringLiteral("cmbFadeLength"));
@@ -122,18 +140,23 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
         cmbFadeLength->addItem(QString::number(length, 'f', 1), length);
     cmbFadeLength->setCurrentIndex(cmbFadeLength->findData(kDefaultFade_ms));
     link_label(lblFadeLength, cmbFadeLength);
-    cmbFadeLength->setAccessibleName(QString::fromLatin1(kFadeLength).chopped(1));
-    btnImportAgain = new QPushButton(QString::fromLatin1(kImportAgain), this);
+    set_translated(cmbFadeLength, "accessibleName", "kx::TformImpulseResponse",
+                   QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Fade length (ms)"));
+    btnImportAgain = new QPushButton(this);
+    set_translated(btnImportAgain, "text", "kx::TformImpulseResponse", kImportAgain);
     btnImportAgain->setObjectName(QStringLiteral("btnImportAgain"));
     btnImportAgain->setAutoDefault(false);
     btnImportAgain->setEnabled(false);
-    lblKeptImports = new QLabel(QString::fromLatin1(kKeptImports), this);
+    lblKeptImports = new QLabel(this);
+    set_translated(lblKeptImports, "text", "kx::TformImpulseResponse", kKeptImports);
     lblKeptImports->setObjectName(QStringLiteral("lblKeptImports"));
     cmbKeptImports = new QComboBox(this);
     cmbKeptImports->setObjectName(QStringLiteral("cmbKeptImports"));
     link_label(lblKeptImports, cmbKeptImports);
-    cmbKeptImports->setAccessibleName(QStringLiteral("Last imports for this effect"));
-    btnUseKeptImport = new QPushButton(QString::fromLatin1(kUseKeptImport), this);
+    set_translated(cmbKeptImports, "accessibleName", "kx::TformImpulseResponse",
+                   QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Last imports for this effect"));
+    btnUseKeptImport = new QPushButton(this);
+    set_translated(btnUseKeptImport, "text", "kx::TformImpulseResponse", kUseKeptImport);
     btnUseKeptImport->setObjectName(QStringLiteral("btnUseKeptImport"));
     btnUseKeptImport->setAutoDefault(false);
     btnUseKeptImport->setEnabled(false);
@@ -191,8 +214,8 @@ TformImpulseResponse::TformImpulseResponse(QWidget* parent)
 }
 
 QString TformImpulseResponse::OpenDialog1Execute(Dialogs& dialogs) {
-    const QString path = dialogs.open_file(QString::fromLatin1(kOpenWavCaption),
-                                           QString::fromLatin1(kWavFileFilter), m_folder);
+    const QString path = dialogs.open_file(ui_text("kx::TformImpulseResponse", kOpenWavCaption),
+                                           ui_text("Ir", kWavFileFilter), m_folder);
     if (!path.isEmpty())
         m_folder = QFileInfo(path).absolutePath();
     return path;
@@ -251,18 +274,20 @@ void TformImpulseResponse::set_kept_imports(const QList<KeptImport>& imports) {
         const QString when = QLocale().toString(notes.imported.toLocalTime(), QLocale::ShortFormat);
         QStringList done;
         if (notes.tools.trim)
-            done << QString::fromLatin1(kToolTrim);
+            done << ui_text("kx::TformImpulseResponse", kToolTrim);
         if (notes.tools.normalise_db)
-            done << QString::fromLatin1(kToolNormalise).arg(*notes.tools.normalise_db, 0, 'f', 1);
+            done << ui_text("kx::TformImpulseResponse", kToolNormalise)
+                        .arg(*notes.tools.normalise_db, 0, 'f', 1);
         if (notes.tools.fade_ms > 0.0)
-            done << QString::fromLatin1(kToolFade).arg(notes.tools.fade_ms, 0, 'f', 1);
+            done << ui_text("kx::TformImpulseResponse", kToolFade)
+                        .arg(notes.tools.fade_ms, 0, 'f', 1);
         const QString name =
             notes.source_name.isEmpty() ? QFileInfo(kept.path).fileName() : notes.source_name;
-        cmbKeptImports->addItem(done.isEmpty()
-                                    ? QString::fromLatin1(kKeptImportRow).arg(name, when)
-                                    : QString::fromLatin1(kKeptImportTools)
-                                          .arg(name, when, done.join(QStringLiteral(", "))),
-                                kept.path);
+        cmbKeptImports->addItem(
+            done.isEmpty() ? ui_text("kx::TformImpulseResponse", kKeptImportRow).arg(name, when)
+                           : ui_text("kx::TformImpulseResponse", kKeptImportTools)
+                                 .arg(name, when, done.join(QStringLiteral(", "))),
+            kept.path);
         cmbKeptImports->setItemData(cmbKeptImports->count() - 1,
                                     notes.summary.join(QLatin1Char('\n')), Qt::ToolTipRole);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include "ir/ir_tools.h"
 
 #include <QList>
@@ -19,7 +20,7 @@ class IrWaveformView;
 struct IrImport;
 struct KeptImport;
 
-inline constexpr char kOpenWavCaption[] = "Load IR";
+inline constexpr char kOpenWavCaption[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Load IR");
 
 // How to load an impulse response, and which files the import takes; lines joined by CR LF.
 QString impulse_response_howto();

@@ -1,5 +1,6 @@
 #include "ir/ui/ir_plots.h"
 
+#include "base/translation.h"
 #include "ir/resample.h"
 
 #include <QPainter>
@@ -13,11 +14,14 @@ namespace kx {
 
 namespace {
 
-constexpr char kWaveformTitle[] = "Waveform at %1 kHz: the first %2 samples (%3 ms) are loaded";
-constexpr char kResponseTitle[] = "Magnitude response of the loaded samples";
-constexpr char kNothingLoaded[] = "Nothing loaded yet";
-constexpr char kLoadedMark[] = "loaded";
-constexpr char kNotLoaded[] = "not loaded";
+constexpr char kWaveformTitle[] = QT_TRANSLATE_NOOP(
+    "kx::TformImpulseResponse", "Waveform at %1 kHz: the first %2 samples (%3 ms) are loaded");
+constexpr char kResponseTitle[] =
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Magnitude response of the loaded samples");
+constexpr char kNothingLoaded[] =
+    QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "Nothing loaded yet");
+constexpr char kLoadedMark[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "loaded");
+constexpr char kNotLoaded[] = QT_TRANSLATE_NOOP("kx::TformImpulseResponse", "not loaded");
 
 // Decibels shown below the top of the response plot.
 constexpr double kResponseRange_dB = 60.0;
@@ -47,7 +51,8 @@ void draw_frame(QPainter& painter, const QWidget& view, const QRectF& area, cons
 void draw_nothing(QPainter& painter, const QWidget& view) {
     painter.fillRect(view.rect(), view.palette().color(QPalette::Base));
     painter.setPen(view.palette().color(QPalette::PlaceholderText));
-    painter.drawText(view.rect(), Qt::AlignCenter, QString::fromLatin1(kNothingLoaded));
+    painter.drawText(view.rect(), Qt::AlignCenter,
+                     ui_text("kx::TformImpulseResponse", kNothingLoaded));
 }
 
 // A step of 1, 2 or 5 times a power of ten that cuts `span` into at most about `ticks` parts.
@@ -97,7 +102,7 @@ void IrWaveformView::paintEvent(QPaintEvent*) {
     const QRectF area = plot_area(*this, QStringLiteral("-1.0"));
     const double rate_khz = kPedalSampleRate_hz / 1000.0;
     draw_frame(painter, *this, area,
-               QString::fromLatin1(kWaveformTitle)
+               ui_text("kx::TformImpulseResponse", kWaveformTitle)
                    .arg(rate_khz)
                    .arg(m_picture.loaded_count)
                    .arg(QString::number(m_picture.loaded_count / rate_khz, 'f', 1)));
@@ -163,8 +168,8 @@ void IrWaveformView::paintEvent(QPaintEvent*) {
     QPen marker(text, 1, Qt::DashLine);
     painter.setPen(marker);
     painter.drawLine(QPointF(end_x, area.top()), QPointF(end_x, area.bottom()));
-    const QString left_label = QString::fromLatin1(kLoadedMark);
-    const QString right_label = QString::fromLatin1(kNotLoaded);
+    const QString left_label = ui_text("kx::TformImpulseResponse", kLoadedMark);
+    const QString right_label = ui_text("kx::TformImpulseResponse", kNotLoaded);
     const double label_y = area.top() + metrics.ascent() + 3;
     painter.setPen(loaded);
     painter.drawText(QPointF(end_x - metrics.horizontalAdvance(left_label) - 6, label_y),
@@ -199,7 +204,7 @@ void IrResponseView::paintEvent(QPaintEvent*) {
     }
     const QFontMetrics metrics(font());
     const QRectF area = plot_area(*this, QStringLiteral("-100 dB"));
-    draw_frame(painter, *this, area, QString::fromLatin1(kResponseTitle));
+    draw_frame(painter, *this, area, ui_text("kx::TformImpulseResponse", kResponseTitle));
 
     const double peak = *std::max_element(response.cbegin(), response.cend());
     const double top = std::ceil(peak / kGridStep_dB) * kGridStep_dB;

@@ -1,6 +1,7 @@
 #include "library/ui/FXInfo.h"
 
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 
 #include <QImage>
 #include <QTextBrowser>
@@ -46,7 +47,8 @@ TformFXInfo::TformFXInfo(QWidget* parent)
 void TformFXInfo::build() {
     WebBrowser1 = new PageBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Effect information page"));
+    set_translated(WebBrowser1, "accessibleName", "kx::TformFXInfo",
+                   QT_TRANSLATE_NOOP("kx::TformFXInfo", "Effect information page"));
     WebBrowser1->setGeometry(8, 8, 319, 464);
     // The pages have no links; should one appear, it opens nothing.
     WebBrowser1->setOpenLinks(false);

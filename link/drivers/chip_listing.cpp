@@ -1,5 +1,6 @@
 #include "link/drivers/chip_listing.h"
 
+#include "base/translation.h"
 #include "platform/platform.h"
 
 #include <QFile>
@@ -20,12 +21,12 @@ QString port_path_problem(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            return QString::fromLatin1(kPortMissing).arg(path);
-        return QString::fromLatin1(kPortUnreadable)
+            return ui_text("Link", kPortMissing).arg(path);
+        return ui_text("Link", kPortUnreadable)
             .arg(path, QString::fromLocal8Bit(std::strerror(error)));
     }
     if (!S_ISCHR(info.st_mode))
-        return QString::fromLatin1(kPortNotCharDevice).arg(path);
+        return ui_text("Link", kPortNotCharDevice).arg(path);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include "link/serial_driver.h"
 
 #include <QByteArray>
@@ -16,10 +17,11 @@ inline constexpr const char* kPortPathDescription = kChipFactoryDescription;
 // USB vendor of the chip maker.
 inline constexpr quint16 kFtdiVendorId = 0x0403;
 // Why a port given by path is not listed; %1 is the path.
-inline constexpr char kPortMissing[] = "Port %1 does not exist.";
+inline constexpr char kPortMissing[] = QT_TRANSLATE_NOOP("Link", "Port %1 does not exist.");
 inline constexpr char kPortNotCharDevice[] =
-    "Port %1 is not a serial port (not a character device).";
-inline constexpr char kPortUnreadable[] = "Port %1 cannot be examined: %2.";
+    QT_TRANSLATE_NOOP("Link", "Port %1 is not a serial port (not a character device).");
+inline constexpr char kPortUnreadable[] =
+    QT_TRANSLATE_NOOP("Link", "Port %1 cannot be examined: %2.");
 
 // A chip as the serial drivers list it.
 struct ChipEntry {

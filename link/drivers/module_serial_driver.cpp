@@ -1,6 +1,7 @@
 #include "link/drivers/module_serial_driver.h"
 
 #include "base/loadable_module.h"
+#include "base/translation.h"
 
 namespace kx {
 
@@ -17,7 +18,7 @@ SerialDriver* ModuleSerialDriver::driver() {
         m_driver.reset(reinterpret_cast<MakeSerialDriver>(*make)(m_port_paths));
     if (!m_driver) {
         m_load_failed = true;
-        m_load_error = QString::fromLatin1(kSerialModuleMissing).arg(make.error());
+        m_load_error = ui_text("Link", kSerialModuleMissing).arg(make.error());
     }
     return m_driver.get();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include "link/drivers/chip_listing.h"
 #include "link/serial_driver.h"
 
@@ -16,9 +17,10 @@ inline constexpr char kSerialModuleName[] = "kestrel-x-serial";
 inline constexpr char kMakeSerialDriver[] = "kx_make_serial_driver";
 using MakeSerialDriver = SerialDriver* (*)(const QStringList& port_paths);
 // What take_problems() says when the module is missing or broken; %1 is why.
-inline constexpr char kSerialModuleMissing[] =
+inline constexpr char kSerialModuleMissing[] = QT_TRANSLATE_NOOP(
+    "Link",
     "The serial port module of this installation cannot be loaded, so no port can be opened "
-    "(%1). Reinstall the editor.";
+    "(%1). Reinstall the editor.");
 
 // The serial ports, as QtSerialDriver reaches them, with the driver itself loaded on first
 // use. Until then the chips are listed from the system's device tree (where there is none,

@@ -1,6 +1,8 @@
 #include "params/ui/AssignmentMap.h"
 
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "params/ui/FXParameters.h"
 
 #include <QComboBox>
@@ -13,13 +15,17 @@ namespace kx {
 
 namespace {
 
-constexpr char kTextNoEffect[] =
-    "Open an effect (Open FX, or click it in the list) to see what the pedal's controls drive.";
-constexpr char kTextPreview[] =
-    "This effect does not run on the pedal: its assignments can be seen but not changed.";
-constexpr char kTextEditable[] =
-    "A change here is sent to the pedal at once, like the parameters window's boxes and Assign.";
-constexpr char kTextShared[] = "Shared: %1 follow this one control.";
+constexpr char kTextNoEffect[] = QT_TRANSLATE_NOOP(
+    "kx::TformAssignmentMap",
+    "Open an effect (Open FX, or click it in the list) to see what the pedal's controls drive.");
+constexpr char kTextPreview[] = QT_TRANSLATE_NOOP(
+    "kx::TformAssignmentMap",
+    "This effect does not run on the pedal: its assignments can be seen but not changed.");
+constexpr char kTextEditable[] = QT_TRANSLATE_NOOP(
+    "kx::TformAssignmentMap",
+    "A change here is sent to the pedal at once, like the parameters window's boxes and Assign.");
+constexpr char kTextShared[] =
+    QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Shared: %1 follow this one control.");
 
 // The map's sections: a heading above the first row of each group of pedal_controls().
 struct Section {
@@ -27,15 +33,18 @@ struct Section {
     const char* heading;
 };
 constexpr Section kSections[] = {
-    {0, "Knobs"},   {5, "Buttons"}, {8, "Footswitch"}, {10, "Remote and expression pedal"},
-    {12, "Lights"},
+    {0, QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Knobs")},
+    {5, QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Buttons")},
+    {8, QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Footswitch")},
+    {10, QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Remote and expression pedal")},
+    {12, QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Lights")},
 };
 
 QString joined(const QStringList& names) {
     if (names.size() <= 1)
         return names.join(QString());
-    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + names.last();
+    return ui_text("kx::TformAssignmentMap", "%1 and %2")
+        .arg(QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")), names.last());
 }
 
 } // namespace
@@ -43,8 +52,8 @@ QString joined(const QStringList& names) {
 TformAssignmentMap::TformAssignmentMap(TformFXParameters& parameters, QWidget* parent)
     : QWidget(parent, Qt::Window), m_parameters(parameters) {
     setObjectName(QStringLiteral("formAssignmentMap"));
-    setWindowTitle(QString::fromLatin1(kCaptionAssignmentMap));
-    setAccessibleName(QString::fromLatin1(kCaptionAssignmentMap));
+    set_translated(this, "windowTitle", "kx::TformAssignmentMap", kCaptionAssignmentMap);
+    set_translated(this, "accessibleName", "kx::TformAssignmentMap", kCaptionAssignmentMap);
     setAttribute(Qt::WA_QuitOnClose, false);
     close_on_escape(this);
     connect(&m_parameters, &TformFXParameters::assignments_changed, this,
@@ -84,7 +93,8 @@ void TformAssignmentMap::build() {
         for (const Section& section : kSections) {
             if (section.first_row != row)
                 continue;
-            auto* heading = new QLabel(QString::fromLatin1(section.heading), this);
+            auto* heading = new QLabel(this);
+            set_translated(heading, "text", "kx::TformAssignmentMap", section.heading);
             heading->setObjectName(QStringLiteral("lblMapSection%1").arg(row));
             heading->setFont(bold);
             heading->setContentsMargins(0, row == 0 ? 0 : 6, 0, 0);
@@ -113,7 +123,9 @@ void TformAssignmentMap::build() {
         m_rows << shown;
     }
     layout->addStretch(1);
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(this);
+    set_translated(m_close, "text", "kx::TformAssignmentMap",
+                   QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Close"));
     m_close->setObjectName(QStringLiteral("btnCloseAssignmentMap"));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -139,10 +151,10 @@ void TformAssignmentMap::refresh() {
     const MapEffect shown = effect();
     const bool open = !shown.controls.isEmpty();
     const bool editable = open && m_parameters.assignments_editable();
-    m_effect->setText(open ? m_parameters.windowTitle() : QStringLiteral("No effect open"));
-    m_note->setText(QString::fromLatin1(!open      ? kTextNoEffect
-                                        : editable ? kTextEditable
-                                                   : kTextPreview));
+    m_effect->setText(open ? m_parameters.windowTitle() : tr("No effect open"));
+    m_note->setText(ui_text("kx::TformAssignmentMap", !open      ? kTextNoEffect
+                                                      : editable ? kTextEditable
+                                                                 : kTextPreview));
     const FXParametersState& state = m_parameters.state();
     const QList<PedalControl>& controls = pedal_controls();
     for (int row = 0; row < m_rows.size(); ++row) {
@@ -160,7 +172,8 @@ void TformAssignmentMap::refresh() {
         for (const MapChoice& choice : driven)
             names << map_choice_text(choice, shown);
         const QString warning =
-            names.size() > 1 ? QString::fromLatin1(kTextShared).arg(joined(names)) : QString();
+            names.size() > 1 ? ui_text("kx::TformAssignmentMap", kTextShared).arg(joined(names))
+                             : QString();
         r.warning->setText(warning.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + warning);
         r.warning->setAccessibleDescription(warning);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translation.h"
 #include "params/pedal_controls.h"
 
 #include <QList>
@@ -13,7 +14,8 @@ namespace kx {
 
 class TformFXParameters;
 
-inline constexpr char kCaptionAssignmentMap[] = "Assignment Map";
+inline constexpr char kCaptionAssignmentMap[] =
+    QT_TRANSLATE_NOOP("kx::TformAssignmentMap", "Assignment Map");
 
 // One view of what each of the pedal's knobs, buttons, footswitch uses, remote, expression
 // pedal and lights drives in the effect of the parameters window. It shows that window's

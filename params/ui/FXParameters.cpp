@@ -5,7 +5,9 @@
 #include "base/hex_text.h"
 #include "base/log.h"
 #include "base/plain_text.h"
+#include "base/translation.h"
 #include "base/ui/accessibility.h"
+#include "base/ui/translated.h"
 #include "library/fx_info_page.h"
 #include "library/resource_store.h"
 #include "params/pedal_controls.h"
@@ -33,7 +35,7 @@ namespace kx {
 
 namespace {
 
-constexpr char kCaption[] = "FX Parameters";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("kx::TformFXParameters", "FX Parameters");
 constexpr int kExtraRows = 4;
 
 // The window's layout: a row of column headings, then row r at y = 25r + 35, widgets 20 high;
@@ -66,12 +68,13 @@ constexpr int kSeparatorX = kValueX + kValueWidth + 6;
 constexpr double kSeparatorPerControl = 24.5;
 constexpr int kBoxX = kSeparatorX + 6;
 constexpr int kBoxWidth = 86;
-constexpr char kTextNotAssignable[] = "not assignable";
+constexpr char kTextNotAssignable[] = QT_TRANSLATE_NOOP("kx::TformFXParameters", "not assignable");
 constexpr char kHintNotAssignable[] =
-    "The pedal's controls can drive the first 16 controls of an effect only";
+    QT_TRANSLATE_NOOP("kx::TformFXParameters",
+                      "The pedal's controls can drive the first 16 controls of an effect only");
 constexpr int kClientWidth = kBoxX + kBoxWidth + 5;
-constexpr char kHeadingValue[] = "Value";
-constexpr char kHeadingPedalControl[] = "Pedal control";
+constexpr char kHeadingValue[] = QT_TRANSLATE_NOOP("kx::TformFXParameters", "Value");
+constexpr char kHeadingPedalControl[] = QT_TRANSLATE_NOOP("kx::TformFXParameters", "Pedal control");
 
 int row_y(int row) {
     return kRowPitch * row + kTop;
@@ -140,7 +143,7 @@ TformFXParameters::TformFXParameters(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint) {
     setObjectName(QStringLiteral("formFXParameters"));
     // A screen reader names the window by its title, which tells the effect.
-    setWindowTitle(latin1(kCaption));
+    set_translated(this, "windowTitle", "kx::TformFXParameters", kCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(parameters_window_width(), parameters_window_height(0, 0));
     m_undo.setObjectName(QStringLiteral("undoParameters"));
@@ -306,7 +309,7 @@ QLabel* TformFXParameters::add_row_label(int row, const QString& text, const QSt
 QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlider* slider) {
     auto* value = new ValueBox(this);
     value->setObjectName(QStringLiteral("spnPot%1").arg(row));
-    value->setAccessibleName(label + QStringLiteral(" value"));
+    value->setAccessibleName(tr("%1 value").arg(label));
     value->setRange(0, kMaxControlValue);
     // A typed value goes out once, when it is complete (Enter or leaving the box), not digit by
     // digit; the arrows and Page Up/Down step at once.
@@ -328,9 +331,10 @@ QSpinBox* TformFXParameters::add_value_box(int row, const QString& label, QSlide
 
 void TformFXParameters::add_headings() {
     const auto heading = [this](const char* text, const char* name, int x, int width) {
-        auto* label = new QLabel(latin1(text), this);
+        auto* label = new QLabel(this);
+        set_translated(label, "text", "kx::TformFXParameters", text);
         label->setObjectName(QLatin1String(name));
-        label->setAccessibleName(latin1(text));
+        set_translated(label, "accessibleName", "kx::TformFXParameters", text);
         label->setGeometry(x, kHeadingTop, width, kWidgetHeight);
         label->show();
     };
@@ -389,7 +393,7 @@ QComboBox* TformFXParameters::add_box(int row, AssignmentBox kind, const QString
                                       const QString& accessible_row) {
     auto* box = new QComboBox(this);
     box->setObjectName(object_name);
-    box->setAccessibleName(accessible_row + QStringLiteral(" assignment"));
+    box->setAccessibleName(tr("%1 assignment").arg(accessible_row));
     const QStringList items = assignment_box_items(kind);
     box->addItems(items);
     for (int item = 0; item < items.size(); ++item)
@@ -497,9 +501,9 @@ bool TformFXParameters::build_rows() {
     }
     // Their rows say so where the box would be, rather than leave a gap without a word.
     for (int i = kAssignableControls; i < n; ++i) {
-        auto* note = new QLabel(latin1(kTextNotAssignable), this);
+        auto* note = new QLabel(ui_text("kx::TformFXParameters", kTextNotAssignable), this);
         note->setObjectName(QStringLiteral("lblNotAssignable%1").arg(i));
-        note->setToolTip(latin1(kHintNotAssignable));
+        set_translated(note, "toolTip", "kx::TformFXParameters", kHintNotAssignable);
         // Dimmer than the row's label, in a colour each look gives with enough contrast.
         note->setProperty("secondary", true);
         note->setGeometry(kBoxX, row_y(i), kClientWidth - kBoxX, kWidgetHeight);
@@ -510,17 +514,18 @@ bool TformFXParameters::build_rows() {
     m_separator_height = int(std::lround(kSeparatorPerControl * n));
     update();
 
-    m_bypass_label = add_row_label(n, latin1(kCaptionBypassToggle), latin1(kCaptionBypassToggle));
+    m_bypass_label = add_row_label(n, ui_text("kx::TformFXParameters", kCaptionBypassToggle),
+                                   ui_text("kx::TformFXParameters", kCaptionBypassToggle));
     m_bypass_label->setObjectName(QStringLiteral("lblBypass"));
     m_bypass_box = add_box(n, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignBypass"),
-                           QStringLiteral("Bypass"));
+                           ui_text("kx::TformFXParameters", "Bypass"));
     connect(m_bypass_box, &QComboBox::currentIndexChanged, this,
             &TformFXParameters::boxAssignBypassOnChange);
-    m_preset_label =
-        add_row_label(n + 1, latin1(kCaptionPresetChange), latin1(kCaptionPresetChange));
+    m_preset_label = add_row_label(n + 1, ui_text("kx::TformFXParameters", kCaptionPresetChange),
+                                   ui_text("kx::TformFXParameters", kCaptionPresetChange));
     m_preset_label->setObjectName(QStringLiteral("lblPreset"));
     m_preset_box = add_box(n + 1, AssignmentBox::BypassOrPreset, QStringLiteral("boxAssignPreset"),
-                           QStringLiteral("Preset"));
+                           ui_text("kx::TformFXParameters", "Preset"));
     connect(m_preset_box, &QComboBox::currentIndexChanged, this,
             &TformFXParameters::boxAssignPresetOnChange);
 
@@ -588,7 +593,8 @@ void TformFXParameters::fit_height(int height) {
     if (!m_scroll) {
         m_scroll = new QScrollBar(Qt::Vertical, this);
         m_scroll->setObjectName(QStringLiteral("scrParameters"));
-        m_scroll->setAccessibleName(QStringLiteral("Rows"));
+        set_translated(m_scroll, "accessibleName", "kx::TformFXParameters",
+                       QT_TRANSLATE_NOOP("kx::TformFXParameters", "Rows"));
         connect(m_scroll, &QScrollBar::valueChanged, this, &TformFXParameters::scroll_rows);
         connect(qApp, &QApplication::focusChanged, m_scroll,
                 [this](QWidget*, QWidget* now) { show_focused_row(now); });
@@ -696,7 +702,8 @@ void TformFXParameters::show_assignments() {
 
 Task<Status> TformFXParameters::send_parameter(int i, int value) {
     if (!m_session)
-        co_return Error{QStringLiteral("The parameters window has no pedal link.")};
+        co_return Error{
+            ui_text("kx::TformFXParameters", "The parameters window has no pedal link.")};
     // Another effect's addresses would overwrite the running effect's parameters.
     if (!m_live)
         co_return Status{};
@@ -708,21 +715,22 @@ Task<Status> TformFXParameters::send_parameter(int i, int value) {
 Task<Status> TformFXParameters::send_pot(int i) {
     QSlider* slider = m_sliders.value(i);
     if (!slider)
-        co_return Error{QStringLiteral("Control %1 is not a pot.").arg(i)};
+        co_return Error{ui_text("kx::TformFXParameters", "Control %1 is not a pot.").arg(i)};
     co_return co_await send_parameter(i, pot_value(slider->value()));
 }
 
 Task<Status> TformFXParameters::send_switch(int i) {
     QCheckBox* toggle = m_toggles.value(i);
     if (!toggle)
-        co_return Error{QStringLiteral("Control %1 is not a switch.").arg(i)};
+        co_return Error{ui_text("kx::TformFXParameters", "Control %1 is not a switch.").arg(i)};
     co_return co_await send_parameter(i, switch_value(toggle->isChecked()));
 }
 
 Task<Status> TformFXParameters::send_multiswitch(int i) {
     QComboBox* list = m_lists.value(i);
     if (!list)
-        co_return Error{QStringLiteral("Control %1 is not a multi switch.").arg(i)};
+        co_return Error{
+            ui_text("kx::TformFXParameters", "Control %1 is not a multi switch.").arg(i)};
     if (list->currentIndex() < 0)
         co_return Status{}; // no option chosen: nothing to send
     co_return co_await send_parameter(
@@ -731,8 +739,9 @@ Task<Status> TformFXParameters::send_multiswitch(int i) {
 
 Task<Status> TformFXParameters::assign_to_pedal() {
     if (!m_session || !m_dialogs)
-        co_return Error{QStringLiteral("The parameters window has no pedal link.")};
-    if (m_dialogs->confirm(latin1(kConfirmAssign)) == Dialogs::Answer::No)
+        co_return Error{
+            ui_text("kx::TformFXParameters", "The parameters window has no pedal link.")};
+    if (m_dialogs->confirm(ui_text("kx::TformFXParameters", kConfirmAssign)) == Dialogs::Answer::No)
         co_return Status{};
     co_return co_await send_assignment();
 }
@@ -784,10 +793,12 @@ void TformFXParameters::take_codes(const FXParametersState& codes) {
 
 Task<Status> TformFXParameters::apply_assignments(FXParametersState codes, QString edit_text) {
     if (!m_session || !m_dialogs)
-        co_return Error{QStringLiteral("The parameters window has no pedal link.")};
+        co_return Error{
+            ui_text("kx::TformFXParameters", "The parameters window has no pedal link.")};
     if (!assignments_editable())
-        co_return Error{QStringLiteral("The assignments can be changed once the pedal runs the "
-                                       "effect and its settings have been read.")};
+        co_return Error{ui_text("kx::TformFXParameters",
+                                "The assignments can be changed once the pedal runs the "
+                                "effect and its settings have been read.")};
     const FXParametersState before = m_codes_shown;
     take_codes(codes);
     m_undo.push(
@@ -861,12 +872,12 @@ void TformFXParameters::record_setting(int i, int drag) {
 QString TformFXParameters::assignment_text(const QString& what, AssignmentBox box, int item) const {
     const quint8 code = assignment_code(box, item);
     if (code == kUnassignedCode)
-        return what + QStringLiteral(" unassigned");
+        return tr("%1 unassigned").arg(what);
     const AssignmentBox list =
         box == AssignmentBox::Readback ? AssignmentBox::Readback : AssignmentBox::Control;
     for (const PedalControl& control : pedal_controls())
         if (control.box == list && control.code == code)
-            return what + QStringLiteral(" on ") + control.name;
+            return tr("%1 on %2").arg(what, control.name);
     return what;
 }
 
@@ -952,8 +963,8 @@ void TformFXParameters::boxAssignBypassOnChange() {
     const quint8 code = assignment_code(AssignmentBox::BypassOrPreset, item);
     store_code(AssignmentBox::BypassOrPreset, 0, code);
     m_log->print_line(latin1(kLogBypassAssignment) + code_text(code));
-    record_assignments(
-        assignment_text(QStringLiteral("Bypass"), AssignmentBox::BypassOrPreset, item));
+    record_assignments(assignment_text(ui_text("kx::TformFXParameters", "Bypass"),
+                                       AssignmentBox::BypassOrPreset, item));
     emit assignments_changed();
 }
 
@@ -962,8 +973,8 @@ void TformFXParameters::boxAssignPresetOnChange() {
     const quint8 code = assignment_code(AssignmentBox::BypassOrPreset, item);
     store_code(AssignmentBox::BypassOrPreset, 1, code);
     m_log->print_line(latin1(kLogPresetAssignment) + code_text(code));
-    record_assignments(
-        assignment_text(QStringLiteral("Preset change"), AssignmentBox::BypassOrPreset, item));
+    record_assignments(assignment_text(ui_text("kx::TformFXParameters", "Preset change"),
+                                       AssignmentBox::BypassOrPreset, item));
     emit assignments_changed();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "base/task.h"
+#include "base/translation.h"
 #include "link/connection_ui.h"
 #include "params/control_description.h"
 #include "params/parameter_messages.h"
@@ -29,9 +30,12 @@ class Dialogs;
 class Log;
 class ResourceStore;
 
-inline constexpr char kConfirmAssign[] = "Assign parameters?";
-inline constexpr char kCaptionBypassToggle[] = "Bypass Toggle";
-inline constexpr char kCaptionPresetChange[] = "Preset Change";
+inline constexpr char kConfirmAssign[] =
+    QT_TRANSLATE_NOOP("kx::TformFXParameters", "Assign parameters?");
+inline constexpr char kCaptionBypassToggle[] =
+    QT_TRANSLATE_NOOP("kx::TformFXParameters", "Bypass Toggle");
+inline constexpr char kCaptionPresetChange[] =
+    QT_TRANSLATE_NOOP("kx::TformFXParameters", "Preset Change");
 
 // Client height of the parameters window for an effect with `control_count` controls and
 // `readback_count` readbacks: one 25-pixel row each, plus bypass, preset and margins.

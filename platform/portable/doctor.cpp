@@ -1,6 +1,7 @@
 // The Connection Doctor where only Qt tells of serial ports: which FTDI chips QSerialPortInfo
 // lists, and whether each port, and each port given by path, opens. Why one does not (a driver,
 // the system's rights, another program) is for the user to find from Qt's words.
+#include "base/translation.h"
 #include "platform/diagnosis.h"
 #include "platform/doctor_sources.h"
 #include "platform/portable/listed_ports.h"
@@ -14,10 +15,6 @@ namespace {
 
 constexpr quint16 kFtdiVendor = 0x0403;
 constexpr quint16 kPedalChipProduct = 0x6015;
-
-QString text(const char* source) {
-    return QCoreApplication::translate("Doctor", source);
-}
 
 PortOpening try_open(const QString& port) {
     QSerialPort serial;
@@ -40,16 +37,18 @@ public:
         check_chips();
         for (const QString& port : m_sources.ports) {
             Finding finding;
-            finding.subject = text("Port %1 (given with --port)").arg(port);
+            finding.subject = ui_text("Link", "Port %1 (given with --port)").arg(port);
             add_port(finding, port, false);
         }
         if (m_sources.virtual_pedal) {
             m_out.ready = true;
-            m_out.findings.append({Severity::Ok, text("Virtual pedal (--virtual-pedal)"),
-                                   text("The editor's built-in virtual pedal is attached; it is "
-                                        "always ready."),
-                                   {},
-                                   {}});
+            m_out.findings.append(
+                {Severity::Ok,
+                 ui_text("Link", "Virtual pedal (--virtual-pedal)"),
+                 ui_text("Link", "The editor's built-in virtual pedal is attached; it is "
+                                 "always ready."),
+                 {},
+                 {}});
         }
         return m_out;
     }
@@ -65,12 +64,15 @@ private:
         if (chips.isEmpty()) {
             const bool others = !m_sources.ports.isEmpty() || m_sources.virtual_pedal;
             m_out.findings.append(
-                {others ? Severity::Note : Severity::Problem, text("USB devices"),
-                 text("No FTDI USB chip is attached: the pedal is not plugged in, not switched "
-                      "on, or its cable carries no data."),
-                 text("Connect the pedal with a USB cable that carries data (some cables only "
-                      "charge), switch the pedal on, and try another USB socket. If it is "
-                      "plugged in, check that the system has a driver for FTDI chips."),
+                {others ? Severity::Note : Severity::Problem,
+                 ui_text("Link", "USB devices"),
+                 ui_text("Link",
+                         "No FTDI USB chip is attached: the pedal is not plugged in, not switched "
+                         "on, or its cable carries no data."),
+                 ui_text("Link",
+                         "Connect the pedal with a USB cable that carries data (some cables only "
+                         "charge), switch the pedal on, and try another USB socket. If it is "
+                         "plugged in, check that the system has a driver for FTDI chips."),
                  {}});
             return;
         }
@@ -80,14 +82,16 @@ private:
                                    .arg(chip.vendor, 4, 16, QLatin1Char('0'))
                                    .arg(chip.product, 4, 16, QLatin1Char('0'));
             finding.subject =
-                text("USB chip \"%1\" (%2, serial %3)")
+                ui_text("Link", "USB chip \"%1\" (%2, serial %3)")
                     .arg(chip.description.isEmpty() ? QStringLiteral("?")
                                                     : QString::fromLatin1(chip.description),
                          id,
-                         chip.serial.isEmpty() ? text("none") : QString::fromLatin1(chip.serial));
+                         chip.serial.isEmpty() ? ui_text("Link", "none")
+                                               : QString::fromLatin1(chip.serial));
             const bool pedal_chip = chip.product == kPedalChipProduct;
             if (!pedal_chip)
-                finding.text = text("This is not the pedal's type of chip (the pedal's FT230X "
+                finding.text =
+                    ui_text("Link", "This is not the pedal's type of chip (the pedal's FT230X "
                                     "reports 0403:6015), but the editor lists it all the same.");
             add_port(finding, chip.location, pedal_chip);
         }
@@ -101,30 +105,35 @@ private:
         switch (opening.outcome) {
         case PortOpening::Opened:
             finding.severity = Severity::Ok;
-            finding.text = text("You may open %1, and no other program holds it: ready to "
+            finding.text =
+                ui_text("Link", "You may open %1, and no other program holds it: ready to "
                                 "connect.")
-                               .arg(port);
+                    .arg(port);
             m_out.ready = true;
             break;
         case PortOpening::Missing:
             finding.severity = Severity::Problem;
             if (pedal_chip) {
-                finding.text = text("Its serial port %1 is listed but cannot be found.").arg(port);
-                finding.advice = text("Unplug the pedal and plug it in again.");
+                finding.text =
+                    ui_text("Link", "Its serial port %1 is listed but cannot be found.").arg(port);
+                finding.advice = ui_text("Link", "Unplug the pedal and plug it in again.");
             } else {
-                finding.text = text("%1 does not exist.").arg(port);
-                finding.advice = text("Check the path. The virtual pedal program names a new "
-                                      "pseudo-terminal each time it starts.");
+                finding.text = ui_text("Link", "%1 does not exist.").arg(port);
+                finding.advice =
+                    ui_text("Link", "Check the path. The virtual pedal program names a new "
+                                    "pseudo-terminal each time it starts.");
             }
             break;
         case PortOpening::Refused:
             finding.severity = Severity::Problem;
-            finding.text = text("%1 cannot be opened (%2): another program may hold it (the "
+            finding.text =
+                ui_text("Link", "%1 cannot be opened (%2): another program may hold it (the "
                                 "pedal answers one program at a time), or you may not open it.")
-                               .arg(port, opening.reason);
-            finding.advice = text("Close any other program that uses the pedal, then choose "
-                                  "Connect again. If none does, unplug the pedal and plug it in "
-                                  "again.");
+                    .arg(port, opening.reason);
+            finding.advice =
+                ui_text("Link", "Close any other program that uses the pedal, then choose "
+                                "Connect again. If none does, unplug the pedal and plug it in "
+                                "again.");
             break;
         }
         if (!remark.isEmpty())

@@ -1,5 +1,6 @@
 #include "platform/diagnosis.h"
 #include "base/outside_file.h"
+#include "base/translation.h"
 
 #include "platform/linux/doctor/access_rule.h"
 #include "platform/linux/doctor/accounts.h"
@@ -30,21 +31,31 @@ struct Service {
 };
 const Service kServices[] = {
     {"ModemManager",
-     "ModemManager is running. It tries new serial ports for a mobile-broadband modem and can "
-     "hold the pedal's port for a few seconds after the pedal is plugged in.",
-     "The editor's udev rule tells it to leave the pedal alone. Without the rule, and if this "
-     "computer uses no mobile-broadband modem, stop it.",
+     QT_TRANSLATE_NOOP(
+         "Link",
+         "ModemManager is running. It tries new serial ports for a mobile-broadband modem and can "
+         "hold the pedal's port for a few seconds after the pedal is plugged in."),
+     QT_TRANSLATE_NOOP(
+         "Link",
+         "The editor's udev rule tells it to leave the pedal alone. Without the rule, and if this "
+         "computer uses no mobile-broadband modem, stop it."),
      "sudo systemctl stop ModemManager"},
     {"brltty",
-     "brltty, the braille display service, is running. It takes some USB serial chips for "
-     "braille displays, and a chip it takes gets no serial port.",
-     "If no braille display is attached to this computer, stop it, then unplug the pedal and "
-     "plug it in again.",
+     QT_TRANSLATE_NOOP(
+         "Link",
+         "brltty, the braille display service, is running. It takes some USB serial chips for "
+         "braille displays, and a chip it takes gets no serial port."),
+     QT_TRANSLATE_NOOP(
+         "Link",
+         "If no braille display is attached to this computer, stop it, then unplug the pedal and "
+         "plug it in again."),
      "sudo systemctl stop brltty-udev.service brltty.service"},
     {"gpsd",
-     "gpsd, the GPS service, is running. It opens new USB serial ports to look for a GPS "
-     "receiver.",
-     "If this computer uses no GPS receiver, stop it.",
+     QT_TRANSLATE_NOOP(
+         "Link",
+         "gpsd, the GPS service, is running. It opens new USB serial ports to look for a GPS "
+         "receiver."),
+     QT_TRANSLATE_NOOP("Link", "If this computer uses no GPS receiver, stop it."),
      "sudo systemctl stop gpsd.socket gpsd.service"},
 };
 
@@ -125,15 +136,15 @@ public:
         check_chips();
         for (const QString& port : m_sources.ports) {
             Finding finding;
-            finding.subject = QStringLiteral("Port %1 (given with --port)").arg(port);
+            finding.subject = ui_text("Link", "Port %1 (given with --port)").arg(port);
             add_port(finding, port, false);
         }
         if (m_sources.virtual_pedal) {
             m_out.ready = true;
             m_out.findings.append({Severity::Ok,
-                                   QStringLiteral("Virtual pedal (--virtual-pedal)"),
-                                   QStringLiteral("The editor's built-in virtual pedal is "
-                                                  "attached; it is always ready."),
+                                   ui_text("Link", "Virtual pedal (--virtual-pedal)"),
+                                   ui_text("Link", "The editor's built-in virtual pedal is "
+                                                   "attached; it is always ready."),
                                    {},
                                    {}});
         }
@@ -150,9 +161,9 @@ private:
         if (!usb.readable) {
             m_out.findings.append(
                 {absent,
-                 QStringLiteral("USB devices"),
-                 QStringLiteral("The list of USB devices (%1/bus/usb/devices) is missing or "
-                                "cannot be read, so no chip can be checked.")
+                 ui_text("Link", "USB devices"),
+                 ui_text("Link", "The list of USB devices (%1/bus/usb/devices) is missing or "
+                                 "cannot be read, so no chip can be checked.")
                      .arg(m_sources.sys_root),
                  {},
                  {}});
@@ -161,12 +172,12 @@ private:
         if (usb.chips.isEmpty()) {
             m_out.findings.append(
                 {absent,
-                 QStringLiteral("USB devices"),
-                 QStringLiteral("No FTDI USB chip is attached: the pedal is not plugged in, "
-                                "not switched on, or its cable carries no data."),
-                 QStringLiteral("Connect the pedal with a USB cable that carries data (some "
-                                "cables only charge), switch the pedal on, and try another USB "
-                                "socket."),
+                 ui_text("Link", "USB devices"),
+                 ui_text("Link", "No FTDI USB chip is attached: the pedal is not plugged in, "
+                                 "not switched on, or its cable carries no data."),
+                 ui_text("Link", "Connect the pedal with a USB cable that carries data (some "
+                                 "cables only charge), switch the pedal on, and try another USB "
+                                 "socket."),
                  {}});
             return;
         }
@@ -180,9 +191,9 @@ private:
                                .arg(chip.vendor, 4, 16, QLatin1Char('0'))
                                .arg(chip.product, 4, 16, QLatin1Char('0'));
         finding.subject =
-            QStringLiteral("USB chip \"%1\" (%2, serial %3)")
+            ui_text("Link", "USB chip \"%1\" (%2, serial %3)")
                 .arg(chip.description.isEmpty() ? QStringLiteral("?") : chip.description, id,
-                     chip.serial.isEmpty() ? QStringLiteral("none") : chip.serial);
+                     chip.serial.isEmpty() ? ui_text("Link", "none") : chip.serial);
         QString tty;
         for (const UsbInterface& interface : chip.interfaces)
             if (tty.isEmpty())
@@ -193,9 +204,9 @@ private:
             return;
         }
         if (!chip.is_pedal_chip())
-            finding.text = QStringLiteral("This is not the pedal's type of chip (the pedal's "
-                                          "FT230X reports 0403:6015), but the editor lists it "
-                                          "all the same.");
+            finding.text = ui_text("Link", "This is not the pedal's type of chip (the pedal's "
+                                           "FT230X reports 0403:6015), but the editor lists it "
+                                           "all the same.");
         add_port(finding, QStringLiteral("/dev/") + tty, chip.is_pedal_chip());
     }
 
@@ -207,35 +218,35 @@ private:
                 driver = interface.driver;
         if (driver == QLatin1String(kLibusbDriver)) {
             const QList<ProcessInfo> holders = m_processes.holders_of(chip.usb_node());
-            finding.text = QStringLiteral("It has no serial port: a program has taken the chip "
-                                          "over directly (through libusb), so the serial driver "
-                                          "cannot serve it.");
+            finding.text = ui_text("Link", "It has no serial port: a program has taken the chip "
+                                           "over directly (through libusb), so the serial driver "
+                                           "cannot serve it.");
             if (!holders.isEmpty())
-                finding.text += QStringLiteral(" The program is %1.").arg(describe(holders));
+                finding.text += ui_text("Link", " The program is %1.").arg(describe(holders));
             finding.advice =
-                QStringLiteral("Close that program, then unplug the pedal and plug it in again.");
+                ui_text("Link", "Close that program, then unplug the pedal and plug it in again.");
             for (const ProcessInfo& holder : holders)
                 if (const Service* service = service_named(holder.name)) {
                     finding.advice = latin1(service->advice);
                     finding.command = latin1(service->command);
                 }
         } else if (!driver.isEmpty()) {
-            finding.text = QStringLiteral("It has no serial port: the driver %1 holds it instead "
-                                          "of the serial driver %2.")
+            finding.text = ui_text("Link", "It has no serial port: the driver %1 holds it instead "
+                                           "of the serial driver %2.")
                                .arg(driver, latin1(kFtdiDriver));
-            finding.advice = QStringLiteral("Unplug the pedal and plug it in again.");
+            finding.advice = ui_text("Link", "Unplug the pedal and plug it in again.");
         } else if (!driver_present) {
-            finding.text = QStringLiteral("It has no serial port: the kernel's serial driver for "
-                                          "FTDI chips (%1) is not loaded.")
+            finding.text = ui_text("Link", "It has no serial port: the kernel's serial driver for "
+                                           "FTDI chips (%1) is not loaded.")
                                .arg(latin1(kFtdiDriver));
             finding.advice =
-                QStringLiteral("Load the driver, then unplug the pedal and plug it in again.");
+                ui_text("Link", "Load the driver, then unplug the pedal and plug it in again.");
             finding.command = QStringLiteral("sudo modprobe %1").arg(latin1(kFtdiDriver));
         } else {
-            finding.text = QStringLiteral("It has no serial port: the serial driver %1 is loaded "
-                                          "but has not taken the chip.")
+            finding.text = ui_text("Link", "It has no serial port: the serial driver %1 is loaded "
+                                           "but has not taken the chip.")
                                .arg(latin1(kFtdiDriver));
-            finding.advice = QStringLiteral("Unplug the pedal and plug it in again.");
+            finding.advice = ui_text("Link", "Unplug the pedal and plug it in again.");
         }
     }
 
@@ -255,15 +266,16 @@ private:
         const NodeFacts facts = m_sources.probe ? m_sources.probe(node) : probe_node(node, false);
         if (!facts.exists) {
             if (!facts.error.isEmpty()) {
-                finding.text = QStringLiteral("%1 cannot be examined: %2.").arg(node, facts.error);
+                finding.text = ui_text("Link", "%1 cannot be examined: %2.").arg(node, facts.error);
             } else if (pedal_chip) {
-                finding.text = QStringLiteral("Its serial port %1 is known to the kernel but "
-                                              "does not exist in /dev.")
+                finding.text = ui_text("Link", "Its serial port %1 is known to the kernel but "
+                                               "does not exist in /dev.")
                                    .arg(node);
-                finding.advice = QStringLiteral("Unplug the pedal and plug it in again.");
+                finding.advice = ui_text("Link", "Unplug the pedal and plug it in again.");
             } else {
-                finding.text = QStringLiteral("%1 does not exist.").arg(node);
-                finding.advice = QStringLiteral(
+                finding.text = ui_text("Link", "%1 does not exist.").arg(node);
+                finding.advice = ui_text(
+                    "Link",
                     "Check the path. The virtual pedal program names a new pseudo-terminal each "
                     "time it starts.");
             }
@@ -271,9 +283,9 @@ private:
         }
         if (!facts.char_device) {
             finding.text =
-                QStringLiteral("%1 is not a serial port (not a character device).").arg(node);
+                ui_text("Link", "%1 is not a serial port (not a character device).").arg(node);
             finding.advice =
-                QStringLiteral("Give the path of a serial port, such as /dev/ttyUSB0.");
+                ui_text("Link", "Give the path of a serial port, such as /dev/ttyUSB0.");
             return false;
         }
         const bool by_mode = mode_allows(facts, m_sources.identity);
@@ -298,11 +310,11 @@ private:
                 others << holder;
         }
         if (!others.isEmpty()) {
-            finding.text = QStringLiteral("%1 is open in another program: %2. The pedal answers "
-                                          "one program at a time.")
+            finding.text = ui_text("Link", "%1 is open in another program: %2. The pedal answers "
+                                           "one program at a time.")
                                .arg(node, describe(others));
             finding.advice =
-                QStringLiteral("Close %1, then choose Connect again.").arg(others.first().name);
+                ui_text("Link", "Close %1, then choose Connect again.").arg(others.first().name);
             for (const ProcessInfo& holder : others)
                 if (const Service* service = service_named(holder.name)) {
                     finding.advice = latin1(service->advice);
@@ -311,15 +323,15 @@ private:
             return false;
         }
         if (own)
-            finding.text = QStringLiteral("This editor has %1 open: it is connected.").arg(node);
+            finding.text = ui_text("Link", "This editor has %1 open: it is connected.").arg(node);
         else
-            finding.text = QStringLiteral("You may open %1, and no other program holds it: ready "
-                                          "to connect.")
+            finding.text = ui_text("Link", "You may open %1, and no other program holds it: ready "
+                                           "to connect.")
                                .arg(node);
         if (!by_mode)
-            finding.text += QStringLiteral(" The desktop gives you access to it.");
+            finding.text += ui_text("Link", " The desktop gives you access to it.");
         if (!servers.isEmpty())
-            finding.text += QStringLiteral(" It is served by %1.").arg(describe(servers));
+            finding.text += ui_text("Link", " It is served by %1.").arg(describe(servers));
         return true;
     }
 
@@ -332,54 +344,56 @@ private:
         const bool group_rw = read_write(facts.mode >> 3);
         QString who;
         if (owner_rw && group_rw)
-            who = QStringLiteral("only %1 and the members of %2 may read and write it")
+            who = ui_text("Link", "only %1 and the members of %2 may read and write it")
                       .arg(owner, group);
         else if (owner_rw)
-            who = QStringLiteral("only %1 may read and write it").arg(owner);
+            who = ui_text("Link", "only %1 may read and write it").arg(owner);
         else if (group_rw)
-            who = QStringLiteral("only the members of %1 may read and write it").arg(group);
+            who = ui_text("Link", "only the members of %1 may read and write it").arg(group);
         else
-            who = QStringLiteral("only the administrator may read and write it");
-        finding.text = QStringLiteral("You (%1) may not open %2. It belongs to %3 and the group "
-                                      "%4, with the rights %5: %6.")
+            who = ui_text("Link", "only the administrator may read and write it");
+        finding.text = ui_text("Link", "You (%1) may not open %2. It belongs to %3 and the group "
+                                       "%4, with the rights %5: %6.")
                            .arg(me.name, node, owner, group, mode_text(facts), who);
 
         const bool in_session = me.groups.contains(facts.group);
         const bool listed = m_accounts.lists_member(facts.group, me.name);
-        const QString join = QStringLiteral("join the group %1 (%2), then log out and log in "
-                                            "again")
+        const QString join = ui_text("Link", "join the group %1 (%2), then log out and log in "
+                                             "again")
                                  .arg(group, join_group_command(group, me.name));
         if (in_session && group_rw) {
-            finding.text += QStringLiteral(" You are a member of %1, yet the system refuses it "
-                                           "(an access list or a security module).")
+            finding.text += ui_text("Link", " You are a member of %1, yet the system refuses it "
+                                            "(an access list or a security module).")
                                 .arg(group);
         } else if (in_session) {
             finding.text +=
-                QStringLiteral(" You are a member of %1, but the group may not write to it.")
+                ui_text("Link", " You are a member of %1, but the group may not write to it.")
                     .arg(group);
         } else if (listed && group_rw) {
-            finding.text += QStringLiteral(" You were added to the group %1 after this login "
-                                           "began; the membership counts from the next login.")
+            finding.text += ui_text("Link", " You were added to the group %1 after this login "
+                                            "began; the membership counts from the next login.")
                                 .arg(group);
-            finding.advice = QStringLiteral("Log out and log in again (or restart the computer), "
-                                            "then choose Connect.");
+            finding.advice = ui_text("Link", "Log out and log in again (or restart the computer), "
+                                             "then choose Connect.");
             return;
         } else {
-            finding.text += QStringLiteral(" You are not a member of %1.").arg(group);
+            finding.text += ui_text("Link", " You are not a member of %1.").arg(group);
         }
 
         if (pedal_chip && !m_rule_installed) {
             m_out.rule_would_help = true;
-            finding.advice = QStringLiteral(
+            finding.advice = ui_text(
+                "Link",
                 "Let the user at this computer open the pedal: install the editor's udev rule "
                 "with the command below (or the button \"Allow access\" of the Connection Doctor "
                 "window), then choose Connect again.");
             if (group_rw && !in_session)
-                finding.advice += QStringLiteral(" Or %1.").arg(join);
+                finding.advice += ui_text("Link", " Or %1.").arg(join);
             finding.command = rule_install_command();
         } else if (pedal_chip) {
             finding.advice =
-                QStringLiteral(
+                ui_text(
+                    "Link",
                     "The editor's udev rule is installed but has not reached this port yet: unplug "
                     "the pedal and plug it in again. The rule lets in the user logged in at the "
                     "computer's own screen; from a remote login, %1.")
@@ -387,10 +401,11 @@ private:
             if (group_rw && !in_session)
                 finding.command = join_group_command(group, me.name);
         } else if (group_rw && !in_session) {
-            finding.advice = QStringLiteral("To open it, %1.").arg(join);
+            finding.advice = ui_text("Link", "To open it, %1.").arg(join);
             finding.command = join_group_command(group, me.name);
         } else {
-            finding.advice = QStringLiteral(
+            finding.advice = ui_text(
+                "Link",
                 "Use a port that belongs to you, or ask the administrator to change its rights.");
         }
     }
@@ -400,9 +415,10 @@ private:
             const QList<ProcessInfo> running = m_processes.named(latin1(service.program));
             if (running.isEmpty())
                 continue;
-            m_out.findings.append(
-                {Severity::Note, QStringLiteral("Service %1").arg(describe(running)),
-                 latin1(service.text), latin1(service.advice), latin1(service.command)});
+            m_out.findings.append({Severity::Note,
+                                   ui_text("Link", "Service %1").arg(describe(running)),
+                                   ui_text("Link", service.text), ui_text("Link", service.advice),
+                                   latin1(service.command)});
         }
     }
 
